@@ -1,0 +1,40 @@
+#pragma once
+#include "image/HexRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through here. Without
+// a preset answer the real dialog is shown; tests preset answers and read back
+// what was shown.
+namespace Dialogs {
+
+// The filter of every HEX file dialog.
+QString hexFileFilter();
+
+// Shows a message of the given kind with the caption "Quaxel".
+void showMessage(QWidget *parent, const UserMessage &message);
+void warningCancel(QWidget *parent, const QString &text);
+void plainMessage(QWidget *parent, const QString &text);
+void warningOk(QWidget *parent, const QString &text);
+// Warning box with Yes and No; true for Yes.
+bool askYesNo(QWidget *parent, const QString &text);
+
+// Open / save dialogs; an empty text means the user cancelled.
+QString getOpenFileName(QWidget *parent, const QString &filter);
+QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                        const QString &proposedName);
+
+// ---- for tests ----
+// Answers the next dialogs of the given kind without showing them.
+void presetOpenFileName(const QString &path);
+void presetSaveFileName(const QString &path); // empty: the user cancels
+void presetYesNo(bool yes);
+// Message boxes are not shown but recorded while this is on.
+void setRecordMessages(bool on);
+QList<UserMessage> recordedMessages();
+void clearPresets();
+
+} // namespace Dialogs

@@ -1,0 +1,29 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// An INI file held in memory: read whole, changed, written back whole. Sections
+// and keys keep their order; names compare without regard to case.
+class IniFile {
+public:
+    static IniFile fromBytes(const QByteArray &content);
+
+    int readInteger(const QString &section, const QString &key, int defaultValue) const;
+    void writeInteger(const QString &section, const QString &key, int value);
+    QByteArray toBytes() const;
+
+private:
+    struct Section {
+        QString name;
+        QList<QPair<QString, QString>> entries;
+    };
+    Section *findSection(const QString &name);
+    const Section *findSection(const QString &name) const;
+    QList<Section> sections_;
+};
+
+// The settings file of an executable: its path with the extension replaced by
+// "ini", or with ".ini" added when it has none.
+QString settingsPathBesideExecutable(const QString &executablePath);

@@ -1,0 +1,76 @@
+#include "app/QuaxelApp.h"
+
+#include "app/Dialogs.h"
+#include "app/TFormMain.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QTextStream>
+#include <exception>
+
+namespace {
+
+struct Options {
+    QString hexFile;
+    QString screenshot;
+};
+
+Options parseOptions(const QApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Quaxel - editor for decoder firmware HEX files"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("HEX file to load at start"),
+                                 QStringLiteral("[FILE.hex]"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Render the main window into a PNG picture and quit."),
+                                        QStringLiteral("FILE.png"));
+    parser.addOption(screenshot);
+    parser.process(app);
+    Options options;
+    if (!parser.positionalArguments().isEmpty())
+        options.hexFile = parser.positionalArguments().first();
+    options.screenshot = parser.value(screenshot);
+    return options;
+}
+
+// Loads the file with messages printed instead of shown, then saves a picture.
+int renderScreenshot(TFormMain &window, const Options &options)
+{
+    Dialogs::setRecordMessages(true);
+    window.show();
+    if (!options.hexFile.isEmpty())
+        window.loadHexFile(options.hexFile);
+    QTextStream err(stderr);
+    for (const UserMessage &message : Dialogs::recordedMessages())
+        err << "Quaxel: " << QString(message.text).replace(u'\r', u'\n') << Qt::endl;
+    QApplication::processEvents();
+    if (!window.grab().save(options.screenshot, "PNG")) {
+        err << "Quaxel: cannot write " << options.screenshot << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int runQuaxel(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quaxel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quaxel"));
+    try {
+        const Options options = parseOptions(app);
+        TFormMain window;
+        if (!options.screenshot.isEmpty())
+            return renderScreenshot(window, options);
+        window.show();
+        if (!options.hexFile.isEmpty())
+            window.loadHexFile(options.hexFile);
+        return QApplication::exec();
+    } catch (const std::exception &e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Quaxel"), QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+}

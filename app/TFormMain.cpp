@@ -1,0 +1,484 @@
+#include "app/TFormMain.h"
+
+#include "app/Dialogs.h"
+#include "app/IniFile.h"
+#include "app/JpegDecoder.h"
+#include "app/WebPage.h"
+#include "image/HexReader.h"
+#include "image/HexWriter.h"
+#include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
+#include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
+#include "frames/Frame_register/TFrameRegister.h"
+#include "frames/Frame_tamb/TFrameTamb.h"
+#include "frames/Frame_tamb_adr/TFrameTambAdr.h"
+#include "frames/Frame_zusatz/TFrameZusatz.h"
+#include "info/TfrmInfo.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace {
+
+const QString WindowCaption = QStringLiteral("Quaxel V0.981");
+const QString VersionPanelText = QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011");
+constexpr int StatusBarHeight = 20;
+constexpr int ButtonsGroupHeight = 72;
+constexpr int StartMinHeight = 630;
+constexpr int StartMinWidth = 750;
+constexpr int StatusPanelWidths[TFormMain::StatusPanelCount - 1] = {35, 50, 50, 250};
+
+int rightEdge(const QWidget *w)
+{
+    return w->x() + w->width();
+}
+
+// The settings file beside the executable, or in the user's configuration
+// folder when the executable's folder cannot be written.
+QString defaultSettingsPath()
+{
+    const QString besideExecutable = settingsPathBesideExecutable(QCoreApplication::applicationFilePath());
+    if (QFileInfo(QFileInfo(besideExecutable).absolutePath()).isWritable())
+        return besideExecutable;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QDir(folder).filePath(QFileInfo(besideExecutable).fileName());
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, const QString &hint, bool bold,
+                        QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    if (bold) {
+        QFont f = button->font();
+        f.setBold(true);
+        button->setFont(f);
+    }
+    return button;
+}
+
+} // namespace
+
+// The logo lives in a resource of this static library, which must be
+// registered by hand.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
+    : QWidget(parent), settingsPath_(settingsPath.isEmpty() ? defaultSettingsPath() : settingsPath)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    initResources();
+    createControls();
+    setWindowTitle(WindowCaption);
+    setStatusPanelText(4, VersionPanelText);
+
+    move(20, 20);
+    setMinimumSize(StartMinWidth, StartMinHeight);
+    resize(StartMinWidth, StartMinHeight);
+
+    createSlotControls();
+    btn_save->setEnabled(false);
+    isMot = false;
+    isDcc = false;
+
+    GroupBoxMain->setGeometry(5, 5, 400, 475);
+    LoadSettings();
+    ResetWindowLayout();
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::createControls()
+{
+    GroupBoxMain = new QGroupBox(this);
+    GroupBoxMain->setObjectName(QStringLiteral("GroupBoxMain"));
+    GroupBoxMain->setGeometry(5, 5, 400, 475);
+
+    GroupBoxButtons = new QGroupBox(this);
+    GroupBoxButtons->setObjectName(QStringLiteral("GroupBoxButtons"));
+    GroupBoxButtons->setGeometry(410, 515, 290, ButtonsGroupHeight);
+    btn_load = makeButton(QStringLiteral("btn_load"), QStringLiteral("HEX laden"),
+                          QStringLiteral("Hex-File laden.\nAnschliessend können Parameter wie z.B. die Adressen "
+                                         "geändert werden."),
+                          true, GroupBoxButtons);
+    btn_save = makeButton(QStringLiteral("btn_save"), QStringLiteral("HEX speichern"),
+                          QStringLiteral("Hex-File speichern\nDas neue HEX-File kann dann in den PIC 'gebrannt' "
+                                         "werden"),
+                          true, GroupBoxButtons);
+    btn_info = makeButton(QStringLiteral("btn_info"), QStringLiteral("HEX Info"),
+                          QStringLiteral("Anzeige der HEX-Daten"), false, GroupBoxButtons);
+    btn_close = makeButton(QStringLiteral("btn_close"), QStringLiteral("Ende"),
+                           QStringLiteral("Programm beenden (ohne eine Nachfrage!)"), true, GroupBoxButtons);
+    btn_load->setGeometry(10, 14, 110, 25);
+    btn_save->setGeometry(130, 14, 110, 25);
+    btn_info->setGeometry(250, 14, 70, 25);
+    btn_close->setGeometry(250, 42, 70, 25);
+    connect(btn_load, &QPushButton::clicked, this, &TFormMain::btn_loadClick);
+    connect(btn_save, &QPushButton::clicked, this, &TFormMain::btn_saveClick);
+    connect(btn_info, &QPushButton::clicked, this, &TFormMain::btn_infoClick);
+    connect(btn_close, &QPushButton::clicked, this, &TFormMain::btn_closeClick);
+
+    ProgressBar1 = new QProgressBar(GroupBoxButtons);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(10, 46, 230, 17);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+
+    GroupBoxImage = new QGroupBox(this);
+    GroupBoxImage->setObjectName(QStringLiteral("GroupBoxImage"));
+    GroupBoxImage->setAutoFillBackground(true);
+    QPalette imagePalette = GroupBoxImage->palette();
+    imagePalette.setColor(QPalette::Window, imagePalette.color(QPalette::HighlightedText));
+    GroupBoxImage->setPalette(imagePalette);
+    GroupBoxImage->installEventFilter(this);
+    Image2 = new QLabel(GroupBoxImage);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->resize(200, 32);
+    Image2->setToolTip(QStringLiteral("Zur WebSite"));
+    Image2->setCursor(Qt::PointingHandCursor);
+    QFile logo(QStringLiteral(":/logo.jpg"));
+    if (logo.open(QIODevice::ReadOnly))
+        Image2->setPixmap(QPixmap::fromImage(decodeJpeg(logo.readAll())));
+    Image2->installEventFilter(this);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setToolTip(QStringLiteral("Anzeige der HEX-Version und des Namens"));
+    StatusBar1->setSizeGripEnabled(false);
+    for (int i = 0; i < StatusPanelCount; ++i) {
+        auto *panel = new QLabel(StatusBar1);
+        panel->setObjectName(QStringLiteral("StatusBar1_panel%1").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        if (i < StatusPanelCount - 1) {
+            panel->setFixedWidth(StatusPanelWidths[i]);
+            StatusBar1->addWidget(panel);
+        } else {
+            StatusBar1->addWidget(panel, 1);
+        }
+        statusPanels[i] = panel;
+    }
+    createFrames();
+}
+
+void TFormMain::createSlotControls()
+{
+    const QFont ownFont = QApplication::font();
+    int x = 5;
+    int y = 5;
+    for (int s = 0; s < SlotCount; ++s) {
+        y += 25;
+        auto *label = new QLabel(QStringLiteral("A%1").arg(s), GroupBoxMain);
+        label->setObjectName(QStringLiteral("lblSlot[%1]").arg(s));
+        label->setGeometry(x, y + 4, 100, 20);
+        auto *address = new QLineEdit(GroupBoxMain);
+        address->setObjectName(QStringLiteral("edtAddress[%1]").arg(s));
+        address->setGeometry(x + 100, y, 40, 20);
+        address->setAutoFillBackground(true);
+        auto *function = new QLineEdit(GroupBoxMain);
+        function->setObjectName(QStringLiteral("edtFunction[%1]").arg(s));
+        function->setGeometry(x + 150, y, 30, 20);
+        function->setToolTip(QStringLiteral("Funktion Nummer"));
+        auto *rg = new QPushButton(QStringLiteral("R/G"), GroupBoxMain);
+        rg->setObjectName(QStringLiteral("btnRG[%1]").arg(s));
+        rg->setGeometry(x + 150, y + 2, 30, 16);
+        rg->setToolTip(QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
+        connect(rg, &QPushButton::clicked, this, &TFormMain::btn_RGClick);
+        for (QWidget *w : {static_cast<QWidget *>(label), static_cast<QWidget *>(address),
+                           static_cast<QWidget *>(function), static_cast<QWidget *>(rg)}) {
+            w->setFont(ownFont);
+            w->hide();
+        }
+        lblSlot[s] = label;
+        edtAddress[s] = address;
+        edtFunction[s] = function;
+        btnRG[s] = rg;
+        if (s == 15) {
+            x += 200;
+            y = 5;
+        }
+    }
+    Line = new QFrame(GroupBoxMain);
+    Line->setObjectName(QStringLiteral("Line"));
+    Line->setFrameShape(QFrame::VLine);
+    Line->setFrameShadow(QFrame::Sunken);
+    Line->setGeometry(200, 8, 2, GroupBoxMain->height() - 3);
+}
+
+void TFormMain::createFrames()
+{
+    FrameZusatz1 = new TFrameZusatz(this);
+    FrameBlinkmuster1 = new TFrameBlinkmuster(this);
+    FrameBlinkmuster_led1 = new TFrameBlinkmuster_led(this);
+    FrameTamb1 = new TFrameTamb(this);
+    FrameTambAdr1 = new TFrameTambAdr(this);
+    FrameRegister1 = new TFrameRegister(this);
+}
+
+void TFormMain::hideAllEditorFrames()
+{
+    FrameZusatz1->hide();
+    FrameBlinkmuster1->hide();
+    FrameBlinkmuster_led1->hide();
+    FrameTambAdr1->hide();
+    FrameTamb1->hide();
+    FrameRegister1->hide();
+}
+
+QString TFormMain::statusPanelText(int panel) const
+{
+    return statusPanels.at(panel)->text();
+}
+
+void TFormMain::setStatusPanelText(int panel, const QString &text)
+{
+    statusPanels.at(panel)->setText(text);
+}
+
+int TFormMain::statusBarHeight() const
+{
+    return StatusBarHeight;
+}
+
+void TFormMain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    StatusBar1->setGeometry(0, height() - StatusBarHeight, width(), StatusBarHeight);
+}
+
+bool TFormMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == Image2 || watched == GroupBoxImage) && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        gointoweb();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- settings
+
+void TFormMain::LoadSettings()
+{
+    QFile file(settingsPath_);
+    const IniFile ini = file.open(QIODevice::ReadOnly) ? IniFile::fromBytes(file.readAll()) : IniFile();
+    rasterX = ini.readInteger(QStringLiteral("Raster"), QStringLiteral("x"), 0);
+    rasterY = ini.readInteger(QStringLiteral("Raster"), QStringLiteral("y"), 0);
+    const int w = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Width"), 560);
+    const int top = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Top"), 10);
+    const int left = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Left"), 10);
+    setMinimumSize(0, 0);
+    resize(w, height());
+    move(left, top);
+}
+
+bool TFormMain::SaveSettings()
+{
+    QFile existing(settingsPath_);
+    IniFile ini = existing.open(QIODevice::ReadOnly) ? IniFile::fromBytes(existing.readAll()) : IniFile();
+    existing.close();
+    ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("x"), rasterX);
+    ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("y"), rasterY);
+    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Width"), width());
+    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Top"), y());
+    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Left"), x());
+
+    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
+    QSaveFile file(settingsPath_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ini.toBytes()) < 0 || !file.commit()) {
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(settingsPath_),
+                                                              file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- layout
+
+void TFormMain::centreImage()
+{
+    Image2->move(GroupBoxImage->width() / 2 - Image2->width() / 2,
+                 GroupBoxImage->height() / 2 - Image2->height() / 2);
+}
+
+void TFormMain::placeButtons()
+{
+    btn_load->move(10, btn_load->y());
+    btn_save->move(rightEdge(btn_load) + 10, btn_save->y());
+    btn_info->move(rightEdge(btn_save) + 10, btn_info->y());
+    btn_close->move(btn_info->x(), btn_close->y());
+    GroupBoxButtons->resize(rightEdge(btn_info) + 10, GroupBoxButtons->height());
+    ProgressBar1->setGeometry(btn_load->x(), ProgressBar1->y(), btn_load->width() + btn_save->width() + 10,
+                              ProgressBar1->height());
+}
+
+void TFormMain::ResetWindowLayout()
+{
+    GroupBoxImage->setGeometry(GroupBoxMain->x(), GroupBoxImage->y(), GroupBoxMain->width(),
+                               GroupBoxButtons->height());
+    centreImage();
+
+    btn_load->resize(110, btn_load->height());
+    btn_save->resize(110, btn_save->height());
+    btn_info->resize(70, btn_info->height());
+    btn_close->resize(btn_info->width(), btn_close->height());
+    placeButtons();
+    GroupBoxButtons->move(rightEdge(GroupBoxImage) + 5, GroupBoxButtons->y());
+
+    const int top = height() - StatusBarHeight - GroupBoxButtons->height() - 30;
+    GroupBoxButtons->move(GroupBoxButtons->x(), top);
+    GroupBoxImage->move(GroupBoxImage->x(), top);
+
+    setMinimumSize(0, 0);
+    const QSize minimum(rightEdge(GroupBoxButtons) + 10, StartMinHeight);
+    resize(minimum);
+    setMinimumSize(minimum);
+
+    ArrangeWindow(5, 410, 500, 300);
+
+    for (QLabel *label : lblSlot)
+        label->clear();
+    ArrangeSlots(15);
+}
+
+void TFormMain::ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight, int contentWidth)
+{
+    GroupBoxMain->resize(GroupBoxMain->width(), contentHeight + 5);
+
+    setMinimumSize(0, 0);
+    const QSize size(buttonsLeft + contentWidth + 10,
+                     contentHeight + StatusBarHeight + GroupBoxButtons->height() + 50);
+    resize(size);
+    setMinimumSize(size);
+
+    btn_load->resize(((contentWidth - 40) * 4) / 10, btn_load->height());
+    btn_save->resize(((contentWidth - 40) * 4) / 10, btn_save->height());
+    btn_info->resize((2 * contentWidth - 80) / 10, btn_info->height());
+    btn_close->resize(btn_info->width(), btn_close->height());
+    placeButtons();
+
+    GroupBoxButtons->move(buttonsLeft, contentHeight + 15);
+    GroupBoxImage->setGeometry(imageLeft, contentHeight + 15, buttonsLeft - imageLeft - 5,
+                               GroupBoxButtons->height());
+    centreImage();
+}
+
+// ---------------------------------------------------------------- loading
+
+void TFormMain::btn_loadClick()
+{
+    const QString path = Dialogs::getOpenFileName(this, Dialogs::hexFileFilter());
+    if (path.isEmpty())
+        return;
+    loadHexFile(path);
+}
+
+void TFormMain::loadHexFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    const QStringList lines = splitHexFileLines(file.readAll());
+    if (const auto tooLong = checkHexLineCount(lines)) {
+        Dialogs::showMessage(this, *tooLong);
+        return;
+    }
+
+    for (int panel = 0; panel < 4; ++panel)
+        setStatusPanelText(panel, QString());
+    setStatusPanelText(4, path);
+    // From here on the image holds the new file, complete or not: only a load
+    // that reaches its end may be saved.
+    btn_save->setEnabled(false);
+    hideAllEditorFrames();
+    const HexLoadResult result = loadHexLines(image, lines);
+    setStatusPanelText(0, result.idPanel);
+    setStatusPanelText(1, result.versionPanel);
+    if (!result.complete) {
+        Dialogs::showMessage(this, *result.error);
+        return;
+    }
+
+    ReadIdWords();
+    DetectProtocol();
+    ApplyDecoderType();
+    ApplyProtocolLimits();
+    ReadSlots();
+    btn_save->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- saving
+
+void TFormMain::btn_saveClick()
+{
+    if (const auto fault = checkWritableImage(image)) {
+        Dialogs::warningCancel(this, *fault);
+        return;
+    }
+    for (QPushButton *apply : {FrameTamb1->servo_btn_uebernehmen, FrameBlinkmuster1->blinkmuster_btn_uebernehmen,
+                               FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen}) {
+        if (!apply->isEnabled())
+            continue;
+        if (!Dialogs::askYesNo(this, QStringLiteral("Geänderte Werte übernehmen?")))
+            return;
+        apply->click();
+    }
+    if (!WriteSlots())
+        return;
+
+    image.lineCount = BuildHexLines(image);
+    if (image.lineCount == 0) {
+        Dialogs::warningCancel(this, QStringLiteral("Problem bei der Checksummen-Berechnung"));
+        return;
+    }
+
+    const QString proposed = statusPanelText(4);
+    const QString path = Dialogs::getSaveFileName(this, Dialogs::hexFileFilter(), QStringLiteral("hex"), proposed);
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(hexFileContent(image)) < 0 || !file.commit()) {
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    setStatusPanelText(4, path);
+}
+
+// ---------------------------------------------------------------- the rest
+
+void TFormMain::btn_infoClick()
+{
+    TfrmInfo dialog(this);
+    dialog.exec();
+}
+
+void TFormMain::btn_closeClick()
+{
+    if (SaveSettings())
+        close();
+}
+
+void TFormMain::gointoweb()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(WebPageAddress)));
+}

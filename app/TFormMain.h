@@ -1,0 +1,137 @@
+#pragma once
+#include "decoder/AddressCodes.h"
+#include "image/FirmwareImage.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class TFrameZusatz;
+class TFrameBlinkmuster;
+class TFrameBlinkmuster_led;
+class TFrameTamb;
+class TFrameTambAdr;
+class TFrameRegister;
+
+// The main window: owns the firmware image, the code tables, the 48-slot
+// address grid, the decoder type state and the six editor frames.
+class TFormMain : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int SlotCount = 48;
+    static constexpr int StatusPanelCount = 5;
+
+    // settingsPath: the settings file; empty means the default place next to
+    // the executable (or the user's configuration folder).
+    explicit TFormMain(const QString &settingsPath = QString(), QWidget *parent = nullptr);
+    ~TFormMain() override;
+
+    // ---- the firmware and what was recognised in it ----
+    FirmwareImage image;
+    AddressCodeTables codeTables;
+    int typeCode = 0;
+    bool isMot = false;
+    bool isDcc = false;
+    bool isAccessory = false;
+    bool isFunctionDecoder = false;
+
+    // ---- the slot grid ----
+    int maxAddress = 0;
+    int maxFunction = 0;
+    std::array<int, SlotCount> slotAddress{};
+    std::array<int, SlotCount> slotFunction{};
+    std::array<bool, SlotCount> slotGreen{};
+    std::array<QString, SlotCount> slotCode;
+    std::array<QString, SlotCount> slotFunctionCode;
+
+    // Grid choices of the servo curve editor, kept in the settings file.
+    int rasterX = 0;
+    int rasterY = 0;
+
+    // ---- controls (objectName = member name) ----
+    QGroupBox *GroupBoxMain = nullptr;
+    QFrame *Line = nullptr;
+    QGroupBox *GroupBoxButtons = nullptr;
+    QPushButton *btn_load = nullptr;
+    QPushButton *btn_save = nullptr;
+    QPushButton *btn_info = nullptr;
+    QPushButton *btn_close = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QGroupBox *GroupBoxImage = nullptr;
+    QLabel *Image2 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    std::array<QLabel *, StatusPanelCount> statusPanels{};
+    std::array<QLabel *, SlotCount> lblSlot{};
+    std::array<QLineEdit *, SlotCount> edtAddress{};
+    std::array<QLineEdit *, SlotCount> edtFunction{};
+    std::array<QPushButton *, SlotCount> btnRG{};
+    TFrameZusatz *FrameZusatz1 = nullptr;
+    TFrameBlinkmuster *FrameBlinkmuster1 = nullptr;
+    TFrameBlinkmuster_led *FrameBlinkmuster_led1 = nullptr;
+    TFrameTamb *FrameTamb1 = nullptr;
+    TFrameTambAdr *FrameTambAdr1 = nullptr;
+    TFrameRegister *FrameRegister1 = nullptr;
+
+    QString statusPanelText(int panel) const;
+    void setStatusPanelText(int panel, const QString &text);
+    QString settingsFilePath() const { return settingsPath_; }
+    int statusBarHeight() const;
+
+    // ---- window shell and settings ----
+    void LoadSettings();
+    // False when the file could not be written (the error was shown).
+    bool SaveSettings();
+    void ResetWindowLayout();
+    void ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight, int contentWidth);
+
+    // ---- loading ----
+    void btn_loadClick();
+    // The load sequence from reading the file on, as after the open dialog.
+    void loadHexFile(const QString &path);
+
+    // ---- saving ----
+    void btn_saveClick();
+
+    // ---- decoder identification and the address grid ----
+    void ReadIdWords();
+    void DetectProtocol();
+    void ApplyDecoderType();
+    void ArrangeSlots(int breakAfter);
+    void ShowEditorFrame(int frame);
+    void SetMotorolaLimits();
+    void SetDccLimits();
+    // Limits for the detected protocol, status panel 2 and the slot hints.
+    void ApplyProtocolLimits();
+    void ReadSlots();
+    // Validates the slot edits and writes the codes into the image; false after
+    // a message was shown.
+    bool WriteSlots();
+    void btn_RGClick();
+    void ColourAddressEdits();
+
+    // ---- the rest of the command buttons ----
+    void btn_infoClick();
+    void btn_closeClick();
+    void gointoweb();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createSlotControls();
+    void createFrames();
+    void hideAllEditorFrames();
+    void centreImage();
+    void placeButtons();
+    QString settingsPath_;
+};

@@ -1,0 +1,6 @@
+#include "app/QuaxelApp.h"
+
+int main(int argc, char *argv[])
+{
+    return runQuaxel(argc, argv);
+}

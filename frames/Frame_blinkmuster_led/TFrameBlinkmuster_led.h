@@ -1,0 +1,26 @@
+#pragma once
+#include "frames/EditorFrame.h"
+
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+class TFrameBlinkmuster_led : public EditorFrame {
+    Q_OBJECT
+
+public:
+    static constexpr int DesignWidth = 540;
+    static constexpr int DesignHeight = 570;
+
+    explicit TFrameBlinkmuster_led(TFormMain *mainWindow);
+
+    QWidget *pnl_led_blinkmuster = nullptr;
+    QPushButton *led_blinkmuster_btn_verwerfen = nullptr;
+    QPushButton *led_blinkmuster_btn_uebernehmen = nullptr;
+    // Writes the working copy into the image.
+    void led_blinkmuster_btn_uebernehmenClick();
+    // Reloads the working copy from the image.
+    void led_blinkmuster_btn_verwerfenClick();
+    void SetUp(int frameWidth);
+    void Refresh();
+};

@@ -1,0 +1,21 @@
+#pragma once
+#include "frames/EditorFrame.h"
+
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+class TFrameZusatz : public EditorFrame {
+    Q_OBJECT
+
+public:
+    static constexpr int DesignWidth = 320;
+    static constexpr int DesignHeight = 691;
+
+    explicit TFrameZusatz(TFormMain *mainWindow);
+
+    QWidget *pnl_Zusatz = nullptr;
+    QGroupBox *group_mode = nullptr;
+    void PrepareFrame();
+    void LoadFromImage();
+};

@@ -1,0 +1,30 @@
+#include "image/FirmwareImage.h"
+
+void FirmwareImage::resetForLoad()
+{
+    for (QString &line : hexLines)
+        line.clear();
+    lineCount = 0;
+    for (QString &byte : eeprom)
+        byte = blankEepromByte();
+    for (int k = 0; k < RomSize; ++k)
+        rom[k] = blankRomByte(k);
+    romTop = 0;
+    eepromTop = 0;
+}
+
+void FirmwareImage::raiseTopsToEdits()
+{
+    for (int k = RomSize - 1; k > romTop; --k) {
+        if (rom[k] != blankRomByte(k)) {
+            romTop = k;
+            break;
+        }
+    }
+    for (int i = EepromSize - 1; i > eepromTop; --i) {
+        if (eeprom[i] != blankEepromByte()) {
+            eepromTop = i;
+            break;
+        }
+    }
+}

@@ -1,0 +1,109 @@
+#include "image/HexReader.h"
+
+#include <algorithm>
+
+namespace {
+
+// Character at a 1-based position, or an empty text past the end of the line.
+QString charAt(const QString &line, int position)
+{
+    return line.mid(position - 1, 1);
+}
+
+void showIdInPanels(const QString &line, HexLoadResult &result)
+{
+    result.idPanel = QStringLiteral("ID: ") + charAt(line, 11);
+    result.versionPanel = QStringLiteral("V ") + charAt(line, 15) + QLatin1Char('.') + charAt(line, 19)
+                          + charAt(line, 23);
+}
+
+} // namespace
+
+std::optional<UserMessage> checkHexLineCount(const QStringList &lines)
+{
+    if (lines.size() <= MaxHexFileLines)
+        return std::nullopt;
+    return UserMessage{QStringLiteral("E207: Zu viele Zeilen im File (mehr als %1): %2 Zeilen")
+                           .arg(MaxHexFileLines)
+                           .arg(lines.size()),
+                       BoxKind::Plain};
+}
+
+void storeRecord(FirmwareImage &image, const HexRecord &record)
+{
+    switch (record.target) {
+    case RecordTarget::Rom:
+        for (const RecordByte &b : record.bytes) {
+            image.rom[b.index] = b.text;
+            image.romTop = std::max(image.romTop, b.index);
+        }
+        break;
+    case RecordTarget::Eeprom:
+        for (const RecordByte &b : record.bytes) {
+            image.eeprom[b.index] = b.text;
+            image.eepromTop = std::max(image.eepromTop, b.index);
+        }
+        break;
+    case RecordTarget::Id:
+        if (record.error == RecordError::None)
+            image.idText = record.text;
+        break;
+    case RecordTarget::Config:
+        if (record.error == RecordError::None)
+            image.configText = record.text;
+        break;
+    case RecordTarget::None:
+        break;
+    }
+}
+
+UserMessage readerMessage(RecordError error, const QString &line)
+{
+    switch (error) {
+    case RecordError::RomOverflow:
+        return {QStringLiteral("E200: Überschreitung ROM-Adressbereich"), BoxKind::WarningCancel};
+    case RecordError::UnexpectedAddress:
+        return {QStringLiteral("E201: Unerwartete Zeile: ") + line, BoxKind::Plain};
+    case RecordError::BadEndOfFile:
+        return {QStringLiteral("E202: Unerwarteter End File Record: ") + line, BoxKind::Plain};
+    case RecordError::Type02:
+        return {QStringLiteral("E203: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+    case RecordError::Type03:
+        return {QStringLiteral("E204: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+    case RecordError::BadExtendedAddress:
+        return {QStringLiteral("E205: Unerwarteter Extendet Linear Address Record: ") + line, BoxKind::Plain};
+    case RecordError::UnknownType:
+        return {QStringLiteral("E206: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+    case RecordError::Truncated:
+        return {QStringLiteral("E208: Zeile kürzer als ihre Byte-Anzahl: ") + line, BoxKind::Plain};
+    case RecordError::EepromOverflow:
+        return {QStringLiteral("E209: Überschreitung EEPROM-Adressbereich"), BoxKind::WarningCancel};
+    case RecordError::None:
+        break;
+    }
+    return {};
+}
+
+HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines)
+{
+    HexLoadResult result;
+    image.resetForLoad();
+    const int count = static_cast<int>(std::min<qsizetype>(lines.size(), FirmwareImage::MaxLines));
+    for (int n = 0; n < count; ++n)
+        image.hexLines[n] = upperCaseLine(lines[n]);
+    image.lineCount = count;
+
+    for (int n = 0; n < count; ++n) {
+        const QString &line = image.hexLines[n];
+        const HexRecord record = parseHexRecord(line);
+        storeRecord(image, record);
+        if (record.error != RecordError::None) {
+            result.error = readerMessage(record.error, line);
+            return result;
+        }
+        if (line.startsWith(QLatin1String(":08400")))
+            showIdInPanels(line, result);
+    }
+    result.complete = true;
+    return result;
+}

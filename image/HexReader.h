@@ -1,0 +1,29 @@
+#pragma once
+#include "image/FirmwareImage.h"
+#include "image/HexRecord.h"
+
+#include <QStringList>
+#include <optional>
+
+// Outcome of reading the lines of a HEX file into the image.
+struct HexLoadResult {
+    bool complete = false;             // every line was accepted
+    std::optional<UserMessage> error;  // the message of the first bad line
+    QString idPanel;                   // status panel 0: "ID: " + first ID nibble
+    QString versionPanel;              // status panel 1: "V " + version digits
+};
+
+// A file of more than 512 lines does not fit the image: the message to show, or
+// nothing when the file fits.
+std::optional<UserMessage> checkHexLineCount(const QStringList &lines);
+
+// Stores the upper-cased lines in hexLines, resets the image and parses every
+// line into it; the first bad line ends the load with its message. Bytes stored
+// before that line stay in the image.
+HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines);
+
+// Applies one parsed record to the image (bytes before an overflow included).
+void storeRecord(FirmwareImage &image, const HexRecord &record);
+
+// The loader's message for a record error; line is the upper-cased line.
+UserMessage readerMessage(RecordError error, const QString &line);
