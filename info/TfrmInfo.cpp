@@ -1,10 +1,231 @@
 #include "info/TfrmInfo.h"
 
+#include "app/Dialogs.h"
 #include "app/TFormMain.h"
+#include "info/InfoListing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int DialogWidth = 750;
+constexpr int DialogHeight = 700;
+constexpr std::array<int, TfrmInfo::StatusPanelCount> StatusPanelWidths{400, 50};
+
+QLabel *newLabel(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit *newDisabledEdit(QWidget *parent, const QString &name)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setEnabled(false);
+    return edit;
+}
+
+QPlainTextEdit *newMemo(QWidget *parent, const QString &name, const QString &hint)
+{
+    auto *memo = new QPlainTextEdit(parent);
+    memo->setObjectName(name);
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memo->setToolTip(hint + QStringLiteral("\nFür den Normal-Bediener uninteressant!"));
+    return memo;
+}
+
+QPushButton *newButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
 
 TfrmInfo::TfrmInfo(TFormMain *mainWindow) : QDialog(mainWindow), mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("HEX File Information"));
-    resize(750, 700);
+    createControls();
+    layoutControls();
+    // With the main window as parent the dialog opens centred on it.
+    resize(DialogWidth, DialogHeight);
+    showDumps();
+}
+
+void TfrmInfo::createControls()
+{
+    Label1 = newLabel(this, QStringLiteral("Label1"), QStringLiteral("Config Value:"));
+    Label2 = newLabel(this, QStringLiteral("Label2"), QStringLiteral("ID-Value:"));
+    Label3 = newLabel(this, QStringLiteral("Label3"), QStringLiteral("EEPROM"));
+    Label4 = newLabel(this, QStringLiteral("Label4"), QStringLiteral("EEprom"));
+    Label5 = newLabel(this, QStringLiteral("Label5"), QStringLiteral("ROM"));
+    edt_config = newDisabledEdit(this, QStringLiteral("edt_config"));
+    edt_ID = newDisabledEdit(this, QStringLiteral("edt_ID"));
+    Memo1a = newMemo(this, QStringLiteral("Memo1a"), QStringLiteral("Anzeige der EEprom Daten"));
+    Memo3a = newMemo(this, QStringLiteral("Memo3a"), QStringLiteral("Anzeige der Register"));
+
+    btn_compare = newButton(this, QStringLiteral("btn_compare"), QStringLiteral("vergleiche mit 2. HEX-File"));
+    btn_compare->setToolTip(QStringLiteral("das geladenen HEX wird mit einer 2. Datei verglichen"));
+    btn_close = newButton(this, QStringLiteral("btn_close"), QStringLiteral("Fenster schliessen"));
+    connect(btn_compare, &QPushButton::clicked, this, &TfrmInfo::btn_compareClick);
+    connect(btn_close, &QPushButton::clicked, this, &TfrmInfo::btn_closeClick);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    for (int panel = 0; panel < StatusPanelCount; ++panel) {
+        statusPanels[panel] = new QLabel(StatusBar1);
+        statusPanels[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
+        statusPanels[panel]->setMinimumWidth(StatusPanelWidths[panel]);
+    }
+    // The first panel keeps its width, the last one takes the rest of the bar.
+    statusPanels[0]->setMaximumWidth(StatusPanelWidths[0]);
+    StatusBar1->addWidget(statusPanels[0]);
+    StatusBar1->addWidget(statusPanels[1], 1);
+}
+
+void TfrmInfo::layoutControls()
+{
+    auto *values = new QHBoxLayout;
+    values->addWidget(Label1);
+    values->addWidget(edt_config);
+    values->addSpacing(20);
+    values->addWidget(Label2);
+    values->addWidget(edt_ID);
+    values->addStretch(1);
+
+    // EEPROM on the left, ROM (with ID and CONFIG) on the right.
+    auto *memos = new QGridLayout;
+    memos->addWidget(Label3, 0, 0);
+    memos->addWidget(Label5, 0, 1);
+    memos->addWidget(Memo1a, 1, 0);
+    memos->addWidget(Memo3a, 1, 1);
+    memos->addWidget(Label4, 2, 0);
+    memos->setColumnStretch(0, 2);
+    memos->setColumnStretch(1, 3);
+    memos->setRowStretch(1, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btn_compare);
+    buttons->addStretch(1);
+    buttons->addWidget(btn_close);
+
+    auto *content = new QVBoxLayout;
+    content->addLayout(values);
+    content->addLayout(memos, 1);
+    content->addLayout(buttons);
+
+    auto *dialog = new QVBoxLayout(this);
+    dialog->setContentsMargins(0, 0, 0, 0);
+    dialog->setSpacing(0);
+    auto *frame = new QWidget(this);
+    frame->setLayout(content);
+    dialog->addWidget(frame, 1);
+    dialog->addWidget(StatusBar1);
+}
+
+void TfrmInfo::showDumps()
+{
+    const FirmwareImage &image = mainWindow_->image;
+    edt_config->setText(image.configText);
+    edt_ID->setText(image.idText);
+    memo1Lines_ = eepromDumpLines(image);
+    memo3Lines_ = romDumpLines(image);
+    showMemoLines();
+}
+
+QString TfrmInfo::statusPanelText(int panel) const
+{
+    return statusPanels.at(panel)->text();
+}
+
+void TfrmInfo::showMemoLines()
+{
+    Memo1a->setPlainText(memo1Lines_.join(QLatin1Char('\n')));
+    Memo3a->setPlainText(memo3Lines_.join(QLatin1Char('\n')));
+}
+
+void TfrmInfo::clearComparison()
+{
+    memo1Lines_.clear();
+    memo3Lines_.clear();
+    showMemoLines();
+    eepromDiffs = 0;
+    romDiffs = 0;
+    idDiffs = 0;
+    configDiffs = 0;
+}
+
+bool TfrmInfo::readCompareFile(const QString &path, QStringList &lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    lines = splitHexFileLines(file.readAll());
+    return true;
+}
+
+void TfrmInfo::storeCompareLines(const QStringList &lines)
+{
+    compareLines.fill(QString());
+    for (int n = 0; n < lines.size() && n < FirmwareImage::MaxLines; ++n)
+        compareLines[n] = upperCaseLine(lines[n]);
+}
+
+void TfrmInfo::btn_compareClick()
+{
+    clearComparison();
+    const QString path = Dialogs::getOpenFileName(this, Dialogs::hexFileFilter());
+    if (path.isEmpty())
+        return;
+    QStringList lines;
+    if (!readCompareFile(path, lines))
+        return;
+
+    statusPanels[0]->setText(QStringLiteral("File 1 = %1").arg(mainWindow_->statusPanelText(4)));
+    memo1Lines_.append(QString());
+    statusPanels[1]->setText(QStringLiteral("File 2 = %1").arg(path));
+    if (const auto tooLong = checkCompareLineCount(lines)) {
+        showMemoLines();
+        Dialogs::showMessage(this, *tooLong);
+        return;
+    }
+
+    storeCompareLines(lines);
+    const QStringList upperLines(compareLines.begin(), compareLines.begin() + lines.size());
+    const CompareListing listing = compareHexLines(mainWindow_->image, upperLines);
+    memo1Lines_ += listing.eepromLines;
+    memo3Lines_ += listing.romLines;
+    eepromDiffs = listing.eepromDiffs;
+    romDiffs = listing.romDiffs;
+    idDiffs = listing.idDiffs;
+    configDiffs = listing.configDiffs;
+    showMemoLines();
+    if (listing.error)
+        Dialogs::showMessage(this, *listing.error);
+}
+
+void TfrmInfo::btn_closeClick()
+{
+    close();
 }
