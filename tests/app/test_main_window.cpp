@@ -1,0 +1,265 @@
+#include "app/Dialogs.h"
+#include "app/IniFile.h"
+#include "app/TFormMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Dialogs::clearPresets();
+        Dialogs::setRecordMessages(true);
+    }
+    void TearDown() override { Dialogs::clearPresets(); }
+
+    QString settingsPath() const { return dir.filePath(QStringLiteral("quaxel.ini")); }
+
+    QString writeFile(const QString &name, const QByteArray &content)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        return path;
+    }
+
+    QTemporaryDir dir;
+};
+
+// A Torvel firmware (type 520, DCC markers) with one ID record.
+const QByteArray Torvel = ":020000040000FA\r\n"
+                          ":100000000830023000300000000000000000000084\r\n"
+                          ":1000100005190000000000000000000000000000BA\r\n"
+                          ":084000000100030005000100AE\r\n"
+                          ":02400E003A3F35\r\n"
+                          ":10420000FF00FF00FF00FF00FF00FF00FF00FF00B6\r\n"
+                          ":00000001FF\r\n";
+
+// Runs act on the next modal widget of type T as soon as it shows.
+template <class T>
+void whenModalShows(std::function<void(T *)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto *modal = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartLayout)
+{
+    TFormMain w(settingsPath());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Quaxel V0.981"));
+    EXPECT_EQ(w.pos(), QPoint(10, 10));
+    EXPECT_EQ(w.width(), 720);
+    EXPECT_EQ(w.height(), 550 + w.statusBarHeight() + w.GroupBoxButtons->height());
+    EXPECT_EQ(w.minimumSize(), w.size());
+    EXPECT_EQ(w.btn_load->width(), 104);
+    EXPECT_EQ(w.btn_save->width(), 104);
+    EXPECT_EQ(w.btn_info->width(), 52);
+    EXPECT_EQ(w.btn_close->width(), 52);
+    EXPECT_EQ(w.btn_save->x(), w.btn_load->x() + 104 + 10);
+    EXPECT_EQ(w.ProgressBar1->width(), 104 + 104 + 10);
+    EXPECT_EQ(w.GroupBoxButtons->geometry(), QRect(410, 515, w.btn_info->x() + 52 + 10, 72));
+    EXPECT_EQ(w.GroupBoxImage->geometry(), QRect(5, 515, 400, 72));
+    EXPECT_EQ(w.Image2->geometry(), QRect(100, 20, 200, 32));
+    EXPECT_FALSE(w.Image2->pixmap().isNull()) << "the logo decodes";
+    EXPECT_EQ(w.GroupBoxMain->geometry(), QRect(5, 5, 400, 505));
+    EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
+    for (int p = 0; p < 4; ++p)
+        EXPECT_TRUE(w.statusPanelText(p).isEmpty());
+    EXPECT_FALSE(w.btn_save->isEnabled());
+    EXPECT_TRUE(w.btn_load->font().bold());
+    EXPECT_TRUE(w.btn_save->font().bold());
+    EXPECT_FALSE(w.btn_info->font().bold());
+    EXPECT_TRUE(w.btn_close->font().bold());
+}
+
+TEST_F(MainWindowTest, SlotControlsExistHiddenWithTheirNames)
+{
+    TFormMain w(settingsPath());
+    for (int s = 0; s < TFormMain::SlotCount; ++s) {
+        auto *edit = w.findChild<QLineEdit *>(QStringLiteral("edtAddress[%1]").arg(s));
+        ASSERT_EQ(edit, w.edtAddress[s]);
+        EXPECT_EQ(w.findChild<QLabel *>(QStringLiteral("lblSlot[%1]").arg(s)), w.lblSlot[s]);
+        EXPECT_EQ(w.findChild<QLineEdit *>(QStringLiteral("edtFunction[%1]").arg(s)), w.edtFunction[s]);
+        EXPECT_EQ(w.findChild<QPushButton *>(QStringLiteral("btnRG[%1]").arg(s)), w.btnRG[s]);
+        EXPECT_TRUE(w.lblSlot[s]->isHidden());
+        EXPECT_TRUE(edit->isHidden());
+        EXPECT_EQ(edit->size(), QSize(40, 20));
+        EXPECT_EQ(w.btnRG[s]->toolTip(), QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
+    }
+}
+
+TEST_F(MainWindowTest, EndeWritesTheSettingsAndClosingDoesNot)
+{
+    {
+        TFormMain w(settingsPath());
+        w.show();
+        w.close();
+    }
+    EXPECT_FALSE(QFile::exists(settingsPath())) << "the title bar's close box writes nothing";
+
+    {
+        TFormMain w(settingsPath());
+        w.show();
+        w.move(33, 44);
+        w.rasterX = 5;
+        w.rasterY = 2;
+        w.btn_close->click();
+        EXPECT_FALSE(w.isVisible());
+    }
+    QFile file(settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_LT(content.indexOf("[Raster]"), content.indexOf("[Window]"));
+    const IniFile ini = IniFile::fromBytes(content);
+    EXPECT_EQ(ini.readInteger("Raster", "x", -1), 5);
+    EXPECT_EQ(ini.readInteger("Raster", "y", -1), 2);
+    EXPECT_EQ(ini.readInteger("Window", "Width", -1), 720);
+    EXPECT_EQ(ini.readInteger("Window", "Left", -1), 33);
+    EXPECT_EQ(ini.readInteger("Window", "Top", -1), 44);
+
+    TFormMain again(settingsPath());
+    EXPECT_EQ(again.pos(), QPoint(33, 44)) << "the stored position comes back";
+    EXPECT_EQ(again.rasterX, 5);
+}
+
+TEST_F(MainWindowTest, EndeKeepsTheWindowOpenWhenTheSettingsCannotBeWritten)
+{
+    const QString blocked = writeFile(QStringLiteral("file"), "x");
+    TFormMain w(blocked + QStringLiteral("/quaxel.ini"));
+    w.show();
+    w.btn_close->click();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+}
+
+TEST_F(MainWindowTest, CompleteLoadFillsPanelsAndEnablesSave)
+{
+    TFormMain w(settingsPath());
+    const QString path = writeFile(QStringLiteral("torvel.hex"), Torvel);
+    Dialogs::presetOpenFileName(path);
+    w.btn_load->click();
+    EXPECT_EQ(w.statusPanelText(0), QStringLiteral("ID: 1"));
+    EXPECT_EQ(w.statusPanelText(1), QStringLiteral("V 3.51"));
+    EXPECT_EQ(w.statusPanelText(4), path);
+    EXPECT_EQ(w.image.rom[0], QStringLiteral("08"));
+    EXPECT_EQ(w.image.idText, QStringLiteral("1351"));
+    EXPECT_TRUE(w.btn_save->isEnabled());
+}
+
+TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing)
+{
+    TFormMain w(settingsPath());
+    Dialogs::presetOpenFileName(QString());
+    w.btn_load->click();
+    EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
+    EXPECT_TRUE(w.image.rom[0].isEmpty());
+}
+
+TEST_F(MainWindowTest, FailedLoadKeepsWhatWasReadAndDisablesSave)
+{
+    TFormMain w(settingsPath());
+    w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel));
+    ASSERT_TRUE(w.btn_save->isEnabled());
+    const int typeBefore = w.typeCode;
+
+    const QString bad = writeFile(QStringLiteral("bad.hex"), ":020000040000FA\r\n:084000000200040006000200A6\r\n"
+                                                             ":02000000AB3C17\r\n:0200000200\r\n:02000200CD3FF0\r\n");
+    w.loadHexFile(bad);
+    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+    EXPECT_EQ(Dialogs::recordedMessages().first().text, QStringLiteral("E203: Unerwartete Zeile im File: :0200000200"));
+    EXPECT_EQ(w.statusPanelText(0), QStringLiteral("ID: 2"));
+    EXPECT_EQ(w.statusPanelText(1), QStringLiteral("V 4.62"));
+    EXPECT_EQ(w.statusPanelText(4), bad);
+    EXPECT_EQ(w.image.rom[0], QStringLiteral("AB"));
+    EXPECT_EQ(w.image.rom[2], QStringLiteral("FF"));
+    EXPECT_EQ(w.image.lineCount, 5);
+    EXPECT_EQ(w.typeCode, typeBefore) << "the decoder type stays that of the previous load";
+    EXPECT_FALSE(w.btn_save->isEnabled()) << "a half-read image must not be saved";
+}
+
+TEST_F(MainWindowTest, UnreadableFileChangesNothing)
+{
+    TFormMain w(settingsPath());
+    w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel));
+    Dialogs::setRecordMessages(true);
+    w.loadHexFile(dir.filePath(QStringLiteral("missing.hex")));
+    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+    EXPECT_EQ(Dialogs::recordedMessages().first().kind, BoxKind::WarningOk);
+    EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("missing.hex")));
+    EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("good.hex")));
+    EXPECT_EQ(w.image.rom[0], QStringLiteral("08"));
+    EXPECT_TRUE(w.btn_save->isEnabled());
+}
+
+TEST_F(MainWindowTest, TooManyLinesAreRejectedBeforeAnythingChanges)
+{
+    TFormMain w(settingsPath());
+    w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel));
+    Dialogs::setRecordMessages(true);
+    QByteArray big;
+    for (int i = 0; i < 513; ++i)
+        big += ":00000001FF\r\n";
+    w.loadHexFile(writeFile(QStringLiteral("big.hex"), big));
+    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+    EXPECT_TRUE(Dialogs::recordedMessages().first().text.startsWith(QStringLiteral("E207: ")));
+    EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("good.hex")));
+    EXPECT_EQ(w.image.lineCount, 7);
+}
+
+TEST_F(MainWindowTest, LoadThroughTheRealFileDialogAndMessageBox)
+{
+    Dialogs::setRecordMessages(false);
+    TFormMain w(settingsPath());
+    w.show();
+    const QString bad = writeFile(QStringLiteral("bad.hex"), ":020000040000FA\r\n:00000001FF \r\n");
+
+    QStringList filters;
+    QString shownText;
+    QMessageBox::Icon shownIcon = QMessageBox::Warning;
+    whenModalShows<QFileDialog>([&](QFileDialog *dialog) {
+        filters = dialog->nameFilters();
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(edit, nullptr);
+        edit->setText(bad);
+        whenModalShows<QMessageBox>([&](QMessageBox *box) {
+            shownText = box->text();
+            shownIcon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    w.btn_load->click();
+
+    EXPECT_EQ(filters, QStringList({"HEX (*.hex)", "TXT (*.txt)", "*.* (*)"}));
+    EXPECT_EQ(shownText, QStringLiteral("E202: Unerwarteter End File Record: :00000001FF "));
+    EXPECT_EQ(shownIcon, QMessageBox::NoIcon);
+    EXPECT_EQ(w.statusPanelText(4), bad);
+    EXPECT_FALSE(w.btn_save->isEnabled());
+}

@@ -1,0 +1,267 @@
+#include "image/HexReader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A record line with a correct checksum, computed here independently.
+QString record(int address, const QString &type, const QString &data)
+{
+    const int count = static_cast<int>(data.size() / 2);
+    QString body = QStringLiteral("%1%2%3")
+                       .arg(count, 2, 16, QLatin1Char('0'))
+                       .arg(address, 4, 16, QLatin1Char('0'))
+                       .arg(type)
+                       + data;
+    body = body.toUpper();
+    int sum = 0;
+    for (int i = 0; i + 1 < body.size(); i += 2)
+        sum += body.mid(i, 2).toInt(nullptr, 16);
+    return QLatin1Char(':') + body + QStringLiteral("%1").arg((256 - sum % 256) % 256, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+const QString Ext = QStringLiteral(":020000040000FA");
+const QString End = QStringLiteral(":00000001FF");
+
+HexLoadResult load(FirmwareImage &image, const QStringList &lines)
+{
+    return loadHexLines(image, lines);
+}
+
+} // namespace
+
+TEST(HexReader, ResetGivesErasedRomAndEepromButKeepsIdAndConfig)
+{
+    FirmwareImage image;
+    image.idText = QStringLiteral("1351");
+    image.configText = QStringLiteral("3F3F");
+    const HexLoadResult result = load(image, {Ext, End});
+    ASSERT_TRUE(result.complete);
+    EXPECT_EQ(image.rom[0], QStringLiteral("FF"));
+    EXPECT_EQ(image.rom[1], QStringLiteral("3F"));
+    EXPECT_EQ(image.rom[4094], QStringLiteral("FF"));
+    EXPECT_EQ(image.rom[4095], QStringLiteral("3F"));
+    for (const QString &b : image.eeprom)
+        ASSERT_EQ(b, QStringLiteral("FF"));
+    EXPECT_EQ(image.romTop, 0);
+    EXPECT_EQ(image.eepromTop, 0);
+    EXPECT_EQ(image.idText, QStringLiteral("1351"));
+    EXPECT_EQ(image.configText, QStringLiteral("3F3F"));
+    EXPECT_TRUE(result.idPanel.isEmpty());
+    EXPECT_TRUE(result.versionPanel.isEmpty());
+}
+
+TEST(HexReader, StoresRomEepromIdAndConfigRecords)
+{
+    FirmwareImage image;
+    const QStringList lines = {
+        Ext,
+        record(0x0010, "00", "0C1C8B1C"),
+        record(0x4000, "00", "0100030005000100"),
+        record(0x400E, "00", "3A3F"),
+        // 16 data bytes = 8 EEPROM words at 0x4200: only the low bytes count
+        record(0x4200, "00", "11002200330044005500660077008800"),
+        record(0x4310, "00", "AB00"),
+        End,
+    };
+    const HexLoadResult result = load(image, lines);
+    ASSERT_TRUE(result.complete);
+    EXPECT_EQ(image.rom[16], QStringLiteral("0C"));
+    EXPECT_EQ(image.rom[19], QStringLiteral("1C"));
+    EXPECT_EQ(image.romTop, 19);
+    EXPECT_EQ(image.idText, QStringLiteral("1351"));
+    EXPECT_EQ(image.configText, QStringLiteral("3A3F"));
+    const char *expected[] = {"11", "22", "33", "44", "55", "66", "77", "88"};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(image.eeprom[i], QString::fromLatin1(expected[i])) << i;
+    EXPECT_EQ(image.eeprom[8], QStringLiteral("FF"));
+    EXPECT_EQ(image.eeprom[0x10 / 2 + 128], QStringLiteral("AB"));
+    EXPECT_EQ(image.eepromTop, 136);
+    EXPECT_EQ(result.idPanel, QStringLiteral("ID: 1"));
+    EXPECT_EQ(result.versionPanel, QStringLiteral("V 3.51"));
+    EXPECT_EQ(image.lineCount, lines.size());
+    EXPECT_EQ(image.hexLines[1], lines[1]);
+}
+
+TEST(HexReader, UpperCasesLinesBeforeParsing)
+{
+    FirmwareImage image;
+    const HexLoadResult result = load(image, {QStringLiteral(":020000040000fa"), QStringLiteral(":02000000ab3c17"), End});
+    ASSERT_TRUE(result.complete);
+    EXPECT_EQ(image.rom[0], QStringLiteral("AB"));
+    EXPECT_EQ(image.hexLines[0], Ext);
+}
+
+TEST(HexReader, IgnoresOtherIdAreaRecordsAndType05)
+{
+    FirmwareImage image;
+    image.idText = QStringLiteral("0000");
+    const HexLoadResult result =
+        load(image, {record(0x4002, "00", "0500"), record(0x0000, "05", "00000000"), End, record(0x0000, "00", "12")});
+    ASSERT_TRUE(result.complete);
+    EXPECT_EQ(image.idText, QStringLiteral("0000"));
+    // the end record does not end parsing
+    EXPECT_EQ(image.rom[0], QStringLiteral("12"));
+}
+
+struct BadLineCase {
+    const char *name;
+    QString line;
+    QString message;
+    BoxKind kind;
+};
+
+class HexReaderErrors : public ::testing::TestWithParam<BadLineCase> {};
+
+TEST_P(HexReaderErrors, StopsAtTheBadLineWithItsMessage)
+{
+    FirmwareImage image;
+    const BadLineCase &c = GetParam();
+    const HexLoadResult result = load(image, {Ext, record(0x0000, "00", "A1"), c.line, record(0x0002, "00", "B2")});
+    EXPECT_FALSE(result.complete);
+    ASSERT_TRUE(result.error.has_value());
+    EXPECT_EQ(result.error->text, c.message);
+    EXPECT_EQ(result.error->kind, c.kind);
+    EXPECT_EQ(image.rom[0], QStringLiteral("A1")) << "bytes before the bad line stay";
+    EXPECT_EQ(image.rom[2], QStringLiteral("FF")) << "lines after the bad one are not parsed";
+    EXPECT_EQ(image.lineCount, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, HexReaderErrors,
+    ::testing::Values(
+        BadLineCase{"EndWithBlank", QStringLiteral(":00000001FF "),
+                    QStringLiteral("E202: Unerwarteter End File Record: :00000001FF "), BoxKind::Plain},
+        BadLineCase{"Type02", QStringLiteral(":020000021000EC"),
+                    QStringLiteral("E203: Unerwartete Zeile im File: :020000021000EC"), BoxKind::Plain},
+        BadLineCase{"Type03", QStringLiteral(":0400000300003800C1"),
+                    QStringLiteral("E204: Unerwartete Zeile im File: :0400000300003800C1"), BoxKind::Plain},
+        BadLineCase{"OtherExtendedAddress", QStringLiteral(":020000040001F9"),
+                    QStringLiteral("E205: Unerwarteter Extendet Linear Address Record: :020000040001F9"),
+                    BoxKind::Plain},
+        BadLineCase{"UnknownType", QStringLiteral(":0000000AF6"),
+                    QStringLiteral("E206: Unerwartete Zeile im File: :0000000AF6"), BoxKind::Plain},
+        BadLineCase{"EmptyLine", QString(), QStringLiteral("E206: Unerwartete Zeile im File: "), BoxKind::Plain},
+        BadLineCase{"LowerCaseShownUpper", QStringLiteral(":00000001ff0"),
+                    QStringLiteral("E202: Unerwarteter End File Record: :00000001FF0"), BoxKind::Plain},
+        BadLineCase{"TruncatedRom", QStringLiteral(":0400100001020"),
+                    QStringLiteral("E208: Zeile kürzer als ihre Byte-Anzahl: :0400100001020"), BoxKind::Plain},
+        BadLineCase{"TruncatedEeprom", QStringLiteral(":0442000011002"),
+                    QStringLiteral("E208: Zeile kürzer als ihre Byte-Anzahl: :0442000011002"), BoxKind::Plain},
+        BadLineCase{"TruncatedId", QStringLiteral(":08400000010003"),
+                    QStringLiteral("E208: Zeile kürzer als ihre Byte-Anzahl: :08400000010003"), BoxKind::Plain},
+        BadLineCase{"TruncatedConfig", QStringLiteral(":02400E003F"),
+                    QStringLiteral("E208: Zeile kürzer als ihre Byte-Anzahl: :02400E003F"), BoxKind::Plain}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(HexReader, UnmappedAddressNamesTheLine)
+{
+    for (const char *line : {":02500000AABBCC", ":0210000012", ":0241000012"}) {
+        FirmwareImage image;
+        const HexLoadResult result = load(image, {QString::fromLatin1(line)});
+        ASSERT_TRUE(result.error.has_value()) << line;
+        EXPECT_EQ(result.error->text, QStringLiteral("E201: Unerwartete Zeile: ") + QString::fromLatin1(line));
+    }
+}
+
+TEST(HexReader, RomDataPastTheEndStoresWhatFitsThenStops)
+{
+    FirmwareImage image;
+    const HexLoadResult result = load(image, {record(0x0FF8, "00", "000102030405060708090A0B0C0D0E0F")});
+    ASSERT_TRUE(result.error.has_value());
+    EXPECT_EQ(result.error->text, QStringLiteral("E200: Überschreitung ROM-Adressbereich"));
+    EXPECT_EQ(result.error->kind, BoxKind::WarningCancel);
+    EXPECT_EQ(image.rom[0x0FF8], QStringLiteral("00"));
+    EXPECT_EQ(image.rom[0x0FFF], QStringLiteral("07"));
+    EXPECT_EQ(image.romTop, 0x0FFF);
+}
+
+TEST(HexReader, EepromDataPastTheEndStoresWhatFitsThenStops)
+{
+    FirmwareImage image;
+    const HexLoadResult result = load(image, {record(0x43F8, "00", "01000200030004000500060007000800")});
+    ASSERT_TRUE(result.error.has_value());
+    EXPECT_EQ(result.error->text, QStringLiteral("E209: Überschreitung EEPROM-Adressbereich"));
+    EXPECT_EQ(result.error->kind, BoxKind::WarningCancel);
+    EXPECT_EQ(image.eeprom[252], QStringLiteral("01"));
+    EXPECT_EQ(image.eeprom[255], QStringLiteral("04"));
+    EXPECT_EQ(image.eepromTop, 255);
+}
+
+TEST(HexReader, TruncatedRecordStoresNothingOfItself)
+{
+    FirmwareImage image;
+    const HexLoadResult result = load(image, {QStringLiteral(":04001000AABBC")});
+    ASSERT_TRUE(result.error.has_value());
+    EXPECT_EQ(image.rom[0x10], QStringLiteral("FF"));
+    EXPECT_EQ(image.rom[0x12], QStringLiteral("FF"));
+}
+
+TEST(HexReader, RejectsMoreThan512Lines)
+{
+    QStringList lines;
+    for (int i = 0; i < 512; ++i)
+        lines << End;
+    EXPECT_FALSE(checkHexLineCount(lines).has_value());
+    lines << End;
+    const auto message = checkHexLineCount(lines);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_TRUE(message->text.startsWith(QStringLiteral("E207: ")));
+    EXPECT_TRUE(message->text.contains(QStringLiteral("513")));
+}
+
+TEST(HexReader, IdRecordWithoutDataShowsEmptyNibbles)
+{
+    // ":08400" is the ID record's start; a short ID-area record that is accepted
+    // must not read past its end when the panels are filled.
+    FirmwareImage image;
+    const HexLoadResult result = load(image, {QStringLiteral(":084001000")});
+    ASSERT_TRUE(result.complete);
+    EXPECT_EQ(result.idPanel, QStringLiteral("ID: "));
+    EXPECT_EQ(result.versionPanel, QStringLiteral("V ."));
+}
+
+struct SplitCase {
+    const char *name;
+    QByteArray content;
+    QStringList lines;
+};
+
+class SplitLines : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLines, HandlesEveryLineEnd)
+{
+    EXPECT_EQ(splitHexFileLines(GetParam().content), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Content, SplitLines,
+    ::testing::Values(SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}}, SplitCase{"Lf", "a\nb", {"a", "b"}},
+                      SplitCase{"Cr", "a\rb\r", {"a", "b"}}, SplitCase{"Empty", "", {}},
+                      SplitCase{"BlankLineKept", "a\r\n\r\nb", {"a", "", "b"}},
+                      SplitCase{"Bom", "\xEF\xBB\xBF:00000001FF\r\n", {":00000001FF"}},
+                      SplitCase{"Latin1", "\xE4\n", {QString(QChar(0xE4))}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(HexReader, BinaryGarbageEndsWithOneMessage)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(static_cast<char>((i * 7919) % 256));
+    FirmwareImage image;
+    const QStringList lines = splitHexFileLines(garbage);
+    ASSERT_FALSE(checkHexLineCount(lines).has_value());
+    const HexLoadResult result = loadHexLines(image, lines);
+    EXPECT_FALSE(result.complete);
+    EXPECT_TRUE(result.error.has_value());
+}
+
+TEST(HexReader, VeryLongLineIsReadAsOneRecord)
+{
+    FirmwareImage image;
+    const QString line = QStringLiteral(":10000000") + QString(100000, QLatin1Char('A'));
+    const HexLoadResult result = load(image, {line});
+    ASSERT_TRUE(result.complete);
+    EXPECT_EQ(image.rom[15], QStringLiteral("AA"));
+    EXPECT_EQ(image.rom[16], QStringLiteral("FF"));
+}

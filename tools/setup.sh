@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quaxel needs (only those missing), then
+# configures and builds. Usage: tools/setup.sh BUILD_DIR [cmake options...]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:?build directory}
+shift
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libjpeg-dev libgtest-dev libgmock-dev
+          libbenchmark-dev gputils srecord python3 fonts-dejavu-core xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  echo "Installing Debian packages: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$build" -j "$(nproc)"
