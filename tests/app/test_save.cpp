@@ -1,0 +1,143 @@
+#include "MainWindowFixture.h"
+#include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
+#include "frames/Frame_tamb/TFrameTamb.h"
+#include "image/HexReader.h"
+
+#include <QDir>
+#include <QPushButton>
+
+namespace {
+
+class SaveTest : public MainWindowTest {
+protected:
+    void loadTorvel(TFormMain &w)
+    {
+        w.loadHexFile(writeFile(QStringLiteral("torvel.hex"), Torvel));
+        ASSERT_TRUE(w.btn_save->isEnabled());
+        Dialogs::setRecordMessages(true);
+    }
+
+    QByteArray readFile(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST_F(SaveTest, WritesRegeneratedRecordsWithCrLfAndShowsTheNewPath)
+{
+    TFormMain w(settingsPath());
+    loadTorvel(w);
+    const QString out = dir.filePath(QStringLiteral("out.hex"));
+    Dialogs::presetSaveFileName(out);
+    w.btn_saveClick();
+    EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
+    EXPECT_EQ(w.statusPanelText(4), out);
+
+    const QByteArray content = readFile(out);
+    EXPECT_TRUE(content.startsWith(":020000040000FA\r\n:10000000083002300030"));
+    EXPECT_TRUE(content.endsWith(":00000001FF\r\n"));
+    EXPECT_FALSE(content.contains("\n\n"));
+
+    FirmwareImage reloaded;
+    ASSERT_TRUE(loadHexLines(reloaded, splitHexFileLines(content)).complete);
+    EXPECT_EQ(reloaded.rom, w.image.rom);
+    EXPECT_EQ(reloaded.eeprom, w.image.eeprom);
+    EXPECT_EQ(reloaded.idText, QStringLiteral("1351"));
+    EXPECT_EQ(reloaded.configText, QStringLiteral("3A3F"));
+}
+
+TEST_F(SaveTest, CancelledDialogWritesNothingAndKeepsThePanel)
+{
+    TFormMain w(settingsPath());
+    loadTorvel(w);
+    const QString before = w.statusPanelText(4);
+    Dialogs::presetSaveFileName(QString());
+    w.btn_saveClick();
+    EXPECT_EQ(w.statusPanelText(4), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".hex")).size(), 1);
+}
+
+TEST_F(SaveTest, PendingFrameChangesAreAskedForInOrder)
+{
+    TFormMain w(settingsPath());
+    loadTorvel(w);
+    const QString out = dir.filePath(QStringLiteral("out.hex"));
+    w.FrameTamb1->servo_btn_uebernehmen->setEnabled(true);
+    w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->setEnabled(true);
+
+    Dialogs::presetYesNo(true);  // servo frame: apply
+    Dialogs::presetYesNo(false); // blink frame: abandon the save
+    Dialogs::presetSaveFileName(out);
+    w.btn_saveClick();
+    EXPECT_FALSE(w.FrameTamb1->servo_btn_uebernehmen->isEnabled()) << "Yes applies the frame's changes";
+    EXPECT_TRUE(w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->isEnabled());
+    EXPECT_FALSE(QFile::exists(out)) << "No ends the save before the dialog";
+
+    Dialogs::clearPresets();
+    Dialogs::setRecordMessages(true);
+    Dialogs::presetYesNo(true);
+    Dialogs::presetSaveFileName(out);
+    w.btn_saveClick();
+    EXPECT_FALSE(w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->isEnabled());
+    EXPECT_TRUE(QFile::exists(out));
+}
+
+TEST_F(SaveTest, ChecksumFailureStopsBeforeTheDialog)
+{
+    TFormMain w(settingsPath());
+    loadTorvel(w);
+    w.image.rom[3] = QStringLiteral("X0");
+    const QString out = dir.filePath(QStringLiteral("out.hex"));
+    Dialogs::presetSaveFileName(out);
+    w.btn_saveClick();
+    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+    EXPECT_EQ(Dialogs::recordedMessages().first().text, QStringLiteral("Problem bei der Checksummen-Berechnung"));
+    EXPECT_EQ(Dialogs::recordedMessages().first().kind, BoxKind::WarningCancel);
+    EXPECT_FALSE(QFile::exists(out)) << "no empty file is written";
+    EXPECT_EQ(w.image.lineCount, 0);
+}
+
+TEST_F(SaveTest, ImageWithoutIdRecordIsNotWritten)
+{
+    TFormMain w(settingsPath());
+    w.loadHexFile(writeFile(QStringLiteral("noid.hex"), ":020000040000FA\r\n:0200000008306E\r\n:00000001FF\r\n"));
+    ASSERT_TRUE(w.btn_save->isEnabled());
+    Dialogs::setRecordMessages(true);
+    const QString out = dir.filePath(QStringLiteral("out.hex"));
+    Dialogs::presetSaveFileName(out);
+    w.btn_saveClick();
+    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+    EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("ID")));
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(SaveTest, WriteErrorIsReportedAndTheTargetStaysWhole)
+{
+    TFormMain w(settingsPath());
+    loadTorvel(w);
+    const QString before = w.statusPanelText(4);
+    const QString target = dir.filePath(QStringLiteral("folder.hex"));
+    ASSERT_TRUE(QDir().mkpath(target));
+    writeFile(QStringLiteral("folder.hex/keep.txt"), "keep");
+    Dialogs::presetSaveFileName(target);
+    w.btn_saveClick();
+    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+    EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("folder.hex")));
+    EXPECT_EQ(w.statusPanelText(4), before);
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("folder.hex/keep.txt"))), QByteArray("keep"));
+}
+
+TEST_F(SaveTest, OverwritingReplacesTheOldFileWhole)
+{
+    TFormMain w(settingsPath());
+    loadTorvel(w);
+    const QString out = writeFile(QStringLiteral("old.hex"), QByteArray(100000, 'x'));
+    Dialogs::presetSaveFileName(out);
+    w.btn_saveClick();
+    const QByteArray content = readFile(out);
+    EXPECT_FALSE(content.contains('x'));
+    EXPECT_TRUE(content.endsWith(":00000001FF\r\n"));
+}
