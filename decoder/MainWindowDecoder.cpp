@@ -1,15 +1,332 @@
 // Decoder identification and the address grid of the main window.
+#include "app/Dialogs.h"
 #include "app/TFormMain.h"
+#include "decoder/DecoderTypes.h"
+#include "decoder/SlotRules.h"
+#include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
+#include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
+#include "frames/Frame_register/TFrameRegister.h"
+#include "frames/Frame_tamb/TFrameTamb.h"
+#include "frames/Frame_tamb_adr/TFrameTambAdr.h"
+#include "frames/Frame_zusatz/TFrameZusatz.h"
 
-void TFormMain::ReadIdWords() {}
-void TFormMain::DetectProtocol() {}
-void TFormMain::ApplyDecoderType() {}
-void TFormMain::ArrangeSlots(int) {}
-void TFormMain::ShowEditorFrame(int) {}
-void TFormMain::SetMotorolaLimits() {}
-void TFormMain::SetDccLimits() {}
-void TFormMain::ApplyProtocolLimits() {}
-void TFormMain::ReadSlots() {}
-bool TFormMain::WriteSlots() { return true; }
-void TFormMain::btn_RGClick() {}
-void TFormMain::ColourAddressEdits() {}
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int DefaultSlotBreak = 15;
+constexpr int SlotProgressMaximum = 32;
+constexpr int FrameLeft = 410;
+
+SlotCoding slotCodingOf(const TFormMain &w)
+{
+    return slotCoding(w.isAccessory, w.isFunctionDecoder, w.isMot, w.isDcc);
+}
+
+bool isLabelled(const TFormMain &w, int slot)
+{
+    return !w.lblSlot[slot]->text().isEmpty();
+}
+
+SlotValues slotValuesOf(const TFormMain &w, int slot)
+{
+    return {w.slotAddress[slot], w.slotFunction[slot], w.slotGreen[slot], w.slotCode[slot],
+            w.slotFunctionCode[slot]};
+}
+
+void keepSlotValues(TFormMain &w, int slot, const SlotValues &values)
+{
+    w.slotAddress[slot] = values.address;
+    w.slotFunction[slot] = values.function;
+    w.slotGreen[slot] = values.green;
+    w.slotCode[slot] = values.code;
+    w.slotFunctionCode[slot] = values.functionCode;
+}
+
+void hideSlot(TFormMain &w, int slot)
+{
+    w.lblSlot[slot]->hide();
+    w.edtAddress[slot]->hide();
+    w.edtFunction[slot]->hide();
+    w.btnRG[slot]->hide();
+}
+
+void showSlot(TFormMain &w, int slot)
+{
+    w.lblSlot[slot]->show();
+    w.edtAddress[slot]->show();
+    w.btnRG[slot]->setVisible(w.isAccessory);
+    w.edtFunction[slot]->setVisible(!w.isAccessory);
+}
+
+// A child's rectangle in the coordinates of the frame that holds it.
+QRect rectInFrame(const QWidget *child, const QWidget *frame)
+{
+    return {child->mapTo(frame, QPoint(0, 0)), child->size()};
+}
+
+int rightEdgeIn(const QWidget *child, const QWidget *frame)
+{
+    const QRect r = rectInFrame(child, frame);
+    return r.x() + r.width();
+}
+
+int bottomEdgeIn(const QWidget *child, const QWidget *frame)
+{
+    const QRect r = rectInFrame(child, frame);
+    return r.y() + r.height();
+}
+
+// A frame sized to end 15 pixels right of and below its take-over button.
+void placeBesideGrid(const TFormMain &w, QWidget *frame, const QWidget *takeOverButton)
+{
+    frame->setGeometry(FrameLeft, w.GroupBoxMain->y() + 5, rightEdgeIn(takeOverButton, frame) + 15,
+                       bottomEdgeIn(takeOverButton, frame) + 15);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- identification
+
+void TFormMain::ReadIdWords()
+{
+    const IdWords ids = readIdWords(image);
+    typeCode = ids.typeCode;
+    setStatusPanelText(3, idPanelText(ids));
+}
+
+void TFormMain::DetectProtocol()
+{
+    const Protocol protocol = detectProtocol(image);
+    isMot = protocol == Protocol::Motorola;
+    isDcc = protocol == Protocol::Dcc;
+}
+
+void TFormMain::ApplyDecoderType()
+{
+    isAccessory = false;
+    isFunctionDecoder = false;
+    bool recognised = false;
+    ResetWindowLayout();
+
+    if (const DecoderType *type = findDecoderType(typeCode)) {
+        isAccessory = type->kind == SlotKind::Accessory;
+        isFunctionDecoder = type->kind == SlotKind::Function;
+        for (int s = 0; s < SlotCount; ++s)
+            lblSlot[s]->setText(type->slotLabels.value(s));
+        setStatusPanelText(3, type->label);
+        if (type->breakAfter != DefaultSlotBreak)
+            ArrangeSlots(type->breakAfter);
+        if (type->frame != 0)
+            ShowEditorFrame(type->frame);
+        recognised = typeCode == CvDecoderTypeCode;
+    }
+
+    for (int s = 0; s < SlotCount; ++s) {
+        if (isLabelled(*this, s)) {
+            recognised = true;
+            showSlot(*this, s);
+        } else {
+            hideSlot(*this, s);
+            edtAddress[s]->setToolTip(QString());
+        }
+    }
+    if (!recognised)
+        Dialogs::warningOk(this, QStringLiteral("Das HEX-File konnte leider nicht erkannt werden"));
+}
+
+void TFormMain::ArrangeSlots(int breakAfter)
+{
+    int x = 5;
+    int y = 15;
+    for (int s = 1; s < SlotCount; ++s) {
+        lblSlot[s]->move(x, y + 4);
+        edtAddress[s]->move(x + 100, y);
+        edtFunction[s]->move(x + 150, y);
+        btnRG[s]->move(x + 150, y + 2);
+        if (s == breakAfter) {
+            x += 200;
+            y = 15;
+        } else {
+            y += 25;
+        }
+    }
+}
+
+void TFormMain::ShowEditorFrame(int frame)
+{
+    FrameZusatz1->hide();
+    FrameBlinkmuster1->hide();
+    FrameBlinkmuster_led1->hide();
+    FrameTamb1->hide();
+    FrameTambAdr1->hide();
+
+    switch (frame) {
+    case 1: {
+        const int width = rightEdgeIn(FrameZusatz1->group_mode, FrameZusatz1) + 10;
+        FrameZusatz1->setGeometry(FrameLeft, GroupBoxMain->y() + 5, width, 485);
+        ArrangeWindow(5, FrameLeft, 485, width);
+        FrameZusatz1->loading = true;
+        FrameZusatz1->show();
+        FrameZusatz1->PrepareFrame();
+        FrameZusatz1->LoadFromImage();
+        break;
+    }
+    case 2:
+        placeBesideGrid(*this, FrameBlinkmuster1, FrameBlinkmuster1->blinkmuster_btn_uebernehmen);
+        ArrangeWindow(5, FrameLeft, FrameBlinkmuster1->height(), FrameBlinkmuster1->width());
+        FrameBlinkmuster1->loading = true;
+        FrameBlinkmuster1->show();
+        FrameBlinkmuster1->SetUp(FrameBlinkmuster1->width());
+        FrameBlinkmuster1->Refresh();
+        break;
+    case 3:
+        placeBesideGrid(*this, FrameBlinkmuster_led1, FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen);
+        ArrangeWindow(5, FrameLeft, FrameBlinkmuster_led1->height(), FrameBlinkmuster_led1->width());
+        FrameBlinkmuster_led1->loading = true;
+        FrameBlinkmuster_led1->show();
+        FrameBlinkmuster_led1->SetUp(FrameBlinkmuster_led1->width());
+        FrameBlinkmuster_led1->Refresh();
+        break;
+    case 4: {
+        placeBesideGrid(*this, FrameTamb1, FrameTamb1->servo_btn_uebernehmen);
+        FrameTambAdr1->setGeometry(GroupBoxMain->x() + 1, 120, GroupBoxMain->width() - 2, 530);
+        ArrangeWindow(FrameLeft, 650, FrameTamb1->height(),
+                      rightEdgeIn(FrameTamb1->servo_btn_uebernehmen, FrameTamb1) - 225);
+        FrameTamb1->loading = true;
+        FrameTambAdr1->loading = true;
+        FrameTamb1->show();
+        FrameTambAdr1->show();
+        FrameTamb1->LoadFromImage();
+        FrameTambAdr1->LoadFromImage();
+        break;
+    }
+    case 6:
+        ArrangeWindow(5, FrameLeft, 555, 535);
+        FrameRegister1->setGeometry(5, GroupBoxMain->y() + 3, 940, 555);
+        FrameRegister1->loading = true;
+        FrameRegister1->show();
+        FrameRegister1->raise();
+        FrameRegister1->PrepareFrame();
+        FrameRegister1->LoadFromImage();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- limits
+
+void TFormMain::SetMotorolaLimits()
+{
+    maxAddress = AddressCodeTables::MotAccessoryLast;
+    maxFunction = AddressCodeTables::MotFunctionLast;
+}
+
+void TFormMain::SetDccLimits()
+{
+    maxAddress = isAccessory ? AddressCodeTables::DccAccessoryLast : AddressCodeTables::DccLocoLast;
+    maxFunction = AddressCodeTables::DccFunctionLast;
+}
+
+void TFormMain::ApplyProtocolLimits()
+{
+    if (isMot) {
+        SetMotorolaLimits();
+        setStatusPanelText(2, protocolPanelText(Protocol::Motorola));
+    } else if (isDcc) {
+        SetDccLimits();
+        setStatusPanelText(2, protocolPanelText(Protocol::Dcc));
+    } else {
+        setStatusPanelText(2, protocolPanelText(Protocol::None));
+        for (int s = 0; s < SlotCount; ++s)
+            hideSlot(*this, s);
+    }
+
+    // The hint names the bound the save check applies.
+    const int addressLimit = addressCheckLimit(slotCodingOf(*this), maxAddress);
+    const QString addressHint = QStringLiteral("gültiger Adressbereich: 1 bis %1\n'0' für unbenutzt (keine Reaktion "
+                                               "auf irgendeinen Befehl)")
+                                    .arg(addressLimit);
+    const QString functionHint = QStringLiteral("gültiger Bereich für die Funktions-Nummer: 1 bis %1").arg(maxFunction);
+    for (int s = 0; s < SlotCount; ++s) {
+        if (!isLabelled(*this, s))
+            continue;
+        edtAddress[s]->setToolTip(addressHint);
+        edtFunction[s]->setToolTip(functionHint);
+    }
+}
+
+// ---------------------------------------------------------------- the slots
+
+void TFormMain::ReadSlots()
+{
+    ProgressBar1->setMaximum(SlotProgressMaximum);
+    const SlotCoding coding = slotCodingOf(*this);
+    for (int s = 0; s < SlotCount; ++s) {
+        ProgressBar1->setValue(std::clamp(s - 1, ProgressBar1->minimum(), ProgressBar1->maximum()));
+        keepSlotValues(*this, s, readSlot(image, s, coding, maxAddress, codeTables));
+    }
+    ProgressBar1->setValue(0);
+    for (int s = 0; s < SlotCount; ++s) {
+        edtAddress[s]->setText(QString::number(slotAddress[s]));
+        edtFunction[s]->setText(QString::number(slotFunction[s]));
+    }
+    ColourAddressEdits();
+}
+
+bool TFormMain::WriteSlots()
+{
+    SlotInputs inputs;
+    for (int s = 0; s < SlotCount; ++s)
+        inputs[s] = {lblSlot[s]->text(), edtAddress[s]->text(), edtFunction[s]->text()};
+    const SlotCoding coding = slotCodingOf(*this);
+    if (const auto fault = validateSlots(inputs, isFunctionDecoder, addressCheckLimit(coding, maxAddress),
+                                         maxFunction, slotAddress, slotFunction)) {
+        Dialogs::warningCancel(this, fault->message);
+        QLineEdit *edit = fault->field == SlotField::Address ? edtAddress[fault->slot] : edtFunction[fault->slot];
+        edit->setFocus();
+        return false;
+    }
+
+    for (int s = 0; s < SlotCount; ++s) {
+        SlotValues values = slotValuesOf(*this, s);
+        encodeSlot(coding, values, storedSlotCode(image, s), codeTables);
+        keepSlotValues(*this, s, values);
+    }
+    if (!isAccessory && !isFunctionDecoder)
+        return true;
+    for (int s = 0; s < SlotCount; ++s) {
+        if (isLabelled(*this, s))
+            storeSlotCode(image, s, slotCode[s]);
+    }
+    return true;
+}
+
+void TFormMain::btn_RGClick()
+{
+    const auto found = std::find(btnRG.begin(), btnRG.end(), sender());
+    if (found == btnRG.end())
+        return;
+    const auto slot = static_cast<std::size_t>(found - btnRG.begin());
+    slotGreen[slot] = !slotGreen[slot];
+    ColourAddressEdits();
+}
+
+void TFormMain::ColourAddressEdits()
+{
+    for (int s = 0; s < SlotCount; ++s) {
+        QColor colour = Qt::white;
+        if (isAccessory)
+            colour = slotGreen[s] ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00);
+        QPalette palette = edtAddress[s]->palette();
+        palette.setColor(QPalette::Base, colour);
+        edtAddress[s]->setPalette(palette);
+    }
+}

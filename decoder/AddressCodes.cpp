@@ -1,0 +1,238 @@
+#include "decoder/AddressCodes.h"
+
+#include "image/HexByte.h"
+
+#include <algorithm>
+
+namespace {
+
+// Motorola locomotive addresses 81..255 do not follow the trit rule.
+constexpr const char *MotLocoCodesFrom81[] = {
+    "0100", "0180", "025C", "01C0", "0120", "01A0", "0160", "01E0", "0110", "0190", "0150", "01D0", "0130", "01B0",
+    "0170", "01F0", "0108", "0188", "0148", "01C8", "0128", "01A8", "0168", "01E8", "0118", "0198", "0158", "01D8",
+    "0138", "01B8", "0178", "01F8", "0104", "0184", "0144", "01C4", "0124", "01A4", "0164", "01E4", "0114", "0194",
+    "027C", "01D4", "0134", "01B4", "0174", "01F4", "010C", "018C", "014C", "01CC", "012C", "01AC", "016C", "01EC",
+    "011C", "019C", "015C", "01DC", "013C", "01BC", "017C", "01FC", "0040", "0060", "0050", "0070", "0048", "0068",
+    "0058", "0078", "0044", "0064", "0054", "0074", "004C", "006C", "005C", "007C", "0340", "0360", "0350", "0370",
+    "0348", "0368", "0358", "0378", "0344", "0364", "0354", "0374", "034C", "036C", "035C", "037C", "0240", "0260",
+    "0250", "0270", "0248", "0268", "0258", "0278", "0244", "0264", "0254", "0274", "024C", "026C", "0140", "0154",
+    "0010", "0018", "0014", "001C", "0310", "0318", "0314", "031C", "0210", "0218", "0214", "021C", "00D0", "00D8",
+    "00D4", "00DC", "03D0", "03D8", "03D4", "03DC", "02D0", "02D8", "02D4", "02DC", "0090", "0098", "0094", "009C",
+    "0390", "0398", "0394", "039C", "0290", "0298", "0294", "029C", "0004", "0304", "0204", "00C4", "03C4", "02C4",
+    "0084", "0384", "0284", "0034", "0334", "0234", "00F4", "03F4", "02F4", "00B4", "03B4", "02B4", "0024", "0324",
+    "0224", "00E4", "03E4", "02E4", "00A4", "03A4", "02A4"};
+static_assert(std::size(MotLocoCodesFrom81) == 255 - 80);
+
+constexpr const char *MotFunctionCodes[] = {"51", "05", "15", "55"};
+constexpr const char *DccFunctionCodes[] = {"81", "82", "84", "88", "B1", "B2", "B4", "B8", "A1", "A2", "A4", "A8"};
+
+// A trit as two bits: 0 -> 00, 1 -> 11, 2 -> 10.
+int tritBits(int trit)
+{
+    constexpr int bits[] = {0b00, 0b11, 0b10};
+    return bits[trit];
+}
+
+QString threeBytes(int b1, int b2, int b3)
+{
+    return hexByte(b1) + hexByte(b2) + hexByte(b3);
+}
+
+template <std::size_t N>
+QString entryAt(const std::array<QString, N> &table, int index)
+{
+    return (index >= 0 && index < static_cast<int>(N)) ? table[index] : QString();
+}
+
+// The highest index worth searching: the requested maximum, within the table.
+template <std::size_t N>
+int searchEnd(int maxAddress)
+{
+    return std::min(maxAddress, static_cast<int>(N) - 1);
+}
+
+QString replaceDigit(const QString &code, int position, QChar digit)
+{
+    QString result = code;
+    result[position] = digit;
+    return result;
+}
+
+int hexByteIndex(const QString &text)
+{
+    const HexByteTable &table = hexByteTable();
+    const auto found = std::find(table.begin(), table.end(), text);
+    return found == table.end() ? 0 : static_cast<int>(found - table.begin());
+}
+
+} // namespace
+
+AddressCodeTables::AddressCodeTables()
+{
+    fillMotAccessoryCodes();
+    fillMotLocoCodes();
+    fillDccAccessoryCodes();
+}
+
+void AddressCodeTables::fillMotAccessoryCodes()
+{
+    constexpr int byte3ByPair[] = {0xC3, 0xF3, 0xCF, 0xFF};
+    motAccessoryCodes[0] = QStringLiteral("FFFFFF");
+    for (int n = 1; n <= MotAccessoryLast; ++n) {
+        const int decoder = (n - 1) / 4 + 1;
+        const int pair = (n - 1) % 4;
+        int v = decoder % 80;
+        int trits[4];
+        for (int &t : trits) {
+            t = v % 3;
+            v /= 3;
+        }
+        const int byte2 = (tritBits(trits[1]) << 6) | (tritBits(trits[2]) << 4) | (tritBits(trits[3]) << 2);
+        motAccessoryCodes[n] = threeBytes(tritBits(trits[0]), byte2, byte3ByPair[pair]);
+    }
+}
+
+void AddressCodeTables::fillMotLocoCodes()
+{
+    for (int n = 1; n <= 80; ++n)
+        motLocoCodes[n] = motAccessoryCodes[4 * n - 3].left(4);
+    for (int n = 81; n <= MotLocoLast; ++n)
+        motLocoCodes[n] = QString::fromLatin1(MotLocoCodesFrom81[n - 81]);
+}
+
+void AddressCodeTables::fillDccAccessoryCodes()
+{
+    for (int n = 1; n <= DccAccessoryLast; ++n) {
+        const int decoder = (n - 1) / 4 + 1;
+        const int pair = (n - 1) % 4;
+        const int p1 = 0x80 | (decoder & 0x3F);
+        const int p2 = 0x80 | (((~(decoder >> 6)) & 7) << 4) | 0x08 | (pair << 1);
+        dccAccessoryCodes[n] = threeBytes(p1 ^ p2, (p2 << 1) & 0xFF, ((decoder & 0x3F) << 2) | 0x01);
+    }
+}
+
+QString AddressCodeTables::motAccessoryCode(int address) const
+{
+    return entryAt(motAccessoryCodes, address);
+}
+
+QString AddressCodeTables::motLocoCode(int address) const
+{
+    return entryAt(motLocoCodes, address);
+}
+
+QString AddressCodeTables::dccAccessoryCode(int address) const
+{
+    return entryAt(dccAccessoryCodes, address);
+}
+
+QString AddressCodeTables::motRedForm(const QString &code)
+{
+    if (code.size() != 6)
+        return code;
+    if (code[4] == QLatin1Char('C'))
+        return replaceDigit(code, 4, QLatin1Char('0'));
+    if (code[4] == QLatin1Char('F'))
+        return replaceDigit(code, 4, QLatin1Char('3'));
+    return code;
+}
+
+QString AddressCodeTables::dccGreenForm(const QString &code)
+{
+    if (code.size() != 6)
+        return code;
+    QString green = code;
+    const QChar d4 = code[3];
+    if (d4 == QLatin1Char('0'))
+        green[3] = QLatin1Char('2');
+    else if (d4 == QLatin1Char('4'))
+        green[3] = QLatin1Char('6');
+    else if (d4 == QLatin1Char('8'))
+        green[3] = QLatin1Char('A');
+    else if (d4 == QLatin1Char('C'))
+        green[3] = QLatin1Char('E');
+    const int d2 = HexByteValue(QString(QLatin1Char('0')) + code[1]);
+    green[1] = hexByte(d2 ^ 1)[1];
+    return green;
+}
+
+std::optional<AccessoryMatch> AddressCodeTables::findMotAccessory(const QString &code, int maxAddress) const
+{
+    for (int n = 0; n <= searchEnd<MotAccessorySize>(maxAddress); ++n) {
+        const QString &entry = motAccessoryCodes[n];
+        if (entry.isEmpty())
+            continue;
+        if (code == entry)
+            return AccessoryMatch{n, true};
+        if (code == motRedForm(entry))
+            return AccessoryMatch{n, false};
+    }
+    return std::nullopt;
+}
+
+std::optional<AccessoryMatch> AddressCodeTables::findDccAccessory(const QString &code, int maxAddress) const
+{
+    for (int n = 0; n <= searchEnd<DccAccessorySize>(maxAddress); ++n) {
+        const QString &entry = dccAccessoryCodes[n];
+        if (entry.isEmpty())
+            continue;
+        if (code == entry)
+            return AccessoryMatch{n, false};
+        if (code == dccGreenForm(entry))
+            return AccessoryMatch{n, true};
+    }
+    return std::nullopt;
+}
+
+std::optional<int> AddressCodeTables::findMotLoco(const QString &code, int maxAddress) const
+{
+    for (int n = 0; n <= searchEnd<MotLocoSize>(maxAddress); ++n) {
+        if (!motLocoCodes[n].isEmpty() && code == motLocoCodes[n])
+            return n;
+    }
+    return std::nullopt;
+}
+
+QString AddressCodeTables::motFunctionCode(int function)
+{
+    return (function >= 1 && function <= MotFunctionLast) ? QString::fromLatin1(MotFunctionCodes[function - 1])
+                                                          : QString();
+}
+
+QString AddressCodeTables::dccFunctionCode(int function)
+{
+    return (function >= 1 && function <= DccFunctionLast) ? QString::fromLatin1(DccFunctionCodes[function - 1])
+                                                          : QString();
+}
+
+int AddressCodeTables::motFunctionNumber(const QString &code)
+{
+    for (int f = 1; f <= MotFunctionLast; ++f) {
+        if (code == QLatin1String(MotFunctionCodes[f - 1]))
+            return f;
+    }
+    return 0;
+}
+
+int AddressCodeTables::dccFunctionNumber(const QString &code)
+{
+    for (int f = 1; f <= DccFunctionLast; ++f) {
+        if (code == QLatin1String(DccFunctionCodes[f - 1]))
+            return f;
+    }
+    return 0;
+}
+
+DccLocoBytes AddressCodeTables::dccLocoBytes(int address)
+{
+    const int low = address % 256;
+    int high = address / 256;
+    if (low > 127 || address > 255)
+        high |= 0xC0;
+    return {hexByte(low), hexByte(high)};
+}
+
+int AddressCodeTables::dccLocoAddress(const QString &low, const QString &high)
+{
+    return (hexByteIndex(high) & 0x3F) * 256 + hexByteIndex(low);
+}
