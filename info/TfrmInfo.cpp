@@ -119,8 +119,8 @@ void TfrmInfo::layoutControls()
     memos->addWidget(Memo1a, 1, 0);
     memos->addWidget(Memo3a, 1, 1);
     memos->addWidget(Label4, 2, 0);
-    memos->setColumnStretch(0, 2);
-    memos->setColumnStretch(1, 3);
+    memos->setColumnStretch(0, 1);
+    memos->setColumnStretch(1, 1);
     memos->setRowStretch(1, 1);
 
     auto *buttons = new QHBoxLayout;
