@@ -38,15 +38,13 @@ QString threeBytes(int b1, int b2, int b3)
     return hexByte(b1) + hexByte(b2) + hexByte(b3);
 }
 
-template <std::size_t N>
-QString entryAt(const std::array<QString, N> &table, int index)
+template <std::size_t N> QString entryAt(const std::array<QString, N> &table, int index)
 {
     return (index >= 0 && index < static_cast<int>(N)) ? table[index] : QString();
 }
 
 // The highest index worth searching: the requested maximum, within the table.
-template <std::size_t N>
-int searchEnd(int maxAddress)
+template <std::size_t N> int searchEnd(int maxAddress)
 {
     return std::min(maxAddress, static_cast<int>(N) - 1);
 }

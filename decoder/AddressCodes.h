@@ -18,7 +18,7 @@ struct DccLocoBytes {
 // The constant tables that translate between address numbers and the codes the
 // decoders keep in their EEPROM. Codes are upper-case hex texts, byte 1 first.
 class AddressCodeTables {
-public:
+  public:
     static constexpr int MotAccessorySize = 350;
     static constexpr int MotAccessoryLast = 320;
     static constexpr int MotLocoSize = 350;
@@ -64,7 +64,7 @@ public:
     // Address of the stored bytes; a text that is no byte text counts 0.
     static int dccLocoAddress(const QString &low, const QString &high);
 
-private:
+  private:
     void fillMotAccessoryCodes();
     void fillMotLocoCodes();
     void fillDccAccessoryCodes();

@@ -36,8 +36,7 @@ bool isLabelled(const TFormMain &w, int slot)
 
 SlotValues slotValuesOf(const TFormMain &w, int slot)
 {
-    return {w.slotAddress[slot], w.slotFunction[slot], w.slotGreen[slot], w.slotCode[slot],
-            w.slotFunctionCode[slot]};
+    return {w.slotAddress[slot], w.slotFunction[slot], w.slotGreen[slot], w.slotCode[slot], w.slotFunctionCode[slot]};
 }
 
 void keepSlotValues(TFormMain &w, int slot, const SlotValues &values)
@@ -287,8 +286,8 @@ bool TFormMain::WriteSlots()
     for (int s = 0; s < SlotCount; ++s)
         inputs[s] = {lblSlot[s]->text(), edtAddress[s]->text(), edtFunction[s]->text()};
     const SlotCoding coding = slotCodingOf(*this);
-    if (const auto fault = validateSlots(inputs, isFunctionDecoder, addressCheckLimit(coding, maxAddress),
-                                         maxFunction, slotAddress, slotFunction)) {
+    if (const auto fault = validateSlots(inputs, isFunctionDecoder, addressCheckLimit(coding, maxAddress), maxFunction,
+                                         slotAddress, slotFunction)) {
         Dialogs::warningCancel(this, fault->message);
         QLineEdit *edit = fault->field == SlotField::Address ? edtAddress[fault->slot] : edtFunction[fault->slot];
         edit->setFocus();

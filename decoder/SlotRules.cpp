@@ -119,7 +119,9 @@ void encodeDccLoco(SlotValues &values, const QString &storedCode)
 SlotCoding slotCoding(bool isAccessory, bool isFunctionDecoder, bool isMot, bool isDcc)
 {
     if (isAccessory)
-        return isMot ? SlotCoding::MotAccessory : isDcc ? SlotCoding::DccAccessory : SlotCoding::AccessoryWithoutProtocol;
+        return isMot   ? SlotCoding::MotAccessory
+               : isDcc ? SlotCoding::DccAccessory
+                       : SlotCoding::AccessoryWithoutProtocol;
     if (isFunctionDecoder)
         return isMot ? SlotCoding::MotLoco : isDcc ? SlotCoding::DccLoco : SlotCoding::LocoWithoutProtocol;
     return SlotCoding::None;
@@ -184,8 +186,8 @@ int addressCheckLimit(SlotCoding coding, int maxAddress)
     return maxAddress;
 }
 
-std::optional<SlotFault> validateSlots(const SlotInputs &inputs, bool checkFunctions, int addressLimit,
-                                       int maxFunction, SlotNumbers &addresses, SlotNumbers &functions)
+std::optional<SlotFault> validateSlots(const SlotInputs &inputs, bool checkFunctions, int addressLimit, int maxFunction,
+                                       SlotNumbers &addresses, SlotNumbers &functions)
 {
     if (auto fault = checkAddress(inputs, 0, addressLimit, addresses))
         return fault;

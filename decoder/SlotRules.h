@@ -68,8 +68,8 @@ using SlotNumbers = std::array<int, DecoderSlotCount>;
 // addresses of slots 1..47. Every number converted before a fault is kept in
 // addresses / functions. Slots without a label are checked only for being a
 // number, never for their range.
-std::optional<SlotFault> validateSlots(const SlotInputs &inputs, bool checkFunctions, int addressLimit,
-                                       int maxFunction, SlotNumbers &addresses, SlotNumbers &functions);
+std::optional<SlotFault> validateSlots(const SlotInputs &inputs, bool checkFunctions, int addressLimit, int maxFunction,
+                                       SlotNumbers &addresses, SlotNumbers &functions);
 
 // The six code digits currently stored for slot s.
 QString storedSlotCode(const FirmwareImage &image, int slot);

@@ -1,0 +1,180 @@
+// The address code tables in both directions.
+#include "decoder/AddressCodes.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+const AddressCodeTables &tables()
+{
+    static const AddressCodeTables t;
+    return t;
+}
+
+struct CodeRow {
+    int address;
+    const char *code;
+};
+
+TEST(MotAccessoryCodes, Rows)
+{
+    for (const CodeRow &row :
+         {CodeRow{0, "FFFFFF"}, CodeRow{1, "0300C3"}, CodeRow{2, "0300F3"}, CodeRow{3, "0300CF"}, CodeRow{4, "0300FF"},
+          CodeRow{5, "0200C3"}, CodeRow{9, "00C0C3"}, CodeRow{13, "03C0C3"}, CodeRow{305, "02E8C3"},
+          CodeRow{313, "03A8C3"}, CodeRow{317, "0000C3"}, CodeRow{320, "0000FF"}})
+        EXPECT_EQ(tables().motAccessoryCodes[row.address], QString::fromLatin1(row.code)) << row.address;
+    EXPECT_TRUE(tables().motAccessoryCodes[321].isEmpty());
+    EXPECT_TRUE(tables().motAccessoryCodes[349].isEmpty());
+}
+
+TEST(MotLocoCodes, Rows)
+{
+    for (const CodeRow &row :
+         {CodeRow{1, "0300"}, CodeRow{2, "0200"}, CodeRow{3, "00C0"}, CodeRow{80, "0000"}, CodeRow{81, "0100"},
+          CodeRow{82, "0180"}, CodeRow{83, "025C"}, CodeRow{123, "027C"}, CodeRow{145, "0040"}, CodeRow{189, "024C"},
+          CodeRow{190, "026C"}, CodeRow{223, "0394"}, CodeRow{254, "03A4"}, CodeRow{255, "02A4"}})
+        EXPECT_EQ(tables().motLocoCodes[row.address], QString::fromLatin1(row.code)) << row.address;
+    for (int n = 1; n <= 80; ++n)
+        EXPECT_EQ(tables().motLocoCodes[n], tables().motAccessoryCodes[4 * n - 3].left(4)) << n;
+    for (int n : {0, 256, 320, 349})
+        EXPECT_TRUE(tables().motLocoCodes[n].isEmpty()) << n;
+}
+
+TEST(DccAccessoryCodes, Rows)
+{
+    for (const CodeRow &row :
+         {CodeRow{1, "79F005"}, CodeRow{2, "7BF405"}, CodeRow{3, "7DF805"}, CodeRow{4, "7FFC05"}, CodeRow{5, "7AF009"},
+          CodeRow{253, "68D001"}, CodeRow{2041, "3710FD"}, CodeRow{2044, "311CFD"}})
+        EXPECT_EQ(tables().dccAccessoryCodes[row.address], QString::fromLatin1(row.code)) << row.address;
+    for (int n : {0, 2045, 2099})
+        EXPECT_TRUE(tables().dccAccessoryCodes[n].isEmpty()) << n;
+}
+
+TEST(CodeForms, RedAndGreen)
+{
+    EXPECT_EQ(AddressCodeTables::motRedForm(QStringLiteral("0300C3")), QStringLiteral("030003"));
+    EXPECT_EQ(AddressCodeTables::motRedForm(QStringLiteral("0300F3")), QStringLiteral("030033"));
+    EXPECT_EQ(AddressCodeTables::motRedForm(QStringLiteral("0300CF")), QStringLiteral("03000F"));
+    EXPECT_EQ(AddressCodeTables::motRedForm(QStringLiteral("0300FF")), QStringLiteral("03003F"));
+    EXPECT_EQ(AddressCodeTables::dccGreenForm(QStringLiteral("79F005")), QStringLiteral("78F205"));
+    EXPECT_EQ(AddressCodeTables::dccGreenForm(QStringLiteral("7BF405")), QStringLiteral("7AF605"));
+    EXPECT_EQ(AddressCodeTables::dccGreenForm(QStringLiteral("7DF805")), QStringLiteral("7CFA05"));
+    EXPECT_EQ(AddressCodeTables::dccGreenForm(QStringLiteral("7FFC05")), QStringLiteral("7EFE05"));
+    EXPECT_EQ(AddressCodeTables::dccGreenForm(QStringLiteral("311CFD")), QStringLiteral("301EFD"));
+    EXPECT_TRUE(AddressCodeTables::dccGreenForm(QString()).isEmpty());
+    EXPECT_TRUE(AddressCodeTables::motRedForm(QString()).isEmpty());
+}
+
+// Decoding relies on every entry and every variant being distinct.
+TEST(CodeForms, NoEntryOrVariantRepeats)
+{
+    std::set<QString> mot;
+    for (int n = 0; n <= 320; ++n) {
+        EXPECT_TRUE(mot.insert(tables().motAccessoryCodes[n]).second) << n;
+        EXPECT_TRUE(mot.insert(AddressCodeTables::motRedForm(tables().motAccessoryCodes[n])).second) << n;
+    }
+    std::set<QString> dcc;
+    for (int n = 1; n <= 2044; ++n) {
+        EXPECT_TRUE(dcc.insert(tables().dccAccessoryCodes[n]).second) << n;
+        EXPECT_TRUE(dcc.insert(AddressCodeTables::dccGreenForm(tables().dccAccessoryCodes[n])).second) << n;
+    }
+    std::set<QString> loco;
+    for (int n = 1; n <= 255; ++n)
+        EXPECT_TRUE(loco.insert(tables().motLocoCodes[n]).second) << n;
+}
+
+TEST(CodeLookup, FindsEveryAddressWithItsOutput)
+{
+    for (int n = 0; n <= 320; ++n) {
+        const QString green = tables().motAccessoryCodes[n];
+        const auto g = tables().findMotAccessory(green, 320);
+        ASSERT_TRUE(g) << n;
+        EXPECT_EQ(g->address, n);
+        EXPECT_TRUE(g->green);
+        const auto r = tables().findMotAccessory(AddressCodeTables::motRedForm(green), 320);
+        ASSERT_TRUE(r) << n;
+        EXPECT_EQ(r->address, n);
+        EXPECT_FALSE(r->green);
+    }
+    for (int n = 1; n <= 2044; ++n) {
+        const auto r = tables().findDccAccessory(tables().dccAccessoryCodes[n], 2044);
+        ASSERT_TRUE(r) << n;
+        EXPECT_EQ(r->address, n);
+        EXPECT_FALSE(r->green);
+        const auto g = tables().findDccAccessory(AddressCodeTables::dccGreenForm(tables().dccAccessoryCodes[n]), 2044);
+        ASSERT_TRUE(g) << n;
+        EXPECT_EQ(g->address, n);
+        EXPECT_TRUE(g->green);
+    }
+    for (int n = 1; n <= 255; ++n)
+        EXPECT_EQ(tables().findMotLoco(tables().motLocoCodes[n], 320), n);
+}
+
+TEST(CodeLookup, SearchStopsAtTheMaximumAndTheTable)
+{
+    EXPECT_FALSE(tables().findMotAccessory(QStringLiteral("0000FF"), 319));
+    EXPECT_FALSE(tables().findDccAccessory(QStringLiteral("311CFD"), 2043));
+    EXPECT_FALSE(tables().findMotLoco(QStringLiteral("02A4"), 254));
+    // A maximum beyond the tables searches only what they hold.
+    EXPECT_EQ(tables().findDccAccessory(QStringLiteral("311CFD"), 16128)->address, 2044);
+    EXPECT_EQ(tables().findMotLoco(QStringLiteral("02A4"), 16128), 255);
+    // Empty entries never match, and unknown codes decode to nothing.
+    EXPECT_FALSE(tables().findMotLoco(QString(), 320));
+    EXPECT_FALSE(tables().findDccAccessory(QString(), 2044));
+    EXPECT_FALSE(tables().findDccAccessory(QStringLiteral("FFFFFF"), 2044));
+    EXPECT_FALSE(tables().findMotAccessory(QStringLiteral("123456"), 320));
+    EXPECT_FALSE(tables().findMotAccessory(QStringLiteral("FFFFFF"), -1));
+}
+
+TEST(CodeLookup, OutOfRangeIndexesGiveEmptyCodes)
+{
+    for (int n : {-5, 350, 99999})
+        EXPECT_TRUE(tables().motAccessoryCode(n).isEmpty()) << n;
+    for (int n : {-1, 0, 256, 400})
+        EXPECT_TRUE(tables().motLocoCode(n).isEmpty()) << n;
+    for (int n : {-1, 0, 2045, 2100, 16128})
+        EXPECT_TRUE(tables().dccAccessoryCode(n).isEmpty()) << n;
+}
+
+TEST(FunctionCodes, BothProtocols)
+{
+    const char *mot[] = {"51", "05", "15", "55"};
+    for (int f = 1; f <= 4; ++f) {
+        EXPECT_EQ(AddressCodeTables::motFunctionCode(f), QString::fromLatin1(mot[f - 1]));
+        EXPECT_EQ(AddressCodeTables::motFunctionNumber(QString::fromLatin1(mot[f - 1])), f);
+    }
+    const char *dcc[] = {"81", "82", "84", "88", "B1", "B2", "B4", "B8", "A1", "A2", "A4", "A8"};
+    for (int f = 1; f <= 12; ++f) {
+        EXPECT_EQ(AddressCodeTables::dccFunctionCode(f), QString::fromLatin1(dcc[f - 1]));
+        EXPECT_EQ(AddressCodeTables::dccFunctionNumber(QString::fromLatin1(dcc[f - 1])), f);
+    }
+    for (int f : {0, -1, 5})
+        EXPECT_TRUE(AddressCodeTables::motFunctionCode(f).isEmpty()) << f;
+    for (int f : {0, 13})
+        EXPECT_TRUE(AddressCodeTables::dccFunctionCode(f).isEmpty()) << f;
+    EXPECT_EQ(AddressCodeTables::motFunctionNumber(QStringLiteral("81")), 0);
+    EXPECT_EQ(AddressCodeTables::dccFunctionNumber(QStringLiteral("FF")), 0);
+}
+
+struct LocoRow {
+    int address;
+    const char *low;
+    const char *high;
+};
+
+TEST(DccLocoAddress, ShortAndLong)
+{
+    for (const LocoRow &row :
+         {LocoRow{0, "00", "00"}, LocoRow{100, "64", "00"}, LocoRow{127, "7F", "00"}, LocoRow{128, "80", "C0"},
+          LocoRow{255, "FF", "C0"}, LocoRow{256, "00", "C1"}, LocoRow{300, "2C", "C1"}, LocoRow{16128, "00", "FF"}}) {
+        const DccLocoBytes bytes = AddressCodeTables::dccLocoBytes(row.address);
+        EXPECT_EQ(bytes.low, QString::fromLatin1(row.low)) << row.address;
+        EXPECT_EQ(bytes.high, QString::fromLatin1(row.high)) << row.address;
+        EXPECT_EQ(AddressCodeTables::dccLocoAddress(bytes.low, bytes.high), row.address);
+    }
+    EXPECT_EQ(AddressCodeTables::dccLocoAddress(QStringLiteral("FF"), QStringLiteral("FF")), 16383);
+    EXPECT_EQ(AddressCodeTables::dccLocoAddress(QStringLiteral("zz"), QStringLiteral("C1")), 256);
+}
+
+} // namespace
