@@ -89,6 +89,18 @@ void placeBesideGrid(const TFormMain &w, QWidget *frame, const QWidget *takeOver
                        bottomEdgeIn(takeOverButton, frame) + 15);
 }
 
+// The blink pattern editors: placed beside the grid, window fitted, then set up
+// for their width and drawn.
+template <class BlinkFrame> void showBlinkFrame(TFormMain &w, BlinkFrame *frame, const QWidget *takeOverButton)
+{
+    placeBesideGrid(w, frame, takeOverButton);
+    w.ArrangeWindow(5, FrameLeft, frame->height(), frame->width());
+    frame->loading = true;
+    frame->show();
+    frame->SetUp(frame->width());
+    frame->Refresh();
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- identification
@@ -178,20 +190,10 @@ void TFormMain::ShowEditorFrame(int frame)
         break;
     }
     case 2:
-        placeBesideGrid(*this, FrameBlinkmuster1, FrameBlinkmuster1->blinkmuster_btn_uebernehmen);
-        ArrangeWindow(5, FrameLeft, FrameBlinkmuster1->height(), FrameBlinkmuster1->width());
-        FrameBlinkmuster1->loading = true;
-        FrameBlinkmuster1->show();
-        FrameBlinkmuster1->SetUp(FrameBlinkmuster1->width());
-        FrameBlinkmuster1->Refresh();
+        showBlinkFrame(*this, FrameBlinkmuster1, FrameBlinkmuster1->blinkmuster_btn_uebernehmen);
         break;
     case 3:
-        placeBesideGrid(*this, FrameBlinkmuster_led1, FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen);
-        ArrangeWindow(5, FrameLeft, FrameBlinkmuster_led1->height(), FrameBlinkmuster_led1->width());
-        FrameBlinkmuster_led1->loading = true;
-        FrameBlinkmuster_led1->show();
-        FrameBlinkmuster_led1->SetUp(FrameBlinkmuster_led1->width());
-        FrameBlinkmuster_led1->Refresh();
+        showBlinkFrame(*this, FrameBlinkmuster_led1, FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen);
         break;
     case 4: {
         placeBesideGrid(*this, FrameTamb1, FrameTamb1->servo_btn_uebernehmen);

@@ -30,35 +30,34 @@ QString withLabel(const char *pattern, const QString &label)
     return QString::fromUtf8(pattern).arg(label);
 }
 
-std::optional<SlotFault> checkAddress(const SlotInputs &inputs, int slot, int limit, SlotNumbers &addresses)
-{
-    const SlotInput &input = inputs[slot];
-    const std::optional<int> value = integerOf(input.addressText);
-    if (!value)
-        return SlotFault{withLabel("Ungültige Eingabe für <%1> ", input.label), slot, SlotField::Address};
-    addresses[slot] = *value;
-    if (input.label.isEmpty())
-        return std::nullopt;
-    if (*value < 0)
-        return SlotFault{withLabel("Adresse für <%1> ist zu klein", input.label), slot, SlotField::Address};
-    if (*value > limit)
-        return SlotFault{withLabel("Adresse für <%1> ist zu gross", input.label), slot, SlotField::Address};
-    return std::nullopt;
-}
+// The texts of one kind of number check; %1 is the slot's label.
+struct NumberCheck {
+    SlotField field;
+    const char *noNumber;
+    const char *tooSmall;
+    const char *tooLarge;
+};
 
-std::optional<SlotFault> checkFunction(const SlotInputs &inputs, int slot, int limit, SlotNumbers &functions)
+const NumberCheck AddressCheck{SlotField::Address, "Ungültige Eingabe für <%1> ", "Adresse für <%1> ist zu klein",
+                               "Adresse für <%1> ist zu gross"};
+const NumberCheck FunctionCheck{SlotField::Function, "Ungültige Eingabe Funktion von <%1> ",
+                                "Funktions-Nummer für <%1> ist zu klein", "Funktions-Nummer für <%1> ist zu gross"};
+
+// Converts the text into numbers[slot]; a range fault counts only for a labelled slot.
+std::optional<SlotFault> checkNumber(const NumberCheck &check, const SlotInput &input, int slot, int limit,
+                                     SlotNumbers &numbers)
 {
-    const SlotInput &input = inputs[slot];
-    const std::optional<int> value = integerOf(input.functionText);
+    const QString &text = check.field == SlotField::Address ? input.addressText : input.functionText;
+    const std::optional<int> value = integerOf(text);
     if (!value)
-        return SlotFault{withLabel("Ungültige Eingabe Funktion von <%1> ", input.label), slot, SlotField::Function};
-    functions[slot] = *value;
+        return SlotFault{withLabel(check.noNumber, input.label), slot, check.field};
+    numbers[slot] = *value;
     if (input.label.isEmpty())
         return std::nullopt;
     if (*value < 0)
-        return SlotFault{withLabel("Funktions-Nummer für <%1> ist zu klein", input.label), slot, SlotField::Function};
+        return SlotFault{withLabel(check.tooSmall, input.label), slot, check.field};
     if (*value > limit)
-        return SlotFault{withLabel("Funktions-Nummer für <%1> ist zu gross", input.label), slot, SlotField::Function};
+        return SlotFault{withLabel(check.tooLarge, input.label), slot, check.field};
     return std::nullopt;
 }
 
@@ -189,16 +188,16 @@ int addressCheckLimit(SlotCoding coding, int maxAddress)
 std::optional<SlotFault> validateSlots(const SlotInputs &inputs, bool checkFunctions, int addressLimit, int maxFunction,
                                        SlotNumbers &addresses, SlotNumbers &functions)
 {
-    if (auto fault = checkAddress(inputs, 0, addressLimit, addresses))
+    if (auto fault = checkNumber(AddressCheck, inputs[0], 0, addressLimit, addresses))
         return fault;
     if (checkFunctions) {
         for (int t = 0; t < DecoderSlotCount; ++t) {
-            if (auto fault = checkFunction(inputs, t, maxFunction, functions))
+            if (auto fault = checkNumber(FunctionCheck, inputs[t], t, maxFunction, functions))
                 return fault;
         }
     }
     for (int s = 1; s < DecoderSlotCount; ++s) {
-        if (auto fault = checkAddress(inputs, s, addressLimit, addresses))
+        if (auto fault = checkNumber(AddressCheck, inputs[s], s, addressLimit, addresses))
             return fault;
     }
     return std::nullopt;

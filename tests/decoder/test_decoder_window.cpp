@@ -215,6 +215,18 @@ TEST_F(DecoderWindow, EditorFramesArePlacedBesideTheGrid)
 {
     load(TestFirmware::ofType(8, Marker::Dcc));
     EXPECT_EQ(window->FrameZusatz1->geometry(), QRect(410, 10, 320, 485));
+    EXPECT_EQ(window->width(), 410 + 320 + 10);
+
+    // The blink editors end 15 pixels beyond their take-over buttons; the window fits them.
+    load(TestFirmware::ofType(1, Marker::Motorola));
+    const QWidget *blink = window->FrameBlinkmuster1;
+    const QWidget *takeOver = window->FrameBlinkmuster1->blinkmuster_btn_uebernehmen;
+    const QRect button(takeOver->mapTo(blink, QPoint(0, 0)), takeOver->size());
+    EXPECT_EQ(blink->geometry(), QRect(410, 10, button.x() + button.width() + 15, button.y() + button.height() + 15));
+    EXPECT_EQ(window->width(), 410 + blink->width() + 10);
+    load(TestFirmware::ofType(221, Marker::Dcc));
+    EXPECT_EQ(window->width(), 410 + window->FrameBlinkmuster_led1->width() + 10);
+    EXPECT_EQ(window->FrameBlinkmuster_led1->pos(), QPoint(410, 10));
 
     load(TestFirmware::ofType(211, Marker::Dcc));
     EXPECT_EQ(window->FrameTamb1->geometry(), QRect(410, 10, 550, 570));
