@@ -1,0 +1,33 @@
+#pragma once
+// Properties every fuzz target checks on what the readers produce. A broken
+// property aborts, so libFuzzer keeps the input as a crash.
+#include "image/FirmwareImage.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+
+inline void fuzzRequire(bool holds, const char *what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+inline QByteArray fuzzBytes(const uint8_t *data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+}
+
+// Every ROM and EEPROM byte of the image is a two-character text.
+inline void requireWellFormedBytes(const FirmwareImage &image)
+{
+    for (const QString &text : image.rom)
+        fuzzRequire(text.size() == 2, "ROM byte text of two characters");
+    for (const QString &text : image.eeprom)
+        fuzzRequire(text.size() == 2, "EEPROM byte text of two characters");
+    fuzzRequire(image.romTop >= 0 && image.romTop < FirmwareImage::RomSize, "romTop inside the ROM");
+    fuzzRequire(image.eepromTop >= 0 && image.eepromTop < FirmwareImage::EepromSize, "eepromTop inside the EEPROM");
+}
