@@ -14,5 +14,5 @@ fi
 picture="$build/quaxel-screenshot.png"
 file=${1:-$root/samples/demo.hex}
 echo "No display can be reached, so Quaxel shows its main window as a picture instead."
-QT_QPA_PLATFORM=offscreen "$build/quaxel" "$file" --screenshot "$picture" 2> >(grep -v XDG_RUNTIME_DIR >&2)
+QT_QPA_PLATFORM=offscreen "$build/quaxel" "$file" --screenshot "$picture" 2> >(grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2)
 echo "$picture"
