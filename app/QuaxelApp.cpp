@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTextStream>
 #include <exception>
@@ -30,7 +31,7 @@ Options parseOptions(const QApplication &app)
     parser.process(app);
     Options options;
     if (!parser.positionalArguments().isEmpty())
-        options.hexFile = parser.positionalArguments().first();
+        options.hexFile = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     options.screenshot = parser.value(screenshot);
     return options;
 }
