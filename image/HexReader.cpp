@@ -19,14 +19,20 @@ void showIdInPanels(const QString &line, HexLoadResult &result)
 
 } // namespace
 
-std::optional<UserMessage> checkHexLineCount(const QStringList &lines)
+std::optional<UserMessage> checkLineCount(const QStringList &lines, const QString &code)
 {
     if (lines.size() <= MaxHexFileLines)
         return std::nullopt;
-    return UserMessage{QStringLiteral("E207: Zu viele Zeilen im File (mehr als %1): %2 Zeilen")
+    return UserMessage{QStringLiteral("%1: Zu viele Zeilen im File (mehr als %2): %3 Zeilen")
+                           .arg(code)
                            .arg(MaxHexFileLines)
                            .arg(lines.size()),
                        BoxKind::Plain};
+}
+
+std::optional<UserMessage> checkHexLineCount(const QStringList &lines)
+{
+    return checkLineCount(lines, QStringLiteral("E207"));
 }
 
 void storeRecord(FirmwareImage &image, const HexRecord &record)

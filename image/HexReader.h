@@ -17,6 +17,9 @@ struct HexLoadResult {
 // nothing when the file fits.
 std::optional<UserMessage> checkHexLineCount(const QStringList &lines);
 
+// The same check with the error code of the caller ("E207" for the loader).
+std::optional<UserMessage> checkLineCount(const QStringList &lines, const QString &code);
+
 // Stores the upper-cased lines in hexLines, resets the image and parses every
 // line into it; the first bad line ends the load with its message. Bytes stored
 // before that line stay in the image.

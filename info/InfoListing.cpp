@@ -1,5 +1,7 @@
 #include "info/InfoListing.h"
 
+#include "image/HexReader.h"
+
 #include <algorithm>
 
 namespace {
@@ -162,12 +164,7 @@ QStringList romDumpLines(const FirmwareImage &image)
 
 std::optional<UserMessage> checkCompareLineCount(const QStringList &lines)
 {
-    if (lines.size() <= MaxHexFileLines)
-        return std::nullopt;
-    return UserMessage{QStringLiteral("E307: Zu viele Zeilen im File (mehr als %1): %2 Zeilen")
-                           .arg(MaxHexFileLines)
-                           .arg(lines.size()),
-                       BoxKind::Plain};
+    return checkLineCount(lines, QStringLiteral("E307"));
 }
 
 UserMessage compareMessage(RecordError error, const QString &line)

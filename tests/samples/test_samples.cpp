@@ -1,6 +1,7 @@
 // Every sample firmware loads with its type, protocol and addresses, saves to the
 // same file, and a file saved with other addresses loads back with those.
 #include "SampleIndex.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include "app/Dialogs.h"
 
@@ -67,15 +68,8 @@ std::array<int, 3> slotBytes(int s)
     return {j, j + 16, j + 32};
 }
 
-class SampleFirmware : public ::testing::TestWithParam<SampleEntry> {
+class SampleFirmware : public MainWindowTest, public ::testing::WithParamInterface<SampleEntry> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        Dialogs::clearPresets();
-        Dialogs::setRecordMessages(true);
-    }
-    void TearDown() override { Dialogs::clearPresets(); }
 
     std::unique_ptr<TFormMain> load(const QString &path)
     {
@@ -100,8 +94,6 @@ protected:
         EXPECT_TRUE(QFile::exists(out));
         return out;
     }
-
-    QTemporaryDir dir;
 };
 
 TEST_P(SampleFirmware, LoadsWithItsTypeProtocolAndAddresses)
