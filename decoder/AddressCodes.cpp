@@ -74,6 +74,12 @@ AddressCodeTables::AddressCodeTables()
     buildIndexes();
 }
 
+const AddressCodeTables &AddressCodeTables::shared()
+{
+    static const AddressCodeTables tables;
+    return tables;
+}
+
 void AddressCodeTables::buildIndexes()
 {
     // Addresses in rising order, at each address its own code first: the first

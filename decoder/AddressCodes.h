@@ -32,6 +32,9 @@ class AddressCodeTables {
 
     AddressCodeTables();
 
+    // The tables never change once built: one instance serves every session.
+    static const AddressCodeTables &shared();
+
     // Index = address; entries outside the filled range are empty.
     std::array<QString, MotAccessorySize> motAccessoryCodes; // green output; [0] = "FFFFFF"
     std::array<QString, MotLocoSize> motLocoCodes;           // 4 digits, 1..255
