@@ -7,6 +7,7 @@
 #include "app/WebPage.h"
 #include "image/HexReader.h"
 #include "image/HexWriter.h"
+#include "image/SafeSave.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 #include "frames/Frame_register/TFrameRegister.h"
@@ -27,7 +28,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
@@ -300,10 +300,8 @@ bool TFormMain::SaveSettings()
     ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Left"), x());
 
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
-    QSaveFile file(settingsPath_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ini.toBytes()) < 0 || !file.commit()) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(settingsPath_),
-                                                              file.errorString()));
+    if (const auto error = saveFileWhole(settingsPath_, ini.toBytes())) {
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(settingsPath_), *error));
         return false;
     }
     return true;
@@ -450,9 +448,8 @@ void TFormMain::btn_saveClick()
     const QString path = Dialogs::getSaveFileName(this, Dialogs::hexFileFilter(), QStringLiteral("hex"), proposed);
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(session.fileContent()) < 0 || !file.commit()) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const auto error = saveFileWhole(path, session.fileContent())) {
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), *error));
         return;
     }
     setStatusPanelText(4, path);

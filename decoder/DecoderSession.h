@@ -107,5 +107,5 @@ private:
     void setMotorolaLimits();
     void setDccLimits();
 
-    AddressCodeTables tables_;
+    const AddressCodeTables &tables_ = AddressCodeTables::shared();
 };
