@@ -141,7 +141,7 @@ const TypingCase TypingCases[] = {
     {8, "edt_zusatz", "0", ValueByte, nullptr, {TooSmall}},
     {8, "edt_zusatz", "128", ValueByte, "0C", {TooLarge}},
     {8, "edt_zusatz", "127", ValueByte, "7F", {}, "(63.5 sek.)"},
-    {10, "edt_zusatz", "9", ValueByte, "09", {}, "(4.5 sek.)"},
+    {10, "edt_zusatz", "09", ValueByte, "09", {TooSmall}, "(4.5 sek.)"}, // the refill drops the zero
     {8, "edt_zusatz", "", ValueByte, nullptr, {}},
     {2, "edt_zusatz", "-", ValueByte, nullptr, {"Ungültige Eingabe für <Time Out (1..127)> "}},
     {105, "edt_zusatz", "256", ValueByte, "19", {"Wert für <Verzögerungszeit (0..255)> ist zu gross"}},
