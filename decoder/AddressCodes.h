@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QString>
 #include <array>
 #include <optional>
@@ -47,6 +48,8 @@ class AddressCodeTables {
     static QString dccGreenForm(const QString &code);
 
     // Searches the addresses 0..maxAddress for the code; empty entries never match.
+    // The lowest address wins, and at one address its own code before the other
+    // output's form. Answered from an index built with the tables.
     std::optional<AccessoryMatch> findMotAccessory(const QString &code, int maxAddress) const;
     std::optional<AccessoryMatch> findDccAccessory(const QString &code, int maxAddress) const;
     std::optional<int> findMotLoco(const QString &code, int maxAddress) const;
@@ -65,7 +68,13 @@ class AddressCodeTables {
     static int dccLocoAddress(const QString &low, const QString &high);
 
   private:
+    void buildIndexes();
     void fillMotAccessoryCodes();
     void fillMotLocoCodes();
     void fillDccAccessoryCodes();
+
+    // Code -> the first address (and output) a linear search would stop at.
+    QHash<QString, AccessoryMatch> motAccessoryIndex_;
+    QHash<QString, AccessoryMatch> dccAccessoryIndex_;
+    QHash<QString, int> motLocoIndex_;
 };

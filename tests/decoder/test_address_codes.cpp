@@ -1,7 +1,9 @@
 // The address code tables in both directions.
 #include "decoder/AddressCodes.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 #include <set>
 
 namespace {
@@ -178,3 +180,78 @@ TEST(DccLocoAddress, ShortAndLong)
 }
 
 } // namespace
+
+namespace {
+
+// The search as a plain scan from address 0 upwards: the reference the indexed
+// lookups must answer exactly like, first match and limit included.
+std::optional<AccessoryMatch> scanAccessory(const QString &code, int maxAddress, bool dcc)
+{
+    // Each entry with the other output's form.
+    static const auto formsOf = [](bool dccTable) {
+        std::vector<std::pair<QString, QString>> forms;
+        const auto add = [&](const QString &e) {
+            forms.emplace_back(e, dccTable ? AddressCodeTables::dccGreenForm(e) : AddressCodeTables::motRedForm(e));
+        };
+        if (dccTable)
+            std::for_each(tables().dccAccessoryCodes.begin(), tables().dccAccessoryCodes.end(), add);
+        else
+            std::for_each(tables().motAccessoryCodes.begin(), tables().motAccessoryCodes.end(), add);
+        return forms;
+    };
+    static const auto motForms = formsOf(false);
+    static const auto dccForms = formsOf(true);
+    const auto &forms = dcc ? dccForms : motForms;
+    for (int n = 0; n <= std::min(maxAddress, static_cast<int>(forms.size()) - 1); ++n) {
+        const auto &[entry, other] = forms[static_cast<std::size_t>(n)];
+        if (entry.isEmpty())
+            continue;
+        if (code == entry)
+            return AccessoryMatch{n, !dcc};
+        if (code == other)
+            return AccessoryMatch{n, dcc};
+    }
+    return std::nullopt;
+}
+
+std::optional<int> scanMotLoco(const QString &code, int maxAddress)
+{
+    for (int n = 0; n <= std::min(maxAddress, AddressCodeTables::MotLocoSize - 1); ++n)
+        if (!tables().motLocoCodes[n].isEmpty() && code == tables().motLocoCodes[n])
+            return n;
+    return std::nullopt;
+}
+
+int address(const AccessoryMatch &m) { return m.address; }
+int address(int n) { return n; }
+
+bool sameMatch(const std::optional<AccessoryMatch> &a, const std::optional<AccessoryMatch> &b)
+{
+    return a.has_value() == b.has_value() && (!a || (a->address == b->address && a->green == b->green));
+}
+
+} // namespace
+
+TEST(CodeLookup, IndexAnswersLikeAScanFromAddressZero)
+{
+    QStringList codes{QStringLiteral("000000"), QStringLiteral("FFFFFF"), QStringLiteral("ABCDEF"), QString()};
+    for (const QString &c : tables().motAccessoryCodes)
+        codes << c << AddressCodeTables::motRedForm(c) << c.left(4);
+    for (const QString &c : tables().dccAccessoryCodes)
+        codes << c << AddressCodeTables::dccGreenForm(c);
+    const auto upTo = [](auto match, int maxAddress) {
+        return match && address(*match) <= maxAddress ? match : decltype(match){};
+    };
+    for (const QString &code : codes) {
+        // One full scan each; a lower limit only drops a match beyond it.
+        const auto mot = scanAccessory(code, 16128, false);
+        const auto dcc = scanAccessory(code, 16128, true);
+        const auto loco = scanMotLoco(code, 16128);
+        for (const int maxAddress : {-1, 0, 1, 80, 81, 255, 319, 320, 349, 2043, 2044, 16128}) {
+            SCOPED_TRACE(code.toStdString() + " up to " + std::to_string(maxAddress));
+            EXPECT_TRUE(sameMatch(tables().findMotAccessory(code, maxAddress), upTo(mot, maxAddress)));
+            EXPECT_TRUE(sameMatch(tables().findDccAccessory(code, maxAddress), upTo(dcc, maxAddress)));
+            EXPECT_EQ(tables().findMotLoco(code, maxAddress), upTo(loco, maxAddress));
+        }
+    }
+}
