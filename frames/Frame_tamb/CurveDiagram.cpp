@@ -69,17 +69,23 @@ QRect relayBox(int i, bool relayOn, float stepWidth, int stripHeight, float rela
 
 int pointAt(int x, float stepWidth, int count)
 {
+    if (!(stepWidth > 0.0F))
+        return 0;
     const float nearest = static_cast<float>(x / static_cast<double>(stepWidth) + 0.5);
     return std::clamp(static_cast<int>(nearest), 0, count - 1);
 }
 
 int positionAt(int y, int diagramHeight, float valueScale)
 {
+    if (!(valueScale > 0.0F))
+        return 0;
     return std::clamp(static_cast<int>((diagramHeight - y) / static_cast<double>(valueScale)), 0, MaxPosition);
 }
 
 int relayPointAt(int x, float stepWidth, int count)
 {
+    if (!(stepWidth > 0.0F))
+        return 0;
     return std::clamp(static_cast<int>(x / static_cast<double>(stepWidth)), 0, count - 1);
 }
 
