@@ -106,17 +106,6 @@ TEST(Generate, OnePointLeavesTheCurveAlone)
     }
 }
 
-TEST(Generate, CountAbove100UsesTheFirst100Points)
-{
-    Record r = curve(100);
-    r[CurveRecords::CountEntry] = 230;
-    const Record before = r;
-    generate(r, Generator::Lin);
-    EXPECT_EQ(r[99] & CurveRecords::PositionMask, 127);
-    EXPECT_EQ(r[100], before[100]);
-    EXPECT_EQ(r[CurveRecords::CountEntry], 230);
-}
-
 TEST(Mirror, VerticalTwiceRestoresAndKeepsRelays)
 {
     for (int count : {1, 5, 10, 100}) {
@@ -218,20 +207,15 @@ TEST_P(ParseInput, UsesTheLocaleAndTheRange)
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseInput,
     ::testing::Values(InputCase{true, "0,5", "de_DE", NumberInput::Valid, 0.5F},
-                      InputCase{true, "0.5", "en_US", NumberInput::Valid, 0.5F},
                       InputCase{true, "0.5", "de_DE", NumberInput::Invalid, 0},
                       InputCase{true, "1.000", "de_DE", NumberInput::Invalid, 0}, // no group separators
                       InputCase{true, "0,05", "de_DE", NumberInput::Invalid, 0},
                       InputCase{true, "0,1", "de_DE", NumberInput::Valid, 0.1F},
-                      InputCase{true, "10", "de_DE", NumberInput::Valid, 10.0F},
                       InputCase{true, "10,01", "de_DE", NumberInput::Invalid, 0},
                       InputCase{true, "", "de_DE", NumberInput::Empty, 0},
                       InputCase{true, "nan", "en_US", NumberInput::Invalid, 0},
-                      InputCase{true, "inf", "en_US", NumberInput::Invalid, 0},
                       InputCase{false, "abc", "de_DE", NumberInput::Invalid, 0},
                       InputCase{false, "-100", "de_DE", NumberInput::Valid, -100.0F},
                       InputCase{false, "-100,5", "de_DE", NumberInput::Invalid, 0},
-                      InputCase{false, "100", "de_DE", NumberInput::Valid, 100.0F},
                       InputCase{false, "12,5", "de_DE", NumberInput::Valid, 12.5F},
-                      InputCase{false, " ", "de_DE", NumberInput::Invalid, 0},
                       InputCase{false, "", "de_DE", NumberInput::Empty, 0}));
