@@ -186,11 +186,17 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     servo_rad_lernen->setObjectName(QStringLiteral("servo_rad_lernen"));
     servo_rad_lernen->setGeometry(8, 34, 150, 17);
     servo_rad_lernen->setChecked(true);
-    for (QRadioButton *radio : {servo_rad_servo, servo_rad_lernen})
+    // The lists of button 1 are shown for servo operation only, whoever sets
+    // the choice; the choice goes into the image when the user makes it.
+    // Loading never writes it: an erased byte shows as servo operation and
+    // stays as the file had it.
+    for (QRadioButton *radio : {servo_rad_servo, servo_rad_lernen}) {
         connect(radio, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                servo_rad_Click();
+                showSw1Choice();
         });
+        connect(radio, &QRadioButton::clicked, this, &TFrameTamb::servo_rad_Click);
+    }
 
     const QString keyHint = QStringLiteral("ermöglicht das Auslösen von Aktionen \r\nvia (Justage-)Taster");
     const std::array<const char *, 4> titleNames{"Label_Servo_sw1a", "Label_Servo_sw1b", "Label_Servo_sw2a", "Label_Servo_sw2b"};
@@ -216,9 +222,9 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     servo_cbx_s2o = lists[3];
 
     servo_btn_verwerfen = makeButton(QStringLiteral("servo_btn_verwerfen"), QStringLiteral("verwerfen"),
-                                     QStringLiteral("Daten verwerfen"), QRect(455 - 90, 535, 80, 25), p);
+                                     QStringLiteral("Daten verwerfen"), QRect(455 - 90, 530, 80, 25), p);
     servo_btn_uebernehmen = makeButton(QStringLiteral("servo_btn_uebernehmen"), QStringLiteral("übernehmen"),
-                                       QStringLiteral("Daten übernehmen"), QRect(455, 535, 80, 25), p);
+                                       QStringLiteral("Daten übernehmen"), QRect(455, 530, 80, 25), p);
     servo_btn_uebernehmen->setEnabled(false);
 
     connect(edt_Anzahl, &QLineEdit::textChanged, this, &TFrameTamb::edt_AnzahlChange);
@@ -310,7 +316,6 @@ void TFrameTamb::Reload()
 {
     curveData = CurveRecords::read(image());
     showKeyActions();
-    // Setting the radio button runs servo_rad_Click when the choice changes.
     if (sw1LearnsAndAdjusts(image().eeprom[0]))
         servo_rad_lernen->setChecked(true);
     else
@@ -452,11 +457,15 @@ void TFrameTamb::servo_cbx_sxxChange(int list, int index)
 
 void TFrameTamb::servo_rad_Click()
 {
+    image().eeprom[0] = sw1Byte(servo_rad_lernen->isChecked());
+    servo_btn_uebernehmen->setEnabled(true);
+}
+
+void TFrameTamb::showSw1Choice()
+{
     const bool learn = servo_rad_lernen->isChecked();
-    image().eeprom[0] = sw1Byte(learn);
     for (QWidget *w : std::initializer_list<QWidget *>{servo_cbx_s1c, servo_cbx_s1o, Label_Servo_sw1a, Label_Servo_sw1b})
         w->setVisible(!learn);
-    servo_btn_uebernehmen->setEnabled(true);
 }
 
 // ---------------------------------------------------------------- mouse

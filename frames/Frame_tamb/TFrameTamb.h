@@ -123,6 +123,7 @@ public:
     void btn_copyClick(int from);
     void cbx_raster_xChange();
     void servo_cbx_sxxChange(int list, int index);
+    // The user's SW1 choice: EEPROM byte 0 at once.
     void servo_rad_Click();
     // Writes the working copy and the servo address frame's pulse bytes into the image.
     void servo_btn_uebernehmenClick();
@@ -146,6 +147,8 @@ private:
     std::array<QComboBox *, 4> keyActionLists() const;
     // Selects each key-action list's item from its record's mask.
     void showKeyActions();
+    // Shows the key actions of button 1 only for servo operation.
+    void showSw1Choice();
     void redrawAndEnable();
     // The file the user chose read as lines, or false after a cancel or a read error.
     bool readChosenFile(const QString &filter, QStringList &lines);

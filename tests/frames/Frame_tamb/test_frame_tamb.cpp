@@ -277,9 +277,10 @@ TEST_F(CurveEditor, CountAndStretchEditsLimitWarnAndTime)
 
 TEST_F(CurveEditor, Sw1FunctionGoesIntoTheImageAtOnce)
 {
+    // An erased byte means servo operation; loading leaves it as it is.
     load(Sample211, [](FirmwareImage &image) { image.eeprom[0] = QStringLiteral("FF"); });
     EXPECT_TRUE(frame->servo_rad_servo->isChecked());
-    EXPECT_EQ(session.image.eeprom[0], QStringLiteral("F0"));
+    EXPECT_EQ(session.image.eeprom[0], QStringLiteral("FF"));
     EXPECT_FALSE(applyEnabled());
     EXPECT_TRUE(frame->servo_cbx_s1c->isVisible());
 
@@ -287,9 +288,13 @@ TEST_F(CurveEditor, Sw1FunctionGoesIntoTheImageAtOnce)
     EXPECT_EQ(session.image.eeprom[0], QStringLiteral("01"));
     EXPECT_FALSE(frame->servo_cbx_s1c->isVisible());
     EXPECT_FALSE(frame->Label_Servo_sw1b->isVisible());
+    EXPECT_TRUE(applyEnabled());
     frame->servo_btn_verwerfen->click();
     EXPECT_EQ(session.image.eeprom[0], QStringLiteral("01"));
     EXPECT_TRUE(frame->servo_rad_lernen->isChecked());
+    frame->servo_rad_servo->click();
+    EXPECT_EQ(session.image.eeprom[0], QStringLiteral("F0"));
+    EXPECT_TRUE(frame->servo_cbx_s1o->isVisible());
 }
 
 TEST_F(CurveEditor, CopyGeneratorsAndTransformsWorkOnTheSelectedCurve)
