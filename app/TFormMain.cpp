@@ -228,6 +228,10 @@ void TFormMain::createFrames()
     FrameTamb1 = new TFrameTamb(session, this);
     FrameTambAdr1 = new TFrameTambAdr(session, FrameTamb1->curveData, this);
     FrameTamb1->setAddressFrame(FrameTambAdr1);
+    connect(FrameTamb1, &TFrameTamb::rasterChanged, this, [this](int x, int y) {
+        rasterX = x;
+        rasterY = y;
+    });
     FrameRegister1 = new TFrameRegister(session, this);
 }
 
