@@ -5,6 +5,7 @@
 #include "app/Version.h"
 #include "app/JpegDecoder.h"
 #include "app/WebPage.h"
+#include "image/HexFile.h"
 #include "image/HexReader.h"
 #include "image/HexWriter.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
@@ -19,11 +20,14 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -94,6 +98,7 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
 
     createSlotControls();
     btn_save->setEnabled(false);
+    setAcceptDrops(true);
 
     GroupBoxMain->setGeometry(5, 5, 400, 475);
     LoadSettings();
@@ -389,17 +394,17 @@ void TFormMain::btn_loadClick()
     loadHexFile(path);
 }
 
-void TFormMain::loadHexFile(const QString &path)
+bool TFormMain::loadHexFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return;
+        return false;
     }
     const QStringList lines = splitHexFileLines(file.readAll());
     if (const auto tooLong = DecoderSession::checkLineCount(lines)) {
         Dialogs::showMessage(this, *tooLong);
-        return;
+        return false;
     }
 
     for (int panel = 0; panel < 4; ++panel)
@@ -414,12 +419,35 @@ void TFormMain::loadHexFile(const QString &path)
     setStatusPanelText(1, result.versionPanel);
     if (!result.complete) {
         Dialogs::showMessage(this, *result.error);
-        return;
+        return false;
     }
     ApplyDecoderType();
     ApplyProtocolLimits();
     ReadSlots();
     btn_save->setEnabled(true);
+    return true;
+}
+
+// A single .hex file dropped on the window loads as after the open dialog.
+void TFormMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedHexFile(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TFormMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!droppedHexFile(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TFormMain::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedHexFile(event->mimeData()->urls());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    loadHexFile(path);
 }
 
 // ---------------------------------------------------------------- saving
@@ -450,9 +478,9 @@ void TFormMain::btn_saveClick()
     const QString path = Dialogs::getSaveFileName(this, Dialogs::hexFileFilter(), QStringLiteral("hex"), proposed);
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(session.fileContent()) < 0 || !file.commit()) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    // The file is read back and compared with the image; a mismatch fails the save.
+    if (const auto failure = session.saveFile(path)) {
+        Dialogs::warningOk(this, *failure);
         return;
     }
     setStatusPanelText(4, path);

@@ -35,7 +35,10 @@ int tritBits(int trit)
 
 QString threeBytes(int b1, int b2, int b3)
 {
-    return hexByte(b1) + hexByte(b2) + hexByte(b3);
+    constexpr char Digits[] = "0123456789ABCDEF";
+    const char text[6] = {Digits[(b1 >> 4) & 0xF], Digits[b1 & 0xF], Digits[(b2 >> 4) & 0xF],
+                          Digits[b2 & 0xF],        Digits[(b3 >> 4) & 0xF], Digits[b3 & 0xF]};
+    return QString::fromLatin1(text, 6);
 }
 
 template <std::size_t N> QString entryAt(const std::array<QString, N> &table, int index)
@@ -63,13 +66,65 @@ int hexByteIndex(const QString &text)
     return found == table.end() ? 0 : static_cast<int>(found - table.begin());
 }
 
+// The number a code of six upper-case hex digits stands for; -1 for any other
+// text, which matches no table entry.
+int codeValue(const QString &code)
+{
+    if (code.size() != 6)
+        return -1;
+    int value = 0;
+    for (const QChar c : code) {
+        const char16_t u = c.unicode();
+        int digit = 0;
+        if (u >= u'0' && u <= u'9')
+            digit = u - u'0';
+        else if (u >= u'A' && u <= u'F')
+            digit = u - u'A' + 10;
+        else
+            return -1;
+        value = (value << 4) | digit;
+    }
+    return value;
+}
+
+// motRedForm on the number: a fifth digit C becomes 0, F becomes 3.
+int motRedValue(int value)
+{
+    const int digit5 = (value >> 4) & 0xF;
+    return (digit5 == 0xC || digit5 == 0xF) ? value & ~0xC0 : value;
+}
+
+// dccGreenForm on the number: the second digit's low bit flips, a fourth digit
+// 0, 4, 8 or C gains 2.
+int dccGreenValue(int value)
+{
+    const int digit4 = (value >> 8) & 0xF;
+    return (value ^ 0x10000) | ((digit4 & 3) == 0 ? 0x200 : 0);
+}
+
 } // namespace
+
+void AddressCodeTables::fillSearchValues()
+{
+    // Empty entries stay -1 and never match.
+    for (int n = 0; n < MotAccessorySize; ++n) {
+        const int value = codeValue(motAccessoryCodes[n]);
+        motGreenValues_[n] = value;
+        motRedValues_[n] = value < 0 ? -1 : motRedValue(value);
+    }
+    for (int n = 0; n < DccAccessorySize; ++n) {
+        const int value = codeValue(dccAccessoryCodes[n]);
+        dccRedValues_[n] = value;
+        dccGreenValues_[n] = value < 0 ? -1 : dccGreenValue(value);
+    }
+}
 
 AddressCodeTables::AddressCodeTables()
 {
     fillMotAccessoryCodes();
     fillMotLocoCodes();
     fillDccAccessoryCodes();
+    fillSearchValues();
 }
 
 void AddressCodeTables::fillMotAccessoryCodes()
@@ -156,13 +211,13 @@ QString AddressCodeTables::dccGreenForm(const QString &code)
 
 std::optional<AccessoryMatch> AddressCodeTables::findMotAccessory(const QString &code, int maxAddress) const
 {
+    const int value = codeValue(code);
+    if (value < 0)
+        return std::nullopt;
     for (int n = 0; n <= searchEnd<MotAccessorySize>(maxAddress); ++n) {
-        const QString &entry = motAccessoryCodes[n];
-        if (entry.isEmpty())
-            continue;
-        if (code == entry)
+        if (value == motGreenValues_[n])
             return AccessoryMatch{n, true};
-        if (code == motRedForm(entry))
+        if (value == motRedValues_[n])
             return AccessoryMatch{n, false};
     }
     return std::nullopt;
@@ -170,13 +225,13 @@ std::optional<AccessoryMatch> AddressCodeTables::findMotAccessory(const QString 
 
 std::optional<AccessoryMatch> AddressCodeTables::findDccAccessory(const QString &code, int maxAddress) const
 {
+    const int value = codeValue(code);
+    if (value < 0)
+        return std::nullopt;
     for (int n = 0; n <= searchEnd<DccAccessorySize>(maxAddress); ++n) {
-        const QString &entry = dccAccessoryCodes[n];
-        if (entry.isEmpty())
-            continue;
-        if (code == entry)
+        if (value == dccRedValues_[n])
             return AccessoryMatch{n, false};
-        if (code == dccGreenForm(entry))
+        if (value == dccGreenValues_[n])
             return AccessoryMatch{n, true};
     }
     return std::nullopt;

@@ -68,4 +68,12 @@ class AddressCodeTables {
     void fillMotAccessoryCodes();
     void fillMotLocoCodes();
     void fillDccAccessoryCodes();
+    void fillSearchValues();
+
+    // Both outputs' codes as numbers (-1 for an empty entry), so that a search
+    // compares numbers instead of building texts.
+    std::array<int, MotAccessorySize> motGreenValues_{};
+    std::array<int, MotAccessorySize> motRedValues_{};
+    std::array<int, DccAccessorySize> dccRedValues_{};
+    std::array<int, DccAccessorySize> dccGreenValues_{};
 };

@@ -29,6 +29,7 @@ void parseRomData(const QString &line, int count, int high, int low, HexRecord &
         return;
     }
     const int start = 256 * high + low;
+    record.bytes.reserve(static_cast<std::size_t>(count));
     for (int j = 0; j < count; ++j) {
         const int index = start + j;
         if (index >= FirmwareImage::RomSize) {
@@ -128,20 +129,18 @@ QStringList splitHexFileLines(const QByteArray &content)
         bytes.remove(0, 3);
     const QString text = QString::fromLatin1(bytes);
     QStringList lines;
-    QString current;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.append(current);
-            current.clear();
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            current.append(c);
-        }
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
     }
-    if (!current.isEmpty())
-        lines.append(current);
+    if (start < text.size())
+        lines.append(text.mid(start));
     return lines;
 }
 

@@ -68,7 +68,7 @@ QString RecordChecksum(QStringView recordText)
         const QStringView pair = recordText.mid(2 * j, 2);
         if (!isHexText(pair))
             return ErrorText;
-        sum += pair.toInt(nullptr, 16);
+        sum += HexByteValue(pair);
     }
     return hexByte((256 - sum % 256) % 256);
 }
