@@ -98,7 +98,12 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
 
     createSlotControls();
     btn_save->setEnabled(false);
+    // A dropped .hex file is the window's, also over an edit that takes drops.
     setAcceptDrops(true);
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+    }
 
     GroupBoxMain->setGeometry(5, 5, 400, 475);
     LoadSettings();
@@ -274,6 +279,8 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
         gointoweb();
         return true;
     }
+    if (takeHexFileDrag(event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -428,26 +435,36 @@ bool TFormMain::loadHexFile(const QString &path)
     return true;
 }
 
-// A single .hex file dropped on the window loads as after the open dialog.
+// A single .hex file dropped on the window loads as after the open dialog;
+// any other drop is left alone.
+bool TFormMain::takeHexFileDrag(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QString path = droppedHexFile(drop->mimeData()->urls());
+    if (path.isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        loadHexFile(path);
+    return true;
+}
+
 void TFormMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedHexFile(event->mimeData()->urls()).isEmpty())
-        event->acceptProposedAction();
+    takeHexFileDrag(event);
 }
 
 void TFormMain::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!droppedHexFile(event->mimeData()->urls()).isEmpty())
-        event->acceptProposedAction();
+    takeHexFileDrag(event);
 }
 
 void TFormMain::dropEvent(QDropEvent *event)
 {
-    const QString path = droppedHexFile(event->mimeData()->urls());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    loadHexFile(path);
+    takeHexFileDrag(event);
 }
 
 // ---------------------------------------------------------------- saving

@@ -114,6 +114,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Takes a drag or drop of a single .hex file (loading it on the drop); false
+    // for any other event.
+    bool takeHexFileDrag(QEvent *event);
     void createControls();
     void createSlotControls();
     void createFrames();

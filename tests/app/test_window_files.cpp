@@ -29,15 +29,15 @@ protected:
         return state;
     }
 
-    // Sends a drag entering and a drop of the given data; true when the window
-    // accepted the drag.
-    static bool drop(TFormMain &w, QMimeData &data)
+    // Sends a drag entering and a drop of the given data to the widget; true
+    // when the drag was accepted.
+    static bool drop(QWidget &target, QMimeData &data)
     {
-        const QPoint centre = w.rect().center();
+        const QPoint centre = target.rect().center();
         QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&w, &enter);
+        QApplication::sendEvent(&target, &enter);
         QDropEvent dropped(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&w, &dropped);
+        QApplication::sendEvent(&target, &dropped);
         return enter.isAccepted();
     }
 
@@ -64,11 +64,17 @@ TEST_F(WindowFilesTest, DroppedHexFileLoadsAsHexLadenDoes)
         viaDialog.btn_loadClick();
         const QStringList expected = visibleState(viaDialog);
 
-        TFormMain viaDrop(settingsPath());
-        Dialogs::setRecordMessages(true);
-        std::unique_ptr<QMimeData> data(urls({QUrl::fromLocalFile(path)}));
-        EXPECT_TRUE(drop(viaDrop, *data));
-        EXPECT_EQ(visibleState(viaDrop), expected);
+        // Onto the window, and onto an address edit with the path as text too,
+        // as file managers send it.
+        for (const bool ontoEdit : {false, true}) {
+            TFormMain viaDrop(settingsPath());
+            Dialogs::setRecordMessages(true);
+            std::unique_ptr<QMimeData> data(urls({QUrl::fromLocalFile(path)}));
+            if (ontoEdit)
+                data->setText(path);
+            EXPECT_TRUE(drop(ontoEdit ? static_cast<QWidget &>(*viaDrop.edtAddress[1]) : viaDrop, *data));
+            EXPECT_EQ(visibleState(viaDrop), expected) << "onto the edit: " << ontoEdit;
+        }
     }
 }
 
