@@ -11,6 +11,22 @@ QString charsAt(const QString &line, int position, int count)
     return line.mid(position - 1, count);
 }
 
+bool isUpperHexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F');
+}
+
+// The two characters at the position as a byte text. An upper-case hex pair,
+// the usual case, shares its text from the hexByte table instead of a copy.
+QString byteTextAt(const QString &line, int position)
+{
+    const QStringView pair = QStringView(line).mid(position - 1, 2);
+    if (pair.size() == 2 && isUpperHexDigit(pair[0]) && isUpperHexDigit(pair[1]))
+        return hexByte(HexByteValue(pair));
+    return pair.toString();
+}
+
 int byteAt(const QString &line, int position)
 {
     return HexByteValue(QStringView(line).mid(position - 1, 2));
@@ -36,7 +52,7 @@ void parseRomData(const QString &line, int count, int high, int low, HexRecord &
             record.error = RecordError::RomOverflow;
             return;
         }
-        record.bytes.push_back({index, charsAt(line, 10 + 2 * j, 2)});
+        record.bytes.push_back({index, byteTextAt(line, 10 + 2 * j)});
     }
 }
 
@@ -54,7 +70,7 @@ void parseEepromData(const QString &line, int count, int start, HexRecord &recor
             record.error = RecordError::EepromOverflow;
             return;
         }
-        record.bytes.push_back({index, charsAt(line, 10 + 4 * j, 2)});
+        record.bytes.push_back({index, byteTextAt(line, 10 + 4 * j)});
     }
 }
 
@@ -104,7 +120,7 @@ void parseData(const QString &line, HexRecord &record)
 HexRecord parseHexRecord(const QString &line)
 {
     HexRecord record;
-    const QString type = charsAt(line, 8, 2);
+    const QStringView type = QStringView(line).mid(7, 2);
     if (type == QLatin1String("00"))
         parseData(line, record);
     else if (type == QLatin1String("01")) {
