@@ -52,21 +52,6 @@ std::optional<ImageDifference> compareImages(const FirmwareImage &first, const F
     return difference;
 }
 
-std::optional<QString> readHexFileImage(const QString &path, FirmwareImage &image)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fileError(path, file.errorString());
-    const QStringList lines = splitHexFileLines(file.readAll());
-    if (const auto tooLong = checkHexLineCount(lines))
-        return tooLong->text;
-    image = FirmwareImage();
-    const HexLoadResult result = loadHexLines(image, lines);
-    if (!result.complete)
-        return result.error ? result.error->text : QString();
-    return std::nullopt;
-}
-
 std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved)
 {
     // A fresh image: ID and CONFIG texts stay empty when the file lacks their record.

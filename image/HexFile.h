@@ -21,10 +21,6 @@ struct ImageDifference {
 // (romTop, eepromTop) does not count.
 std::optional<ImageDifference> compareImages(const FirmwareImage &first, const FirmwareImage &second);
 
-// Reads a HEX file with the loader's rules into a fresh image. The message of
-// a file that cannot be opened, is too long or has a bad line, if any.
-std::optional<QString> readHexFileImage(const QString &path, FirmwareImage &image);
-
 // Reads the file back and compares it with the image it was written from, as a
 // programmer verifies a chip after burning it. The message when the file cannot
 // be read back or holds other bytes; nothing when it holds exactly the image.
