@@ -2,6 +2,7 @@
 #include "decoder/AddressCodes.h"
 
 #include <algorithm>
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <vector>
 #include <set>
@@ -177,6 +178,48 @@ TEST(DccLocoAddress, ShortAndLong)
     }
     EXPECT_EQ(AddressCodeTables::dccLocoAddress(QStringLiteral("FF"), QStringLiteral("FF")), 16383);
     EXPECT_EQ(AddressCodeTables::dccLocoAddress(QStringLiteral("zz"), QStringLiteral("C1")), 256);
+}
+
+// The searches compare numbers; they must find what a search over the code
+// texts and their other-output forms finds, first match first, for every entry
+// and for codes that are no entry (lower case, short, non-hex).
+template <std::size_t N, class OtherForm>
+std::optional<AccessoryMatch> textSearch(const std::array<QString, N> &codes, const QString &code, int maxAddress,
+                                         bool entryIsGreen, OtherForm otherForm)
+{
+    for (int n = 0; n <= std::min(maxAddress, static_cast<int>(N) - 1); ++n) {
+        if (codes[n].isEmpty())
+            continue;
+        if (code == codes[n])
+            return AccessoryMatch{n, entryIsGreen};
+        if (code == otherForm(codes[n]))
+            return AccessoryMatch{n, !entryIsGreen};
+    }
+    return std::nullopt;
+}
+
+TEST(AccessorySearch, FindsWhatTheTextSearchFinds)
+{
+    const AddressCodeTables &t = tables();
+    QStringList codes{QStringLiteral("79f005"), QStringLiteral("79F00"), QStringLiteral("0x1234"), QStringLiteral(" 79F005"),
+                      QStringLiteral("FFFFFF"), QStringLiteral("000000")};
+    for (const QString &c : t.motAccessoryCodes)
+        codes << c << AddressCodeTables::motRedForm(c);
+    for (const QString &c : t.dccAccessoryCodes)
+        codes << c << AddressCodeTables::dccGreenForm(c);
+    const auto same = [](const std::optional<AccessoryMatch> &a, const std::optional<AccessoryMatch> &b) {
+        return a.has_value() == b.has_value() && (!a || (a->address == b->address && a->green == b->green));
+    };
+    for (const int maxAddress : {AddressCodeTables::MotAccessoryLast, AddressCodeTables::DccAccessoryLast, 100}) {
+        for (const QString &code : codes) {
+            EXPECT_TRUE(same(t.findMotAccessory(code, maxAddress),
+                             textSearch(t.motAccessoryCodes, code, maxAddress, true, &AddressCodeTables::motRedForm)))
+                << code.toStdString() << " up to " << maxAddress;
+            EXPECT_TRUE(same(t.findDccAccessory(code, maxAddress),
+                             textSearch(t.dccAccessoryCodes, code, maxAddress, false, &AddressCodeTables::dccGreenForm)))
+                << code.toStdString() << " up to " << maxAddress;
+        }
+    }
 }
 
 } // namespace
