@@ -1,5 +1,7 @@
 #include "frames/Frame_tamb/TFrameTamb.h"
 
+#include "image/SafeSave.h"
+
 #include "frames/Frame_tamb/CurveDiagram.h"
 #include "frames/Frame_tamb/CurveEditorRules.h"
 #include "frames/Frame_tamb/CurveFiles.h"
@@ -18,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <algorithm>
 
 using namespace CurveEditorRules;
@@ -610,9 +611,8 @@ void TFrameTamb::saveChosenFile(const QString &filter, const QString &suffix, co
     const QString path = Dialogs::getSaveFileName(this, filter, suffix, QString());
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0 || !file.commit())
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const auto error = saveFileWhole(path, content))
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), *error));
 }
 
 void TFrameTamb::servo_save_1Click()

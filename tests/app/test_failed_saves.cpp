@@ -1,8 +1,10 @@
 // Saves that cannot be written lose nothing: into a read-only folder, over a
-// read-only file and onto a full file system, the HEX file and the settings
-// file each show their message, and what was there before stays byte for byte.
+// read-only file and onto a full file system, the HEX file, the curve and set
+// files and the settings file each show their message, and what was there
+// before stays byte for byte.
 // The folders come from tests/with_blocked_folders.sh.
 #include "MainWindowFixture.h"
+#include "frames/Frame_tamb/TFrameTamb.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -75,6 +77,25 @@ TEST_F(FailedSave, HexFileShowsTheErrorAndKeepsTheOldFile)
         EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QDir::toNativeSeparators(target.path)));
         EXPECT_EQ(w.statusPanelText(4), panelBefore) << "a failed save is not the file's new name";
         expectUntouched(target);
+    }
+}
+
+TEST_F(FailedSave, CurveAndSetFilesShowTheErrorAndKeepTheOldFile)
+{
+    TFormMain w(settingsPath());
+    w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/211-tamb-4-servo-dekoder-dcc.hex"));
+    ASSERT_TRUE(w.FrameTamb1->isVisibleTo(&w));
+    for (QPushButton *save : {w.FrameTamb1->servo_save_1, w.FrameTamb1->servo_save_all}) {
+        for (const BlockedTarget &target : blockedTargets()) {
+            SCOPED_TRACE(save->objectName().toStdString() + ": " + target.what);
+            Dialogs::clearPresets();
+            Dialogs::setRecordMessages(true);
+            Dialogs::presetSaveFileName(target.path);
+            save->click();
+            ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+            EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QDir::toNativeSeparators(target.path)));
+            expectUntouched(target);
+        }
     }
 }
 

@@ -1,11 +1,15 @@
 // The bad-input corpus: every file of tests/data/bad-input is loaded as "HEX
-// laden" loads it, and what follows is checked against expected.tsv: the
-// message (or none), and what the image holds afterwards.
+// laden" (.hex) or the servo curve editor's "laden" buttons (.cur, .set) load
+// it, and what follows is checked against expected.tsv: the message (or none),
+// and what the image or the working copy of the curves holds afterwards.
 //
-// expected.tsv: file <TAB> message <TAB> facts. The message is its number
-// ("E206") or "none"; facts are key=value pairs separated by blanks, each of
-// which must hold (see factsOf for the keys); '_' in a value stands for a blank.
+// expected.tsv: file <TAB> message <TAB> facts. A HEX message is its number
+// ("E206"), a curve file's warnings are written out, joined by '|'; "none"
+// when nothing is shown. Facts are key=value pairs separated by blanks, each of
+// which must hold (see factsOf and curveFactsOf for the keys); '_' in a message
+// or a value stands for a blank.
 #include "decoder/DecoderSession.h"
+#include "frames/Frame_tamb/CurveFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +80,33 @@ QMap<QString, QString> factsOf(DecoderSession &session, const DecoderSession::Lo
     return facts;
 }
 
+// The working copy after a curve (.cur, into record 2) or set file load; every
+// entry held 90 before, so whatever the file did not reach still shows 90.
+QMap<QString, QString> curveFactsOf(const CurveRecords &curves, const CurveFiles::LoadResult &result)
+{
+    QMap<QString, QString> facts;
+    facts[QStringLiteral("complete")] = result.complete ? QStringLiteral("yes") : QStringLiteral("no");
+    for (int r = 0; r < CurveRecords::Count; ++r)
+        for (const int j : {0, 1, 2, 3, 4, 49, 50, 99, 101, 127})
+            facts[QStringLiteral("r%1[%2]").arg(r).arg(j)] = QString::number(curves[r][static_cast<std::size_t>(j)]);
+    bool bytes = true;
+    for (const CurveRecords::Record &record : curves.records)
+        for (const int value : record)
+            bytes = bytes && value >= 0 && value <= 255;
+    facts[QStringLiteral("allBytes")] = bytes ? QStringLiteral("yes") : QStringLiteral("no");
+    return facts;
+}
+
+void expectFacts(const QMap<QString, QString> &facts, const QStringList &expected)
+{
+    for (const QString &fact : expected) {
+        const QString key = fact.section(QLatin1Char('='), 0, 0);
+        ASSERT_TRUE(facts.contains(key)) << "unknown fact " << key.toStdString();
+        const QString value = fact.section(QLatin1Char('='), 1).replace(QLatin1Char('_'), QLatin1Char(' '));
+        EXPECT_EQ(facts.value(key), value) << key.toStdString();
+    }
+}
+
 class BadInput : public ::testing::TestWithParam<CorpusCase> {};
 
 TEST_P(BadInput, GivesItsMessageAndLeavesTheExpectedImage)
@@ -83,19 +114,26 @@ TEST_P(BadInput, GivesItsMessageAndLeavesTheExpectedImage)
     const CorpusCase &c = GetParam();
     QFile file(CorpusDir + QLatin1Char('/') + c.file);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.file.toStdString();
+    if (!c.file.endsWith(QStringLiteral(".hex"))) {
+        const QStringList lines = splitHexFileLines(file.readAll());
+        CurveRecords curves;
+        for (CurveRecords::Record &record : curves.records)
+            record.fill(90);
+        const CurveFiles::LoadResult result = c.file.endsWith(QStringLiteral(".cur"))
+                                                  ? CurveFiles::loadCurveFile(lines, curves[2])
+                                                  : CurveFiles::loadSetFile(lines, curves);
+        const QString shown = result.warnings.isEmpty() ? QStringLiteral("none") : result.warnings.join(QLatin1Char('|'));
+        EXPECT_EQ(shown, QString(c.message).replace(QLatin1Char('_'), QLatin1Char(' ')));
+        expectFacts(curveFactsOf(curves, result), c.facts);
+        return;
+    }
     DecoderSession session;
     // A previous file's bytes must not show through a rejected one.
     session.image.rom.fill(QStringLiteral("5A"));
     session.image.eeprom.fill(QStringLiteral("5A"));
     const DecoderSession::LoadOutcome outcome = session.load(file.readAll());
     EXPECT_EQ(messageNumber(outcome.error), c.message);
-    const QMap<QString, QString> facts = factsOf(session, outcome);
-    for (const QString &fact : c.facts) {
-        const QString key = fact.section(QLatin1Char('='), 0, 0);
-        ASSERT_TRUE(facts.contains(key)) << "unknown fact " << key.toStdString();
-        const QString value = fact.section(QLatin1Char('='), 1).replace(QLatin1Char('_'), QLatin1Char(' '));
-        EXPECT_EQ(facts.value(key), value) << key.toStdString();
-    }
+    expectFacts(factsOf(session, outcome), c.facts);
 }
 
 std::string caseName(const ::testing::TestParamInfo<CorpusCase> &info)
