@@ -1,6 +1,7 @@
 #include "app/QuaxelApp.h"
 
 #include "ui/Dialogs.h"
+#include "app/Screenshot.h"
 #include "app/TFormMain.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ int renderScreenshot(TFormMain &window, const Options &options)
     for (const UserMessage &message : Dialogs::recordedMessages())
         err << "Quaxel: " << QString(message.text).replace(u'\r', u'\n') << Qt::endl;
     QApplication::processEvents();
-    if (!window.grab().save(options.screenshot, "PNG")) {
+    if (!saveWindowPicture(window, options.screenshot)) {
         err << "Quaxel: cannot write " << options.screenshot << Qt::endl;
         return 1;
     }

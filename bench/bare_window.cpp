@@ -1,6 +1,8 @@
 // The floor for Quaxel's start-up: a bare Qt Widgets window of the main
 // window's size, shown, grabbed and saved as a PNG the same way as
 // `quaxel FILE --screenshot PICTURE.png` does it.
+#include "app/Screenshot.h"
+
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
@@ -17,5 +19,5 @@ int main(int argc, char *argv[])
     window.resize(750, 630);
     window.show();
     QApplication::processEvents();
-    return window.grab().save(args.at(at + 1), "PNG") ? 0 : 1;
+    return saveWindowPicture(window, args.at(at + 1)) ? 0 : 1;
 }
