@@ -1,6 +1,6 @@
 #include "app/QuaxelApp.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "app/TFormMain.h"
 
 #include <QApplication>

@@ -1,7 +1,8 @@
 #include "app/TFormMain.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "app/IniFile.h"
+#include "app/Version.h"
 #include "app/JpegDecoder.h"
 #include "app/WebPage.h"
 #include "image/HexReader.h"
@@ -33,8 +34,6 @@
 
 namespace {
 
-const QString WindowCaption = QStringLiteral("Quaxel V0.981");
-const QString VersionPanelText = QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011");
 constexpr int StatusBarHeight = 20;
 constexpr int ButtonsGroupHeight = 72;
 constexpr int StartMinHeight = 630;
@@ -86,8 +85,8 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     setObjectName(QStringLiteral("FormMain"));
     initResources();
     createControls();
-    setWindowTitle(WindowCaption);
-    setStatusPanelText(4, VersionPanelText);
+    setWindowTitle(programCaption());
+    setStatusPanelText(4, QStringLiteral(" %1 vom %2").arg(programCaption(), programReleaseDate()));
 
     move(20, 20);
     setMinimumSize(StartMinWidth, StartMinHeight);
@@ -95,8 +94,6 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
 
     createSlotControls();
     btn_save->setEnabled(false);
-    isMot = false;
-    isDcc = false;
 
     GroupBoxMain->setGeometry(5, 5, 400, 475);
     LoadSettings();
@@ -225,12 +222,13 @@ void TFormMain::createSlotControls()
 
 void TFormMain::createFrames()
 {
-    FrameZusatz1 = new TFrameZusatz(this);
-    FrameBlinkmuster1 = new TFrameBlinkmuster(this);
-    FrameBlinkmuster_led1 = new TFrameBlinkmuster_led(this);
-    FrameTamb1 = new TFrameTamb(this);
-    FrameTambAdr1 = new TFrameTambAdr(this);
-    FrameRegister1 = new TFrameRegister(this);
+    FrameZusatz1 = new TFrameZusatz(session, this);
+    FrameBlinkmuster1 = new TFrameBlinkmuster(session, this);
+    FrameBlinkmuster_led1 = new TFrameBlinkmuster_led(session, this);
+    FrameTamb1 = new TFrameTamb(session, this);
+    FrameTambAdr1 = new TFrameTambAdr(session, FrameTamb1->curveData, this);
+    FrameTamb1->setAddressFrame(FrameTambAdr1);
+    FrameRegister1 = new TFrameRegister(session, this);
 }
 
 void TFormMain::hideAllEditorFrames()
@@ -399,7 +397,7 @@ void TFormMain::loadHexFile(const QString &path)
         return;
     }
     const QStringList lines = splitHexFileLines(file.readAll());
-    if (const auto tooLong = checkHexLineCount(lines)) {
+    if (const auto tooLong = DecoderSession::checkLineCount(lines)) {
         Dialogs::showMessage(this, *tooLong);
         return;
     }
@@ -411,16 +409,13 @@ void TFormMain::loadHexFile(const QString &path)
     // that reaches its end may be saved.
     btn_save->setEnabled(false);
     hideAllEditorFrames();
-    const HexLoadResult result = loadHexLines(image, lines);
+    const HexLoadResult result = session.readLines(lines);
     setStatusPanelText(0, result.idPanel);
     setStatusPanelText(1, result.versionPanel);
     if (!result.complete) {
         Dialogs::showMessage(this, *result.error);
         return;
     }
-
-    ReadIdWords();
-    DetectProtocol();
     ApplyDecoderType();
     ApplyProtocolLimits();
     ReadSlots();
@@ -431,7 +426,7 @@ void TFormMain::loadHexFile(const QString &path)
 
 void TFormMain::btn_saveClick()
 {
-    if (const auto fault = checkWritableImage(image)) {
+    if (const auto fault = session.checkWritable()) {
         Dialogs::warningCancel(this, *fault);
         return;
     }
@@ -446,8 +441,7 @@ void TFormMain::btn_saveClick()
     if (!WriteSlots())
         return;
 
-    image.lineCount = BuildHexLines(image);
-    if (image.lineCount == 0) {
+    if (session.buildHexLines() == 0) {
         Dialogs::warningCancel(this, QStringLiteral("Problem bei der Checksummen-Berechnung"));
         return;
     }
@@ -457,7 +451,7 @@ void TFormMain::btn_saveClick()
     if (path.isEmpty())
         return;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(hexFileContent(image)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(session.fileContent()) < 0 || !file.commit()) {
         Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
@@ -468,7 +462,7 @@ void TFormMain::btn_saveClick()
 
 void TFormMain::btn_infoClick()
 {
-    TfrmInfo dialog(this);
+    TfrmInfo dialog(session.image, statusPanelText(4), this);
     dialog.exec();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-#include "decoder/AddressCodes.h"
-#include "image/FirmwareImage.h"
+#include "decoder/DecoderSession.h"
 
 #include <QString>
 #include <QWidget>
@@ -20,8 +19,8 @@ class TFrameTamb;
 class TFrameTambAdr;
 class TFrameRegister;
 
-// The main window: owns the firmware image, the code tables, the 48-slot
-// address grid, the decoder type state and the six editor frames.
+// The main window: holds the decoder session (image, type, slots) and shows
+// it in the 48-slot address grid and the six editor frames.
 class TFormMain : public QWidget {
     Q_OBJECT
 
@@ -34,23 +33,8 @@ public:
     explicit TFormMain(const QString &settingsPath = QString(), QWidget *parent = nullptr);
     ~TFormMain() override;
 
-    // ---- the firmware and what was recognised in it ----
-    FirmwareImage image;
-    AddressCodeTables codeTables;
-    int typeCode = 0;
-    bool isMot = false;
-    bool isDcc = false;
-    bool isAccessory = false;
-    bool isFunctionDecoder = false;
-
-    // ---- the slot grid ----
-    int maxAddress = 0;
-    int maxFunction = 0;
-    std::array<int, SlotCount> slotAddress{};
-    std::array<int, SlotCount> slotFunction{};
-    std::array<bool, SlotCount> slotGreen{};
-    std::array<QString, SlotCount> slotCode;
-    std::array<QString, SlotCount> slotFunctionCode;
+    // ---- the firmware, what was recognised in it and the slot values ----
+    DecoderSession session;
 
     // Grid choices of the servo curve editor, kept in the settings file.
     int rasterX = 0;
@@ -101,15 +85,14 @@ public:
     void btn_saveClick();
 
     // ---- decoder identification and the address grid ----
-    void ReadIdWords();
-    void DetectProtocol();
+    // Identifies the loaded image (type, ID words, protocol) and shows it:
+    // status panel 3, slot labels, the grid's columns and the editor frame.
     void ApplyDecoderType();
     void ArrangeSlots(int breakAfter);
-    void ShowEditorFrame(int frame);
-    void SetMotorolaLimits();
-    void SetDccLimits();
+    void ShowEditorFrame(EditorFrameKind frame);
     // Limits for the detected protocol, status panel 2 and the slot hints.
     void ApplyProtocolLimits();
+    // Decodes the slots and shows them in the grid.
     void ReadSlots();
     // Validates the slot edits and writes the codes into the image; false after
     // a message was shown.

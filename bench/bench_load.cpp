@@ -1,11 +1,9 @@
 // Load -> identify -> read slots -> build lines for a full-size firmware
 // (2048 program words, 128 EEPROM bytes), through the core functions and through
 // the main window as "HEX laden" and "HEX speichern" run them.
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "app/TFormMain.h"
-#include "decoder/AddressCodes.h"
-#include "decoder/DecoderTypes.h"
-#include "decoder/SlotRules.h"
+#include "decoder/DecoderSession.h"
 #include "image/HexReader.h"
 #include "image/HexRecord.h"
 #include "image/HexWriter.h"
@@ -31,25 +29,15 @@ QByteArray fullSampleBytes()
     return file.readAll();
 }
 
-int maxAddressFor(Protocol protocol, SlotKind kind)
-{
-    if (protocol == Protocol::Motorola)
-        return 320;
-    return kind == SlotKind::Accessory ? 2044 : 16128;
-}
-
 // Type, protocol and the 48 slots, as the load sequence finds them.
-int identifyAndReadSlots(const FirmwareImage &image, const AddressCodeTables &tables)
+int identifyAndReadSlots(DecoderSession &session)
 {
-    const IdWords ids = readIdWords(image);
-    const DecoderType *type = findDecoderType(ids.typeCode);
-    const Protocol protocol = detectProtocol(image);
-    const SlotKind kind = type ? type->kind : SlotKind::Neither;
-    const SlotCoding coding = slotCoding(kind == SlotKind::Accessory, kind == SlotKind::Function,
-                                         protocol == Protocol::Motorola, protocol == Protocol::Dcc);
+    session.identify();
+    session.applyProtocolLimits();
+    session.readSlots();
     int addressSum = 0;
-    for (int s = 0; s < DecoderSlotCount; ++s)
-        addressSum += readSlot(image, s, coding, maxAddressFor(protocol, kind), tables).address;
+    for (const SlotValues &slot : session.slotValues)
+        addressSum += slot.address;
     return addressSum;
 }
 
@@ -67,11 +55,10 @@ BENCHMARK(BM_SplitAndLoadLines)->Unit(benchmark::kMicrosecond);
 
 void BM_IdentifyAndReadSlots(benchmark::State &state)
 {
-    const AddressCodeTables tables;
-    FirmwareImage image;
-    loadHexLines(image, splitHexFileLines(fullSampleBytes()));
+    DecoderSession session;
+    session.readLines(splitHexFileLines(fullSampleBytes()));
     for (auto _ : state)
-        benchmark::DoNotOptimize(identifyAndReadSlots(image, tables));
+        benchmark::DoNotOptimize(identifyAndReadSlots(session));
 }
 BENCHMARK(BM_IdentifyAndReadSlots)->Unit(benchmark::kMicrosecond);
 
@@ -88,12 +75,10 @@ BENCHMARK(BM_BuildHexLines)->Unit(benchmark::kMicrosecond);
 void BM_CoreLoadIdentifyReadBuild(benchmark::State &state)
 {
     const QByteArray bytes = fullSampleBytes();
-    const AddressCodeTables tables;
-    FirmwareImage image;
+    DecoderSession session;
     for (auto _ : state) {
-        loadHexLines(image, splitHexFileLines(bytes));
-        benchmark::DoNotOptimize(identifyAndReadSlots(image, tables));
-        benchmark::DoNotOptimize(BuildHexLines(image));
+        benchmark::DoNotOptimize(session.load(bytes).error.has_value());
+        benchmark::DoNotOptimize(session.buildHexLines());
     }
 }
 BENCHMARK(BM_CoreLoadIdentifyReadBuild)->Unit(benchmark::kMicrosecond);
@@ -109,7 +94,7 @@ void BM_WindowLoadAndBuild(benchmark::State &state)
     for (auto _ : state) {
         window.loadHexFile(FullSample);
         benchmark::DoNotOptimize(window.WriteSlots());
-        benchmark::DoNotOptimize(BuildHexLines(window.image));
+        benchmark::DoNotOptimize(BuildHexLines(window.session.image));
     }
     if (!Dialogs::recordedMessages().isEmpty())
         state.SkipWithError("the window showed a message");

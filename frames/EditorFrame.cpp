@@ -1,9 +1,8 @@
 #include "frames/EditorFrame.h"
 
-#include "app/TFormMain.h"
-
-EditorFrame::EditorFrame(TFormMain *mainWindow, const QString &name, int designWidth, int designHeight)
-    : QFrame(mainWindow), mainWindow_(mainWindow)
+EditorFrame::EditorFrame(DecoderSession &session, const QString &name, int designWidth, int designHeight,
+                         QWidget *parent)
+    : QFrame(parent), session_(session)
 {
     setObjectName(name);
     resize(designWidth, designHeight);

@@ -1,22 +1,24 @@
 #pragma once
+#include "decoder/DecoderSession.h"
+
 #include <QFrame>
 
-class TFormMain;
-
-// Common ground of the editor frames: the owning main window, through which
-// the frame reaches the firmware image, and the loading flag that every change
-// handler obeys.
+// Common ground of the editor frames: the decoder session, through which the
+// frame reaches the firmware image and the type, and the loading flag that
+// every change handler obeys.
 class EditorFrame : public QFrame {
     Q_OBJECT
 
 public:
-    EditorFrame(TFormMain *mainWindow, const QString &name, int designWidth, int designHeight);
+    EditorFrame(DecoderSession &session, const QString &name, int designWidth, int designHeight, QWidget *parent);
 
     bool loading = false;
 
 protected:
-    TFormMain *mainWindow() const { return mainWindow_; }
+    DecoderSession &session() const { return session_; }
+    FirmwareImage &image() const { return session_.image; }
+    int typeCode() const { return session_.typeCode; }
 
 private:
-    TFormMain *mainWindow_;
+    DecoderSession &session_;
 };

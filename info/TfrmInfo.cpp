@@ -1,7 +1,6 @@
 #include "info/TfrmInfo.h"
 
-#include "app/Dialogs.h"
-#include "app/TFormMain.h"
+#include "ui/Dialogs.h"
 #include "info/InfoListing.h"
 
 #include <QDir>
@@ -59,7 +58,8 @@ QPushButton *newButton(QWidget *parent, const QString &name, const QString &capt
 
 } // namespace
 
-TfrmInfo::TfrmInfo(TFormMain *mainWindow) : QDialog(mainWindow), mainWindow_(mainWindow)
+TfrmInfo::TfrmInfo(const FirmwareImage &image, const QString &fileName, QWidget *parent)
+    : QDialog(parent), image_(image), fileName_(fileName)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("HEX File Information"));
@@ -144,7 +144,7 @@ void TfrmInfo::layoutControls()
 
 void TfrmInfo::showDumps()
 {
-    const FirmwareImage &image = mainWindow_->image;
+    const FirmwareImage &image = image_;
     edt_config->setText(image.configText);
     edt_ID->setText(image.idText);
     memo1Lines_ = eepromDumpLines(image);
@@ -202,7 +202,7 @@ void TfrmInfo::btn_compareClick()
     if (!readCompareFile(path, lines))
         return;
 
-    statusPanels[0]->setText(QStringLiteral("File 1 = %1").arg(mainWindow_->statusPanelText(4)));
+    statusPanels[0]->setText(QStringLiteral("File 1 = %1").arg(fileName_));
     memo1Lines_.append(QString());
     statusPanels[1]->setText(QStringLiteral("File 2 = %1").arg(path));
     if (const auto tooLong = checkCompareLineCount(lines)) {
@@ -213,7 +213,7 @@ void TfrmInfo::btn_compareClick()
 
     storeCompareLines(lines);
     const QStringList upperLines(compareLines.begin(), compareLines.begin() + lines.size());
-    const CompareListing listing = compareHexLines(mainWindow_->image, upperLines);
+    const CompareListing listing = compareHexLines(image_, upperLines);
     memo1Lines_ += listing.eepromLines;
     memo3Lines_ += listing.romLines;
     eepromDiffs = listing.eepromDiffs;

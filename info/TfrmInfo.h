@@ -10,7 +10,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
-class TFormMain;
 
 // The modal information and comparison dialog: shows the raw image and lists
 // every byte in which a second HEX file differs from it.
@@ -20,7 +19,9 @@ class TfrmInfo : public QDialog {
 public:
     static constexpr int StatusPanelCount = 2;
 
-    explicit TfrmInfo(TFormMain *mainWindow);
+    // image: the firmware in memory, applied edits included; fileName: the name
+    // it was loaded from (or the program's version text before any load).
+    TfrmInfo(const FirmwareImage &image, const QString &fileName, QWidget *parent);
 
     // Lines of the second file, upper-cased; empty beyond its end.
     std::array<QString, FirmwareImage::MaxLines> compareLines;
@@ -59,7 +60,8 @@ private:
     void storeCompareLines(const QStringList &lines);
     void showMemoLines();
 
-    TFormMain *mainWindow_;
+    const FirmwareImage &image_;
+    QString fileName_;
     QStringList memo1Lines_; // what Memo1a shows, one entry a line
     QStringList memo3Lines_; // what Memo3a shows
 };

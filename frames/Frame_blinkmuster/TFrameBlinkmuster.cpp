@@ -3,7 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-TFrameBlinkmuster::TFrameBlinkmuster(TFormMain *mainWindow) : EditorFrame(mainWindow, QStringLiteral("FrameBlinkmuster1"), DesignWidth, DesignHeight)
+TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
+    : EditorFrame(session, QStringLiteral("FrameBlinkmuster1"), DesignWidth, DesignHeight, parent)
 {
     pnl_blinkmuster = new QWidget(this);
     pnl_blinkmuster->setObjectName(QStringLiteral("pnl_blinkmuster"));

@@ -12,7 +12,7 @@ public:
     static constexpr int DesignWidth = 540;
     static constexpr int DesignHeight = 485;
 
-    explicit TFrameBlinkmuster(TFormMain *mainWindow);
+    TFrameBlinkmuster(DecoderSession &session, QWidget *parent);
 
     QWidget *pnl_blinkmuster = nullptr;
     QPushButton *blinkmuster_btn_verwerfen = nullptr;

@@ -3,7 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-TFrameBlinkmuster_led::TFrameBlinkmuster_led(TFormMain *mainWindow) : EditorFrame(mainWindow, QStringLiteral("FrameBlinkmuster_led1"), DesignWidth, DesignHeight)
+TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *parent)
+    : EditorFrame(session, QStringLiteral("FrameBlinkmuster_led1"), DesignWidth, DesignHeight, parent)
 {
     pnl_led_blinkmuster = new QWidget(this);
     pnl_led_blinkmuster->setObjectName(QStringLiteral("pnl_led_blinkmuster"));

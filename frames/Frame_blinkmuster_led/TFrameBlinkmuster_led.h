@@ -12,7 +12,7 @@ public:
     static constexpr int DesignWidth = 540;
     static constexpr int DesignHeight = 570;
 
-    explicit TFrameBlinkmuster_led(TFormMain *mainWindow);
+    TFrameBlinkmuster_led(DecoderSession &session, QWidget *parent);
 
     QWidget *pnl_led_blinkmuster = nullptr;
     QPushButton *led_blinkmuster_btn_verwerfen = nullptr;

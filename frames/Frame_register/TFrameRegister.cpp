@@ -3,7 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-TFrameRegister::TFrameRegister(TFormMain *mainWindow) : EditorFrame(mainWindow, QStringLiteral("FrameRegister1"), DesignWidth, DesignHeight)
+TFrameRegister::TFrameRegister(DecoderSession &session, QWidget *parent)
+    : EditorFrame(session, QStringLiteral("FrameRegister1"), DesignWidth, DesignHeight, parent)
 {
     pnl_cv = new QWidget(this);
     pnl_cv->setObjectName(QStringLiteral("pnl_cv"));

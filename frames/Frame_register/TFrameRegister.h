@@ -12,7 +12,7 @@ public:
     static constexpr int DesignWidth = 940;
     static constexpr int DesignHeight = 571;
 
-    explicit TFrameRegister(TFormMain *mainWindow);
+    TFrameRegister(DecoderSession &session, QWidget *parent);
 
     QWidget *pnl_cv = nullptr;
 

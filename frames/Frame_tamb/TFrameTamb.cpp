@@ -1,9 +1,13 @@
 #include "frames/Frame_tamb/TFrameTamb.h"
 
+#include "frames/Frame_tamb_adr/TFrameTambAdr.h"
+#include "image/HexByte.h"
+
 #include <QGroupBox>
 #include <QPushButton>
 
-TFrameTamb::TFrameTamb(TFormMain *mainWindow) : EditorFrame(mainWindow, QStringLiteral("FrameTamb1"), DesignWidth, DesignHeight)
+TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
+    : EditorFrame(session, QStringLiteral("FrameTamb1"), DesignWidth, DesignHeight, parent)
 {
     pnl_servo = new QWidget(this);
     pnl_servo->setObjectName(QStringLiteral("pnl_servo"));
@@ -19,17 +23,35 @@ TFrameTamb::TFrameTamb(TFormMain *mainWindow) : EditorFrame(mainWindow, QStringL
     connect(servo_btn_verwerfen, &QPushButton::clicked, this, &TFrameTamb::servo_btn_verwerfenClick);
 }
 
+void TFrameTamb::setAddressFrame(TFrameTambAdr *frame)
+{
+    addressFrame_ = frame;
+    connect(frame, &TFrameTambAdr::valuesChanged, this, [this] { servo_btn_uebernehmen->setEnabled(true); });
+}
+
 void TFrameTamb::LoadFromImage()
 {
+    curveData = CurveRecords::read(image());
+    if (addressFrame_)
+        addressFrame_->RefreshControls();
     servo_btn_uebernehmen->setEnabled(false);
 }
 
 void TFrameTamb::servo_btn_uebernehmenClick()
 {
+    curveData.write(image());
+    if (addressFrame_) {
+        const std::array<int, 8> pulses = addressFrame_->pulseBytes();
+        for (std::size_t k = 0; k < pulses.size(); ++k)
+            image().eeprom[0x60 + k] = hexByte(pulses[k]);
+    }
     servo_btn_uebernehmen->setEnabled(false);
 }
 
 void TFrameTamb::servo_btn_verwerfenClick()
 {
+    curveData = CurveRecords::read(image());
+    if (addressFrame_)
+        addressFrame_->RefreshControls();
     servo_btn_uebernehmen->setEnabled(false);
 }

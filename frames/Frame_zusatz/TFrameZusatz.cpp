@@ -3,7 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-TFrameZusatz::TFrameZusatz(TFormMain *mainWindow) : EditorFrame(mainWindow, QStringLiteral("FrameZusatz1"), DesignWidth, DesignHeight)
+TFrameZusatz::TFrameZusatz(DecoderSession &session, QWidget *parent)
+    : EditorFrame(session, QStringLiteral("FrameZusatz1"), DesignWidth, DesignHeight, parent)
 {
     pnl_Zusatz = new QWidget(this);
     pnl_Zusatz->setObjectName(QStringLiteral("pnl_Zusatz"));

@@ -12,7 +12,7 @@ public:
     static constexpr int DesignWidth = 320;
     static constexpr int DesignHeight = 691;
 
-    explicit TFrameZusatz(TFormMain *mainWindow);
+    TFrameZusatz(DecoderSession &session, QWidget *parent);
 
     QWidget *pnl_Zusatz = nullptr;
     QGroupBox *group_mode = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // Shared ground of the main window tests: a window with its own settings file
 // in a temporary folder, messages recorded instead of shown.
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "app/TFormMain.h"
 
 #include <QApplication>

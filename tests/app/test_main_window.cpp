@@ -116,8 +116,8 @@ TEST_F(MainWindowTest, CompleteLoadFillsPanelsAndEnablesSave)
     EXPECT_EQ(w.statusPanelText(0), QStringLiteral("ID: 1"));
     EXPECT_EQ(w.statusPanelText(1), QStringLiteral("V 3.51"));
     EXPECT_EQ(w.statusPanelText(4), path);
-    EXPECT_EQ(w.image.rom[0], QStringLiteral("08"));
-    EXPECT_EQ(w.image.idText, QStringLiteral("1351"));
+    EXPECT_EQ(w.session.image.rom[0], QStringLiteral("08"));
+    EXPECT_EQ(w.session.image.idText, QStringLiteral("1351"));
     EXPECT_TRUE(w.btn_save->isEnabled());
 }
 
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing)
     Dialogs::presetOpenFileName(QString());
     w.btn_load->click();
     EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
-    EXPECT_TRUE(w.image.rom[0].isEmpty());
+    EXPECT_TRUE(w.session.image.rom[0].isEmpty());
 }
 
 TEST_F(MainWindowTest, FailedLoadKeepsWhatWasReadAndDisablesSave)
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, FailedLoadKeepsWhatWasReadAndDisablesSave)
     TFormMain w(settingsPath());
     w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel));
     ASSERT_TRUE(w.btn_save->isEnabled());
-    const int typeBefore = w.typeCode;
+    const int typeBefore = w.session.typeCode;
 
     const QString bad = writeFile(QStringLiteral("bad.hex"), ":020000040000FA\r\n:084000000200040006000200A6\r\n"
                                                              ":02000000AB3C17\r\n:0200000200\r\n:02000200CD3FF0\r\n");
@@ -145,10 +145,10 @@ TEST_F(MainWindowTest, FailedLoadKeepsWhatWasReadAndDisablesSave)
     EXPECT_EQ(w.statusPanelText(0), QStringLiteral("ID: 2"));
     EXPECT_EQ(w.statusPanelText(1), QStringLiteral("V 4.62"));
     EXPECT_EQ(w.statusPanelText(4), bad);
-    EXPECT_EQ(w.image.rom[0], QStringLiteral("AB"));
-    EXPECT_EQ(w.image.rom[2], QStringLiteral("FF"));
-    EXPECT_EQ(w.image.lineCount, 5);
-    EXPECT_EQ(w.typeCode, typeBefore) << "the decoder type stays that of the previous load";
+    EXPECT_EQ(w.session.image.rom[0], QStringLiteral("AB"));
+    EXPECT_EQ(w.session.image.rom[2], QStringLiteral("FF"));
+    EXPECT_EQ(w.session.image.lineCount, 5);
+    EXPECT_EQ(w.session.typeCode, typeBefore) << "the decoder type stays that of the previous load";
     EXPECT_FALSE(w.btn_save->isEnabled()) << "a half-read image must not be saved";
 }
 
@@ -162,7 +162,7 @@ TEST_F(MainWindowTest, UnreadableFileChangesNothing)
     EXPECT_EQ(Dialogs::recordedMessages().first().kind, BoxKind::WarningOk);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("missing.hex")));
     EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("good.hex")));
-    EXPECT_EQ(w.image.rom[0], QStringLiteral("08"));
+    EXPECT_EQ(w.session.image.rom[0], QStringLiteral("08"));
     EXPECT_TRUE(w.btn_save->isEnabled());
 }
 
@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, TooManyLinesAreRejectedBeforeAnythingChanges)
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.startsWith(QStringLiteral("E207: ")));
     EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("good.hex")));
-    EXPECT_EQ(w.image.lineCount, 7);
+    EXPECT_EQ(w.session.image.lineCount, 7);
 }
 
 TEST_F(MainWindowTest, LoadThroughTheRealFileDialogAndMessageBox)

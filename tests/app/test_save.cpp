@@ -43,8 +43,8 @@ TEST_F(SaveTest, WritesRegeneratedRecordsWithCrLfAndShowsTheNewPath)
 
     FirmwareImage reloaded;
     ASSERT_TRUE(loadHexLines(reloaded, splitHexFileLines(content)).complete);
-    EXPECT_EQ(reloaded.rom, w.image.rom);
-    EXPECT_EQ(reloaded.eeprom, w.image.eeprom);
+    EXPECT_EQ(reloaded.rom, w.session.image.rom);
+    EXPECT_EQ(reloaded.eeprom, w.session.image.eeprom);
     EXPECT_EQ(reloaded.idText, QStringLiteral("1351"));
     EXPECT_EQ(reloaded.configText, QStringLiteral("3A3F"));
 }
@@ -89,7 +89,7 @@ TEST_F(SaveTest, ChecksumFailureStopsBeforeTheDialog)
 {
     TFormMain w(settingsPath());
     loadTorvel(w);
-    w.image.rom[3] = QStringLiteral("X0");
+    w.session.image.rom[3] = QStringLiteral("X0");
     const QString out = dir.filePath(QStringLiteral("out.hex"));
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
@@ -97,7 +97,7 @@ TEST_F(SaveTest, ChecksumFailureStopsBeforeTheDialog)
     EXPECT_EQ(Dialogs::recordedMessages().first().text, QStringLiteral("Problem bei der Checksummen-Berechnung"));
     EXPECT_EQ(Dialogs::recordedMessages().first().kind, BoxKind::WarningCancel);
     EXPECT_FALSE(QFile::exists(out)) << "no empty file is written";
-    EXPECT_EQ(w.image.lineCount, 0);
+    EXPECT_EQ(w.session.image.lineCount, 0);
 }
 
 TEST_F(SaveTest, ImageWithoutIdRecordIsNotWritten)

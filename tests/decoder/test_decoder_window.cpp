@@ -1,6 +1,6 @@
 // The main window after loading a decoder firmware: type, slots, frames, and
 // writing the slots back before a save.
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "app/TFormMain.h"
 #include "decoder/DecoderTypes.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
@@ -133,7 +133,7 @@ class DecoderWindow : public ::testing::Test {
     QString storedCode(int s) const
     {
         const int j = s < 16 ? s : 64 + (s - 16) % 16;
-        return window->image.eeprom[j] + window->image.eeprom[j + 16] + window->image.eeprom[j + 32];
+        return window->session.image.eeprom[j] + window->session.image.eeprom[j + 16] + window->session.image.eeprom[j + 32];
     }
     QList<UserMessage> messages() const { return Dialogs::recordedMessages(); }
 
@@ -153,18 +153,18 @@ TEST_F(DecoderWindow, EveryTypeLabelsItsSlotsAndShowsItsFrame)
         for (int code : type.codes) {
             SCOPED_TRACE(code);
             load(TestFirmware::ofType(code, Marker::Dcc));
-            EXPECT_EQ(window->typeCode, code);
+            EXPECT_EQ(window->session.typeCode, code);
             EXPECT_EQ(window->statusPanelText(3), type.label);
             EXPECT_EQ(window->statusPanelText(2), QStringLiteral("DCC"));
-            EXPECT_EQ(window->isAccessory, type.kind == SlotKind::Accessory);
-            EXPECT_EQ(window->isFunctionDecoder, type.kind == SlotKind::Function);
+            EXPECT_EQ(window->session.isAccessory, type.kind == SlotKind::Accessory);
+            EXPECT_EQ(window->session.isFunctionDecoder, type.kind == SlotKind::Function);
             for (int s = 0; s < TFormMain::SlotCount; ++s) {
                 const bool labelled = !type.slotLabels[s].isEmpty();
                 EXPECT_EQ(window->lblSlot[s]->text(), type.slotLabels[s]) << s;
                 EXPECT_EQ(!window->lblSlot[s]->isHidden(), labelled) << s;
                 EXPECT_EQ(!window->edtAddress[s]->isHidden(), labelled) << s;
-                EXPECT_EQ(!window->btnRG[s]->isHidden(), labelled && window->isAccessory) << s;
-                EXPECT_EQ(!window->edtFunction[s]->isHidden(), labelled && !window->isAccessory) << s;
+                EXPECT_EQ(!window->btnRG[s]->isHidden(), labelled && window->session.isAccessory) << s;
+                EXPECT_EQ(!window->edtFunction[s]->isHidden(), labelled && !window->session.isAccessory) << s;
             }
             EXPECT_EQ(!window->FrameZusatz1->isHidden(), type.frame == 1);
             EXPECT_EQ(!window->FrameBlinkmuster1->isHidden(), type.frame == 2);
@@ -195,7 +195,7 @@ TEST_F(DecoderWindow, TurntablesBreakTheGridWhereTheirRowSays)
     small.rom[274] = 0x17;
     small.mark(Marker::Dcc);
     load(small);
-    EXPECT_EQ(window->typeCode, 1566720);
+    EXPECT_EQ(window->session.typeCode, 1566720);
     EXPECT_EQ(window->lblSlot[7]->pos(), QPoint(5, 15 + 6 * 25 + 4));
     EXPECT_EQ(window->lblSlot[8]->pos(), QPoint(205, 19));
     EXPECT_EQ(window->edtAddress[8]->pos(), QPoint(305, 15));
@@ -205,7 +205,7 @@ TEST_F(DecoderWindow, TurntablesBreakTheGridWhereTheirRowSays)
     large.rom[274] = 0x2F;
     large.mark(Marker::Dcc);
     load(large);
-    EXPECT_EQ(window->typeCode, 12543);
+    EXPECT_EQ(window->session.typeCode, 12543);
     EXPECT_EQ(window->lblSlot[15]->pos(), QPoint(5, 15 + 14 * 25 + 4));
     EXPECT_EQ(window->lblSlot[16]->pos(), QPoint(205, 19));
     EXPECT_EQ(window->edtFunction[31]->pos(), QPoint(355, 15 + 15 * 25));
@@ -248,8 +248,8 @@ TEST_F(DecoderWindow, MotorolaAccessorySlotsShowAddressAndOutput)
     firmware.slot(2, "00003F");
     load(firmware);
     EXPECT_EQ(window->statusPanelText(2), QStringLiteral("Mot"));
-    EXPECT_EQ(window->maxAddress, 320);
-    EXPECT_EQ(window->maxFunction, 4);
+    EXPECT_EQ(window->session.maxAddress, 320);
+    EXPECT_EQ(window->session.maxFunction, 4);
     EXPECT_EQ(window->edtAddress[1]->text(), QStringLiteral("1"));
     EXPECT_EQ(window->edtAddress[2]->text(), QStringLiteral("320"));
     EXPECT_EQ(addressColour(1), Green);
@@ -294,7 +294,7 @@ TEST_F(DecoderWindow, FunctionFaultBeforeAddressFaultWithFocus)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     for (int s = 1; s <= 5; ++s)
         window->edtAddress[s]->setText(QStringLiteral("0")); // erased slots read as 16383
-    const auto eepromBefore = window->image.eeprom;
+    const auto eepromBefore = window->session.image.eeprom;
     window->edtAddress[2]->setText(QStringLiteral("20000"));
     window->edtFunction[5]->setText(QStringLiteral("x"));
     window->edtAddress[9]->setText(QStringLiteral("-5")); // hidden: never reported
@@ -310,7 +310,7 @@ TEST_F(DecoderWindow, FunctionFaultBeforeAddressFaultWithFocus)
     ASSERT_EQ(messages().size(), 2);
     EXPECT_EQ(messages()[1].text, QStringLiteral("Adresse für <Out 2> ist zu gross"));
     EXPECT_EQ(QApplication::focusWidget(), window->edtAddress[2]);
-    EXPECT_EQ(window->image.eeprom, eepromBefore);
+    EXPECT_EQ(window->session.image.eeprom, eepromBefore);
 
     window->edtAddress[2]->setText(QStringLiteral("128"));
     EXPECT_TRUE(window->WriteSlots());
@@ -393,7 +393,7 @@ TEST_F(DecoderWindow, UnmatchedCodeDoesNotInheritThePreviousFile)
     TestFirmware first = TestFirmware::ofType(15616, Marker::Dcc);
     first.slot(1, "840300");
     load(first);
-    EXPECT_EQ(window->slotFunction[1], 3);
+    EXPECT_EQ(window->session.slotValues[1].function, 3);
 
     TestFirmware second = TestFirmware::ofType(15616, Marker::Dcc);
     second.slot(1, "770300");

@@ -3,7 +3,7 @@
 #include "SampleIndex.h"
 #include "tests/app/MainWindowFixture.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -112,7 +112,7 @@ TEST_P(SampleFirmware, SavesTheSameFileAndReloadsTheSameImage)
     // firmware comes back byte for byte.
     EXPECT_EQ(fileBytes(saved), fileBytes(original));
     const auto second = load(saved);
-    expectSameImage(first->image, second->image);
+    expectSameImage(first->session.image, second->session.image);
     expectWindowShows(*second, GetParam());
 }
 
@@ -142,14 +142,14 @@ TEST_P(SampleFirmware, ChangedAddressesLoadBack)
             toggled = true;
         }
     }
-    const FirmwareImage loaded = first->image;
+    const FirmwareImage loaded = first->session.image;
     const auto second = load(save(*first, QStringLiteral("changed.hex")));
     expectWindowShows(*second, changed);
 
-    EXPECT_EQ(firstDifference(second->image.rom, loaded.rom), -1) << "first differing ROM byte";
+    EXPECT_EQ(firstDifference(second->session.image.rom, loaded.rom), -1) << "first differing ROM byte";
     for (int i = 0; i < FirmwareImage::EepromSize; ++i)
         if (!codeBytes[i])
-            EXPECT_EQ(second->image.eeprom[i], loaded.eeprom[i]) << "EEPROM byte " << i << " outside the slots";
+            EXPECT_EQ(second->session.image.eeprom[i], loaded.eeprom[i]) << "EEPROM byte " << i << " outside the slots";
 }
 
 std::string testName(const ::testing::TestParamInfo<SampleEntry> &info)

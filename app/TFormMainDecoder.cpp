@@ -1,8 +1,7 @@
-// Decoder identification and the address grid of the main window.
-#include "app/Dialogs.h"
+// The main window's view of the decoder session: slot grid, status panels and
+// the editor frame of the recognised type.
 #include "app/TFormMain.h"
-#include "decoder/DecoderTypes.h"
-#include "decoder/SlotRules.h"
+#include "ui/Dialogs.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 #include "frames/Frame_register/TFrameRegister.h"
@@ -20,32 +19,12 @@
 
 namespace {
 
-constexpr int DefaultSlotBreak = 15;
 constexpr int SlotProgressMaximum = 32;
 constexpr int FrameLeft = 410;
-
-SlotCoding slotCodingOf(const TFormMain &w)
-{
-    return slotCoding(w.isAccessory, w.isFunctionDecoder, w.isMot, w.isDcc);
-}
 
 bool isLabelled(const TFormMain &w, int slot)
 {
     return !w.lblSlot[slot]->text().isEmpty();
-}
-
-SlotValues slotValuesOf(const TFormMain &w, int slot)
-{
-    return {w.slotAddress[slot], w.slotFunction[slot], w.slotGreen[slot], w.slotCode[slot], w.slotFunctionCode[slot]};
-}
-
-void keepSlotValues(TFormMain &w, int slot, const SlotValues &values)
-{
-    w.slotAddress[slot] = values.address;
-    w.slotFunction[slot] = values.function;
-    w.slotGreen[slot] = values.green;
-    w.slotCode[slot] = values.code;
-    w.slotFunctionCode[slot] = values.functionCode;
 }
 
 void hideSlot(TFormMain &w, int slot)
@@ -60,8 +39,8 @@ void showSlot(TFormMain &w, int slot)
 {
     w.lblSlot[slot]->show();
     w.edtAddress[slot]->show();
-    w.btnRG[slot]->setVisible(w.isAccessory);
-    w.edtFunction[slot]->setVisible(!w.isAccessory);
+    w.btnRG[slot]->setVisible(w.session.isAccessory);
+    w.edtFunction[slot]->setVisible(!w.session.isAccessory);
 }
 
 // A child's rectangle in the coordinates of the frame that holds it.
@@ -105,50 +84,31 @@ template <class BlinkFrame> void showBlinkFrame(TFormMain &w, BlinkFrame *frame,
 
 // ---------------------------------------------------------------- identification
 
-void TFormMain::ReadIdWords()
-{
-    const IdWords ids = readIdWords(image);
-    typeCode = ids.typeCode;
-    setStatusPanelText(3, idPanelText(ids));
-}
-
-void TFormMain::DetectProtocol()
-{
-    const Protocol protocol = detectProtocol(image);
-    isMot = protocol == Protocol::Motorola;
-    isDcc = protocol == Protocol::Dcc;
-}
-
 void TFormMain::ApplyDecoderType()
 {
-    isAccessory = false;
-    isFunctionDecoder = false;
-    bool recognised = false;
+    session.identify();
+    setStatusPanelText(3, idPanelText(session.ids));
     ResetWindowLayout();
 
-    if (const DecoderType *type = findDecoderType(typeCode)) {
-        isAccessory = type->kind == SlotKind::Accessory;
-        isFunctionDecoder = type->kind == SlotKind::Function;
+    if (const DecoderType *type = session.type) {
         for (int s = 0; s < SlotCount; ++s)
-            lblSlot[s]->setText(type->slotLabels.value(s));
+            lblSlot[s]->setText(session.slotLabels[s]);
         setStatusPanelText(3, type->label);
-        if (type->breakAfter != DefaultSlotBreak)
-            ArrangeSlots(type->breakAfter);
-        if (type->frame != 0)
-            ShowEditorFrame(type->frame);
-        recognised = typeCode == CvDecoderTypeCode;
+        if (session.breakAfter != DecoderSession::DefaultSlotBreak)
+            ArrangeSlots(session.breakAfter);
+        if (session.editorFrame != EditorFrameKind::None)
+            ShowEditorFrame(session.editorFrame);
     }
 
     for (int s = 0; s < SlotCount; ++s) {
         if (isLabelled(*this, s)) {
-            recognised = true;
             showSlot(*this, s);
         } else {
             hideSlot(*this, s);
             edtAddress[s]->setToolTip(QString());
         }
     }
-    if (!recognised)
+    if (!session.recognised)
         Dialogs::warningOk(this, QStringLiteral("Das HEX-File konnte leider nicht erkannt werden"));
 }
 
@@ -170,7 +130,7 @@ void TFormMain::ArrangeSlots(int breakAfter)
     }
 }
 
-void TFormMain::ShowEditorFrame(int frame)
+void TFormMain::ShowEditorFrame(EditorFrameKind frame)
 {
     FrameZusatz1->hide();
     FrameBlinkmuster1->hide();
@@ -179,7 +139,7 @@ void TFormMain::ShowEditorFrame(int frame)
     FrameTambAdr1->hide();
 
     switch (frame) {
-    case 1: {
+    case EditorFrameKind::Modes: {
         const int width = rightEdgeIn(FrameZusatz1->group_mode, FrameZusatz1) + 10;
         FrameZusatz1->setGeometry(FrameLeft, GroupBoxMain->y() + 5, width, 485);
         ArrangeWindow(5, FrameLeft, 485, width);
@@ -189,13 +149,13 @@ void TFormMain::ShowEditorFrame(int frame)
         FrameZusatz1->LoadFromImage();
         break;
     }
-    case 2:
+    case EditorFrameKind::Blink:
         showBlinkFrame(*this, FrameBlinkmuster1, FrameBlinkmuster1->blinkmuster_btn_uebernehmen);
         break;
-    case 3:
+    case EditorFrameKind::LedBlink:
         showBlinkFrame(*this, FrameBlinkmuster_led1, FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen);
         break;
-    case 4: {
+    case EditorFrameKind::Servo: {
         placeBesideGrid(*this, FrameTamb1, FrameTamb1->servo_btn_uebernehmen);
         FrameTambAdr1->setGeometry(GroupBoxMain->x() + 1, 120, GroupBoxMain->width() - 2, 530);
         ArrangeWindow(FrameLeft, 650, FrameTamb1->height(),
@@ -208,7 +168,7 @@ void TFormMain::ShowEditorFrame(int frame)
         FrameTambAdr1->LoadFromImage();
         break;
     }
-    case 6:
+    case EditorFrameKind::CvList:
         ArrangeWindow(5, FrameLeft, 555, 535);
         FrameRegister1->setGeometry(5, GroupBoxMain->y() + 3, 940, 555);
         FrameRegister1->loading = true;
@@ -224,38 +184,21 @@ void TFormMain::ShowEditorFrame(int frame)
 
 // ---------------------------------------------------------------- limits
 
-void TFormMain::SetMotorolaLimits()
-{
-    maxAddress = AddressCodeTables::MotAccessoryLast;
-    maxFunction = AddressCodeTables::MotFunctionLast;
-}
-
-void TFormMain::SetDccLimits()
-{
-    maxAddress = isAccessory ? AddressCodeTables::DccAccessoryLast : AddressCodeTables::DccLocoLast;
-    maxFunction = AddressCodeTables::DccFunctionLast;
-}
-
 void TFormMain::ApplyProtocolLimits()
 {
-    if (isMot) {
-        SetMotorolaLimits();
-        setStatusPanelText(2, protocolPanelText(Protocol::Motorola));
-    } else if (isDcc) {
-        SetDccLimits();
-        setStatusPanelText(2, protocolPanelText(Protocol::Dcc));
-    } else {
-        setStatusPanelText(2, protocolPanelText(Protocol::None));
+    session.applyProtocolLimits();
+    setStatusPanelText(2, protocolPanelText(session.protocol));
+    if (session.protocol == Protocol::None) {
         for (int s = 0; s < SlotCount; ++s)
             hideSlot(*this, s);
     }
 
     // The hint names the bound the save check applies.
-    const int addressLimit = addressCheckLimit(slotCodingOf(*this), maxAddress);
+    const int addressLimit = session.addressLimit();
     const QString addressHint = QStringLiteral("gültiger Adressbereich: 1 bis %1\n'0' für unbenutzt (keine Reaktion "
                                                "auf irgendeinen Befehl)")
                                     .arg(addressLimit);
-    const QString functionHint = QStringLiteral("gültiger Bereich für die Funktions-Nummer: 1 bis %1").arg(maxFunction);
+    const QString functionHint = QStringLiteral("gültiger Bereich für die Funktions-Nummer: 1 bis %1").arg(session.maxFunction);
     for (int s = 0; s < SlotCount; ++s) {
         if (!isLabelled(*this, s))
             continue;
@@ -268,44 +211,32 @@ void TFormMain::ApplyProtocolLimits()
 
 void TFormMain::ReadSlots()
 {
+    // The slots decode in no time; the bar shows the old program's steps.
     ProgressBar1->setMaximum(SlotProgressMaximum);
-    const SlotCoding coding = slotCodingOf(*this);
-    for (int s = 0; s < SlotCount; ++s) {
+    for (int s = 0; s < SlotCount; ++s)
         ProgressBar1->setValue(std::clamp(s - 1, ProgressBar1->minimum(), ProgressBar1->maximum()));
-        keepSlotValues(*this, s, readSlot(image, s, coding, maxAddress, codeTables));
-    }
+    session.readSlots();
     ProgressBar1->setValue(0);
     for (int s = 0; s < SlotCount; ++s) {
-        edtAddress[s]->setText(QString::number(slotAddress[s]));
-        edtFunction[s]->setText(QString::number(slotFunction[s]));
+        edtAddress[s]->setText(QString::number(session.slotValues[s].address));
+        edtFunction[s]->setText(QString::number(session.slotValues[s].function));
     }
     ColourAddressEdits();
 }
 
 bool TFormMain::WriteSlots()
 {
-    SlotInputs inputs;
-    for (int s = 0; s < SlotCount; ++s)
-        inputs[s] = {lblSlot[s]->text(), edtAddress[s]->text(), edtFunction[s]->text()};
-    const SlotCoding coding = slotCodingOf(*this);
-    if (const auto fault = validateSlots(inputs, isFunctionDecoder, addressCheckLimit(coding, maxAddress), maxFunction,
-                                         slotAddress, slotFunction)) {
+    std::array<QString, SlotCount> addressTexts;
+    std::array<QString, SlotCount> functionTexts;
+    for (int s = 0; s < SlotCount; ++s) {
+        addressTexts[s] = edtAddress[s]->text();
+        functionTexts[s] = edtFunction[s]->text();
+    }
+    if (const auto fault = session.writeSlots(addressTexts, functionTexts)) {
         Dialogs::warningCancel(this, fault->message);
         QLineEdit *edit = fault->field == SlotField::Address ? edtAddress[fault->slot] : edtFunction[fault->slot];
         edit->setFocus();
         return false;
-    }
-
-    for (int s = 0; s < SlotCount; ++s) {
-        SlotValues values = slotValuesOf(*this, s);
-        encodeSlot(coding, values, storedSlotCode(image, s), codeTables);
-        keepSlotValues(*this, s, values);
-    }
-    if (!isAccessory && !isFunctionDecoder)
-        return true;
-    for (int s = 0; s < SlotCount; ++s) {
-        if (isLabelled(*this, s))
-            storeSlotCode(image, s, slotCode[s]);
     }
     return true;
 }
@@ -315,8 +246,7 @@ void TFormMain::btn_RGClick()
     const auto found = std::find(btnRG.begin(), btnRG.end(), sender());
     if (found == btnRG.end())
         return;
-    const auto slot = static_cast<std::size_t>(found - btnRG.begin());
-    slotGreen[slot] = !slotGreen[slot];
+    session.toggleGreen(static_cast<int>(found - btnRG.begin()));
     ColourAddressEdits();
 }
 
@@ -324,8 +254,8 @@ void TFormMain::ColourAddressEdits()
 {
     for (int s = 0; s < SlotCount; ++s) {
         QColor colour = Qt::white;
-        if (isAccessory)
-            colour = slotGreen[s] ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00);
+        if (session.isAccessory)
+            colour = session.slotValues[s].green ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00);
         QPalette palette = edtAddress[s]->palette();
         palette.setColor(QPalette::Base, colour);
         edtAddress[s]->setPalette(palette);

@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+
+// The program's version and release date come from the build (the project's
+// version in CMakeLists.txt), so they are written down in one place only.
+inline QString programVersion()
+{
+    return QStringLiteral(QUAXEL_VERSION);
+}
+
+inline QString programReleaseDate()
+{
+    return QString::fromUtf8(QUAXEL_RELEASE_DATE);
+}
+
+// "Quaxel V0.981": the window caption.
+inline QString programCaption()
+{
+    return QStringLiteral("Quaxel V") + programVersion();
+}
