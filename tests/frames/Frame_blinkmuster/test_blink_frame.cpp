@@ -214,6 +214,8 @@ TEST_F(BlinkSave, UnappliedPatternsAreAskedForBeforeSaving)
 {
     // The sample's table is erased: loading it leaves the editor clean.
     TFormMain w(settingsPath());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/1-kandor-blinkmuster-dcc.hex"));
     TFrameBlinkmuster *f = w.FrameBlinkmuster1;
     ASSERT_FALSE(f->isHidden());
