@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,16 +29,21 @@ void PatternImage::fill(QColor colour)
 
 void PatternImage::drawBox(const PatternStrip::Box &box)
 {
-    const QRect bounds = QRect(0, 0, image_.width(), image_.height());
+    // Straight into the 32-bit rows: a repaint draws up to a thousand boxes.
+    const QRect bounds(0, 0, image_.width(), image_.height());
+    const auto fill = [this](const QRect &area, QRgb colour) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
+            std::fill(row + area.left(), row + area.right() + 1, colour);
+        }
+    };
     const QRect outline = QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)) & bounds;
     if (outline.isEmpty())
         return;
-    QPainter painter(&image_);
-    painter.fillRect(outline, Qt::black);
-    const QRect inside =
-        QRect(QPoint(box.left + 1, box.top + 1), QPoint(box.right - 2, box.bottom - 2)) & bounds;
+    fill(outline, qRgb(0, 0, 0));
+    const QRect inside = QRect(QPoint(box.left + 1, box.top + 1), QPoint(box.right - 2, box.bottom - 2)) & bounds;
     if (!inside.isEmpty())
-        painter.fillRect(inside, QColor(255, 0, 0));
+        fill(inside, qRgb(255, 0, 0));
 }
 
 void PatternImage::paintEvent(QPaintEvent *)
