@@ -113,7 +113,10 @@ TEST_F(BlinkFrame, CountAndStretchEdits)
     EXPECT_EQ(frame->patternData[53], 1);
     EXPECT_EQ(frame->blinkmuster_lbl_KurveInfo2->text(), QStringLiteral("Gesamtzeit = 200 ms"));
 
+    QApplication::setActiveWindow(frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     frame->blinkmuster_edt_stretch->setText(QStringLiteral("abc"));
+    EXPECT_EQ(QApplication::focusWidget(), frame->blinkmuster_edt_stretch);
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_EQ(Dialogs::recordedMessages().first().text,
               QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..200"));
