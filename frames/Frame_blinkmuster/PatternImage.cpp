@@ -31,15 +31,17 @@ void PatternImage::drawBox(const PatternStrip::Box &box)
 {
     // Straight into the 32-bit rows: a repaint draws up to a thousand boxes.
     const QRect bounds(0, 0, image_.width(), image_.height());
-    const auto fill = [this](const QRect &area, QRgb colour) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-            std::fill(row + area.left(), row + area.right() + 1, colour);
-        }
-    };
     const QRect outline = QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)) & bounds;
     if (outline.isEmpty())
         return;
+    uchar *bits = image_.bits();
+    const qsizetype rowBytes = image_.bytesPerLine();
+    const auto fill = [bits, rowBytes](const QRect &area, QRgb colour) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(bits + y * rowBytes);
+            std::fill(row + area.left(), row + area.right() + 1, colour);
+        }
+    };
     fill(outline, qRgb(0, 0, 0));
     const QRect inside = QRect(QPoint(box.left + 1, box.top + 1), QPoint(box.right - 2, box.bottom - 2)) & bounds;
     if (!inside.isEmpty())
