@@ -37,12 +37,12 @@ Options parseOptions(const QApplication &app)
 }
 
 // Loads the file with messages printed instead of shown, then saves a picture.
+// Not 0 when the file could not be loaded or the picture not written.
 int renderScreenshot(TFormMain &window, const Options &options)
 {
     Dialogs::setRecordMessages(true);
     window.show();
-    if (!options.hexFile.isEmpty())
-        window.loadHexFile(options.hexFile);
+    const bool loaded = options.hexFile.isEmpty() || window.loadHexFile(options.hexFile);
     QTextStream err(stderr);
     for (const UserMessage &message : Dialogs::recordedMessages())
         err << "Quaxel: " << QString(message.text).replace(u'\r', u'\n') << Qt::endl;
@@ -51,7 +51,7 @@ int renderScreenshot(TFormMain &window, const Options &options)
         err << "Quaxel: cannot write " << options.screenshot << Qt::endl;
         return 1;
     }
-    return 0;
+    return loaded ? 0 : 1;
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "app/Version.h"
 #include "app/JpegDecoder.h"
 #include "app/WebPage.h"
+#include "image/HexFile.h"
+#include "image/SafeSave.h"
 #include "image/HexReader.h"
 #include "image/HexWriter.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
@@ -19,15 +21,17 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
@@ -94,6 +98,12 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
 
     createSlotControls();
     btn_save->setEnabled(false);
+    // A dropped .hex file is the window's, also over an edit that takes drops.
+    setAcceptDrops(true);
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+    }
 
     GroupBoxMain->setGeometry(5, 5, 400, 475);
     LoadSettings();
@@ -228,6 +238,10 @@ void TFormMain::createFrames()
     FrameTamb1 = new TFrameTamb(session, this);
     FrameTambAdr1 = new TFrameTambAdr(session, FrameTamb1->curveData, this);
     FrameTamb1->setAddressFrame(FrameTambAdr1);
+    connect(FrameTamb1, &TFrameTamb::rasterChanged, this, [this](int x, int y) {
+        rasterX = x;
+        rasterY = y;
+    });
     FrameRegister1 = new TFrameRegister(session, this);
 }
 
@@ -269,6 +283,8 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
         gointoweb();
         return true;
     }
+    if (takeHexFileDrag(event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -300,10 +316,8 @@ bool TFormMain::SaveSettings()
     ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Left"), x());
 
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
-    QSaveFile file(settingsPath_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ini.toBytes()) < 0 || !file.commit()) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(settingsPath_),
-                                                              file.errorString()));
+    if (const auto error = saveFileWhole(settingsPath_, ini.toBytes())) {
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(settingsPath_), *error));
         return false;
     }
     return true;
@@ -389,17 +403,17 @@ void TFormMain::btn_loadClick()
     loadHexFile(path);
 }
 
-void TFormMain::loadHexFile(const QString &path)
+bool TFormMain::loadHexFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return;
+        return false;
     }
     const QStringList lines = splitHexFileLines(file.readAll());
     if (const auto tooLong = DecoderSession::checkLineCount(lines)) {
         Dialogs::showMessage(this, *tooLong);
-        return;
+        return false;
     }
 
     for (int panel = 0; panel < 4; ++panel)
@@ -414,12 +428,45 @@ void TFormMain::loadHexFile(const QString &path)
     setStatusPanelText(1, result.versionPanel);
     if (!result.complete) {
         Dialogs::showMessage(this, *result.error);
-        return;
+        return false;
     }
     ApplyDecoderType();
     ApplyProtocolLimits();
     ReadSlots();
     btn_save->setEnabled(true);
+    return true;
+}
+
+// A single .hex file dropped on the window loads as after the open dialog;
+// any other drop is left alone.
+bool TFormMain::takeHexFileDrag(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QString path = droppedHexFile(drop->mimeData()->urls());
+    if (path.isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        loadHexFile(path);
+    return true;
+}
+
+void TFormMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    takeHexFileDrag(event);
+}
+
+void TFormMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    takeHexFileDrag(event);
+}
+
+void TFormMain::dropEvent(QDropEvent *event)
+{
+    takeHexFileDrag(event);
 }
 
 // ---------------------------------------------------------------- saving
@@ -450,9 +497,9 @@ void TFormMain::btn_saveClick()
     const QString path = Dialogs::getSaveFileName(this, Dialogs::hexFileFilter(), QStringLiteral("hex"), proposed);
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(session.fileContent()) < 0 || !file.commit()) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    // The file is read back and compared with the image; a mismatch fails the save.
+    if (const auto failure = session.saveFile(path)) {
+        Dialogs::warningOk(this, *failure);
         return;
     }
     setStatusPanelText(4, path);

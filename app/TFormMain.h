@@ -78,8 +78,9 @@ public:
 
     // ---- loading ----
     void btn_loadClick();
-    // The load sequence from reading the file on, as after the open dialog.
-    void loadHexFile(const QString &path);
+    // The load sequence from reading the file on, as after the open dialog;
+    // true when the load reached its end.
+    bool loadHexFile(const QString &path);
 
     // ---- saving ----
     void btn_saveClick();
@@ -108,8 +109,14 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    // Takes a drag or drop of a single .hex file (loading it on the drop); false
+    // for any other event.
+    bool takeHexFileDrag(QEvent *event);
     void createControls();
     void createSlotControls();
     void createFrames();

@@ -43,10 +43,11 @@ template <std::size_t N> QString entryAt(const std::array<QString, N> &table, in
     return (index >= 0 && index < static_cast<int>(N)) ? table[index] : QString();
 }
 
-// The highest index worth searching: the requested maximum, within the table.
-template <std::size_t N> int searchEnd(int maxAddress)
+// Keeps the first value a key was given.
+template <class T> void insertFirst(QHash<QString, T> &index, const QString &key, const T &value)
 {
-    return std::min(maxAddress, static_cast<int>(N) - 1);
+    if (!index.contains(key))
+        index.insert(key, value);
 }
 
 QString replaceDigit(const QString &code, int position, QChar digit)
@@ -70,6 +71,37 @@ AddressCodeTables::AddressCodeTables()
     fillMotAccessoryCodes();
     fillMotLocoCodes();
     fillDccAccessoryCodes();
+    buildIndexes();
+}
+
+const AddressCodeTables &AddressCodeTables::shared()
+{
+    static const AddressCodeTables tables;
+    return tables;
+}
+
+void AddressCodeTables::buildIndexes()
+{
+    // Addresses in rising order, at each address its own code first: the first
+    // entry a code gets is the one a search from address 0 upwards would find.
+    for (int n = 0; n < MotAccessorySize; ++n) {
+        const QString &entry = motAccessoryCodes[n];
+        if (entry.isEmpty())
+            continue;
+        insertFirst(motAccessoryIndex_, entry, AccessoryMatch{n, true});
+        insertFirst(motAccessoryIndex_, motRedForm(entry), AccessoryMatch{n, false});
+    }
+    for (int n = 0; n < DccAccessorySize; ++n) {
+        const QString &entry = dccAccessoryCodes[n];
+        if (entry.isEmpty())
+            continue;
+        insertFirst(dccAccessoryIndex_, entry, AccessoryMatch{n, false});
+        insertFirst(dccAccessoryIndex_, dccGreenForm(entry), AccessoryMatch{n, true});
+    }
+    for (int n = 0; n < MotLocoSize; ++n) {
+        if (!motLocoCodes[n].isEmpty())
+            insertFirst(motLocoIndex_, motLocoCodes[n], n);
+    }
 }
 
 void AddressCodeTables::fillMotAccessoryCodes()
@@ -154,41 +186,36 @@ QString AddressCodeTables::dccGreenForm(const QString &code)
     return green;
 }
 
+namespace {
+
+// The indexed address when it lies within 0..maxAddress.
+template <class T> std::optional<T> withinLimit(const QHash<QString, T> &index, const QString &code, int maxAddress,
+                                                int (*addressOf)(const T &))
+{
+    const auto found = index.constFind(code);
+    if (found == index.cend() || addressOf(*found) > maxAddress)
+        return std::nullopt;
+    return *found;
+}
+
+int matchAddress(const AccessoryMatch &m) { return m.address; }
+int plainAddress(const int &n) { return n; }
+
+} // namespace
+
 std::optional<AccessoryMatch> AddressCodeTables::findMotAccessory(const QString &code, int maxAddress) const
 {
-    for (int n = 0; n <= searchEnd<MotAccessorySize>(maxAddress); ++n) {
-        const QString &entry = motAccessoryCodes[n];
-        if (entry.isEmpty())
-            continue;
-        if (code == entry)
-            return AccessoryMatch{n, true};
-        if (code == motRedForm(entry))
-            return AccessoryMatch{n, false};
-    }
-    return std::nullopt;
+    return withinLimit(motAccessoryIndex_, code, maxAddress, matchAddress);
 }
 
 std::optional<AccessoryMatch> AddressCodeTables::findDccAccessory(const QString &code, int maxAddress) const
 {
-    for (int n = 0; n <= searchEnd<DccAccessorySize>(maxAddress); ++n) {
-        const QString &entry = dccAccessoryCodes[n];
-        if (entry.isEmpty())
-            continue;
-        if (code == entry)
-            return AccessoryMatch{n, false};
-        if (code == dccGreenForm(entry))
-            return AccessoryMatch{n, true};
-    }
-    return std::nullopt;
+    return withinLimit(dccAccessoryIndex_, code, maxAddress, matchAddress);
 }
 
 std::optional<int> AddressCodeTables::findMotLoco(const QString &code, int maxAddress) const
 {
-    for (int n = 0; n <= searchEnd<MotLocoSize>(maxAddress); ++n) {
-        if (!motLocoCodes[n].isEmpty() && code == motLocoCodes[n])
-            return n;
-    }
-    return std::nullopt;
+    return withinLimit(motLocoIndex_, code, maxAddress, plainAddress);
 }
 
 QString AddressCodeTables::motFunctionCode(int function)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QString>
 #include <array>
 #include <optional>
@@ -31,6 +32,9 @@ class AddressCodeTables {
 
     AddressCodeTables();
 
+    // The tables never change once built: one instance serves every session.
+    static const AddressCodeTables &shared();
+
     // Index = address; entries outside the filled range are empty.
     std::array<QString, MotAccessorySize> motAccessoryCodes; // green output; [0] = "FFFFFF"
     std::array<QString, MotLocoSize> motLocoCodes;           // 4 digits, 1..255
@@ -47,6 +51,8 @@ class AddressCodeTables {
     static QString dccGreenForm(const QString &code);
 
     // Searches the addresses 0..maxAddress for the code; empty entries never match.
+    // The lowest address wins, and at one address its own code before the other
+    // output's form. Answered from an index built with the tables.
     std::optional<AccessoryMatch> findMotAccessory(const QString &code, int maxAddress) const;
     std::optional<AccessoryMatch> findDccAccessory(const QString &code, int maxAddress) const;
     std::optional<int> findMotLoco(const QString &code, int maxAddress) const;
@@ -65,7 +71,13 @@ class AddressCodeTables {
     static int dccLocoAddress(const QString &low, const QString &high);
 
   private:
+    void buildIndexes();
     void fillMotAccessoryCodes();
     void fillMotLocoCodes();
     void fillDccAccessoryCodes();
+
+    // Code -> the first address (and output) a linear search would stop at.
+    QHash<QString, AccessoryMatch> motAccessoryIndex_;
+    QHash<QString, AccessoryMatch> dccAccessoryIndex_;
+    QHash<QString, int> motLocoIndex_;
 };

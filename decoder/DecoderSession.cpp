@@ -160,3 +160,8 @@ QByteArray DecoderSession::fileContent() const
 {
     return hexFileContent(image);
 }
+
+std::optional<QString> DecoderSession::saveFile(const QString &path) const
+{
+    return saveVerifiedHexFile(path, fileContent(), image, afterFileWritten);
+}

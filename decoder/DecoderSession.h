@@ -3,6 +3,7 @@
 #include "decoder/DecoderTypes.h"
 #include "decoder/SlotRules.h"
 #include "image/FirmwareImage.h"
+#include "image/HexFile.h"
 #include "image/HexReader.h"
 #include "image/HexRecord.h"
 
@@ -102,10 +103,15 @@ public:
     int buildHexLines();
     // The regenerated lines as file content (CR LF).
     QByteArray fileContent() const;
+    // Writes fileContent() to the file and reads the file back: the message of a
+    // write error or of a file that does not hold the image; nothing on success.
+    std::optional<QString> saveFile(const QString &path) const;
+    // Runs between writing a file and reading it back; tests change the file here.
+    AfterWriteHook afterFileWritten;
 
 private:
     void setMotorolaLimits();
     void setDccLimits();
 
-    AddressCodeTables tables_;
+    const AddressCodeTables &tables_ = AddressCodeTables::shared();
 };

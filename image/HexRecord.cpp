@@ -11,6 +11,22 @@ QString charsAt(const QString &line, int position, int count)
     return line.mid(position - 1, count);
 }
 
+bool isUpperHexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F');
+}
+
+// The two characters at the position as a byte text. An upper-case hex pair,
+// the usual case, shares its text from the hexByte table instead of a copy.
+QString byteTextAt(const QString &line, int position)
+{
+    const QStringView pair = QStringView(line).mid(position - 1, 2);
+    if (pair.size() == 2 && isUpperHexDigit(pair[0]) && isUpperHexDigit(pair[1]))
+        return hexByte(HexByteValue(pair));
+    return pair.toString();
+}
+
 int byteAt(const QString &line, int position)
 {
     return HexByteValue(QStringView(line).mid(position - 1, 2));
@@ -29,13 +45,14 @@ void parseRomData(const QString &line, int count, int high, int low, HexRecord &
         return;
     }
     const int start = 256 * high + low;
+    record.bytes.reserve(static_cast<std::size_t>(count));
     for (int j = 0; j < count; ++j) {
         const int index = start + j;
         if (index >= FirmwareImage::RomSize) {
             record.error = RecordError::RomOverflow;
             return;
         }
-        record.bytes.push_back({index, charsAt(line, 10 + 2 * j, 2)});
+        record.bytes.push_back({index, byteTextAt(line, 10 + 2 * j)});
     }
 }
 
@@ -53,7 +70,7 @@ void parseEepromData(const QString &line, int count, int start, HexRecord &recor
             record.error = RecordError::EepromOverflow;
             return;
         }
-        record.bytes.push_back({index, charsAt(line, 10 + 4 * j, 2)});
+        record.bytes.push_back({index, byteTextAt(line, 10 + 4 * j)});
     }
 }
 
@@ -103,7 +120,7 @@ void parseData(const QString &line, HexRecord &record)
 HexRecord parseHexRecord(const QString &line)
 {
     HexRecord record;
-    const QString type = charsAt(line, 8, 2);
+    const QStringView type = QStringView(line).mid(7, 2);
     if (type == QLatin1String("00"))
         parseData(line, record);
     else if (type == QLatin1String("01")) {
@@ -128,20 +145,18 @@ QStringList splitHexFileLines(const QByteArray &content)
         bytes.remove(0, 3);
     const QString text = QString::fromLatin1(bytes);
     QStringList lines;
-    QString current;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.append(current);
-            current.clear();
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            current.append(c);
-        }
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
     }
-    if (!current.isEmpty())
-        lines.append(current);
+    if (start < text.size())
+        lines.append(text.mid(start));
     return lines;
 }
 

@@ -28,6 +28,7 @@ bool appendRomRecords(FirmwareImage &image, int &next)
     for (int start = 0; start <= image.romTop; start += 16) {
         const int end = std::min(start + 15, image.romTop);
         QString data;
+        data.reserve(2 * (end - start + 1));
         for (int k = start; k <= end; ++k)
             data += image.rom[k];
         if (!appendRecord(image, next, recordText(end - start + 1, start, QStringLiteral("00"), data)))
@@ -68,7 +69,7 @@ QString RecordChecksum(QStringView recordText)
         const QStringView pair = recordText.mid(2 * j, 2);
         if (!isHexText(pair))
             return ErrorText;
-        sum += pair.toInt(nullptr, 16);
+        sum += HexByteValue(pair);
     }
     return hexByte((256 - sum % 256) % 256);
 }

@@ -2,18 +2,28 @@
 # Builds the libFuzzer targets with clang++ in their own build folder and runs
 # each for a while on a copy of the seed corpus in fuzz/corpus.
 #
-#   tools/fuzz.sh [SECONDS] [TARGET...]
+#   tools/fuzz.sh [SECONDS] [TARGET...]      a long round: SECONDS per target (default 60)
+#   tools/fuzz.sh --runs N [TARGET...]        a short round: N inputs per target (CI)
 #
-# SECONDS per target (default 60); without TARGETs all of them run. Crashing
+# Without TARGETs all of them run. Crashing
 # inputs are kept as build-fuzz/artifacts/<target>-crash-*; rerun one with
 #   build-fuzz/fuzz/<target> <file>
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUAXEL_FUZZ_BUILD:-$root/build-fuzz}
-seconds=${1:-60}
-[ $# -gt 0 ] && shift
-targets=${*:-fuzz_hex_file fuzz_hex_record fuzz_ini_file fuzz_compare_listing fuzz_slots}
+if [ "${1:-}" = --runs ]; then
+    limit="-runs=${2:?number of runs}"
+    what="${2} runs"
+    shift 2
+else
+    limit="-max_total_time=${1:-60}"
+    what="${1:-60} s"
+    [ $# -gt 0 ] && shift
+fi
+targets=${*:-fuzz_hex_file fuzz_hex_record fuzz_ini_file fuzz_compare_listing fuzz_slots fuzz_round_trip}
+
+bash "$root/tools/setup.sh" --install-only
 
 seeds_of() {
     case $1 in
@@ -23,7 +33,10 @@ seeds_of() {
     esac
 }
 
-CXX=${CXX:-clang++} cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+launcher=""
+command -v ccache >/dev/null && launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# shellcheck disable=SC2086
+CXX=${CXX:-clang++} cmake -S "$root" -B "$build" -G Ninja $launcher -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUAXEL_FUZZ=ON -DQUAXEL_TESTS=OFF -DQUAXEL_BENCH=OFF >/dev/null
 # shellcheck disable=SC2086
 ninja -C "$build" $targets
@@ -34,8 +47,8 @@ for target in $targets; do
     corpus=$build/corpus/$target
     mkdir -p "$corpus"
     cp "$(seeds_of "$target")"/* "$corpus"/
-    echo "== $target: $seconds s"
-    "$build/fuzz/$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+    echo "== $target: $what"
+    "$build/fuzz/$target" "$limit" -max_len=65536 -timeout=10 \
         -artifact_prefix="$build/artifacts/$target-" "$corpus" 2>"$build/$target.log" || {
         status=1
         echo "$target FOUND A PROBLEM, see $build/$target.log and $build/artifacts/"

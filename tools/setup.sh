@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quaxel needs (only those missing), then
 # configures and builds. Usage: tools/setup.sh BUILD_DIR [cmake options...]
+# or tools/setup.sh --install-only
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:?build directory}
+build=${1:?build directory or --install-only}
 shift
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libjpeg-dev libgtest-dev libgmock-dev
-          libbenchmark-dev gputils srecord python3 fonts-dejavu-core xvfb xauth)
+          libbenchmark-dev gputils srecord python3 fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev ccache)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -20,5 +21,10 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+[ "$build" = --install-only ] && exit 0
+
+# ccache keeps a second build (sanitizers, fuzzing) and a rebuild quick.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build" "${launcher[@]}" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build "$build" -j "$(nproc)"

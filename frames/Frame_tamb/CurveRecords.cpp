@@ -11,6 +11,11 @@ int CurveRecords::romIndex(int record, int entry)
     return 2 * word;
 }
 
+int CurveRecords::pointCount(const Record &record)
+{
+    return std::clamp(record[CountEntry], 1, MaxPoints);
+}
+
 CurveRecords CurveRecords::read(const FirmwareImage &image)
 {
     CurveRecords curves;

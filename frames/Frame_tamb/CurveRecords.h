@@ -16,6 +16,10 @@ struct CurveRecords {
     static constexpr int CountEntry = 101;
     static constexpr int StretchEntry = 102;
     static constexpr int KeyActionEntry = 110;
+    // A curve point: bits 0..6 the servo position, bit 7 the relay.
+    static constexpr int PositionMask = 0x7F;
+    static constexpr int RelayBit = 0x80;
+    static constexpr int MaxPosition = 127;
 
     using Record = std::array<int, Size>;
     std::array<Record, Count> records{};
@@ -23,6 +27,9 @@ struct CurveRecords {
     Record &operator[](int r) { return records[static_cast<std::size_t>(r)]; }
     const Record &operator[](int r) const { return records[static_cast<std::size_t>(r)]; }
     bool operator==(const CurveRecords &) const = default;
+
+    // Number of points of a record: its count entry limited to 1..100.
+    static int pointCount(const Record &record);
 
     // ROM index of entry j of record r (even entries only).
     static int romIndex(int record, int entry);

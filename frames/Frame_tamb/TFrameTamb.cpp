@@ -1,10 +1,81 @@
 #include "frames/Frame_tamb/TFrameTamb.h"
 
+#include "frames/Frame_tamb/CurveDiagram.h"
+#include "frames/Frame_tamb/CurveEditorRules.h"
+#include "frames/Frame_tamb/CurveFiles.h"
+#include "frames/Frame_tamb/CurvePainter.h"
+#include "frames/Frame_tamb/CurveWidgets.h"
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 #include "image/HexByte.h"
+#include "image/HexRecord.h"
+#include "ui/Dialogs.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <algorithm>
+
+using namespace CurveEditorRules;
+
+namespace {
+
+QLabel *makeLabel(const char *name, const QString &text, int x, int y, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton *makeButton(const QString &name, const QString &text, const QString &hint, QRect geometry, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLineEdit *makeEdit(const char *name, const QString &text, const QString &hint, QRect geometry, QWidget *parent)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setToolTip(hint);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QComboBox *makeList(const char *name, const QString &hint, QRect geometry, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setToolTip(hint);
+    list->setGeometry(geometry);
+    return list;
+}
+
+QStringList numberItems(int last)
+{
+    QStringList items;
+    for (int k = 0; k <= last; ++k)
+        items << QString::number(k);
+    return items;
+}
+
+// The item index of a list without a selection counts as 0.
+int chosen(const QComboBox *list)
+{
+    return std::max(0, list->currentIndex());
+}
+
+} // namespace
 
 TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     : EditorFrame(session, QStringLiteral("FrameTamb1"), DesignWidth, DesignHeight, parent)
@@ -12,13 +83,173 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     pnl_servo = new QWidget(this);
     pnl_servo->setObjectName(QStringLiteral("pnl_servo"));
     pnl_servo->setGeometry(0, 0, DesignWidth, DesignHeight);
-    servo_btn_verwerfen = new QPushButton(QStringLiteral("verwerfen"), pnl_servo);
-    servo_btn_verwerfen->setObjectName(QStringLiteral("servo_btn_verwerfen"));
-    servo_btn_verwerfen->setGeometry(455 - 90, 530, 80, 25);
-    servo_btn_uebernehmen = new QPushButton(QStringLiteral("übernehmen"), pnl_servo);
-    servo_btn_uebernehmen->setObjectName(QStringLiteral("servo_btn_uebernehmen"));
-    servo_btn_uebernehmen->setGeometry(455, 530, 80, 25);
+    QWidget *p = pnl_servo;
+
+    // Curve choice, count, stretch, times and grid.
+    RadioGroup1 = new QGroupBox(QStringLiteral("Parameter für ..."), p);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(5, 2, 105, 100);
+    for (int k = 0; k < 4; ++k) {
+        auto *radio = new QRadioButton(QStringLiteral("Kurve %1").arg(k + 1), RadioGroup1);
+        radio->setObjectName(QStringLiteral("servo_rad_a%1").arg(k + 1));
+        radio->setToolTip(QStringLiteral("Auswahl, für welche Adresse die Angezeigten Parameter gültig sind"));
+        radio->setGeometry(10, 17 + 20 * k, 85, 18);
+        radio->setChecked(k == 0);
+        servo_rad_a[static_cast<std::size_t>(k)] = radio;
+        connect(radio, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                servo_rad_axClick();
+        });
+    }
+
+    Label1 = makeLabel("Label1", QStringLiteral("Anzahl Punkte"), 120, 8, p);
+    edt_Anzahl = makeEdit("edt_Anzahl", QStringLiteral("10"), QStringLiteral("Anzahl der Kurven-Punkte"),
+                          QRect(120, 24, 45, 21), p);
+    UpDown1 = new UpDownButtons(QStringLiteral("UpDown1"), edt_Anzahl, 1, 200, 10, p);
+    Label2 = makeLabel("Label2", QStringLiteral("Stretch-Faktor"), 120, 52, p);
+    edt_stretch = makeEdit("edt_stretch", QStringLiteral("10"), QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"),
+                           QRect(120, 68, 45, 21), p);
+    UpDown2 = new UpDownButtons(QStringLiteral("UpDown2"), edt_stretch, 1, 200, 10, p);
+    lbl_KurveInfo1 = makeLabel("lbl_KurveInfo1", QString(), 195, 27, p);
+    lbl_KurveInfo1->resize(285, 16);
+    lbl_KurveInfo2 = makeLabel("lbl_KurveInfo2", QString(), 195, 71, p);
+    lbl_KurveInfo2->resize(285, 16);
+    Label6 = makeLabel("Label6", QStringLiteral("Raster X"), 485, 8, p);
+    cbx_raster_x = makeList("cbx_raster_x", QString(), QRect(485, 24, 55, 21), p);
+    cbx_raster_x->addItems(numberItems(70));
+    Label7 = makeLabel("Label7", QStringLiteral("Raster Y"), 485, 52, p);
+    cbx_raster_y = makeList("cbx_raster_y", QString(), QRect(485, 68, 55, 21), p);
+    cbx_raster_y->addItems(numberItems(10));
+
+    // The diagram and the relay strip.
+    Label27 = makeLabel("Label27", QStringLiteral("Servo"), 10, 96, p);
+    servo_Image1 = new ImageSurface(QStringLiteral("servo_Image1"), 10, 112, 530, 201, p);
+    servo_Image1->setToolTip(QStringLiteral("Definieren der Kurvenform (Maus: Klick & Move)"));
+    Label_Servo_Relais = makeLabel("Label_Servo_Relais", QStringLiteral("Relais"), 10, 315, p);
+    servo_Image2 = new ImageSurface(QStringLiteral("servo_Image2"), 10, 330, 530, 57, p);
+    servo_Image2->setToolTip(
+        QStringLiteral("Definieren, ob Relais zu einem bestimmten Kurven-Zeitpunkt AUS oder EIN (rotes Feld) ist"));
+
+    // Generators, mirrors, copies, files, scaling and shifting.
+    const int top = 392;
+    const int row1 = top + 16;
+    const int row2 = top + 41;
+    Label4 = makeLabel("Label4", QStringLiteral("Funktionen"), 10, top, p);
+    btn_Lin = makeButton(QStringLiteral("btn_Lin"), QStringLiteral("Lin"), QStringLiteral("lineare Kurvenform erstellen"),
+                         QRect(10, row1, 50, 23), p);
+    btn_Sin = makeButton(QStringLiteral("btn_Sin"), QStringLiteral("1/4 Sin"),
+                         QStringLiteral("Sinus-Kurvenform erstellen (halbe Welle)"), QRect(62, row1, 50, 23), p);
+    btn_Log = makeButton(QStringLiteral("btn_Log"), QStringLiteral("Log"), QStringLiteral("log, Kurvenform erstellen"),
+                         QRect(10, row2, 50, 23), p);
+    btn_sin2 = makeButton(QStringLiteral("btn_sin2"), QStringLiteral("1/2 Sin"),
+                          QStringLiteral("Sinus-Kurvenform erstellen (Welle)"), QRect(62, row2, 50, 23), p);
+    Label3 = makeLabel("Label3", QStringLiteral("Spiegeln"), 118, top, p);
+    btn_MirrorVertikal = makeButton(QStringLiteral("btn_MirrorVertikal"), QStringLiteral("vertikal"),
+                                    QStringLiteral("vertikales Spiegeln der Kurvenform"), QRect(118, row1, 66, 23), p);
+    btn_MirrorHorizontal = makeButton(QStringLiteral("btn_MirrorHorizontal"), QStringLiteral("horizontal"),
+                                      QStringLiteral("horizonzales Spiegeln der Kurvenform"), QRect(118, row2, 66, 23), p);
+    Label5 = makeLabel("Label5", QStringLiteral("Kurve kopieren"), 190, top, p);
+    for (int k = 0; k < 4; ++k) {
+        btn_copy[static_cast<std::size_t>(k)] =
+            makeButton(QStringLiteral("btn_copy%1").arg(k + 1), QStringLiteral("von #%1").arg(k + 1),
+                       QStringLiteral("Kopieren der Kurvenformen von Kurve %1").arg(k + 1),
+                       QRect(190 + 52 * (k % 2), k < 2 ? row1 : row2, 50, 23), p);
+        connect(btn_copy[static_cast<std::size_t>(k)], &QPushButton::clicked, this, [this, k] { btn_copyClick(k); });
+    }
+    Label29 = makeLabel("Label29", QStringLiteral("Kurve"), 298, top, p);
+    servo_load_1 = makeButton(QStringLiteral("servo_load_1"), QStringLiteral("laden"), QStringLiteral("laden von Kurven-Daten"),
+                              QRect(298, row1, 63, 23), p);
+    servo_save_1 = makeButton(QStringLiteral("servo_save_1"), QStringLiteral("speichern"),
+                              QStringLiteral("speichern von Kurven-Daten"), QRect(298, row2, 63, 23), p);
+    Label30 = makeLabel("Label30", QStringLiteral("Setup"), 364, top, p);
+    servo_load_all =
+        makeButton(QStringLiteral("servo_load_all"), QStringLiteral("laden"),
+                   QStringLiteral("laden Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."), QRect(364, row1, 63, 23), p);
+    servo_save_all =
+        makeButton(QStringLiteral("servo_save_all"), QStringLiteral("speichern"),
+                   QStringLiteral("speichern Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."), QRect(364, row2, 63, 23), p);
+    Label8 = makeLabel("Label8", QStringLiteral("Skalierung"), 432, top, p);
+    edt_scale = makeEdit("edt_scale", QStringLiteral("0,5"), QString(), QRect(432, row1, 32, 21), p);
+    btn_scale = makeButton(QStringLiteral("btn_scale"), QStringLiteral("anwenden"), QString(), QRect(466, row1, 74, 23), p);
+    Label9 = makeLabel("Label9", QStringLiteral("Hoch/Runter"), 432, row2 + 2, p);
+    edt_shift = makeEdit("edt_shift", QStringLiteral("10"), QString(), QRect(432, row2 + 18, 32, 21), p);
+    btn_shift = makeButton(QStringLiteral("btn_shift"), QStringLiteral("anwenden"), QString(), QRect(466, row2 + 18, 74, 23), p);
+
+    // SW1 function and key actions.
+    servo_GroupBox1 = new QGroupBox(QStringLiteral("Funktion für Taster SW1"), p);
+    servo_GroupBox1->setObjectName(QStringLiteral("servo_GroupBox1"));
+    servo_GroupBox1->setGeometry(5, 476, 165, 55);
+    servo_rad_servo = new QRadioButton(QStringLiteral("Servo-Bedienung"), servo_GroupBox1);
+    servo_rad_servo->setObjectName(QStringLiteral("servo_rad_servo"));
+    servo_rad_servo->setGeometry(8, 16, 150, 17);
+    servo_rad_lernen = new QRadioButton(QStringLiteral("Lernen + Justage"), servo_GroupBox1);
+    servo_rad_lernen->setObjectName(QStringLiteral("servo_rad_lernen"));
+    servo_rad_lernen->setGeometry(8, 34, 150, 17);
+    servo_rad_lernen->setChecked(true);
+    // The lists of button 1 are shown for servo operation only, whoever sets
+    // the choice; the choice goes into the image when the user makes it.
+    // Loading never writes it: an erased byte shows as servo operation and
+    // stays as the file had it.
+    for (QRadioButton *radio : {servo_rad_servo, servo_rad_lernen}) {
+        connect(radio, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                showSw1Choice();
+        });
+        connect(radio, &QRadioButton::clicked, this, &TFrameTamb::servo_rad_Click);
+    }
+
+    const QString keyHint = QStringLiteral("ermöglicht das Auslösen von Aktionen \r\nvia (Justage-)Taster");
+    const std::array<const char *, 4> titleNames{"Label_Servo_sw1a", "Label_Servo_sw1b", "Label_Servo_sw2a", "Label_Servo_sw2b"};
+    const std::array<const char *, 4> listNames{"servo_cbx_s1c", "servo_cbx_s1o", "servo_cbx_s2c", "servo_cbx_s2o"};
+    const std::array<QString, 4> titles = keyEventTitles(211);
+    std::array<QLabel *, 4> titleLabels{};
+    std::array<QComboBox *, 4> lists{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const int x = 176 + 92 * static_cast<int>(k);
+        titleLabels[k] = makeLabel(titleNames[k], titles[k], x, 482, p);
+        lists[k] = makeList(listNames[k], keyHint, QRect(x, 498, 88, 21), p);
+        // Only the user's choice runs the handler: selections set by code
+        // (load, discard) must not rewrite the records.
+        connect(lists[k], &QComboBox::activated, this, [this, k](int index) { servo_cbx_sxxChange(static_cast<int>(k), index); });
+    }
+    Label_Servo_sw1a = titleLabels[0];
+    Label_Servo_sw1b = titleLabels[1];
+    Label_Servo_sw2a = titleLabels[2];
+    Label_Servo_sw2b = titleLabels[3];
+    servo_cbx_s1c = lists[0];
+    servo_cbx_s1o = lists[1];
+    servo_cbx_s2c = lists[2];
+    servo_cbx_s2o = lists[3];
+
+    servo_btn_verwerfen = makeButton(QStringLiteral("servo_btn_verwerfen"), QStringLiteral("verwerfen"),
+                                     QStringLiteral("Daten verwerfen"), QRect(455 - 90, 530, 80, 25), p);
+    servo_btn_uebernehmen = makeButton(QStringLiteral("servo_btn_uebernehmen"), QStringLiteral("übernehmen"),
+                                       QStringLiteral("Daten übernehmen"), QRect(455, 530, 80, 25), p);
     servo_btn_uebernehmen->setEnabled(false);
+
+    connect(edt_Anzahl, &QLineEdit::textChanged, this, &TFrameTamb::edt_AnzahlChange);
+    connect(edt_stretch, &QLineEdit::textChanged, this, &TFrameTamb::edt_stretchChange);
+    connect(cbx_raster_x, &QComboBox::activated, this, &TFrameTamb::cbx_raster_xChange);
+    connect(cbx_raster_y, &QComboBox::activated, this, &TFrameTamb::cbx_raster_xChange);
+    connect(servo_Image1, &ImageSurface::mouseDown, this, &TFrameTamb::servo_ImagexMouseDown);
+    connect(servo_Image2, &ImageSurface::mouseDown, this, &TFrameTamb::servo_ImagexMouseDown);
+    connect(servo_Image1, &ImageSurface::mouseUp, this, &TFrameTamb::servo_ImagexMouseUp);
+    connect(servo_Image2, &ImageSurface::mouseUp, this, &TFrameTamb::servo_ImagexMouseUp);
+    connect(servo_Image1, &ImageSurface::mouseMove, this, &TFrameTamb::servo_Image1MouseMove);
+    connect(servo_Image2, &ImageSurface::mouseMove, this, &TFrameTamb::servo_Image2MouseMove);
+    using CurveShapes::Generator;
+    connect(btn_Lin, &QPushButton::clicked, this, [this] { btn_generatorClick(Generator::Lin); });
+    connect(btn_Log, &QPushButton::clicked, this, [this] { btn_generatorClick(Generator::Log); });
+    connect(btn_Sin, &QPushButton::clicked, this, [this] { btn_generatorClick(Generator::QuarterSine); });
+    connect(btn_sin2, &QPushButton::clicked, this, [this] { btn_generatorClick(Generator::HalfSine); });
+    connect(btn_MirrorVertikal, &QPushButton::clicked, this, &TFrameTamb::btn_MirrorVertikalClick);
+    connect(btn_MirrorHorizontal, &QPushButton::clicked, this, &TFrameTamb::btn_MirrorHorizontalClick);
+    connect(btn_scale, &QPushButton::clicked, this, &TFrameTamb::btn_scaleClick);
+    connect(btn_shift, &QPushButton::clicked, this, &TFrameTamb::btn_shiftClick);
+    connect(servo_save_1, &QPushButton::clicked, this, &TFrameTamb::servo_save_1Click);
+    connect(servo_load_1, &QPushButton::clicked, this, &TFrameTamb::servo_load_1Click);
+    connect(servo_save_all, &QPushButton::clicked, this, &TFrameTamb::servo_save_allClick);
+    connect(servo_load_all, &QPushButton::clicked, this, &TFrameTamb::servo_load_allClick);
     connect(servo_btn_uebernehmen, &QPushButton::clicked, this, &TFrameTamb::servo_btn_uebernehmenClick);
     connect(servo_btn_verwerfen, &QPushButton::clicked, this, &TFrameTamb::servo_btn_verwerfenClick);
 }
@@ -29,12 +260,269 @@ void TFrameTamb::setAddressFrame(TFrameTambAdr *frame)
     connect(frame, &TFrameTambAdr::valuesChanged, this, [this] { servo_btn_uebernehmen->setEnabled(true); });
 }
 
+std::array<QComboBox *, 4> TFrameTamb::keyActionLists() const
+{
+    return {servo_cbx_s1c, servo_cbx_s1o, servo_cbx_s2c, servo_cbx_s2o};
+}
+
+int TFrameTamb::SelectedBlock() const
+{
+    for (int k = 0; k < 4; ++k)
+        if (servo_rad_a[static_cast<std::size_t>(k)]->isChecked())
+            return k;
+    return 0;
+}
+
+// ---------------------------------------------------------------- loading
+
 void TFrameTamb::LoadFromImage()
 {
+    loading = true;
+    servo_Image1->picture.fill(Qt::white);
+    valueScale = CurveDiagram::valueScale(servo_Image1->height());
+    relayScale = CurveDiagram::valueScale(servo_Image2->height());
+    stripHeight = servo_Image1->height();
+    relayHeight = servo_Image2->height();
+
+    const bool oneServo = isOneServoType(typeCode());
+    servo_Image2->setVisible(!oneServo);
+    Label_Servo_Relais->setVisible(!oneServo);
+    servo_GroupBox1->setVisible(!oneServo);
+    const std::array<QString, 4> titles = keyEventTitles(typeCode());
+    const std::array<QLabel *, 4> titleLabels{Label_Servo_sw1a, Label_Servo_sw1b, Label_Servo_sw2a, Label_Servo_sw2b};
+    const std::array<QStringList, 4> items = keyActionItems(typeCode());
+    const std::array<QComboBox *, 4> lists = keyActionLists();
+    for (std::size_t k = 0; k < 4; ++k) {
+        titleLabels[k]->setText(titles[k]);
+        titleLabels[k]->adjustSize();
+        lists[k]->clear();
+        lists[k]->addItems(items[k]);
+    }
+
+    cbx_raster_x->setCurrentIndex(rasterX);
+    cbx_raster_y->setCurrentIndex(rasterY);
+    edt_shift->setToolTip(QStringLiteral("Wert, um den die Kurve nach oben (positive Werte) oder nach unten (negative "
+                                         "Werte) verschoben wird\nEin Wert von 64 verschiebt die Kurve um die halbe "
+                                         "Y-Achse nach oben"));
+    edt_scale->setToolTip(QStringLiteral("Wert, mit dem die Kurve multipliziert wird. \nD.h. Werte > 1 ziehen die Kurve in "
+                                         "der Y-Achse auseinander, Werte < 1 stauchen die Kurve"));
+
+    Reload();
+    servo_btn_uebernehmen->setEnabled(false);
+    loading = false;
+}
+
+void TFrameTamb::Reload()
+{
     curveData = CurveRecords::read(image());
+    showKeyActions();
+    if (sw1LearnsAndAdjusts(image().eeprom[0]))
+        servo_rad_lernen->setChecked(true);
+    else
+        servo_rad_servo->setChecked(true);
+    DrawCurve();
+    DrawRelayStrip();
+    ShowCurveInfo();
     if (addressFrame_)
         addressFrame_->RefreshControls();
     servo_btn_uebernehmen->setEnabled(false);
+}
+
+void TFrameTamb::showKeyActions()
+{
+    const std::array<QComboBox *, 4> lists = keyActionLists();
+    for (int k = 0; k < 4; ++k) {
+        // An index beyond the list leaves it without a selection.
+        const int index = keyActionIndex(curveData[k][CurveRecords::KeyActionEntry]);
+        lists[static_cast<std::size_t>(k)]->setCurrentIndex(index < lists[static_cast<std::size_t>(k)]->count() ? index : -1);
+    }
+}
+
+// ---------------------------------------------------------------- drawing
+
+void TFrameTamb::DrawCurve()
+{
+    stepWidth = CurvePainter::drawCurve(servo_Image1->picture, selected(), chosen(cbx_raster_x), chosen(cbx_raster_y));
+    servo_Image1->update();
+}
+
+void TFrameTamb::DrawRelayStrip()
+{
+    CurvePainter::drawRelayStrip(servo_Image2->picture, selected(), stepWidth, chosen(cbx_raster_x));
+    servo_Image2->update();
+}
+
+void TFrameTamb::ShowCurveInfo()
+{
+    const CurveRecords::Record &p = selected();
+    // The edits' handlers run when the texts change; they limit the values
+    // and keep stepWidth, but only a value they really change counts as an edit.
+    const bool outer = !settingTexts_;
+    settingTexts_ = true;
+    edt_Anzahl->setText(QString::number(p[CurveRecords::CountEntry]));
+    edt_stretch->setText(QString::number(p[CurveRecords::StretchEntry]));
+    if (outer)
+        settingTexts_ = false;
+    const int selectedCurve = SelectedBlock();
+    for (int k = 0; k < 4; ++k)
+        btn_copy[static_cast<std::size_t>(k)]->setEnabled(k != selectedCurve);
+
+    const IntInput count = parseCount(edt_Anzahl->text());
+    const IntInput stretch = parseStretch(edt_stretch->text());
+    const int c = count.kind == IntInput::Valid ? count.value : 1;
+    const int s = stretch.kind == IntInput::Valid ? stretch.value : 1;
+    lbl_KurveInfo1->setText(stepTimeText(s));
+    lbl_KurveInfo2->setText(curveTimeText(c, s));
+}
+
+void TFrameTamb::redrawAndEnable()
+{
+    DrawCurve();
+    DrawRelayStrip();
+    servo_btn_uebernehmen->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- edits and choices
+
+void TFrameTamb::edt_AnzahlChange()
+{
+    const IntInput input = parseCount(edt_Anzahl->text());
+    if (input.kind == IntInput::Empty)
+        return;
+    if (input.kind == IntInput::Invalid) {
+        Dialogs::warningCancel(this, input.warning);
+        edt_Anzahl->setFocus();
+        return;
+    }
+    int &count = selected()[CurveRecords::CountEntry];
+    const bool changed = count != input.value;
+    count = input.value;
+    stepWidth = CurveDiagram::stepWidth(servo_Image1->width(), input.value);
+    if (loading || (settingTexts_ && !changed))
+        return;
+    DrawCurve();
+    DrawRelayStrip();
+    ShowCurveInfo();
+    servo_btn_uebernehmen->setEnabled(true);
+}
+
+void TFrameTamb::edt_stretchChange()
+{
+    if (loading)
+        return;
+    const IntInput input = parseStretch(edt_stretch->text());
+    if (input.kind == IntInput::Empty)
+        return;
+    if (input.kind == IntInput::Invalid) {
+        Dialogs::warningCancel(this, input.warning);
+        edt_stretch->setFocus();
+        return;
+    }
+    int &stretch = selected()[CurveRecords::StretchEntry];
+    const bool changed = stretch != input.value;
+    stretch = input.value;
+    if (settingTexts_ && !changed)
+        return;
+    DrawCurve();
+    DrawRelayStrip();
+    ShowCurveInfo();
+    servo_btn_uebernehmen->setEnabled(true);
+}
+
+void TFrameTamb::servo_rad_axClick()
+{
+    if (loading)
+        return;
+    DrawCurve();
+    DrawRelayStrip();
+    ShowCurveInfo();
+}
+
+void TFrameTamb::cbx_raster_xChange()
+{
+    if (loading)
+        return;
+    rasterX = chosen(cbx_raster_x);
+    rasterY = chosen(cbx_raster_y);
+    emit rasterChanged(rasterX, rasterY);
+    DrawCurve();
+    DrawRelayStrip();
+}
+
+void TFrameTamb::servo_cbx_sxxChange(int list, int index)
+{
+    curveData[list][CurveRecords::KeyActionEntry] = keyActionMask(index);
+    servo_btn_uebernehmen->setEnabled(true);
+}
+
+void TFrameTamb::servo_rad_Click()
+{
+    image().eeprom[0] = sw1Byte(servo_rad_lernen->isChecked());
+    servo_btn_uebernehmen->setEnabled(true);
+}
+
+void TFrameTamb::showSw1Choice()
+{
+    const bool learn = servo_rad_lernen->isChecked();
+    for (QWidget *w : std::initializer_list<QWidget *>{servo_cbx_s1c, servo_cbx_s1o, Label_Servo_sw1a, Label_Servo_sw1b})
+        w->setVisible(!learn);
+}
+
+// ---------------------------------------------------------------- mouse
+
+void TFrameTamb::servo_ImagexMouseDown()
+{
+    painting = true;
+}
+
+void TFrameTamb::servo_ImagexMouseUp()
+{
+    painting = false;
+}
+
+void TFrameTamb::servo_Image1MouseMove(int x, int y)
+{
+    if (!painting || !(stepWidth > 0.0F))
+        return;
+    CurveRecords::Record &p = selected();
+    const int i = CurveDiagram::pointAt(x, stepWidth, CurveRecords::pointCount(p));
+    int &point = p[static_cast<std::size_t>(i)];
+    point = CurveDiagram::positionAt(y, stripHeight, valueScale) | (point & CurveRecords::RelayBit);
+    DrawCurve();
+    servo_btn_uebernehmen->setEnabled(true);
+}
+
+void TFrameTamb::servo_Image2MouseMove(int x, int y)
+{
+    if (!painting || !(stepWidth > 0.0F))
+        return;
+    CurveRecords::Record &p = selected();
+    const int i = CurveDiagram::relayPointAt(x, stepWidth, CurveRecords::pointCount(p));
+    int &point = p[static_cast<std::size_t>(i)];
+    if (CurveDiagram::relayOnAt(y, relayHeight, relayScale))
+        point |= CurveRecords::RelayBit;
+    else
+        point &= ~CurveRecords::RelayBit;
+    DrawRelayStrip();
+    servo_btn_uebernehmen->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- buttons
+
+void TFrameTamb::btn_copyClick(int from)
+{
+    CurveRecords::Record &target = selected();
+    const CurveRecords::Record &source = curveData[from];
+    // The last entry of a record stays with it.
+    std::copy(source.begin(), source.end() - 1, target.begin());
+    DrawCurve();
+    DrawRelayStrip();
+    ShowCurveInfo();
+    // The copy brings the key action and the address bytes along: show them.
+    showKeyActions();
+    if (addressFrame_)
+        addressFrame_->RefreshControls();
+    servo_btn_uebernehmen->setEnabled(true);
 }
 
 void TFrameTamb::servo_btn_uebernehmenClick()
@@ -50,8 +538,129 @@ void TFrameTamb::servo_btn_uebernehmenClick()
 
 void TFrameTamb::servo_btn_verwerfenClick()
 {
-    curveData = CurveRecords::read(image());
+    Reload();
+    servo_btn_uebernehmen->setEnabled(false);
+}
+
+void TFrameTamb::btn_generatorClick(CurveShapes::Generator generator)
+{
+    // A curve of one point has no shape to give.
+    if (CurveShapes::generate(selected(), generator))
+        redrawAndEnable();
+}
+
+void TFrameTamb::btn_MirrorVertikalClick()
+{
+    CurveShapes::mirrorVertical(selected());
+    redrawAndEnable();
+}
+
+void TFrameTamb::btn_MirrorHorizontalClick()
+{
+    CurveShapes::mirrorHorizontal(selected());
+    redrawAndEnable();
+}
+
+void TFrameTamb::btn_scaleClick()
+{
+    const CurveShapes::NumberInput input = CurveShapes::parseScaleFactor(edt_scale->text());
+    if (input.kind == CurveShapes::NumberInput::Empty)
+        return;
+    if (input.kind == CurveShapes::NumberInput::Invalid) {
+        Dialogs::warningCancel(this, input.warning);
+        edt_scale->setFocus();
+        return;
+    }
+    CurveShapes::scale(selected(), input.value);
+    redrawAndEnable();
+}
+
+void TFrameTamb::btn_shiftClick()
+{
+    const CurveShapes::NumberInput input = CurveShapes::parseShift(edt_shift->text());
+    if (input.kind == CurveShapes::NumberInput::Empty)
+        return;
+    if (input.kind == CurveShapes::NumberInput::Invalid) {
+        Dialogs::warningCancel(this, input.warning);
+        edt_shift->setFocus();
+        return;
+    }
+    CurveShapes::shift(selected(), input.value);
+    redrawAndEnable();
+}
+
+// ---------------------------------------------------------------- files
+
+bool TFrameTamb::readChosenFile(const QString &filter, QStringList &lines)
+{
+    const QString path = Dialogs::getOpenFileName(this, filter);
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    lines = splitHexFileLines(file.readAll());
+    return true;
+}
+
+void TFrameTamb::saveChosenFile(const QString &filter, const QString &suffix, const QByteArray &content)
+{
+    const QString path = Dialogs::getSaveFileName(this, filter, suffix, QString());
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0 || !file.commit())
+        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+void TFrameTamb::servo_save_1Click()
+{
+    saveChosenFile(CurveFiles::curveFileFilter(), CurveFiles::curveFileSuffix(), CurveFiles::curveFileContent(selected()));
+}
+
+void TFrameTamb::servo_save_allClick()
+{
+    saveChosenFile(CurveFiles::setFileFilter(), CurveFiles::setFileSuffix(), CurveFiles::setFileContent(curveData));
+}
+
+void TFrameTamb::servo_load_1Click()
+{
+    QStringList lines;
+    if (!readChosenFile(CurveFiles::curveFileFilter(), lines))
+        return;
+    const CurveRecords::Record before = selected();
+    const CurveFiles::LoadResult result = CurveFiles::loadCurveFile(lines, selected());
+    for (const QString &warning : result.warnings)
+        Dialogs::warningCancel(this, warning);
+    // Points read before a faulty line are in the working copy too: show them.
+    if (!result.complete && selected() == before)
+        return;
+    DrawCurve();
+    DrawRelayStrip();
+    ShowCurveInfo();
+    if (selected() != before)
+        servo_btn_uebernehmen->setEnabled(true);
+}
+
+void TFrameTamb::servo_load_allClick()
+{
+    QStringList lines;
+    if (!readChosenFile(CurveFiles::setFileFilter(), lines))
+        return;
+    const CurveRecords before = curveData;
+    const CurveFiles::LoadResult result = CurveFiles::loadSetFile(lines, curveData);
+    for (const QString &warning : result.warnings)
+        Dialogs::warningCancel(this, warning);
+    if (!result.complete && curveData == before)
+        return;
+    DrawCurve();
+    DrawRelayStrip();
+    ShowCurveInfo();
+    showKeyActions();
     if (addressFrame_)
         addressFrame_->RefreshControls();
-    servo_btn_uebernehmen->setEnabled(false);
+    if (curveData != before)
+        servo_btn_uebernehmen->setEnabled(true);
 }

@@ -1,9 +1,78 @@
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 
-#include "image/HexByte.h"
+#include "frames/Frame_tamb_adr/PulseTimes.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+
+using ServoAssign::Column;
+using ServoAssign::Option;
+
+namespace {
+
+// Sets the frame's loading flag for the life of the guard and puts back what
+// it was, so that a nested refresh does not end an outer load early.
+class LoadingGuard {
+public:
+    explicit LoadingGuard(bool &flag) : flag_(flag), before_(flag) { flag_ = true; }
+    ~LoadingGuard() { flag_ = before_; }
+    LoadingGuard(const LoadingGuard &) = delete;
+    LoadingGuard &operator=(const LoadingGuard &) = delete;
+
+private:
+    bool &flag_;
+    bool before_;
+};
+
+QString number2(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &items, const QString &hint, int x,
+                    int y, int width)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->addItems(items);
+    box->setToolTip(hint);
+    box->setGeometry(x, y, width, 21);
+    return box;
+}
+
+QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &caption, const QString &hint, int x, int y,
+                     int width)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setToolTip(hint);
+    box->setGeometry(x, y, width, 17);
+    return box;
+}
+
+const QString MinHint = QStringLiteral(
+    "Diese Zeit definiert die untere Grenze, mit der der Servo\r\nangesteuert wird.\r\n"
+    "Dieser Parameter kann später über eine Lern-Funktion \r\nan den Servo und die Konstruktion angepasst werden.\r\n"
+    "Eine Änderung der Min-Zeit verschieb auch die Max-Zeit\r\n(wirkt wie ein Offset)");
+const QString MaxHint = QStringLiteral(
+    "Mit dieser Impuls-Zeit wird der Servo Maximal angesteuert. \r\n"
+    "Dieser Parameter kann später über eine Lern-Funktion \r\nan den Servo und die Konstruktion angepasst werden.\r\n"
+    "Eine Änderung der Min-Zeit verschieb auch die Max-Zeit\r\n(wirkt wie ein Offset)");
+
+// Row layout: label and the four lists of each row.
+constexpr int RowTop = 6;
+constexpr int RowStep = 23;
+// Servo groups, stacked below the rows.
+constexpr int GroupTop = RowTop + TFrameTambAdr::Rows * RowStep + 2;
+constexpr int GroupHeight = 80;
+constexpr int GroupStep = 83;
+
+} // namespace
 
 TFrameTambAdr::TFrameTambAdr(DecoderSession &session, CurveRecords &curveData, QWidget *parent)
     : EditorFrame(session, QStringLiteral("FrameTambAdr1"), DesignWidth, DesignHeight, parent), curveData_(curveData)
@@ -11,27 +80,290 @@ TFrameTambAdr::TFrameTambAdr(DecoderSession &session, CurveRecords &curveData, Q
     pnl_servo2 = new QWidget(this);
     pnl_servo2->setObjectName(QStringLiteral("pnl_servo2"));
     pnl_servo2->setGeometry(0, 0, DesignWidth, DesignHeight);
+    // An opaque panel: what lies below the frame on the window does not show through.
+    pnl_servo2->setAutoFillBackground(true);
+
+    createRows();
+    for (int servo = 0; servo < Servos; ++servo)
+        createServoGroup(servo);
 }
+
+void TFrameTambAdr::createRows()
+{
+    const QStringList servos{"Servo 1", "Servo 2", "Servo 3", "Servo 4"};
+    const QStringList actions{"Start", "Start Loop", "Abbruch", "Beenden"};
+    const QStringList curves{"Kurve 1", "Kurve 2", "Kurve 3", "Kurve 4"};
+    const QStringList relays{"Relais 1", "Relais 2", "Relais 3", "Relais 4"};
+    const QString actionHint = QStringLiteral(
+        "Start: Kurve einmalig starten\r\nStart Loop: Kurve immer wieder starten\r\n"
+        "Abbruch: Kurve sofort abbrechen\r\nBeenden: Kurve nach Beendigung abbrechen (Loop Ende)");
+
+    for (int row = 0; row < Rows; ++row) {
+        const QString a = QStringLiteral("cbx_a%1_").arg(row + 1);
+        const int y = RowTop + row * RowStep;
+        auto *label = new QLabel(ServoAssign::designRowLabel(row), pnl_servo2);
+        label->setObjectName(QStringLiteral("lbl_servo_adresse") + number2(row + 1));
+        label->setGeometry(4, y + 3, 98, 16);
+        lbl_servo_adresse[row] = label;
+        cbx_ax_servo[row] = makeList(pnl_servo2, a + "servo", servos, QStringLiteral("Auswahl des Servo"), 76, y, 74);
+        cbx_ax_action[row] = makeList(pnl_servo2, a + "action", actions, actionHint, 152, y, 96);
+        cbx_ax_curve[row] = makeList(pnl_servo2, a + "curve", curves, QStringLiteral("Auswahl der Kurve"), 250, y, 74);
+        cbx_ax_relais[row] =
+            makeList(pnl_servo2, a + "relais", relays, QStringLiteral("Auswahl des Relais"), 326, y, 76);
+
+        // Only the user's choice runs the handlers; lists set by code stay quiet.
+        connect(cbx_ax_servo[row], &QComboBox::activated, this, [this, row] { cbx_ax_servoChange(row); });
+        connect(cbx_ax_action[row], &QComboBox::activated, this, [this, row] { cbx_ax_actionChange(row); });
+        connect(cbx_ax_curve[row], &QComboBox::activated, this, [this, row] { cbx_ax_curveChange(row); });
+        connect(cbx_ax_relais[row], &QComboBox::activated, this, [this, row] { cbx_ax_relaisChange(row); });
+    }
+}
+
+void TFrameTambAdr::createServoGroup(int servo)
+{
+    const QString n = QString::number(servo + 1);
+    auto *group = new QGroupBox(QStringLiteral("Servo ") + n, pnl_servo2);
+    group->setObjectName(QStringLiteral("GroupBox_Servo") + n);
+    group->setGeometry(3, GroupTop + servo * GroupStep, 399, GroupHeight);
+    GroupBox_Servo[servo] = group;
+
+    const std::array<QString, 4> captions{"<<", "<", ">", ">>"};
+    const std::array<QString, 4> hints{"- 80 us", "- 8 us", "+ 8 us", "+ 80 us"};
+    const std::array<QString, 4> offsetNames{"btn_dec10offset_", "btn_dec1offset_", "btn_inc1offset_",
+                                             "btn_inc10offset_"};
+    const std::array<QString, 4> factorNames{"btn_dec10faktor_", "btn_dec1faktor_", "btn_inc1faktor_",
+                                             "btn_inc10faktor_"};
+
+    auto timeRow = [&](int y, const QString &editName, const QString &hint, const QString &caption,
+                       const std::array<QString, 4> &buttonNames, std::array<QPushButton *, 4> &buttons) {
+        auto *edit = new QLineEdit(group);
+        edit->setObjectName(editName + n);
+        edit->setReadOnly(true);
+        edit->setToolTip(hint);
+        edit->setGeometry(6, y, 46, 20);
+        for (int b = 0; b < 4; ++b) {
+            auto *button = new QPushButton(captions[b], group);
+            button->setObjectName(buttonNames[b] + n);
+            button->setToolTip(hints[b]);
+            button->setGeometry(54 + 22 * b, y, 21, 20);
+            buttons[b] = button;
+        }
+        auto *label = new QLabel(caption, group);
+        label->setGeometry(145, y + 2, 132, 16);
+        connect(edit, &QLineEdit::textChanged, this, &TFrameTambAdr::servo_edt_x_xChange);
+        return edit;
+    };
+    servo_edt_Offset[servo] = timeRow(18, QStringLiteral("servo_edt_Offset_"), MinHint,
+                                      QStringLiteral("ms Impuls-Zeit (Min)"), offsetNames, btn_offset[servo]);
+    servo_edt_max[servo] = timeRow(40, QStringLiteral("servo_edt_max_"), MaxHint,
+                                   QStringLiteral("ms Impuls-Zeit (Max)"), factorNames, btn_faktor[servo]);
+    for (int b = 0; b < 4; ++b) {
+        connect(btn_offset[servo][b], &QPushButton::clicked, this, [this, servo, b] { btn_offset_Click(servo, b); });
+        connect(btn_faktor[servo][b], &QPushButton::clicked, this, [this, servo, b] { btn_faktor_Click(servo, b); });
+    }
+
+    // The servo 2 hint is written without the blank before the number.
+    const QString servoName = servo == 1 ? QStringLiteral("Servo2") : QStringLiteral("Servo ") + n;
+    cbx_v_off[servo] = makeCheck(group, QStringLiteral("cbx_v_off_") + n, QStringLiteral("Spannung aus"),
+                                 QStringLiteral("Versorgungs-Spannung des Servos nach Ablauf abschalten"), 280, 19, 115);
+    cbx_imp_off[servo] = makeCheck(group, QStringLiteral("cbx_imp_off_") + n, QStringLiteral("Impulse aus"),
+                                   QStringLiteral("Ansteuer-Impulse des Servos nach Ablauf abschalten"), 280, 41, 115);
+    cbx_no_ir[servo] =
+        makeCheck(group, QStringLiteral("cbx_no_ir_") + n, QStringLiteral("keine Unterbrechung"),
+                  QStringLiteral("eine aktive Kurve für ") + servoName +
+                      QStringLiteral(" kann nicht durch eine andere Kurve unterbrochen werden"),
+                  6, 61, 160);
+    cbx_no_rep[servo] =
+        makeCheck(group, QStringLiteral("cbx_no_rep_") + n, QStringLiteral("keine Wiederholung"),
+                  QStringLiteral("es kann nicht 2x hintereinander die selbe Kurve gefahren werden"), 170, 61, 160);
+
+    // A check box changes its state before the click reaches the handler; code
+    // that sets a box does not click it.
+    connect(cbx_v_off[servo], &QCheckBox::clicked, this, &TFrameTambAdr::cbx_v_off_xClick);
+    connect(cbx_imp_off[servo], &QCheckBox::clicked, this, &TFrameTambAdr::cbx_imp_off_xClick);
+    connect(cbx_no_ir[servo], &QCheckBox::clicked, this, &TFrameTambAdr::cbx_no_ir_xClick);
+    connect(cbx_no_rep[servo], &QCheckBox::clicked, this, &TFrameTambAdr::cbx_no_rep_xClick);
+}
+
+// ---------------------------------------------------------------- loading
 
 void TFrameTambAdr::LoadFromImage()
 {
-    for (int servo = 0; servo < 4; ++servo) {
-        pulse_offset[servo] = HexByteValue(image().eeprom[0x60 + 2 * servo]);
-        pulse_span[servo] = HexByteValue(image().eeprom[0x61 + 2 * servo]);
-    }
+    loading = true;
+    applyTypeLayout();
+
+    PulseTimes::Values pulses{pulse_offset, pulse_span};
+    pulses.read(image());
+    pulse_offset = pulses.offset;
+    pulse_span = pulses.span;
+
     RefreshControls();
+    loading = false;
+}
+
+void TFrameTambAdr::applyTypeLayout()
+{
+    const ServoAssign::TypeLayout layout = ServoAssign::typeLayout(typeCode());
+    for (int row = 0; row < 4; ++row)
+        lbl_servo_adresse[row]->setText(layout.rowLabels[static_cast<std::size_t>(row)]);
+    for (int servo = 1; servo < Servos; ++servo)
+        GroupBox_Servo[servo]->setVisible(layout.fourServos);
+    for (int row = 0; row < Rows; ++row) {
+        cbx_ax_servo[row]->setVisible(layout.fourServos);
+        cbx_ax_relais[row]->setVisible(layout.fourServos);
+        if (row >= 4) {
+            lbl_servo_adresse[row]->setVisible(layout.fourServos);
+            cbx_ax_action[row]->setVisible(layout.fourServos);
+            cbx_ax_curve[row]->setVisible(layout.fourServos);
+        }
+    }
 }
 
 void TFrameTambAdr::RefreshControls()
 {
+    ShowOptions();
+    ShowAssignments();
+    ShowPulseTimes();
+}
+
+void TFrameTambAdr::ShowOptions()
+{
+    LoadingGuard guard(loading);
+    for (int servo = 0; servo < Servos; ++servo) {
+        cbx_v_off[servo]->setChecked(ServoAssign::hasOption(curveData_, servo, Option::VoltageOff));
+        cbx_imp_off[servo]->setChecked(ServoAssign::hasOption(curveData_, servo, Option::PulsesOff));
+        cbx_no_ir[servo]->setChecked(ServoAssign::hasOption(curveData_, servo, Option::NoInterrupt));
+        cbx_no_rep[servo]->setChecked(ServoAssign::hasOption(curveData_, servo, Option::NoRepeat));
+    }
+}
+
+void TFrameTambAdr::ShowAssignments()
+{
+    LoadingGuard guard(loading);
+    for (int row = 0; row < Rows; ++row) {
+        const ServoAssign::RowItems items = ServoAssign::readRow(curveData_, row);
+        // An item the list does not have leaves it without a selection.
+        cbx_ax_servo[row]->setCurrentIndex(ServoAssign::shownItem(items.servo));
+        cbx_ax_curve[row]->setCurrentIndex(ServoAssign::shownItem(items.curve));
+        cbx_ax_action[row]->setCurrentIndex(ServoAssign::shownItem(items.action));
+        cbx_ax_relais[row]->setCurrentIndex(ServoAssign::shownItem(items.relay));
+    }
+    UpdateCurveVisibility();
+}
+
+void TFrameTambAdr::UpdateCurveVisibility()
+{
+    LoadingGuard guard(loading);
+    for (int row = 0; row < Rows; ++row) {
+        const ServoAssign::RowVisibility v =
+            ServoAssign::rowVisibility(typeCode(), row, cbx_ax_action[row]->currentIndex());
+        cbx_ax_curve[row]->setVisible(v.curve);
+        cbx_ax_relais[row]->setVisible(v.relay);
+    }
+}
+
+void TFrameTambAdr::ShowPulseTimes()
+{
+    LoadingGuard guard(loading);
+    const QLocale locale;
+    for (int servo = 0; servo < Servos; ++servo) {
+        const int offset = pulse_offset[static_cast<std::size_t>(servo)];
+        const int span = pulse_span[static_cast<std::size_t>(servo)];
+        servo_edt_Offset[servo]->setText(PulseTimes::timeText(PulseTimes::minMs(offset), locale));
+        servo_edt_max[servo]->setText(PulseTimes::timeText(PulseTimes::maxMs(offset, span), locale));
+    }
 }
 
 std::array<int, 8> TFrameTambAdr::pulseBytes() const
 {
-    std::array<int, 8> bytes{};
-    for (std::size_t servo = 0; servo < 4; ++servo) {
-        bytes[2 * servo] = pulse_offset[servo];
-        bytes[2 * servo + 1] = pulse_span[servo];
-    }
-    return bytes;
+    return PulseTimes::Values{pulse_offset, pulse_span}.bytes();
+}
+
+// ---------------------------------------------------------------- handlers
+
+void TFrameTambAdr::rowChanged(int row, Column column, const QComboBox *box)
+{
+    if (loading)
+        return;
+    ServoAssign::setRowItem(curveData_, row, column, box->currentIndex());
+    if (column == Column::Action)
+        UpdateCurveVisibility();
+    emit valuesChanged();
+}
+
+void TFrameTambAdr::cbx_ax_servoChange(int row)
+{
+    rowChanged(row, Column::Servo, cbx_ax_servo[row]);
+}
+
+void TFrameTambAdr::cbx_ax_actionChange(int row)
+{
+    rowChanged(row, Column::Action, cbx_ax_action[row]);
+}
+
+void TFrameTambAdr::cbx_ax_curveChange(int row)
+{
+    rowChanged(row, Column::Curve, cbx_ax_curve[row]);
+}
+
+void TFrameTambAdr::cbx_ax_relaisChange(int row)
+{
+    rowChanged(row, Column::Relay, cbx_ax_relais[row]);
+}
+
+void TFrameTambAdr::optionClicked(Option option, const std::array<QCheckBox *, Servos> &boxes)
+{
+    if (loading)
+        return;
+    std::array<bool, Servos> states{};
+    for (std::size_t servo = 0; servo < Servos; ++servo)
+        states[servo] = boxes[servo]->isChecked();
+    ServoAssign::setOption(curveData_, option, states);
+    emit valuesChanged();
+}
+
+void TFrameTambAdr::cbx_v_off_xClick()
+{
+    optionClicked(Option::VoltageOff, cbx_v_off);
+}
+
+void TFrameTambAdr::cbx_imp_off_xClick()
+{
+    optionClicked(Option::PulsesOff, cbx_imp_off);
+}
+
+void TFrameTambAdr::cbx_no_ir_xClick()
+{
+    optionClicked(Option::NoInterrupt, cbx_no_ir);
+}
+
+void TFrameTambAdr::cbx_no_rep_xClick()
+{
+    optionClicked(Option::NoRepeat, cbx_no_rep);
+}
+
+void TFrameTambAdr::btn_offset_Click(int servo, int button)
+{
+    if (loading)
+        return;
+    int &offset = pulse_offset[static_cast<std::size_t>(servo)];
+    offset = PulseTimes::offsetAfterStep(offset, PulseTimes::ButtonSteps[static_cast<std::size_t>(button)]);
+    ShowPulseTimes();
+    emit valuesChanged();
+}
+
+void TFrameTambAdr::btn_faktor_Click(int servo, int button)
+{
+    if (loading)
+        return;
+    int &span = pulse_span[static_cast<std::size_t>(servo)];
+    span = PulseTimes::spanAfterStep(span, PulseTimes::ButtonSteps[static_cast<std::size_t>(button)]);
+    ShowPulseTimes();
+    emit valuesChanged();
+}
+
+void TFrameTambAdr::servo_edt_x_xChange()
+{
+    if (!loading)
+        emit valuesChanged();
 }

@@ -1,10 +1,15 @@
 #pragma once
 #include "frames/EditorFrame.h"
 #include "frames/Frame_tamb/CurveRecords.h"
+#include "frames/Frame_tamb_adr/ServoAssignments.h"
 
 #include <array>
 
+class QCheckBox;
+class QComboBox;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -17,12 +22,32 @@ class TFrameTambAdr : public EditorFrame {
 public:
     static constexpr int DesignWidth = 405;
     static constexpr int DesignHeight = 525;
+    static constexpr int Rows = 8;
+    static constexpr int Servos = 4;
 
     // curveData: the curve editor's working copy, shared with it.
     TFrameTambAdr(DecoderSession &session, CurveRecords &curveData, QWidget *parent);
 
     QWidget *pnl_servo2 = nullptr;
+    // Address rows 1..8 (index 0..7).
+    std::array<QLabel *, Rows> lbl_servo_adresse{};
+    std::array<QComboBox *, Rows> cbx_ax_servo{};
+    std::array<QComboBox *, Rows> cbx_ax_action{};
+    std::array<QComboBox *, Rows> cbx_ax_curve{};
+    std::array<QComboBox *, Rows> cbx_ax_relais{};
+    // Servo 1..4 (index 0..3).
+    std::array<QGroupBox *, Servos> GroupBox_Servo{};
+    std::array<QLineEdit *, Servos> servo_edt_Offset{};
+    std::array<QLineEdit *, Servos> servo_edt_max{};
+    // Per servo the buttons "<<", "<", ">", ">>".
+    std::array<std::array<QPushButton *, 4>, Servos> btn_offset{};
+    std::array<std::array<QPushButton *, 4>, Servos> btn_faktor{};
+    std::array<QCheckBox *, Servos> cbx_v_off{};
+    std::array<QCheckBox *, Servos> cbx_imp_off{};
+    std::array<QCheckBox *, Servos> cbx_no_ir{};
+    std::array<QCheckBox *, Servos> cbx_no_rep{};
 
+    // Layout for the decoder type, pulse bytes from the EEPROM, then the controls.
     void LoadFromImage();
     // Shows the options, assignments and pulse times of the working copy
     // without running any change handler.
@@ -30,12 +55,36 @@ public:
     // The eight EEPROM values for 0x60..0x67: offset and span of servo 1..4.
     std::array<int, 8> pulseBytes() const;
 
+    void ShowOptions();
+    void ShowAssignments();
+    void ShowPulseTimes();
+    void UpdateCurveVisibility();
+
+    // Change handlers; rows and servos count from 0, button from 0 ("<<") to 3 (">>").
+    void cbx_ax_servoChange(int row);
+    void cbx_ax_actionChange(int row);
+    void cbx_ax_curveChange(int row);
+    void cbx_ax_relaisChange(int row);
+    void cbx_v_off_xClick();
+    void cbx_imp_off_xClick();
+    void cbx_no_ir_xClick();
+    void cbx_no_rep_xClick();
+    void btn_offset_Click(int servo, int button);
+    void btn_faktor_Click(int servo, int button);
+    void servo_edt_x_xChange();
+
 signals:
     // Every change the user makes here; the curve editor enables its apply button.
     void valuesChanged();
 
 private:
+    void createRows();
+    void createServoGroup(int servo);
+    void applyTypeLayout();
+    void rowChanged(int row, ServoAssign::Column column, const QComboBox *box);
+    void optionClicked(ServoAssign::Option option, const std::array<QCheckBox *, Servos> &boxes);
+
     CurveRecords &curveData_;
-    std::array<int, 4> pulse_offset{};
-    std::array<int, 4> pulse_span{};
+    std::array<int, Servos> pulse_offset{};
+    std::array<int, Servos> pulse_span{};
 };

@@ -1,7 +1,10 @@
 // The address code tables in both directions.
 #include "decoder/AddressCodes.h"
 
+#include <algorithm>
+#include <QStringList>
 #include <gtest/gtest.h>
+#include <vector>
 #include <set>
 
 namespace {
@@ -177,4 +180,121 @@ TEST(DccLocoAddress, ShortAndLong)
     EXPECT_EQ(AddressCodeTables::dccLocoAddress(QStringLiteral("zz"), QStringLiteral("C1")), 256);
 }
 
+// The searches compare numbers; they must find what a search over the code
+// texts and their other-output forms finds, first match first, for every entry
+// and for codes that are no entry (lower case, short, non-hex).
+template <std::size_t N, class OtherForm>
+std::optional<AccessoryMatch> textSearch(const std::array<QString, N> &codes, const QString &code, int maxAddress,
+                                         bool entryIsGreen, OtherForm otherForm)
+{
+    for (int n = 0; n <= std::min(maxAddress, static_cast<int>(N) - 1); ++n) {
+        if (codes[n].isEmpty())
+            continue;
+        if (code == codes[n])
+            return AccessoryMatch{n, entryIsGreen};
+        if (code == otherForm(codes[n]))
+            return AccessoryMatch{n, !entryIsGreen};
+    }
+    return std::nullopt;
+}
+
+TEST(AccessorySearch, FindsWhatTheTextSearchFinds)
+{
+    const AddressCodeTables &t = tables();
+    QStringList codes{QStringLiteral("79f005"), QStringLiteral("79F00"), QStringLiteral("0x1234"), QStringLiteral(" 79F005"),
+                      QStringLiteral("FFFFFF"), QStringLiteral("000000")};
+    for (const QString &c : t.motAccessoryCodes)
+        codes << c << AddressCodeTables::motRedForm(c);
+    for (const QString &c : t.dccAccessoryCodes)
+        codes << c << AddressCodeTables::dccGreenForm(c);
+    const auto same = [](const std::optional<AccessoryMatch> &a, const std::optional<AccessoryMatch> &b) {
+        return a.has_value() == b.has_value() && (!a || (a->address == b->address && a->green == b->green));
+    };
+    for (const int maxAddress : {AddressCodeTables::MotAccessoryLast, AddressCodeTables::DccAccessoryLast, 100}) {
+        for (const QString &code : codes) {
+            EXPECT_TRUE(same(t.findMotAccessory(code, maxAddress),
+                             textSearch(t.motAccessoryCodes, code, maxAddress, true, &AddressCodeTables::motRedForm)))
+                << code.toStdString() << " up to " << maxAddress;
+            EXPECT_TRUE(same(t.findDccAccessory(code, maxAddress),
+                             textSearch(t.dccAccessoryCodes, code, maxAddress, false, &AddressCodeTables::dccGreenForm)))
+                << code.toStdString() << " up to " << maxAddress;
+        }
+    }
+}
+
 } // namespace
+
+namespace {
+
+// The search as a plain scan from address 0 upwards: the reference the indexed
+// lookups must answer exactly like, first match and limit included.
+std::optional<AccessoryMatch> scanAccessory(const QString &code, int maxAddress, bool dcc)
+{
+    // Each entry with the other output's form.
+    static const auto formsOf = [](bool dccTable) {
+        std::vector<std::pair<QString, QString>> forms;
+        const auto add = [&](const QString &e) {
+            forms.emplace_back(e, dccTable ? AddressCodeTables::dccGreenForm(e) : AddressCodeTables::motRedForm(e));
+        };
+        if (dccTable)
+            std::for_each(tables().dccAccessoryCodes.begin(), tables().dccAccessoryCodes.end(), add);
+        else
+            std::for_each(tables().motAccessoryCodes.begin(), tables().motAccessoryCodes.end(), add);
+        return forms;
+    };
+    static const auto motForms = formsOf(false);
+    static const auto dccForms = formsOf(true);
+    const auto &forms = dcc ? dccForms : motForms;
+    for (int n = 0; n <= std::min(maxAddress, static_cast<int>(forms.size()) - 1); ++n) {
+        const auto &[entry, other] = forms[static_cast<std::size_t>(n)];
+        if (entry.isEmpty())
+            continue;
+        if (code == entry)
+            return AccessoryMatch{n, !dcc};
+        if (code == other)
+            return AccessoryMatch{n, dcc};
+    }
+    return std::nullopt;
+}
+
+std::optional<int> scanMotLoco(const QString &code, int maxAddress)
+{
+    for (int n = 0; n <= std::min(maxAddress, AddressCodeTables::MotLocoSize - 1); ++n)
+        if (!tables().motLocoCodes[n].isEmpty() && code == tables().motLocoCodes[n])
+            return n;
+    return std::nullopt;
+}
+
+int address(const AccessoryMatch &m) { return m.address; }
+int address(int n) { return n; }
+
+bool sameMatch(const std::optional<AccessoryMatch> &a, const std::optional<AccessoryMatch> &b)
+{
+    return a.has_value() == b.has_value() && (!a || (a->address == b->address && a->green == b->green));
+}
+
+} // namespace
+
+TEST(CodeLookup, IndexAnswersLikeAScanFromAddressZero)
+{
+    QStringList codes{QStringLiteral("000000"), QStringLiteral("FFFFFF"), QStringLiteral("ABCDEF"), QString()};
+    for (const QString &c : tables().motAccessoryCodes)
+        codes << c << AddressCodeTables::motRedForm(c) << c.left(4);
+    for (const QString &c : tables().dccAccessoryCodes)
+        codes << c << AddressCodeTables::dccGreenForm(c);
+    const auto upTo = [](auto match, int maxAddress) {
+        return match && address(*match) <= maxAddress ? match : decltype(match){};
+    };
+    for (const QString &code : codes) {
+        // One full scan each; a lower limit only drops a match beyond it.
+        const auto mot = scanAccessory(code, 16128, false);
+        const auto dcc = scanAccessory(code, 16128, true);
+        const auto loco = scanMotLoco(code, 16128);
+        for (const int maxAddress : {-1, 0, 1, 80, 81, 255, 319, 320, 349, 2043, 2044, 16128}) {
+            SCOPED_TRACE(code.toStdString() + " up to " + std::to_string(maxAddress));
+            EXPECT_TRUE(sameMatch(tables().findMotAccessory(code, maxAddress), upTo(mot, maxAddress)));
+            EXPECT_TRUE(sameMatch(tables().findDccAccessory(code, maxAddress), upTo(dcc, maxAddress)));
+            EXPECT_EQ(tables().findMotLoco(code, maxAddress), upTo(loco, maxAddress));
+        }
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+#include "frames/Frame_tamb/CurveRecords.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The two text formats of servo curves: one decimal byte value per line,
+// CR LF after every line.
+//  - A curve file holds the points of one curve, one line per point; the
+//    number of lines is the count.
+//  - A set file holds all four records, 512 lines: line 2t is byte t of the
+//    first table (records 0 and 1), line 2t+1 byte t of the second (records 2
+//    and 3).
+// Values read are limited to 0..255, so nothing outside a byte reaches the
+// records.
+namespace CurveFiles {
+
+constexpr int MaxCurveLines = 100;
+constexpr int SetLines = 512;
+
+QString curveFileFilter();
+QString curveFileSuffix();
+QString setFileFilter();
+QString setFileSuffix();
+
+// What loading a file did.
+struct LoadResult {
+    QStringList warnings; // in the order they are shown
+    bool complete = false; // every line was read and stored
+};
+
+// The points 0..c-1 of the record, c its count limited to 1..100.
+QByteArray curveFileContent(const CurveRecords::Record &record);
+
+// Stores the lines as the record's points and their number as its count. Only
+// the first 100 lines are used (with a warning). A line that is not a number
+// stops the load with a warning naming its zero-based index; the points before
+// it stay stored, the count is not changed. A file without lines is refused the
+// same way (line 0).
+LoadResult loadCurveFile(const QStringList &lines, CurveRecords::Record &record);
+
+// All four records as 512 lines.
+QByteArray setFileContent(const CurveRecords &curves);
+
+// Stores the lines pair by pair (one byte of each table). More than 512 lines
+// are refused with a warning. A pair with a line that is missing or not a
+// number stops the load with a warning naming the pair's first line; the pairs
+// before it stay stored.
+LoadResult loadSetFile(const QStringList &lines, CurveRecords &curves);
+
+} // namespace CurveFiles

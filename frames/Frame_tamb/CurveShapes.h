@@ -1,0 +1,41 @@
+#pragma once
+#include "frames/Frame_tamb/CurveRecords.h"
+
+#include <QLocale>
+#include <QString>
+
+// Generators and transforms of one servo curve. Each works on the points
+// 0..c-1 of a record, c being the record's count limited to 1..100, changes
+// only the position bits 0..6 and keeps every point's relay bit (bit 7) where
+// it was. Points c..99 and the other record entries are never touched.
+namespace CurveShapes {
+
+enum class Generator { Lin, Log, QuarterSine, HalfSine };
+
+// Fills the curve with the generator's shape. A curve of one point has no
+// step between points: it is left unchanged and false is returned.
+bool generate(CurveRecords::Record &record, Generator generator);
+
+// 127 - position for every point.
+void mirrorVertical(CurveRecords::Record &record);
+// Reverses the positions in time; the relay pattern stays in place.
+void mirrorHorizontal(CurveRecords::Record &record);
+// Every position times factor, truncated and limited to 0..127.
+void scale(CurveRecords::Record &record, float factor);
+// Every position plus offset, truncated and limited to 0..127.
+void shift(CurveRecords::Record &record, float offset);
+
+// A number typed into the scale or shift edit.
+struct NumberInput {
+    enum Kind { Empty, Invalid, Valid };
+    Kind kind = Empty;
+    float value = 0.0F;
+    QString warning; // set for Invalid
+};
+
+// The scale factor 0.1 .. 10 and the shift -100 .. 100, read with the decimal
+// separator of the given locale.
+NumberInput parseScaleFactor(const QString &text, const QLocale &locale = QLocale());
+NumberInput parseShift(const QString &text, const QLocale &locale = QLocale());
+
+} // namespace CurveShapes

@@ -1,0 +1,336 @@
+#include "frames/Frame_zusatz/ZusatzRules.h"
+
+#include <algorithm>
+#include <map>
+
+namespace Zusatz {
+
+namespace {
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+Layout valueField(const char *caption, const char *hint, int min, int max)
+{
+    Layout layout;
+    layout.valueEdit = true;
+    layout.valueUpDown = true;
+    layout.valueCaption = text(caption);
+    layout.valueHint = text(hint);
+    layout.valueMin = min;
+    layout.valueMax = max;
+    return layout;
+}
+
+ModeGroup modeGroup(std::initializer_list<const char *> captions, bool bits = false)
+{
+    ModeGroup group;
+    group.visible = true;
+    for (const char *caption : captions)
+        group.radioCaptions << text(caption);
+    group.bit6 = bits;
+    group.bit7 = bits;
+    return group;
+}
+
+Layout withMode(Layout layout, ModeGroup group)
+{
+    layout.mode = std::move(group);
+    return layout;
+}
+
+constexpr bool WithBits = true;
+
+const char *const NormalMode = "Mode 1: Normale Betriebsart";
+const char *const DummMode = "Mode 2: Dumm-Mode";
+const char *const SelfOffMode = "Mode 3: Selbstabschaltungs-Mode";
+
+std::map<int, Layout> buildLayouts()
+{
+    std::map<int, Layout> table;
+    auto put = [&table](std::initializer_list<int> codes, const Layout &layout) {
+        for (int code : codes)
+            table[code] = layout;
+    };
+
+    // Turnout decoders: drive time-out.
+    const Layout timeOut = valueField("Time Out (1..127)", "x 0.5 sec", 1, 127);
+    put({8, 10, 2, 101}, timeOut);
+    Layout timeOutSwitchOff = timeOut;
+    timeOutSwitchOff.switchOffOption = true;
+    put({520, 522, 514, 613}, timeOutSwitchOff);
+
+    // Switching decoders: switch-off time in mode 3.
+    const ModeGroup switching = modeGroup({NormalMode, DummMode, SelfOffMode});
+    put({11}, withMode(valueField("Abschaltzeit in Mode 3 (1..255)", "x 0.5 sec", 1, 255), switching));
+    put({106}, withMode(valueField("Abschaltzeit Mode in 3 (1..255)", "x 0.5 sec", 1, 255), switching));
+    // Relay decoder: delay.
+    put({105}, withMode(valueField("Verzögerungszeit (0..255)", "Verzögerungszeit (x 0.5 sec)", 0, 255),
+                        modeGroup({NormalMode, DummMode, SelfOffMode, "Mode 4: Single Output-Mode"})));
+
+    // Neon function decoders: delay, four modes, brightness sliders.
+    Layout neon = withMode(valueField("Verzögerungszeit (0..255)", "x 0.5 sec", 0, 255),
+                           modeGroup({"Mode 1: Normale Betriebsart Neon", "Mode 2: Steuerwagen Neon",
+                                      "Mode 3: Normale Betriebsart ohne Neon", "Mode 4: Steuerwagen ohne Neon"}));
+    neon.neonSliders = true;
+    put({1720576, 1786112}, neon);
+    neon.mode.bit6 = neon.mode.bit7 = true;
+    put({2769152, 2834688}, neon);
+
+    // Function decoders: only the mode group.
+    ModeGroup bit6Only;
+    bit6Only.visible = true;
+    bit6Only.bit6 = true;
+    put({81664}, withMode(Layout{}, bit6Only));
+    put({15616}, withMode(Layout{}, modeGroup({NormalMode, "Mode 2: Steuerwagen"})));
+    put({81152}, withMode(Layout{}, modeGroup({NormalMode, "Mode 2: Steuerwagen"}, WithBits)));
+    put({81408}, withMode(Layout{}, modeGroup({NormalMode, "Mode 2: Steuerwagen (Ausgang 3/4)"}, WithBits)));
+    put({15872, 104}, withMode(Layout{}, modeGroup({NormalMode, DummMode})));
+
+    // LED signal decoders.
+    put({108, 109, 201, 457, 202, 458, 205, 206, 207},
+        withMode(Layout{}, modeGroup({NormalMode, "Mode 2: mit Dunkeltastung"})));
+    put({203}, withMode(Layout{}, modeGroup({"Mode 1: ohne ROT", "Mode 2: mit ROT "})));
+
+    // Traffic lights: fading speed; from V3.41 also the green phases.
+    Layout fading;
+    fading.slider = Slider::Fading;
+    put({359}, fading);
+    fading.extras = {{text("Grünphase Haupt (x 0.2 s)"), 0x60}, {text("Grünphase Neben (x 0.2 s)"), 0x70}};
+    put({615}, withMode(fading, modeGroup({"Mode 1: Deutschland", "Mode 2: Österreich"})));
+
+    // Fairground lights: sequence speed.
+    Layout speed;
+    speed.slider = Slider::Speed;
+    put({111}, speed);
+
+    // Neon/welder LED decoders: output functions as bits.
+    Layout neon368;
+    neon368.valueCaption = text("Spezial-Funktion Ausgang 9 / 10:");
+    neon368.neonBoxBits = 0x03;
+    put({368}, neon368);
+    Layout neon624;
+    neon624.valueCaption = text("Funktion der Ausgänge:");
+    neon624.neonBoxBits = 0xDF;
+    neon624.neonTip = true;
+    put({624}, neon624);
+
+    // House lighting: sequence speed without up-down or seconds, minimum count.
+    Layout house;
+    house.valueEdit = true;
+    house.valueCaption = text("Ablaufgeschwindigkeit (1..255)");
+    house.valueHint = text("1 = schnell\n255 = langsam");
+    house.minimumCount = true;
+    put({113}, house);
+
+    return table;
+}
+
+const std::map<int, Layout> &layouts()
+{
+    static const std::map<int, Layout> table = buildLayouts();
+    return table;
+}
+
+InputCheck rejected(std::optional<int> number, const QString &message)
+{
+    InputCheck check;
+    check.outcome = InputCheck::Outcome::Rejected;
+    check.number = number;
+    check.message = message;
+    return check;
+}
+
+InputCheck accepted(int number, int value)
+{
+    InputCheck check;
+    check.outcome = InputCheck::Outcome::Accepted;
+    check.number = number;
+    check.value = value;
+    return check;
+}
+
+} // namespace
+
+const Layout *layoutFor(int typeCode)
+{
+    const auto it = layouts().find(typeCode);
+    return it == layouts().end() ? nullptr : &it->second;
+}
+
+std::vector<int> knownTypeCodes()
+{
+    std::vector<int> codes;
+    for (const auto &entry : layouts())
+        codes.push_back(entry.first);
+    return codes;
+}
+
+std::optional<int> modeRadioIndex(int modeByte)
+{
+    for (int bit = 0; bit < ModeRadioCount; ++bit) {
+        if (modeByte & (1 << bit))
+            return bit;
+    }
+    return std::nullopt;
+}
+
+int modeByteAfterClick(int modeByte, std::optional<int> radioIndex, bool bit6Visible, bool bit6Checked,
+                       bool bit7Visible, bool bit7Checked)
+{
+    int value = radioIndex ? (1 << *radioIndex) : modeByte;
+    if (bit6Visible)
+        value = bit6Checked ? (value | 0x40) : (value & ~0x40);
+    if (bit7Visible)
+        value = bit7Checked ? (value | 0x80) : (value & ~0x80);
+    return value & 0xFF;
+}
+
+bool switchOffChecked(const QString &modeByteText)
+{
+    return modeByteText == QLatin1String("AB");
+}
+
+QString switchOffText(bool checked)
+{
+    return checked ? QStringLiteral("AB") : QStringLiteral("01");
+}
+
+QString secondsText(int value)
+{
+    // QString::asprintf formats independently of the locale: always a point.
+    return QString::asprintf("(%3.1f sek.)", value * 0.5);
+}
+
+QString speedTitle(int value)
+{
+    return QStringLiteral("Geschwindigkeit: %1").arg(value);
+}
+
+const std::array<QString, FadingPositions> &fadingCodes()
+{
+    static const std::array<QString, FadingPositions> codes{QStringLiteral("FF"), QStringLiteral("66"),
+                                                             QStringLiteral("33"), QStringLiteral("22"),
+                                                             QStringLiteral("12"), QStringLiteral("11")};
+    return codes;
+}
+
+FadingReading readFadingCode(const QString &code)
+{
+    if (code == QLatin1String("ff"))
+        return {0, false};
+    for (int position = 0; position < FadingPositions; ++position) {
+        if (code == fadingCodes()[position])
+            return {position, false};
+    }
+    return {FadingPositions - 1, true};
+}
+
+const std::array<NeonBox, NeonBoxCount> &neonBoxes()
+{
+    static const QString normalNeon =
+        text("Wenn nicht aktiviert, dann ist dieser Ausgang ein normaler \"Neon\" Effekt Ausgang");
+    static const QString defectNeon = text("Wenn nicht aktiviert, dann ist dieser Ausgang ein \"Neon\" Effekt Ausgang, "
+                                           "der auch als \"defekt\" definiert werden kann");
+    static const std::array<NeonBox, NeonBoxCount> boxes{{
+        {"cbx_led_neon_1", 0, text("Ausgang 9 = \"Neon defekt\""),
+         text("keine Wirkung, wenn Ausgang 9 als \"Schweißer\" definiert"), 180},
+        {"cbx_led_neon_2", 1, text("Ausgang 10 = \"Schweißer\""), normalNeon, 120},
+        {"cbx_led_neon_3", 2, text("Ausgang 1/2/3 = \"Schweißer\""), normalNeon, 40},
+        {"cbx_led_neon_4", 3, text("Ausgang 4 = \"Schweißer\""), defectNeon, 60},
+        {"cbx_led_neon_5", 4, text("Ausgang 5/6/7/8 = \"Schweißer\""), normalNeon, 80},
+        {"cbx_led_neon_7", 6, text("Ausgnag 9 = \"Schweißer\""), defectNeon, 100},
+        {"cbx_led_neon_8", 7, text("Ausgang 4 = \"Neon defekt\""),
+         text("keine Wirkung, wenn Ausgang 4 als \"Schweißer\" definiert"), 160},
+    }};
+    return boxes;
+}
+
+int neonValue(int value, int boxBits, int checkedBits)
+{
+    return ((value & ~boxBits) | (checkedBits & boxBits)) & 0xFF;
+}
+
+std::optional<int> integerOf(const QString &input)
+{
+    bool ok = false;
+    const int value = input.trimmed().toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+InputCheck checkValueInput(const QString &input, const QString &caption, int min, int max)
+{
+    if (input.isEmpty())
+        return {};
+    const std::optional<int> number = integerOf(input);
+    if (!number)
+        return rejected(number, text("Ungültige Eingabe für <%1> ").arg(caption));
+    if (*number < min)
+        return rejected(number, text("Wert für <%1> ist zu klein").arg(caption));
+    if (*number > max)
+        return rejected(number, text("Wert für <%1> ist zu gross").arg(caption));
+    return accepted(*number, *number);
+}
+
+InputCheck checkMinimumCountInput(const QString &input)
+{
+    if (input.isEmpty())
+        return {};
+    const std::optional<int> number = integerOf(input);
+    if (!number)
+        return rejected(number, text("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..9"));
+    return accepted(*number, std::clamp(*number, 1, 9));
+}
+
+InputCheck checkByteInput(const QString &input)
+{
+    if (input.isEmpty())
+        return {};
+    const std::optional<int> number = integerOf(input);
+    if (!number || *number < 0 || *number > 255)
+        return rejected(number, text("Ungültige Eingabe.\rZugelassen sind nur Zahlen"));
+    return accepted(*number, *number);
+}
+
+ModeGroupGeometry modeGroupGeometry(const ModeGroup &group, const ModeGroupHeights &heights, int panelHeight)
+{
+    ModeGroupGeometry geometry;
+    int y = 20;
+    if (group.introVisible()) {
+        geometry.introTop = 20;
+        y = geometry.introTop + heights.intro + 10;
+    }
+    if (group.bit7) {
+        geometry.bit7Top = y;
+        y += heights.bit7 + 10;
+    }
+    const int radios = std::min<int>(static_cast<int>(group.radioCaptions.size()), ModeRadioCount);
+    for (int i = 0; i < radios; ++i) {
+        geometry.radioTops[static_cast<std::size_t>(i)] = y;
+        y += heights.radio;
+    }
+    if (group.bit6) {
+        y += 10;
+        geometry.bit6Top = y;
+        y += heights.bit6;
+    }
+    y += 10;
+    geometry.height = y;
+    geometry.top = panelHeight - geometry.height - 10;
+    return geometry;
+}
+
+SliderRowGeometry sliderRowGeometry(int panelWidth, int leftLabelWidth, int rightLabelWidth)
+{
+    SliderRowGeometry row;
+    row.sliderTop = row.titleTop + 20;
+    row.labelsTop = row.sliderTop + 3;
+    row.rightLabelLeft = panelWidth - 16 - rightLabelWidth;
+    row.sliderLeft = row.leftLabelLeft + leftLabelWidth + 10;
+    row.sliderWidth = row.rightLabelLeft - 10 - row.sliderLeft;
+    return row;
+}
+
+} // namespace Zusatz

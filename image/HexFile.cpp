@@ -1,0 +1,103 @@
+#include "image/HexFile.h"
+
+#include "image/SafeSave.h"
+
+#include "image/HexReader.h"
+#include "image/HexRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString fileError(const QString &path, const QString &error)
+{
+    return QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), error);
+}
+
+template <std::size_t N>
+void compareBytes(const std::array<QString, N> &first, const std::array<QString, N> &second,
+                  const std::function<QString(int)> &label, std::optional<ImageDifference> &difference)
+{
+    for (std::size_t k = 0; k < N; ++k) {
+        if (first[k] == second[k])
+            continue;
+        if (!difference)
+            difference = ImageDifference{label(static_cast<int>(k)), first[k], second[k], 0};
+        ++difference->count;
+    }
+}
+
+void compareText(const QString &name, const QString &first, const QString &second,
+                 std::optional<ImageDifference> &difference)
+{
+    if (first == second)
+        return;
+    if (!difference)
+        difference = ImageDifference{name, first, second, 0};
+    ++difference->count;
+}
+
+} // namespace
+
+std::optional<ImageDifference> compareImages(const FirmwareImage &first, const FirmwareImage &second)
+{
+    std::optional<ImageDifference> difference;
+    compareBytes(first.rom, second.rom,
+                 [](int k) { return QStringLiteral("ROM 0x%1").arg(k, 4, 16, QLatin1Char('0')); }, difference);
+    compareText(QStringLiteral("ID"), first.idText, second.idText, difference);
+    compareText(QStringLiteral("CONFIG"), first.configText, second.configText, difference);
+    compareBytes(first.eeprom, second.eeprom,
+                 [](int k) { return QStringLiteral("EEPROM 0x%1").arg(k, 2, 16, QLatin1Char('0')); }, difference);
+    return difference;
+}
+
+std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved)
+{
+    // A fresh image: ID and CONFIG texts stay empty when the file lacks their record.
+    FirmwareImage readBack;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1").arg(fileError(path, file.errorString()));
+    const QStringList lines = splitHexFileLines(file.readAll());
+    std::optional<UserMessage> error = checkHexLineCount(lines);
+    if (!error) {
+        const HexLoadResult result = loadHexLines(readBack, lines);
+        if (!result.complete)
+            error = result.error.value_or(UserMessage{});
+    }
+    if (error)
+        return QStringLiteral("Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1\n%2")
+            .arg(QDir::toNativeSeparators(path), QString(error->text).replace(u'\r', u'\n'));
+    const auto difference = compareImages(saved, readBack);
+    if (!difference)
+        return std::nullopt;
+    const auto shown = [](const QString &text) {
+        return text.isEmpty() ? QStringLiteral("fehlt") : QStringLiteral("0x") + text;
+    };
+    return QStringLiteral("Die gespeicherte Datei enthält andere Daten als gespeichert:\n%1\n"
+                          "%2: gespeichert %3, gelesen %4 (%5 Unterschiede)\nBitte nicht brennen!")
+        .arg(QDir::toNativeSeparators(path), difference->where, shown(difference->first), shown(difference->second))
+        .arg(difference->count);
+}
+
+std::optional<QString> saveVerifiedHexFile(const QString &path, const QByteArray &content, const FirmwareImage &saved,
+                                           const AfterWriteHook &afterWrite)
+{
+    if (const auto error = saveFileWhole(path, content))
+        return fileError(path, *error);
+    if (afterWrite)
+        afterWrite(path);
+    return verifyHexFile(path, saved);
+}
+
+QString droppedHexFile(const QList<QUrl> &urls)
+{
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    if (!path.endsWith(QStringLiteral(".hex"), Qt::CaseInsensitive) || !QFileInfo(path).isFile())
+        return QString();
+    return path;
+}

@@ -1,0 +1,130 @@
+// Files reaching the main window from outside the dialogs: a dropped file
+// loads as "HEX laden" loads it, and a save is read back before it counts.
+#include "MainWindowFixture.h"
+
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+class WindowFilesTest : public MainWindowTest {
+protected:
+    // What a user sees of a load: messages, status panels, save button, slots.
+    static QStringList visibleState(const TFormMain &w)
+    {
+        QStringList state;
+        for (const UserMessage &m : Dialogs::recordedMessages())
+            state << QStringLiteral("message: ") + m.text;
+        for (int panel = 0; panel < TFormMain::StatusPanelCount; ++panel)
+            state << w.statusPanelText(panel);
+        state << (w.btn_save->isEnabled() ? QStringLiteral("save on") : QStringLiteral("save off"));
+        state << QString::number(w.session.typeCode);
+        for (int s = 0; s < TFormMain::SlotCount; ++s) {
+            if (!w.edtAddress[s]->isHidden())
+                state << QStringLiteral("%1=%2").arg(s).arg(w.edtAddress[s]->text());
+        }
+        return state;
+    }
+
+    // Sends a drag entering and a drop of the given data to the widget; true
+    // when the drag was accepted.
+    static bool drop(QWidget &target, QMimeData &data)
+    {
+        const QPoint centre = target.rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &enter);
+        QDropEvent dropped(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &dropped);
+        return enter.isAccepted();
+    }
+
+    static QMimeData *urls(const QList<QUrl> &list)
+    {
+        auto *data = new QMimeData;
+        data->setUrls(list);
+        return data;
+    }
+};
+
+// A good file, one that stops at a bad line and one that cannot be read: the
+// drop leaves the window as the open dialog's load does.
+TEST_F(WindowFilesTest, DroppedHexFileLoadsAsHexLadenDoes)
+{
+    const QString good = QStringLiteral(QUAXEL_SOURCE_DIR "/samples/full-457-led-signal-001-dcc.hex");
+    const QString bad = writeFile(QStringLiteral("bad.hex"), QByteArray(Torvel).replace(":02400E00", "\r\n:02400E00"));
+    const QString tooLong = writeFile(QStringLiteral("long.hex"), QByteArray(":00000001FF\r\n").repeated(513));
+    for (const QString &path : {good, bad, tooLong}) {
+        SCOPED_TRACE(path.toStdString());
+        TFormMain viaDialog(settingsPath());
+        Dialogs::setRecordMessages(true);
+        Dialogs::presetOpenFileName(path);
+        viaDialog.btn_loadClick();
+        const QStringList expected = visibleState(viaDialog);
+
+        // Onto the window, and onto an address edit with the path as text too,
+        // as file managers send it.
+        for (const bool ontoEdit : {false, true}) {
+            TFormMain viaDrop(settingsPath());
+            Dialogs::setRecordMessages(true);
+            std::unique_ptr<QMimeData> data(urls({QUrl::fromLocalFile(path)}));
+            if (ontoEdit)
+                data->setText(path);
+            EXPECT_TRUE(drop(ontoEdit ? static_cast<QWidget &>(*viaDrop.edtAddress[1]) : viaDrop, *data));
+            EXPECT_EQ(visibleState(viaDrop), expected) << "onto the edit: " << ontoEdit;
+        }
+    }
+}
+
+TEST_F(WindowFilesTest, OtherDropsAreIgnored)
+{
+    TFormMain w(settingsPath());
+    const QString loaded = writeFile(QStringLiteral("torvel.hex"), Torvel);
+    w.loadHexFile(loaded);
+    Dialogs::setRecordMessages(true);
+    const QStringList before = visibleState(w);
+
+    const QString textFile = writeFile(QStringLiteral("torvel.txt"), Torvel);
+    const QString other = writeFile(QStringLiteral("other.hex"), Torvel);
+    std::vector<std::unique_ptr<QMimeData>> drops;
+    drops.emplace_back(urls({QUrl::fromLocalFile(textFile)}));
+    drops.emplace_back(urls({QUrl::fromLocalFile(other), QUrl::fromLocalFile(loaded)}));
+    drops.emplace_back(urls({QUrl(QStringLiteral("https://example.org/firmware.hex"))}));
+    drops.emplace_back(new QMimeData);
+    drops.back()->setText(other);
+    for (const auto &data : drops) {
+        EXPECT_FALSE(drop(w, *data)) << data->formats().join(' ').toStdString();
+        EXPECT_EQ(visibleState(w), before);
+    }
+}
+
+// The file is changed after it was written: the save shows why it failed and
+// the window keeps the name of the file it had.
+TEST_F(WindowFilesTest, SaveThatDoesNotReadBackFails)
+{
+    TFormMain w(settingsPath());
+    const QString loaded = writeFile(QStringLiteral("torvel.hex"), Torvel);
+    w.loadHexFile(loaded);
+    Dialogs::setRecordMessages(true);
+    w.session.afterFileWritten = [](const QString &path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write(":02420000AA0012\r\n"); // EEPROM byte 0 becomes AA
+    };
+    const QString out = dir.filePath(QStringLiteral("saved.hex"));
+    Dialogs::presetSaveFileName(out);
+    w.btn_saveClick();
+
+    const QList<UserMessage> messages = Dialogs::recordedMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.first().kind, BoxKind::WarningOk);
+    EXPECT_EQ(messages.first().text,
+              QStringLiteral("Die gespeicherte Datei enthält andere Daten als gespeichert:\n%1\n"
+                             "EEPROM 0x00: gespeichert 0xFF, gelesen 0xAA (1 Unterschiede)\nBitte nicht brennen!")
+                  .arg(out));
+    EXPECT_EQ(w.statusPanelText(4), loaded);
+}
+
+} // namespace

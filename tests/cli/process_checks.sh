@@ -1,0 +1,54 @@
+#!/bin/sh
+# Exit statuses of quaxel-cli and of "quaxel --screenshot" as whole processes,
+# and that quaxel-cli needs no display library.
+# Usage: process_checks.sh QUAXEL-CLI QUAXEL SAMPLES-DIR
+cli=$1
+quaxel=$2
+samples=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# expect STATUS COMMAND...: runs COMMAND and checks its exit status.
+expect() {
+    want=$1
+    shift
+    "$@" >"$work/out" 2>"$work/err"
+    got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "FAIL: exit $got, expected $want: $*"
+        sed 's/^/  | /' "$work/err"
+        failures=$((failures + 1))
+    fi
+}
+
+dcc=$samples/457-led-dekoder-signal-001-einfahrsignal-ab-v3-37-dcc.hex
+mot=$samples/457-led-dekoder-signal-001-einfahrsignal-ab-v3-37-mot.hex
+expect 0 "$cli" --help
+expect 0 "$cli" info "$dcc" --json
+expect 1 "$cli" info "$samples/index.txt"
+expect 2 "$cli" info
+expect 0 "$cli" diff "$dcc" "$dcc"
+expect 1 "$cli" diff "$dcc" "$mot"
+expect 2 "$cli" diff "$dcc" "$work/missing.hex"
+expect 0 "$cli" set "$dcc" -o "$work/set.hex" --slot 1=42g
+expect 0 "$cli" diff "$work/set.hex" "$work/set.hex"
+expect 1 "$cli" set "$dcc" -o "$work/refused.hex" --slot 1=4000
+[ -e "$work/refused.hex" ] && { echo "FAIL: a refused set wrote its file"; failures=$((failures + 1)); }
+
+if command -v ldd >/dev/null && ldd "$cli" | grep -q 'libQt6\(Gui\|Widgets\)'; then
+    echo "FAIL: quaxel-cli links a display library:"
+    ldd "$cli" | grep libQt6
+    failures=$((failures + 1))
+fi
+
+# The picture is written whether or not the file loads; the status tells.
+expect 0 "$quaxel" "$dcc" --screenshot "$work/good.png"
+expect 1 "$quaxel" "$samples/index.txt" --screenshot "$work/bad.png"
+expect 1 "$quaxel" "$work/missing.hex" --screenshot "$work/missing.png"
+for picture in good bad missing; do
+    [ -s "$work/$picture.png" ] || { echo "FAIL: no picture $picture.png"; failures=$((failures + 1)); }
+done
+
+[ "$failures" -eq 0 ] && echo "all process checks passed"
+exit "$failures"

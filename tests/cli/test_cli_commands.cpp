@@ -1,0 +1,261 @@
+// The command line's commands on the bundled samples: what they print, their
+// exit statuses, the refusals with the window's messages, and the series.
+#include "cli/CliCommands.h"
+#include "decoder/DecoderSession.h"
+#include "samples/SampleList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString sample(const QString &name) { return QStringLiteral(QUAXEL_SOURCE_DIR "/samples/") + name; }
+
+const QString Signal = sample(QStringLiteral("full-457-led-signal-001-dcc.hex"));
+const QString Functions = sample(QStringLiteral("full-15872-led-function-decoder-mot.hex"));
+
+QStringList outputLines(const QString &text) { return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+
+DecoderSession loaded(const QString &path)
+{
+    DecoderSession session;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    EXPECT_FALSE(session.load(file.readAll()).error) << path.toStdString();
+    return session;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    QString out(const QString &name) const { return dir.filePath(name); }
+    QStringList writtenFiles() const { return QDir(dir.path()).entryList(QDir::Files); }
+    QTemporaryDir dir;
+};
+
+// ---- help and command-line faults ----
+
+TEST_F(CliTest, EveryCommandHasHelp)
+{
+    for (const QStringList &args : {QStringList{"--help"}, QStringList{"info", "--help"}, QStringList{"diff", "-h"},
+                                    QStringList{"set", Signal, "--help"}}) {
+        const CliOutput o = runCli(args);
+        EXPECT_EQ(o.exitCode, 0) << args.join(' ').toStdString();
+        const QString usage = QStringLiteral("Usage: quaxel-cli ") + (args.size() > 1 ? args.first() : QString());
+        EXPECT_TRUE(o.out.startsWith(usage)) << o.out.toStdString();
+        EXPECT_TRUE(o.err.isEmpty());
+    }
+}
+
+TEST_F(CliTest, CommandLineFaultsExitWithTwoAndWriteNothing)
+{
+    const QString o = out(QStringLiteral("o.hex"));
+    const struct {
+        QStringList args;
+        const char *said;
+    } rows[] = {
+        {{}, "a command is needed"},
+        {{"frob"}, "unknown command 'frob'"},
+        {{"info"}, "one HEX file expected"},
+        {{"info", Signal, "--jsn"}, "unknown option '--jsn'"},
+        {{"diff", Signal}, "two HEX files expected"},
+        {{"set", Signal}, "one output file expected"},
+        {{"set", Signal, "-o"}, "option '-o' needs a value"},
+        {{"set", Signal, "-o", o, "--slot", "48=1"}, "--slot '48=1': expected N=ADDRESS"},
+        {{"set", Signal, "-o", o, "--slot", "1"}, "--slot '1': expected"},
+        {{"set", Signal, "-o", o, "--slot=1="}, "--slot '1=': expected"},
+        {{"set", Signal, "-o", o, "--series", "3"}, "--series COUNT and --step K go together"},
+        {{"set", Signal, "-o", o, "--series", "0", "--step", "1"}, "--series needs a whole number of at least 1"},
+        {{"set", Signal, "-o", o, "--series", "2", "--step", "-4"}, "--step needs a whole number of at least 1"},
+    };
+    for (const auto &row : rows) {
+        const CliOutput result = runCli(row.args);
+        EXPECT_EQ(result.exitCode, CliExit::Failed) << row.said;
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(row.said))) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("--help"))) << result.err.toStdString();
+    }
+    EXPECT_TRUE(writtenFiles().isEmpty());
+}
+
+// ---- info ----
+
+// The plain listing of every sample names its type, protocol and each slot of
+// the index in the form --slot takes.
+TEST(CliInfo, TextListsEverySampleAsTheIndexDescribesIt)
+{
+    const auto entries = readSampleIndex(sample(QStringLiteral("index.txt")));
+    ASSERT_GT(entries.size(), 100u);
+    for (const SampleEntry &entry : entries) {
+        SCOPED_TRACE(entry.name);
+        const CliOutput o = runCli({"info", sample(QString::fromStdString(entry.name) + ".hex")});
+        ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+        const QStringList lines = outputLines(o.out);
+        EXPECT_TRUE(lines.contains(QStringLiteral("Type:       %1  %2").arg(entry.code).arg(entry.label))
+                    || lines.contains(QStringLiteral("Type:       %1  (unknown)").arg(entry.code)));
+        EXPECT_TRUE(lines.contains(QStringLiteral("Protocol:   ") + entry.protocol));
+        // Without a protocol the window hides every slot, and so does the listing.
+        if (entry.protocol == QStringLiteral("ohne")) {
+            EXPECT_TRUE(lines.filter(QStringLiteral("Slots")).isEmpty());
+            continue;
+        }
+        for (const SampleSlot &slot : entry.slotList) {
+            // An erased slot shows address 0 with whatever output or function it decodes to.
+            const QString value = QString::number(slot.address)
+                                  + (slot.form == 'f'   ? QStringLiteral("/%1").arg(slot.function)
+                                     : slot.form == '0' ? QStringLiteral("(r|g|/\\d+)")
+                                                        : QString(QLatin1Char(slot.form)));
+            const QRegularExpression row(QStringLiteral("^ *%1  .*  %2$").arg(slot.slot).arg(value));
+            EXPECT_EQ(lines.filter(row).size(), 1) << "slot " << slot.slot << " " << value.toStdString();
+        }
+    }
+}
+
+// ---- diff ----
+
+TEST_F(CliTest, DiffExitStatuses)
+{
+    // The signal sample without its first ROM record (the type words): no
+    // listed difference, yet the images differ.
+    QFile full(Signal);
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+    QStringList lines = splitHexFileLines(full.readAll());
+    ASSERT_TRUE(lines[1].startsWith(QStringLiteral(":10000000")));
+    lines.removeAt(1);
+    QFile shorter(out(QStringLiteral("shorter.hex")));
+    ASSERT_TRUE(shorter.open(QIODevice::WriteOnly));
+    shorter.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    shorter.close();
+
+    const struct {
+        QString a, b;
+        int exit;
+        const char *said; // on stdout for 0 and 1, on stderr for 2
+    } rows[] = {
+        {Signal, Signal, 0, "   0 gefundene Unterschiede in Config"},
+        {Signal, shorter.fileName(), 1, "Not in the records of File2: ROM 0x"},
+        {shorter.fileName(), Signal, 1, "ROM 0x0000: File1:0xFF - File2:0x"},
+        {sample(QStringLiteral("index.txt")), Signal, 2, "E206: "},
+        {Signal, out(QStringLiteral("missing.hex")), 2, "missing.hex:\n"},
+    };
+    for (const auto &row : rows) {
+        const CliOutput o = runCli({"diff", row.a, row.b});
+        SCOPED_TRACE(QFileInfo(row.a).fileName().toStdString() + " / " + QFileInfo(row.b).fileName().toStdString());
+        EXPECT_EQ(o.exitCode, row.exit) << o.err.toStdString();
+        EXPECT_TRUE((row.exit == 2 ? o.err : o.out).contains(QString::fromUtf8(row.said)))
+            << o.out.toStdString() << o.err.toStdString();
+    }
+}
+
+// ---- set ----
+
+TEST_F(CliTest, RefusalsGiveTheWindowsMessageAndWriteNothing)
+{
+    const QString o = out(QStringLiteral("o.hex"));
+    const struct {
+        QString input;
+        QString slot;
+        const char *message;
+    } rows[] = {
+        {Signal, "1=abc", "o.hex: Ungültige Eingabe für <Hp0> \n"},
+        {Signal, "1=2045", "Adresse für <Hp0> ist zu gross"},
+        {Signal, "2=-1g", "Adresse für <Hp1> ist zu klein"},
+        {Signal, "1=3/2", "--slot 1: only function decoders have a function number"},
+        {Signal, "20=3", "--slot 20: this decoder type has no slot 20"},
+        {Functions, "1=3g", "--slot 1: only accessory decoders have a red and a green output"},
+        {Functions, "1=3/5", "Funktions-Nummer für <Out 1> ist zu gross"},
+        {Functions, "3=/x", "Ungültige Eingabe Funktion von <Out 3> "},
+        {Functions, "1=256", "Adresse für <Out 1> ist zu gross"},
+        {sample(QStringLiteral("8-torvel-no-protocol.hex")), "1=3", "--slot 1: the file has no protocol marker"},
+        {sample(QStringLiteral("16384-kandor-f-dekoder-neon-ab-v0-37-dcc.hex")), "1=3",
+         "--slot 1: this decoder type keeps no address in its slots"},
+        {sample(QStringLiteral("index.txt")), "1=3", "E206: Unerwartete Zeile im File"},
+    };
+    for (const auto &row : rows) {
+        const CliOutput result = runCli({"set", row.input, "-o", o, "--slot", row.slot});
+        EXPECT_EQ(result.exitCode, CliExit::Refused) << row.message;
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(row.message))) << result.err.toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    EXPECT_TRUE(writtenFiles().isEmpty());
+}
+
+TEST(SeriesNames, CountFromOneBeforeTheSuffix)
+{
+    EXPECT_EQ(seriesFileName(QStringLiteral("out.hex"), 1), QStringLiteral("out-1.hex"));
+    EXPECT_EQ(seriesFileName(QStringLiteral("dir/OUT.HEX"), 12), QStringLiteral("dir/OUT-12.HEX"));
+    EXPECT_EQ(seriesFileName(QStringLiteral("a.b.hex"), 2), QStringLiteral("a.b-2.hex"));
+    EXPECT_EQ(seriesFileName(QStringLiteral("plain"), 3), QStringLiteral("plain-3.hex"));
+}
+
+// Four decoders from the signal firmware: the changed slots first, then every
+// used address moves on by the step; unused slots and outputs stay.
+TEST_F(CliTest, SeriesShiftsEveryUsedAddressFromFileToFile)
+{
+    const CliOutput o = runCli({"set", Signal, "-o", out(QStringLiteral("sig.hex")), "--slot", "9=100g", "--slot",
+                                "10=0", "--slot", "11=7r", "--series", "4", "--step", "12"});
+    ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+    EXPECT_EQ(writtenFiles(), QStringList({"sig-1.hex", "sig-2.hex", "sig-3.hex", "sig-4.hex"}));
+    EXPECT_EQ(outputLines(o.out).size(), 4);
+
+    const DecoderSession original = loaded(Signal);
+    for (int n = 1; n <= 4; ++n) {
+        SCOPED_TRACE(n);
+        const DecoderSession file = loaded(out(QStringLiteral("sig-%1.hex").arg(n)));
+        for (int s = 0; s < DecoderSession::SlotCount; ++s) {
+            const SlotValues &before = original.slotValues[static_cast<std::size_t>(s)];
+            const SlotValues &after = file.slotValues[static_cast<std::size_t>(s)];
+            int base = before.address;
+            bool green = before.green;
+            if (s == 9) {
+                base = 100;
+                green = true;
+            } else if (s == 10) {
+                base = 0;
+            } else if (s == 11) {
+                base = 7;
+                green = false;
+            }
+            if (!original.isLabelled(s)) {
+                EXPECT_EQ(storedSlotCode(file.image, s), storedSlotCode(original.image, s)) << "slot " << s;
+                continue;
+            }
+            EXPECT_EQ(after.address, base == 0 ? 0 : base + (n - 1) * 12) << "slot " << s;
+            if (base != 0)
+                EXPECT_EQ(after.green, green) << "slot " << s;
+        }
+        EXPECT_EQ(file.image.rom, original.image.rom);
+    }
+}
+
+TEST_F(CliTest, SeriesNeedingAnAddressOutOfRangeWritesNoFile)
+{
+    // Slot 5 holds 1000: the third file would need 2200.
+    const CliOutput o = runCli({"set", Signal, "-o", out(QStringLiteral("sig.hex")), "--slot", "9=100", "--slot", "10=5",
+                                "--series", "5", "--step", "600"});
+    EXPECT_EQ(o.exitCode, CliExit::Refused);
+    EXPECT_TRUE(o.err.contains(QStringLiteral("sig-3.hex: Adresse für <Hp1+Zs3> ist zu gross"))) << o.err.toStdString();
+    EXPECT_TRUE(writtenFiles().isEmpty());
+}
+
+// A file changed between writing and reading back fails the command.
+TEST_F(CliTest, SetReportsAFileThatDoesNotReadBackAsWritten)
+{
+    const QString o = out(QStringLiteral("o.hex"));
+    const CliOutput result = runCli({"set", Signal, "-o", o, "--slot", "1=9g"}, [](const QString &path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray content = file.readAll();
+        content.replace(":10420000", ":10420200"); // the first EEPROM record moves by one byte
+        file.resize(0);
+        file.write(content);
+    });
+    EXPECT_EQ(result.exitCode, CliExit::Refused);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Die gespeicherte Datei enthält andere Daten als gespeichert")))
+        << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("EEPROM 0x"))) << result.err.toStdString();
+    EXPECT_FALSE(result.out.contains(QStringLiteral("written and verified")));
+}
+
+} // namespace

@@ -1,0 +1,91 @@
+// The CV list in the main window: its pairs, its values and what typing writes.
+#include "frames/Frame_register/CvTable.h"
+#include "frames/Frame_register/TFrameRegister.h"
+#include "tests/frames/Frame_zusatz/EepromFrameFixture.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr int CvDecoder = 17408;
+
+class FrameRegister : public EepromFrameTest {
+protected:
+    TFrameRegister *frame() const { return window->FrameRegister1; }
+};
+
+TEST_F(FrameRegister, ShowsTheTwentyFiveCvsInTwoColumnsWithTheirValues)
+{
+    load(CvDecoder, {{0x60, QStringLiteral("03")}, {0xA9, QStringLiteral("FE")}});
+    const TFrameRegister *f = frame();
+    ASSERT_FALSE(f->isHidden());
+    EXPECT_EQ(f->cv_count, 25);
+    int firstColumn = 0;
+    int secondColumn = 0;
+    for (int k = 0; k < Cv::PairCount; ++k) {
+        const bool shown = !f->cv_edt[k]->isHidden();
+        EXPECT_EQ(shown, k < 25) << k;
+        EXPECT_EQ(!f->cv_lbl[k]->isHidden(), k < 25) << k;
+        if (!shown)
+            continue;
+        const int x = f->cv_edt[k]->x();
+        firstColumn += x < Cv::ColumnStep;
+        secondColumn += x >= Cv::ColumnStep && x < 2 * Cv::ColumnStep;
+        EXPECT_EQ(f->cv_edt[k]->pos(), QPoint(Cv::pairPlace(k).editLeft, Cv::pairPlace(k).editTop)) << k;
+        EXPECT_EQ(f->cv_lbl[k]->text(), Cv::entriesFor(CvDecoder)[k].caption) << k;
+    }
+    EXPECT_EQ(firstColumn, 21);
+    EXPECT_EQ(secondColumn, 4);
+    EXPECT_EQ(f->cv_edt[0]->text(), QStringLiteral("3"));
+    EXPECT_EQ(f->cv_edt[24]->text(), QStringLiteral("254"));
+    expectOthersAsInFile({});
+    EXPECT_TRUE(takeMessages().isEmpty());
+
+    // Another type's file hides the list.
+    load(8);
+    EXPECT_TRUE(frame()->isHidden());
+}
+
+struct CvTyping {
+    int k;           // the pair typed into
+    const char *typed;
+    int index;       // its EEPROM byte
+    const char *stored; // nullptr: as in the file
+    int messages;
+};
+
+const CvTyping CvTypingCases[] = {
+    {5, "29", 0x68, "1D", 0},  // CV29
+    {5, "", 0x68, nullptr, 0},  // clearing stores nothing
+    {0, "x", 0x60, nullptr, 1},
+    {1, "7x", 0x62, "07", 1},
+    {15, "256", 0x83, "19", 1}, // 256 does not fit into a byte
+    {24, "0", 0xA9, "00", 0},
+};
+
+void PrintTo(const CvTyping &c, std::ostream *os)
+{
+    *os << "pair " << c.k << " \"" << c.typed << '"';
+}
+
+class CvEdit : public FrameRegister, public testing::WithParamInterface<CvTyping> {};
+
+TEST_P(CvEdit, WritesEachAcceptedKeystroke)
+{
+    const CvTyping &c = GetParam();
+    load(CvDecoder, {{c.index, QStringLiteral("2C")}});
+    QLineEdit *edit = frame()->cv_edt[c.k];
+    typeInto(edit, QString::fromLatin1(c.typed));
+    EXPECT_EQ(byte(c.index), c.stored ? QString::fromLatin1(c.stored) : QStringLiteral("2C"));
+    expectOthersAsInFile({c.index});
+    const QStringList messages = takeMessages();
+    EXPECT_EQ(messages.size(), c.messages);
+    for (const QString &message : messages)
+        EXPECT_EQ(message, QString::fromUtf8("Ungültige Eingabe.\rZugelassen sind nur Zahlen"));
+    if (c.messages > 0)
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cvs, CvEdit, testing::ValuesIn(CvTypingCases));
+
+} // namespace

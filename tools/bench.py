@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""Runs Quaxel's benchmarks and prints each figure against its reference,
+measured in the same run.
+
+    tools/bench.py BUILD_DIR
+
+- Core pipeline (quaxel_bench): the session's load of a 512-line file and the
+  regeneration of every record, each against reading the same file's lines
+  into memory (BM_ReadFileLines). Goal: under 1 ms and at most 3x.
+- Start-up: `quaxel samples/demo.hex --screenshot` against a bare Qt Widgets
+  window shown, grabbed and saved the same way (quaxel_bare_window), in wall
+  time and peak memory. Goal: at most 1.3x.
+- Editors: every other Google Benchmark program in BUILD_DIR/bench (repaints and
+  mouse drags), against their goal of 1 ms.
+"""
+import json
+import os
+import resource
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def run_benchmark(program):
+    out = subprocess.run([program, "--benchmark_format=json", "--benchmark_repetitions=5",
+                          "--benchmark_report_aggregates_only=true"],
+                         check=True, capture_output=True, text=True,
+                         env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout
+    figures = {}
+    for b in json.loads(out)["benchmarks"]:
+        if b.get("aggregate_name") != "median":
+            continue
+        scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[b["time_unit"]]
+        figures[b["run_name"]] = b["cpu_time"] * scale  # microseconds
+    return figures
+
+
+def measure_process(argv, runs):
+    """Median wall time (ms) and median peak memory (MiB) of a program run."""
+    times, peaks = [], []
+    for _ in range(runs):
+        # A fresh child per run: ru_maxrss of the waited child is its own peak.
+        start = time.perf_counter()
+        pid = os.fork()
+        if pid == 0:
+            devnull = os.open(os.devnull, os.O_WRONLY)
+            os.dup2(devnull, 1)
+            os.dup2(devnull, 2)
+            os.execve(argv[0], argv, dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        _, status, usage = os.wait4(pid, 0)
+        times.append((time.perf_counter() - start) * 1e3)
+        peaks.append(usage.ru_maxrss / 1024.0)
+        if os.waitstatus_to_exitcode(status) != 0:
+            sys.exit(f"{argv[0]} failed")
+    return statistics.median(times), statistics.median(peaks)
+
+
+def row(name, value, unit, reference, ref_name, goal):
+    ratio = value / reference if reference else float("nan")
+    verdict = "ok" if goal(value, ratio) else "MISSED"
+    print(f"| {name} | {value:.1f} {unit} | {ref_name} {reference:.1f} {unit} | {ratio:.2f}x | {verdict} |")
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build")
+    bench_dir = os.path.join(build, "bench")
+    print("| figure | measured | reference | ratio | goal |")
+    print("|---|---|---|---|---|")
+
+    core = run_benchmark(os.path.join(bench_dir, "quaxel_bench"))
+    floor = core["BM_ReadFileLines"]
+    for name, label in (("BM_SessionLoadFile", "load, identify, slots (512 lines)"),
+                        ("BM_SessionBuildLines", "BuildHexLines (full image)")):
+        row(label, core[name], "us", floor, "read lines", lambda v, r: v < 1000 and r <= 3.0)
+
+    with tempfile.TemporaryDirectory() as tmp:
+        picture = os.path.join(tmp, "x.png")
+        bare = [os.path.join(bench_dir, "quaxel_bare_window"), "--screenshot", picture]
+        full = [os.path.join(build, "quaxel"), os.path.join(ROOT, "samples", "demo.hex"), "--screenshot", picture]
+        measure_process(bare, 2)  # warm the file cache
+        measure_process(full, 2)
+        bare_time, bare_mem = measure_process(bare, 15)
+        full_time, full_mem = measure_process(full, 15)
+    row("start-up to window shown, file loaded", full_time, "ms", bare_time, "bare window",
+        lambda v, r: r <= 1.3)
+    row("start-up peak memory", full_mem, "MiB", bare_mem, "bare window", lambda v, r: r <= 1.3)
+
+    for program in sorted(os.listdir(bench_dir)):
+        path = os.path.join(bench_dir, program)
+        if program in ("quaxel_bench", "quaxel_bare_window") or not program.startswith("quaxel_bench"):
+            continue
+        if not os.access(path, os.X_OK) or os.path.isdir(path):
+            continue
+        for name, value in run_benchmark(path).items():
+            row(name.removeprefix("BM_"), value, "us", 1000.0, "goal", lambda v, r: v < 1000)
+
+
+if __name__ == "__main__":
+    main()
