@@ -2,6 +2,7 @@
 // strips at 100 steps, and the moves of a 100-move mouse drag across a strip
 // (every move paints one step and redraws all strips). The aim is under 1 ms a
 // repaint and a move, so that drawing keeps up with the mouse.
+#include "BenchMain.h"
 #include "decoder/DecoderSession.h"
 #include "frames/Frame_blinkmuster/PatternImage.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
@@ -104,12 +105,5 @@ BENCHMARK(BM_LedDragMove)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

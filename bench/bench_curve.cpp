@@ -1,5 +1,6 @@
 // A full repaint of the servo curve diagram and its relay strip: 100 points,
 // the finest grid (70 vertical, 10 horizontal divisions), every other relay on.
+#include "BenchMain.h"
 #include "frames/Frame_tamb/CurvePainter.h"
 #include "frames/Frame_tamb/CurveShapes.h"
 
@@ -37,12 +38,5 @@ BENCHMARK(BM_RepaintCurveAndRelayStrip)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

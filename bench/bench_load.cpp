@@ -3,6 +3,7 @@
 // through the decoder session and through the main window as "HEX laden" and
 // "HEX speichern" run them. BM_ReadFileLines is the floor the others are
 // measured against: the same file read and split into lines, nothing more.
+#include "BenchMain.h"
 #include "ui/Dialogs.h"
 #include "app/TFormMain.h"
 #include "decoder/DecoderSession.h"
@@ -193,12 +194,5 @@ BENCHMARK(BM_WindowLoadAndBuild)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

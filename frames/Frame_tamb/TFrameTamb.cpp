@@ -562,32 +562,34 @@ void TFrameTamb::btn_MirrorHorizontalClick()
     redrawAndEnable();
 }
 
-void TFrameTamb::btn_scaleClick()
+// The number typed into a transform's edit; nothing when it is empty or was
+// refused (the warning shown, the focus back in the edit).
+std::optional<float> TFrameTamb::acceptedNumber(const CurveShapes::NumberInput &input, QLineEdit *edit)
 {
-    const CurveShapes::NumberInput input = CurveShapes::parseScaleFactor(edt_scale->text());
     if (input.kind == CurveShapes::NumberInput::Empty)
-        return;
+        return std::nullopt;
     if (input.kind == CurveShapes::NumberInput::Invalid) {
         Dialogs::warningCancel(this, input.warning);
-        edt_scale->setFocus();
-        return;
+        edit->setFocus();
+        return std::nullopt;
     }
-    CurveShapes::scale(selected(), input.value);
-    redrawAndEnable();
+    return input.value;
+}
+
+void TFrameTamb::btn_scaleClick()
+{
+    if (const auto factor = acceptedNumber(CurveShapes::parseScaleFactor(edt_scale->text()), edt_scale)) {
+        CurveShapes::scale(selected(), *factor);
+        redrawAndEnable();
+    }
 }
 
 void TFrameTamb::btn_shiftClick()
 {
-    const CurveShapes::NumberInput input = CurveShapes::parseShift(edt_shift->text());
-    if (input.kind == CurveShapes::NumberInput::Empty)
-        return;
-    if (input.kind == CurveShapes::NumberInput::Invalid) {
-        Dialogs::warningCancel(this, input.warning);
-        edt_shift->setFocus();
-        return;
+    if (const auto offset = acceptedNumber(CurveShapes::parseShift(edt_shift->text()), edt_shift)) {
+        CurveShapes::shift(selected(), *offset);
+        redrawAndEnable();
     }
-    CurveShapes::shift(selected(), input.value);
-    redrawAndEnable();
 }
 
 // ---------------------------------------------------------------- files

@@ -4,6 +4,7 @@
 #include "frames/Frame_tamb/CurveShapes.h"
 
 #include <array>
+#include <optional>
 
 class ImageSurface;
 class QComboBox;
@@ -150,6 +151,7 @@ private:
     // Shows the key actions of button 1 only for servo operation.
     void showSw1Choice();
     void redrawAndEnable();
+    std::optional<float> acceptedNumber(const CurveShapes::NumberInput &input, QLineEdit *edit);
     // The file the user chose read as lines, or false after a cancel or a read error.
     bool readChosenFile(const QString &filter, QStringList &lines);
     void saveChosenFile(const QString &filter, const QString &suffix, const QByteArray &content);
