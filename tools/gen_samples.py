@@ -144,7 +144,7 @@ def slot_eeprom_index(slot):
 
 def new_sample(name):
     return {'name': name, 'code': None, 'turntable': None, 'protocol': None, 'label': None,
-            'id': '1340', 'config': '103F', 'rom_words': None, 'slots': [], 'eeprom': []}
+            'id': '1340', 'config': '103F', 'rom_words': None, 'slots': [], 'eeprom': [], 'tables': []}
 
 
 def parse_slot(fields):
@@ -187,6 +187,8 @@ def apply_directive(sample, keyword, rest):
         sample['slots'].append(parse_slot(fields))
     elif keyword == 'eeprom':
         sample['eeprom'].append((int(fields[0], 0), [int(b, 16) for b in fields[1:]]))
+    elif keyword == 'rom-table':
+        sample['tables'].append((int(fields[0], 0), [int(b, 16) for b in fields[1:]]))
     else:
         raise DescriptionError(f"unknown keyword {keyword!r}")
 
@@ -247,6 +249,11 @@ def program_words(sample):
         code = sample['code']
         for w in range(3):
             words[w] = 0x3000 | ((code >> (8 * w)) & 0xFF)  # movlw ID byte w
+    for start, values in sample['tables']:
+        for w, value in enumerate(values, start):
+            if not 36 <= w < len(words):
+                raise DescriptionError(f"{sample['name']}: table word {w:#x} outside the written program words")
+            words[w] = 0x3400 | value  # retlw value
     protocol = sample['protocol']
     marker = MOT_MARKER if protocol.startswith('mot') else DCC_MARKER
     if protocol in ('mot', 'dcc'):
