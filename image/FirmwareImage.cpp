@@ -5,10 +5,15 @@ void FirmwareImage::resetForLoad()
     for (QString &line : hexLines)
         line.clear();
     lineCount = 0;
-    for (QString &byte : eeprom)
-        byte = blankEepromByte();
-    for (int k = 0; k < RomSize; ++k)
-        rom[k] = blankRomByte(k);
+    // Shared texts: the erased image costs no allocation.
+    static const QString evenBlank = blankRomByte(0);
+    static const QString oddBlank = blankRomByte(1);
+    static const QString eepromBlank = blankEepromByte();
+    eeprom.fill(eepromBlank);
+    for (int k = 0; k < RomSize; k += 2) {
+        rom[k] = evenBlank;
+        rom[k + 1] = oddBlank;
+    }
     romTop = 0;
     eepromTop = 0;
 }

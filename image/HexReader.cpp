@@ -35,28 +35,28 @@ std::optional<UserMessage> checkHexLineCount(const QStringList &lines)
     return checkLineCount(lines, QStringLiteral("E207"));
 }
 
-void storeRecord(FirmwareImage &image, const HexRecord &record)
+void storeRecord(FirmwareImage &image, HexRecord &&record)
 {
     switch (record.target) {
     case RecordTarget::Rom:
-        for (const RecordByte &b : record.bytes) {
-            image.rom[b.index] = b.text;
+        for (RecordByte &b : record.bytes) {
+            image.rom[b.index] = std::move(b.text);
             image.romTop = std::max(image.romTop, b.index);
         }
         break;
     case RecordTarget::Eeprom:
-        for (const RecordByte &b : record.bytes) {
-            image.eeprom[b.index] = b.text;
+        for (RecordByte &b : record.bytes) {
+            image.eeprom[b.index] = std::move(b.text);
             image.eepromTop = std::max(image.eepromTop, b.index);
         }
         break;
     case RecordTarget::Id:
         if (record.error == RecordError::None)
-            image.idText = record.text;
+            image.idText = std::move(record.text);
         break;
     case RecordTarget::Config:
         if (record.error == RecordError::None)
-            image.configText = record.text;
+            image.configText = std::move(record.text);
         break;
     case RecordTarget::None:
         break;
@@ -101,10 +101,11 @@ HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines)
 
     for (int n = 0; n < count; ++n) {
         const QString &line = image.hexLines[n];
-        const HexRecord record = parseHexRecord(line);
-        storeRecord(image, record);
-        if (record.error != RecordError::None) {
-            result.error = readerMessage(record.error, line);
+        HexRecord record = parseHexRecord(line);
+        const RecordError error = record.error;
+        storeRecord(image, std::move(record));
+        if (error != RecordError::None) {
+            result.error = readerMessage(error, line);
             return result;
         }
         if (line.startsWith(QLatin1String(":08400")))

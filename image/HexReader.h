@@ -25,8 +25,9 @@ std::optional<UserMessage> checkLineCount(const QStringList &lines, const QStrin
 // before that line stay in the image.
 HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines);
 
-// Applies one parsed record to the image (bytes before an overflow included).
-void storeRecord(FirmwareImage &image, const HexRecord &record);
+// Applies one parsed record to the image (bytes before an overflow included);
+// its texts move into the image.
+void storeRecord(FirmwareImage &image, HexRecord &&record);
 
 // The loader's message for a record error; line is the upper-cased line.
 UserMessage readerMessage(RecordError error, const QString &line);

@@ -3,6 +3,8 @@
 #include "image/FirmwareImage.h"
 #include "image/HexByte.h"
 
+#include <algorithm>
+
 namespace {
 
 // Characters counted from 1, as in the record layout; missing ones are empty.
@@ -19,11 +21,17 @@ bool isUpperHexDigit(QChar c)
 
 // The two characters at the position as a byte text. An upper-case hex pair,
 // the usual case, shares its text from the hexByte table instead of a copy.
-QString byteTextAt(const QString &line, int position)
+int upperHexValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u <= u'9' ? u - u'0' : u - u'A' + 10;
+}
+
+QString byteTextAt(const QString &line, int position, const HexByteTable &table)
 {
     const QStringView pair = QStringView(line).mid(position - 1, 2);
     if (pair.size() == 2 && isUpperHexDigit(pair[0]) && isUpperHexDigit(pair[1]))
-        return hexByte(HexByteValue(pair));
+        return table[static_cast<std::size_t>(16 * upperHexValue(pair[0]) + upperHexValue(pair[1]))];
     return pair.toString();
 }
 
@@ -45,14 +53,15 @@ void parseRomData(const QString &line, int count, int high, int low, HexRecord &
         return;
     }
     const int start = 256 * high + low;
-    record.bytes.reserve(static_cast<std::size_t>(count));
+    const HexByteTable &table = hexByteTable();
+    record.bytes.reserve(count);
     for (int j = 0; j < count; ++j) {
         const int index = start + j;
         if (index >= FirmwareImage::RomSize) {
             record.error = RecordError::RomOverflow;
             return;
         }
-        record.bytes.push_back({index, byteTextAt(line, 10 + 2 * j)});
+        record.bytes.push_back({index, byteTextAt(line, 10 + 2 * j, table)});
     }
 }
 
@@ -64,13 +73,15 @@ void parseEepromData(const QString &line, int count, int start, HexRecord &recor
         record.error = RecordError::Truncated;
         return;
     }
+    const HexByteTable &table = hexByteTable();
+    record.bytes.reserve(std::max(words, 0));
     for (int j = 0; j < words; ++j) {
         const int index = start + j;
         if (index >= FirmwareImage::EepromSize) {
             record.error = RecordError::EepromOverflow;
             return;
         }
-        record.bytes.push_back({index, byteTextAt(line, 10 + 4 * j)});
+        record.bytes.push_back({index, byteTextAt(line, 10 + 4 * j, table)});
     }
 }
 
@@ -162,6 +173,9 @@ QStringList splitHexFileLines(const QByteArray &content)
 
 QString upperCaseLine(const QString &line)
 {
+    const auto lower = [](QChar c) { return c.unicode() >= u'a' && c.unicode() <= u'z'; };
+    if (std::none_of(line.cbegin(), line.cend(), lower))
+        return line; // shares the text, no copy
     QString upper = line;
     for (QChar &c : upper) {
         if (c.unicode() >= u'a' && c.unicode() <= u'z')

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <QVarLengthArray>
 
 // What a HEX line means for the image. Shared by the loader, which stores the
 // bytes, and the compare listing, which compares them.
@@ -27,7 +27,9 @@ struct RecordByte {
 
 struct HexRecord {
     RecordTarget target = RecordTarget::None;
-    std::vector<RecordByte> bytes; // ROM or EEPROM bytes in order, those before an overflow
+    // ROM or EEPROM bytes in order, those before an overflow; a record of up to
+    // 16 bytes needs no heap.
+    QVarLengthArray<RecordByte, 16> bytes;
     QString text;                  // ID nibbles or the CONFIG data field
     RecordError error = RecordError::None;
 };

@@ -8,10 +8,50 @@ namespace {
 
 const QString ErrorText = QStringLiteral("error");
 
-QString recordText(int count, int address, const QString &type, const QString &data)
-{
-    return hexByte(count) + hexByte(address / 256) + hexByte(address % 256) + type + data;
-}
+// One record line built in a single buffer, its checksum summed on the way.
+// A byte text that is not two hex digits makes the checksum fail, as
+// RecordChecksum does for the whole record.
+class RecordLine {
+public:
+    explicit RecordLine(int dataBytes) { line_.reserve(1 + 2 * (5 + dataBytes)); line_ += QLatin1Char(':'); }
+
+    void addByte(int value)
+    {
+        line_ += hexByte(value);
+        sum_ += value;
+    }
+    void addText(QStringView pair)
+    {
+        if (pair.size() != 2 || !isHexText(pair)) {
+            valid_ = false;
+            line_ += pair;
+            return;
+        }
+        line_ += pair;
+        sum_ += HexByteValue(pair);
+    }
+    void addHeader(int count, int address, int type)
+    {
+        addByte(count);
+        addByte(address / 256);
+        addByte(address % 256);
+        addByte(type);
+    }
+    // Appends the checksum and stores the line; false when it cannot be computed.
+    bool finishInto(FirmwareImage &image, int &next)
+    {
+        if (!valid_)
+            return false;
+        line_ += hexByte((256 - sum_ % 256) % 256);
+        image.hexLines[next++] = line_;
+        return true;
+    }
+
+private:
+    QString line_;
+    int sum_ = 0;
+    bool valid_ = true;
+};
 
 // Appends ":" + record + checksum; false when the checksum cannot be computed.
 bool appendRecord(FirmwareImage &image, int &next, const QString &record)
@@ -27,11 +67,11 @@ bool appendRomRecords(FirmwareImage &image, int &next)
 {
     for (int start = 0; start <= image.romTop; start += 16) {
         const int end = std::min(start + 15, image.romTop);
-        QString data;
-        data.reserve(2 * (end - start + 1));
+        RecordLine record(end - start + 1);
+        record.addHeader(end - start + 1, start, 0x00);
         for (int k = start; k <= end; ++k)
-            data += image.rom[k];
-        if (!appendRecord(image, next, recordText(end - start + 1, start, QStringLiteral("00"), data)))
+            record.addText(image.rom[k]);
+        if (!record.finishInto(image, next))
             return false;
     }
     return true;
@@ -49,11 +89,13 @@ bool appendEepromRecords(FirmwareImage &image, int &next)
 {
     for (int start = 0; start <= image.eepromTop; start += 8) {
         const int end = std::min(start + 7, image.eepromTop);
-        QString data;
-        for (int i = start; i <= end; ++i)
-            data += image.eeprom[i] + QStringLiteral("00");
-        const int address = 0x4200 + 2 * start;
-        if (!appendRecord(image, next, recordText(2 * (end - start + 1), address, QStringLiteral("00"), data)))
+        RecordLine record(2 * (end - start + 1));
+        record.addHeader(2 * (end - start + 1), 0x4200 + 2 * start, 0x00);
+        for (int i = start; i <= end; ++i) {
+            record.addText(image.eeprom[i]);
+            record.addByte(0x00);
+        }
+        if (!record.finishInto(image, next))
             return false;
     }
     return true;
