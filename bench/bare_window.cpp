@@ -1,9 +1,11 @@
 // The floor for Quaxel's start-up: a bare Qt Widgets window of the main
-// window's size, shown, grabbed and saved as a PNG the same way as
-// `quaxel FILE --screenshot PICTURE.png` does it.
+// window's size, shown, rendered and saved as a PNG the same way as
+// `quaxel FILE --screenshot PICTURE.png` does it. With --with-text the window
+// holds one label, so that the fonts are loaded as in any window with text.
 #include "app/Screenshot.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 
@@ -17,6 +19,10 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Quaxel"));
     window.resize(750, 630);
+    if (args.contains(QStringLiteral("--with-text"))) {
+        auto *label = new QLabel(QStringLiteral("HEX laden"), &window);
+        label->move(10, 10);
+    }
     window.show();
     QApplication::processEvents();
     return saveWindowPicture(window, args.at(at + 1)) ? 0 : 1;
