@@ -1,7 +1,7 @@
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 
 #include "frames/Frame_blinkmuster/PatternImage.h"
-#include "frames/Frame_blinkmuster/PatternUpDown.h"
+#include "ui/UpDown.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -58,7 +58,7 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
     Label7 = label(QStringLiteral("Label7"), QStringLiteral("Stretch-Faktor"), pnl, {140, 40, 90, 15});
     blinkmuster_edt_stretch = named(new QLineEdit(QStringLiteral("10"), pnl), QStringLiteral("blinkmuster_edt_stretch"));
     blinkmuster_edt_stretch->setGeometry(235, 37, 40, 21);
-    UpDown4 = named(new PatternUpDown(blinkmuster_edt_stretch, 1, 200, 10, pnl), QStringLiteral("UpDown4"));
+    UpDown4 = named(new UpDown(blinkmuster_edt_stretch, 1, 200, 10, pnl), QStringLiteral("UpDown4"));
     UpDown4->setGeometry(275, 37, 16, 21);
     for (QWidget *w : {static_cast<QWidget *>(blinkmuster_edt_stretch), static_cast<QWidget *>(UpDown4)})
         w->setToolTip(QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"));
@@ -66,7 +66,7 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
     Label6 = label(QStringLiteral("Label6"), QStringLiteral("Anzahl Punkte"), pnl, {140, 68, 90, 15});
     blinkmuster_edt_Anzahl = named(new QLineEdit(QStringLiteral("10"), pnl), QStringLiteral("blinkmuster_edt_Anzahl"));
     blinkmuster_edt_Anzahl->setGeometry(235, 65, 40, 21);
-    UpDown3 = named(new PatternUpDown(blinkmuster_edt_Anzahl, 1, 50, 10, pnl), QStringLiteral("UpDown3"));
+    UpDown3 = named(new UpDown(blinkmuster_edt_Anzahl, 1, 50, 10, pnl), QStringLiteral("UpDown3"));
     UpDown3->setGeometry(275, 65, 16, 21);
     for (QWidget *w : {static_cast<QWidget *>(blinkmuster_edt_Anzahl), static_cast<QWidget *>(UpDown3)})
         w->setToolTip(QStringLiteral("Anzahl der Kurven-Punkte"));

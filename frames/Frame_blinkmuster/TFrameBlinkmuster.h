@@ -4,7 +4,7 @@
 #include <array>
 
 class PatternImage;
-class PatternUpDown;
+class UpDown;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -30,10 +30,10 @@ public:
     QCheckBox *blinkmuster_cbx_loop = nullptr;
     QLabel *Label7 = nullptr;
     QLineEdit *blinkmuster_edt_stretch = nullptr;
-    PatternUpDown *UpDown4 = nullptr;
+    UpDown *UpDown4 = nullptr;
     QLabel *Label6 = nullptr;
     QLineEdit *blinkmuster_edt_Anzahl = nullptr;
-    PatternUpDown *UpDown3 = nullptr;
+    UpDown *UpDown3 = nullptr;
     QLabel *blinkmuster_lbl_KurveInfo1 = nullptr;
     QLabel *blinkmuster_lbl_KurveInfo2 = nullptr;
     std::array<QLabel *, 4> Label_out{}; // Label8 .. Label11, "Out#1" .. "Out#4"

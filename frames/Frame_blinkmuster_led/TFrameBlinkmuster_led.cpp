@@ -1,7 +1,7 @@
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 
 #include "frames/Frame_blinkmuster/PatternImage.h"
-#include "frames/Frame_blinkmuster/PatternUpDown.h"
+#include "ui/UpDown.h"
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
 
 #include <QCheckBox>
@@ -64,7 +64,7 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
     led_blinkmuster_edt_stretch =
         named(new QLineEdit(QStringLiteral("10"), pnl), QStringLiteral("led_blinkmuster_edt_stretch"));
     led_blinkmuster_edt_stretch->setGeometry(90, RowTop, 35, 21);
-    UpDown10 = named(new PatternUpDown(led_blinkmuster_edt_stretch, 1, 200, 10, pnl), QStringLiteral("UpDown10"));
+    UpDown10 = named(new UpDown(led_blinkmuster_edt_stretch, 1, 200, 10, pnl), QStringLiteral("UpDown10"));
     UpDown10->setGeometry(125, RowTop, 16, 21);
     for (QWidget *w : {static_cast<QWidget *>(led_blinkmuster_edt_stretch), static_cast<QWidget *>(UpDown10)})
         w->setToolTip(QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"));
@@ -74,7 +74,7 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
     led_blinkmuster_edt_Anzahl =
         named(new QLineEdit(QStringLiteral("10"), pnl), QStringLiteral("led_blinkmuster_edt_Anzahl"));
     led_blinkmuster_edt_Anzahl->setGeometry(236, RowTop, 35, 21);
-    UpDown9 = named(new PatternUpDown(led_blinkmuster_edt_Anzahl, 1, 100, 10, pnl), QStringLiteral("UpDown9"));
+    UpDown9 = named(new UpDown(led_blinkmuster_edt_Anzahl, 1, 100, 10, pnl), QStringLiteral("UpDown9"));
     UpDown9->setGeometry(271, RowTop, 16, 21);
     for (QWidget *w : {static_cast<QWidget *>(led_blinkmuster_edt_Anzahl), static_cast<QWidget *>(UpDown9)})
         w->setToolTip(QStringLiteral("Anzahl der Kurven-Punkte"));

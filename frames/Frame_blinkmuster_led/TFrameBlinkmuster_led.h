@@ -4,7 +4,7 @@
 #include <array>
 
 class PatternImage;
-class PatternUpDown;
+class UpDown;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -31,10 +31,10 @@ public:
     QCheckBox *led_blinkmuster_cbx_loop = nullptr;
     QLabel *led_blinkmuster_lbl_stretch = nullptr;
     QLineEdit *led_blinkmuster_edt_stretch = nullptr;
-    PatternUpDown *UpDown10 = nullptr;
+    UpDown *UpDown10 = nullptr;
     QLabel *led_blinkmuster_lbl_Anzahl = nullptr;
     QLineEdit *led_blinkmuster_edt_Anzahl = nullptr;
-    PatternUpDown *UpDown9 = nullptr;
+    UpDown *UpDown9 = nullptr;
     QLabel *led_blinkmuster_lbl_KurveInfo1 = nullptr;
     QLabel *led_blinkmuster_lbl_KurveInfo2 = nullptr;
     std::array<QLabel *, Outputs> led_blinkmuster_lbl_out{}; // "Out#1" .. "Out#10"

@@ -2,8 +2,6 @@
 #include <QImage>
 #include <QWidget>
 
-class QLineEdit;
-class QToolButton;
 
 // A drawing surface that keeps its own picture: code paints into `picture`,
 // calls update(), and the widget shows it. Mouse presses, moves (while a
@@ -28,22 +26,3 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// Two arrow buttons beside an edit that count the edit's number up or down
-// within low..high and write it back into the edit.
-class UpDownButtons : public QWidget {
-    Q_OBJECT
-
-public:
-    UpDownButtons(const QString &name, QLineEdit *buddy, int low, int high, int position, QWidget *parent);
-
-    QToolButton *up = nullptr;
-    QToolButton *down = nullptr;
-
-private:
-    void step(int delta);
-
-    QLineEdit *buddy_;
-    int low_;
-    int high_;
-    int position_;
-};

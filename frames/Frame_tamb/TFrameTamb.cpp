@@ -1,6 +1,7 @@
 #include "frames/Frame_tamb/TFrameTamb.h"
 
 #include "image/SafeSave.h"
+#include "ui/UpDown.h"
 
 #include "frames/Frame_tamb/CurveDiagram.h"
 #include "frames/Frame_tamb/CurveEditorRules.h"
@@ -25,6 +26,16 @@
 using namespace CurveEditorRules;
 
 namespace {
+
+// Up-down arrows 1..200 (position 10) right beside the edit.
+UpDown *upDownBeside(const QString &name, QLineEdit *edit, QWidget *parent)
+{
+    auto *upDown = new UpDown(edit, 1, 200, 10, parent);
+    upDown->setObjectName(name);
+    const QRect r = edit->geometry();
+    upDown->setGeometry(r.right() + 1, r.top(), 16, r.height());
+    return upDown;
+}
 
 QLabel *makeLabel(const char *name, const QString &text, int x, int y, QWidget *parent)
 {
@@ -106,11 +117,11 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     Label1 = makeLabel("Label1", QStringLiteral("Anzahl Punkte"), 120, 8, p);
     edt_Anzahl = makeEdit("edt_Anzahl", QStringLiteral("10"), QStringLiteral("Anzahl der Kurven-Punkte"),
                           QRect(120, 24, 45, 21), p);
-    UpDown1 = new UpDownButtons(QStringLiteral("UpDown1"), edt_Anzahl, 1, 200, 10, p);
+    UpDown1 = upDownBeside(QStringLiteral("UpDown1"), edt_Anzahl, p);
     Label2 = makeLabel("Label2", QStringLiteral("Stretch-Faktor"), 120, 52, p);
     edt_stretch = makeEdit("edt_stretch", QStringLiteral("10"), QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"),
                            QRect(120, 68, 45, 21), p);
-    UpDown2 = new UpDownButtons(QStringLiteral("UpDown2"), edt_stretch, 1, 200, 10, p);
+    UpDown2 = upDownBeside(QStringLiteral("UpDown2"), edt_stretch, p);
     lbl_KurveInfo1 = makeLabel("lbl_KurveInfo1", QString(), 195, 27, p);
     lbl_KurveInfo1->resize(285, 16);
     lbl_KurveInfo2 = makeLabel("lbl_KurveInfo2", QString(), 195, 71, p);

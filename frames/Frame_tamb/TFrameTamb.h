@@ -15,7 +15,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class TFrameTambAdr;
-class UpDownButtons;
+class UpDown;
 
 // The servo curve editor: the four movement curves of the servo decoders with
 // their counts, stretch factors and key actions, edited in a working copy that
@@ -47,10 +47,10 @@ public:
     std::array<QRadioButton *, 4> servo_rad_a{};
     QLabel *Label1 = nullptr;
     QLineEdit *edt_Anzahl = nullptr;
-    UpDownButtons *UpDown1 = nullptr;
+    UpDown *UpDown1 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *edt_stretch = nullptr;
-    UpDownButtons *UpDown2 = nullptr;
+    UpDown *UpDown2 = nullptr;
     QLabel *lbl_KurveInfo1 = nullptr;
     QLabel *lbl_KurveInfo2 = nullptr;
     QLabel *Label6 = nullptr;

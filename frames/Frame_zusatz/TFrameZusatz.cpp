@@ -1,6 +1,6 @@
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 
-#include "frames/Frame_zusatz/UpDown.h"
+#include "ui/UpDown.h"
 #include "image/HexByte.h"
 #include "ui/Dialogs.h"
 

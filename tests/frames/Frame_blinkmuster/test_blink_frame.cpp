@@ -1,7 +1,7 @@
 // The four-output blink pattern editor: painting, drawing, edits, copy, apply
 // and discard, and the save's question for unapplied patterns.
 #include "BlinkFrameKit.h"
-#include "frames/Frame_blinkmuster/PatternUpDown.h"
+#include "ui/UpDown.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "tests/app/MainWindowFixture.h"
 

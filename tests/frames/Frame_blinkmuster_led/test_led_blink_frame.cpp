@@ -3,7 +3,7 @@
 #include "tests/frames/Frame_blinkmuster/BlinkFrameKit.h"
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
-#include "frames/Frame_blinkmuster/PatternUpDown.h"
+#include "ui/UpDown.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <QCheckBox>

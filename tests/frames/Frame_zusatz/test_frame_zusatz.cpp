@@ -1,7 +1,7 @@
 // The operating-mode editor in the main window: what each type shows, and what
 // typing, clicking and sliding write into the EEPROM image.
 #include "frames/Frame_zusatz/TFrameZusatz.h"
-#include "frames/Frame_zusatz/UpDown.h"
+#include "ui/UpDown.h"
 #include "frames/Frame_zusatz/ZusatzRules.h"
 #include "image/HexByte.h"
 #include "tests/frames/Frame_zusatz/EepromFrameFixture.h"

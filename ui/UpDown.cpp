@@ -1,4 +1,4 @@
-#include "frames/Frame_zusatz/UpDown.h"
+#include "ui/UpDown.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -14,9 +14,15 @@ UpDown::UpDown(QLineEdit *buddy, QWidget *parent) : QWidget(parent), buddy_(budd
     down_->setArrowType(Qt::DownArrow);
     down_->setAutoRepeat(true);
     down_->setFocusPolicy(Qt::NoFocus);
-    connect(up_, &QToolButton::clicked, this, [this] { step(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(up_, &QToolButton::clicked, this, [this] { stepBy(1); });
+    connect(down_, &QToolButton::clicked, this, [this] { stepBy(-1); });
     resize(17, 21);
+}
+
+UpDown::UpDown(QLineEdit *buddy, int min, int max, int position, QWidget *parent) : UpDown(buddy, parent)
+{
+    setRange(min, max);
+    position_ = std::clamp(position, min_, max_);
 }
 
 void UpDown::setRange(int min, int max)
@@ -32,7 +38,7 @@ void UpDown::setPosition(int position)
     buddy_->setText(QString::number(position_));
 }
 
-void UpDown::step(int delta)
+void UpDown::stepBy(int delta)
 {
     bool ok = false;
     const int typed = buddy_->text().trimmed().toInt(&ok);
