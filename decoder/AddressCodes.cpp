@@ -43,11 +43,34 @@ template <std::size_t N> QString entryAt(const std::array<QString, N> &table, in
     return (index >= 0 && index < static_cast<int>(N)) ? table[index] : QString();
 }
 
-// Keeps the first value a key was given.
-template <class T> void insertFirst(QHash<QString, T> &index, const QString &key, const T &value)
+// A code text as an index key: its digits as a number, with the number of
+// digits above them ("0300" and "000300" stay apart). Only a text of upper-case
+// hex digits can equal a table entry, so any other text has no key.
+std::optional<int> codeKey(const QString &code)
 {
-    if (!index.contains(key))
-        index.insert(key, value);
+    if (code.isEmpty() || code.size() > 6)
+        return std::nullopt;
+    int key = 0;
+    for (const QChar c : code) {
+        const char16_t u = c.unicode();
+        int digit = 0;
+        if (u >= u'0' && u <= u'9')
+            digit = u - u'0';
+        else if (u >= u'A' && u <= u'F')
+            digit = u - u'A' + 10;
+        else
+            return std::nullopt;
+        key = 16 * key + digit;
+    }
+    return static_cast<int>(code.size() << 24) | key;
+}
+
+// Keeps the first value a code was given.
+template <class T> void insertFirst(QHash<int, T> &index, const QString &code, const T &value)
+{
+    const std::optional<int> key = codeKey(code);
+    if (key && !index.contains(*key))
+        index.insert(*key, value);
 }
 
 QString replaceDigit(const QString &code, int position, QChar digit)
@@ -84,6 +107,9 @@ void AddressCodeTables::buildIndexes()
 {
     // Addresses in rising order, at each address its own code first: the first
     // entry a code gets is the one a search from address 0 upwards would find.
+    motAccessoryIndex_.reserve(2 * MotAccessorySize);
+    dccAccessoryIndex_.reserve(2 * DccAccessorySize);
+    motLocoIndex_.reserve(MotLocoSize);
     for (int n = 0; n < MotAccessorySize; ++n) {
         const QString &entry = motAccessoryCodes[n];
         if (entry.isEmpty())
@@ -189,10 +215,13 @@ QString AddressCodeTables::dccGreenForm(const QString &code)
 namespace {
 
 // The indexed address when it lies within 0..maxAddress.
-template <class T> std::optional<T> withinLimit(const QHash<QString, T> &index, const QString &code, int maxAddress,
+template <class T> std::optional<T> withinLimit(const QHash<int, T> &index, const QString &code, int maxAddress,
                                                 int (*addressOf)(const T &))
 {
-    const auto found = index.constFind(code);
+    const std::optional<int> key = codeKey(code);
+    if (!key)
+        return std::nullopt;
+    const auto found = index.constFind(*key);
     if (found == index.cend() || addressOf(*found) > maxAddress)
         return std::nullopt;
     return *found;

@@ -76,8 +76,9 @@ class AddressCodeTables {
     void fillMotLocoCodes();
     void fillDccAccessoryCodes();
 
-    // Code -> the first address (and output) a linear search would stop at.
-    QHash<QString, AccessoryMatch> motAccessoryIndex_;
-    QHash<QString, AccessoryMatch> dccAccessoryIndex_;
-    QHash<QString, int> motLocoIndex_;
+    // Code (its hex digits as a number) -> the first address (and output) a
+    // linear search would stop at.
+    QHash<int, AccessoryMatch> motAccessoryIndex_;
+    QHash<int, AccessoryMatch> dccAccessoryIndex_;
+    QHash<int, int> motLocoIndex_;
 };

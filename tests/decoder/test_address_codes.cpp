@@ -277,7 +277,10 @@ bool sameMatch(const std::optional<AccessoryMatch> &a, const std::optional<Acces
 
 TEST(CodeLookup, IndexAnswersLikeAScanFromAddressZero)
 {
-    QStringList codes{QStringLiteral("000000"), QStringLiteral("FFFFFF"), QStringLiteral("ABCDEF"), QString()};
+    // Texts no entry has: lower case, other lengths, leading zeros, no hex at all.
+    QStringList codes{QStringLiteral("000000"), QStringLiteral("FFFFFF"), QStringLiteral("ABCDEF"), QString(),
+                      QStringLiteral("0300c3"), QStringLiteral("0300C"), QStringLiteral("00300C3"),
+                      QStringLiteral("000300"), QStringLiteral("0300"), QStringLiteral("GGGGGG")};
     for (const QString &c : tables().motAccessoryCodes)
         codes << c << AddressCodeTables::motRedForm(c) << c.left(4);
     for (const QString &c : tables().dccAccessoryCodes)
