@@ -113,7 +113,7 @@ CliOutput helpText(const char *text)
 
 // ---- the command line of one command ----
 
-struct OptionSpec {
+struct OptionRule {
     QString name;  // "--slot"
     QString alias; // "-o" or empty
     bool takesValue = false;
@@ -137,7 +137,7 @@ struct ParsedArgs {
     bool has(const QString &name) const { return !values(name).isEmpty(); }
 };
 
-ParsedArgs parseArgs(const QStringList &args, const QList<OptionSpec> &specs)
+ParsedArgs parseArgs(const QStringList &args, const QList<OptionRule> &rules)
 {
     ParsedArgs parsed;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -152,17 +152,17 @@ ParsedArgs parseArgs(const QStringList &args, const QList<OptionSpec> &specs)
         }
         const qsizetype equals = arg.indexOf(QLatin1Char('='));
         const QString name = arg.startsWith(QStringLiteral("--")) && equals > 0 ? arg.left(equals) : arg;
-        const OptionSpec *spec = nullptr;
-        for (const OptionSpec &candidate : specs) {
+        const OptionRule *rule = nullptr;
+        for (const OptionRule &candidate : rules) {
             if (name == candidate.name || (!candidate.alias.isEmpty() && name == candidate.alias))
-                spec = &candidate;
+                rule = &candidate;
         }
-        if (!spec) {
+        if (!rule) {
             parsed.error = QStringLiteral("unknown option '%1'").arg(arg);
             return parsed;
         }
         QString value;
-        if (spec->takesValue) {
+        if (rule->takesValue) {
             if (name != arg) {
                 value = arg.mid(equals + 1);
             } else if (i + 1 < args.size()) {
@@ -175,7 +175,7 @@ ParsedArgs parseArgs(const QStringList &args, const QList<OptionSpec> &specs)
             parsed.error = QStringLiteral("option '%1' takes no value").arg(name);
             return parsed;
         }
-        parsed.options.append({spec->name, value});
+        parsed.options.append({rule->name, value});
     }
     return parsed;
 }

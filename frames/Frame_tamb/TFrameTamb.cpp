@@ -89,6 +89,19 @@ int chosen(const QComboBox *list)
 
 } // namespace
 
+template <class Input>
+std::optional<decltype(Input::value)> TFrameTamb::acceptedNumber(const Input &input, QLineEdit *edit)
+{
+    if (input.kind == Input::Empty)
+        return std::nullopt;
+    if (input.kind == Input::Invalid) {
+        Dialogs::warningCancel(this, input.warning);
+        edit->setFocus();
+        return std::nullopt;
+    }
+    return input.value;
+}
+
 TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     : EditorFrame(session, QStringLiteral("FrameTamb1"), DesignWidth, DesignHeight, parent)
 {
@@ -398,18 +411,13 @@ void TFrameTamb::redrawAndEnable()
 
 void TFrameTamb::edt_AnzahlChange()
 {
-    const IntInput input = parseCount(edt_Anzahl->text());
-    if (input.kind == IntInput::Empty)
+    const auto value = acceptedNumber(parseCount(edt_Anzahl->text()), edt_Anzahl);
+    if (!value)
         return;
-    if (input.kind == IntInput::Invalid) {
-        Dialogs::warningCancel(this, input.warning);
-        edt_Anzahl->setFocus();
-        return;
-    }
     int &count = selected()[CurveRecords::CountEntry];
-    const bool changed = count != input.value;
-    count = input.value;
-    stepWidth = CurveDiagram::stepWidth(servo_Image1->width(), input.value);
+    const bool changed = count != *value;
+    count = *value;
+    stepWidth = CurveDiagram::stepWidth(servo_Image1->width(), *value);
     if (loading || (settingTexts_ && !changed))
         return;
     DrawCurve();
@@ -422,17 +430,12 @@ void TFrameTamb::edt_stretchChange()
 {
     if (loading)
         return;
-    const IntInput input = parseStretch(edt_stretch->text());
-    if (input.kind == IntInput::Empty)
+    const auto value = acceptedNumber(parseStretch(edt_stretch->text()), edt_stretch);
+    if (!value)
         return;
-    if (input.kind == IntInput::Invalid) {
-        Dialogs::warningCancel(this, input.warning);
-        edt_stretch->setFocus();
-        return;
-    }
     int &stretch = selected()[CurveRecords::StretchEntry];
-    const bool changed = stretch != input.value;
-    stretch = input.value;
+    const bool changed = stretch != *value;
+    stretch = *value;
     if (settingTexts_ && !changed)
         return;
     DrawCurve();
@@ -571,20 +574,6 @@ void TFrameTamb::btn_MirrorHorizontalClick()
 {
     CurveShapes::mirrorHorizontal(selected());
     redrawAndEnable();
-}
-
-// The number typed into a transform's edit; nothing when it is empty or was
-// refused (the warning shown, the focus back in the edit).
-std::optional<float> TFrameTamb::acceptedNumber(const CurveShapes::NumberInput &input, QLineEdit *edit)
-{
-    if (input.kind == CurveShapes::NumberInput::Empty)
-        return std::nullopt;
-    if (input.kind == CurveShapes::NumberInput::Invalid) {
-        Dialogs::warningCancel(this, input.warning);
-        edit->setFocus();
-        return std::nullopt;
-    }
-    return input.value;
 }
 
 void TFrameTamb::btn_scaleClick()

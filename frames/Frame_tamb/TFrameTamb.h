@@ -151,7 +151,9 @@ private:
     // Shows the key actions of button 1 only for servo operation.
     void showSw1Choice();
     void redrawAndEnable();
-    std::optional<float> acceptedNumber(const CurveShapes::NumberInput &input, QLineEdit *edit);
+    // The number typed into an edit; nothing when it is empty or was refused
+    // (the warning shown, the focus back in the edit).
+    template <class Input> std::optional<decltype(Input::value)> acceptedNumber(const Input &input, QLineEdit *edit);
     // The file the user chose read as lines, or false after a cancel or a read error.
     bool readChosenFile(const QString &filter, QStringList &lines);
     void saveChosenFile(const QString &filter, const QString &suffix, const QByteArray &content);
