@@ -183,7 +183,6 @@ void TFormMain::createControls()
         }
         statusPanels[i] = panel;
     }
-    createFrames();
 }
 
 void TFormMain::createSlotControls()
@@ -230,29 +229,59 @@ void TFormMain::createSlotControls()
     Line->setGeometry(200, 8, 2, GroupBoxMain->height() - 3);
 }
 
-void TFormMain::createFrames()
+// Each editor frame is made the first time a decoder type asks for it.
+void TFormMain::createEditorFrame(EditorFrameKind kind)
 {
-    FrameZusatz1 = new TFrameZusatz(session, this);
-    FrameBlinkmuster1 = new TFrameBlinkmuster(session, this);
-    FrameBlinkmuster_led1 = new TFrameBlinkmuster_led(session, this);
-    FrameTamb1 = new TFrameTamb(session, this);
-    FrameTambAdr1 = new TFrameTambAdr(session, FrameTamb1->curveData, this);
-    FrameTamb1->setAddressFrame(FrameTambAdr1);
-    connect(FrameTamb1, &TFrameTamb::rasterChanged, this, [this](int x, int y) {
-        rasterX = x;
-        rasterY = y;
-    });
-    FrameRegister1 = new TFrameRegister(session, this);
+    switch (kind) {
+    case EditorFrameKind::Modes:
+        if (!FrameZusatz1)
+            FrameZusatz1 = new TFrameZusatz(session, this);
+        break;
+    case EditorFrameKind::Blink:
+        if (!FrameBlinkmuster1)
+            FrameBlinkmuster1 = new TFrameBlinkmuster(session, this);
+        break;
+    case EditorFrameKind::LedBlink:
+        if (!FrameBlinkmuster_led1)
+            FrameBlinkmuster_led1 = new TFrameBlinkmuster_led(session, this);
+        break;
+    case EditorFrameKind::Servo:
+        if (!FrameTamb1) {
+            FrameTamb1 = new TFrameTamb(session, this);
+            FrameTambAdr1 = new TFrameTambAdr(session, FrameTamb1->curveData, this);
+            FrameTamb1->setAddressFrame(FrameTambAdr1);
+            connect(FrameTamb1, &TFrameTamb::rasterChanged, this, [this](int x, int y) {
+                rasterX = x;
+                rasterY = y;
+            });
+        }
+        break;
+    case EditorFrameKind::CvList:
+        if (!FrameRegister1)
+            FrameRegister1 = new TFrameRegister(session, this);
+        break;
+    case EditorFrameKind::None:
+        break;
+    }
+}
+
+std::vector<EditorFrame *> TFormMain::editorFrames() const
+{
+    std::vector<EditorFrame *> frames;
+    // The order in which the save sequence asks about changes not applied.
+    for (EditorFrame *frame : std::initializer_list<EditorFrame *>{FrameTamb1, FrameBlinkmuster1,
+                                                                   FrameBlinkmuster_led1, FrameTambAdr1,
+                                                                   FrameZusatz1, FrameRegister1}) {
+        if (frame)
+            frames.push_back(frame);
+    }
+    return frames;
 }
 
 void TFormMain::hideAllEditorFrames()
 {
-    FrameZusatz1->hide();
-    FrameBlinkmuster1->hide();
-    FrameBlinkmuster_led1->hide();
-    FrameTambAdr1->hide();
-    FrameTamb1->hide();
-    FrameRegister1->hide();
+    for (EditorFrame *frame : editorFrames())
+        frame->hide();
 }
 
 QString TFormMain::statusPanelText(int panel) const
@@ -477,13 +506,12 @@ void TFormMain::btn_saveClick()
         Dialogs::warningCancel(this, *fault);
         return;
     }
-    for (QPushButton *apply : {FrameTamb1->servo_btn_uebernehmen, FrameBlinkmuster1->blinkmuster_btn_uebernehmen,
-                               FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen}) {
-        if (!apply->isEnabled())
+    for (EditorFrame *frame : editorFrames()) {
+        if (!frame->hasUnappliedChanges())
             continue;
         if (!Dialogs::askYesNo(this, QStringLiteral("Geänderte Werte übernehmen?")))
             return;
-        apply->click();
+        frame->applyChanges();
     }
     if (!WriteSlots())
         return;

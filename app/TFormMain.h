@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QFrame;
 class QGroupBox;
@@ -12,6 +13,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
+class EditorFrame;
 class TFrameZusatz;
 class TFrameBlinkmuster;
 class TFrameBlinkmuster_led;
@@ -91,6 +93,12 @@ public:
     void ApplyDecoderType();
     void ArrangeSlots(int breakAfter);
     void ShowEditorFrame(EditorFrameKind frame);
+    // Makes the frame (both servo frames) unless it exists; frames are made the
+    // first time a decoder type asks for them.
+    void createEditorFrame(EditorFrameKind kind);
+    // The frames made so far, in the order in which the save sequence asks
+    // about changes not applied.
+    std::vector<EditorFrame *> editorFrames() const;
     // Limits for the detected protocol, status panel 2 and the slot hints.
     void ApplyProtocolLimits();
     // Decodes the slots and shows them in the grid.
@@ -119,7 +127,6 @@ private:
     bool takeHexFileDrag(QEvent *event);
     void createControls();
     void createSlotControls();
-    void createFrames();
     void hideAllEditorFrames();
     void centreImage();
     void placeButtons();

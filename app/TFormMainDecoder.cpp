@@ -74,10 +74,8 @@ template <class BlinkFrame> void showBlinkFrame(TFormMain &w, BlinkFrame *frame,
 {
     placeBesideGrid(w, frame, takeOverButton);
     w.ArrangeWindow(5, FrameLeft, frame->height(), frame->width());
-    frame->loading = true;
     frame->show();
-    frame->SetUp(frame->width());
-    frame->Refresh();
+    frame->loadFromSession();
 }
 
 } // namespace
@@ -132,21 +130,16 @@ void TFormMain::ArrangeSlots(int breakAfter)
 
 void TFormMain::ShowEditorFrame(EditorFrameKind frame)
 {
-    FrameZusatz1->hide();
-    FrameBlinkmuster1->hide();
-    FrameBlinkmuster_led1->hide();
-    FrameTamb1->hide();
-    FrameTambAdr1->hide();
+    hideAllEditorFrames();
+    createEditorFrame(frame);
 
     switch (frame) {
     case EditorFrameKind::Modes: {
         const int width = rightEdgeIn(FrameZusatz1->group_mode, FrameZusatz1) + 10;
         FrameZusatz1->setGeometry(FrameLeft, GroupBoxMain->y() + 5, width, 485);
         ArrangeWindow(5, FrameLeft, 485, width);
-        FrameZusatz1->loading = true;
         FrameZusatz1->show();
-        FrameZusatz1->PrepareFrame();
-        FrameZusatz1->LoadFromImage();
+        FrameZusatz1->loadFromSession();
         break;
     }
     case EditorFrameKind::Blink:
@@ -162,22 +155,18 @@ void TFormMain::ShowEditorFrame(EditorFrameKind frame)
                       rightEdgeIn(FrameTamb1->servo_btn_uebernehmen, FrameTamb1) - 225);
         FrameTamb1->rasterX = rasterX;
         FrameTamb1->rasterY = rasterY;
-        FrameTamb1->loading = true;
-        FrameTambAdr1->loading = true;
         FrameTamb1->show();
         FrameTambAdr1->show();
-        FrameTamb1->LoadFromImage();
-        FrameTambAdr1->LoadFromImage();
+        FrameTamb1->loadFromSession();
+        FrameTambAdr1->loadFromSession();
         break;
     }
     case EditorFrameKind::CvList:
         ArrangeWindow(5, FrameLeft, 555, 535);
         FrameRegister1->setGeometry(5, GroupBoxMain->y() + 3, 940, 555);
-        FrameRegister1->loading = true;
         FrameRegister1->show();
         FrameRegister1->raise();
-        FrameRegister1->PrepareFrame();
-        FrameRegister1->LoadFromImage();
+        FrameRegister1->loadFromSession();
         break;
     default:
         break;

@@ -26,7 +26,7 @@ void DecoderSession::identify()
     isAccessory = type && type->kind == SlotKind::Accessory;
     isFunctionDecoder = type && type->kind == SlotKind::Function;
     breakAfter = type ? type->breakAfter : DefaultSlotBreak;
-    editorFrame = type ? static_cast<EditorFrameKind>(type->frame) : EditorFrameKind::None;
+    editorFrame = type ? type->frame : EditorFrameKind::None;
     recognised = type && typeCode == CvDecoderTypeCode;
     for (int s = 0; s < SlotCount; ++s) {
         slotLabels[static_cast<std::size_t>(s)] = type ? type->slotLabels.value(s) : QString();

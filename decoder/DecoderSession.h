@@ -13,15 +13,6 @@
 #include <array>
 #include <optional>
 
-// The editor frames a decoder type can ask for.
-enum class EditorFrameKind {
-    None = 0,
-    Modes = 1,          // operating modes and times
-    Blink = 2,          // blink patterns of the blink decoder
-    LedBlink = 3,       // blink patterns of the LED decoder
-    Servo = 4,          // servo curves with the servo addresses
-    CvList = 6,         // the CV list of the function decoder
-};
 
 // One loaded decoder firmware and everything recognised in it: the image, the
 // type and protocol, the slot labels and limits, and the 48 slot values. The

@@ -30,7 +30,13 @@ QStringList withPositions(const SlotLabelList &labels, int firstSlot, int count)
 DecoderType row(std::vector<int> codes, const char *label, SlotKind kind, const QStringList &labels, int breakAfter,
                 int frame)
 {
-    return {std::move(codes), QString::fromUtf8(label), kind, labels, breakAfter, frame};
+    return {std::move(codes), QString::fromUtf8(label), kind, labels, breakAfter, static_cast<EditorFrameKind>(frame)};
+}
+
+DecoderType servoRow(ServoVariant variant, DecoderType type)
+{
+    type.servo = variant;
+    return type;
 }
 
 DecoderType row(std::vector<int> codes, const char *label, SlotKind kind, const SlotLabelList &labels, int breakAfter,
@@ -360,7 +366,7 @@ std::vector<DecoderType> buildTypeTable()
              {13, "Dunkel AUS"},
              {14, "Dunkel AUS"}},
             8, 0),
-        row({211}, "Tamb-4 Servo-Dekoder", SlotKind::Accessory,
+        servoRow(ServoVariant::FourServos, row({211}, "Tamb-4 Servo-Dekoder", SlotKind::Accessory,
             {{1, "Adresse 01"},
              {2, "Adresse 02"},
              {3, "Adresse 03"},
@@ -369,11 +375,13 @@ std::vector<DecoderType> buildTypeTable()
              {6, "Adresse 06"},
              {7, "Adresse 07"},
              {8, "Adresse 08"}},
-            4, 4),
-        row({210}, "Tamb-Kubo Servo-Dekoder", SlotKind::Accessory,
-            {{1, "Adresse 01"}, {2, "Adresse 02"}, {3, "Adresse 03"}, {4, "Adresse 04"}}, 4, 4),
-        row({16896}, "Tamb-Kubo Servo-Dekoder (F-Dekoder)", SlotKind::Function, {{1, "Adresse 01"}, {2, "Adresse 02"}},
-            4, 4),
+            4, 4)),
+        servoRow(ServoVariant::OneServo,
+                 row({210}, "Tamb-Kubo Servo-Dekoder", SlotKind::Accessory,
+                     {{1, "Adresse 01"}, {2, "Adresse 02"}, {3, "Adresse 03"}, {4, "Adresse 04"}}, 4, 4)),
+        servoRow(ServoVariant::OneServoFunction,
+                 row({16896}, "Tamb-Kubo Servo-Dekoder (F-Dekoder)", SlotKind::Function,
+                     {{1, "Adresse 01"}, {2, "Adresse 02"}}, 4, 4)),
         row({1}, "Kandor - Blinkmuster", SlotKind::Accessory,
             {{1, "Muster 1"}, {2, "Muster 2"}, {3, "Muster 3"}, {4, "Muster 4"}}, 2, 2),
         row({221}, "LED - Blinkmuster", SlotKind::Accessory,
@@ -420,6 +428,12 @@ const DecoderType *findDecoderType(int typeCode)
         }
     }
     return nullptr;
+}
+
+ServoVariant servoVariant(int typeCode)
+{
+    const DecoderType *type = findDecoderType(typeCode);
+    return type ? type->servo : ServoVariant::None;
 }
 
 IdWords readIdWords(const FirmwareImage &image)

@@ -10,13 +10,32 @@
 enum class SlotKind { Accessory, Function, Neither };
 
 // One row of the decoder type table.
+// The editor frames a decoder type can ask for.
+enum class EditorFrameKind {
+    None = 0,
+    Modes = 1,          // operating modes and times
+    Blink = 2,          // blink patterns of the blink decoder
+    LedBlink = 3,       // blink patterns of the LED decoder
+    Servo = 4,          // servo curves with the servo addresses
+    CvList = 6,         // the CV list of the function decoder
+};
+
+// What a servo decoder drives and how its address rows read.
+enum class ServoVariant {
+    None,             // not a servo decoder
+    FourServos,       // four servos, relay strips, SW1 choice
+    OneServo,         // one servo as an accessory decoder
+    OneServoFunction, // one servo as a function decoder: on/off rows
+};
+
 struct DecoderType {
     std::vector<int> codes; // type codes that share this row
     QString label;          // shown in status bar panel 3
     SlotKind kind = SlotKind::Neither;
     QStringList slotLabels; // one text per slot (48), empty for an unused slot
     int breakAfter = 15;    // the slot after which the grid starts its second column
-    int frame = 0;          // editor frame number, 0 = none
+    EditorFrameKind frame = EditorFrameKind::None;
+    ServoVariant servo = ServoVariant::None;
 };
 
 constexpr int DecoderSlotCount = 48;
@@ -26,6 +45,8 @@ constexpr int CvDecoderTypeCode = 17408;
 const std::vector<DecoderType> &decoderTypeTable();
 // The row holding the code, nullptr for an unknown code.
 const DecoderType *findDecoderType(int typeCode);
+// The servo variant of the code's row; None for an unknown code.
+ServoVariant servoVariant(int typeCode);
 
 // The ID literals of the first three program words and the type code derived
 // from them.

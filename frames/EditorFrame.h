@@ -4,13 +4,25 @@
 #include <QFrame>
 
 // Common ground of the editor frames: the decoder session, through which the
-// frame reaches the firmware image and the type, and the loading flag that
-// every change handler obeys.
+// frame reaches the firmware image and the type, and the life cycle every
+// frame follows: load from the session, tell whether changes wait to be
+// applied, apply them, discard them.
 class EditorFrame : public QFrame {
     Q_OBJECT
 
 public:
     EditorFrame(DecoderSession &session, const QString &name, int designWidth, int designHeight, QWidget *parent);
+
+    // Sets the frame up for the session's decoder type and shows what the image
+    // holds. The window places and shows the frame before.
+    virtual void loadFromSession() = 0;
+    // True while the frame holds changes that are not in the image yet. The
+    // frames that write every change at once never do.
+    virtual bool hasUnappliedChanges() const { return false; }
+    // Writes the waiting changes into the image.
+    virtual void applyChanges() {}
+    // Drops the waiting changes and shows the image again.
+    virtual void discardChanges() {}
 
     bool loading = false;
 

@@ -257,3 +257,18 @@ void BlinkPatternEditor::stripMouseMove(int strip, int x, int y)
     DrawPatterns();
     markChanged();
 }
+
+bool BlinkPatternEditor::hasUnappliedChanges() const
+{
+    return c_.apply->isEnabled();
+}
+
+void BlinkPatternEditor::applyChanges()
+{
+    applyClick();
+}
+
+void BlinkPatternEditor::discardChanges()
+{
+    discardClick();
+}

@@ -38,6 +38,10 @@ public:
     // Shows the settings and the patterns of a freshly set up frame.
     void Refresh();
 
+    bool hasUnappliedChanges() const override;
+    void applyChanges() override;
+    void discardChanges() override;
+
 protected:
     struct Controls {
         std::array<QRadioButton *, 4> addresses{};

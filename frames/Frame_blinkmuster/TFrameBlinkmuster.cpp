@@ -133,3 +133,10 @@ void TFrameBlinkmuster::SetUp(int frameWidth)
     DrawPatterns();
     loading = false;
 }
+
+void TFrameBlinkmuster::loadFromSession()
+{
+    loading = true;
+    SetUp(width());
+    Refresh();
+}

@@ -45,6 +45,7 @@ public:
     QPushButton *blinkmuster_btn_uebernehmen = nullptr;
 
     void SetUp(int frameWidth);
+    void loadFromSession() override;
 
     void blinkmuster_edt_AnzahlChange() { countChange(); }
     void blinkmuster_edt_stretchChange() { stretchChange(); }

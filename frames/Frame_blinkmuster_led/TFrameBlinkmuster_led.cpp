@@ -171,3 +171,10 @@ void TFrameBlinkmuster_led::SetUp(int frameWidth)
     led_blinkmuster_btn_uebernehmen->setEnabled(false);
     loading = false;
 }
+
+void TFrameBlinkmuster_led::loadFromSession()
+{
+    loading = true;
+    SetUp(width());
+    Refresh();
+}

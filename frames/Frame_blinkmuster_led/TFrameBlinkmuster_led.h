@@ -46,6 +46,7 @@ public:
     QPushButton *led_blinkmuster_btn_uebernehmen = nullptr;
 
     void SetUp(int frameWidth);
+    void loadFromSession() override;
 
     void led_blinkmuster_edt_AnzahlChange() { countChange(); }
     void led_blinkmuster_edt_stretchChange() { stretchChange(); }

@@ -104,3 +104,10 @@ void TFrameRegister::CvValueChange(int k)
     if (check.accepted())
         image().eeprom[cv_pos[k]] = hexByte(check.value);
 }
+
+void TFrameRegister::loadFromSession()
+{
+    loading = true;
+    PrepareFrame();
+    LoadFromImage();
+}

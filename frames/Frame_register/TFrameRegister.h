@@ -25,6 +25,7 @@ public:
     void PrepareFrame();
     // The type's CVs: captions, EEPROM positions and values.
     void LoadFromImage();
+    void loadFromSession() override;
     // Change handler of every CV edit.
     void CvValueChange(int k);
 

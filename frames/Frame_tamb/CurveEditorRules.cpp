@@ -1,5 +1,7 @@
 #include "frames/Frame_tamb/CurveEditorRules.h"
 
+#include "decoder/DecoderTypes.h"
+
 #include <algorithm>
 
 namespace CurveEditorRules {
@@ -35,7 +37,8 @@ QStringList addressItems(const QString &first, int addresses)
 
 bool isOneServoType(int typeCode)
 {
-    return typeCode == 210 || typeCode == 16896;
+    const ServoVariant variant = servoVariant(typeCode);
+    return variant == ServoVariant::OneServo || variant == ServoVariant::OneServoFunction;
 }
 
 IntInput parseCount(const QString &text)

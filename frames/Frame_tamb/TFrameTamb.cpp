@@ -666,3 +666,24 @@ void TFrameTamb::servo_load_allClick()
     if (curveData != before)
         servo_btn_uebernehmen->setEnabled(true);
 }
+
+void TFrameTamb::loadFromSession()
+{
+    loading = true;
+    LoadFromImage();
+}
+
+bool TFrameTamb::hasUnappliedChanges() const
+{
+    return servo_btn_uebernehmen->isEnabled();
+}
+
+void TFrameTamb::applyChanges()
+{
+    servo_btn_uebernehmenClick();
+}
+
+void TFrameTamb::discardChanges()
+{
+    servo_btn_verwerfenClick();
+}

@@ -106,6 +106,10 @@ public:
     int relayHeight = 0;
 
     void LoadFromImage();
+    void loadFromSession() override;
+    bool hasUnappliedChanges() const override;
+    void applyChanges() override;
+    void discardChanges() override;
     void Reload();
     // Record index 0..3 of the curve whose radio button is checked.
     int SelectedBlock() const;

@@ -1,5 +1,7 @@
 #include "frames/Frame_tamb_adr/ServoAssignments.h"
 
+#include "decoder/DecoderTypes.h"
+
 int LowestBitIndex(int v)
 {
     for (int bit = 0; bit < 8; ++bit)
@@ -121,13 +123,14 @@ void setOption(CurveRecords &curves, Option option, const std::array<bool, Servo
 TypeLayout typeLayout(int typeCode)
 {
     TypeLayout layout;
-    if (typeCode == 16896) {
+    const ServoVariant variant = servoVariant(typeCode);
+    if (variant == ServoVariant::OneServoFunction) {
         layout.fourServos = false;
         layout.rowLabels = {QStringLiteral("Adresse 01 ein"), QStringLiteral("Adresse 01 aus"),
                             QStringLiteral("Adresse 02 ein"), QStringLiteral("Adresse 02 aus")};
         return layout;
     }
-    layout.fourServos = typeCode != 210;
+    layout.fourServos = variant != ServoVariant::OneServo;
     layout.rowLabels = {QStringLiteral("Adresse 01"), QStringLiteral("Adresse 02"), QStringLiteral("Adresse 03"),
                         QStringLiteral("Adresse 04")};
     return layout;
@@ -147,7 +150,7 @@ RowVisibility rowVisibility(int typeCode, int row, int shownAction)
     v.label = lower || fourServos;
     v.action = lower || fourServos;
     v.servo = fourServos;
-    if (typeCode == 211) {
+    if (servoVariant(typeCode) == ServoVariant::FourServos) {
         v.curve = curveByAction;
         v.relay = curveByAction;
     } else {

@@ -367,3 +367,9 @@ void TFrameTambAdr::servo_edt_x_xChange()
     if (!loading)
         emit valuesChanged();
 }
+
+void TFrameTambAdr::loadFromSession()
+{
+    loading = true;
+    LoadFromImage();
+}

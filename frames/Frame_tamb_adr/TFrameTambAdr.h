@@ -49,6 +49,7 @@ public:
 
     // Layout for the decoder type, pulse bytes from the EEPROM, then the controls.
     void LoadFromImage();
+    void loadFromSession() override;
     // Shows the options, assignments and pulse times of the working copy
     // without running any change handler.
     void RefreshControls();

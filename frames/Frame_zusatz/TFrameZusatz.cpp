@@ -580,3 +580,10 @@ void TFrameZusatz::ExtraValueChange(int k)
     if (check.accepted())
         writeByte(extra_pos[k], check.value);
 }
+
+void TFrameZusatz::loadFromSession()
+{
+    loading = true;
+    PrepareFrame();
+    LoadFromImage();
+}

@@ -30,6 +30,7 @@ public:
     void PrepareFrame();
     // Reads the image and sets up and fills the type's controls.
     void LoadFromImage();
+    void loadFromSession() override;
 
     QWidget *pnl_Zusatz = nullptr;
     QLabel *lbl_zusatz = nullptr;

@@ -65,6 +65,8 @@ TEST_F(SaveTest, PendingFrameChangesAreAskedForInOrder)
     TFormMain w(settingsPath());
     loadTorvel(w);
     const QString out = dir.filePath(QStringLiteral("out.hex"));
+    w.createEditorFrame(EditorFrameKind::Servo);
+    w.createEditorFrame(EditorFrameKind::Blink);
     w.FrameTamb1->servo_btn_uebernehmen->setEnabled(true);
     w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->setEnabled(true);
 

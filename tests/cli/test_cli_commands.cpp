@@ -222,8 +222,9 @@ TEST_F(CliTest, SeriesShiftsEveryUsedAddressFromFileToFile)
                 continue;
             }
             EXPECT_EQ(after.address, base == 0 ? 0 : base + (n - 1) * 12) << "slot " << s;
-            if (base != 0)
+            if (base != 0) {
                 EXPECT_EQ(after.green, green) << "slot " << s;
+            }
         }
         EXPECT_EQ(file.image.rom, original.image.rom);
     }

@@ -186,10 +186,12 @@ TEST_F(CliWindowTest, SetThenLoadShowsTheNewAddresses)
         for (const SampleSlot &slot : row.expected) {
             const int s = slot.slot;
             EXPECT_EQ(w.edtAddress[s]->text(), QString::number(slot.address)) << "slot " << s;
-            if (slot.form == 'g' || slot.form == 'r')
+            if (slot.form == 'g' || slot.form == 'r') {
                 EXPECT_EQ(w.session.slotValues[s].green, slot.form == 'g') << "slot " << s;
-            if (slot.form == 'f')
+            }
+            if (slot.form == 'f') {
                 EXPECT_EQ(w.edtFunction[s]->text(), QString::number(slot.function)) << "slot " << s;
+            }
         }
         // Every other shown slot is as the input file holds it (hidden slots may
         // share the changed slots' bytes).
@@ -198,8 +200,9 @@ TEST_F(CliWindowTest, SetThenLoadShowsTheNewAddresses)
         for (int s = 0; s < TFormMain::SlotCount; ++s) {
             const bool changed = std::any_of(row.expected.begin(), row.expected.end(),
                                              [s](const SampleSlot &slot) { return slot.slot == s; });
-            if (!changed && !before.edtAddress[s]->isHidden())
+            if (!changed && !before.edtAddress[s]->isHidden()) {
                 EXPECT_EQ(w.edtAddress[s]->text(), before.edtAddress[s]->text()) << "slot " << s;
+            }
         }
         EXPECT_EQ(w.session.image.rom, before.session.image.rom);
     }

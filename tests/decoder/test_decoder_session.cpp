@@ -39,10 +39,12 @@ TEST_P(SessionSample, LoadsDecodesAndSavesTheSameFile)
             const SlotValues &values = session.slotValues[static_cast<std::size_t>(slot.slot)];
             EXPECT_TRUE(session.isLabelled(slot.slot));
             EXPECT_EQ(values.address, slot.address);
-            if (slot.form == 'g' || slot.form == 'r')
+            if (slot.form == 'g' || slot.form == 'r') {
                 EXPECT_EQ(values.green, slot.form == 'g');
-            if (slot.form == 'f')
+            }
+            if (slot.form == 'f') {
                 EXPECT_EQ(values.function, slot.function);
+            }
         }
     }
 
@@ -78,7 +80,7 @@ const SampleEntry *firstSampleWith(const std::vector<SampleEntry> &entries, cons
 TEST(DecoderSession, ChangedSlotSurvivesSaveAndLoad)
 {
     const auto entries = readSampleIndex(samplesDir() + QStringLiteral("/index.txt"));
-    for (const QString protocol : {QStringLiteral("Mot"), QStringLiteral("DCC")}) {
+    for (const QString &protocol : {QStringLiteral("Mot"), QStringLiteral("DCC")}) {
         const SampleEntry *sample = firstSampleWith(entries, protocol, true);
         ASSERT_NE(sample, nullptr) << protocol.toStdString();
         SCOPED_TRACE(sample->name);

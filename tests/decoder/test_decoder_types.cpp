@@ -161,7 +161,7 @@ TEST_P(TypeTableRow, MatchesItsCodeExactly)
     EXPECT_EQ(type->kind, kindOf(expected.kind));
     EXPECT_EQ(type->slotLabels, expectedLabels(expected.slotList));
     EXPECT_EQ(type->breakAfter, expected.breakAfter);
-    EXPECT_EQ(type->frame, expected.frame);
+    EXPECT_EQ(static_cast<int>(type->frame), expected.frame);
     EXPECT_TRUE(type->slotLabels[0].isEmpty()) << "slot 0 is never labelled";
 }
 
@@ -210,7 +210,7 @@ TEST(TypeTable, FramesPerTypeCode)
         for (int code : codes) {
             const DecoderType *type = findDecoderType(code);
             ASSERT_NE(type, nullptr) << code;
-            EXPECT_EQ(type->frame, frame) << code;
+            EXPECT_EQ(static_cast<int>(type->frame), frame) << code;
             ++listed;
         }
     }

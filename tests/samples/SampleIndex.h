@@ -25,8 +25,9 @@ inline void expectWindowShows(const TFormMain &w, const SampleEntry &sample)
         EXPECT_FALSE(w.edtAddress[s]->isHidden());
         EXPECT_EQ(w.session.slotValues[s].address, slot.address);
         EXPECT_EQ(w.edtAddress[s]->text(), QString::number(slot.address));
-        if (slot.form == 'g' || slot.form == 'r')
+        if (slot.form == 'g' || slot.form == 'r') {
             EXPECT_EQ(w.session.slotValues[s].green, slot.form == 'g');
+        }
         if (slot.form == 'f') {
             EXPECT_EQ(w.session.slotValues[s].function, slot.function);
             EXPECT_EQ(w.edtFunction[s]->text(), QString::number(slot.function));

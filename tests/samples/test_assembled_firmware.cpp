@@ -153,8 +153,9 @@ TEST_P(AssembledFirmwareTest, SavedFileHoldsTheAssemblersMemory)
 
     // Where the assembler left program words out, the writer's blank words make
     // the plain files differ: the comparison above does look at them.
-    if (GetParam().hasRomGap)
+    if (GetParam().hasRomGap) {
         EXPECT_NE(compareMemory(saved, asmHex).exitCode, 0);
+    }
 }
 
 TEST_P(AssembledFirmwareTest, SavedFileLoadsBackToTheSameImage)

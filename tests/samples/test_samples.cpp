@@ -148,8 +148,9 @@ TEST_P(SampleFirmware, ChangedAddressesLoadBack)
 
     EXPECT_EQ(firstDifference(second->session.image.rom, loaded.rom), -1) << "first differing ROM byte";
     for (int i = 0; i < FirmwareImage::EepromSize; ++i)
-        if (!codeBytes[i])
+        if (!codeBytes[i]) {
             EXPECT_EQ(second->session.image.eeprom[i], loaded.eeprom[i]) << "EEPROM byte " << i << " outside the slots";
+        }
 }
 
 std::string testName(const ::testing::TestParamInfo<SampleEntry> &info)

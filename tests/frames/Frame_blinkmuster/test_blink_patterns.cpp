@@ -152,11 +152,13 @@ TEST(PatternTexts, TimesAndEditEntries)
     for (const Entry &e : entries) {
         const LimitedEntry got = readLimitedEntry(QString::fromUtf8(e.text), e.max);
         EXPECT_EQ(got.kind, e.kind) << e.text;
-        if (e.kind == LimitedEntry::Number)
+        if (e.kind == LimitedEntry::Number) {
             EXPECT_EQ(got.value, e.value) << e.text;
-        if (e.kind == LimitedEntry::Invalid)
+        }
+        if (e.kind == LimitedEntry::Invalid) {
             EXPECT_EQ(got.message, QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..") +
                                        QString::number(e.max));
+        }
     }
 }
 

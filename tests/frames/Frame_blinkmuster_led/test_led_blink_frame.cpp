@@ -88,7 +88,7 @@ TEST_F(LedBlinkFrame, PaintingReachesTheLowOrHighStepByteOfOneOutput)
     // bytes up to step 99, and no further.
     frame->led_blinkmuster_rad_a[0]->click();
     expectOnlyChanged([&] { drag(strip(9), {{470, 35}, {5000, 35}}); },
-                      {{128 + 10, 0xC0 | 10 & ~0x20}, {128 + 99, (0xC0 | (99 & 0x3F)) & ~0x20}});
+                      {{128 + 10, (0xC0 | 10) & ~0x20}, {128 + 99, (0xC0 | (99 & 0x3F)) & ~0x20}});
     EXPECT_TRUE(frame->led_blinkmuster_btn_uebernehmen->isEnabled());
 }
 

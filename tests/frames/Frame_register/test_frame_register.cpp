@@ -82,8 +82,9 @@ TEST_P(CvEdit, WritesEachAcceptedKeystroke)
     EXPECT_EQ(messages.size(), c.messages);
     for (const QString &message : messages)
         EXPECT_EQ(message, QString::fromUtf8("Ungültige Eingabe.\rZugelassen sind nur Zahlen"));
-    if (c.messages > 0)
+    if (c.messages > 0) {
         EXPECT_EQ(QApplication::focusWidget(), edit);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cvs, CvEdit, testing::ValuesIn(CvTypingCases));

@@ -199,8 +199,9 @@ TEST_P(ParseInput, UsesTheLocaleAndTheRange)
     const QString text = QString::fromUtf8(c.text);
     const NumberInput input = c.isScale ? parseScaleFactor(text, locale) : parseShift(text, locale);
     EXPECT_EQ(input.kind, c.kind);
-    if (c.kind == NumberInput::Valid)
+    if (c.kind == NumberInput::Valid) {
         EXPECT_EQ(input.value, c.value);
+    }
     EXPECT_EQ(input.warning, c.kind == NumberInput::Invalid ? (c.isScale ? ScaleWarning : ShiftWarning) : QString());
 }
 

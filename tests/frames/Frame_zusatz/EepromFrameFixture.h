@@ -113,8 +113,9 @@ protected:
     void expectOthersAsInFile(std::initializer_list<int> changed) const
     {
         for (int i = 0; i < FirmwareImage::EepromSize; ++i) {
-            if (std::find(changed.begin(), changed.end(), i) == changed.end())
+            if (std::find(changed.begin(), changed.end(), i) == changed.end()) {
                 EXPECT_EQ(byte(i), fileEeprom[i]) << "EEPROM byte " << i;
+            }
         }
     }
 

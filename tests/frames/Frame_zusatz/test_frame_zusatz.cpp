@@ -65,8 +65,9 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
             for (int i = 0; i < ModeRadioCount; ++i) {
                 const bool listed = i < layout.mode.radioCaptions.size();
                 EXPECT_EQ(shown(f->rad_mode[i]), listed) << i;
-                if (listed)
+                if (listed) {
                     EXPECT_EQ(f->rad_mode[i]->text(), layout.mode.radioCaptions[i]) << i;
+                }
             }
             EXPECT_EQ(shown(f->cbx_mode_bit6), layout.mode.bit6);
             EXPECT_EQ(shown(f->cbx_mode_bit7), layout.mode.bit7);
@@ -91,14 +92,16 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
         for (int i = 0; i < NeonBoxCount; ++i) {
             const int bit = 1 << neonBoxes()[i].bit;
             EXPECT_EQ(shown(f->neonBox[i]), (layout.neonBoxBits & bit) != 0) << i;
-            if (layout.neonBoxBits & bit)
+            if (layout.neonBoxBits & bit) {
                 EXPECT_EQ(f->neonBox[i]->isChecked(), (value & bit) != 0) << i;
+            }
         }
         EXPECT_EQ(shown(f->lbl_led_neon_1), layout.neonTip);
         EXPECT_EQ(shown(f->edt_mindestAnzahl), layout.minimumCount);
         EXPECT_EQ(shown(f->UpDown5), layout.minimumCount);
-        if (layout.minimumCount)
+        if (layout.minimumCount) {
             EXPECT_EQ(f->edt_mindestAnzahl->text(), QString::number(HexByteValue(fileEeprom[MinimumCountByte])));
+        }
 
         EXPECT_EQ(f->extra_count, static_cast<int>(layout.extras.size()));
         for (int k = 0; k < ExtraFieldCount; ++k) {
@@ -175,10 +178,12 @@ TEST_P(Typing, WritesEachAcceptedKeystrokeAndReturnsTheFocusOnAFault)
     for (const char *message : c.messages)
         expected << QString::fromUtf8(message);
     EXPECT_EQ(takeMessages(), expected);
-    if (!expected.isEmpty())
+    if (!expected.isEmpty()) {
         EXPECT_EQ(QApplication::focusWidget(), edit);
-    if (c.secondsText)
+    }
+    if (c.secondsText) {
         EXPECT_EQ(frame()->lbl_zusatz2->text(), QString::fromLatin1(c.secondsText));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, Typing, testing::ValuesIn(TypingCases));
@@ -226,8 +231,9 @@ TEST_P(Clicking, WritesTheModeByte)
 {
     const ClickCase &c = GetParam();
     load(c.code, {{ModeByte, QString::fromLatin1(c.modeByte)}});
-    if (QLatin1String(c.target) == QLatin1String("cbx_weiche_ab"))
+    if (QLatin1String(c.target) == QLatin1String("cbx_weiche_ab")) {
         EXPECT_EQ(frame()->cbx_weiche_ab->isChecked(), QLatin1String(c.modeByte) == QLatin1String("AB"));
+    }
     auto *button = control<QAbstractButton>(c.target);
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isVisible());
@@ -294,10 +300,12 @@ TEST_P(Sliding, WritesThePositionAndRefreshes)
     EXPECT_EQ(slider->value(), c.position);
     EXPECT_EQ(byte(c.index), QString::fromLatin1(c.written));
     expectOthersAsInFile({c.index});
-    if (c.takesFocus)
+    if (c.takesFocus) {
         EXPECT_EQ(QApplication::focusWidget(), slider);
-    if (c.code == 111)
+    }
+    if (c.code == 111) {
         EXPECT_EQ(frame()->lbl_trackbar_01->text(), QStringLiteral("Geschwindigkeit: 37"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sliders, Sliding, testing::ValuesIn(SlideCases));

@@ -150,7 +150,7 @@ TEST(DecisionTable, KnowsExactlyTheTypesThatShowThisEditor)
 {
     std::set<int> editorTypes;
     for (const DecoderType &type : decoderTypeTable()) {
-        if (type.frame == 1)
+        if (type.frame == EditorFrameKind::Modes)
             editorTypes.insert(type.codes.begin(), type.codes.end());
     }
     const std::vector<int> known = knownTypeCodes();
@@ -254,8 +254,9 @@ TEST(TypedInput, OutcomesAndExactMessages)
                                                    : checkByteInput(input);
         EXPECT_EQ(check.outcome, c.outcome) << c.text;
         EXPECT_EQ(check.message, c.message) << c.text;
-        if (check.accepted())
+        if (check.accepted()) {
             EXPECT_EQ(check.value, c.value) << c.text;
+        }
     }
     // A range fault of the value field still reports the typed number.
     EXPECT_EQ(checkValueInput(QStringLiteral("128"), caption, 1, 127).number, 128);
