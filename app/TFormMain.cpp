@@ -439,31 +439,40 @@ bool TFormMain::loadHexFile(const QString &path)
         Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    const QStringList lines = splitHexFileLines(file.readAll());
-    if (const auto tooLong = DecoderSession::checkLineCount(lines)) {
-        Dialogs::showMessage(this, *tooLong);
+    // The file loads into a session of its own: a file that fails leaves the
+    // one on screen, with all its unsaved work, exactly as it was.
+    DecoderSession loaded;
+    const DecoderSession::LoadOutcome outcome = loaded.load(file.readAll());
+    if (outcome.error) {
+        Dialogs::showMessage(this, *outcome.error);
         return false;
     }
+    loaded.filePath = path;
+    loaded.afterFileWritten = std::move(session.afterFileWritten);
+    session = std::move(loaded);
+    showLoadedSession(outcome.lines);
+    if (outcome.damage.any())
+        Dialogs::warningOk(this, outcome.damage.findings().join(u'\n'));
+    return true;
+}
 
+void TFormMain::showLoadedSession(const HexLoadResult &lines)
+{
     for (int panel = 0; panel < 4; ++panel)
         setStatusPanelText(panel, QString());
-    setStatusPanelText(4, path);
-    // From here on the image holds the new file, complete or not: only a load
-    // that reaches its end may be saved.
-    btn_save->setEnabled(false);
+    showFilePath();
     hideAllEditorFrames();
-    const HexLoadResult result = session.readLines(lines);
-    setStatusPanelText(0, result.idPanel);
-    setStatusPanelText(1, result.versionPanel);
-    if (!result.complete) {
-        Dialogs::showMessage(this, *result.error);
-        return false;
-    }
+    setStatusPanelText(0, lines.idPanel);
+    setStatusPanelText(1, lines.versionPanel);
     ApplyDecoderType();
     ApplyProtocolLimits();
     ReadSlots();
     btn_save->setEnabled(true);
-    return true;
+}
+
+void TFormMain::showFilePath()
+{
+    setStatusPanelText(4, session.filePath);
 }
 
 // A single .hex file dropped on the window loads as after the open dialog;
@@ -521,8 +530,8 @@ void TFormMain::btn_saveClick()
         return;
     }
 
-    const QString proposed = statusPanelText(4);
-    const QString path = Dialogs::getSaveFileName(this, Dialogs::hexFileFilter(), QStringLiteral("hex"), proposed);
+    const QString path =
+        Dialogs::getSaveFileName(this, Dialogs::hexFileFilter(), QStringLiteral("hex"), session.filePath);
     if (path.isEmpty())
         return;
     // The file is read back and compared with the image; a mismatch fails the save.
@@ -530,14 +539,15 @@ void TFormMain::btn_saveClick()
         Dialogs::warningOk(this, *failure);
         return;
     }
-    setStatusPanelText(4, path);
+    session.filePath = path;
+    showFilePath();
 }
 
 // ---------------------------------------------------------------- the rest
 
 void TFormMain::btn_infoClick()
 {
-    TfrmInfo dialog(session.image, statusPanelText(4), this);
+    TfrmInfo dialog(session.image, session.filePath, this);
     dialog.exec();
 }
 

@@ -68,7 +68,6 @@ public:
 
     QString statusPanelText(int panel) const;
     void setStatusPanelText(int panel, const QString &text);
-    QString settingsFilePath() const { return settingsPath_; }
     int statusBarHeight() const;
 
     // ---- window shell and settings ----
@@ -83,6 +82,10 @@ public:
     // The load sequence from reading the file on, as after the open dialog;
     // true when the load reached its end.
     bool loadHexFile(const QString &path);
+    // Shows a session that has just loaded: status panels, type, slots, frame.
+    void showLoadedSession(const HexLoadResult &lines);
+    // Status panel 4 shows the session's file.
+    void showFilePath();
 
     // ---- saving ----
     void btn_saveClick();

@@ -19,6 +19,7 @@
 
 namespace {
 
+// The slot steps of the status bar's progress bar.
 constexpr int SlotProgressMaximum = 32;
 constexpr int FrameLeft = 410;
 
@@ -202,12 +203,8 @@ void TFormMain::ApplyProtocolLimits()
 
 void TFormMain::ReadSlots()
 {
-    // The slots decode in no time; the bar shows the old program's steps.
     ProgressBar1->setMaximum(SlotProgressMaximum);
-    for (int s = 0; s < SlotCount; ++s)
-        ProgressBar1->setValue(std::clamp(s - 1, ProgressBar1->minimum(), ProgressBar1->maximum()));
     session.readSlots();
-    ProgressBar1->setValue(0);
     for (int s = 0; s < SlotCount; ++s) {
         edtAddress[s]->setText(QString::number(session.slotValues[s].address));
         edtFunction[s]->setText(QString::number(session.slotValues[s].function));

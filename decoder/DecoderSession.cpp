@@ -69,7 +69,7 @@ void DecoderSession::readSlots()
 {
     const SlotCoding slotCoding = coding();
     for (int s = 0; s < SlotCount; ++s)
-        slotValues[static_cast<std::size_t>(s)] = readSlot(image, s, slotCoding, maxAddress, tables_);
+        slotValues[static_cast<std::size_t>(s)] = readSlot(image, s, slotCoding, maxAddress, *tables_);
 }
 
 DecoderSession::LoadOutcome DecoderSession::load(const QByteArray &content)
@@ -86,6 +86,7 @@ DecoderSession::LoadOutcome DecoderSession::load(const QByteArray &content)
         outcome.error = outcome.lines.error;
         return outcome;
     }
+    outcome.damage = findHexDamage(lines);
     identify();
     applyProtocolLimits();
     readSlots();
@@ -128,7 +129,7 @@ std::optional<SlotFault> DecoderSession::writeSlots(const std::array<QString, Sl
 
     const SlotCoding slotCoding = coding();
     for (int s = 0; s < SlotCount; ++s)
-        encodeSlot(slotCoding, slotValues[static_cast<std::size_t>(s)], storedSlotCode(image, s), tables_);
+        encodeSlot(slotCoding, slotValues[static_cast<std::size_t>(s)], storedSlotCode(image, s), *tables_);
     if (!isAccessory && !isFunctionDecoder)
         return std::nullopt;
     // Only the slots the type names are the decoder's; the others keep their bytes.

@@ -3,6 +3,7 @@
 #include "decoder/DecoderTypes.h"
 #include "decoder/SlotRules.h"
 #include "image/FirmwareImage.h"
+#include "image/HexDamage.h"
 #include "image/HexFile.h"
 #include "image/HexReader.h"
 #include "image/HexRecord.h"
@@ -26,6 +27,8 @@ public:
     DecoderSession();
 
     FirmwareImage image;
+    // The file loaded or last saved; empty before the first load.
+    QString filePath;
 
     // ---- what identification found ----
     IdWords ids;
@@ -45,8 +48,6 @@ public:
     int maxAddress = 0;
     int maxFunction = 0;
     std::array<SlotValues, SlotCount> slotValues;
-
-    const AddressCodeTables &codeTables() const { return tables_; }
 
     // ---- loading ----
     // A file of more than 512 lines: the message, before anything changes.
@@ -70,6 +71,8 @@ public:
         std::optional<UserMessage> error;
         bool imageTouched = false;
         HexLoadResult lines;
+        // Signs of damage in a file that loaded.
+        HexDamage damage;
     };
     LoadOutcome load(const QByteArray &content);
 
@@ -104,5 +107,5 @@ private:
     void setMotorolaLimits();
     void setDccLimits();
 
-    const AddressCodeTables &tables_ = AddressCodeTables::shared();
+    const AddressCodeTables *tables_ = &AddressCodeTables::shared();
 };

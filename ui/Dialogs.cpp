@@ -12,6 +12,8 @@ struct Presets {
     QQueue<bool> yesNo;
     bool record = false;
     QList<UserMessage> messages;
+    Dialogs::UnexpectedDialogHandler unexpected;
+    int realAllowed = 0;
 };
 
 Presets &presets()
@@ -21,6 +23,16 @@ Presets &presets()
 }
 
 const QString Caption = QStringLiteral("Quaxel");
+
+// True when the dialog must not show: the handler has been told.
+bool refusedAsUnexpected(const QString &what)
+{
+    Presets &p = presets();
+    if (!p.unexpected || p.realAllowed > 0)
+        return false;
+    p.unexpected(what);
+    return true;
+}
 
 } // namespace
 
@@ -37,6 +49,8 @@ void showMessage(QWidget *parent, const UserMessage &message)
         presets().messages.append(message);
         return;
     }
+    if (refusedAsUnexpected(QStringLiteral("message box: ") + message.text))
+        return;
     switch (message.kind) {
     case BoxKind::WarningCancel:
         QMessageBox::warning(parent, Caption, message.text, QMessageBox::Cancel);
@@ -57,11 +71,6 @@ void warningCancel(QWidget *parent, const QString &text)
     showMessage(parent, {text, BoxKind::WarningCancel});
 }
 
-void plainMessage(QWidget *parent, const QString &text)
-{
-    showMessage(parent, {text, BoxKind::Plain});
-}
-
 void warningOk(QWidget *parent, const QString &text)
 {
     showMessage(parent, {text, BoxKind::WarningOk});
@@ -71,6 +80,8 @@ bool askYesNo(QWidget *parent, const QString &text)
 {
     if (!presets().yesNo.isEmpty())
         return presets().yesNo.dequeue();
+    if (refusedAsUnexpected(QStringLiteral("question: ") + text))
+        return false;
     return QMessageBox::warning(parent, Caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -78,6 +89,8 @@ QString getOpenFileName(QWidget *parent, const QString &filter)
 {
     if (!presets().openNames.isEmpty())
         return presets().openNames.dequeue();
+    if (refusedAsUnexpected(QStringLiteral("open dialog")))
+        return QString();
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
 }
 
@@ -86,6 +99,8 @@ QString getSaveFileName(QWidget *parent, const QString &filter, const QString &d
 {
     if (!presets().saveNames.isEmpty())
         return presets().saveNames.dequeue();
+    if (refusedAsUnexpected(QStringLiteral("save dialog")))
+        return QString();
     QFileDialog dialog(parent, QString(), QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -126,7 +141,26 @@ QList<UserMessage> recordedMessages()
 
 void clearPresets()
 {
-    presets() = Presets{};
+    Presets &p = presets();
+    p.openNames.clear();
+    p.saveNames.clear();
+    p.yesNo.clear();
+    p.messages.clear();
+}
+
+void setUnexpectedDialogHandler(UnexpectedDialogHandler handler)
+{
+    presets().unexpected = std::move(handler);
+}
+
+RealDialogsAllowed::RealDialogsAllowed()
+{
+    ++presets().realAllowed;
+}
+
+RealDialogsAllowed::~RealDialogsAllowed()
+{
+    --presets().realAllowed;
 }
 
 } // namespace Dialogs

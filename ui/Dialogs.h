@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -17,7 +18,6 @@ QString hexFileFilter();
 // Shows a message of the given kind with the caption "Quaxel".
 void showMessage(QWidget *parent, const UserMessage &message);
 void warningCancel(QWidget *parent, const QString &text);
-void plainMessage(QWidget *parent, const QString &text);
 void warningOk(QWidget *parent, const QString &text);
 // Warning box with Yes and No; true for Yes.
 bool askYesNo(QWidget *parent, const QString &text);
@@ -35,6 +35,23 @@ void presetYesNo(bool yes);
 // Message boxes are not shown but recorded while this is on.
 void setRecordMessages(bool on);
 QList<UserMessage> recordedMessages();
+// Empties the preset answers and the recorded messages; recording stays as it is.
 void clearPresets();
+
+// Called instead of showing a dialog that nothing answers: the window tests
+// set it so that an unexpected box fails the test at once instead of waiting
+// for a click. The dialog then answers as if cancelled (No, no file name).
+using UnexpectedDialogHandler = std::function<void(const QString &what)>;
+void setUnexpectedDialogHandler(UnexpectedDialogHandler handler);
+
+// While one lives, dialogs show for real even with a handler set: for tests
+// that drive a real dialog.
+class RealDialogsAllowed {
+public:
+    RealDialogsAllowed();
+    ~RealDialogsAllowed();
+    RealDialogsAllowed(const RealDialogsAllowed &) = delete;
+    RealDialogsAllowed &operator=(const RealDialogsAllowed &) = delete;
+};
 
 } // namespace Dialogs

@@ -33,6 +33,12 @@ protected:
         return path;
     }
 
+    static QByteArray contentOf(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
     QTemporaryDir dir;
 };
 
@@ -41,7 +47,7 @@ inline const QByteArray Torvel = ":020000040000FA\r\n"
                           ":100000000830023000300000000000000000000084\r\n"
                           ":1000100005190000000000000000000000000000BA\r\n"
                           ":084000000100030005000100AE\r\n"
-                          ":02400E003A3F35\r\n"
+                          ":02400E003A3F37\r\n"
                           ":10420000FF00FF00FF00FF00FF00FF00FF00FF00B6\r\n"
                           ":00000001FF\r\n";
 

@@ -18,12 +18,6 @@ struct BlockedTarget {
     bool existed;
 };
 
-QByteArray contentOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 std::vector<BlockedTarget> blockedTargets()
 {
     std::vector<BlockedTarget> targets;

@@ -130,26 +130,57 @@ TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing)
     EXPECT_TRUE(w.session.image.rom[0].isEmpty());
 }
 
-TEST_F(MainWindowTest, FailedLoadKeepsWhatWasReadAndDisablesSave)
+// A file that fails to load leaves the file on screen as it was, with its
+// edits: a save afterwards writes what the save before it wrote.
+TEST_F(MainWindowTest, FailedLoadLeavesTheLoadedFileAndItsEditsAsTheyWere)
+{
+    const struct {
+        const char *name;
+        QByteArray content;
+        const char *message;
+    } cases[] = {
+        {"stops halfway", ":020000040000FA\r\n:084000000200040006000200A6\r\n:02000000AB3C17\r\n:0200000200\r\n",
+         "E203: Unerwartete Zeile im File: :0200000200"},
+        {"too many lines", QByteArray(":00000001FF\r\n").repeated(513),
+         "E207: Zu viele Zeilen im File (mehr als 512)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TFormMain w(settingsPath());
+        const QString good = writeFile(QStringLiteral("good.hex"), Torvel);
+        w.loadHexFile(good);
+        w.edtAddress[1]->setText(QStringLiteral("77"));
+        const QString before = dir.filePath(QStringLiteral("before.hex"));
+        Dialogs::presetSaveFileName(before);
+        w.btn_saveClick();
+        std::array<QString, 5> panels;
+        for (int p = 0; p < 5; ++p)
+            panels[p] = w.statusPanelText(p);
+
+        Dialogs::clearPresets();
+        w.loadHexFile(writeFile(QStringLiteral("bad.hex"), c.content));
+        ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+        EXPECT_TRUE(Dialogs::recordedMessages().first().text.startsWith(QString::fromUtf8(c.message)))
+            << Dialogs::recordedMessages().first().text.toStdString();
+        for (int p = 0; p < 5; ++p)
+            EXPECT_EQ(w.statusPanelText(p), panels[p]) << "panel " << p;
+        EXPECT_EQ(w.edtAddress[1]->text(), QStringLiteral("77"));
+        EXPECT_TRUE(w.btn_save->isEnabled());
+
+        const QString after = dir.filePath(QStringLiteral("after.hex"));
+        Dialogs::presetSaveFileName(after);
+        w.btn_saveClick();
+        EXPECT_EQ(contentOf(after), contentOf(before));
+        Dialogs::clearPresets();
+    }
+}
+
+TEST_F(MainWindowTest, FailedLoadAtStartLeavesSaveDisabled)
 {
     TFormMain w(settingsPath());
-    w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel));
-    ASSERT_TRUE(w.btn_save->isEnabled());
-    const int typeBefore = w.session.typeCode;
-
-    const QString bad = writeFile(QStringLiteral("bad.hex"), ":020000040000FA\r\n:084000000200040006000200A6\r\n"
-                                                             ":02000000AB3C17\r\n:0200000200\r\n:02000200CD3FF0\r\n");
-    w.loadHexFile(bad);
-    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
-    EXPECT_EQ(Dialogs::recordedMessages().first().text, QStringLiteral("E203: Unerwartete Zeile im File: :0200000200"));
-    EXPECT_EQ(w.statusPanelText(0), QStringLiteral("ID: 2"));
-    EXPECT_EQ(w.statusPanelText(1), QStringLiteral("V 4.62"));
-    EXPECT_EQ(w.statusPanelText(4), bad);
-    EXPECT_EQ(w.session.image.rom[0], QStringLiteral("AB"));
-    EXPECT_EQ(w.session.image.rom[2], QStringLiteral("FF"));
-    EXPECT_EQ(w.session.image.lineCount, 5);
-    EXPECT_EQ(w.session.typeCode, typeBefore) << "the decoder type stays that of the previous load";
-    EXPECT_FALSE(w.btn_save->isEnabled()) << "a half-read image must not be saved";
+    w.loadHexFile(writeFile(QStringLiteral("bad.hex"), ":020000040000FA\r\n:0200000200\r\n"));
+    EXPECT_EQ(Dialogs::recordedMessages().size(), 1);
+    EXPECT_FALSE(w.btn_save->isEnabled());
 }
 
 TEST_F(MainWindowTest, UnreadableFileChangesNothing)
@@ -184,6 +215,7 @@ TEST_F(MainWindowTest, TooManyLinesAreRejectedBeforeAnythingChanges)
 TEST_F(MainWindowTest, LoadThroughTheRealFileDialogAndMessageBox)
 {
     Dialogs::setRecordMessages(false);
+    const Dialogs::RealDialogsAllowed realDialogs;
     TFormMain w(settingsPath());
     w.show();
     const QString bad = writeFile(QStringLiteral("bad.hex"), ":020000040000FA\r\n:00000001FF \r\n");
@@ -208,6 +240,36 @@ TEST_F(MainWindowTest, LoadThroughTheRealFileDialogAndMessageBox)
     EXPECT_EQ(filters, QStringList({"HEX (*.hex)", "TXT (*.txt)", "*.* (*)"}));
     EXPECT_EQ(shownText, QStringLiteral("E202: Unerwarteter End File Record: :00000001FF "));
     EXPECT_EQ(shownIcon, QMessageBox::NoIcon);
-    EXPECT_EQ(w.statusPanelText(4), bad);
+    EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011")) << "a failed load changes nothing";
     EXPECT_FALSE(w.btn_save->isEnabled());
+}
+
+// A file that loads but shows signs of damage is loaded as it is, then named
+// in one warning; a sound file loads without a word.
+TEST_F(MainWindowTest, DamagedFilesLoadWithOneWarning)
+{
+    const struct {
+        const char *file;
+        const char *warning; // empty: no message at all
+    } cases[] = {
+        {"wrong-checksum.hex",
+         "Die Datei ist vielleicht beschädigt: 1 Zeile(n) mit falscher Prüfsumme (erste: Zeile 2)."},
+        {"no-end-record.hex", "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten."},
+        {"huge-line.hex", "Die Datei ist vielleicht beschädigt: 1 Zeile(n) mit falscher Prüfsumme (erste: Zeile 2).\n"
+                          "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten."},
+        {"crlf.hex", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        TFormMain w(settingsPath());
+        Dialogs::clearPresets();
+        EXPECT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_TEST_DATA "/bad-input/") + QString::fromLatin1(c.file)));
+        QStringList warnings;
+        for (const UserMessage &m : Dialogs::recordedMessages()) {
+            if (m.kind == BoxKind::WarningOk && m.text.startsWith(QStringLiteral("Die Datei")))
+                warnings << m.text;
+        }
+        EXPECT_EQ(warnings, *c.warning ? QStringList{QString::fromUtf8(c.warning)} : QStringList{});
+        EXPECT_TRUE(w.btn_save->isEnabled());
+    }
 }

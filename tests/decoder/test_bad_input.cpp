@@ -70,6 +70,13 @@ QMap<QString, QString> factsOf(DecoderSession &session, const DecoderSession::Lo
         return facts;
     facts[QStringLiteral("type")] = QString::number(session.typeCode);
     facts[QStringLiteral("recognised")] = yesNo(session.recognised);
+    // Signs of damage: "checksum:N@K" (N lines, the first at line K), "noend", or "none".
+    QStringList damage;
+    if (outcome.damage.badChecksumLines > 0)
+        damage << QStringLiteral("checksum:%1@%2").arg(outcome.damage.badChecksumLines).arg(outcome.damage.firstBadLine);
+    if (outcome.damage.missingEndRecord)
+        damage << QStringLiteral("noend");
+    facts[QStringLiteral("damage")] = damage.isEmpty() ? QStringLiteral("none") : damage.join(u',');
     if (const auto fault = session.checkWritable())
         facts[QStringLiteral("save")] = QStringLiteral("refused");
     else if (session.writeSlots())

@@ -89,7 +89,7 @@ struct TestFirmware {
             }
             text += record(16 * line, data);
         }
-        text += ":084000000100030005000100AE\r\n:02400E003A3F35\r\n";
+        text += ":084000000100030005000100AE\r\n:02400E003A3F37\r\n";
         for (int line = 0; line < 16; ++line) {
             QByteArray data;
             for (int i = 8 * line; i < 8 * line + 8; ++i) {

@@ -16,7 +16,7 @@ const QStringList Lines{
     QStringLiteral(":020000040000FA"),
     QStringLiteral(":100000000830023000300000000000000000000084"),
     QStringLiteral(":084000000100030005000100AE"),
-    QStringLiteral(":02400E003A3F35"),
+    QStringLiteral(":02400E003A3F37"),
     QStringLiteral(":10420000110022003300FF00FF00FF00FF00FF0051"),
     QStringLiteral(":00000001FF"),
 };

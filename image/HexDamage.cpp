@@ -1,0 +1,71 @@
+#include "image/HexDamage.h"
+
+namespace {
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    return -1;
+}
+
+// True when every character after the colon is a hex digit, they pair up, and
+// the pairs add up to 0 modulo 256.
+bool checksumHolds(const QString &line)
+{
+    const qsizetype digits = line.size() - 1;
+    if (digits <= 0 || digits % 2 != 0)
+        return false;
+    int sum = 0;
+    for (qsizetype i = 1; i < line.size(); i += 2) {
+        const int high = hexDigit(line[i]);
+        const int low = hexDigit(line[i + 1]);
+        if (high < 0 || low < 0)
+            return false;
+        sum += high * 16 + low;
+    }
+    return sum % 256 == 0;
+}
+
+// An end record: type 01 in characters 7 and 8.
+bool isEndRecord(const QString &line)
+{
+    return line.size() >= 9 && line[7] == u'0' && line[8] == u'1';
+}
+
+} // namespace
+
+QStringList HexDamage::findings() const
+{
+    QStringList texts;
+    if (badChecksumLines > 0)
+        texts << QStringLiteral("Die Datei ist vielleicht beschädigt: %1 Zeile(n) mit falscher Prüfsumme (erste: Zeile %2).")
+                     .arg(badChecksumLines)
+                     .arg(firstBadLine);
+    if (missingEndRecord)
+        texts << QStringLiteral("Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.");
+    return texts;
+}
+
+HexDamage findHexDamage(const QStringList &lines)
+{
+    HexDamage damage;
+    damage.missingEndRecord = true;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QString &line = lines[n];
+        if (!line.startsWith(u':'))
+            continue;
+        if (isEndRecord(line)) {
+            damage.missingEndRecord = false;
+            break;
+        }
+        if (!checksumHolds(line) && damage.badChecksumLines++ == 0)
+            damage.firstBadLine = static_cast<int>(n + 1);
+    }
+    return damage;
+}

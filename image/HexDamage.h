@@ -1,0 +1,22 @@
+#pragma once
+#include <QStringList>
+
+// Signs that a file which loaded was damaged on its way: records whose bytes
+// do not add up to their checksum, and an end record that never came (a
+// download cut off). The load itself does not look at either; these findings
+// are told to the user after it.
+struct HexDamage {
+    int badChecksumLines = 0;
+    int firstBadLine = 0; // counted from 1 as in the file, 0 for none
+    bool missingEndRecord = false;
+
+    bool any() const { return badChecksumLines > 0 || missingEndRecord; }
+    // One line of text per finding.
+    QStringList findings() const;
+};
+
+// Looks at the lines of a file as the reader splits them. A line counts as
+// damaged when it comes before the end record and its bytes, read as hex
+// pairs after the colon, do not add up to 0 modulo 256, or it holds a
+// character there that is not a hex digit.
+HexDamage findHexDamage(const QStringList &lines);
