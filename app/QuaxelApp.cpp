@@ -3,6 +3,8 @@
 #include "ui/Dialogs.h"
 #include "app/Screenshot.h"
 #include "app/TFormMain.h"
+#include "image/SafeFile.h"
+#include "image/SafeSave.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,6 +18,7 @@ namespace {
 struct Options {
     QString hexFile;
     QString screenshot;
+    bool screenshotAsked = false;
 };
 
 Options parseOptions(const QApplication &app)
@@ -34,6 +37,7 @@ Options parseOptions(const QApplication &app)
     if (!parser.positionalArguments().isEmpty())
         options.hexFile = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     options.screenshot = parser.value(screenshot);
+    options.screenshotAsked = parser.isSet(screenshot);
     return options;
 }
 
@@ -64,6 +68,17 @@ int runQuaxel(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Quaxel"));
     try {
         const Options options = parseOptions(app);
+        if (options.screenshotAsked) {
+            // Refused at once: an empty name would otherwise start the window
+            // interactively, which waits forever where there is no display.
+            const auto refused = options.screenshot.isEmpty() ? std::optional(QStringLiteral("no file name given"))
+                                                              : refusedTarget(options.screenshot);
+            if (refused) {
+                QTextStream(stderr) << "Quaxel: --screenshot: " << fileMessage(options.screenshot, *refused).replace(u'\n', u' ')
+                                    << Qt::endl;
+                return 1;
+            }
+        }
         TFormMain window;
         if (!options.screenshot.isEmpty())
             return renderScreenshot(window, options);

@@ -10,6 +10,9 @@ measured in the same run.
 - Start-up: `quaxel samples/demo.hex --screenshot` against a bare Qt Widgets
   window shown, grabbed and saved the same way (quaxel_bare_window), in wall
   time and peak memory. Goal: at most 1.3x.
+- Series: `quaxel-cli set --series N` of 10,000 files against one of 100, in
+  wall time per file and peak memory. Goal: linear in time (at most 1.5x per
+  file) and flat in memory (at most 1.2x).
 - Editors: every other Google Benchmark program in BUILD_DIR/bench (repaints and
   mouse drags), against their goal of 1 ms.
 """
@@ -94,6 +97,21 @@ def main():
     row("(for scale) bare window with one label", text_time, "ms", bare_time, "bare window",
         lambda v, r: True)
     row("(for scale) its peak memory", text_mem, "MiB", bare_mem, "bare window", lambda v, r: True)
+
+    cli = os.path.join(build, "cli", "quaxel-cli")
+    sample = os.path.join(ROOT, "samples", "full-457-led-signal-001-dcc.hex")
+    series = {}
+    for count in (100, 10000):
+        with tempfile.TemporaryDirectory() as tmp:
+            argv = [cli, "set", sample, "-o", os.path.join(tmp, "s.hex"), "--slot", "1=1",
+                    "--series", str(count), "--step", "0"]
+            argv[-1] = "1" if count > 2000 else "20"
+            wall, peak = measure_process(argv, 1 if count > 2000 else 3)
+            series[count] = (wall / count, peak)
+    row("series of 10,000 files: time per file", series[10000][0], "ms", series[100][0], "series of 100",
+        lambda v, r: r <= 1.5)
+    row("series of 10,000 files: peak memory", series[10000][1], "MiB", series[100][1], "series of 100",
+        lambda v, r: r <= 1.2)
 
     for program in sorted(os.listdir(bench_dir)):
         path = os.path.join(bench_dir, program)
