@@ -71,11 +71,13 @@ int runQuaxel(int argc, char *argv[])
         if (options.screenshotAsked) {
             // Refused at once: an empty name would otherwise start the window
             // interactively, which waits forever where there is no display.
-            const auto refused = options.screenshot.isEmpty() ? std::optional(QStringLiteral("no file name given"))
-                                                              : refusedTarget(options.screenshot);
-            if (refused) {
-                QTextStream(stderr) << "Quaxel: --screenshot: " << fileMessage(options.screenshot, *refused).replace(u'\n', u' ')
-                                    << Qt::endl;
+            QTextStream err(stderr);
+            if (options.screenshot.isEmpty()) {
+                err << "Quaxel: --screenshot: no file name given" << Qt::endl;
+                return 1;
+            }
+            if (const auto refused = refusedTarget(options.screenshot)) {
+                err << "Quaxel: --screenshot: " << fileMessage(options.screenshot, *refused).replace(u'\n', u' ') << Qt::endl;
                 return 1;
             }
         }
