@@ -611,7 +611,7 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
 
     if (toStandardOutput) {
         if (first.buildHexLines() == 0) {
-            printMessage(o, input, ChecksumProblem);
+            printMessage(o, shownPath(input), ChecksumProblem);
             return o;
         }
         o.out = QString::fromLatin1(first.fileContent());

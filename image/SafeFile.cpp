@@ -128,19 +128,27 @@ InputFile readInputFile(const QString &path, qint64 maxSize)
         result.error = fileMessage(path, why);
         return result;
     };
-    // O_NONBLOCK: opening a FIFO does not wait for a writer; fstat then refuses it.
-    const int fd = ::open(pathBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const auto notRegular = [&refuse](unsigned mode) {
+        return refuse(QStringLiteral("is %1, not a regular file; it is not read").arg(fileKindName(mode)));
+    };
+    const QByteArray name = pathBytes(path);
+    // A device is refused before it is opened: opening some has effects of its own.
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return notRegular(info.st_mode);
+    // O_NONBLOCK: should a FIFO take the file's place meanwhile, opening it
+    // does not wait for a writer; fstat then refuses it.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return refuse(systemError(errno));
     struct FdCloser {
         int fd;
         ~FdCloser() { ::close(fd); }
     } closer{fd};
-    struct stat info {};
     if (::fstat(fd, &info) != 0)
         return refuse(systemError(errno));
     if (!S_ISREG(info.st_mode))
-        return refuse(QStringLiteral("is %1, not a regular file; it is not read").arg(fileKindName(info.st_mode)));
+        return notRegular(info.st_mode);
     const auto tooBig = [&refuse, maxSize](qint64 size) {
         return refuse(QStringLiteral("is too big (%1 bytes): no valid file has more than %2; it is not read")
                           .arg(size)
