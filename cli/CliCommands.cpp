@@ -39,7 +39,7 @@ const char *const MainHelp =
     "Only regular files of at most 1 MiB are read; only a regular file is replaced,\n"
     "keeping its mode, owner and group. A FIFO, a device, a socket, a folder, a\n"
     "file with more than one hard link or one whose owner or mode cannot be kept\n"
-    "is refused with exit status 1 and left untouched.\n";
+    "is refused and left untouched (exit status 1; 2 for diff).\n";
 
 const char *const InfoHelp =
     "Usage: quaxel-cli info FILE.hex [--json]\n"
@@ -622,8 +622,7 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
     // Every file is written under a temporary name and read back; one file is
     // in memory at a time. Only when all are written do they take their names.
     // On any failure the staged files go and no existing file changes.
-    std::vector<StagedFile> staged;
-    staged.reserve(static_cast<std::size_t>(count));
+    std::vector<StagedFile> staged; // not reserved: COUNT may be any number a user types
     for (int n = 1; n <= count; ++n) {
         const QString path = fileName(n);
         DecoderSession file = n == 1 ? first : session;
