@@ -3,6 +3,8 @@
 #include "ui/Dialogs.h"
 #include "app/Screenshot.h"
 #include "app/TFormMain.h"
+#include "image/SafeFile.h"
+#include "image/SafeSave.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,6 +18,7 @@ namespace {
 struct Options {
     QString hexFile;
     QString screenshot;
+    bool screenshotAsked = false;
 };
 
 Options parseOptions(const QApplication &app)
@@ -34,6 +37,7 @@ Options parseOptions(const QApplication &app)
     if (!parser.positionalArguments().isEmpty())
         options.hexFile = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     options.screenshot = parser.value(screenshot);
+    options.screenshotAsked = parser.isSet(screenshot);
     return options;
 }
 
@@ -64,6 +68,19 @@ int runQuaxel(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Quaxel"));
     try {
         const Options options = parseOptions(app);
+        if (options.screenshotAsked) {
+            // Refused at once: an empty name would otherwise start the window
+            // interactively, which waits forever where there is no display.
+            QTextStream err(stderr);
+            if (options.screenshot.isEmpty()) {
+                err << "Quaxel: --screenshot: no file name given" << Qt::endl;
+                return 1;
+            }
+            if (const auto refused = refusedTarget(options.screenshot)) {
+                err << "Quaxel: --screenshot: " << fileMessage(options.screenshot, *refused).replace(u'\n', u' ') << Qt::endl;
+                return 1;
+            }
+        }
         TFormMain window;
         if (!options.screenshot.isEmpty())
             return renderScreenshot(window, options);

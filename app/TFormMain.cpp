@@ -6,6 +6,7 @@
 #include "app/JpegDecoder.h"
 #include "app/WebPage.h"
 #include "image/HexFile.h"
+#include "image/SafeFile.h"
 #include "image/SafeSave.h"
 #include "image/HexReader.h"
 #include "image/HexWriter.h"
@@ -321,8 +322,10 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
 
 void TFormMain::LoadSettings()
 {
-    QFile file(settingsPath_);
-    const IniFile ini = file.open(QIODevice::ReadOnly) ? IniFile::fromBytes(file.readAll()) : IniFile();
+    // A settings file that cannot be read (missing, a FIFO, a device, too big)
+    // leaves every setting at its default.
+    const InputFile file = readInputFile(settingsPath_);
+    const IniFile ini = file.error ? IniFile() : IniFile::fromBytes(file.content);
     rasterX = ini.readInteger(QStringLiteral("Raster"), QStringLiteral("x"), 0);
     rasterY = ini.readInteger(QStringLiteral("Raster"), QStringLiteral("y"), 0);
     const int w = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Width"), 560);
@@ -335,9 +338,8 @@ void TFormMain::LoadSettings()
 
 bool TFormMain::SaveSettings()
 {
-    QFile existing(settingsPath_);
-    IniFile ini = existing.open(QIODevice::ReadOnly) ? IniFile::fromBytes(existing.readAll()) : IniFile();
-    existing.close();
+    const InputFile existing = readInputFile(settingsPath_);
+    IniFile ini = existing.error ? IniFile() : IniFile::fromBytes(existing.content);
     ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("x"), rasterX);
     ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("y"), rasterY);
     ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Width"), width());
@@ -346,7 +348,7 @@ bool TFormMain::SaveSettings()
 
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
     if (const auto error = saveFileWhole(settingsPath_, ini.toBytes())) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(settingsPath_), *error));
+        Dialogs::warningOk(this, fileMessage(settingsPath_, *error));
         return false;
     }
     return true;
@@ -434,15 +436,15 @@ void TFormMain::btn_loadClick()
 
 bool TFormMain::loadHexFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const InputFile file = readInputFile(path);
+    if (file.error) {
+        Dialogs::warningOk(this, *file.error);
         return false;
     }
     // The file loads into a session of its own: a file that fails leaves the
     // one on screen, with all its unsaved work, exactly as it was.
     DecoderSession loaded;
-    const DecoderSession::LoadOutcome outcome = loaded.load(file.readAll());
+    const DecoderSession::LoadOutcome outcome = loaded.load(file.content);
     if (outcome.error) {
         Dialogs::showMessage(this, *outcome.error);
         return false;

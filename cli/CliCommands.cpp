@@ -1,10 +1,11 @@
 #include "cli/CliCommands.h"
 
 #include "decoder/DecoderSession.h"
+#include "image/SafeFile.h"
+#include "image/SafeSave.h"
+#include "image/SafeText.h"
 #include "info/InfoListing.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,7 +33,13 @@ const char *const MainHelp =
     "\n"
     "Run 'quaxel-cli COMMAND --help' for the options of a command.\n"
     "  --help      this text\n"
-    "  --version   the program's version\n";
+    "  --version   the program's version\n"
+    "  --          ends the options: every argument after it is a file name\n"
+    "\n"
+    "Only regular files of at most 1 MiB are read; only a regular file is replaced,\n"
+    "keeping its mode, owner and group. A FIFO, a device, a socket, a folder, a\n"
+    "file with more than one hard link or one whose owner or mode cannot be kept\n"
+    "is refused and left untouched (exit status 1; 2 for diff).\n";
 
 const char *const InfoHelp =
     "Usage: quaxel-cli info FILE.hex [--json]\n"
@@ -45,7 +52,12 @@ const char *const InfoHelp =
     "  --json   one JSON object instead of text\n"
     "  --help   this text\n"
     "\n"
-    "Exit status: 0 loaded, 1 the file cannot be loaded, 2 wrong command line.\n";
+    "A file with record checksums that do not add up, or without an end record,\n"
+    "is read all the same; each such finding is printed on standard error (and\n"
+    "listed as \"warnings\" with --json).\n"
+    "\n"
+    "Exit status: 0 loaded and recognised, 1 the file cannot be loaded or its type\n"
+    "is not recognised (what was read is printed all the same), 2 wrong command line.\n";
 
 const char *const DiffHelp =
     "Usage: quaxel-cli diff A.hex B.hex\n"
@@ -55,9 +67,12 @@ const char *const DiffHelp =
     "followed by the counts. When B's records show no difference but B leaves out\n"
     "bytes that A holds, a last line names the first of them.\n"
     "\n"
+    "  --force  compare files with bad record checksums or without an end record\n"
+    "           (refused otherwise)\n"
     "  --help   this text\n"
     "\n"
-    "Exit status: 0 the images are equal, 1 they differ, 2 an error.\n";
+    "Exit status: 0 the images are equal, 1 they differ, 2 an error (nothing is\n"
+    "printed on standard output then).\n";
 
 const char *const SetHelp =
     "Usage: quaxel-cli set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]...\n"
@@ -66,34 +81,43 @@ const char *const SetHelp =
     "Loads IN, changes the slots, checks them with the rules and messages of\n"
     "\"HEX speichern\", writes OUT with the same writer and reads it back to verify it.\n"
     "\n"
-    "  -o, --output OUT.hex   the file to write (required)\n"
-    "  --slot N=VALUE         slot N (as 'info' numbers it) gets a new value:\n"
-    "                           ADDRESS        the address (0: unused)\n"
+    "  -o, --output OUT.hex   the file to write (required); '-' writes the HEX text\n"
+    "                         to standard output, without reading it back\n"
+    "  --slot N=VALUE         slot N (1 to 47, as 'info' numbers it) gets a new value:\n"
+    "                           ADDRESS        the address (0: unused, where the decoder\n"
+    "                                          type can store it)\n"
     "                           ADDRESS g / r  and the green or red output (accessory decoders)\n"
-    "                           ADDRESS/F      and function number F (function decoders)\n"
+    "                           ADDRESS/F      and function number F, from 1 (function decoders)\n"
     "                         a part left out keeps its value, e.g. 3=g or 4=/2\n"
     "  --series COUNT         writes COUNT files OUT-1.hex .. OUT-COUNT.hex\n"
     "  --step K               the addresses of file n+1 are those of file n plus K\n"
     "                         (K >= 1; slots with address 0 stay unused)\n"
+    "  --force                use an input with bad record checksums or without an\n"
+    "                         end record (refused otherwise)\n"
     "  --help                 this text\n"
+    "  --                     ends the options\n"
     "\n"
-    "Every file of a series is checked before the first one is written; a value\n"
-    "the rules refuse stops the command with the window's message and writes nothing.\n"
+    "A value the rules refuse, or one the decoder cannot store, stops the command\n"
+    "with the window's message and writes nothing. A series is written all or\n"
+    "nothing: every file goes to a temporary name first and is read back; only when\n"
+    "all are written are they renamed into place. Addresses that would leave the\n"
+    "valid range are refused before anything is written.\n"
+    "\n"
+    "Only a regular file (or a link to one) is replaced, keeping its mode, owner and\n"
+    "group; a FIFO, a device, a folder, a file with more than one hard link or one\n"
+    "whose owner or mode cannot be kept is refused and left untouched.\n"
     "\n"
     "Exit status: 0 written and verified, 1 refused or not verified, 2 wrong command line.\n";
 
-QString nativePath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-// A message as the window shows it: its line breaks become new lines.
+// A message as the window shows it: its line breaks become new lines; any
+// other control character from a file or the command line is escaped.
 void printMessage(CliOutput &o, const QString &context, const QString &text)
 {
     QString message = text;
     message.replace(u'\r', u'\n');
-    o.err += Program + QStringLiteral(": ") + (context.isEmpty() ? QString() : context + QStringLiteral(": "))
-             + message + QLatin1Char('\n');
+    o.err += Program + QStringLiteral(": ")
+             + (context.isEmpty() ? QString() : escapedText(context) + QStringLiteral(": "))
+             + escapedText(message, true) + QLatin1Char('\n');
 }
 
 CliOutput usageError(const QString &command, const QString &text)
@@ -101,9 +125,15 @@ CliOutput usageError(const QString &command, const QString &text)
     CliOutput o;
     o.exitCode = CliExit::Failed;
     const QString name = command.isEmpty() ? Program : Program + QLatin1Char(' ') + command;
-    o.err = name + QStringLiteral(": ") + text + QLatin1Char('\n') + QStringLiteral("Try '") + name
+    o.err = name + QStringLiteral(": ") + escapedText(text) + QLatin1Char('\n') + QStringLiteral("Try '") + name
             + QStringLiteral(" --help'.\n");
     return o;
+}
+
+// Standard output of info and diff: what came from a file is escaped.
+QString printable(const QString &text)
+{
+    return escapedText(text, true);
 }
 
 CliOutput helpText(const char *text)
@@ -140,8 +170,17 @@ struct ParsedArgs {
 ParsedArgs parseArgs(const QStringList &args, const QList<OptionRule> &rules)
 {
     ParsedArgs parsed;
+    bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
+        if (optionsEnded) {
+            parsed.positionals.append(arg);
+            continue;
+        }
+        if (arg == QStringLiteral("--")) {
+            optionsEnded = true;
+            continue;
+        }
         if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
             parsed.help = true;
             continue;
@@ -182,22 +221,49 @@ ParsedArgs parseArgs(const QStringList &args, const QList<OptionRule> &rules)
 
 // ---- loading ----
 
-// Loads a file as "HEX laden" does: false after its message was printed.
-bool loadFile(const QString &path, DecoderSession &session, CliOutput &o, HexLoadResult *lines = nullptr)
+// What a command does with a file that loads but shows signs of damage (bad
+// record checksums, no end record): info warns; set and diff refuse it unless
+// --force is given, and then warn.
+enum class Damaged { Warn, Refuse };
+
+// Prints the findings; false when the file is refused for them.
+bool acceptDamage(const HexDamage &damage, const QString &path, Damaged policy, CliOutput &o)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printMessage(o, QString(), QStringLiteral("%1:\n%2").arg(nativePath(path), file.errorString()));
+    if (!damage.any())
+        return true;
+    for (const QString &finding : damage.findings())
+        printMessage(o, shownPath(path), finding);
+    if (policy == Damaged::Warn)
+        return true;
+    printMessage(o, shownPath(path), QStringLiteral("refused: the file may be damaged (--force uses it all the same)"));
+    return false;
+}
+
+Damaged damagePolicy(const ParsedArgs &parsed)
+{
+    return parsed.has(QStringLiteral("--force")) ? Damaged::Warn : Damaged::Refuse;
+}
+
+// Loads a file as "HEX laden" does: false after its message was printed, or
+// when the policy refuses a damaged file.
+bool loadFile(const QString &path, DecoderSession &session, CliOutput &o, Damaged policy,
+              HexLoadResult *lines = nullptr, QStringList *warnings = nullptr)
+{
+    const InputFile file = readInputFile(path);
+    if (file.error) {
+        printMessage(o, QString(), *file.error);
         return false;
     }
-    const DecoderSession::LoadOutcome outcome = session.load(file.readAll());
+    const DecoderSession::LoadOutcome outcome = session.load(file.content);
     if (outcome.error) {
-        printMessage(o, path, outcome.error->text);
+        printMessage(o, shownPath(path), outcome.error->text);
         return false;
     }
     if (lines)
         *lines = outcome.lines;
-    return true;
+    if (warnings)
+        *warnings = outcome.damage.findings();
+    return acceptDamage(outcome.damage, path, policy, o);
 }
 
 // The slots the window shows for the loaded file.
@@ -232,10 +298,13 @@ QString panelValue(const QString &panel, const QString &prefix)
 
 // ---- info ----
 
-QJsonObject infoJson(const QString &path, const DecoderSession &session, const HexLoadResult &lines)
+QJsonObject infoJson(const QString &path, const DecoderSession &session, const HexLoadResult &lines,
+                     const QStringList &warnings)
 {
     QJsonObject info;
-    info[QStringLiteral("file")] = path;
+    if (!warnings.isEmpty())
+        info[QStringLiteral("warnings")] = QJsonArray::fromStringList(warnings);
+    info[QStringLiteral("file")] = shownPath(path);
     info[QStringLiteral("typeCode")] = session.typeCode;
     info[QStringLiteral("label")] = session.type ? session.type->label : QString();
     info[QStringLiteral("recognised")] = session.recognised;
@@ -272,7 +341,7 @@ QString infoText(const QString &path, const DecoderSession &session, const HexLo
         return (name + QLatin1Char(':')).leftJustified(12) + value + QLatin1Char('\n');
     };
     QString text;
-    text += row(QStringLiteral("File"), nativePath(path));
+    text += row(QStringLiteral("File"), shownPath(path));
     text += row(QStringLiteral("Type"), QString::number(session.typeCode)
                                             + (session.type ? QStringLiteral("  ") + session.type->label
                                                             : QStringLiteral("  (unknown)")));
@@ -314,16 +383,19 @@ CliOutput runInfo(const QStringList &args)
     const QString path = parsed.positionals.first();
     DecoderSession session;
     HexLoadResult lines;
-    if (!loadFile(path, session, o, &lines)) {
+    QStringList warnings;
+    if (!loadFile(path, session, o, Damaged::Warn, &lines, &warnings)) {
         o.exitCode = CliExit::Refused;
         return o;
     }
-    if (!session.recognised)
-        printMessage(o, path, Unrecognised);
+    if (!session.recognised) {
+        printMessage(o, shownPath(path), Unrecognised);
+        o.exitCode = CliExit::Refused;
+    }
     if (parsed.has(QStringLiteral("--json")))
-        o.out = QString::fromUtf8(QJsonDocument(infoJson(path, session, lines)).toJson(QJsonDocument::Indented));
+        o.out = QString::fromUtf8(QJsonDocument(infoJson(path, session, lines, warnings)).toJson(QJsonDocument::Indented));
     else
-        o.out = infoText(path, session, lines);
+        o.out = printable(infoText(path, session, lines));
     return o;
 }
 
@@ -331,7 +403,7 @@ CliOutput runInfo(const QStringList &args)
 
 CliOutput runDiff(const QStringList &args)
 {
-    const ParsedArgs parsed = parseArgs(args, {});
+    const ParsedArgs parsed = parseArgs(args, {{QStringLiteral("--force"), QString(), false}});
     if (parsed.help)
         return helpText(DiffHelp);
     if (!parsed.error.isEmpty())
@@ -344,16 +416,16 @@ CliOutput runDiff(const QStringList &args)
     const QString first = parsed.positionals[0];
     const QString second = parsed.positionals[1];
     DecoderSession session;
-    if (!loadFile(first, session, o))
+    if (!loadFile(first, session, o, damagePolicy(parsed)))
         return o;
-    QFile file(second);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printMessage(o, QString(), QStringLiteral("%1:\n%2").arg(nativePath(second), file.errorString()));
+    const InputFile file = readInputFile(second);
+    if (file.error) {
+        printMessage(o, QString(), *file.error);
         return o;
     }
-    const QStringList lines = splitHexFileLines(file.readAll());
+    const QStringList lines = splitHexFileLines(file.content);
     if (const auto tooLong = checkCompareLineCount(lines)) {
-        printMessage(o, second, tooLong->text);
+        printMessage(o, shownPath(second), tooLong->text);
         return o;
     }
     QStringList upperLines;
@@ -365,9 +437,18 @@ CliOutput runDiff(const QStringList &args)
             + (listing.eepromLines.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("ROM\n")
             + listing.romLines.join(QLatin1Char('\n')) + (listing.romLines.isEmpty() ? QString() : QStringLiteral("\n"));
     if (listing.error) {
-        printMessage(o, second, listing.error->text);
+        // Standard output stays empty on an error: the listing as far as it
+        // got goes to standard error before the message, as the dialog shows it.
+        o.err += printable(o.out);
+        o.out.clear();
+        printMessage(o, shownPath(second), listing.error->text);
         return o;
     }
+    if (!acceptDamage(findHexDamage(lines), second, damagePolicy(parsed), o)) {
+        o.out.clear();
+        return o;
+    }
+    o.out = printable(o.out);
     if (listing.eepromDiffs + listing.romDiffs + listing.idDiffs + listing.configDiffs > 0) {
         o.exitCode = CliExit::Differ;
         return o;
@@ -377,9 +458,9 @@ CliOutput runDiff(const QStringList &args)
     FirmwareImage secondImage;
     loadHexLines(secondImage, lines);
     if (const auto uncovered = compareImages(session.image, secondImage)) {
-        o.out += QStringLiteral("Not in the records of File2: %1: File1:0x%2 - File2:0x%3 (%4 in all)\n")
-                     .arg(uncovered->where, uncovered->first, uncovered->second)
-                     .arg(uncovered->count);
+        o.out += printable(QStringLiteral("Not in the records of File2: %1: File1:0x%2 - File2:0x%3 (%4 in all)\n")
+                               .arg(uncovered->where, quotedLine(uncovered->first), quotedLine(uncovered->second))
+                               .arg(uncovered->count));
         o.exitCode = CliExit::Differ;
         return o;
     }
@@ -388,12 +469,6 @@ CliOutput runDiff(const QStringList &args)
 }
 
 // ---- set ----
-
-struct SeriesFile {
-    QString path;
-    QByteArray content;
-    FirmwareImage image;
-};
 
 // Why the change cannot go into the loaded file, or nothing.
 std::optional<QString> checkSlotChange(const DecoderSession &session, const SlotChange &change)
@@ -411,13 +486,68 @@ std::optional<QString> checkSlotChange(const DecoderSession &session, const Slot
     return std::nullopt;
 }
 
+// The rules let some values pass that the decoder's codes cannot hold (function
+// 0, an address without a code): the slot would silently keep its old value.
+// Reads the written slots back and names the first change that did not arrive.
+std::optional<std::pair<int, QString>> changeNotStored(const DecoderSession &written, const std::vector<SlotChange> &changes)
+{
+    DecoderSession readBack = written;
+    readBack.readSlots();
+    for (const SlotChange &change : changes) {
+        const auto s = static_cast<std::size_t>(change.slot);
+        const SlotValues &wanted = written.slotValues[s];
+        const SlotValues &stored = readBack.slotValues[s];
+        if (change.functionText && !change.functionText->isEmpty() && stored.function != wanted.function)
+            return std::pair{change.slot, QStringLiteral("function number %1 cannot be stored: function numbers run from 1 to %2")
+                                              .arg(wanted.function)
+                                              .arg(written.maxFunction)};
+        if (!change.addressText.isEmpty() && stored.address != wanted.address)
+            return std::pair{change.slot, QStringLiteral("address %1 cannot be stored by this decoder type "
+                                                         "(the slot would read back as address %2)")
+                                              .arg(wanted.address)
+                                              .arg(stored.address)};
+        if (change.green && wanted.address != 0 && stored.green != *change.green)
+            return std::pair{change.slot, QStringLiteral("the %1 output cannot be stored for address %2")
+                                              .arg(*change.green ? QStringLiteral("green") : QStringLiteral("red"))
+                                              .arg(wanted.address)};
+    }
+    return std::nullopt;
+}
+
+// The first used address of a series that leaves the valid range, computed
+// before anything is written and without overflow.
+struct SeriesOverflow {
+    int slot = 0;
+    int fileNumber = 0;
+    qint64 address = 0;
+};
+
+std::optional<SeriesOverflow> seriesOverflow(const DecoderSession &first, int count, int step)
+{
+    const qint64 limit = first.addressLimit();
+    std::optional<SeriesOverflow> earliest;
+    for (int s = 0; s < DecoderSession::SlotCount; ++s) {
+        const qint64 address = first.slotValues[static_cast<std::size_t>(s)].address;
+        if (!slotShown(first, s) || address == 0)
+            continue;
+        const qint64 last = address + static_cast<qint64>(count - 1) * step;
+        if (last <= limit)
+            continue;
+        const int number = static_cast<int>((limit - address) / step) + 2;
+        if (!earliest || number < earliest->fileNumber)
+            earliest = SeriesOverflow{s, number, address + static_cast<qint64>(number - 1) * step};
+    }
+    return earliest;
+}
+
 CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
 {
     const QString command = QStringLiteral("set");
     const ParsedArgs parsed = parseArgs(args, {{QStringLiteral("--output"), QStringLiteral("-o"), true},
                                                {QStringLiteral("--slot"), QString(), true},
                                                {QStringLiteral("--series"), QString(), true},
-                                               {QStringLiteral("--step"), QString(), true}});
+                                               {QStringLiteral("--step"), QString(), true},
+                                               {QStringLiteral("--force"), QString(), false}});
     if (parsed.help)
         return helpText(SetHelp);
     if (!parsed.error.isEmpty())
@@ -427,12 +557,14 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
     const QStringList outputs = parsed.values(QStringLiteral("--output"));
     if (outputs.size() != 1 || outputs.first().isEmpty())
         return usageError(command, QStringLiteral("one output file expected (-o OUT.hex)"));
+    const QString output = outputs.first();
+    const bool toStandardOutput = output == QStringLiteral("-");
 
     std::vector<SlotChange> changes;
     for (const QString &value : parsed.values(QStringLiteral("--slot"))) {
         const auto change = parseSlotChange(value);
         if (!change)
-            return usageError(command, QStringLiteral("--slot '%1': expected N=ADDRESS[r|g][/FUNCTION] with N from 0 to %2")
+            return usageError(command, QStringLiteral("--slot '%1': expected N=ADDRESS[r|g][/FUNCTION] with N from 1 to %2")
                                            .arg(value)
                                            .arg(DecoderSession::SlotCount - 1));
         changes.push_back(*change);
@@ -453,18 +585,20 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
             return usageError(command, QStringLiteral("--series needs a whole number of at least 1"));
         if (!stepOk || step < 1)
             return usageError(command, QStringLiteral("--step needs a whole number of at least 1"));
+        if (toStandardOutput)
+            return usageError(command, QStringLiteral("--series needs an output file name, not '-'"));
     }
 
     CliOutput o;
     o.exitCode = CliExit::Refused;
     const QString input = parsed.positionals.first();
     DecoderSession session;
-    if (!loadFile(input, session, o))
+    if (!loadFile(input, session, o, damagePolicy(parsed)))
         return o;
     if (!session.recognised)
-        printMessage(o, input, Unrecognised);
+        printMessage(o, shownPath(input), Unrecognised);
     if (const auto fault = session.checkWritable()) {
-        printMessage(o, input, *fault);
+        printMessage(o, shownPath(input), *fault);
         return o;
     }
 
@@ -489,45 +623,97 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
             functionTexts[s] = *change.functionText;
     }
 
-    // Every file is built and checked before the first one is written.
-    std::vector<SeriesFile> files;
-    std::array<int, DecoderSession::SlotCount> firstAddresses{};
-    for (int n = 1; n <= count; ++n) {
-        const QString path = series ? seriesFileName(outputs.first(), n) : outputs.first();
-        DecoderSession file = session;
-        if (n > 1) {
-            for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-                const int address = firstAddresses[static_cast<std::size_t>(s)];
-                if (slotShown(session, s) && address != 0)
-                    addressTexts[static_cast<std::size_t>(s)] = QString::number(address + (n - 1) * step);
-            }
-        }
-        if (const auto fault = file.writeSlots(addressTexts, functionTexts)) {
-            printMessage(o, path, fault->message);
+    const auto fileName = [&](int n) { return series ? seriesFileName(output, n) : output; };
+    // A fault of the slots' values names the slot and the file it was meant for.
+    const auto slotContext = [&](int slot, int n) {
+        return QStringLiteral("slot %1%2, %3")
+            .arg(slot)
+            .arg(series ? QStringLiteral(", file %1 of %2").arg(n).arg(count) : QString(), shownPath(fileName(n)));
+    };
+
+    // The first file carries the changes: checked with the window's rules, then
+    // for values the rules pass but the decoder cannot store.
+    DecoderSession first = session;
+    if (const auto fault = first.writeSlots(addressTexts, functionTexts)) {
+        printMessage(o, slotContext(fault->slot, 1), fault->message);
+        return o;
+    }
+    if (const auto lost = changeNotStored(first, changes)) {
+        printMessage(o, slotContext(lost->first, 1), lost->second);
+        return o;
+    }
+    if (series) {
+        if (const auto overflow = seriesOverflow(first, count, step)) {
+            printMessage(o, slotContext(overflow->slot, overflow->fileNumber),
+                         QStringLiteral("Adresse für <%1> ist zu gross (%2; at most %3)")
+                             .arg(first.slotLabels[static_cast<std::size_t>(overflow->slot)])
+                             .arg(overflow->address)
+                             .arg(first.addressLimit()));
             return o;
         }
-        if (n == 1) {
-            // The numbers the rules accepted; the series counts on from them.
+    }
+
+    if (toStandardOutput) {
+        if (first.buildHexLines() == 0) {
+            printMessage(o, shownPath(input), ChecksumProblem);
+            return o;
+        }
+        o.out = QString::fromLatin1(first.fileContent());
+        o.exitCode = CliExit::Ok;
+        return o;
+    }
+
+    // Every file is written under a temporary name and read back; one file is
+    // in memory at a time. Only when all are written do they take their names.
+    // On any failure the staged files go and no existing file changes.
+    std::vector<StagedFile> staged; // not reserved: COUNT may be any number a user types
+    for (int n = 1; n <= count; ++n) {
+        const QString path = fileName(n);
+        DecoderSession file = n == 1 ? first : session;
+        if (n > 1) {
             for (std::size_t s = 0; s < DecoderSession::SlotCount; ++s) {
-                firstAddresses[s] = file.slotValues[s].address;
-                addressTexts[s] = QString::number(file.slotValues[s].address);
-                functionTexts[s] = QString::number(file.slotValues[s].function);
+                const int address = first.slotValues[s].address;
+                if (slotShown(first, static_cast<int>(s)) && address != 0)
+                    file.slotValues[s].address = address + (n - 1) * step;
+                else
+                    file.slotValues[s].address = first.slotValues[s].address;
+                file.slotValues[s].function = first.slotValues[s].function;
+                file.slotValues[s].green = first.slotValues[s].green;
+            }
+            if (const auto fault = file.writeSlots()) {
+                printMessage(o, slotContext(fault->slot, n), fault->message);
+                return o;
             }
         }
         if (file.buildHexLines() == 0) {
-            printMessage(o, path, ChecksumProblem);
+            printMessage(o, shownPath(path), ChecksumProblem);
             return o;
         }
-        files.push_back({path, file.fileContent(), file.image});
-    }
-
-    for (const SeriesFile &file : files) {
-        if (const auto failure = saveVerifiedHexFile(file.path, file.content, file.image, afterWrite)) {
+        StagedFile out;
+        if (const auto error = out.stage(path, file.fileContent())) {
+            printMessage(o, QString(), fileMessage(path, *error));
+            return o;
+        }
+        if (afterWrite)
+            afterWrite(out.temporaryPath());
+        if (const auto failure = verifyHexFile(out.temporaryPath(), file.image, path)) {
             printMessage(o, QString(), *failure);
             return o;
         }
-        o.out += QStringLiteral("written and verified: %1\n").arg(nativePath(file.path));
+        staged.push_back(std::move(out));
     }
+    QString written;
+    for (int n = 1; n <= count; ++n) {
+        if (const auto error = staged[static_cast<std::size_t>(n - 1)].commit()) {
+            printMessage(o, QString(), fileMessage(fileName(n), *error));
+            if (n > 1)
+                printMessage(o, QString(), QStringLiteral("files 1 to %1 of the series were already in place").arg(n - 1));
+            o.out = printable(written);
+            return o;
+        }
+        written += QStringLiteral("written and verified: %1\n").arg(shownPath(fileName(n)));
+    }
+    o.out = printable(written);
     o.exitCode = CliExit::Ok;
     return o;
 }
@@ -543,7 +729,7 @@ std::optional<SlotChange> parseSlotChange(const QString &text)
     SlotChange change;
     bool ok = false;
     change.slot = m.captured(1).toInt(&ok);
-    if (!ok || change.slot < 0 || change.slot >= DecoderSession::SlotCount)
+    if (!ok || change.slot < 1 || change.slot >= DecoderSession::SlotCount)
         return std::nullopt;
     change.addressText = m.captured(2);
     if (!m.captured(3).isEmpty())

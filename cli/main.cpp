@@ -1,14 +1,33 @@
 #include "cli/CliCommands.h"
+#include "image/SafeFile.h"
 
 #include <cstdio>
 
+namespace {
+
+// The whole text, NUL bytes and all: fputs would stop at the first one.
+void print(const QString &text, std::FILE *stream)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Arguments keep the bytes the system gave: a file name that is no UTF-8
+    // is read and written under exactly its name.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(pathFromBytes(QByteArray(argv[i])));
     const CliOutput result = runCli(arguments);
-    std::fputs(result.out.toLocal8Bit().constData(), stdout);
-    std::fputs(result.err.toLocal8Bit().constData(), stderr);
+    print(result.out, stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        // Output that did not arrive is no success, least of all with -o -.
+        print(result.err + QStringLiteral("quaxel-cli: standard output: write error\n"), stderr);
+        return CliExit::Failed;
+    }
+    print(result.err, stderr);
     return result.exitCode;
 }

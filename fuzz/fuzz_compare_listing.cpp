@@ -31,6 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         line = upperCaseLine(line);
     const CompareListing listing = compareHexLines(image, lines);
     fuzzRequire(listing.eepromDiffs >= 0 && listing.romDiffs >= 0, "difference counts not negative");
+    if (listing.error)
+        requireSafeMessage(listing.error->text);
     (void)eepromDumpLines(image);
     return 0;
 }

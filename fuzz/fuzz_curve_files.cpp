@@ -29,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     requireBytes(curves);
     fuzzRequire(curve.complete || !curve.warnings.isEmpty(), "a stopped curve load names its reason");
     fuzzRequire(curve.warnings.size() <= 2, "at most the line-count and one bad-line warning");
+    for (const QString &warning : curve.warnings)
+        requireSafeMessage(warning);
     if (curve.complete) {
         const int count = curves[1][CurveRecords::CountEntry];
         fuzzRequire(count >= 1 && count <= 100, "a loaded curve has 1..100 points");
@@ -38,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const CurveFiles::LoadResult loaded = CurveFiles::loadSetFile(lines, set);
     requireBytes(set);
     fuzzRequire(loaded.complete || loaded.warnings.size() == 1, "a refused set file gets exactly one warning");
+    for (const QString &warning : loaded.warnings)
+        requireSafeMessage(warning);
     if (loaded.complete) {
         CurveRecords again;
         const QStringList written = splitHexFileLines(CurveFiles::setFileContent(set));

@@ -15,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const HexLoadResult result = loadHexLines(image, lines);
     fuzzRequire(result.complete != result.error.has_value(), "a load either completes or names its error");
     requireWellFormedBytes(image);
+    if (result.error)
+        requireSafeMessage(result.error->text);
     if (!result.complete || checkWritableImage(image))
         return 0;
 

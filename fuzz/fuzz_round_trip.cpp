@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (first.error) {
         fuzzRequire(!first.error->text.isEmpty(), "a rejected file gets its message");
         fuzzRequire(first.error->text.startsWith(QLatin1Char('E')), "the message carries its number");
+        requireSafeMessage(first.error->text);
         return 0;
     }
     requireWellFormedBytes(session.image);

@@ -1,20 +1,17 @@
 #include "image/HexFile.h"
 
+#include "image/SafeFile.h"
 #include "image/SafeSave.h"
 
 #include "image/HexReader.h"
 #include "image/HexRecord.h"
+#include "image/SafeText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-QString fileError(const QString &path, const QString &error)
-{
-    return QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), error);
-}
 
 template <std::size_t N>
 void compareBytes(const std::array<QString, N> &first, const std::array<QString, N> &second,
@@ -55,12 +52,17 @@ std::optional<ImageDifference> compareImages(const FirmwareImage &first, const F
 
 std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved)
 {
+    return verifyHexFile(path, saved, path);
+}
+
+std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved, const QString &shownAs)
+{
     // A fresh image: ID and CONFIG texts stay empty when the file lacks their record.
     FirmwareImage readBack;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1").arg(fileError(path, file.errorString()));
-    const QStringList lines = splitHexFileLines(file.readAll());
+    const InputFile file = readInputFile(path);
+    if (file.reason)
+        return QStringLiteral("Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1").arg(fileMessage(shownAs, *file.reason));
+    const QStringList lines = splitHexFileLines(file.content);
     std::optional<UserMessage> error = checkHexLineCount(lines);
     if (!error) {
         const HexLoadResult result = loadHexLines(readBack, lines);
@@ -69,16 +71,16 @@ std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &s
     }
     if (error)
         return QStringLiteral("Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1\n%2")
-            .arg(QDir::toNativeSeparators(path), QString(error->text).replace(u'\r', u'\n'));
+            .arg(shownPath(shownAs), QString(error->text).replace(u'\r', u'\n'));
     const auto difference = compareImages(saved, readBack);
     if (!difference)
         return std::nullopt;
     const auto shown = [](const QString &text) {
-        return text.isEmpty() ? QStringLiteral("fehlt") : QStringLiteral("0x") + text;
+        return text.isEmpty() ? QStringLiteral("fehlt") : QStringLiteral("0x") + quotedLine(text);
     };
     return QStringLiteral("Die gespeicherte Datei enthält andere Daten als gespeichert:\n%1\n"
                           "%2: gespeichert %3, gelesen %4 (%5 Unterschiede)\nBitte nicht brennen!")
-        .arg(QDir::toNativeSeparators(path), difference->where, shown(difference->first), shown(difference->second))
+        .arg(shownPath(shownAs), difference->where, shown(difference->first), shown(difference->second))
         .arg(difference->count);
 }
 
@@ -86,7 +88,7 @@ std::optional<QString> saveVerifiedHexFile(const QString &path, const QByteArray
                                            const AfterWriteHook &afterWrite)
 {
     if (const auto error = saveFileWhole(path, content))
-        return fileError(path, *error);
+        return fileMessage(path, *error);
     if (afterWrite)
         afterWrite(path);
     return verifyHexFile(path, saved);

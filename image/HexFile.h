@@ -25,6 +25,9 @@ std::optional<ImageDifference> compareImages(const FirmwareImage &first, const F
 // programmer verifies a chip after burning it. The message when the file cannot
 // be read back or holds other bytes; nothing when it holds exactly the image.
 std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved);
+// The same for a file written under another name (a staged file): the
+// messages name shownAs.
+std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved, const QString &shownAs);
 
 // Called after the file is written and before it is read back.
 using AfterWriteHook = std::function<void(const QString &path)>;

@@ -1,5 +1,7 @@
 #include "image/HexReader.h"
 
+#include "image/SafeText.h"
+
 #include <algorithm>
 
 namespace {
@@ -63,8 +65,10 @@ void storeRecord(FirmwareImage &image, HexRecord &&record)
     }
 }
 
-UserMessage readerMessage(RecordError error, const QString &line)
+UserMessage readerMessage(RecordError error, const QString &fileLine)
 {
+    // The line comes from the file: shown escaped and cut to a sane length.
+    const QString line = quotedLine(fileLine);
     switch (error) {
     case RecordError::RomOverflow:
         return {QStringLiteral("E200: Überschreitung ROM-Adressbereich"), BoxKind::WarningCancel};

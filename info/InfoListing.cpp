@@ -1,6 +1,7 @@
 #include "info/InfoListing.h"
 
 #include "image/HexReader.h"
+#include "image/SafeText.h"
 
 #include <algorithm>
 
@@ -167,8 +168,10 @@ std::optional<UserMessage> checkCompareLineCount(const QStringList &lines)
     return checkLineCount(lines, QStringLiteral("E307"));
 }
 
-UserMessage compareMessage(RecordError error, const QString &line)
+UserMessage compareMessage(RecordError error, const QString &fileLine)
 {
+    // The line comes from the file: shown escaped and cut to a sane length.
+    const QString line = quotedLine(fileLine);
     switch (error) {
     case RecordError::RomOverflow:
         return {QStringLiteral("E200: Überschreitung ROM-Adressbereich"), BoxKind::WarningCancel};

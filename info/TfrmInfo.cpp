@@ -1,6 +1,7 @@
 #include "info/TfrmInfo.h"
 
 #include "ui/Dialogs.h"
+#include "image/SafeFile.h"
 #include "info/InfoListing.h"
 
 #include <QDir>
@@ -176,12 +177,12 @@ void TfrmInfo::clearComparison()
 
 bool TfrmInfo::readCompareFile(const QString &path, QStringList &lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const InputFile file = readInputFile(path);
+    if (file.error) {
+        Dialogs::warningOk(this, *file.error);
         return false;
     }
-    lines = splitHexFileLines(file.readAll());
+    lines = splitHexFileLines(file.content);
     return true;
 }
 

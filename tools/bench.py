@@ -10,6 +10,9 @@ measured in the same run.
 - Start-up: `quaxel samples/demo.hex --screenshot` against a bare Qt Widgets
   window shown, grabbed and saved the same way (quaxel_bare_window), in wall
   time and peak memory. Goal: at most 1.3x.
+- Series: `quaxel-cli set --series N` of 10,000 files against one of 100, in
+  wall time per file and peak memory. Goal: linear in time (at most 1.5x per
+  file) and flat in memory (at most 1.5x for 100 times the files).
 - Editors: every other Google Benchmark program in BUILD_DIR/bench (repaints and
   mouse drags), against their goal of 1 ms.
 """
@@ -94,6 +97,24 @@ def main():
     row("(for scale) bare window with one label", text_time, "ms", bare_time, "bare window",
         lambda v, r: True)
     row("(for scale) its peak memory", text_mem, "MiB", bare_mem, "bare window", lambda v, r: True)
+
+    # A DCC function decoder (addresses up to 16128) with every slot low, so
+    # that 10,000 files with step 1 stay in range.
+    cli = os.path.join(build, "cli", "quaxel-cli")
+    sample = os.path.join(ROOT, "samples", "15872-led-dekoder-funktionsdekoder-schalten-dcc.hex")
+    slots = [arg for s in range(1, 11) for arg in ("--slot", f"{s}={s}")]
+    series = {}
+    for count, runs in ((100, 5), (10000, 1)):
+        with tempfile.TemporaryDirectory() as tmp:
+            argv = [cli, "set", sample, "-o", os.path.join(tmp, "s.hex"), *slots,
+                    "--series", str(count), "--step", "1"]
+            wall, peak = measure_process(argv, runs)
+            series[count] = (wall / count, peak)
+    row("series of 10,000 files: time per file", series[10000][0], "ms", series[100][0], "series of 100",
+        lambda v, r: r <= 1.5)
+    # The names of the staged files (a few hundred bytes each) are all that grows.
+    row("series of 10,000 files: peak memory", series[10000][1], "MiB", series[100][1], "series of 100",
+        lambda v, r: r <= 1.5)
 
     for program in sorted(os.listdir(bench_dir)):
         path = os.path.join(bench_dir, program)

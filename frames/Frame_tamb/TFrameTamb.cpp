@@ -1,5 +1,6 @@
 #include "frames/Frame_tamb/TFrameTamb.h"
 
+#include "image/SafeFile.h"
 #include "image/SafeSave.h"
 #include "ui/UpDown.h"
 
@@ -599,12 +600,12 @@ bool TFrameTamb::readChosenFile(const QString &filter, QStringList &lines)
     const QString path = Dialogs::getOpenFileName(this, filter);
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const InputFile file = readInputFile(path);
+    if (file.error) {
+        Dialogs::warningOk(this, *file.error);
         return false;
     }
-    lines = splitHexFileLines(file.readAll());
+    lines = splitHexFileLines(file.content);
     return true;
 }
 
@@ -614,7 +615,7 @@ void TFrameTamb::saveChosenFile(const QString &filter, const QString &suffix, co
     if (path.isEmpty())
         return;
     if (const auto error = saveFileWhole(path, content))
-        Dialogs::warningOk(this, QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(path), *error));
+        Dialogs::warningOk(this, fileMessage(path, *error));
 }
 
 void TFrameTamb::servo_save_1Click()

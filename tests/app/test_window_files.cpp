@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class WindowFilesTest : public MainWindowTest {
@@ -125,6 +128,54 @@ TEST_F(WindowFilesTest, SaveThatDoesNotReadBackFails)
                              "EEPROM 0x00: gespeichert 0xFF, gelesen 0xAA (1 Unterschiede)\nBitte nicht brennen!")
                   .arg(out));
     EXPECT_EQ(w.statusPanelText(4), loaded);
+}
+
+// Files that are no regular file, or far too big, are refused before a byte is
+// read (a FIFO would hang the window, /dev/zero fill its memory): as the HEX
+// file the load shows why and changes nothing; as the settings file the
+// window starts with its defaults. A bad line's terminal escapes are shown
+// escaped in the message box.
+TEST_F(WindowFilesTest, HostileFilesAreRefusedAndShownSafely)
+{
+    const QString fifo = dir.filePath(QStringLiteral("pipe.hex"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0644), 0);
+    const QString folder = dir.filePath(QStringLiteral("folder.hex"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString sparse = writeFile(QStringLiteral("sparse.hex"), QByteArray());
+    ASSERT_EQ(::truncate(sparse.toLocal8Bit().constData(), 1LL << 31), 0);
+    const struct {
+        QString path;
+        QString reason;
+    } rows[] = {
+        {fifo, QStringLiteral("is a FIFO (named pipe), not a regular file")},
+        {folder, QStringLiteral("is a folder, not a regular file")},
+        {sparse, QStringLiteral("is too big (2147483648 bytes)")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("is a character device, not a regular file")},
+    };
+    TFormMain defaults(dir.filePath(QStringLiteral("missing.ini")));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.path.toStdString());
+        TFormMain w(row.path);
+        EXPECT_EQ(w.geometry(), defaults.geometry());
+        w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel));
+        Dialogs::setRecordMessages(true);
+        const QStringList before = visibleState(w);
+        EXPECT_FALSE(w.loadHexFile(row.path));
+        ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+        EXPECT_EQ(Dialogs::recordedMessages().first().text, row.path + QStringLiteral(":\n") + row.reason
+                                                                + (row.reason.startsWith(QStringLiteral("is too big"))
+                                                                       ? QStringLiteral(": no valid file has more than 1048576; it is not read")
+                                                                       : QStringLiteral("; it is not read")));
+        Dialogs::setRecordMessages(true);
+        EXPECT_EQ(visibleState(w), before);
+    }
+
+    TFormMain w(settingsPath());
+    Dialogs::setRecordMessages(true);
+    EXPECT_FALSE(w.loadHexFile(writeFile(QStringLiteral("escapes.hex"), ":00000007\x1B]0;owned\x07\x1B[2J\r\n")));
+    ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+    EXPECT_EQ(Dialogs::recordedMessages().first().text,
+              QStringLiteral("E206: Unerwartete Zeile im File: :00000007\\x1B]0;OWNED\\x07\\x1B[2J"));
 }
 
 } // namespace

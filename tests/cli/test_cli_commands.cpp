@@ -260,3 +260,43 @@ TEST_F(CliTest, SetReportsAFileThatDoesNotReadBackAsWritten)
 }
 
 } // namespace
+
+// A file with bad record checksums or without an end record: info warns and
+// lists the findings; set and diff refuse it unless --force is given.
+TEST_F(CliTest, DamagedInputsAreNamedAndRefusedWithoutForce)
+{
+    const QString corpus = QStringLiteral(QUAXEL_TEST_DATA "/bad-input/");
+    const QString checksum = corpus + QStringLiteral("wrong-checksum.hex");
+    const QString cut = corpus + QStringLiteral("no-end-record.hex");
+    const QString sound = corpus + QStringLiteral("crlf.hex");
+    const QString written = out(QStringLiteral("o.hex"));
+    const QString checksumFinding =
+        QStringLiteral("Die Datei ist vielleicht beschädigt: 1 Zeile(n) mit falscher Prüfsumme (erste: Zeile 2).");
+    const QString cutFinding = QStringLiteral("Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.");
+    const struct {
+        QStringList args;
+        int exitCode;
+        QString finding; // on standard error; empty: nothing said of damage
+        bool writes;
+    } rows[] = {
+        {{"info", checksum}, 0, checksumFinding, false},
+        {{"info", cut, "--json"}, 0, cutFinding, false},
+        {{"info", sound}, 0, QString(), false},
+        {{"set", checksum, "-o", written}, 1, checksumFinding, false},
+        {{"set", checksum, "-o", written, "--force"}, 0, checksumFinding, true},
+        {{"set", sound, "-o", written}, 0, QString(), true},
+        {{"diff", sound, cut}, 2, cutFinding, false},
+        {{"diff", cut, sound, "--force"}, 0, cutFinding, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        QFile::remove(written);
+        const CliOutput o = runCli(row.args);
+        EXPECT_EQ(o.exitCode, row.exitCode) << o.err.toStdString();
+        EXPECT_EQ(o.err.contains(QStringLiteral("Die Datei")), !row.finding.isEmpty()) << o.err.toStdString();
+        EXPECT_TRUE(row.finding.isEmpty() || o.err.contains(row.finding)) << o.err.toStdString();
+        EXPECT_EQ(QFile::exists(written), row.writes);
+        EXPECT_EQ(o.out.contains(QStringLiteral("\"warnings\"")), row.args.contains(QStringLiteral("--json")));
+        EXPECT_TRUE(row.exitCode != 2 || o.out.isEmpty());
+    }
+}

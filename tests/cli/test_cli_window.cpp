@@ -125,7 +125,13 @@ TEST_F(CliWindowTest, DiffListsWhatTheDialogLists)
 #endif
     for (const auto &[first, second] : pairs) {
         SCOPED_TRACE(QFileInfo(first).fileName().toStdString() + " / " + QFileInfo(second).fileName().toStdString());
-        const CliOutput o = runCli({"diff", first, second});
+        CliOutput o = runCli({"diff", first, second});
+        // After an error standard output stays empty; the listing as far as it
+        // got is on standard error.
+        if (o.exitCode == CliExit::Failed) {
+            EXPECT_TRUE(o.out.isEmpty());
+            o.out = o.err.left(o.err.indexOf(QStringLiteral("quaxel-cli: ")));
+        }
 
         TFormMain &w = windowWith(first);
         TfrmInfo dlg(w.session.image, w.statusPanelText(4), &w);

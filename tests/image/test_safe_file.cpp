@@ -1,0 +1,56 @@
+// File names as bytes and file text made safe for a message.
+#include "image/SafeFile.h"
+#include "image/SafeText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every name comes back as exactly its bytes; valid UTF-8 reads as its text and
+// everything else shows escaped byte by byte.
+TEST(PathBytes, EveryNameRoundTripsAndShowsItsUndecodableBytes)
+{
+    const struct {
+        QByteArray bytes;
+        const char *shown;
+    } rows[] = {
+        {"plain/name.hex", "plain/name.hex"},
+        {"gr\xC3\xBC\xC3\x9F" "e.hex", "grüße.hex"},
+        {"smile\xF0\x9F\x98\x80.hex", "smile😀.hex"},
+        {"latin1-\xFC.hex", "latin1-\\xFC.hex"},
+        {"overlong-\xC0\xAF.hex", "overlong-\\xC0\\xAF.hex"},
+        {"surrogate-\xED\xA0\x80.hex", "surrogate-\\xED\\xA0\\x80.hex"},
+        {"cut-\xE2\x82", "cut-\\xE2\\x82"},
+        {"past-max-\xF4\x90\x80\x80", "past-max-\\xF4\\x90\\x80\\x80"},
+        {"esc-\x1B[2J", "esc-\\x1B[2J"},
+    };
+    for (const auto &row : rows) {
+        const QString path = pathFromBytes(row.bytes);
+        EXPECT_EQ(pathBytes(path), row.bytes) << row.shown;
+        EXPECT_EQ(shownPath(path), QString::fromUtf8(row.shown));
+    }
+}
+
+TEST(SafeText, ControlCharactersAreEscapedAndLongLinesCut)
+{
+    const QString eighty(80, u'A');
+    const struct {
+        QString line;
+        QString quoted;
+    } rows[] = {
+        {QStringLiteral(":00000007\x1B]0;x\x07"), QStringLiteral(":00000007\\x1B]0;x\\x07")},
+        {QString(QChar(u'\0')) + QStringLiteral("F\x7F\u009B"), QStringLiteral("\\x00F\\x7F\\x9B")},
+        {eighty, eighty},
+        {eighty + QLatin1Char('B'), eighty + QStringLiteral("…")},
+        // An escape that does not fit is left out whole.
+        {QString(78, u'A') + QStringLiteral("\x1B"), QString(78, u'A') + QStringLiteral("…")},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(quotedLine(row.line), row.quoted);
+        EXPECT_FALSE(holdsRawControl(quotedLine(row.line)));
+    }
+    EXPECT_EQ(escapedText(QStringLiteral("a\nb\rc"), true), QStringLiteral("a\nb\\x0Dc"));
+    EXPECT_TRUE(holdsRawControl(QStringLiteral("a\x1B")));
+}
+
+} // namespace
