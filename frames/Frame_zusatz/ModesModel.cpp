@@ -140,6 +140,11 @@ bool ModesModel::valueBit(int bit) const
     return value() & (1 << bit);
 }
 
+bool ModesModel::valueBitOffered(int bit) const
+{
+    return layout_ && bit >= 0 && bit < 8 && (layout_->neonBoxBits & (1 << bit));
+}
+
 int ModesModel::minimumCount() const
 {
     return byteValue(MinimumCountByte);
@@ -241,11 +246,10 @@ void ModesModel::setNeonBright(int level)
 
 void ModesModel::setValueBit(int bit, bool on)
 {
-    if (!layout_ || bit < 0 || bit > 7)
+    if (!valueBitOffered(bit))
         return;
     const int mask = 1 << bit;
-    if (layout_->neonBoxBits & mask)
-        writeByte(ValueByte, neonValue(value(), mask, on ? mask : 0));
+    writeByte(ValueByte, neonValue(value(), mask, on ? mask : 0));
 }
 
 } // namespace Zusatz

@@ -55,6 +55,8 @@ public:
     int neonDark() const;
     int neonBright() const;
     bool valueBit(int bit) const;
+    // True when the type offers this bit of byte 0x20 as an output function.
+    bool valueBitOffered(int bit) const;
     int minimumCount() const;
     int extraCount() const;
     QString extraCaption(int k) const;

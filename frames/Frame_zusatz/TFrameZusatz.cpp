@@ -435,11 +435,10 @@ void TFrameZusatz::showSliders(const Layout *layout)
 
 void TFrameZusatz::showNeonBoxes(const Layout *layout)
 {
-    const int boxBits = layout ? layout->neonBoxBits : 0;
     for (int i = 0; i < NeonBoxCount; ++i) {
         const int bit = neonBoxes()[i].bit;
         neonBox[i]->setChecked(model_.valueBit(bit));
-        neonBox[i]->setVisible(boxBits & (1 << bit));
+        neonBox[i]->setVisible(model_.valueBitOffered(bit));
     }
     lbl_led_neon_1->setVisible(layout && layout->neonTip);
     // The value field shows the byte the boxes build, also where it stays hidden.
