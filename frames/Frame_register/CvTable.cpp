@@ -54,16 +54,4 @@ const std::vector<Entry> &entriesFor(int typeCode)
     return typeCode == CvDecoderTypeCode ? cvDecoder : none;
 }
 
-PairPlace pairPlace(int k)
-{
-    const int column = k / PairsPerColumn;
-    const int row = k % PairsPerColumn;
-    PairPlace place;
-    place.labelLeft = 5 + ColumnStep * column;
-    place.editLeft = place.labelLeft + 170;
-    place.editTop = 15 + 25 * row;
-    place.labelTop = place.editTop + 4;
-    return place;
-}
-
 } // namespace Cv

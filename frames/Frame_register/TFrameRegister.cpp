@@ -1,16 +1,33 @@
 #include "frames/Frame_register/TFrameRegister.h"
 
-#include "image/HexByte.h"
-#include "frames/Frame_zusatz/ZusatzRules.h"
 #include "ui/Dialogs.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <algorithm>
 
+namespace CvListView {
+
+PairPlace pairPlace(int k)
+{
+    const int column = k / PairsPerColumn;
+    const int row = k % PairsPerColumn;
+    PairPlace place;
+    place.labelLeft = 5 + ColumnStep * column;
+    place.editLeft = place.labelLeft + 170;
+    place.editTop = 15 + 25 * row;
+    place.labelTop = place.editTop + 4;
+    return place;
+}
+
+} // namespace CvListView
+
+using namespace CvListView;
+
 TFrameRegister::TFrameRegister(DecoderSession &session, QWidget *parent)
-    : EditorFrame(session, QStringLiteral("FrameRegister1"), DesignWidth, DesignHeight, parent)
+    : EditorFrame(session, QStringLiteral("FrameRegister1"), DesignWidth, DesignHeight, parent), model_(session.image)
 {
     // The list is designed for a small font; so its longest captions fit.
     QFont small = font();
@@ -32,18 +49,19 @@ TFrameRegister::TFrameRegister(DecoderSession &session, QWidget *parent)
     }
 
     for (int k = 0; k < Cv::PairCount; ++k) {
-        const Cv::PairPlace place = Cv::pairPlace(k);
+        const PairPlace place = pairPlace(k);
         const QString index = QStringLiteral("[%1]").arg(k);
         cv_lbl[k] = new QLabel(pnl_cv);
         cv_lbl[k]->setObjectName(QStringLiteral("cv_lbl") + index);
         // Captions are wider than the designed 100 pixels; they may run up to the edit.
-        cv_lbl[k]->setGeometry(place.labelLeft, place.labelTop, place.editLeft - place.labelLeft - 4, Cv::PairHeight);
+        cv_lbl[k]->setGeometry(place.labelLeft, place.labelTop, place.editLeft - place.labelLeft - 4, PairHeight);
         cv_lbl[k]->hide();
         cv_edt[k] = new QLineEdit(pnl_cv);
         cv_edt[k]->setObjectName(QStringLiteral("cv_edt") + index);
-        cv_edt[k]->setGeometry(place.editLeft, place.editTop, Cv::EditWidth, Cv::PairHeight);
+        cv_edt[k]->setGeometry(place.editLeft, place.editTop, EditWidth, PairHeight);
         cv_edt[k]->hide();
-        connect(cv_edt[k], &QLineEdit::textChanged, this, [this, k] { CvValueChange(k); });
+        connect(cv_edt[k], &QLineEdit::textChanged, this, [this, k](const QString &text) { cvValueChange(k, text); });
+        connect(cv_edt[k], &QLineEdit::editingFinished, this, [this, k] { showStored(k); });
     }
 }
 
@@ -52,62 +70,50 @@ void TFrameRegister::resizeEvent(QResizeEvent *)
     pnl_cv->setGeometry(rect());
 }
 
-void TFrameRegister::PrepareFrame()
+void TFrameRegister::loadFromSession()
 {
-    loading = true;
     pnl_cv->setGeometry(rect());
     pnl_cv->show();
-    for (int k = 0; k < Cv::PairCount; ++k) {
-        cv_lbl[k]->hide();
-        cv_edt[k]->hide();
-    }
-    cv_count = 0;
-    int left = Cv::ColumnStep;
+    int left = ColumnStep;
     for (QFrame *line : {Line1, Line2, Line3}) {
         line->setGeometry(left, 8, 2, pnl_cv->height() - 1);
-        left += Cv::ColumnStep;
+        left += ColumnStep;
     }
-    loading = false;
+    model_.load(typeCode());
+    showModel();
 }
 
-void TFrameRegister::LoadFromImage()
+void TFrameRegister::showModel()
 {
-    loading = true;
-    const std::vector<Cv::Entry> &entries = Cv::entriesFor(typeCode());
-    cv_count = std::min<int>(static_cast<int>(entries.size()), Cv::PairCount);
     for (int k = 0; k < Cv::PairCount; ++k) {
+        const bool shown = k < model_.count();
         // Pairs the type does not define lose any caption of an earlier type.
-        cv_lbl[k]->setText(k < cv_count ? entries[k].caption : QString());
+        cv_lbl[k]->setText(model_.caption(k));
         cv_lbl[k]->setToolTip(cv_lbl[k]->text());
-        cv_pos[k] = k < cv_count ? entries[k].eepromIndex : 0;
-    }
-    for (int k = 0; k < cv_count; ++k)
-        cv_edt[k]->setText(QString::number(HexByteValue(image().eeprom[cv_pos[k]])));
-    loading = false;
-    for (int k = 0; k < Cv::PairCount; ++k) {
-        const bool shown = !cv_lbl[k]->text().isEmpty();
+        if (shown) {
+            const QSignalBlocker blocker(cv_edt[k]);
+            cv_edt[k]->setText(QString::number(model_.value(k)));
+        }
         cv_lbl[k]->setVisible(shown);
         cv_edt[k]->setVisible(shown);
     }
 }
 
-void TFrameRegister::CvValueChange(int k)
+void TFrameRegister::cvValueChange(int k, const QString &text)
 {
-    if (loading || k < 0 || k >= cv_count)
+    const TypedEntry<int> entry = model_.typeValue(k, text);
+    if (!entry.isRefused())
         return;
-    const Zusatz::InputCheck check = Zusatz::checkByteInput(cv_edt[k]->text());
-    if (check.rejected()) {
-        Dialogs::warningCancel(this, check.message);
-        cv_edt[k]->setFocus();
-        return;
-    }
-    if (check.accepted())
-        image().eeprom[cv_pos[k]] = hexByte(check.value);
+    Dialogs::warningCancel(this, entry.message);
+    showStored(k);
+    cv_edt[k]->setFocus();
+    cv_edt[k]->selectAll();
 }
 
-void TFrameRegister::loadFromSession()
+void TFrameRegister::showStored(int k)
 {
-    loading = true;
-    PrepareFrame();
-    LoadFromImage();
+    if (k >= model_.count())
+        return;
+    const QSignalBlocker blocker(cv_edt[k]);
+    cv_edt[k]->setText(QString::number(model_.value(k)));
 }

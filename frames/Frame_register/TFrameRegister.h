@@ -1,6 +1,6 @@
 #pragma once
 #include "frames/EditorFrame.h"
-#include "frames/Frame_register/CvTable.h"
+#include "frames/Frame_register/CvListModel.h"
 
 #include <array>
 
@@ -9,9 +9,28 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+// Where the list puts its label/edit pairs.
+namespace CvListView {
+
+// Place of pair k (0..63): four columns of 21, 21, 21 and 1 pairs, 230 apart,
+// rows 25 apart; the label sits 4 below its edit's top and 170 left of it.
+struct PairPlace {
+    int labelLeft = 0;
+    int labelTop = 0;
+    int editLeft = 0;
+    int editTop = 0;
+};
+constexpr int PairsPerColumn = 21;
+constexpr int ColumnStep = 230;
+constexpr int EditWidth = 40;
+constexpr int PairHeight = 20;
+PairPlace pairPlace(int k);
+
+} // namespace CvListView
+
 // The CV list of the function decoder with CV support: one caption and one
-// decimal value edit per CV, each accepted change written into the EEPROM
-// image at once.
+// decimal value edit per CV; shows its edit model and passes each keystroke
+// to it, which writes every accepted change into the EEPROM image at once.
 class TFrameRegister : public EditorFrame {
     Q_OBJECT
 
@@ -21,13 +40,8 @@ public:
 
     TFrameRegister(DecoderSession &session, QWidget *parent);
 
-    // All pairs hidden, no entry defined, separator lines placed.
-    void PrepareFrame();
-    // The type's CVs: captions, EEPROM positions and values.
-    void LoadFromImage();
     void loadFromSession() override;
-    // Change handler of every CV edit.
-    void CvValueChange(int k);
+    const Cv::CvListModel &model() const { return model_; }
 
     QWidget *pnl_cv = nullptr;
     QFrame *Line1 = nullptr;
@@ -35,9 +49,15 @@ public:
     QFrame *Line3 = nullptr;
     std::array<QLabel *, Cv::PairCount> cv_lbl{};
     std::array<QLineEdit *, Cv::PairCount> cv_edt{};
-    std::array<int, Cv::PairCount> cv_pos{};
-    int cv_count = 0;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Writes every pair from the model with the edits' signals blocked.
+    void showModel();
+    void cvValueChange(int k, const QString &text);
+    void showStored(int k);
+
+    Cv::CvListModel model_;
 };

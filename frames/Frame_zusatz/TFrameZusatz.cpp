@@ -1,18 +1,20 @@
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 
-#include "ui/UpDown.h"
-#include "image/HexByte.h"
 #include "ui/Dialogs.h"
+#include "ui/UpDown.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
+#include <vector>
 
 using namespace Zusatz;
+using namespace ZusatzView;
 
 namespace {
 
@@ -79,8 +81,65 @@ const char *const NeonSliderHint = "rechts = HELL, Links = dunkel";
 
 } // namespace
 
+namespace ZusatzView {
+
+const std::array<NeonBoxPlace, NeonBoxCount> &neonBoxPlaces()
+{
+    static const std::array<NeonBoxPlace, NeonBoxCount> places{{
+        {"cbx_led_neon_1", 180},
+        {"cbx_led_neon_2", 120},
+        {"cbx_led_neon_3", 40},
+        {"cbx_led_neon_4", 60},
+        {"cbx_led_neon_5", 80},
+        {"cbx_led_neon_7", 100},
+        {"cbx_led_neon_8", 160},
+    }};
+    return places;
+}
+
+ModeGroupGeometry modeGroupGeometry(const ModeGroup &group, const ModeGroupHeights &heights, int panelHeight)
+{
+    ModeGroupGeometry geometry;
+    int y = 20;
+    if (group.introVisible()) {
+        geometry.introTop = 20;
+        y = geometry.introTop + heights.intro + 10;
+    }
+    if (group.bit7) {
+        geometry.bit7Top = y;
+        y += heights.bit7 + 10;
+    }
+    const int radios = std::min<int>(static_cast<int>(group.radioCaptions.size()), ModeRadioCount);
+    for (int i = 0; i < radios; ++i) {
+        geometry.radioTops[static_cast<std::size_t>(i)] = y;
+        y += heights.radio;
+    }
+    if (group.bit6) {
+        y += 10;
+        geometry.bit6Top = y;
+        y += heights.bit6;
+    }
+    y += 10;
+    geometry.height = y;
+    geometry.top = panelHeight - geometry.height - 10;
+    return geometry;
+}
+
+SliderRowGeometry sliderRowGeometry(int panelWidth, int leftLabelWidth, int rightLabelWidth)
+{
+    SliderRowGeometry row;
+    row.sliderTop = row.titleTop + 20;
+    row.labelsTop = row.sliderTop + 3;
+    row.rightLabelLeft = panelWidth - 16 - rightLabelWidth;
+    row.sliderLeft = row.leftLabelLeft + leftLabelWidth + 10;
+    row.sliderWidth = row.rightLabelLeft - 10 - row.sliderLeft;
+    return row;
+}
+
+} // namespace ZusatzView
+
 TFrameZusatz::TFrameZusatz(DecoderSession &session, QWidget *parent)
-    : EditorFrame(session, QStringLiteral("FrameZusatz1"), DesignWidth, DesignHeight, parent)
+    : EditorFrame(session, QStringLiteral("FrameZusatz1"), DesignWidth, DesignHeight, parent), model_(session.image)
 {
     buildControls();
 
@@ -94,9 +153,9 @@ TFrameZusatz::TFrameZusatz(DecoderSession &session, QWidget *parent)
         extra_edt[k] = named(new QLineEdit(pnl_Zusatz), QStringLiteral("extra_edt") + index);
         extra_edt[k]->setGeometry(ExtraEditLeft, top, ExtraEditWidth, RowHeight);
         extra_edt[k]->hide();
-        connect(extra_edt[k], &QLineEdit::textChanged, this, [this, k] { ExtraValueChange(k); });
     }
-    PrepareFrame();
+    connectControls();
+    showModel();
 }
 
 void TFrameZusatz::buildControls()
@@ -151,8 +210,8 @@ void TFrameZusatz::buildControls()
 
     for (int i = 0; i < NeonBoxCount; ++i) {
         const NeonBox &box = neonBoxes()[i];
-        neonBox[i] = checkBox(panel, box.name, QRect(ControlLeft, box.top, BoxWidth, RowHeight), box.caption, box.hint);
-        connect(neonBox[i], &QCheckBox::toggled, this, [this] { cbx_led_neon_x_Click(); });
+        const NeonBoxPlace &place = neonBoxPlaces()[i];
+        neonBox[i] = checkBox(panel, place.name, QRect(ControlLeft, place.top, BoxWidth, RowHeight), box.caption, box.hint);
     }
     cbx_led_neon_1 = neonBox[0];
     cbx_led_neon_2 = neonBox[1];
@@ -173,11 +232,6 @@ void TFrameZusatz::buildControls()
     for (int i = 0; i < ModeRadioCount; ++i) {
         rad_mode[i] = named(new QRadioButton(group_mode), QStringLiteral("rad_mode%1").arg(i + 1));
         rad_mode[i]->setGeometry(GroupInnerLeft, 20 + RowHeight * i, GroupInnerWidth, RowHeight);
-        connect(rad_mode[i], &QRadioButton::toggled, this, [this, i](bool checked) {
-            // The group unchecks the old button too: only the newly checked one counts.
-            if (checked)
-                rad_modexClick(i);
-        });
     }
     cbx_mode_bit6 = checkBox(group_mode, "cbx_mode_bit6", QRect(GroupInnerLeft, 140, GroupInnerWidth, RowHeight),
                              text("Dumm Mode: startet immer mit Ausgängen AUS"),
@@ -187,15 +241,66 @@ void TFrameZusatz::buildControls()
                              text("Mode-Umschaltung SPERREN"),
                              text("Aktiviert: eine Mode-Umschaltung (Taste beim Starten) ist dann nicht mehr möglich. "
                                   "Voreingestellte Modus ist damit garantiert. "));
+}
 
-    connect(cbx_mode_bit6, &QCheckBox::toggled, this, [this] { rad_modexClick(std::nullopt); });
-    connect(cbx_mode_bit7, &QCheckBox::toggled, this, [this] { rad_modexClick(std::nullopt); });
-    connect(cbx_weiche_ab, &QCheckBox::toggled, this, &TFrameZusatz::cbx_weiche_abClick);
-    connect(edt_zusatz, &QLineEdit::textChanged, this, &TFrameZusatz::edt_zusatzChange);
-    connect(edt_mindestAnzahl, &QLineEdit::textChanged, this, &TFrameZusatz::edt_mindestAnzahlChange);
-    connect(TrackBar_01, &QSlider::valueChanged, this, &TFrameZusatz::TrackBar_01Change);
-    connect(TrackBar_neon_1, &QSlider::valueChanged, this, &TFrameZusatz::TrackBar_neon_1Change);
-    connect(TrackBar_neon_2, &QSlider::valueChanged, this, &TFrameZusatz::TrackBar_neon_2Change);
+
+void TFrameZusatz::connectControls()
+{
+    for (int i = 0; i < ModeRadioCount; ++i) {
+        connect(rad_mode[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            // The group unchecks the old button too: only the newly checked one counts.
+            if (checked)
+                model_.chooseMode(i);
+        });
+    }
+    connect(cbx_mode_bit6, &QCheckBox::toggled, this, [this](bool on) { model_.setModeBit6(on); });
+    connect(cbx_mode_bit7, &QCheckBox::toggled, this, [this](bool on) { model_.setModeBit7(on); });
+    connect(cbx_weiche_ab, &QCheckBox::toggled, this, [this](bool on) { model_.setSwitchOff(on); });
+
+    // The value field follows each keystroke; an accepted value refreshes the
+    // frame, so the seconds text follows it.
+    connect(edt_zusatz, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const TypedEntry<int> entry = model_.typeValue(text);
+        takeEntry(edt_zusatz, entry, model_.value());
+        if (entry.isAccepted())
+            showModel();
+    });
+    connect(edt_zusatz, &QLineEdit::editingFinished, this, [this] { showStored(edt_zusatz, model_.value()); });
+    connect(edt_mindestAnzahl, &QLineEdit::textChanged, this, [this](const QString &text) {
+        takeEntry(edt_mindestAnzahl, model_.typeMinimumCount(text), model_.minimumCount());
+    });
+    connect(edt_mindestAnzahl, &QLineEdit::editingFinished, this,
+            [this] { showStored(edt_mindestAnzahl, model_.minimumCount()); });
+    for (int k = 0; k < ExtraFieldCount; ++k) {
+        connect(extra_edt[k], &QLineEdit::textChanged, this, [this, k](const QString &text) {
+            takeEntry(extra_edt[k], model_.typeExtra(k, text), model_.extraValue(k));
+        });
+        connect(extra_edt[k], &QLineEdit::editingFinished, this,
+                [this, k] { showStored(extra_edt[k], model_.extraValue(k)); });
+    }
+
+    connect(TrackBar_01, &QSlider::valueChanged, this, [this](int position) {
+        model_.slideTo(position);
+        if (model_.layout() && model_.layout()->slider == Slider::Speed)
+            TrackBar_01->setFocus();
+        showModel();
+    });
+    connect(TrackBar_neon_1, &QSlider::valueChanged, this, [this](int level) {
+        model_.setNeonDark(level);
+        TrackBar_neon_1->setFocus();
+        showModel();
+    });
+    connect(TrackBar_neon_2, &QSlider::valueChanged, this, [this](int level) {
+        model_.setNeonBright(level);
+        TrackBar_neon_2->setFocus();
+        showModel();
+    });
+    for (int i = 0; i < NeonBoxCount; ++i) {
+        connect(neonBox[i], &QCheckBox::toggled, this, [this, i](bool on) {
+            model_.setValueBit(neonBoxes()[i].bit, on);
+            showModel();
+        });
+    }
 }
 
 void TFrameZusatz::resizeEvent(QResizeEvent *)
@@ -203,230 +308,159 @@ void TFrameZusatz::resizeEvent(QResizeEvent *)
     pnl_Zusatz->setGeometry(rect());
 }
 
-void TFrameZusatz::PrepareFrame()
+void TFrameZusatz::loadFromSession()
 {
     pnl_Zusatz->setGeometry(rect());
-
-    for (int k = 0; k < ExtraFieldCount; ++k) {
-        extra_lbl[k]->hide();
-        extra_edt[k]->hide();
-    }
-    extra_count = 0;
-
-    edt_zusatz->hide();
-    edt_mindestAnzahl->hide();
-    UpDown_Zusatz->hide();
-    cbx_weiche_ab->hide();
-    cbx_weiche_ab->move(cbx_weiche_ab->x(), edt_zusatz->y() + 30);
-    UpDown5->hide();
-    lbl_MindestAnzahl->hide();
-    lbl_led_neon_1->hide();
-    for (int i = 0; i < NeonBoxCount; ++i) {
-        neonBox[i]->hide();
-        neonBox[i]->move(ControlLeft, neonBoxes()[i].top);
-    }
-    lbl_led_neon_1->move(ControlLeft, NeonTipTop);
-
-    TrackBar_01->hide();
-    lbl_trackbar_01->hide();
-    lbl_trackbar_01_l->hide();
-    lbl_trackbar_01_r->hide();
-    group_mode->hide();
-    group_mode->move(10, 100);
-
-    for (int i = 0; i < ModeRadioCount; ++i) {
-        rad_mode[i]->setText(QStringLiteral("Mode %1").arg(i + 1));
-        rad_mode[i]->setVisible(i < 2);
-    }
-    lbl_mode->show();
-    cbx_mode_bit6->hide();
-    cbx_mode_bit7->hide();
-
-    TrackBar_neon_1->hide();
-    TrackBar_neon_2->hide();
-    lbl_fNeon_01->hide();
-    lbl_fNeon_02->hide();
-    lbl_fNeon_03->hide();
-    TrackBar_neon_1->move(TrackBar_neon_1->x(), 40);
-    TrackBar_neon_2->move(TrackBar_neon_2->x(), 60);
-    lbl_fNeon_01->move(lbl_fNeon_01->x(), 44);
-    lbl_fNeon_02->move(lbl_fNeon_02->x(), 64);
-    lbl_fNeon_03->move(lbl_fNeon_03->x(), 104);
-
-    lbl_zusatz->setText(QString());
-    lbl_zusatz->move(lbl_zusatz->x(), 16);
-    edt_zusatz->move(edt_zusatz->x(), lbl_zusatz->y() + 20);
-    lbl_zusatz2->setText(QString());
-    lbl_zusatz2->move(edt_zusatz->x() + edt_zusatz->width() + 25, edt_zusatz->y() + 3);
-
-    zusatz_max = NeutralMax;
-    zusatz_min = NeutralMin;
+    model_.load(typeCode());
+    showModel();
 }
 
-void TFrameZusatz::LoadFromImage()
+void TFrameZusatz::showModel()
 {
-    loading = true;
-    extra_count = 0;
-    int extraFields = 0;
-    const FirmwareImage &img = image();
+    const QList<QWidget *> controls = pnl_Zusatz->findChildren<QWidget *>();
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(static_cast<std::size_t>(controls.size()));
+    for (QWidget *control : controls)
+        blockers.emplace_back(control);
 
-    zusatz_value = HexByteValue(img.eeprom[ValueByte]);
-    edt_zusatz->setText(QString::number(zusatz_value));
+    const Layout *layout = model_.layout();
+    showValueField(layout);
+    showModeGroup(layout);
+    showSliders(layout);
+    showNeonBoxes(layout);
+
+    const bool minimumCount = layout && layout->minimumCount;
+    lbl_MindestAnzahl->setVisible(minimumCount);
+    edt_mindestAnzahl->setVisible(minimumCount);
+    UpDown5->setVisible(minimumCount);
+    if (minimumCount)
+        edt_mindestAnzahl->setText(QString::number(model_.minimumCount()));
+
+    showExtras();
+    if (layout && layout->mode.visible)
+        layOutModeGroup(layout->mode);
+}
+
+void TFrameZusatz::showValueField(const Layout *layout)
+{
+    lbl_zusatz->setText(model_.valueCaption());
+    const bool edit = layout && layout->valueEdit;
+    const bool upDown = layout && layout->valueUpDown;
+    edt_zusatz->setVisible(edit);
+    if (edit)
+        edt_zusatz->setToolTip(layout->valueHint);
+    // The up-down shows the value within the neutral range, then takes the type's range.
     UpDown_Zusatz->setRange(NeutralMin, NeutralMax);
-    UpDown_Zusatz->setPosition(zusatz_value);
+    UpDown_Zusatz->setPosition(model_.value());
+    UpDown_Zusatz->setRange(model_.valueMin(), model_.valueMax());
+    UpDown_Zusatz->setVisible(upDown);
+    UpDown_Zusatz->move(UpDown_Zusatz->x(), edt_zusatz->y());
+    lbl_zusatz2->setText(upDown ? model_.secondsText() : QString());
+    cbx_weiche_ab->setVisible(layout && layout->switchOffOption);
+    cbx_weiche_ab->setChecked(model_.switchOff());
+}
 
-    const int mode = HexByteValue(img.eeprom[ModeByte]);
-    checkModeRadio(modeRadioIndex(mode));
-    cbx_mode_bit6->setChecked(mode & 0x40);
-    cbx_mode_bit7->setChecked(mode & 0x80);
+void TFrameZusatz::showModeGroup(const Layout *layout)
+{
+    const ModeGroup neutral;
+    const ModeGroup &group = layout ? layout->mode : neutral;
+    group_mode->setVisible(group.visible);
+    if (!group.visible)
+        group_mode->move(10, 100);
+    lbl_mode->setVisible(!group.visible || group.introVisible());
+    for (int i = 0; i < ModeRadioCount; ++i) {
+        const bool listed = i < group.radioCaptions.size();
+        rad_mode[i]->setText(listed ? group.radioCaptions[i] : QStringLiteral("Mode %1").arg(i + 1));
+        rad_mode[i]->setVisible(group.visible ? listed : i < 2);
+    }
+    cbx_mode_bit6->setVisible(group.bit6);
+    cbx_mode_bit7->setVisible(group.bit7);
+    checkModeRadio(model_.modeRadio());
+    cbx_mode_bit6->setChecked(model_.modeBit6());
+    cbx_mode_bit7->setChecked(model_.modeBit7());
+}
 
-    const Layout *layout = layoutFor(typeCode());
-    if (layout)
-        applyLayout(*layout, extraFields);
+void TFrameZusatz::showSliders(const Layout *layout)
+{
+    const Slider kind = layout ? layout->slider : Slider::None;
+    if (kind == Slider::Fading) {
+        lbl_trackbar_01->setText(text("Geschwindigkeit Überblendung (Fading)"));
+        TrackBar_01->setRange(0, FadingPositions - 1);
+        TrackBar_01->setTickInterval(1);
+        TrackBar_01->setValue(model_.fadingPosition());
+    } else if (kind == Slider::Speed) {
+        lbl_trackbar_01->setText(model_.speedTitle());
+        TrackBar_01->setRange(1, 255);
+        TrackBar_01->setTickInterval(5);
+        TrackBar_01->setToolTip(QString());
+        TrackBar_01->setValue(model_.value());
+    }
+    const bool slider = kind != Slider::None;
+    if (slider) {
+        lbl_trackbar_01_l->setText(text("schnell"));
+        lbl_trackbar_01_r->setText(text("langsam"));
+        lbl_trackbar_01_l->adjustSize();
+        lbl_trackbar_01_r->adjustSize();
+        const SliderRowGeometry row =
+            sliderRowGeometry(pnl_Zusatz->width(), lbl_trackbar_01_l->width(), lbl_trackbar_01_r->width());
+        lbl_trackbar_01->move(row.titleLeft, row.titleTop);
+        lbl_trackbar_01_l->move(row.leftLabelLeft, row.labelsTop);
+        lbl_trackbar_01_r->move(row.rightLabelLeft, row.labelsTop);
+        TrackBar_01->setGeometry(row.sliderLeft, row.sliderTop, row.sliderWidth, TrackBar_01->height());
+    }
+    for (QWidget *w : {static_cast<QWidget *>(TrackBar_01), static_cast<QWidget *>(lbl_trackbar_01),
+                       static_cast<QWidget *>(lbl_trackbar_01_l), static_cast<QWidget *>(lbl_trackbar_01_r)})
+        w->setVisible(slider);
 
-    extra_count = std::min(extraFields, ExtraFieldCount);
-    for (int k = 0; k < extra_count; ++k)
-        extra_edt[k]->setText(QString::number(HexByteValue(img.eeprom[extra_pos[k]])));
+    const bool neon = layout && layout->neonSliders;
+    if (neon) {
+        TrackBar_neon_1->setGeometry(NeonSliderLeft, 170, NeonSliderWidth, TrackBar_neon_1->height());
+        TrackBar_neon_2->setGeometry(NeonSliderLeft, 210, NeonSliderWidth, TrackBar_neon_2->height());
+        for (QSlider *level : {TrackBar_neon_1, TrackBar_neon_2}) {
+            level->setRange(0, 15);
+            level->setTickInterval(1);
+            level->setToolTip(text(NeonSliderHint));
+        }
+        TrackBar_neon_1->setValue(model_.neonDark());
+        TrackBar_neon_2->setValue(model_.neonBright());
+        lbl_fNeon_01->move(edt_zusatz->x(), TrackBar_neon_1->y() + 3);
+        lbl_fNeon_02->move(edt_zusatz->x(), TrackBar_neon_2->y() + 3);
+        lbl_fNeon_03->move(edt_zusatz->x(), 70);
+    }
+    for (QWidget *w : {static_cast<QWidget *>(TrackBar_neon_1), static_cast<QWidget *>(TrackBar_neon_2),
+                       static_cast<QWidget *>(lbl_fNeon_01), static_cast<QWidget *>(lbl_fNeon_02),
+                       static_cast<QWidget *>(lbl_fNeon_03)})
+        w->setVisible(neon);
+}
+
+void TFrameZusatz::showNeonBoxes(const Layout *layout)
+{
+    for (int i = 0; i < NeonBoxCount; ++i) {
+        const int bit = neonBoxes()[i].bit;
+        neonBox[i]->setChecked(model_.valueBit(bit));
+        neonBox[i]->setVisible(model_.valueBitOffered(bit));
+    }
+    lbl_led_neon_1->setVisible(layout && layout->neonTip);
+    // The value field shows the byte the boxes build, also where it stays hidden.
+    const QString value = QString::number(model_.value());
+    if (edt_zusatz->text() != value)
+        edt_zusatz->setText(value);
+}
+
+void TFrameZusatz::showExtras()
+{
+    const int count = model_.extraCount();
     for (int k = 0; k < ExtraFieldCount; ++k) {
-        const bool shown = k < extra_count;
+        const bool shown = k < count;
         extra_edt[k]->move(ExtraEditLeft, 120 + 25 * k);
         extra_lbl[k]->move(ControlLeft, extra_edt[k]->y() + 3);
+        if (shown) {
+            extra_lbl[k]->setText(model_.extraCaption(k));
+            extra_edt[k]->setText(QString::number(model_.extraValue(k)));
+        }
         extra_edt[k]->setVisible(shown);
         extra_lbl[k]->setVisible(shown);
     }
-
-    if (layout && !group_mode->isHidden())
-        layOutModeGroup(layout->mode);
-
-    UpDown_Zusatz->setRange(zusatz_min, zusatz_max);
-    UpDown_Zusatz->move(UpDown_Zusatz->x(), edt_zusatz->y());
-    loading = false;
-}
-
-void TFrameZusatz::applyLayout(const Layout &layout, int &extraFields)
-{
-    FirmwareImage &img = image();
-
-    lbl_zusatz->setText(layout.valueCaption);
-    if (layout.valueEdit) {
-        edt_zusatz->show();
-        edt_zusatz->setToolTip(layout.valueHint);
-        zusatz_min = layout.valueMin;
-        zusatz_max = layout.valueMax;
-    }
-    if (layout.valueUpDown) {
-        UpDown_Zusatz->show();
-        lbl_zusatz2->setText(secondsText(zusatz_value));
-    }
-
-    if (layout.switchOffOption) {
-        cbx_weiche_ab->show();
-        cbx_weiche_ab->setChecked(switchOffChecked(img.eeprom[ModeByte]));
-    }
-
-    if (layout.mode.visible) {
-        group_mode->show();
-        lbl_mode->setVisible(layout.mode.introVisible());
-        for (int i = 0; i < ModeRadioCount; ++i) {
-            const bool listed = i < layout.mode.radioCaptions.size();
-            if (listed)
-                rad_mode[i]->setText(layout.mode.radioCaptions[i]);
-            rad_mode[i]->setVisible(listed);
-        }
-        cbx_mode_bit6->setVisible(layout.mode.bit6);
-        cbx_mode_bit7->setVisible(layout.mode.bit7);
-    }
-
-    if (layout.slider == Slider::Fading) {
-        lbl_trackbar_01->setText(text("Geschwindigkeit Überblendung (Fading)"));
-        lbl_trackbar_01_l->setText(text("schnell"));
-        lbl_trackbar_01_r->setText(text("langsam"));
-        TrackBar_01->setRange(0, FadingPositions - 1);
-        TrackBar_01->setTickInterval(1);
-        const FadingReading reading = readFadingCode(img.eeprom[ValueByte]);
-        TrackBar_01->setValue(reading.position);
-        // A code the firmware does not know becomes the slowest fading, in the image too.
-        if (reading.rewrite)
-            img.eeprom[ValueByte] = fadingCodes()[reading.position];
-        showSliderRow();
-    } else if (layout.slider == Slider::Speed) {
-        if (TrackBar_01->isHidden()) {
-            TrackBar_01->setRange(1, 255);
-            TrackBar_01->setTickInterval(5);
-            TrackBar_01->setToolTip(QString());
-            lbl_trackbar_01_l->setText(text("schnell"));
-            lbl_trackbar_01_r->setText(text("langsam"));
-            TrackBar_01->setValue(zusatz_value);
-            showSliderRow();
-        }
-        lbl_trackbar_01->setText(speedTitle(zusatz_value));
-    }
-
-    if (layout.neonSliders && TrackBar_neon_1->isHidden())
-        showNeonSliders();
-
-    if (layout.neonBoxBits != 0) {
-        // Every box follows its bit, also the hidden ones, so no box keeps the
-        // state of an earlier file.
-        for (int i = 0; i < NeonBoxCount; ++i) {
-            const int bit = 1 << neonBoxes()[i].bit;
-            neonBox[i]->setChecked(zusatz_value & bit);
-            neonBox[i]->setVisible(layout.neonBoxBits & bit);
-        }
-    }
-    lbl_led_neon_1->setVisible(layout.neonTip);
-
-    if (layout.minimumCount) {
-        lbl_MindestAnzahl->show();
-        edt_mindestAnzahl->show();
-        UpDown5->show();
-        edt_mindestAnzahl->setText(QString::number(HexByteValue(img.eeprom[MinimumCountByte])));
-    }
-
-    for (const ExtraField &field : layout.extras) {
-        if (extraFields >= ExtraFieldCount)
-            break;
-        extra_lbl[extraFields]->setText(field.caption);
-        extra_pos[extraFields] = field.eepromIndex;
-        ++extraFields;
-    }
-}
-
-void TFrameZusatz::showSliderRow()
-{
-    lbl_trackbar_01_l->adjustSize();
-    lbl_trackbar_01_r->adjustSize();
-    const SliderRowGeometry row =
-        sliderRowGeometry(pnl_Zusatz->width(), lbl_trackbar_01_l->width(), lbl_trackbar_01_r->width());
-    lbl_trackbar_01->move(row.titleLeft, row.titleTop);
-    lbl_trackbar_01_l->move(row.leftLabelLeft, row.labelsTop);
-    lbl_trackbar_01_r->move(row.rightLabelLeft, row.labelsTop);
-    TrackBar_01->setGeometry(row.sliderLeft, row.sliderTop, row.sliderWidth, TrackBar_01->height());
-    TrackBar_01->show();
-    lbl_trackbar_01->show();
-    lbl_trackbar_01_l->show();
-    lbl_trackbar_01_r->show();
-}
-
-void TFrameZusatz::showNeonSliders()
-{
-    const FirmwareImage &img = image();
-    TrackBar_neon_1->setGeometry(NeonSliderLeft, 170, NeonSliderWidth, TrackBar_neon_1->height());
-    TrackBar_neon_2->setGeometry(NeonSliderLeft, 210, NeonSliderWidth, TrackBar_neon_2->height());
-    for (QSlider *neon : {TrackBar_neon_1, TrackBar_neon_2}) {
-        neon->setRange(0, 15);
-        neon->setTickInterval(1);
-        neon->setToolTip(text(NeonSliderHint));
-        neon->show();
-    }
-    lbl_fNeon_01->move(edt_zusatz->x(), TrackBar_neon_1->y() + 3);
-    lbl_fNeon_02->move(edt_zusatz->x(), TrackBar_neon_2->y() + 3);
-    lbl_fNeon_03->move(edt_zusatz->x(), 70);
-    lbl_fNeon_01->show();
-    lbl_fNeon_02->show();
-    lbl_fNeon_03->show();
-    TrackBar_neon_1->setValue(HexByteValue(img.eeprom[NeonDarkByte]));
-    TrackBar_neon_2->setValue(HexByteValue(img.eeprom[NeonBrightByte]));
 }
 
 void TFrameZusatz::layOutModeGroup(const ModeGroup &group)
@@ -459,131 +493,18 @@ void TFrameZusatz::checkModeRadio(std::optional<int> index)
     }
 }
 
-void TFrameZusatz::writeByte(int index, int value)
+void TFrameZusatz::takeEntry(QLineEdit *edit, const TypedEntry<int> &entry, int stored)
 {
-    image().eeprom[index] = hexByte(value);
+    if (!entry.isRefused())
+        return;
+    Dialogs::warningCancel(this, entry.message);
+    showStored(edit, stored);
+    edit->setFocus();
+    edit->selectAll();
 }
 
-// ---------------------------------------------------------------- handlers
-
-void TFrameZusatz::rad_modexClick(std::optional<int> radioIndex)
+void TFrameZusatz::showStored(QLineEdit *edit, int stored)
 {
-    if (loading)
-        return;
-    const int mode = HexByteValue(image().eeprom[ModeByte]);
-    writeByte(ModeByte, modeByteAfterClick(mode, radioIndex, !cbx_mode_bit6->isHidden(), cbx_mode_bit6->isChecked(),
-                                           !cbx_mode_bit7->isHidden(), cbx_mode_bit7->isChecked()));
-}
-
-void TFrameZusatz::cbx_weiche_abClick()
-{
-    if (loading)
-        return;
-    image().eeprom[ModeByte] = switchOffText(cbx_weiche_ab->isChecked());
-}
-
-void TFrameZusatz::edt_zusatzChange()
-{
-    if (loading)
-        return;
-    const InputCheck check = checkValueInput(edt_zusatz->text(), lbl_zusatz->text(), zusatz_min, zusatz_max);
-    if (check.number)
-        zusatz_value = *check.number;
-    if (check.rejected()) {
-        Dialogs::warningCancel(this, check.message);
-        edt_zusatz->setFocus();
-        return;
-    }
-    if (!check.accepted())
-        return;
-    writeByte(ValueByte, check.value);
-    LoadFromImage();
-}
-
-void TFrameZusatz::edt_mindestAnzahlChange()
-{
-    if (loading)
-        return;
-    const InputCheck check = checkMinimumCountInput(edt_mindestAnzahl->text());
-    if (check.rejected()) {
-        Dialogs::warningCancel(this, check.message);
-        edt_mindestAnzahl->setFocus();
-        return;
-    }
-    if (check.accepted())
-        writeByte(MinimumCountByte, check.value);
-}
-
-void TFrameZusatz::TrackBar_01Change()
-{
-    if (loading)
-        return;
-    const Layout *layout = layoutFor(typeCode());
-    const Slider kind = layout ? layout->slider : Slider::None;
-    const int position = TrackBar_01->value();
-    if (kind == Slider::Fading && position >= 0 && position < FadingPositions) {
-        image().eeprom[ValueByte] = fadingCodes()[position];
-    } else if (kind == Slider::Speed) {
-        writeByte(ValueByte, position);
-        TrackBar_01->setFocus();
-    }
-    LoadFromImage();
-}
-
-void TFrameZusatz::neonSliderChange(QSlider *slider, int eepromIndex)
-{
-    if (loading)
-        return;
-    writeByte(eepromIndex, slider->value());
-    slider->setFocus();
-    LoadFromImage();
-}
-
-void TFrameZusatz::TrackBar_neon_1Change()
-{
-    neonSliderChange(TrackBar_neon_1, NeonDarkByte);
-}
-
-void TFrameZusatz::TrackBar_neon_2Change()
-{
-    neonSliderChange(TrackBar_neon_2, NeonBrightByte);
-}
-
-void TFrameZusatz::cbx_led_neon_x_Click()
-{
-    if (loading)
-        return;
-    const Layout *layout = layoutFor(typeCode());
-    if (!layout || layout->neonBoxBits == 0)
-        return;
-    int checkedBits = 0;
-    for (int i = 0; i < NeonBoxCount; ++i) {
-        if (neonBox[i]->isChecked())
-            checkedBits |= 1 << neonBoxes()[i].bit;
-    }
-    // Bits without a visible box keep their value from the image.
-    const int value = neonValue(zusatz_value, layout->neonBoxBits, checkedBits);
-    edt_zusatz->setText(QString::number(value));
-    writeByte(ValueByte, value);
-}
-
-void TFrameZusatz::ExtraValueChange(int k)
-{
-    if (loading || k < 0 || k >= extra_count)
-        return;
-    const InputCheck check = checkByteInput(extra_edt[k]->text());
-    if (check.rejected()) {
-        Dialogs::warningCancel(this, check.message);
-        extra_edt[k]->setFocus();
-        return;
-    }
-    if (check.accepted())
-        writeByte(extra_pos[k], check.value);
-}
-
-void TFrameZusatz::loadFromSession()
-{
-    loading = true;
-    PrepareFrame();
-    LoadFromImage();
+    const QSignalBlocker blocker(edit);
+    edit->setText(QString::number(stored));
 }

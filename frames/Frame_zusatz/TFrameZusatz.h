@@ -1,9 +1,8 @@
 #pragma once
 #include "frames/EditorFrame.h"
-#include "frames/Frame_zusatz/ZusatzRules.h"
+#include "frames/Frame_zusatz/ModesModel.h"
 
 #include <array>
-#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -14,9 +13,59 @@ class QSlider;
 class QWidget;
 class UpDown;
 
-// The editor of a decoder's operating mode, times and further byte parameters.
-// What it shows depends only on the decoder type; every accepted change goes
-// into the EEPROM image at once.
+// Where the frame puts its controls.
+namespace ZusatzView {
+
+// Name and place in the stack of each neon check box, in the order of
+// Zusatz::neonBoxes().
+struct NeonBoxPlace {
+    const char *name;
+    int top;
+};
+const std::array<NeonBoxPlace, Zusatz::NeonBoxCount> &neonBoxPlaces();
+// Top of the tip label under the stacked boxes.
+constexpr int NeonTipTop = 220;
+
+// Tops inside the mode group and the group's own height and top: the
+// explanation, the lock box, the radio buttons and the "Dumm Mode" box are
+// stacked in this order, and the group sits 10 above the panel's bottom.
+struct ModeGroupGeometry {
+    int introTop = 0;
+    int bit7Top = 0;
+    std::array<int, Zusatz::ModeRadioCount> radioTops{};
+    int bit6Top = 0;
+    int height = 0;
+    int top = 0;
+};
+struct ModeGroupHeights {
+    int intro = 0;
+    int bit7 = 0;
+    int radio = 0;
+    int bit6 = 0;
+};
+ModeGroupGeometry modeGroupGeometry(const Zusatz::ModeGroup &group, const ModeGroupHeights &heights, int panelHeight);
+
+// The slider row of the fading and speed sliders: title at (16, 50), slider 20
+// below it, end labels 3 below the slider's top, the right one right-aligned
+// 16 from the panel's right edge, the slider between them with 10 to spare.
+struct SliderRowGeometry {
+    int titleLeft = 16;
+    int titleTop = 50;
+    int sliderLeft = 0;
+    int sliderTop = 0;
+    int sliderWidth = 0;
+    int labelsTop = 0;
+    int leftLabelLeft = 16;
+    int rightLabelLeft = 0;
+};
+SliderRowGeometry sliderRowGeometry(int panelWidth, int leftLabelWidth, int rightLabelWidth);
+
+} // namespace ZusatzView
+
+// The editor of a decoder's operating mode, times and further byte parameters:
+// shows its edit model and passes each user change to it. What it shows
+// depends only on the decoder type; every accepted change goes into the EEPROM
+// image at once.
 class TFrameZusatz : public EditorFrame {
     Q_OBJECT
 
@@ -26,11 +75,8 @@ public:
 
     TFrameZusatz(DecoderSession &session, QWidget *parent);
 
-    // Every control back to the neutral state.
-    void PrepareFrame();
-    // Reads the image and sets up and fills the type's controls.
-    void LoadFromImage();
     void loadFromSession() override;
+    const Zusatz::ModesModel &model() const { return model_; }
 
     QWidget *pnl_Zusatz = nullptr;
     QLabel *lbl_zusatz = nullptr;
@@ -68,33 +114,26 @@ public:
 
     std::array<QLabel *, Zusatz::ExtraFieldCount> extra_lbl{};
     std::array<QLineEdit *, Zusatz::ExtraFieldCount> extra_edt{};
-    std::array<int, Zusatz::ExtraFieldCount> extra_pos{};
-    int extra_count = 0;
-    int zusatz_value = 0;
-    int zusatz_min = Zusatz::NeutralMin;
-    int zusatz_max = Zusatz::NeutralMax;
-
-    // Change handlers.
-    void rad_modexClick(std::optional<int> radioIndex);
-    void cbx_weiche_abClick();
-    void edt_zusatzChange();
-    void edt_mindestAnzahlChange();
-    void TrackBar_01Change();
-    void TrackBar_neon_1Change();
-    void TrackBar_neon_2Change();
-    void cbx_led_neon_x_Click();
-    void ExtraValueChange(int k);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
-    void applyLayout(const Zusatz::Layout &layout, int &extraFields);
-    void showSliderRow();
-    void showNeonSliders();
+    void connectControls();
+    // Writes every control from the model, with the controls' signals blocked,
+    // so that showing never runs a change handler.
+    void showModel();
+    void showValueField(const Zusatz::Layout *layout);
+    void showModeGroup(const Zusatz::Layout *layout);
+    void showSliders(const Zusatz::Layout *layout);
+    void showNeonBoxes(const Zusatz::Layout *layout);
+    void showExtras();
     void layOutModeGroup(const Zusatz::ModeGroup &group);
     void checkModeRadio(std::optional<int> index);
-    void neonSliderChange(QSlider *slider, int eepromIndex);
-    void writeByte(int index, int value);
+    // A typed text: a refusal is shown, then the edit shows what the image holds.
+    void takeEntry(QLineEdit *edit, const TypedEntry<int> &entry, int stored);
+    void showStored(QLineEdit *edit, int stored);
+
+    Zusatz::ModesModel model_;
 };

@@ -1,5 +1,7 @@
 #include "frames/Frame_zusatz/ZusatzRules.h"
 
+#include "frames/ByteEntry.h"
+
 #include <algorithm>
 #include <map>
 
@@ -134,24 +136,6 @@ const std::map<int, Layout> &layouts()
     return table;
 }
 
-InputCheck rejected(std::optional<int> number, const QString &message)
-{
-    InputCheck check;
-    check.outcome = InputCheck::Outcome::Rejected;
-    check.number = number;
-    check.message = message;
-    return check;
-}
-
-InputCheck accepted(int number, int value)
-{
-    InputCheck check;
-    check.outcome = InputCheck::Outcome::Accepted;
-    check.number = number;
-    check.value = value;
-    return check;
-}
-
 } // namespace
 
 const Layout *layoutFor(int typeCode)
@@ -235,15 +219,15 @@ const std::array<NeonBox, NeonBoxCount> &neonBoxes()
     static const QString defectNeon = text("Wenn nicht aktiviert, dann ist dieser Ausgang ein \"Neon\" Effekt Ausgang, "
                                            "der auch als \"defekt\" definiert werden kann");
     static const std::array<NeonBox, NeonBoxCount> boxes{{
-        {"cbx_led_neon_1", 0, text("Ausgang 9 = \"Neon defekt\""),
-         text("keine Wirkung, wenn Ausgang 9 als \"Schweißer\" definiert"), 180},
-        {"cbx_led_neon_2", 1, text("Ausgang 10 = \"Schweißer\""), normalNeon, 120},
-        {"cbx_led_neon_3", 2, text("Ausgang 1/2/3 = \"Schweißer\""), normalNeon, 40},
-        {"cbx_led_neon_4", 3, text("Ausgang 4 = \"Schweißer\""), defectNeon, 60},
-        {"cbx_led_neon_5", 4, text("Ausgang 5/6/7/8 = \"Schweißer\""), normalNeon, 80},
-        {"cbx_led_neon_7", 6, text("Ausgnag 9 = \"Schweißer\""), defectNeon, 100},
-        {"cbx_led_neon_8", 7, text("Ausgang 4 = \"Neon defekt\""),
-         text("keine Wirkung, wenn Ausgang 4 als \"Schweißer\" definiert"), 160},
+        {0, text("Ausgang 9 = \"Neon defekt\""),
+         text("keine Wirkung, wenn Ausgang 9 als \"Schweißer\" definiert")},
+        {1, text("Ausgang 10 = \"Schweißer\""), normalNeon},
+        {2, text("Ausgang 1/2/3 = \"Schweißer\""), normalNeon},
+        {3, text("Ausgang 4 = \"Schweißer\""), defectNeon},
+        {4, text("Ausgang 5/6/7/8 = \"Schweißer\""), normalNeon},
+        {6, text("Ausgnag 9 = \"Schweißer\""), defectNeon},
+        {7, text("Ausgang 4 = \"Neon defekt\""),
+         text("keine Wirkung, wenn Ausgang 4 als \"Schweißer\" definiert")},
     }};
     return boxes;
 }
@@ -253,84 +237,28 @@ int neonValue(int value, int boxBits, int checkedBits)
     return ((value & ~boxBits) | (checkedBits & boxBits)) & 0xFF;
 }
 
-std::optional<int> integerOf(const QString &input)
-{
-    bool ok = false;
-    const int value = input.trimmed().toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-InputCheck checkValueInput(const QString &input, const QString &caption, int min, int max)
+TypedEntry<int> checkValueInput(const QString &input, const QString &caption, int min, int max)
 {
     if (input.isEmpty())
-        return {};
-    const std::optional<int> number = integerOf(input);
+        return TypedEntry<int>::empty();
+    const std::optional<int> number = Typed::integerOf(input);
     if (!number)
-        return rejected(number, text("Ungültige Eingabe für <%1> ").arg(caption));
+        return TypedEntry<int>::refused(text("Ungültige Eingabe für <%1> ").arg(caption));
     if (*number < min)
-        return rejected(number, text("Wert für <%1> ist zu klein").arg(caption));
+        return TypedEntry<int>::refused(text("Wert für <%1> ist zu klein").arg(caption), number);
     if (*number > max)
-        return rejected(number, text("Wert für <%1> ist zu gross").arg(caption));
-    return accepted(*number, *number);
+        return TypedEntry<int>::refused(text("Wert für <%1> ist zu gross").arg(caption), number);
+    return TypedEntry<int>::accepted(*number);
 }
 
-InputCheck checkMinimumCountInput(const QString &input)
+TypedEntry<int> checkMinimumCountInput(const QString &input)
 {
     if (input.isEmpty())
-        return {};
-    const std::optional<int> number = integerOf(input);
+        return TypedEntry<int>::empty();
+    const std::optional<int> number = Typed::integerOf(input);
     if (!number)
-        return rejected(number, text("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..9"));
-    return accepted(*number, std::clamp(*number, 1, 9));
-}
-
-InputCheck checkByteInput(const QString &input)
-{
-    if (input.isEmpty())
-        return {};
-    const std::optional<int> number = integerOf(input);
-    if (!number || *number < 0 || *number > 255)
-        return rejected(number, text("Ungültige Eingabe.\rZugelassen sind nur Zahlen"));
-    return accepted(*number, *number);
-}
-
-ModeGroupGeometry modeGroupGeometry(const ModeGroup &group, const ModeGroupHeights &heights, int panelHeight)
-{
-    ModeGroupGeometry geometry;
-    int y = 20;
-    if (group.introVisible()) {
-        geometry.introTop = 20;
-        y = geometry.introTop + heights.intro + 10;
-    }
-    if (group.bit7) {
-        geometry.bit7Top = y;
-        y += heights.bit7 + 10;
-    }
-    const int radios = std::min<int>(static_cast<int>(group.radioCaptions.size()), ModeRadioCount);
-    for (int i = 0; i < radios; ++i) {
-        geometry.radioTops[static_cast<std::size_t>(i)] = y;
-        y += heights.radio;
-    }
-    if (group.bit6) {
-        y += 10;
-        geometry.bit6Top = y;
-        y += heights.bit6;
-    }
-    y += 10;
-    geometry.height = y;
-    geometry.top = panelHeight - geometry.height - 10;
-    return geometry;
-}
-
-SliderRowGeometry sliderRowGeometry(int panelWidth, int leftLabelWidth, int rightLabelWidth)
-{
-    SliderRowGeometry row;
-    row.sliderTop = row.titleTop + 20;
-    row.labelsTop = row.sliderTop + 3;
-    row.rightLabelLeft = panelWidth - 16 - rightLabelWidth;
-    row.sliderLeft = row.leftLabelLeft + leftLabelWidth + 10;
-    row.sliderWidth = row.rightLabelLeft - 10 - row.sliderLeft;
-    return row;
+        return TypedEntry<int>::refused(text("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..9"));
+    return TypedEntry<int>::accepted(std::clamp(*number, 1, 9), number);
 }
 
 } // namespace Zusatz

@@ -1,5 +1,8 @@
-// The CV list of the function decoder with CV support and the place of its pairs.
+// The CV list of the function decoder with CV support and its edit model.
+#include "decoder/DecoderTypes.h"
+#include "frames/Frame_register/CvListModel.h"
 #include "frames/Frame_register/CvTable.h"
+#include "image/FirmwareImage.h"
 
 #include <gtest/gtest.h>
 
@@ -35,21 +38,59 @@ TEST(CvTable, CaptionsAndEepromBytesOfTheCvDecoder)
     EXPECT_TRUE(Cv::entriesFor(8).empty());
 }
 
-TEST(CvTable, PairsFillFourColumnsOf21_21_21_1)
+// Each EEPROM byte as expected, named by its index when not.
+void expectEeprom(const std::array<QString, FirmwareImage::EepromSize> &actual,
+                  const std::array<QString, FirmwareImage::EepromSize> &expected)
+{
+    for (int i = 0; i < FirmwareImage::EepromSize; ++i)
+        EXPECT_EQ(actual[i].toStdString(), expected[i].toStdString()) << "EEPROM byte " << i;
+}
+
+// Loading never writes, not even a byte text that is no hex number; typing
+// writes the typed entry's byte only; a snapshot put back restores the image.
+TEST(CvListModel, LoadWritesNothingAndEachEntryWritesOnlyItsByte)
 {
     const struct {
-        int k, labelLeft, labelTop, editLeft, editTop;
+        const char *stored; // text of CV1's byte 0x60 in the image
+        int shown;          // the number its edit shows
+        const char *typed;
+        const char *written; // nullptr: refused or empty, nothing written
     } cases[] = {
-        {0, 5, 19, 175, 15},    {20, 5, 519, 175, 515},  {21, 235, 19, 405, 15}, {24, 235, 94, 405, 90},
-        {41, 235, 519, 405, 515}, {42, 465, 19, 635, 15}, {62, 465, 519, 635, 515}, {63, 695, 19, 865, 15},
+        {"G1", 0x71, "7", "07"}, {"ab", 0xAB, "255", "FF"}, {"03", 3, "", nullptr},
+        {"", 0, "x", nullptr},   {"0", 0, "256", nullptr},  {"FF", 255, " 12 ", "0C"},
     };
     for (const auto &c : cases) {
-        const Cv::PairPlace place = Cv::pairPlace(c.k);
-        EXPECT_EQ(place.labelLeft, c.labelLeft) << c.k;
-        EXPECT_EQ(place.labelTop, c.labelTop) << c.k;
-        EXPECT_EQ(place.editLeft, c.editLeft) << c.k;
-        EXPECT_EQ(place.editTop, c.editTop) << c.k;
+        SCOPED_TRACE(c.stored);
+        FirmwareImage image;
+        for (int i = 0; i < FirmwareImage::EepromSize; ++i)
+            image.eeprom[i] = QStringLiteral("Q%1").arg(i % 10);
+        image.eeprom[0x60] = QString::fromLatin1(c.stored);
+        const auto before = image.eeprom;
+
+        Cv::CvListModel model(image);
+        model.load(CvDecoderTypeCode);
+        expectEeprom(image.eeprom, before);
+        ASSERT_EQ(model.count(), 25);
+        EXPECT_EQ(model.value(0), c.shown);
+        const Cv::CvListState loaded = model.snapshot();
+
+        const TypedEntry<int> entry = model.typeValue(0, QString::fromLatin1(c.typed));
+        EXPECT_EQ(entry.isAccepted(), c.written != nullptr);
+        auto expected = before;
+        if (c.written)
+            expected[0x60] = QString::fromLatin1(c.written);
+        expectEeprom(image.eeprom, expected);
+        EXPECT_EQ(model.snapshot() == loaded, c.written == nullptr);
+        model.restore(loaded);
+        expectEeprom(image.eeprom, before);
     }
+
+    // A type without CVs defines no entry and refuses nothing.
+    FirmwareImage image;
+    Cv::CvListModel model(image);
+    model.load(8);
+    EXPECT_EQ(model.count(), 0);
+    EXPECT_TRUE(model.typeValue(0, QStringLiteral("x")).isEmpty());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The CV list in the main window: its pairs, its values and what typing writes.
+// The CV list in the main window: its pairs, their places, their values and what typing writes.
 #include "frames/Frame_register/CvTable.h"
 #include "frames/Frame_register/TFrameRegister.h"
 #include "tests/frames/Frame_zusatz/EepromFrameFixture.h"
@@ -19,7 +19,7 @@ TEST_F(FrameRegister, ShowsTheTwentyFiveCvsInTwoColumnsWithTheirValues)
     load(CvDecoder, {{0x60, QStringLiteral("03")}, {0xA9, QStringLiteral("FE")}});
     const TFrameRegister *f = frame();
     ASSERT_FALSE(f->isHidden());
-    EXPECT_EQ(f->cv_count, 25);
+    EXPECT_EQ(f->model().count(), 25);
     int firstColumn = 0;
     int secondColumn = 0;
     for (int k = 0; k < Cv::PairCount; ++k) {
@@ -29,9 +29,9 @@ TEST_F(FrameRegister, ShowsTheTwentyFiveCvsInTwoColumnsWithTheirValues)
         if (!shown)
             continue;
         const int x = f->cv_edt[k]->x();
-        firstColumn += x < Cv::ColumnStep;
-        secondColumn += x >= Cv::ColumnStep && x < 2 * Cv::ColumnStep;
-        EXPECT_EQ(f->cv_edt[k]->pos(), QPoint(Cv::pairPlace(k).editLeft, Cv::pairPlace(k).editTop)) << k;
+        firstColumn += x < CvListView::ColumnStep;
+        secondColumn += x >= CvListView::ColumnStep && x < 2 * CvListView::ColumnStep;
+        EXPECT_EQ(f->cv_edt[k]->pos(), QPoint(CvListView::pairPlace(k).editLeft, CvListView::pairPlace(k).editTop)) << k;
         EXPECT_EQ(f->cv_lbl[k]->text(), Cv::entriesFor(CvDecoder)[k].caption) << k;
     }
     EXPECT_EQ(firstColumn, 21);
@@ -88,5 +88,37 @@ TEST_P(CvEdit, WritesEachAcceptedKeystroke)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cvs, CvEdit, testing::ValuesIn(CvTypingCases));
+
+TEST(CvListPlaces, PairsFillFourColumnsOf21_21_21_1)
+{
+    const struct {
+        int k, labelLeft, labelTop, editLeft, editTop;
+    } cases[] = {
+        {0, 5, 19, 175, 15},    {20, 5, 519, 175, 515},  {21, 235, 19, 405, 15}, {24, 235, 94, 405, 90},
+        {41, 235, 519, 405, 515}, {42, 465, 19, 635, 15}, {62, 465, 519, 635, 515}, {63, 695, 19, 865, 15},
+    };
+    for (const auto &c : cases) {
+        const CvListView::PairPlace place = CvListView::pairPlace(c.k);
+        EXPECT_EQ(place.labelLeft, c.labelLeft) << c.k;
+        EXPECT_EQ(place.labelTop, c.labelTop) << c.k;
+        EXPECT_EQ(place.editLeft, c.editLeft) << c.k;
+        EXPECT_EQ(place.editTop, c.editTop) << c.k;
+    }
+}
+
+// Loading fills the edits without running their change handling: a byte text
+// that is no hex number stays in the image as it was.
+TEST_F(FrameRegister, LoadingLeavesEveryByteAsTheImageHoldsIt)
+{
+    load(CvDecoder);
+    window->session.image.eeprom[0x60] = QStringLiteral("G1");
+    window->session.image.eeprom[0x68] = QStringLiteral("1d");
+    fileEeprom = window->session.image.eeprom;
+    frame()->loadFromSession();
+    expectOthersAsInFile({});
+    EXPECT_EQ(frame()->cv_edt[0]->text(), QStringLiteral("113"));
+    EXPECT_EQ(frame()->cv_edt[5]->text(), QStringLiteral("29"));
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 using namespace Zusatz;
+using namespace ZusatzView;
 
 namespace {
 
@@ -103,7 +104,7 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
             EXPECT_EQ(f->edt_mindestAnzahl->text(), QString::number(HexByteValue(fileEeprom[MinimumCountByte])));
         }
 
-        EXPECT_EQ(f->extra_count, static_cast<int>(layout.extras.size()));
+        EXPECT_EQ(f->model().extraCount(), static_cast<int>(layout.extras.size()));
         for (int k = 0; k < ExtraFieldCount; ++k) {
             const bool defined = k < static_cast<int>(layout.extras.size());
             EXPECT_EQ(shown(f->extra_edt[k]), defined) << k;
@@ -334,5 +335,97 @@ TEST_F(FrameZusatz, NeonBoxesRebuildTheirBitsAndKeepTheOthers)
     expectOthersAsInFile({ValueByte});
     EXPECT_TRUE(takeMessages().isEmpty());
 }
+
+TEST(ZusatzGeometry, ModeGroupStacksAndSitsAtThePanelBottom)
+{
+    ModeGroup group;
+    group.visible = true;
+    group.radioCaptions = QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    group.bit6 = group.bit7 = true;
+    const ModeGroupGeometry g = modeGroupGeometry(group, {45, 17, 20, 17}, 691);
+    EXPECT_EQ(g.introTop, 20);
+    EXPECT_EQ(g.bit7Top, 75);
+    EXPECT_EQ(g.radioTops[0], 102);
+    EXPECT_EQ(g.radioTops[1], 122);
+    EXPECT_EQ(g.bit6Top, 152);
+    EXPECT_EQ(g.height, 179);
+    EXPECT_EQ(g.top, 691 - 179 - 10);
+
+    const SliderRowGeometry row = sliderRowGeometry(320, 40, 50);
+    EXPECT_EQ(row.sliderTop, 70);
+    EXPECT_EQ(row.labelsTop, 73);
+    EXPECT_EQ(row.rightLabelLeft, 254);
+    EXPECT_EQ(row.sliderLeft, 66);
+    EXPECT_EQ(row.sliderWidth, 178);
+}
+
+TEST(ZusatzGeometry, NeonBoxNamesAndStack)
+{
+    const char *const names[] = {"cbx_led_neon_1", "cbx_led_neon_2", "cbx_led_neon_3", "cbx_led_neon_4",
+                                 "cbx_led_neon_5", "cbx_led_neon_7", "cbx_led_neon_8"};
+    const int tops[] = {180, 120, 40, 60, 80, 100, 160};
+    for (int i = 0; i < NeonBoxCount; ++i) {
+        EXPECT_STREQ(neonBoxPlaces()[i].name, names[i]);
+        EXPECT_EQ(neonBoxPlaces()[i].top, tops[i]);
+    }
+}
+
+// Every live edit of the mode editor and the CV list: a refused text is
+// replaced by what the image holds, all of it selected, with the focus back;
+// a value stored otherwise than typed, or an emptied edit, shows the stored
+// value once the edit is left.
+struct EntryCase {
+    int code;
+    const char *edit;
+    int index;             // its EEPROM byte, "05" in the file
+    const char *typed;
+    const char *refusedShows; // nullptr: no message
+    const char *leftShows;
+};
+
+const EntryCase EntryCases[] = {
+    {8, "edt_zusatz", ValueByte, "0", "5", "5"},
+    {8, "edt_zusatz", ValueByte, "128", "12", "12"},
+    {2, "edt_zusatz", ValueByte, "", nullptr, "5"},
+    {113, "edt_mindestAnzahl", MinimumCountByte, "12", nullptr, "9"},
+    {113, "edt_mindestAnzahl", MinimumCountByte, "0", nullptr, "1"},
+    {113, "edt_mindestAnzahl", MinimumCountByte, "7a", "7", "7"},
+    {113, "edt_mindestAnzahl", MinimumCountByte, "", nullptr, "5"},
+    {615, "extra_edt[1]", 0x70, "300", "30", "30"},
+    {615, "extra_edt[0]", 0x60, "", nullptr, "5"},
+    {17408, "cv_edt[5]", 0x68, "7x", "7", "7"},
+    {17408, "cv_edt[24]", 0xA9, "", nullptr, "5"},
+};
+
+void PrintTo(const EntryCase &c, std::ostream *os)
+{
+    *os << c.code << " " << c.edit << " \"" << c.typed << '"';
+}
+
+class Entries : public FrameZusatz, public testing::WithParamInterface<EntryCase> {};
+
+TEST_P(Entries, EditShowsWhatIsStored)
+{
+    const EntryCase &c = GetParam();
+    load(c.code, {{c.index, QStringLiteral("05")}});
+    auto *edit = window->findChild<QLineEdit *>(QString::fromLatin1(c.edit));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(edit->isVisible());
+    typeInto(edit, QString::fromLatin1(c.typed));
+    EXPECT_EQ(takeMessages().size(), c.refusedShows ? 1 : 0);
+    if (c.refusedShows) {
+        EXPECT_EQ(edit->text(), QString::fromLatin1(c.refusedShows));
+        EXPECT_EQ(edit->selectedText(), edit->text());
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+    }
+    // Leaving the edit.
+    edit->setFocus();
+    window->btn_load->setFocus();
+    EXPECT_EQ(edit->text(), QString::fromLatin1(c.leftShows));
+    EXPECT_EQ(HexByteValue(byte(c.index)), edit->text().toInt());
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(LiveEdits, Entries, testing::ValuesIn(EntryCases));
 
 } // namespace

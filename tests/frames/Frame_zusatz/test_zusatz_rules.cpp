@@ -1,8 +1,13 @@
 // The operating-mode editor's decision table and the rules of its changes.
 #include "decoder/DecoderTypes.h"
+#include "frames/ByteEntry.h"
+#include "frames/Frame_zusatz/ModesModel.h"
 #include "frames/Frame_zusatz/ZusatzRules.h"
+#include "image/FirmwareImage.h"
+#include "image/HexByte.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <set>
 
 using namespace Zusatz;
@@ -131,8 +136,8 @@ TEST_P(DecisionTable, ShowsAndWritesWhatTheTypeDefines)
               u8("Wert für <%1> ist zu klein").arg(caption));
     EXPECT_EQ(checkValueInput(QString::number(row.max + 1), caption, row.min, row.max).message,
               u8("Wert für <%1> ist zu gross").arg(caption));
-    const InputCheck top = checkValueInput(QString::number(row.max), caption, row.min, row.max);
-    EXPECT_TRUE(top.accepted());
+    const TypedEntry<int> top = checkValueInput(QString::number(row.max), caption, row.min, row.max);
+    EXPECT_TRUE(top.isAccepted());
     EXPECT_EQ(top.value, row.max);
 
     if (group) {
@@ -203,15 +208,9 @@ TEST(FadingCodes, EachTableTextKeepsItsPositionAnyOtherIsRewritten)
 
 TEST(NeonBoxes, BitTableAndRebuiltByte)
 {
-    const char *const names[] = {"cbx_led_neon_1", "cbx_led_neon_2", "cbx_led_neon_3", "cbx_led_neon_4",
-                                 "cbx_led_neon_5", "cbx_led_neon_7", "cbx_led_neon_8"};
     const int bits[] = {0, 1, 2, 3, 4, 6, 7};
-    const int tops[] = {180, 120, 40, 60, 80, 100, 160};
-    for (int i = 0; i < NeonBoxCount; ++i) {
-        EXPECT_STREQ(neonBoxes()[i].name, names[i]);
+    for (int i = 0; i < NeonBoxCount; ++i)
         EXPECT_EQ(neonBoxes()[i].bit, bits[i]);
-        EXPECT_EQ(neonBoxes()[i].top, tops[i]);
-    }
     EXPECT_EQ(neonBoxes()[5].caption, u8("Ausgnag 9 = \"Schweißer\""));
     EXPECT_EQ(neonBoxes()[6].hint, u8("keine Wirkung, wenn Ausgang 4 als \"Schweißer\" definiert"));
     // All seven boxes: only bit 5 survives from the old value.
@@ -228,61 +227,103 @@ TEST(TypedInput, OutcomesAndExactMessages)
     const QString minimumCount = u8("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..9");
     const QString caption = QStringLiteral("Time Out (1..127)");
     enum Kind { Value, Count, Byte };
+    using Outcome = TypedEntry<int>::Kind;
     const struct {
         Kind kind;
         const char *text;
-        InputCheck::Outcome outcome;
+        Outcome outcome;
         int value;
         QString message;
     } cases[] = {
-        {Value, "", InputCheck::Outcome::Empty, 0, {}},
-        {Value, "12a", InputCheck::Outcome::Rejected, 0, u8("Ungültige Eingabe für <Time Out (1..127)> ")},
-        {Value, "1", InputCheck::Outcome::Accepted, 1, {}},
-        {Value, "-5", InputCheck::Outcome::Rejected, 0, u8("Wert für <Time Out (1..127)> ist zu klein")},
-        {Count, "", InputCheck::Outcome::Empty, 0, {}},
-        {Count, "abc", InputCheck::Outcome::Rejected, 0, minimumCount},
-        {Byte, "", InputCheck::Outcome::Empty, 0, {}},
-        {Byte, "0", InputCheck::Outcome::Accepted, 0, {}},
-        {Byte, "255", InputCheck::Outcome::Accepted, 255, {}},
-        {Byte, "256", InputCheck::Outcome::Rejected, 0, notNumber},
-        {Byte, "-1", InputCheck::Outcome::Rejected, 0, notNumber},
+        {Value, "", Outcome::Empty, 0, {}},
+        {Value, "12a", Outcome::Refused, 0, u8("Ungültige Eingabe für <Time Out (1..127)> ")},
+        {Value, "1", Outcome::Accepted, 1, {}},
+        {Value, "-5", Outcome::Refused, 0, u8("Wert für <Time Out (1..127)> ist zu klein")},
+        {Count, "", Outcome::Empty, 0, {}},
+        {Count, "abc", Outcome::Refused, 0, minimumCount},
+        {Byte, "", Outcome::Empty, 0, {}},
+        {Byte, "0", Outcome::Accepted, 0, {}},
+        {Byte, "255", Outcome::Accepted, 255, {}},
+        {Byte, "256", Outcome::Refused, 0, notNumber},
+        {Byte, "-1", Outcome::Refused, 0, notNumber},
     };
     for (const auto &c : cases) {
         const QString input = QString::fromLatin1(c.text);
-        const InputCheck check = c.kind == Value   ? checkValueInput(input, caption, 1, 127)
-                                 : c.kind == Count ? checkMinimumCountInput(input)
-                                                   : checkByteInput(input);
-        EXPECT_EQ(check.outcome, c.outcome) << c.text;
+        const TypedEntry<int> check = c.kind == Value   ? checkValueInput(input, caption, 1, 127)
+                                      : c.kind == Count ? checkMinimumCountInput(input)
+                                                        : Typed::byteEntry(input);
+        EXPECT_EQ(check.kind, c.outcome) << c.text;
         EXPECT_EQ(check.message, c.message) << c.text;
-        if (check.accepted()) {
+        if (check.isAccepted()) {
             EXPECT_EQ(check.value, c.value) << c.text;
         }
     }
     // A range fault of the value field still reports the typed number.
-    EXPECT_EQ(checkValueInput(QStringLiteral("128"), caption, 1, 127).number, 128);
+    EXPECT_EQ(checkValueInput(QStringLiteral("128"), caption, 1, 127).typed, 128);
 }
 
-TEST(Geometry, ModeGroupStacksAndSitsAtThePanelBottom)
+// Each EEPROM byte as expected, named by its index when not.
+void expectEeprom(const std::array<QString, FirmwareImage::EepromSize> &actual,
+                  const std::array<QString, FirmwareImage::EepromSize> &expected)
 {
-    ModeGroup group;
-    group.visible = true;
-    group.radioCaptions = QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    group.bit6 = group.bit7 = true;
-    const ModeGroupGeometry g = modeGroupGeometry(group, {45, 17, 20, 17}, 691);
-    EXPECT_EQ(g.introTop, 20);
-    EXPECT_EQ(g.bit7Top, 75);
-    EXPECT_EQ(g.radioTops[0], 102);
-    EXPECT_EQ(g.radioTops[1], 122);
-    EXPECT_EQ(g.bit6Top, 152);
-    EXPECT_EQ(g.height, 179);
-    EXPECT_EQ(g.top, 691 - 179 - 10);
+    for (int i = 0; i < FirmwareImage::EepromSize; ++i)
+        EXPECT_EQ(actual[i].toStdString(), expected[i].toStdString()) << "EEPROM byte " << i;
+}
 
-    const SliderRowGeometry row = sliderRowGeometry(320, 40, 50);
-    EXPECT_EQ(row.sliderTop, 70);
-    EXPECT_EQ(row.labelsTop, 73);
-    EXPECT_EQ(row.rightLabelLeft, 254);
-    EXPECT_EQ(row.sliderLeft, 66);
-    EXPECT_EQ(row.sliderWidth, 178);
+// The edit model on an image whose bytes are texts of every kind: loading
+// writes nothing (but an unknown fading code), a change writes its one byte,
+// and a snapshot put back restores the image as loaded.
+TEST(ModesModel, LoadWritesNothingAndEachChangeOnlyItsByte)
+{
+    const struct {
+        int code;
+        int preset;            // EEPROM byte set before loading
+        const char *presetText;
+        const char *afterLoad; // the preset byte after loading
+        std::function<void(ModesModel &)> change;
+        int index;             // the byte the change writes
+        const char *written;   // nullptr: nothing written
+    } cases[] = {
+        {8, ValueByte, "G1", "G1", [](ModesModel &m) { m.typeValue(QStringLiteral("127")); }, ValueByte, "7F"},
+        {8, ValueByte, "05", "05", [](ModesModel &m) { m.typeValue(QStringLiteral("0")); }, ValueByte, nullptr},
+        {615, ValueByte, "44", "11", [](ModesModel &m) { m.typeExtra(1, QStringLiteral("42")); }, 0x70, "2A"},
+        {359, ValueByte, "ff", "ff", [](ModesModel &m) { m.slideTo(2); }, ValueByte, "33"},
+        {11, ModeByte, "C1", "C1", [](ModesModel &m) { m.chooseMode(2); }, ModeByte, "04"},
+        {2769152, ModeByte, "C1", "C1", [](ModesModel &m) { m.chooseMode(1); }, ModeByte, "C2"},
+        {81664, ModeByte, "85", "85", [](ModesModel &m) { m.setModeBit6(true); }, ModeByte, "C5"},
+        {8, ModeByte, "C1", "C1", [](ModesModel &m) { m.chooseMode(1); }, ModeByte, nullptr},
+        {520, ModeByte, "AB", "AB", [](ModesModel &m) { m.setSwitchOff(false); }, ModeByte, "01"},
+        {624, ValueByte, "20", "20", [](ModesModel &m) { m.setValueBit(7, true); }, ValueByte, "A0"},
+        {368, ValueByte, "A4", "A4", [](ModesModel &m) { m.setValueBit(2, false); }, ValueByte, nullptr},
+        {113, MinimumCountByte, "x", "x", [](ModesModel &m) { m.typeMinimumCount(QStringLiteral("12")); },
+         MinimumCountByte, "09"},
+        {1720576, NeonBrightByte, "0", "0", [](ModesModel &m) { m.setNeonBright(15); }, NeonBrightByte, "0F"},
+        {111, ValueByte, "24", "24", [](ModesModel &m) { m.slideTo(37); }, ValueByte, "25"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.code << " byte " << c.index);
+        FirmwareImage image;
+        for (int i = 0; i < FirmwareImage::EepromSize; ++i)
+            image.eeprom[i] = QStringLiteral("Z%1").arg(i % 10);
+        image.eeprom[c.preset] = QString::fromLatin1(c.presetText);
+        auto expected = image.eeprom;
+        expected[c.preset] = QString::fromLatin1(c.afterLoad);
+
+        ModesModel model(image);
+        model.load(c.code);
+        expectEeprom(image.eeprom, expected);
+        const ModesState loaded = model.snapshot();
+
+        c.change(model);
+        if (c.written)
+            expected[c.index] = QString::fromLatin1(c.written);
+        expectEeprom(image.eeprom, expected);
+        EXPECT_EQ(model.snapshot() == loaded, c.written == nullptr);
+
+        model.restore(loaded);
+        expected[c.index] = c.index == c.preset ? QString::fromLatin1(c.afterLoad) : QStringLiteral("Z%1").arg(c.index % 10);
+        expectEeprom(image.eeprom, expected);
+    }
 }
 
 } // namespace
