@@ -22,19 +22,40 @@ void DrawingSurface::fill(QColor colour)
     image_.fill(colour);
 }
 
+namespace {
+
+// Straight into the 32-bit rows: a repaint of a pattern editor fills
+// thousands of rectangles. The area lies within the image.
+void fillClipped(uchar *bits, qsizetype rowBytes, const QRect &area, QRgb colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(bits + y * rowBytes);
+        std::fill(row + area.left(), row + area.right() + 1, colour);
+    }
+}
+
+} // namespace
+
 void DrawingSurface::fillRect(const QRect &area, QRgb colour)
 {
-    // Straight into the 32-bit rows: a repaint of a pattern editor fills
-    // thousands of rectangles.
     const QRect clipped = area & image_.rect();
-    if (clipped.isEmpty())
+    if (!clipped.isEmpty())
+        fillClipped(image_.bits(), image_.bytesPerLine(), clipped, colour);
+}
+
+void DrawingSurface::fillBox(const QRect &box, QRgb border, QRgb inside)
+{
+    const QRect bounds = image_.rect();
+    const QRect outline = box & bounds;
+    if (outline.isEmpty())
         return;
     uchar *bits = image_.bits();
     const qsizetype rowBytes = image_.bytesPerLine();
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(bits + y * rowBytes);
-        std::fill(row + clipped.left(), row + clipped.right() + 1, colour);
-    }
+    fillClipped(bits, rowBytes, outline, border);
+    const QRect within =
+        QRect(QPoint(box.left() + 1, box.top() + 1), QPoint(box.right() - 1, box.bottom() - 1)) & bounds;
+    if (!within.isEmpty())
+        fillClipped(bits, rowBytes, within, inside);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent *)

@@ -24,6 +24,9 @@ public:
     void fill(QColor colour);
     // Fills a rectangle of pixels; parts outside the image are cut off.
     void fillRect(const QRect &area, QRgb colour);
+    // A box: a one-pixel border around its inside, both filled; nothing when
+    // the border lies wholly outside the image.
+    void fillBox(const QRect &box, QRgb border, QRgb inside);
 
 signals:
     void mouseDown(int x, int y);

@@ -16,12 +16,8 @@ namespace {
 // red inside. Parts outside the strip are cut off.
 void drawBox(DrawingSurface *strip, const PatternStrip::Box &box)
 {
-    const QRect bounds = strip->image().rect();
-    const QRect outline = QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)) & bounds;
-    if (outline.isEmpty())
-        return;
-    strip->fillRect(outline, qRgb(0, 0, 0));
-    strip->fillRect(QRect(QPoint(box.left + 1, box.top + 1), QPoint(box.right - 2, box.bottom - 2)), qRgb(255, 0, 0));
+    strip->fillBox(QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)), qRgb(0, 0, 0),
+                   qRgb(255, 0, 0));
 }
 
 void setChecked(QAbstractButton *button, bool checked)
