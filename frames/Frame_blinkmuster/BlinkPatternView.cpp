@@ -43,6 +43,14 @@ BlinkPatternView::BlinkPatternView(DecoderSession &session, const PatternLayout 
 {
 }
 
+BlinkPatternView::~BlinkPatternView()
+{
+    // The controls outlive the model: QWidget deletes them later, and an edit
+    // that had the focus still reports the end of its editing then.
+    for (QObject *control : findChildren<QObject *>())
+        disconnect(control, nullptr, this, nullptr);
+}
+
 void BlinkPatternView::connectControls(const Controls &controls, BoxBottom boxBottom)
 {
     c_ = controls;

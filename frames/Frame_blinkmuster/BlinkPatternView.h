@@ -33,6 +33,8 @@ public:
     float stepWidth = 0.0f;
     int stripHeight = 0;
 
+    ~BlinkPatternView() override;
+
     BlinkModel &model() { return model_; }
 
     // Draws the selected block's pattern onto the strips.
