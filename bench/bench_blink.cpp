@@ -4,9 +4,9 @@
 // repaint and a move, so that drawing keeps up with the mouse.
 #include "BenchMain.h"
 #include "decoder/DecoderSession.h"
-#include "frames/Frame_blinkmuster/PatternImage.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 #include "image/HexByte.h"
+#include "ui/DrawingSurface.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -35,10 +35,8 @@ struct Editor {
         set(102, 10);
         set(103, 0x3F);
         frame = std::make_unique<TFrameBlinkmuster_led>(session, nullptr);
-        frame->loading = true;
         frame->show();
-        frame->SetUp(frame->width());
-        frame->Refresh();
+        frame->loadFromSession();
         QApplication::processEvents();
     }
 };
@@ -67,7 +65,7 @@ void BM_LedDrawAndShowTenStrips(benchmark::State &state)
     Editor editor;
     for (auto _ : state) {
         editor.frame->DrawPatterns();
-        for (PatternImage *strip : editor.frame->Image_led_Blink)
+        for (DrawingSurface *strip : editor.frame->Image_led_Blink)
             strip->repaint();
     }
 }
@@ -80,7 +78,7 @@ BENCHMARK(BM_LedDrawAndShowTenStrips)->Unit(benchmark::kMicrosecond);
 void BM_LedDragMove(benchmark::State &state)
 {
     Editor editor;
-    PatternImage *strip = editor.frame->Image_led_Blink[2];
+    DrawingSurface *strip = editor.frame->Image_led_Blink[2];
     const int width = strip->width();
     int move = 0;
     int drags = 0;
@@ -90,7 +88,7 @@ void BM_LedDragMove(benchmark::State &state)
             send(strip, QEvent::MouseButtonPress, {0, y}, Qt::LeftButton);
         send(strip, QEvent::MouseMove, {move * width / 100, y}, Qt::LeftButton);
         QApplication::sendPostedEvents();
-        for (PatternImage *s : editor.frame->Image_led_Blink)
+        for (DrawingSurface *s : editor.frame->Image_led_Blink)
             s->repaint();
         if (++move == 100) {
             send(strip, QEvent::MouseButtonRelease, {width - 1, y}, Qt::NoButton);

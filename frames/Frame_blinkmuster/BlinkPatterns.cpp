@@ -61,16 +61,6 @@ void PatternTable::copyBlock(int from, int to)
 
 namespace PatternStrip {
 
-float valueScale(int stripHeight)
-{
-    return static_cast<float>(stripHeight) * 0.0078125f;
-}
-
-float stepWidth(int stripWidth, int steps)
-{
-    return static_cast<float>(stripWidth - 10) / static_cast<float>(std::max(steps, 1));
-}
-
 int stepLeft(int step, float stepWidth)
 {
     return static_cast<int>(std::trunc(static_cast<double>(step) * static_cast<double>(stepWidth)));
@@ -131,24 +121,6 @@ QString totalTimeText(int stretch, int count)
 {
     return QStringLiteral("Gesamtzeit = ") + QString::number(static_cast<qint64>(stretch) * 20 * count) +
            QStringLiteral(" ms");
-}
-
-LimitedEntry readLimitedEntry(const QString &text, int max)
-{
-    LimitedEntry entry;
-    if (text.isEmpty())
-        return entry;
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok) {
-        entry.kind = LimitedEntry::Invalid;
-        entry.message = QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..") +
-                        QString::number(max);
-        return entry;
-    }
-    entry.kind = LimitedEntry::Number;
-    entry.value = std::clamp(value, 1, max);
-    return entry;
 }
 
 const PatternLayout &blinkPatternLayout()

@@ -1,4 +1,5 @@
 #pragma once
+#include "frames/DrawingScale.h"
 #include "image/FirmwareImage.h"
 
 #include <QString>
@@ -37,6 +38,9 @@ struct PatternLayout {
     // Steps a mouse position may reach: 0 means the steps of the pattern's
     // count (0..count-1), otherwise 0..paintSteps-1 whatever the count.
     int paintSteps = 0;
+    // Whether loading limits the stretch of the shown block as it limits the
+    // count (the ten-output editor shows the stretch as read).
+    bool limitsStretchOnLoad = true;
 
     int tableSize() const { return Blocks * blockSize; }
     // First entry of block 0..3.
@@ -94,10 +98,10 @@ private:
 // them are formed in double from the float values and then truncated toward
 // zero.
 namespace PatternStrip {
-// Pixels per value unit: strip height / 128.
-float valueScale(int stripHeight);
-// Pixels per step: (strip width - 10) / steps; no steps count as one.
-float stepWidth(int stripWidth, int steps);
+// Pixels per value unit: strip height / 128; pixels per step: (strip width -
+// 10) / steps, no steps counting as one.
+using DrawingScale::stepWidth;
+using DrawingScale::valueScale;
 // Left edge of step i (also the right edge of step i - 1).
 int stepLeft(int step, float stepWidth);
 // Top of the box of a step: 100 units high when the output is on, 0 when off.
@@ -129,15 +133,6 @@ std::optional<int> paintedStep(const PatternTable &table, int block, int x, floa
 // The two time texts of a pattern.
 QString stepTimeText(int stretch);
 QString totalTimeText(int stretch, int count);
-
-// Reading a count or stretch edit: empty text is left alone, a text that is no
-// integer gets the warning text, a number is limited to 1..max.
-struct LimitedEntry {
-    enum Kind { Empty, Invalid, Number } kind = Empty;
-    int value = 0;
-    QString message; // for Invalid
-};
-LimitedEntry readLimitedEntry(const QString &text, int max);
 
 // The table of the four-output blink decoder: 4 blocks of 64 entries at words
 // 0x300..0x3FF; steps 0..52, count 53, stretch 54, flags 55.

@@ -1,6 +1,6 @@
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 
-#include "frames/Frame_blinkmuster/PatternImage.h"
+#include "ui/DrawingSurface.h"
 #include "ui/UpDown.h"
 
 #include <QCheckBox>
@@ -33,7 +33,7 @@ constexpr int StripHeight = 41;
 } // namespace
 
 TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
-    : BlinkPatternEditor(session, blinkPatternLayout(), QStringLiteral("FrameBlinkmuster1"), DesignWidth,
+    : BlinkPatternView(session, blinkPatternLayout(), QStringLiteral("FrameBlinkmuster1"), DesignWidth,
                          DesignHeight, parent)
 {
     pnl_blinkmuster = named(new QWidget(this), QStringLiteral("pnl_blinkmuster"));
@@ -58,7 +58,8 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
     Label7 = label(QStringLiteral("Label7"), QStringLiteral("Stretch-Faktor"), pnl, {140, 40, 90, 15});
     blinkmuster_edt_stretch = named(new QLineEdit(QStringLiteral("10"), pnl), QStringLiteral("blinkmuster_edt_stretch"));
     blinkmuster_edt_stretch->setGeometry(235, 37, 40, 21);
-    UpDown4 = named(new UpDown(blinkmuster_edt_stretch, 1, 200, 10, pnl), QStringLiteral("UpDown4"));
+    UpDown4 = named(new UpDown(blinkmuster_edt_stretch, 1, blinkPatternLayout().maxStretch, 10, pnl),
+                    QStringLiteral("UpDown4"));
     UpDown4->setGeometry(275, 37, 16, 21);
     for (QWidget *w : {static_cast<QWidget *>(blinkmuster_edt_stretch), static_cast<QWidget *>(UpDown4)})
         w->setToolTip(QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"));
@@ -66,7 +67,8 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
     Label6 = label(QStringLiteral("Label6"), QStringLiteral("Anzahl Punkte"), pnl, {140, 68, 90, 15});
     blinkmuster_edt_Anzahl = named(new QLineEdit(QStringLiteral("10"), pnl), QStringLiteral("blinkmuster_edt_Anzahl"));
     blinkmuster_edt_Anzahl->setGeometry(235, 65, 40, 21);
-    UpDown3 = named(new UpDown(blinkmuster_edt_Anzahl, 1, 50, 10, pnl), QStringLiteral("UpDown3"));
+    UpDown3 = named(new UpDown(blinkmuster_edt_Anzahl, 1, blinkPatternLayout().maxCount, 10, pnl),
+                    QStringLiteral("UpDown3"));
     UpDown3->setGeometry(275, 65, 16, 21);
     for (QWidget *w : {static_cast<QWidget *>(blinkmuster_edt_Anzahl), static_cast<QWidget *>(UpDown3)})
         w->setToolTip(QStringLiteral("Anzahl der Kurven-Punkte"));
@@ -78,7 +80,7 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
         const int top = StripTop + StripPitch * n;
         Label_out[std::size_t(n)] =
             label(QStringLiteral("Label%1").arg(8 + n), QStringLiteral("Out#%1").arg(n + 1), pnl, {8, top, 45, 15});
-        auto *strip = named(new PatternImage(n, pnl), QStringLiteral("Image_Blink%1").arg(n + 1));
+        auto *strip = named(new DrawingSurface(pnl), QStringLiteral("Image_Blink%1").arg(n + 1));
         strip->setGeometry(StripLeft, top, 800, StripHeight);
         strip->setCursor(Qt::CrossCursor);
         Image_Blink[std::size_t(n)] = strip;
@@ -118,25 +120,5 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
     c.copy = blinkmuster_btn_copy;
     c.discard = blinkmuster_btn_verwerfen;
     c.apply = blinkmuster_btn_uebernehmen;
-    connectControls(c, BoxBottom::BelowStrip, false);
-}
-
-void TFrameBlinkmuster::SetUp(int frameWidth)
-{
-    loading = true;
-    pnl_blinkmuster->show();
-    for (PatternImage *strip : Image_Blink)
-        strip->fill(Qt::white);
-    fitStrips(frameWidth);
-    Reload();
-    blinkmuster_btn_uebernehmen->setEnabled(false);
-    DrawPatterns();
-    loading = false;
-}
-
-void TFrameBlinkmuster::loadFromSession()
-{
-    loading = true;
-    SetUp(width());
-    Refresh();
+    connectControls(c, BoxBottom::BelowStrip);
 }

@@ -1,9 +1,9 @@
 #pragma once
-#include "frames/Frame_blinkmuster/BlinkPatternEditor.h"
+#include "frames/Frame_blinkmuster/BlinkPatternView.h"
 
 #include <array>
 
-class PatternImage;
+class DrawingSurface;
 class UpDown;
 class QCheckBox;
 class QGroupBox;
@@ -15,7 +15,7 @@ class QWidget;
 
 // The blink pattern editor of the four-output blink decoder: four patterns of
 // up to 50 steps in the table at program words 0x300..0x3FF.
-class TFrameBlinkmuster : public BlinkPatternEditor {
+class TFrameBlinkmuster : public BlinkPatternView {
     Q_OBJECT
 
 public:
@@ -37,33 +37,10 @@ public:
     QLabel *blinkmuster_lbl_KurveInfo1 = nullptr;
     QLabel *blinkmuster_lbl_KurveInfo2 = nullptr;
     std::array<QLabel *, 4> Label_out{}; // Label8 .. Label11, "Out#1" .. "Out#4"
-    std::array<PatternImage *, 4> Image_Blink{};
+    std::array<DrawingSurface *, 4> Image_Blink{};
     std::array<QCheckBox *, 4> blinkmuster_cbx_out{};
     QLabel *Label12 = nullptr;
     std::array<QPushButton *, 4> blinkmuster_btn_copy{};
     QPushButton *blinkmuster_btn_verwerfen = nullptr;
     QPushButton *blinkmuster_btn_uebernehmen = nullptr;
-
-    void SetUp(int frameWidth);
-    void loadFromSession() override;
-
-    void blinkmuster_edt_AnzahlChange() { countChange(); }
-    void blinkmuster_edt_stretchChange() { stretchChange(); }
-    void blinkmuster_rad_axClick() { addressClick(); }
-    void blinkmuster_cbx_loopClick() { loopClick(); }
-    void blinkmuster_cbx_out1Click() { outputClick(0); }
-    void blinkmuster_cbx_out2Click() { outputClick(1); }
-    void blinkmuster_cbx_out3Click() { outputClick(2); }
-    void blinkmuster_cbx_out4Click() { outputClick(3); }
-    void blinkmuster_btn_copy1Click() { copyClick(0); }
-    void blinkmuster_btn_copy2Click() { copyClick(1); }
-    void blinkmuster_btn_copy3Click() { copyClick(2); }
-    void blinkmuster_btn_copy4Click() { copyClick(3); }
-    // Writes the working copy into the image.
-    void blinkmuster_btn_uebernehmenClick() { applyClick(); }
-    // Reloads the working copy from the image.
-    void blinkmuster_btn_verwerfenClick() { discardClick(); }
-    void Image_BlinkxMouseDown(int strip, int x, int y) { stripMouseDown(strip, x, y); }
-    void Image_BlinkxMouseMove(int strip, int x, int y) { stripMouseMove(strip, x, y); }
-    void Image_BlinkxMouseUp(int strip, int x, int y) { stripMouseUp(strip, x, y); }
 };

@@ -14,6 +14,7 @@ const PatternLayout &ledBlinkPatternLayout()
         l.highStepOffset = 128;
         l.copyLength = 255;
         l.paintSteps = 100;
+        l.limitsStretchOnLoad = false;
         return l;
     }();
     return layout;

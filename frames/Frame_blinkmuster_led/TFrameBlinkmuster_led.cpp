@@ -1,8 +1,8 @@
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 
-#include "frames/Frame_blinkmuster/PatternImage.h"
-#include "ui/UpDown.h"
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
+#include "ui/DrawingSurface.h"
+#include "ui/UpDown.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -36,7 +36,7 @@ int rightOf(const QWidget *w) { return w->x() + w->width(); }
 } // namespace
 
 TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *parent)
-    : BlinkPatternEditor(session, ledBlinkPatternLayout(), QStringLiteral("FrameBlinkmuster_led1"), DesignWidth,
+    : BlinkPatternView(session, ledBlinkPatternLayout(), QStringLiteral("FrameBlinkmuster_led1"), DesignWidth,
                          DesignHeight, parent)
 {
     pnl_led_blinkmuster = named(new QWidget(this), QStringLiteral("pnl_led_blinkmuster"));
@@ -64,7 +64,8 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
     led_blinkmuster_edt_stretch =
         named(new QLineEdit(QStringLiteral("10"), pnl), QStringLiteral("led_blinkmuster_edt_stretch"));
     led_blinkmuster_edt_stretch->setGeometry(90, RowTop, 35, 21);
-    UpDown10 = named(new UpDown(led_blinkmuster_edt_stretch, 1, 200, 10, pnl), QStringLiteral("UpDown10"));
+    UpDown10 = named(new UpDown(led_blinkmuster_edt_stretch, 1, ledBlinkPatternLayout().maxStretch, 10, pnl),
+                     QStringLiteral("UpDown10"));
     UpDown10->setGeometry(125, RowTop, 16, 21);
     for (QWidget *w : {static_cast<QWidget *>(led_blinkmuster_edt_stretch), static_cast<QWidget *>(UpDown10)})
         w->setToolTip(QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"));
@@ -74,7 +75,8 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
     led_blinkmuster_edt_Anzahl =
         named(new QLineEdit(QStringLiteral("10"), pnl), QStringLiteral("led_blinkmuster_edt_Anzahl"));
     led_blinkmuster_edt_Anzahl->setGeometry(236, RowTop, 35, 21);
-    UpDown9 = named(new UpDown(led_blinkmuster_edt_Anzahl, 1, 100, 10, pnl), QStringLiteral("UpDown9"));
+    UpDown9 = named(new UpDown(led_blinkmuster_edt_Anzahl, 1, ledBlinkPatternLayout().maxCount, 10, pnl),
+                    QStringLiteral("UpDown9"));
     UpDown9->setGeometry(271, RowTop, 16, 21);
     for (QWidget *w : {static_cast<QWidget *>(led_blinkmuster_edt_Anzahl), static_cast<QWidget *>(UpDown9)})
         w->setToolTip(QStringLiteral("Anzahl der Kurven-Punkte"));
@@ -88,7 +90,7 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
         const int top = StripTop + StripPitch * n;
         led_blinkmuster_lbl_out[std::size_t(n)] = label(QStringLiteral("led_blinkmuster_lbl_out%1").arg(n + 1),
                                                         QStringLiteral("Out#%1").arg(n + 1), pnl, {5, top, 48, 15});
-        auto *strip = named(new PatternImage(n, pnl), QStringLiteral("Image_led_Blink%1").arg(n + 1));
+        auto *strip = named(new DrawingSurface(pnl), QStringLiteral("Image_led_Blink%1").arg(n + 1));
         strip->setGeometry(StripLeft, top, 800, n == 5 ? 33 : 38);
         if (n != 5)
             strip->setCursor(Qt::CrossCursor);
@@ -129,10 +131,10 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
     c.copy = led_blinkmuster_btn_copy;
     c.discard = led_blinkmuster_btn_verwerfen;
     c.apply = led_blinkmuster_btn_uebernehmen;
-    connectControls(c, BoxBottom::StripBottom, true);
+    connectControls(c, BoxBottom::StripBottom);
 }
 
-void TFrameBlinkmuster_led::arrangeRows()
+void TFrameBlinkmuster_led::arrangeControls()
 {
     const int d = led_blinkmuster_rad_a[0]->width() + 10;
     RadioGroup3->resize(4 * d + 10, RadioGroup3->height());
@@ -157,24 +159,4 @@ void TFrameBlinkmuster_led::arrangeRows()
         button->move(left, copyTop);
         left = rightOf(button);
     }
-}
-
-void TFrameBlinkmuster_led::SetUp(int frameWidth)
-{
-    loading = true;
-    pnl_led_blinkmuster->show();
-    for (int n = 0; n < 4; ++n)
-        Image_led_Blink[std::size_t(n)]->fill(Qt::white);
-    fitStrips(frameWidth);
-    arrangeRows();
-    Reload();
-    led_blinkmuster_btn_uebernehmen->setEnabled(false);
-    loading = false;
-}
-
-void TFrameBlinkmuster_led::loadFromSession()
-{
-    loading = true;
-    SetUp(width());
-    Refresh();
 }

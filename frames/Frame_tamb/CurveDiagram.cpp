@@ -15,16 +15,6 @@ QRect fromCorners(int x1, int y1, int x2, int y2)
 
 } // namespace
 
-float valueScale(int height)
-{
-    return static_cast<float>(height * 0.0078125);
-}
-
-float stepWidth(int diagramWidth, int count)
-{
-    return static_cast<float>(static_cast<double>(diagramWidth - 10) / count);
-}
-
 int markerHalfSize(float stepWidth)
 {
     return std::min(3, static_cast<int>(static_cast<double>(stepWidth) / 3));

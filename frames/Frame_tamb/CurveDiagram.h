@@ -1,4 +1,6 @@
 #pragma once
+#include "frames/DrawingScale.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -14,10 +16,10 @@
 // nothing.
 namespace CurveDiagram {
 
-// Height of a surface per position step: height / 128.
-float valueScale(int height);
-// Distance between two points.
-float stepWidth(int diagramWidth, int count);
+// Height of a surface per position step: height / 128; the distance between
+// two points: (width - 10) / count. The same scales as the pattern strips.
+using DrawingScale::stepWidth;
+using DrawingScale::valueScale;
 // Half the side of a point marker: a third of the step, at most 3.
 int markerHalfSize(float stepWidth);
 

@@ -1,28 +1,15 @@
 #pragma once
-#include <QImage>
-#include <QWidget>
+#include "ui/DrawingSurface.h"
 
-
-// A drawing surface that keeps its own picture: code paints into `picture`,
-// calls update(), and the widget shows it. Mouse presses, moves (while a
-// button is held) and releases are passed on with the widget's coordinates.
-class ImageSurface : public QWidget {
+// The curve editor's drawing surface, placed and named at once: code paints
+// into `picture` (the surface's own image), calls update(), and the widget
+// shows it. Mouse presses, moves (while a button is held) and releases are
+// passed on as the surface's image pixels.
+class ImageSurface : public DrawingSurface {
     Q_OBJECT
 
 public:
     ImageSurface(const QString &name, int x, int y, int width, int height, QWidget *parent);
 
-    QImage picture;
-
-signals:
-    void mouseDown(int x, int y);
-    void mouseMove(int x, int y);
-    void mouseUp(int x, int y);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    QImage &picture;
 };
-

@@ -3,6 +3,7 @@
 #include "frames/Frame_tamb/TFrameTamb.h"
 #include "image/HexReader.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 
@@ -68,7 +69,7 @@ TEST_F(SaveTest, PendingFrameChangesAreAskedForInOrder)
     w.createEditorFrame(EditorFrameKind::Servo);
     w.createEditorFrame(EditorFrameKind::Blink);
     w.FrameTamb1->servo_btn_uebernehmen->setEnabled(true);
-    w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->setEnabled(true);
+    w.FrameBlinkmuster1->blinkmuster_cbx_loop->click();
 
     Dialogs::presetYesNo(true);  // servo frame: apply
     Dialogs::presetYesNo(false); // blink frame: abandon the save

@@ -3,7 +3,8 @@
 // a pattern table, the editor shown and set up as the main window does it, and
 // mouse drags over a strip.
 #include "decoder/DecoderSession.h"
-#include "frames/Frame_blinkmuster/PatternImage.h"
+#include "frames/Frame_blinkmuster/BlinkPatterns.h"
+#include "ui/DrawingSurface.h"
 #include "image/HexByte.h"
 #include "ui/Dialogs.h"
 
@@ -32,17 +33,15 @@ template <class Frame> struct ShownEditor {
         Dialogs::setRecordMessages(true);
         session.typeCode = typeCode;
         frame = std::make_unique<Frame>(session, nullptr);
-        frame->loading = true;
         frame->show();
-        frame->SetUp(frame->width());
-        frame->Refresh();
+        frame->loadFromSession();
         return *frame;
     }
 };
 
 // Presses on a strip at the first point, moves through the others, releases
 // at the last.
-inline void drag(PatternImage *strip, std::initializer_list<QPoint> points)
+inline void drag(DrawingSurface *strip, std::initializer_list<QPoint> points)
 {
     const QPoint *p = points.begin();
     QTest::mousePress(strip, Qt::LeftButton, {}, *p);
@@ -63,4 +62,4 @@ inline void expectTableApplied(const FirmwareImage &before, const FirmwareImage 
     }
 }
 
-inline QColor pixel(const PatternImage *strip, int x, int y) { return strip->image().pixelColor(x, y); }
+inline QColor pixel(const DrawingSurface *strip, int x, int y) { return strip->image().pixelColor(x, y); }

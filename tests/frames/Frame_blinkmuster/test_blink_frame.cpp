@@ -3,6 +3,8 @@
 #include "BlinkFrameKit.h"
 #include "ui/UpDown.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
+#include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
+#include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <QCheckBox>
@@ -39,7 +41,7 @@ protected:
         fillTable(editor.session.image);
         frame = &editor.show(1);
     }
-    PatternImage *strip(int n) { return frame->Image_Blink[std::size_t(n)]; }
+    DrawingSurface *strip(int n) { return frame->Image_Blink[std::size_t(n)]; }
 
     ShownEditor<TFrameBlinkmuster> editor;
     TFrameBlinkmuster *frame = nullptr;
@@ -87,7 +89,7 @@ TEST_F(BlinkFrame, DraggingPaintsOneOutputOfTheStepsCrossed)
 TEST_F(BlinkFrame, DrawsAStepAsARedBoxInBlackFromY8)
 {
     // Step 1 spans x 46..92; strip 1 has it on (0xF1), strip 2 off.
-    const PatternImage *on = strip(0);
+    const DrawingSurface *on = strip(0);
     EXPECT_EQ(pixel(on, 46, 20), QColor(Qt::black)) << "left outline";
     EXPECT_EQ(pixel(on, 92, 20), QColor(Qt::black)) << "right outline";
     EXPECT_EQ(pixel(on, 60, 8), QColor(Qt::black)) << "top outline";
@@ -181,6 +183,67 @@ TEST_F(BlinkFrame, AnErasedBlockDrawsFiftyStepsAndStaysInside)
     EXPECT_EQ(frame->patternData[128 + 49], 0xFE);
     for (int j = 50; j < 64; ++j)
         EXPECT_EQ(frame->patternData[128 + j], j == 53 ? 50 : j == 54 ? 200 : 255) << j;
+}
+
+// Every number edit of both editors. A refused text gives way to the stored
+// value, all of it selected, with the focus back in the edit; a limited or
+// emptied edit shows the stored value once Enter is pressed; the arrows reach
+// the top of the range and stop there.
+TEST(BlinkEdits, EveryEditShowsWhatIsStored)
+{
+    struct LiveEdit {
+        int typeCode;
+        const char *edit, *arrows;
+        int entry; // block 1's table entry the edit stores to
+        int max;
+    };
+    const LiveEdit edits[] = {
+        {1, "blinkmuster_edt_Anzahl", "UpDown3", 53, 50},
+        {1, "blinkmuster_edt_stretch", "UpDown4", 54, 200},
+        {221, "led_blinkmuster_edt_Anzahl", "UpDown9", 101, 100},
+        {221, "led_blinkmuster_edt_stretch", "UpDown10", 102, 200},
+    };
+    for (const LiveEdit &e : edits) {
+        SCOPED_TRACE(e.edit);
+        ShownEditor<TFrameBlinkmuster> blink;
+        ShownEditor<TFrameBlinkmuster_led> led;
+        const PatternLayout &layout = e.typeCode == 1 ? blinkPatternLayout() : ledBlinkPatternLayout();
+        FirmwareImage &image = (e.typeCode == 1 ? blink.session : led.session).image;
+        setTableByte(image, layout.countOffset, 10);
+        setTableByte(image, layout.stretchOffset, 10);
+        BlinkPatternView &frame = e.typeCode == 1 ? static_cast<BlinkPatternView &>(blink.show(1))
+                                                  : static_cast<BlinkPatternView &>(led.show(221));
+        auto *edit = frame.findChild<QLineEdit *>(QString::fromLatin1(e.edit));
+        auto *arrows = frame.findChild<UpDown *>(QString::fromLatin1(e.arrows));
+        ASSERT_TRUE(edit && arrows);
+        QApplication::setActiveWindow(&frame);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+
+        edit->setText(QStringLiteral("12a"));
+        ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
+        EXPECT_EQ(frame.patternData[e.entry], 10);
+        EXPECT_EQ(edit->text(), QStringLiteral("10"));
+        EXPECT_EQ(edit->selectedText(), QStringLiteral("10"));
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+
+        struct Typed {
+            const char *text;
+            int stored;
+        };
+        for (const Typed &t : {Typed{"9999", e.max}, {"", e.max}, {"0", 1}, {"-3", 1}, {"", 1}}) {
+            edit->setText(QString::fromLatin1(t.text));
+            QTest::keyClick(edit, Qt::Key_Return);
+            EXPECT_EQ(frame.patternData[e.entry], t.stored) << t.text;
+            EXPECT_EQ(edit->text(), QString::number(t.stored)) << t.text;
+        }
+
+        edit->setText(QString::number(e.max - 1));
+        for (int click = 0; click < 2; ++click) {
+            arrows->upButton()->click();
+            EXPECT_EQ(frame.patternData[e.entry], e.max) << "arrow click " << click + 1;
+        }
+        EXPECT_EQ(Dialogs::recordedMessages().size(), 1);
+    }
 }
 
 class BlinkSave : public MainWindowTest {};

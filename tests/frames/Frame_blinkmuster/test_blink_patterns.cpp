@@ -1,9 +1,11 @@
 // The pattern tables of the four-output and the ten-output blink decoders, and
 // the strip arithmetic shared by both pattern editors.
+#include "frames/Frame_blinkmuster/BlinkModel.h"
 #include "frames/Frame_blinkmuster/BlinkPatterns.h"
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
 #include "image/HexByte.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -137,28 +139,125 @@ TEST(PatternTexts, TimesAndEditEntries)
     EXPECT_EQ(totalTimeText(10, 10), QStringLiteral("Gesamtzeit = 2000 ms"));
     EXPECT_EQ(totalTimeText(255, 255), QStringLiteral("Gesamtzeit = 1300500 ms"));
 
+    // The count edits of the two editors (1..50, 1..100) and a stretch edit
+    // (1..200), typed into a model.
+    using Kind = TypedEntry<int>::Kind;
     struct Entry {
         const char *text;
         int max;
-        LimitedEntry::Kind kind;
+        Kind kind;
         int value;
     };
     const Entry entries[] = {
-        {"", 50, LimitedEntry::Empty, 0},        {"75", 50, LimitedEntry::Number, 50},
-        {"0", 50, LimitedEntry::Number, 1},      {"-4", 200, LimitedEntry::Number, 1},
-        {"150", 100, LimitedEntry::Number, 100}, {"abc", 200, LimitedEntry::Invalid, 0},
-        {"12a", 100, LimitedEntry::Invalid, 0},  {"99999999999", 50, LimitedEntry::Invalid, 0},
+        {"", 50, Kind::Empty, 0},        {"75", 50, Kind::Accepted, 50},
+        {"0", 50, Kind::Accepted, 1},      {"-4", 200, Kind::Accepted, 1},
+        {"150", 100, Kind::Accepted, 100}, {"abc", 200, Kind::Refused, 0},
+        {"12a", 100, Kind::Refused, 0},  {"99999999999", 50, Kind::Refused, 0},
     };
     for (const Entry &e : entries) {
-        const LimitedEntry got = readLimitedEntry(QString::fromUtf8(e.text), e.max);
+        BlinkModel model(e.max == 100 ? led : blink);
+        const QString text = QString::fromUtf8(e.text);
+        const TypedEntry<int> got = e.max == 200 ? model.typeStretch(text) : model.typeCount(text);
         EXPECT_EQ(got.kind, e.kind) << e.text;
-        if (e.kind == LimitedEntry::Number) {
+        if (e.kind == Kind::Accepted) {
             EXPECT_EQ(got.value, e.value) << e.text;
+            EXPECT_EQ(e.max == 200 ? model.stretch() : model.count(), e.value) << "stored: " << e.text;
         }
-        if (e.kind == LimitedEntry::Invalid) {
+        if (e.kind == Kind::Refused) {
             EXPECT_EQ(got.message, QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..") +
                                        QString::number(e.max));
         }
+        EXPECT_EQ(model.hasChanges(), e.kind == Kind::Accepted) << e.text;
+    }
+}
+
+// An image whose table is erased but for block 2: count 20, stretch 3.
+FirmwareImage erasedBut2(const PatternLayout &layout)
+{
+    FirmwareImage image;
+    image.resetForLoad();
+    image.rom[std::size_t(PatternLayout::romIndex(layout.blockBase(1) + layout.countOffset))] = hexByte(20);
+    image.rom[std::size_t(PatternLayout::romIndex(layout.blockBase(1) + layout.stretchOffset))] = hexByte(3);
+    return image;
+}
+
+TEST(BlinkModel, LoadingAndSwitchingLimitTheShownBlock)
+{
+    // Loading limits the shown block's count (the LED editor keeps the stretch
+    // as read) and leaves the model clean; discarding limits both. A switch to
+    // a block that shows other settings is a change, limited on the way.
+    struct Case {
+        const PatternLayout &layout;
+        int loadedStretch;
+    };
+    for (const Case &c : {Case{blink, 200}, {led, 255}}) {
+        SCOPED_TRACE(c.layout.outputs);
+        const int countAt = c.layout.countOffset, stretchAt = c.layout.stretchOffset;
+        FirmwareImage image = erasedBut2(c.layout);
+        BlinkModel model(c.layout);
+        model.load(image);
+        EXPECT_EQ(model.count(), c.layout.maxCount);
+        EXPECT_EQ(model.stretch(), c.loadedStretch);
+        EXPECT_FALSE(model.hasChanges());
+
+        model.selectBlock(1);
+        EXPECT_EQ(model.count(), 20);
+        EXPECT_EQ(model.stretch(), 3);
+        EXPECT_TRUE(model.hasChanges()) << "other settings shown";
+        model.discard(image);
+        EXPECT_FALSE(model.hasChanges());
+        model.selectBlock(1); // the same block: nothing happens
+        EXPECT_FALSE(model.hasChanges());
+
+        model.selectBlock(2);
+        EXPECT_EQ(model.table().value(2, countAt), c.layout.maxCount);
+        EXPECT_EQ(model.table().value(2, stretchAt), c.layout.maxStretch);
+        EXPECT_EQ(model.table().value(3, countAt), 255) << "blocks not shown keep what was read";
+        model.discard(image);
+        EXPECT_EQ(model.table().value(2, stretchAt), c.layout.maxStretch) << "the shown block";
+        EXPECT_EQ(model.table().value(1, countAt), 20);
+        EXPECT_FALSE(model.hasChanges());
+    }
+}
+
+TEST(BlinkModel, ChangesStayInTheWorkingCopyUntilApplied)
+{
+    for (const PatternLayout *layout : {&blink, &led}) {
+        SCOPED_TRACE(layout->outputs);
+        FirmwareImage image = erasedBut2(*layout);
+        BlinkModel model(*layout);
+        model.load(image);
+        model.selectBlock(3);
+        model.discard(image);
+        const BlinkModel::State loaded = model.snapshot();
+
+        // Each change is a change, made in the shown block only, until applied.
+        const std::function<void()> changes[] = {
+            [&] { model.setLoop(false); },
+            [&] { model.setOutputUsed(layout->outputs - 1, false); },
+            [&] { model.copyFrom(1); },
+            [&] { model.typeStretch(QStringLiteral("7")); },
+            [&] { ASSERT_TRUE(model.paint(layout->outputs - 1, 3, 37, 530, 38)); },
+        };
+        for (const auto &change : changes) {
+            model.restore(loaded);
+            model.apply(image);
+            ASSERT_FALSE(model.hasChanges());
+            const FirmwareImage clean = image;
+            change();
+            EXPECT_TRUE(model.hasChanges());
+            EXPECT_EQ(image.rom, clean.rom) << "nothing reaches the image before apply";
+            for (int block = 0; block < 3; ++block)
+                for (int j = 0; j < layout->blockSize; ++j)
+                    ASSERT_EQ(model.table().value(block, j), loaded.table.value(block, j)) << block << "/" << j;
+            model.apply(image);
+            EXPECT_FALSE(model.hasChanges());
+            PatternTable written(*layout);
+            written.read(image);
+            EXPECT_EQ(written, model.table());
+        }
+        model.restore(loaded);
+        EXPECT_EQ(model.snapshot(), loaded);
     }
 }
 

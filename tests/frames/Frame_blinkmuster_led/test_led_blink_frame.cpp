@@ -39,7 +39,7 @@ protected:
         fillTable(editor.session.image);
         frame = &editor.show(221);
     }
-    PatternImage *strip(int n) { return frame->Image_led_Blink[std::size_t(n)]; }
+    DrawingSurface *strip(int n) { return frame->Image_led_Blink[std::size_t(n)]; }
 
     // Runs act and checks that only the listed entries changed, to the given values.
     void expectOnlyChanged(const std::function<void()> &act, std::map<int, int> changed)

@@ -1,0 +1,141 @@
+#include "frames/Frame_blinkmuster/BlinkModel.h"
+
+#include <algorithm>
+
+BlinkModel::BlinkModel(const PatternLayout &layout) : state_{PatternTable(layout), 0}
+{
+}
+
+void BlinkModel::restore(const State &state)
+{
+    state_ = state;
+    changed_ = true;
+}
+
+void BlinkModel::limitCount()
+{
+    const PatternLayout &l = layout();
+    state_.table.setValue(state_.block, l.countOffset, std::clamp(count(), 1, l.maxCount));
+}
+
+void BlinkModel::limitStretch()
+{
+    const PatternLayout &l = layout();
+    state_.table.setValue(state_.block, l.stretchOffset, std::clamp(stretch(), 1, l.maxStretch));
+}
+
+void BlinkModel::load(const FirmwareImage &image)
+{
+    state_.table.read(image);
+    limitCount();
+    if (layout().limitsStretchOnLoad)
+        limitStretch();
+    changed_ = false;
+}
+
+void BlinkModel::discard(const FirmwareImage &image)
+{
+    state_.table.read(image);
+    limitCount();
+    limitStretch();
+    changed_ = false;
+}
+
+void BlinkModel::apply(FirmwareImage &image)
+{
+    state_.table.write(image);
+    changed_ = false;
+}
+
+BlinkModel::Shown BlinkModel::shown(int block) const
+{
+    const PatternLayout &l = layout();
+    const PatternTable &t = state_.table;
+    // Only the bits that the boxes show count.
+    int flags = t.value(block, l.flagsOffset) & 0xF1;
+    int moreUsed = 0;
+    for (int n = 4; n < l.outputs; ++n)
+        moreUsed |= t.outputUsed(block, n) ? 1 << n : 0;
+    return {t.count(block), t.stretch(block), flags, moreUsed};
+}
+
+void BlinkModel::selectBlock(int block)
+{
+    if (block == state_.block)
+        return;
+    const Shown before = shown(state_.block);
+    state_.block = block;
+    const Shown after = shown(block);
+    // Each edit and box that now shows another value stores what it shows.
+    limitCount();
+    limitStretch();
+    if (after != before)
+        changed_ = true;
+}
+
+namespace {
+
+TypedEntry<int> readEntry(const QString &text, int max)
+{
+    if (text.isEmpty())
+        return TypedEntry<int>::empty();
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok)
+        return TypedEntry<int>::refused(
+            QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..") +
+            QString::number(max));
+    return TypedEntry<int>::accepted(std::clamp(value, 1, max), value);
+}
+
+} // namespace
+
+TypedEntry<int> BlinkModel::typeCount(const QString &text)
+{
+    const TypedEntry<int> entry = readEntry(text, layout().maxCount);
+    if (entry.isAccepted()) {
+        state_.table.setValue(state_.block, layout().countOffset, entry.value);
+        changed_ = true;
+    }
+    return entry;
+}
+
+TypedEntry<int> BlinkModel::typeStretch(const QString &text)
+{
+    const TypedEntry<int> entry = readEntry(text, layout().maxStretch);
+    if (entry.isAccepted()) {
+        state_.table.setValue(state_.block, layout().stretchOffset, entry.value);
+        changed_ = true;
+    }
+    return entry;
+}
+
+void BlinkModel::setLoop(bool on)
+{
+    state_.table.setBit(state_.block, layout().loopBit(), on);
+    changed_ = true;
+}
+
+void BlinkModel::setOutputUsed(int output, bool used)
+{
+    state_.table.setBit(state_.block, layout().usedBit(output), used);
+    changed_ = true;
+}
+
+void BlinkModel::copyFrom(int from)
+{
+    state_.table.copyBlock(from, state_.block);
+    changed_ = true;
+}
+
+bool BlinkModel::paint(int output, int x, int y, int stripWidth, int stripHeight)
+{
+    const float stepWidth = PatternStrip::stepWidth(stripWidth, drawnSteps());
+    const std::optional<int> step = paintedStep(state_.table, state_.block, x, stepWidth);
+    if (!step)
+        return false;
+    state_.table.setBit(state_.block, layout().stepBit(output, *step),
+                        PatternStrip::paintsOn(y, stripHeight, PatternStrip::valueScale(stripHeight)));
+    changed_ = true;
+    return true;
+}

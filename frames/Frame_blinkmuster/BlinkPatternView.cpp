@@ -1,0 +1,213 @@
+#include "frames/Frame_blinkmuster/BlinkPatternView.h"
+
+#include "ui/Dialogs.h"
+#include "ui/DrawingSurface.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+// A step box: black outline from (left, top) to (right, bottom) exclusive,
+// red inside. Parts outside the strip are cut off.
+void drawBox(DrawingSurface *strip, const PatternStrip::Box &box)
+{
+    strip->fillBox(QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)), qRgb(0, 0, 0),
+                   qRgb(255, 0, 0));
+}
+
+void setChecked(QAbstractButton *button, bool checked)
+{
+    const QSignalBlocker blocker(button);
+    button->setChecked(checked);
+}
+
+void setNumber(QLineEdit *edit, int value)
+{
+    const QString text = QString::number(value);
+    if (edit->text() == text)
+        return;
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+}
+
+} // namespace
+
+BlinkPatternView::BlinkPatternView(DecoderSession &session, const PatternLayout &layout, const QString &name,
+                                   int designWidth, int designHeight, QWidget *parent)
+    : EditorFrame(session, name, designWidth, designHeight, parent), model_(layout), patternData(model_.table())
+{
+}
+
+BlinkPatternView::~BlinkPatternView()
+{
+    // The controls outlive the model: QWidget deletes them later, and an edit
+    // that had the focus still reports the end of its editing then.
+    for (QObject *control : findChildren<QObject *>())
+        disconnect(control, nullptr, this, nullptr);
+}
+
+void BlinkPatternView::connectControls(const Controls &controls, BoxBottom boxBottom)
+{
+    c_ = controls;
+    boxBottom_ = boxBottom;
+
+    stripHeight = c_.strips.front()->height();
+    valueScale = PatternStrip::valueScale(stripHeight);
+    stepWidth = PatternStrip::stepWidth(c_.strips.front()->width(), model_.drawnSteps());
+
+    // A radio group turns the old button off as well: only the newly checked
+    // one counts as the click.
+    for (int k = 0; k < 4; ++k)
+        connect(c_.addresses[std::size_t(k)], &QRadioButton::toggled, this, [this, k](bool checked) {
+            if (!checked)
+                return;
+            model_.selectBlock(k);
+            showSettings();
+            DrawPatterns();
+            showChanged();
+        });
+    connect(c_.loop, &QCheckBox::toggled, this, [this](bool on) {
+        model_.setLoop(on);
+        showChanged();
+    });
+    for (int n = 0; n < static_cast<int>(c_.outputs.size()); ++n)
+        connect(c_.outputs[std::size_t(n)], &QCheckBox::toggled, this, [this, n](bool used) {
+            model_.setOutputUsed(n, used);
+            DrawPatterns();
+            showChanged();
+        });
+    // The up-down arrows write the edits' texts, so textChanged, not
+    // textEdited, is the user's input here.
+    connect(c_.count, &QLineEdit::textChanged, this,
+            [this](const QString &text) { typed(c_.count, model_.typeCount(text)); });
+    connect(c_.stretch, &QLineEdit::textChanged, this,
+            [this](const QString &text) { typed(c_.stretch, model_.typeStretch(text)); });
+    connect(c_.count, &QLineEdit::editingFinished, this, [this] { setNumber(c_.count, model_.count()); });
+    connect(c_.stretch, &QLineEdit::editingFinished, this, [this] { setNumber(c_.stretch, model_.stretch()); });
+    for (int k = 0; k < 4; ++k)
+        connect(c_.copy[std::size_t(k)], &QPushButton::clicked, this, [this, k] {
+            model_.copyFrom(k);
+            showModel();
+        });
+    connect(c_.apply, &QPushButton::clicked, this, [this] { applyChanges(); });
+    connect(c_.discard, &QPushButton::clicked, this, [this] { discardChanges(); });
+    for (int n = 0; n < static_cast<int>(c_.strips.size()); ++n) {
+        DrawingSurface *strip = c_.strips[std::size_t(n)];
+        connect(strip, &DrawingSurface::mouseDown, this, [this] { painting = true; });
+        connect(strip, &DrawingSurface::mouseUp, this, [this] { painting = false; });
+        connect(strip, &DrawingSurface::mouseMove, this, [this, n](int x, int y) { stripMouseMove(n, x, y); });
+    }
+}
+
+void BlinkPatternView::fitStrips(int frameWidth)
+{
+    DrawingSurface *first = c_.strips.front();
+    stripHeight = first->height();
+    valueScale = PatternStrip::valueScale(stripHeight);
+    const int width = frameWidth - first->x() - 10;
+    for (DrawingSurface *strip : c_.strips)
+        strip->resize(width, strip->height());
+}
+
+void BlinkPatternView::showSettings()
+{
+    const PatternLayout &layout = model_.layout();
+    setChecked(c_.addresses[std::size_t(model_.block())], true);
+    for (int k = 0; k < 4; ++k)
+        c_.copy[std::size_t(k)]->setEnabled(model_.canCopyFrom(k));
+    setNumber(c_.count, model_.count());
+    setNumber(c_.stretch, model_.stretch());
+    setChecked(c_.loop, model_.loop());
+    for (int n = 0; n < layout.outputs; ++n)
+        setChecked(c_.outputs[std::size_t(n)], model_.outputUsed(n));
+    c_.stepTime->setText(model_.stepTime());
+    c_.totalTime->setText(model_.totalTime());
+}
+
+void BlinkPatternView::DrawPatterns()
+{
+    const PatternLayout &layout = model_.layout();
+    for (int n = 0; n < layout.outputs; ++n) {
+        DrawingSurface *strip = c_.strips[std::size_t(n)];
+        strip->fill(Qt::white);
+        strip->setVisible(model_.outputUsed(n));
+    }
+    const int steps = model_.drawnSteps();
+    stepWidth = PatternStrip::stepWidth(c_.strips.front()->width(), steps);
+    for (int i = 0; i < steps; ++i)
+        for (int n = 0; n < layout.outputs; ++n) {
+            const bool on = model_.stepOn(n, i);
+            drawBox(c_.strips[std::size_t(n)], boxBottom_ == BoxBottom::BelowStrip
+                                                   ? PatternStrip::blinkBox(i, on, stepWidth, stripHeight, valueScale)
+                                                   : PatternStrip::ledBox(i, on, stepWidth, stripHeight, valueScale));
+        }
+    for (DrawingSurface *strip : c_.strips)
+        strip->update();
+}
+
+void BlinkPatternView::showChanged()
+{
+    c_.apply->setEnabled(model_.hasChanges());
+}
+
+void BlinkPatternView::showModel()
+{
+    showSettings();
+    DrawPatterns();
+    showChanged();
+}
+
+void BlinkPatternView::showStored(QLineEdit *edit, int stored)
+{
+    setNumber(edit, stored);
+    edit->selectAll();
+    edit->setFocus();
+}
+
+void BlinkPatternView::typed(QLineEdit *edit, const TypedEntry<int> &entry)
+{
+    if (entry.isEmpty())
+        return;
+    if (entry.isRefused()) {
+        // The edit shows the working copy's value again, ready to be typed over.
+        Dialogs::warningCancel(this, entry.message);
+        showStored(edit, edit == c_.count ? model_.count() : model_.stretch());
+        return;
+    }
+    showModel();
+}
+
+void BlinkPatternView::stripMouseMove(int strip, int x, int y)
+{
+    if (!painting)
+        return;
+    if (!model_.paint(strip, x, y, c_.strips.front()->width(), stripHeight))
+        return;
+    DrawPatterns();
+    showChanged();
+}
+
+void BlinkPatternView::loadFromSession()
+{
+    fitStrips(width());
+    arrangeControls();
+    model_.load(image());
+    showModel();
+}
+
+void BlinkPatternView::applyChanges()
+{
+    model_.apply(image());
+    showChanged();
+}
+
+void BlinkPatternView::discardChanges()
+{
+    model_.discard(image());
+    showModel();
+}
