@@ -106,6 +106,7 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     }
 
     GroupBoxMain->setGeometry(5, 5, 400, 475);
+    createHabits();
     LoadSettings();
     ResetWindowLayout();
 }
@@ -301,7 +302,8 @@ void TFormMain::LoadSettings()
     const int left = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Left"), 10);
     setMinimumSize(0, 0);
     resize(w, height());
-    move(left, top);
+    placeWindow(QPoint(left, top));
+    readHabits(ini);
 }
 
 bool TFormMain::SaveSettings()
@@ -312,8 +314,9 @@ bool TFormMain::SaveSettings()
     ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("x"), rasterX);
     ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("y"), rasterY);
     ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Width"), width());
-    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Top"), y());
-    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Left"), x());
+    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Top"), clientPosition().y());
+    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Left"), clientPosition().x());
+    writeHabits(ini);
 
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
     if (const auto error = saveFileWhole(settingsPath_, ini.toBytes())) {
@@ -397,7 +400,7 @@ void TFormMain::ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight,
 
 void TFormMain::btn_loadClick()
 {
-    const QString path = Dialogs::getOpenFileName(this, Dialogs::hexFileFilter());
+    const QString path = Dialogs::getOpenFileName(this, Dialogs::hexFileFilter(), recentFiles.folder());
     if (path.isEmpty())
         return;
     loadHexFile(path);
@@ -434,6 +437,7 @@ bool TFormMain::loadHexFile(const QString &path)
     ApplyProtocolLimits();
     ReadSlots();
     btn_save->setEnabled(true);
+    noteFileLoaded(path);
     return true;
 }
 
@@ -503,6 +507,7 @@ void TFormMain::btn_saveClick()
         return;
     }
     setStatusPanelText(4, path);
+    noteFileSaved(path);
 }
 
 // ---------------------------------------------------------------- the rest
@@ -516,7 +521,7 @@ void TFormMain::btn_infoClick()
 void TFormMain::btn_closeClick()
 {
     if (SaveSettings())
-        close();
+        window()->close();
 }
 
 void TFormMain::gointoweb()

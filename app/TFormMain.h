@@ -1,10 +1,12 @@
 #pragma once
+#include "app/RecentFiles.h"
 #include "decoder/DecoderSession.h"
 
 #include <QString>
 #include <QWidget>
 #include <array>
 
+class IniFile;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -101,6 +103,22 @@ public:
     void btn_RGClick();
     void ColourAddressEdits();
 
+    // ---- desktop habits: shortcuts, recent files, hints (TFormMainHabits.cpp) ----
+    RecentFiles recentFiles;
+    // Shown in the empty window until the first file is loaded.
+    QLabel *emptyHint = nullptr;
+    // A short help page (F1).
+    void showHelp();
+    // Loads a file from the recent list; a file that is gone leaves the list.
+    bool loadRecentFile(const QString &path);
+    // The recent files as a menu of the "HEX laden" button (its context menu).
+    void showRecentMenu(const QPoint &where);
+    // Where the window's inside (without the frame of the window manager)
+    // lies on the desktop, and placing it there.
+    QPoint clientPosition() const;
+    void placeWindow(const QPoint &clientTopLeft);
+    QPoint restoredPosition() const { return restoredPosition_; }
+
     // ---- the rest of the command buttons ----
     void btn_infoClick();
     void btn_closeClick();
@@ -123,5 +141,12 @@ private:
     void hideAllEditorFrames();
     void centreImage();
     void placeButtons();
+    void createHabits();
+    void readHabits(const IniFile &ini);
+    void writeHabits(IniFile &ini) const;
+    void noteFileLoaded(const QString &path);
+    void noteFileSaved(const QString &path);
+    void showRecentFiles();
     QString settingsPath_;
+    QPoint restoredPosition_;
 };

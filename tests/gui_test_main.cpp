@@ -1,13 +1,19 @@
-// Entry of the window tests: a QApplication on the offscreen platform.
+// Entry of the window tests: a QApplication on the offscreen platform,
+// prepared as the program prepares its own.
+#include "app/StartUp.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform, with its options (screens of a given size) where
+    // a test names them.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quaxel"));
+    prepareApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

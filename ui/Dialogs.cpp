@@ -74,11 +74,11 @@ bool askYesNo(QWidget *parent, const QString &text)
     return QMessageBox::warning(parent, Caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString getOpenFileName(QWidget *parent, const QString &filter)
+QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder)
 {
     if (!presets().openNames.isEmpty())
         return presets().openNames.dequeue();
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
