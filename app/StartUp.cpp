@@ -52,7 +52,7 @@ bool installGermanTranslations(QApplication &app)
 void prepareApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Quaxel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quaxel"));
+    // No display name: the platform would append it to the window's caption.
     QApplication::setDesktopFileName(QStringLiteral("quaxel"));
     installGermanTranslations(app);
     // One style everywhere: the controls' sizes, and so what fits, do not
