@@ -38,6 +38,9 @@ sleep 1
 cp "$quaxel" "$work/quaxel"
 ini="$work/quaxel.ini"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+# This test is about where the window goes; in a sanitizer build the X
+# libraries' allocations kept until exit are not its business.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
