@@ -51,14 +51,16 @@ TEST_P(Shortcuts, DoWhatTheirButtonDoes)
     const QString saved = dir.filePath(QStringLiteral("saved.hex"));
     Dialogs::presetOpenFileName(Sample);
     Dialogs::presetSaveFileName(saved);
+    const QString key = c.keys.toString();
     bool infoShown = false;
-    whenModalShows<TfrmInfo>([&infoShown](TfrmInfo *info) {
-        infoShown = true;
-        info->reject();
-    });
+    if (key == QStringLiteral("Ctrl+I")) {
+        whenModalShows<TfrmInfo>([&infoShown](TfrmInfo *info) {
+            infoShown = true;
+            info->reject();
+        });
+    }
     QTest::keySequence(&w, c.keys);
 
-    const QString key = c.keys.toString();
     if (key == QStringLiteral("Ctrl+O")) {
         EXPECT_EQ(w.statusPanelText(4), Sample);
         EXPECT_TRUE(w.btn_save->isEnabled());
@@ -79,8 +81,6 @@ TEST_P(Shortcuts, DoWhatTheirButtonDoes)
     if (key != QStringLiteral("F1")) {
         EXPECT_TRUE(Dialogs::recordedMessages().isEmpty()) << Dialogs::recordedMessages().first().text.toStdString();
     }
-    if (!infoShown)
-        QTest::qWait(20); // lets the waiting timer go
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, Shortcuts,
