@@ -47,8 +47,23 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 fail=0
 key() { sed -n "/^\[Window\]/,/^\[/s/^$1=//p" "$ini" | tr -d '\r'; }
 
-# Starts the program, waits for its window, prints "left top width height" of
-# the window's frame (title bar included), then clicks "Ende".
+# "left top width height" of the window's inside, then "left top" of its
+# frame (openbox's parent window, title bar included).
+measure() {
+  local wid=$1 info frame ax ay w h fx fy
+  info=$(xwininfo -id "$wid")
+  ax=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  ay=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  w=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+  h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+  frame=$(xwininfo -id "$(xwininfo -tree -id "$wid" | awk '/Parent window id/ {print $4}')" 2>/dev/null)
+  fx=$(awk '/Absolute upper-left X/ {print $4}' <<<"$frame")
+  fy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$frame")
+  echo "$ax $ay $w $h ${fx:-$ax} ${fy:-$ay}"
+}
+
+# Starts the program, waits for its window and prints where it settled (as
+# measure does), then clicks "Ende".
 run_once() {
   timeout 30 "$work/quaxel" >"$work/quaxel.log" 2>&1 &
   local pid=$! wid=""
@@ -58,22 +73,21 @@ run_once() {
     sleep 0.1
   done
   [ -n "$wid" ] || { echo "no window"; cat "$work/quaxel.log"; kill "$pid"; return 1; }
-  sleep 0.6 # the program checks its place once the window manager framed it
-  local info ax ay w h
-  info=$(xwininfo -id "$wid")
-  ax=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-  ay=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-  w=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-  h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
-  # The frame around it: openbox's parent window.
-  local frame fx fy
-  frame=$(xwininfo -id "$(xwininfo -tree -id "$wid" | awk '/Parent window id/ {print $4}')" 2>/dev/null)
-  fx=$(awk '/Absolute upper-left X/ {print $4}' <<<"$frame")
-  fy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$frame")
-  echo "$ax $ay $w $h ${fx:-$ax} ${fy:-$ay}"
+  # The program checks its place once the window manager framed it; wait
+  # until the window stays put (a sanitizer build takes its time).
+  sleep 1
+  local place="" last="" same=0
+  for _ in $(seq 40); do
+    place=$(measure "$wid")
+    if [ "$place" = "$last" ]; then same=$((same + 1)); else same=0; fi
+    [ $same -ge 3 ] && break
+    last=$place
+    sleep 0.25
+  done
+  echo "$place"
   # "Ende": the start window's button, at its place in the window.
   xdotool mousemove --window "$wid" 674 569 click 1
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$pid" 2>/dev/null; then echo "still running after Ende"; kill "$pid"; return 1; fi
   wait "$pid"
 }
