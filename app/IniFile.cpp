@@ -1,6 +1,7 @@
 #include "app/IniFile.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 IniFile IniFile::fromBytes(const QByteArray &content)
 {
@@ -53,6 +54,23 @@ int IniFile::readInteger(const QString &section, const QString &key, int default
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)
 {
+    writeString(section, key, QString::number(value));
+}
+
+QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    if (const Section *s = findSection(section)) {
+        for (const auto &entry : s->entries) {
+            if (entry.first.compare(key, Qt::CaseInsensitive) == 0)
+                return entry.second;
+        }
+    }
+    return defaultValue;
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    const QString oneLine = value.section(QRegularExpression(QStringLiteral("[\\r\\n]")), 0, 0).trimmed();
     Section *s = findSection(section);
     if (!s) {
         sections_.append({section, {}});
@@ -60,11 +78,20 @@ void IniFile::writeInteger(const QString &section, const QString &key, int value
     }
     for (auto &entry : s->entries) {
         if (entry.first.compare(key, Qt::CaseInsensitive) == 0) {
-            entry.second = QString::number(value);
+            entry.second = oneLine;
             return;
         }
     }
-    s->entries.append({key, QString::number(value)});
+    s->entries.append({key, oneLine});
+}
+
+void IniFile::removeKey(const QString &section, const QString &key)
+{
+    if (Section *s = findSection(section)) {
+        s->entries.removeIf([&key](const QPair<QString, QString> &entry) {
+            return entry.first.compare(key, Qt::CaseInsensitive) == 0;
+        });
+    }
 }
 
 QByteArray IniFile::toBytes() const

@@ -12,6 +12,12 @@ public:
 
     int readInteger(const QString &section, const QString &key, int defaultValue) const;
     void writeInteger(const QString &section, const QString &key, int value);
+    // A text value as written (without the blanks around it); the default when
+    // the key is missing. Line breaks cannot be stored and end the text.
+    QString readString(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
+    void writeString(const QString &section, const QString &key, const QString &value);
+    // Takes the key out of the section, where it exists.
+    void removeKey(const QString &section, const QString &key);
     QByteArray toBytes() const;
 
 private:

@@ -1,14 +1,16 @@
 #include "app/QuaxelApp.h"
 
 #include "ui/Dialogs.h"
+#include "app/MainWindowHost.h"
 #include "app/Screenshot.h"
+#include "app/StartUp.h"
 #include "app/TFormMain.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <QDir>
 #include <QMessageBox>
 #include <QTextStream>
 #include <exception>
@@ -35,7 +37,7 @@ Options parseOptions(const QApplication &app)
     parser.process(app);
     Options options;
     if (!parser.positionalArguments().isEmpty())
-        options.hexFile = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+        options.hexFile = QDir::cleanPath(parser.positionalArguments().first());
     options.screenshot = parser.value(screenshot);
     options.screenshotAsked = parser.isSet(screenshot);
     return options;
@@ -64,8 +66,7 @@ int renderScreenshot(TFormMain &window, const Options &options)
 int runQuaxel(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quaxel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quaxel"));
+    prepareApplication(app);
     try {
         const Options options = parseOptions(app);
         if (options.screenshotAsked) {
@@ -81,12 +82,15 @@ int runQuaxel(int argc, char *argv[])
                 return 1;
             }
         }
-        TFormMain window;
-        if (!options.screenshot.isEmpty())
+        if (!options.screenshot.isEmpty()) {
+            TFormMain window;
             return renderScreenshot(window, options);
-        window.show();
+        }
+        auto *window = new TFormMain;
+        MainWindowHost host(window);
+        host.show();
         if (!options.hexFile.isEmpty())
-            window.loadHexFile(options.hexFile);
+            window->loadHexFile(options.hexFile);
         return QApplication::exec();
     } catch (const std::exception &e) {
         QMessageBox::critical(nullptr, QStringLiteral("Quaxel"), QString::fromLocal8Bit(e.what()));

@@ -107,6 +107,8 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     }
 
     GroupBoxMain->setGeometry(5, 5, 400, 475);
+    createHabits();
+    createHistory();
     LoadSettings();
     ResetWindowLayout();
 }
@@ -333,7 +335,8 @@ void TFormMain::LoadSettings()
     const int left = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Left"), 10);
     setMinimumSize(0, 0);
     resize(w, height());
-    move(left, top);
+    placeWindow(QPoint(left, top));
+    readHabits(ini);
 }
 
 bool TFormMain::SaveSettings()
@@ -343,8 +346,9 @@ bool TFormMain::SaveSettings()
     ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("x"), rasterX);
     ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("y"), rasterY);
     ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Width"), width());
-    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Top"), y());
-    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Left"), x());
+    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Top"), clientPosition().y());
+    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Left"), clientPosition().x());
+    writeHabits(ini);
 
     QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
     if (const auto error = saveFileWhole(settingsPath_, ini.toBytes())) {
@@ -428,7 +432,9 @@ void TFormMain::ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight,
 
 void TFormMain::btn_loadClick()
 {
-    const QString path = Dialogs::getOpenFileName(this, Dialogs::hexFileFilter());
+    if (!mayDiscardChanges())
+        return;
+    const QString path = Dialogs::getOpenFileName(this, Dialogs::hexFileFilter(), recentFiles.folder());
     if (path.isEmpty())
         return;
     loadHexFile(path);
@@ -453,6 +459,8 @@ bool TFormMain::loadHexFile(const QString &path)
     loaded.afterFileWritten = std::move(session.afterFileWritten);
     session = std::move(loaded);
     showLoadedSession(outcome.lines);
+    resetHistory();
+    noteFileLoaded(path);
     if (outcome.damage.any())
         Dialogs::warningOk(this, outcome.damage.findings().join(u'\n'));
     return true;
@@ -490,7 +498,7 @@ bool TFormMain::takeHexFileDrag(QEvent *event)
         return false;
     drop->acceptProposedAction();
     if (type == QEvent::Drop)
-        loadHexFile(path);
+        loadHexFileAsked(path);
     return true;
 }
 
@@ -543,6 +551,8 @@ void TFormMain::btn_saveClick()
     }
     session.filePath = path;
     showFilePath();
+    markSaved();
+    noteFileSaved(path);
 }
 
 // ---------------------------------------------------------------- the rest
@@ -555,8 +565,16 @@ void TFormMain::btn_infoClick()
 
 void TFormMain::btn_closeClick()
 {
-    if (SaveSettings())
-        close();
+    if (!SaveSettings())
+        return;
+    endingByButton_ = true;
+    window()->close();
+    endingByButton_ = false;
+}
+
+bool TFormMain::loadHexFileAsked(const QString &path)
+{
+    return mayDiscardChanges() && loadHexFile(path);
 }
 
 void TFormMain::gointoweb()

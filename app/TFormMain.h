@@ -1,11 +1,15 @@
 #pragma once
+#include "app/RecentFiles.h"
+#include "app/WindowState.h"
 #include "decoder/DecoderSession.h"
+#include "decoder/EditHistory.h"
 
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <vector>
 
+class IniFile;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -112,12 +116,46 @@ public:
     void btn_RGClick();
     void ColourAddressEdits();
 
+    // ---- desktop habits: shortcuts, recent files, hints (TFormMainHabits.cpp) ----
+    RecentFiles recentFiles;
+    // Shown in the empty window until the first file is loaded.
+    QLabel *emptyHint = nullptr;
+    // A short help page (F1).
+    void showHelp();
+    // Loads a file from the recent list; a file that is gone leaves the list.
+    bool loadRecentFile(const QString &path);
+    // The recent files as a menu of the "HEX laden" button (its context menu).
+    void showRecentMenu(const QPoint &where);
+    // Where the window's inside (without the frame of the window manager)
+    // lies on the desktop, and placing it there.
+    QPoint clientPosition() const;
+    void placeWindow(const QPoint &clientTopLeft);
+    QPoint restoredPosition() const { return restoredPosition_; }
+
     // ---- the rest of the command buttons ----
     void btn_infoClick();
+
+    // ---- undo, redo and unsaved changes ----
+    // Records the state after a user action as an undo step, if anything changed.
+    void noteUserAction();
+    // The same, once the events of the action have run.
+    void scheduleUserActionCheck();
+    void undo();
+    void redo();
+    // True while the image, the slot texts or an editor's working copy differ
+    // from what was loaded or last saved.
+    bool hasUnsavedChanges() const;
+    // Asks before unsaved changes are thrown away; true when they may be.
+    bool mayDiscardChanges();
+    // Whether the window may close now: "Ende" always, the title bar after the question.
+    bool mayClose();
+    // Loads after the question about unsaved changes.
+    bool loadHexFileAsked(const QString &path);
     void btn_closeClick();
     void gointoweb();
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -133,5 +171,23 @@ private:
     void hideAllEditorFrames();
     void centreImage();
     void placeButtons();
+    void createHabits();
+    void readHabits(const IniFile &ini);
+    void writeHabits(IniFile &ini) const;
+    void noteFileLoaded(const QString &path);
+    void noteFileSaved(const QString &path);
+    void showRecentFiles();
     QString settingsPath_;
+
+    void createHistory();
+    WindowState captureState() const;
+    void restoreState(const WindowState &state);
+    void resetHistory();
+    void markSaved();
+    void updateTitle();
+    EditHistory<WindowState> history_;
+    bool restoring_ = false;
+    bool actionCheckPending_ = false;
+    bool endingByButton_ = false;
+    QPoint restoredPosition_;
 };

@@ -1,6 +1,7 @@
 // The main window's view of the decoder session: slot grid, status panels and
 // the editor frame of the recognised type.
 #include "app/TFormMain.h"
+#include "ui/TextColour.h"
 #include "ui/Dialogs.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
@@ -244,8 +245,6 @@ void TFormMain::ColourAddressEdits()
         QColor colour = Qt::white;
         if (session.isAccessory)
             colour = session.slotValues[s].green ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00);
-        QPalette palette = edtAddress[s]->palette();
-        palette.setColor(QPalette::Base, colour);
-        edtAddress[s]->setPalette(palette);
+        setFieldColour(edtAddress[s], colour);
     }
 }

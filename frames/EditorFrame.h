@@ -1,5 +1,6 @@
 #pragma once
 #include "decoder/DecoderSession.h"
+#include "frames/FrameState.h"
 
 #include <QFrame>
 
@@ -23,6 +24,11 @@ public:
     virtual void applyChanges() {}
     // Drops the waiting changes and shows the image again.
     virtual void discardChanges() {}
+    // The working copy, for undo and the unsaved-changes marker; none for the
+    // frames whose every change goes into the image at once.
+    virtual std::shared_ptr<const FrameState> workingCopy() const { return nullptr; }
+    // Takes a working copy back (after loadFromSession) and shows it.
+    virtual void restoreWorkingCopy(const FrameState &) {}
 
     bool loading = false;
 

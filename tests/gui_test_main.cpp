@@ -1,6 +1,8 @@
-// Entry of the window tests: a QApplication on the offscreen platform. A
-// dialog that no test answers fails the running test at once, instead of
-// waiting for a click that never comes.
+// Entry of the window tests: a QApplication on the offscreen platform,
+// prepared as the program prepares its own. A dialog that no test answers
+// fails the running test at once, instead of waiting for a click that never
+// comes.
+#include "app/StartUp.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
@@ -8,10 +10,13 @@
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform, with its options (screens of a given size) where
+    // a test names them.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quaxel"));
+    prepareApplication(app);
     Dialogs::setUnexpectedDialogHandler(
         [](const QString &what) { ADD_FAILURE() << "unexpected dialog: " << what.toStdString(); });
     ::testing::InitGoogleTest(&argc, argv);

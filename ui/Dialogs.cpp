@@ -71,6 +71,11 @@ void warningCancel(QWidget *parent, const QString &text)
     showMessage(parent, {text, BoxKind::WarningCancel});
 }
 
+void plainMessage(QWidget *parent, const QString &text)
+{
+    showMessage(parent, {text, BoxKind::Plain});
+}
+
 void warningOk(QWidget *parent, const QString &text)
 {
     showMessage(parent, {text, BoxKind::WarningOk});
@@ -85,13 +90,13 @@ bool askYesNo(QWidget *parent, const QString &text)
     return QMessageBox::warning(parent, Caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString getOpenFileName(QWidget *parent, const QString &filter)
+QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder)
 {
     if (!presets().openNames.isEmpty())
         return presets().openNames.dequeue();
     if (refusedAsUnexpected(QStringLiteral("open dialog")))
         return QString();
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,

@@ -18,12 +18,14 @@ QString hexFileFilter();
 // Shows a message of the given kind with the caption "Quaxel".
 void showMessage(QWidget *parent, const UserMessage &message);
 void warningCancel(QWidget *parent, const QString &text);
+void plainMessage(QWidget *parent, const QString &text);
 void warningOk(QWidget *parent, const QString &text);
 // Warning box with Yes and No; true for Yes.
 bool askYesNo(QWidget *parent, const QString &text);
 
-// Open / save dialogs; an empty text means the user cancelled.
-QString getOpenFileName(QWidget *parent, const QString &filter);
+// Open / save dialogs; an empty text means the user cancelled. The open
+// dialog starts in `folder` where one is given.
+QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder = QString());
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                         const QString &proposedName);
 

@@ -6,10 +6,10 @@ BlinkModel::BlinkModel(const PatternLayout &layout) : state_{PatternTable(layout
 {
 }
 
-void BlinkModel::restore(const State &state)
+void BlinkModel::restore(const State &state, bool changed)
 {
     state_ = state;
-    changed_ = true;
+    changed_ = changed;
 }
 
 void BlinkModel::limitCount()

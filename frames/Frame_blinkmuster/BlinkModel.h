@@ -23,7 +23,8 @@ public:
     int block() const { return state_.block; }
 
     State snapshot() const { return state_; }
-    void restore(const State &state);
+    // Takes a working copy back; changed tells whether it differs from the image.
+    void restore(const State &state, bool changed = true);
 
     // Reads the table from the image and limits the count (and, where the
     // layout says so, the stretch) of the selected block, as the edits show

@@ -211,3 +211,29 @@ void BlinkPatternView::discardChanges()
     model_.discard(image());
     showModel();
 }
+
+namespace {
+
+// What undo keeps of a blink editor: the working copy and whether it waits to
+// be applied.
+struct BlinkUndoCopy {
+    BlinkModel::State state;
+    bool changed = false;
+    bool operator==(const BlinkUndoCopy &) const = default;
+};
+
+} // namespace
+
+std::shared_ptr<const FrameState> BlinkPatternView::workingCopy() const
+{
+    return frameStateOf(BlinkUndoCopy{model_.snapshot(), model_.hasChanges()});
+}
+
+void BlinkPatternView::restoreWorkingCopy(const FrameState &state)
+{
+    const auto *copy = dynamic_cast<const FrameStateOf<BlinkUndoCopy> *>(&state);
+    if (!copy)
+        return;
+    model_.restore(copy->value.state, copy->value.changed);
+    showModel();
+}

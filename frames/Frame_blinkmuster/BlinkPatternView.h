@@ -44,6 +44,8 @@ public:
     bool hasUnappliedChanges() const override { return model_.hasChanges(); }
     void applyChanges() override;
     void discardChanges() override;
+    std::shared_ptr<const FrameState> workingCopy() const override;
+    void restoreWorkingCopy(const FrameState &state) override;
 
 protected:
     struct Controls {

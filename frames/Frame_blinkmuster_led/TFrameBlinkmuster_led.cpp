@@ -82,9 +82,9 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
         w->setToolTip(QStringLiteral("Anzahl der Kurven-Punkte"));
 
     led_blinkmuster_lbl_KurveInfo1 =
-        label(QStringLiteral("led_blinkmuster_lbl_KurveInfo1"), QString(), pnl, {297, RowTop - 5, 235, 15});
+        label(QStringLiteral("led_blinkmuster_lbl_KurveInfo1"), QString(), pnl, {297, RowTop - 5, 225, 15});
     led_blinkmuster_lbl_KurveInfo2 =
-        label(QStringLiteral("led_blinkmuster_lbl_KurveInfo2"), QString(), pnl, {297, RowTop + 11, 235, 15});
+        label(QStringLiteral("led_blinkmuster_lbl_KurveInfo2"), QString(), pnl, {297, RowTop + 11, 225, 15});
 
     for (int n = 0; n < Outputs; ++n) {
         const int top = StripTop + StripPitch * n;

@@ -54,7 +54,7 @@ TFrameRegister::TFrameRegister(DecoderSession &session, QWidget *parent)
         cv_lbl[k] = new QLabel(pnl_cv);
         cv_lbl[k]->setObjectName(QStringLiteral("cv_lbl") + index);
         // Captions are wider than the designed 100 pixels; they may run up to the edit.
-        cv_lbl[k]->setGeometry(place.labelLeft, place.labelTop, place.editLeft - place.labelLeft - 4, PairHeight);
+        cv_lbl[k]->setGeometry(place.labelLeft - 3, place.labelTop, place.editLeft - place.labelLeft + 1, PairHeight);
         cv_lbl[k]->hide();
         cv_edt[k] = new QLineEdit(pnl_cv);
         cv_edt[k]->setObjectName(QStringLiteral("cv_edt") + index);

@@ -136,6 +136,22 @@ NumberInput parseScaleFactor(const QString &text, const QLocale &locale)
                        QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 0.1 .. 10"));
 }
 
+NumberInput parseScaleFactorEitherSeparator(const QString &text, const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    QString typed = text;
+    const bool hasPoint = text.contains(u'.');
+    const bool hasComma = text.contains(u',');
+    if (hasPoint != hasComma && point.size() == 1)
+        typed.replace(hasPoint ? u'.' : u',', point.at(0));
+    return parseScaleFactor(typed, locale);
+}
+
+QString scaleDesignText(const QLocale &locale)
+{
+    return locale.toString(0.5, 'g', 1);
+}
+
 NumberInput parseShift(const QString &text, const QLocale &locale)
 {
     return parseNumber(text, locale, -100.0, 100.0,

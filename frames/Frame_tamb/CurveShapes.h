@@ -38,4 +38,10 @@ struct NumberInput {
 NumberInput parseScaleFactor(const QString &text, const QLocale &locale = QLocale());
 NumberInput parseShift(const QString &text, const QLocale &locale = QLocale());
 
+// The scale factor typed with either decimal separator, point or comma, as
+// people type it whatever their locale says; a text with both is refused.
+NumberInput parseScaleFactorEitherSeparator(const QString &text, const QLocale &locale = QLocale());
+// The scale edit's first text, 0.5 with the locale's decimal separator.
+QString scaleDesignText(const QLocale &locale = QLocale());
+
 } // namespace CurveShapes

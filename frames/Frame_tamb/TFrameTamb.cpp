@@ -195,7 +195,7 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
         makeButton(QStringLiteral("servo_save_all"), QStringLiteral("speichern"),
                    QStringLiteral("speichern Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."), QRect(364, row2, 63, 23), p);
     Label8 = makeLabel("Label8", QStringLiteral("Skalierung"), 432, top, p);
-    edt_scale = makeEdit("edt_scale", QStringLiteral("0,5"), QString(), QRect(432, row1, 32, 21), p);
+    edt_scale = makeEdit("edt_scale", CurveShapes::scaleDesignText(), QString(), QRect(432, row1, 32, 21), p);
     btn_scale = makeButton(QStringLiteral("btn_scale"), QStringLiteral("anwenden"), QString(), QRect(466, row1, 74, 23), p);
     Label9 = makeLabel("Label9", QStringLiteral("Hoch/Runter"), 432, row2 + 2, p);
     edt_shift = makeEdit("edt_shift", QStringLiteral("10"), QString(), QRect(432, row2 + 18, 32, 21), p);
@@ -579,7 +579,7 @@ void TFrameTamb::btn_MirrorHorizontalClick()
 
 void TFrameTamb::btn_scaleClick()
 {
-    if (const auto factor = acceptedNumber(CurveShapes::parseScaleFactor(edt_scale->text()), edt_scale)) {
+    if (const auto factor = acceptedNumber(CurveShapes::parseScaleFactorEitherSeparator(edt_scale->text()), edt_scale)) {
         CurveShapes::scale(selected(), *factor);
         redrawAndEnable();
     }

@@ -109,7 +109,7 @@ void TFrameTambAdr::createRows()
         cbx_ax_action[row] = makeList(pnl_servo2, a + "action", actions, actionHint, 152, y, 96);
         cbx_ax_curve[row] = makeList(pnl_servo2, a + "curve", curves, QStringLiteral("Auswahl der Kurve"), 250, y, 74);
         cbx_ax_relais[row] =
-            makeList(pnl_servo2, a + "relais", relays, QStringLiteral("Auswahl des Relais"), 326, y, 76);
+            makeList(pnl_servo2, a + "relais", relays, QStringLiteral("Auswahl des Relais"), 326, y, 70);
 
         // Only the user's choice runs the handlers; lists set by code stay quiet.
         connect(cbx_ax_servo[row], &QComboBox::activated, this, [this, row] { cbx_ax_servoChange(row); });
@@ -124,7 +124,7 @@ void TFrameTambAdr::createServoGroup(int servo)
     const QString n = QString::number(servo + 1);
     auto *group = new QGroupBox(QStringLiteral("Servo ") + n, pnl_servo2);
     group->setObjectName(QStringLiteral("GroupBox_Servo") + n);
-    group->setGeometry(3, GroupTop + servo * GroupStep, 399, GroupHeight);
+    group->setGeometry(3, GroupTop + servo * GroupStep, 392, GroupHeight);
     GroupBox_Servo[servo] = group;
 
     const std::array<QString, 4> captions{"<<", "<", ">", ">>"};
@@ -165,9 +165,9 @@ void TFrameTambAdr::createServoGroup(int servo)
     // The servo 2 hint is written without the blank before the number.
     const QString servoName = servo == 1 ? QStringLiteral("Servo2") : QStringLiteral("Servo ") + n;
     cbx_v_off[servo] = makeCheck(group, QStringLiteral("cbx_v_off_") + n, QStringLiteral("Spannung aus"),
-                                 QStringLiteral("Versorgungs-Spannung des Servos nach Ablauf abschalten"), 280, 19, 115);
+                                 QStringLiteral("Versorgungs-Spannung des Servos nach Ablauf abschalten"), 280, 19, 108);
     cbx_imp_off[servo] = makeCheck(group, QStringLiteral("cbx_imp_off_") + n, QStringLiteral("Impulse aus"),
-                                   QStringLiteral("Ansteuer-Impulse des Servos nach Ablauf abschalten"), 280, 41, 115);
+                                   QStringLiteral("Ansteuer-Impulse des Servos nach Ablauf abschalten"), 280, 41, 108);
     cbx_no_ir[servo] =
         makeCheck(group, QStringLiteral("cbx_no_ir_") + n, QStringLiteral("keine Unterbrechung"),
                   QStringLiteral("eine aktive Kurve für ") + servoName +

@@ -20,7 +20,7 @@ class TFrameTambAdr : public EditorFrame {
     Q_OBJECT
 
 public:
-    static constexpr int DesignWidth = 405;
+    static constexpr int DesignWidth = 398;
     static constexpr int DesignHeight = 525;
     static constexpr int Rows = 8;
     static constexpr int Servos = 4;

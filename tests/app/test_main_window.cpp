@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, EndeWritesTheSettingsAndClosingDoesNot)
     {
         TFormMain w(settingsPath());
         w.show();
-        w.move(33, 44);
+        w.setGeometry(QRect(QPoint(33, 44), w.size())); // the window's inside, without its frame
         w.rasterX = 5;
         w.rasterY = 2;
         w.btn_close->click();

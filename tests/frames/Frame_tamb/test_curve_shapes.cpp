@@ -220,3 +220,43 @@ INSTANTIATE_TEST_SUITE_P(
                       InputCase{false, "-100,5", "de_DE", NumberInput::Invalid, 0},
                       InputCase{false, "12,5", "de_DE", NumberInput::Valid, 12.5F},
                       InputCase{false, "", "de_DE", NumberInput::Empty, 0}));
+
+namespace {
+
+struct EitherSeparatorCase {
+    const char *text;
+    const char *locale;
+    NumberInput::Kind kind;
+    float value;
+    const char *designText; // the edit's first text under the locale
+};
+
+class ScaleWithEitherSeparator : public ::testing::TestWithParam<EitherSeparatorCase> {};
+
+} // namespace
+
+// The scale edit's own first text is accepted under every locale, and so is
+// the other separator; a text with both, or out of range, is still refused.
+TEST_P(ScaleWithEitherSeparator, AcceptsPointAndComma)
+{
+    const EitherSeparatorCase &c = GetParam();
+    const QLocale locale{QString::fromLatin1(c.locale)};
+    EXPECT_EQ(scaleDesignText(locale), QString::fromLatin1(c.designText));
+    EXPECT_EQ(parseScaleFactorEitherSeparator(scaleDesignText(locale), locale).kind, NumberInput::Valid);
+    const NumberInput input = parseScaleFactorEitherSeparator(QString::fromUtf8(c.text), locale);
+    EXPECT_EQ(input.kind, c.kind);
+    if (c.kind == NumberInput::Valid)
+        EXPECT_EQ(input.value, c.value);
+    EXPECT_EQ(input.warning, c.kind == NumberInput::Invalid ? ScaleWarning : QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ScaleWithEitherSeparator,
+    ::testing::Values(EitherSeparatorCase{"0,5", "de_DE", NumberInput::Valid, 0.5F, "0,5"},
+                      EitherSeparatorCase{"0.5", "de_DE", NumberInput::Valid, 0.5F, "0,5"},
+                      EitherSeparatorCase{"0,5", "en_US", NumberInput::Valid, 0.5F, "0.5"},
+                      EitherSeparatorCase{"2.5", "C", NumberInput::Valid, 2.5F, "0.5"},
+                      EitherSeparatorCase{"1.000,5", "de_DE", NumberInput::Invalid, 0, "0,5"},
+                      EitherSeparatorCase{"1,000.5", "en_US", NumberInput::Invalid, 0, "0.5"},
+                      EitherSeparatorCase{"0.05", "de_DE", NumberInput::Invalid, 0, "0,5"},
+                      EitherSeparatorCase{"", "en_US", NumberInput::Empty, 0, "0.5"}));

@@ -1,0 +1,63 @@
+#include "app/StartUp.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace {
+
+// 8 pt on a screen of 96 dots per inch: the size the windows' geometry was
+// laid out for.
+constexpr qreal UiFontPoints = 8.0;
+constexpr qreal LayoutDpi = 96.0;
+
+} // namespace
+
+QFont uiFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    // Kept in points (the frames derive smaller and bold faces from it), but
+    // as many pixels as at 96 dpi whatever dpi the desktop reports.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen && screen->logicalDotsPerInchY() > 0 ? screen->logicalDotsPerInchY() : LayoutDpi;
+    font.setPointSizeF(UiFontPoints * LayoutDpi / dpi);
+    return font;
+}
+
+void applyUiFont()
+{
+    QApplication::setFont(uiFont());
+}
+
+bool installGermanTranslations(QApplication &app)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    bool any = false;
+    for (const QString &name : {QStringLiteral("qtbase_de"), QStringLiteral("qt_de")}) {
+        auto *translator = new QTranslator(&app);
+        if (translator->load(name, folder)) {
+            QApplication::installTranslator(translator);
+            any = true;
+            // qt_de pulls in qtbase_de itself; one of the two is enough.
+            break;
+        }
+        delete translator;
+    }
+    return any;
+}
+
+void prepareApplication(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Quaxel"));
+    // No display name: the platform would append it to the window's caption.
+    QApplication::setDesktopFileName(QStringLiteral("quaxel"));
+    installGermanTranslations(app);
+    // One style everywhere: the controls' sizes, and so what fits, do not
+    // depend on the desktop's theme.
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    applyUiFont();
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include "frames/FrameState.h"
+#include "image/FirmwareImage.h"
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+// Everything a user action can change in the window: the image, the slot
+// grid's texts and outputs, and the working copies of the editors that keep
+// one. Undo steps and the unsaved-changes marker compare and restore these.
+struct WindowState {
+    static constexpr int Slots = 48;
+
+    FirmwareImage image;
+    std::array<QString, Slots> addressTexts;
+    std::array<QString, Slots> functionTexts;
+    std::array<bool, Slots> green{};
+    // One per editor frame made, in the window's order; null for the frames
+    // that write every change into the image at once.
+    std::vector<std::shared_ptr<const FrameState>> frames;
+
+    bool operator==(const WindowState &other) const
+    {
+        if (image.rom != other.image.rom || image.eeprom != other.image.eeprom
+            || image.idText != other.image.idText || image.configText != other.image.configText
+            || addressTexts != other.addressTexts || functionTexts != other.functionTexts || green != other.green
+            || frames.size() != other.frames.size())
+            return false;
+        for (std::size_t f = 0; f < frames.size(); ++f) {
+            const FrameState *a = frames[f].get();
+            const FrameState *b = other.frames[f].get();
+            if ((a == nullptr) != (b == nullptr) || (a && !a->sameAs(*b)))
+                return false;
+        }
+        return true;
+    }
+};
