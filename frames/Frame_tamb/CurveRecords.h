@@ -28,6 +28,10 @@ struct CurveRecords {
     const Record &operator[](int r) const { return records[static_cast<std::size_t>(r)]; }
     bool operator==(const CurveRecords &) const = default;
 
+    // The two parts of a curve point.
+    static constexpr int position(int point) { return point & PositionMask; }
+    static constexpr bool relayOn(int point) { return (point & RelayBit) != 0; }
+
     // Number of points of a record: its count entry limited to 1..100.
     static int pointCount(const Record &record);
 
