@@ -1,6 +1,7 @@
 #include "frames/Frame_tamb/CurveEditorRules.h"
 
 #include "decoder/DecoderTypes.h"
+#include "frames/Frame_tamb/CurveRecords.h"
 
 #include <algorithm>
 
@@ -37,12 +38,12 @@ bool isOneServoType(ServoVariant variant)
 
 TypedEntry<int> parseCount(const QString &text)
 {
-    return parseInt(text, 100);
+    return parseInt(text, CurveRecords::MaxPoints);
 }
 
 TypedEntry<int> parseStretch(const QString &text)
 {
-    return parseInt(text, 200);
+    return parseInt(text, CurveRecords::MaxStretch);
 }
 
 QString stepTimeText(int stretch)

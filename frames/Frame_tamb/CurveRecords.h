@@ -11,6 +11,7 @@ struct CurveRecords {
     static constexpr int Count = 4;
     static constexpr int Size = 128;
     static constexpr int MaxPoints = 100;
+    static constexpr int MaxStretch = 200;
     // Entries of a record.
     static constexpr int OptionsEntry = 100;
     static constexpr int CountEntry = 101;

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 // What the two servo editors edit before it is applied: the four curve records
@@ -54,8 +55,10 @@ public:
     void selectCurve(int curve) { selected_ = curve; }
     const CurveRecords::Record &selectedRecord() const { return working_.curves[selected_]; }
     int count() const { return selectedRecord()[CurveRecords::CountEntry]; }
-    // The count limited to the points a curve can have.
+    // The count and stretch that the drawing and the time labels use: the
+    // stored ones limited to 1..100 and 1..200 (an erased table holds 255).
     int pointCount() const { return CurveRecords::pointCount(selectedRecord()); }
+    int stretchSteps() const { return std::clamp(stretch(), 1, CurveRecords::MaxStretch); }
     int stretch() const { return selectedRecord()[CurveRecords::StretchEntry]; }
 
     // Typed counts (1..100) and stretch factors (1..200): stored when accepted.

@@ -422,8 +422,8 @@ void TFrameTamb::ShowCurveInfo()
     const int selectedCurve = model_.selectedCurve();
     for (int k = 0; k < 4; ++k)
         btn_copy[static_cast<std::size_t>(k)]->setEnabled(k != selectedCurve);
-    lbl_KurveInfo1->setText(stepTimeText(stretch));
-    lbl_KurveInfo2->setText(curveTimeText(count, stretch));
+    lbl_KurveInfo1->setText(stepTimeText(model_.stretchSteps()));
+    lbl_KurveInfo2->setText(curveTimeText(model_.pointCount(), model_.stretchSteps()));
 }
 
 void TFrameTamb::redrawAndEnable()
