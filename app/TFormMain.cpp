@@ -251,7 +251,7 @@ void TFormMain::createEditorFrame(EditorFrameKind kind)
     case EditorFrameKind::Servo:
         if (!FrameTamb1) {
             FrameTamb1 = new TFrameTamb(session, this);
-            FrameTambAdr1 = new TFrameTambAdr(session, FrameTamb1->curveData, this);
+            FrameTambAdr1 = new TFrameTambAdr(session, FrameTamb1->model(), this);
             FrameTamb1->setAddressFrame(FrameTambAdr1);
             connect(FrameTamb1, &TFrameTamb::rasterChanged, this, [this](int x, int y) {
                 rasterX = x;

@@ -1,7 +1,7 @@
 // A full repaint of the servo curve diagram and its relay strip: 100 points,
 // the finest grid (70 vertical, 10 horizontal divisions), every other relay on.
 #include "BenchMain.h"
-#include "frames/Frame_tamb/CurvePainter.h"
+#include "frames/Frame_tamb/CurveView.h"
 #include "frames/Frame_tamb/CurveShapes.h"
 
 #include <QGuiApplication>
@@ -26,8 +26,8 @@ void BM_RepaintCurveAndRelayStrip(benchmark::State &state)
     QImage diagram(530, 201, QImage::Format_RGB32);
     QImage strip(530, 57, QImage::Format_RGB32);
     for (auto _ : state) {
-        const float stepWidth = CurvePainter::drawCurve(diagram, record, 70, 10);
-        CurvePainter::drawRelayStrip(strip, record, stepWidth, 70);
+        const float stepWidth = CurveView::drawCurve(diagram, record, 70, 10);
+        CurveView::drawRelayStrip(strip, record, stepWidth, 70);
         benchmark::DoNotOptimize(diagram.constBits());
         benchmark::DoNotOptimize(strip.constBits());
     }

@@ -30,8 +30,6 @@ public:
     // Takes a working copy back (after loadFromSession) and shows it.
     virtual void restoreWorkingCopy(const FrameState &) {}
 
-    bool loading = false;
-
 protected:
     DecoderSession &session() const { return session_; }
     FirmwareImage &image() const { return session_.image; }

@@ -1,6 +1,7 @@
 #include "frames/Frame_tamb/CurveEditorRules.h"
 
 #include "decoder/DecoderTypes.h"
+#include "frames/Frame_tamb/CurveRecords.h"
 
 #include <algorithm>
 
@@ -8,21 +9,16 @@ namespace CurveEditorRules {
 
 namespace {
 
-IntInput parseInt(const QString &text, int high)
+TypedEntry<int> parseInt(const QString &text, int high)
 {
-    IntInput input;
     if (text.isEmpty())
-        return input;
+        return TypedEntry<int>::empty();
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
-    if (!ok) {
-        input.kind = IntInput::Invalid;
-        input.warning = QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..%1").arg(high);
-        return input;
-    }
-    input.kind = IntInput::Valid;
-    input.value = std::clamp(value, 1, high);
-    return input;
+    if (!ok)
+        return TypedEntry<int>::refused(
+            QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..%1").arg(high));
+    return TypedEntry<int>::accepted(std::clamp(value, 1, high), value);
 }
 
 QStringList addressItems(const QString &first, int addresses)
@@ -35,20 +31,19 @@ QStringList addressItems(const QString &first, int addresses)
 
 } // namespace
 
-bool isOneServoType(int typeCode)
+bool isOneServoType(ServoVariant variant)
 {
-    const ServoVariant variant = servoVariant(typeCode);
     return variant == ServoVariant::OneServo || variant == ServoVariant::OneServoFunction;
 }
 
-IntInput parseCount(const QString &text)
+TypedEntry<int> parseCount(const QString &text)
 {
-    return parseInt(text, 100);
+    return parseInt(text, CurveRecords::MaxPoints);
 }
 
-IntInput parseStretch(const QString &text)
+TypedEntry<int> parseStretch(const QString &text)
 {
-    return parseInt(text, 200);
+    return parseInt(text, CurveRecords::MaxStretch);
 }
 
 QString stepTimeText(int stretch)
@@ -61,17 +56,17 @@ QString curveTimeText(int count, int stretch)
     return QStringLiteral("Gesamtzeit für diese Kurve = %1 ms").arg((count - 1) * stretch * 20);
 }
 
-std::array<QString, 4> keyEventTitles(int typeCode)
+std::array<QString, 4> keyEventTitles(ServoVariant variant)
 {
-    const int first = isOneServoType(typeCode) ? 3 : 1;
+    const int first = isOneServoType(variant) ? 3 : 1;
     return {QStringLiteral("Taster %1 close").arg(first), QStringLiteral("Taster %1 open").arg(first),
             QStringLiteral("Taster %1 close").arg(first + 1), QStringLiteral("Taster %1 open").arg(first + 1)};
 }
 
-std::array<QStringList, 4> keyActionItems(int typeCode)
+std::array<QStringList, 4> keyActionItems(ServoVariant variant)
 {
     const QString none = QStringLiteral("keine Aktion");
-    if (isOneServoType(typeCode)) {
+    if (isOneServoType(variant)) {
         const QStringList items = addressItems(none, 4);
         return {items, items, items, items};
     }

@@ -1,4 +1,7 @@
 #pragma once
+#include "decoder/DecoderTypes.h"
+#include "frames/TypedEntry.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -8,28 +11,21 @@ namespace CurveEditorRules {
 
 // The decoder types with one servo: no relay strip, no SW1 choice, key
 // actions only for addresses 1..4, and the button events titled 3 and 4.
-bool isOneServoType(int typeCode);
+bool isOneServoType(ServoVariant variant);
 
-// An integer typed into the count or stretch edit.
-struct IntInput {
-    enum Kind { Empty, Invalid, Valid };
-    Kind kind = Empty;
-    int value = 0;    // limited to the edit's range
-    QString warning;  // set for Invalid
-};
-
-// Count 1..100 and stretch 1..200; numbers outside are limited silently.
-IntInput parseCount(const QString &text);
-IntInput parseStretch(const QString &text);
+// Count 1..100 and stretch 1..200 typed into their edits; numbers outside are
+// limited silently.
+TypedEntry<int> parseCount(const QString &text);
+TypedEntry<int> parseStretch(const QString &text);
 
 // The time labels for count c and stretch s (20 ms per stretch step).
 QString stepTimeText(int stretch);
 QString curveTimeText(int count, int stretch);
 
 // The titles of the four button events (records 1..4 in order).
-std::array<QString, 4> keyEventTitles(int typeCode);
+std::array<QString, 4> keyEventTitles(ServoVariant variant);
 // The items of the four key-action lists (records 1..4 in order).
-std::array<QStringList, 4> keyActionItems(int typeCode);
+std::array<QStringList, 4> keyActionItems(ServoVariant variant);
 // Item of a key-action list for an entry 110 value: 1 + the index of the
 // lowest set bit, 0 when none of the low eight bits is set.
 int keyActionIndex(int mask);

@@ -11,6 +11,7 @@ struct CurveRecords {
     static constexpr int Count = 4;
     static constexpr int Size = 128;
     static constexpr int MaxPoints = 100;
+    static constexpr int MaxStretch = 200;
     // Entries of a record.
     static constexpr int OptionsEntry = 100;
     static constexpr int CountEntry = 101;
@@ -27,6 +28,10 @@ struct CurveRecords {
     Record &operator[](int r) { return records[static_cast<std::size_t>(r)]; }
     const Record &operator[](int r) const { return records[static_cast<std::size_t>(r)]; }
     bool operator==(const CurveRecords &) const = default;
+
+    // The two parts of a curve point.
+    static constexpr int position(int point) { return point & PositionMask; }
+    static constexpr bool relayOn(int point) { return (point & RelayBit) != 0; }
 
     // Number of points of a record: its count entry limited to 1..100.
     static int pointCount(const Record &record);

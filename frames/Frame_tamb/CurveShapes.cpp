@@ -43,24 +43,19 @@ void sine(Record &record, int count, double span)
     }
 }
 
-NumberInput parseNumber(const QString &text, const QLocale &locale, double low, double high, const QString &warning)
+TypedEntry<float> parseNumber(const QString &text, const QLocale &locale, double low, double high,
+                              const QString &warning)
 {
-    NumberInput input;
     if (text.isEmpty())
-        return input;
+        return TypedEntry<float>::empty();
     QLocale reader = locale;
     reader.setNumberOptions(reader.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
     const float value = static_cast<float>(reader.toDouble(text, &ok));
     // The negated test also refuses NaN and infinities.
-    if (!ok || !(static_cast<double>(value) >= low && static_cast<double>(value) <= high)) {
-        input.kind = NumberInput::Invalid;
-        input.warning = warning;
-        return input;
-    }
-    input.kind = NumberInput::Valid;
-    input.value = value;
-    return input;
+    if (!ok || !(static_cast<double>(value) >= low && static_cast<double>(value) <= high))
+        return TypedEntry<float>::refused(warning);
+    return TypedEntry<float>::accepted(value);
 }
 
 } // namespace
@@ -130,13 +125,13 @@ void shift(Record &record, float offset)
         store(record, i, limitPosition(position(record, i) + static_cast<double>(offset)));
 }
 
-NumberInput parseScaleFactor(const QString &text, const QLocale &locale)
+TypedEntry<float> parseScaleFactor(const QString &text, const QLocale &locale)
 {
     return parseNumber(text, locale, 0.1, 10.0,
                        QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 0.1 .. 10"));
 }
 
-NumberInput parseScaleFactorEitherSeparator(const QString &text, const QLocale &locale)
+TypedEntry<float> parseScaleFactorEitherSeparator(const QString &text, const QLocale &locale)
 {
     const QString point = locale.decimalPoint();
     QString typed = text;
@@ -152,7 +147,7 @@ QString scaleDesignText(const QLocale &locale)
     return locale.toString(0.5, 'g', 1);
 }
 
-NumberInput parseShift(const QString &text, const QLocale &locale)
+TypedEntry<float> parseShift(const QString &text, const QLocale &locale)
 {
     return parseNumber(text, locale, -100.0, 100.0,
                        QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich -100 .. 100"));

@@ -1,5 +1,6 @@
 #pragma once
 #include "frames/Frame_tamb/CurveRecords.h"
+#include "frames/TypedEntry.h"
 
 #include <QLocale>
 #include <QString>
@@ -25,22 +26,15 @@ void scale(CurveRecords::Record &record, float factor);
 // Every position plus offset, truncated and limited to 0..127.
 void shift(CurveRecords::Record &record, float offset);
 
-// A number typed into the scale or shift edit.
-struct NumberInput {
-    enum Kind { Empty, Invalid, Valid };
-    Kind kind = Empty;
-    float value = 0.0F;
-    QString warning; // set for Invalid
-};
-
-// The scale factor 0.1 .. 10 and the shift -100 .. 100, read with the decimal
-// separator of the given locale.
-NumberInput parseScaleFactor(const QString &text, const QLocale &locale = QLocale());
-NumberInput parseShift(const QString &text, const QLocale &locale = QLocale());
+// The scale factor 0.1 .. 10 and the shift -100 .. 100 typed into their
+// edits, read with the decimal separator of the given locale; a number outside
+// the range is refused like a text that is none.
+TypedEntry<float> parseScaleFactor(const QString &text, const QLocale &locale = QLocale());
+TypedEntry<float> parseShift(const QString &text, const QLocale &locale = QLocale());
 
 // The scale factor typed with either decimal separator, point or comma, as
 // people type it whatever their locale says; a text with both is refused.
-NumberInput parseScaleFactorEitherSeparator(const QString &text, const QLocale &locale = QLocale());
+TypedEntry<float> parseScaleFactorEitherSeparator(const QString &text, const QLocale &locale = QLocale());
 // The scale edit's first text, 0.5 with the locale's decimal separator.
 QString scaleDesignText(const QLocale &locale = QLocale());
 

@@ -7,10 +7,9 @@
 #include "frames/Frame_tamb/CurveDiagram.h"
 #include "frames/Frame_tamb/CurveEditorRules.h"
 #include "frames/Frame_tamb/CurveFiles.h"
-#include "frames/Frame_tamb/CurvePainter.h"
+#include "frames/Frame_tamb/CurveView.h"
 #include "frames/Frame_tamb/CurveWidgets.h"
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
-#include "image/HexByte.h"
 #include "image/HexRecord.h"
 #include "ui/Dialogs.h"
 
@@ -22,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <algorithm>
 
 using namespace CurveEditorRules;
@@ -90,21 +90,8 @@ int chosen(const QComboBox *list)
 
 } // namespace
 
-template <class Input>
-std::optional<decltype(Input::value)> TFrameTamb::acceptedNumber(const Input &input, QLineEdit *edit)
-{
-    if (input.kind == Input::Empty)
-        return std::nullopt;
-    if (input.kind == Input::Invalid) {
-        Dialogs::warningCancel(this, input.warning);
-        edit->setFocus();
-        return std::nullopt;
-    }
-    return input.value;
-}
-
 TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
-    : EditorFrame(session, QStringLiteral("FrameTamb1"), DesignWidth, DesignHeight, parent)
+    : EditorFrame(session, QStringLiteral("FrameTamb1"), DesignWidth, DesignHeight, parent), model_(session)
 {
     pnl_servo = new QWidget(this);
     pnl_servo->setObjectName(QStringLiteral("pnl_servo"));
@@ -212,10 +199,8 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     servo_rad_lernen->setObjectName(QStringLiteral("servo_rad_lernen"));
     servo_rad_lernen->setGeometry(8, 34, 150, 17);
     servo_rad_lernen->setChecked(true);
-    // The lists of button 1 are shown for servo operation only, whoever sets
-    // the choice; the choice goes into the image when the user makes it.
-    // Loading never writes it: an erased byte shows as servo operation and
-    // stays as the file had it.
+    // The lists of button 1 are shown for servo operation only; the choice
+    // goes into the image when the user makes it.
     for (QRadioButton *radio : {servo_rad_servo, servo_rad_lernen}) {
         connect(radio, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -227,7 +212,7 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     const QString keyHint = QStringLiteral("ermöglicht das Auslösen von Aktionen \r\nvia (Justage-)Taster");
     const std::array<const char *, 4> titleNames{"Label_Servo_sw1a", "Label_Servo_sw1b", "Label_Servo_sw2a", "Label_Servo_sw2b"};
     const std::array<const char *, 4> listNames{"servo_cbx_s1c", "servo_cbx_s1o", "servo_cbx_s2c", "servo_cbx_s2o"};
-    const std::array<QString, 4> titles = keyEventTitles(211);
+    const std::array<QString, 4> titles = keyEventTitles(ServoVariant::FourServos);
     std::array<QLabel *, 4> titleLabels{};
     std::array<QComboBox *, 4> lists{};
     for (std::size_t k = 0; k < 4; ++k) {
@@ -253,8 +238,12 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
                                        QStringLiteral("Daten übernehmen"), QRect(455, 530, 80, 25), p);
     servo_btn_uebernehmen->setEnabled(false);
 
+    // The edits are written with their signals blocked: only typing runs the
+    // handlers. Leaving an edit shows what was stored of it.
     connect(edt_Anzahl, &QLineEdit::textChanged, this, &TFrameTamb::edt_AnzahlChange);
     connect(edt_stretch, &QLineEdit::textChanged, this, &TFrameTamb::edt_stretchChange);
+    connect(edt_Anzahl, &QLineEdit::editingFinished, this, &TFrameTamb::ShowCurveInfo);
+    connect(edt_stretch, &QLineEdit::editingFinished, this, &TFrameTamb::ShowCurveInfo);
     connect(cbx_raster_x, &QComboBox::activated, this, &TFrameTamb::cbx_raster_xChange);
     connect(cbx_raster_y, &QComboBox::activated, this, &TFrameTamb::cbx_raster_xChange);
     connect(servo_Image1, &ImageSurface::mouseDown, this, &TFrameTamb::servo_ImagexMouseDown);
@@ -276,14 +265,14 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     connect(servo_load_1, &QPushButton::clicked, this, &TFrameTamb::servo_load_1Click);
     connect(servo_save_all, &QPushButton::clicked, this, &TFrameTamb::servo_save_allClick);
     connect(servo_load_all, &QPushButton::clicked, this, &TFrameTamb::servo_load_allClick);
-    connect(servo_btn_uebernehmen, &QPushButton::clicked, this, &TFrameTamb::servo_btn_uebernehmenClick);
-    connect(servo_btn_verwerfen, &QPushButton::clicked, this, &TFrameTamb::servo_btn_verwerfenClick);
+    connect(servo_btn_uebernehmen, &QPushButton::clicked, this, &TFrameTamb::applyChanges);
+    connect(servo_btn_verwerfen, &QPushButton::clicked, this, &TFrameTamb::discardChanges);
 }
 
 void TFrameTamb::setAddressFrame(TFrameTambAdr *frame)
 {
     addressFrame_ = frame;
-    connect(frame, &TFrameTambAdr::valuesChanged, this, [this] { servo_btn_uebernehmen->setEnabled(true); });
+    connect(frame, &TFrameTambAdr::valuesChanged, this, &TFrameTamb::showApplyState);
 }
 
 std::array<QComboBox *, 4> TFrameTamb::keyActionLists() const
@@ -291,40 +280,59 @@ std::array<QComboBox *, 4> TFrameTamb::keyActionLists() const
     return {servo_cbx_s1c, servo_cbx_s1o, servo_cbx_s2c, servo_cbx_s2o};
 }
 
-int TFrameTamb::SelectedBlock() const
+// ---------------------------------------------------------------- life cycle
+
+void TFrameTamb::loadFromSession()
 {
-    for (int k = 0; k < 4; ++k)
-        if (servo_rad_a[static_cast<std::size_t>(k)]->isChecked())
-            return k;
-    return 0;
+    prepareForType();
+    model_.load();
+    showModel();
 }
 
-// ---------------------------------------------------------------- loading
-
-void TFrameTamb::LoadFromImage()
+bool TFrameTamb::hasUnappliedChanges() const
 {
-    loading = true;
+    return model_.hasChanges();
+}
+
+void TFrameTamb::applyChanges()
+{
+    model_.apply();
+    showApplyState();
+}
+
+void TFrameTamb::discardChanges()
+{
+    model_.discard();
+    showModel();
+}
+
+void TFrameTamb::prepareForType()
+{
     servo_Image1->picture.fill(Qt::white);
     valueScale = CurveDiagram::valueScale(servo_Image1->height());
     relayScale = CurveDiagram::valueScale(servo_Image2->height());
     stripHeight = servo_Image1->height();
     relayHeight = servo_Image2->height();
 
-    const bool oneServo = isOneServoType(typeCode());
+    const ServoVariant variant = model_.variant();
+    const bool oneServo = isOneServoType(variant);
     servo_Image2->setVisible(!oneServo);
     Label_Servo_Relais->setVisible(!oneServo);
     servo_GroupBox1->setVisible(!oneServo);
-    const std::array<QString, 4> titles = keyEventTitles(typeCode());
+    const std::array<QString, 4> titles = keyEventTitles(variant);
     const std::array<QLabel *, 4> titleLabels{Label_Servo_sw1a, Label_Servo_sw1b, Label_Servo_sw2a, Label_Servo_sw2b};
-    const std::array<QStringList, 4> items = keyActionItems(typeCode());
+    const std::array<QStringList, 4> items = keyActionItems(variant);
     const std::array<QComboBox *, 4> lists = keyActionLists();
     for (std::size_t k = 0; k < 4; ++k) {
         titleLabels[k]->setText(titles[k]);
         titleLabels[k]->adjustSize();
+        const QSignalBlocker blocker(lists[k]);
         lists[k]->clear();
         lists[k]->addItems(items[k]);
     }
 
+    const QSignalBlocker blockX(cbx_raster_x);
+    const QSignalBlocker blockY(cbx_raster_y);
     cbx_raster_x->setCurrentIndex(rasterX);
     cbx_raster_y->setCurrentIndex(rasterY);
     edt_shift->setToolTip(QStringLiteral("Wert, um den die Kurve nach oben (positive Werte) oder nach unten (negative "
@@ -332,132 +340,140 @@ void TFrameTamb::LoadFromImage()
                                          "Y-Achse nach oben"));
     edt_scale->setToolTip(QStringLiteral("Wert, mit dem die Kurve multipliziert wird. \nD.h. Werte > 1 ziehen die Kurve in "
                                          "der Y-Achse auseinander, Werte < 1 stauchen die Kurve"));
-
-    Reload();
-    servo_btn_uebernehmen->setEnabled(false);
-    loading = false;
 }
 
-void TFrameTamb::Reload()
+// ---------------------------------------------------------------- showing the model
+
+void TFrameTamb::showModel()
 {
-    curveData = CurveRecords::read(image());
     showKeyActions();
-    if (sw1LearnsAndAdjusts(image().eeprom[0]))
-        servo_rad_lernen->setChecked(true);
-    else
-        servo_rad_servo->setChecked(true);
-    DrawCurve();
-    DrawRelayStrip();
-    ShowCurveInfo();
+    {
+        const QSignalBlocker blockServo(servo_rad_servo);
+        const QSignalBlocker blockLearn(servo_rad_lernen);
+        (model_.sw1LearnsAndAdjusts() ? servo_rad_lernen : servo_rad_servo)->setChecked(true);
+    }
+    showSw1Choice();
+    {
+        QRadioButton *radio = servo_rad_a[static_cast<std::size_t>(model_.selectedCurve())];
+        const QSignalBlocker blocker(radio);
+        radio->setChecked(true);
+    }
+    showCurve();
     if (addressFrame_)
         addressFrame_->RefreshControls();
-    servo_btn_uebernehmen->setEnabled(false);
+    showApplyState();
 }
 
 void TFrameTamb::showKeyActions()
 {
     const std::array<QComboBox *, 4> lists = keyActionLists();
     for (int k = 0; k < 4; ++k) {
+        QComboBox *list = lists[static_cast<std::size_t>(k)];
+        const QSignalBlocker blocker(list);
         // An index beyond the list leaves it without a selection.
-        const int index = keyActionIndex(curveData[k][CurveRecords::KeyActionEntry]);
-        lists[static_cast<std::size_t>(k)]->setCurrentIndex(index < lists[static_cast<std::size_t>(k)]->count() ? index : -1);
+        const int index = model_.keyActionItem(k);
+        list->setCurrentIndex(index < list->count() ? index : -1);
     }
 }
 
-// ---------------------------------------------------------------- drawing
+void TFrameTamb::showSw1Choice()
+{
+    const bool learn = servo_rad_lernen->isChecked();
+    for (QWidget *w : std::initializer_list<QWidget *>{servo_cbx_s1c, servo_cbx_s1o, Label_Servo_sw1a, Label_Servo_sw1b})
+        w->setVisible(!learn);
+}
+
+void TFrameTamb::showCurve()
+{
+    DrawCurve();
+    DrawRelayStrip();
+    ShowCurveInfo();
+}
+
+void TFrameTamb::showApplyState()
+{
+    servo_btn_uebernehmen->setEnabled(model_.hasChanges());
+}
 
 void TFrameTamb::DrawCurve()
 {
-    stepWidth = CurvePainter::drawCurve(servo_Image1->picture, selected(), chosen(cbx_raster_x), chosen(cbx_raster_y));
+    stepWidth = CurveView::drawCurve(servo_Image1->picture, model_.selectedRecord(), chosen(cbx_raster_x),
+                                     chosen(cbx_raster_y));
     servo_Image1->update();
 }
 
 void TFrameTamb::DrawRelayStrip()
 {
-    CurvePainter::drawRelayStrip(servo_Image2->picture, selected(), stepWidth, chosen(cbx_raster_x));
+    CurveView::drawRelayStrip(servo_Image2->picture, model_.selectedRecord(), stepWidth, chosen(cbx_raster_x));
     servo_Image2->update();
 }
 
 void TFrameTamb::ShowCurveInfo()
 {
-    const CurveRecords::Record &p = selected();
-    // The edits' handlers run when the texts change; they limit the values
-    // and keep stepWidth, but only a value they really change counts as an edit.
-    const bool outer = !settingTexts_;
-    settingTexts_ = true;
-    edt_Anzahl->setText(QString::number(p[CurveRecords::CountEntry]));
-    edt_stretch->setText(QString::number(p[CurveRecords::StretchEntry]));
-    if (outer)
-        settingTexts_ = false;
-    const int selectedCurve = SelectedBlock();
+    const int count = model_.count();
+    const int stretch = model_.stretch();
+    for (auto [edit, value] : {std::pair{edt_Anzahl, count}, std::pair{edt_stretch, stretch}}) {
+        const QString text = QString::number(value);
+        // Rewriting an unchanged text would move the cursor while the user types.
+        if (edit->text() != text) {
+            const QSignalBlocker blocker(edit);
+            edit->setText(text);
+        }
+    }
+    const int selectedCurve = model_.selectedCurve();
     for (int k = 0; k < 4; ++k)
         btn_copy[static_cast<std::size_t>(k)]->setEnabled(k != selectedCurve);
-
-    const IntInput count = parseCount(edt_Anzahl->text());
-    const IntInput stretch = parseStretch(edt_stretch->text());
-    const int c = count.kind == IntInput::Valid ? count.value : 1;
-    const int s = stretch.kind == IntInput::Valid ? stretch.value : 1;
-    lbl_KurveInfo1->setText(stepTimeText(s));
-    lbl_KurveInfo2->setText(curveTimeText(c, s));
+    lbl_KurveInfo1->setText(stepTimeText(model_.stretchSteps()));
+    lbl_KurveInfo2->setText(curveTimeText(model_.pointCount(), model_.stretchSteps()));
 }
 
 void TFrameTamb::redrawAndEnable()
 {
     DrawCurve();
     DrawRelayStrip();
-    servo_btn_uebernehmen->setEnabled(true);
+    showApplyState();
 }
 
 // ---------------------------------------------------------------- edits and choices
 
+void TFrameTamb::typedNumber(const TypedEntry<int> &entry, QLineEdit *edit, int stored)
+{
+    if (entry.isRefused()) {
+        Dialogs::warningCancel(this, entry.message);
+        const QSignalBlocker blocker(edit);
+        edit->setText(QString::number(stored));
+        edit->selectAll();
+        edit->setFocus();
+        return;
+    }
+    if (entry.isAccepted()) {
+        showCurve();
+        showApplyState();
+    }
+}
+
 void TFrameTamb::edt_AnzahlChange()
 {
-    const auto value = acceptedNumber(parseCount(edt_Anzahl->text()), edt_Anzahl);
-    if (!value)
-        return;
-    int &count = selected()[CurveRecords::CountEntry];
-    const bool changed = count != *value;
-    count = *value;
-    stepWidth = CurveDiagram::stepWidth(servo_Image1->width(), *value);
-    if (loading || (settingTexts_ && !changed))
-        return;
-    DrawCurve();
-    DrawRelayStrip();
-    ShowCurveInfo();
-    servo_btn_uebernehmen->setEnabled(true);
+    const TypedEntry<int> entry = model_.typeCount(edt_Anzahl->text());
+    typedNumber(entry, edt_Anzahl, model_.count());
 }
 
 void TFrameTamb::edt_stretchChange()
 {
-    if (loading)
-        return;
-    const auto value = acceptedNumber(parseStretch(edt_stretch->text()), edt_stretch);
-    if (!value)
-        return;
-    int &stretch = selected()[CurveRecords::StretchEntry];
-    const bool changed = stretch != *value;
-    stretch = *value;
-    if (settingTexts_ && !changed)
-        return;
-    DrawCurve();
-    DrawRelayStrip();
-    ShowCurveInfo();
-    servo_btn_uebernehmen->setEnabled(true);
+    const TypedEntry<int> entry = model_.typeStretch(edt_stretch->text());
+    typedNumber(entry, edt_stretch, model_.stretch());
 }
 
 void TFrameTamb::servo_rad_axClick()
 {
-    if (loading)
-        return;
-    DrawCurve();
-    DrawRelayStrip();
-    ShowCurveInfo();
+    for (int k = 0; k < 4; ++k)
+        if (servo_rad_a[static_cast<std::size_t>(k)]->isChecked())
+            model_.selectCurve(k);
+    showCurve();
 }
 
 void TFrameTamb::cbx_raster_xChange()
 {
-    if (loading)
-        return;
     rasterX = chosen(cbx_raster_x);
     rasterY = chosen(cbx_raster_y);
     emit rasterChanged(rasterX, rasterY);
@@ -467,21 +483,14 @@ void TFrameTamb::cbx_raster_xChange()
 
 void TFrameTamb::servo_cbx_sxxChange(int list, int index)
 {
-    curveData[list][CurveRecords::KeyActionEntry] = keyActionMask(index);
-    servo_btn_uebernehmen->setEnabled(true);
+    model_.chooseKeyAction(list, index);
+    showApplyState();
 }
 
 void TFrameTamb::servo_rad_Click()
 {
-    image().eeprom[0] = sw1Byte(servo_rad_lernen->isChecked());
-    servo_btn_uebernehmen->setEnabled(true);
-}
-
-void TFrameTamb::showSw1Choice()
-{
-    const bool learn = servo_rad_lernen->isChecked();
-    for (QWidget *w : std::initializer_list<QWidget *>{servo_cbx_s1c, servo_cbx_s1o, Label_Servo_sw1a, Label_Servo_sw1b})
-        w->setVisible(!learn);
+    model_.chooseSw1(servo_rad_lernen->isChecked());
+    showApplyState();
 }
 
 // ---------------------------------------------------------------- mouse
@@ -500,97 +509,76 @@ void TFrameTamb::servo_Image1MouseMove(int x, int y)
 {
     if (!painting || !(stepWidth > 0.0F))
         return;
-    CurveRecords::Record &p = selected();
-    const int i = CurveDiagram::pointAt(x, stepWidth, CurveRecords::pointCount(p));
-    int &point = p[static_cast<std::size_t>(i)];
-    point = CurveDiagram::positionAt(y, stripHeight, valueScale) | (point & CurveRecords::RelayBit);
+    model_.drawPoint(CurveDiagram::pointAt(x, stepWidth, model_.pointCount()),
+                     CurveDiagram::positionAt(y, stripHeight, valueScale));
     DrawCurve();
-    servo_btn_uebernehmen->setEnabled(true);
+    showApplyState();
 }
 
 void TFrameTamb::servo_Image2MouseMove(int x, int y)
 {
     if (!painting || !(stepWidth > 0.0F))
         return;
-    CurveRecords::Record &p = selected();
-    const int i = CurveDiagram::relayPointAt(x, stepWidth, CurveRecords::pointCount(p));
-    int &point = p[static_cast<std::size_t>(i)];
-    if (CurveDiagram::relayOnAt(y, relayHeight, relayScale))
-        point |= CurveRecords::RelayBit;
-    else
-        point &= ~CurveRecords::RelayBit;
+    model_.setRelay(CurveDiagram::relayPointAt(x, stepWidth, model_.pointCount()),
+                    CurveDiagram::relayOnAt(y, relayHeight, relayScale));
     DrawRelayStrip();
-    servo_btn_uebernehmen->setEnabled(true);
+    showApplyState();
 }
 
 // ---------------------------------------------------------------- buttons
 
 void TFrameTamb::btn_copyClick(int from)
 {
-    CurveRecords::Record &target = selected();
-    const CurveRecords::Record &source = curveData[from];
-    // The last entry of a record stays with it.
-    std::copy(source.begin(), source.end() - 1, target.begin());
-    DrawCurve();
-    DrawRelayStrip();
-    ShowCurveInfo();
+    model_.copyFrom(from);
+    showCurve();
     // The copy brings the key action and the address bytes along: show them.
     showKeyActions();
     if (addressFrame_)
         addressFrame_->RefreshControls();
-    servo_btn_uebernehmen->setEnabled(true);
-}
-
-void TFrameTamb::servo_btn_uebernehmenClick()
-{
-    curveData.write(image());
-    if (addressFrame_) {
-        const std::array<int, 8> pulses = addressFrame_->pulseBytes();
-        for (std::size_t k = 0; k < pulses.size(); ++k)
-            image().eeprom[0x60 + k] = hexByte(pulses[k]);
-    }
-    servo_btn_uebernehmen->setEnabled(false);
-}
-
-void TFrameTamb::servo_btn_verwerfenClick()
-{
-    Reload();
-    servo_btn_uebernehmen->setEnabled(false);
+    showApplyState();
 }
 
 void TFrameTamb::btn_generatorClick(CurveShapes::Generator generator)
 {
     // A curve of one point has no shape to give.
-    if (CurveShapes::generate(selected(), generator))
+    if (model_.generate(generator))
         redrawAndEnable();
 }
 
 void TFrameTamb::btn_MirrorVertikalClick()
 {
-    CurveShapes::mirrorVertical(selected());
+    model_.mirrorVertical();
     redrawAndEnable();
 }
 
 void TFrameTamb::btn_MirrorHorizontalClick()
 {
-    CurveShapes::mirrorHorizontal(selected());
+    model_.mirrorHorizontal();
     redrawAndEnable();
+}
+
+bool TFrameTamb::refusedNumber(const TypedEntry<float> &entry, QLineEdit *edit)
+{
+    if (!entry.isRefused())
+        return false;
+    Dialogs::warningCancel(this, entry.message);
+    edit->selectAll();
+    edit->setFocus();
+    return true;
 }
 
 void TFrameTamb::btn_scaleClick()
 {
-    if (const auto factor = acceptedNumber(CurveShapes::parseScaleFactorEitherSeparator(edt_scale->text()), edt_scale)) {
-        CurveShapes::scale(selected(), *factor);
+    const TypedEntry<float> factor = model_.scale(edt_scale->text());
+    if (!refusedNumber(factor, edt_scale) && factor.isAccepted())
         redrawAndEnable();
-    }
 }
 
 void TFrameTamb::btn_shiftClick()
 {
-    if (const auto offset = acceptedNumber(CurveShapes::parseShift(edt_shift->text()), edt_shift)) {
-        CurveShapes::shift(selected(), *offset);
+    const TypedEntry<float> offset = model_.shift(edt_shift->text());
+    if (!refusedNumber(offset, edt_shift) && offset.isAccepted())
         redrawAndEnable();
-    }
 }
 
 // ---------------------------------------------------------------- files
@@ -620,12 +608,12 @@ void TFrameTamb::saveChosenFile(const QString &filter, const QString &suffix, co
 
 void TFrameTamb::servo_save_1Click()
 {
-    saveChosenFile(CurveFiles::curveFileFilter(), CurveFiles::curveFileSuffix(), CurveFiles::curveFileContent(selected()));
+    saveChosenFile(CurveFiles::curveFileFilter(), CurveFiles::curveFileSuffix(), model_.curveFileContent());
 }
 
 void TFrameTamb::servo_save_allClick()
 {
-    saveChosenFile(CurveFiles::setFileFilter(), CurveFiles::setFileSuffix(), CurveFiles::setFileContent(curveData));
+    saveChosenFile(CurveFiles::setFileFilter(), CurveFiles::setFileSuffix(), model_.setFileContent());
 }
 
 void TFrameTamb::servo_load_1Click()
@@ -633,18 +621,15 @@ void TFrameTamb::servo_load_1Click()
     QStringList lines;
     if (!readChosenFile(CurveFiles::curveFileFilter(), lines))
         return;
-    const CurveRecords::Record before = selected();
-    const CurveFiles::LoadResult result = CurveFiles::loadCurveFile(lines, selected());
+    const CurveRecords::Record before = model_.selectedRecord();
+    const CurveFiles::LoadResult result = model_.loadCurveFile(lines);
     for (const QString &warning : result.warnings)
         Dialogs::warningCancel(this, warning);
     // Points read before a faulty line are in the working copy too: show them.
-    if (!result.complete && selected() == before)
+    if (!result.complete && model_.selectedRecord() == before)
         return;
-    DrawCurve();
-    DrawRelayStrip();
-    ShowCurveInfo();
-    if (selected() != before)
-        servo_btn_uebernehmen->setEnabled(true);
+    showCurve();
+    showApplyState();
 }
 
 void TFrameTamb::servo_load_allClick()
@@ -652,39 +637,42 @@ void TFrameTamb::servo_load_allClick()
     QStringList lines;
     if (!readChosenFile(CurveFiles::setFileFilter(), lines))
         return;
-    const CurveRecords before = curveData;
-    const CurveFiles::LoadResult result = CurveFiles::loadSetFile(lines, curveData);
+    const CurveRecords before = model_.curves();
+    const CurveFiles::LoadResult result = model_.loadSetFile(lines);
     for (const QString &warning : result.warnings)
         Dialogs::warningCancel(this, warning);
-    if (!result.complete && curveData == before)
+    if (!result.complete && model_.curves() == before)
         return;
-    DrawCurve();
-    DrawRelayStrip();
-    ShowCurveInfo();
+    showCurve();
     showKeyActions();
     if (addressFrame_)
         addressFrame_->RefreshControls();
-    if (curveData != before)
-        servo_btn_uebernehmen->setEnabled(true);
+    showApplyState();
 }
 
-void TFrameTamb::loadFromSession()
+namespace {
+
+// What undo keeps of the servo editors: the working copy, whether it waits to
+// be applied, and the curve shown.
+struct ServoUndoCopy {
+    ServoWorkingCopy copy;
+    bool changed = false;
+    int selected = 0;
+    bool operator==(const ServoUndoCopy &) const = default;
+};
+
+} // namespace
+
+std::shared_ptr<const FrameState> TFrameTamb::workingCopy() const
 {
-    loading = true;
-    LoadFromImage();
+    return frameStateOf(ServoUndoCopy{model_.snapshot(), model_.hasChanges(), model_.selectedCurve()});
 }
 
-bool TFrameTamb::hasUnappliedChanges() const
+void TFrameTamb::restoreWorkingCopy(const FrameState &state)
 {
-    return servo_btn_uebernehmen->isEnabled();
-}
-
-void TFrameTamb::applyChanges()
-{
-    servo_btn_uebernehmenClick();
-}
-
-void TFrameTamb::discardChanges()
-{
-    servo_btn_verwerfenClick();
+    const auto *undo = dynamic_cast<const FrameStateOf<ServoUndoCopy> *>(&state);
+    if (!undo)
+        return;
+    model_.restore(undo->value.copy, undo->value.changed, undo->value.selected);
+    showModel();
 }

@@ -1,10 +1,8 @@
 #pragma once
 #include "frames/EditorFrame.h"
-#include "frames/Frame_tamb/CurveRecords.h"
-#include "frames/Frame_tamb/CurveShapes.h"
+#include "frames/Frame_tamb/ServoModel.h"
 
 #include <array>
-#include <optional>
 
 class ImageSurface;
 class QComboBox;
@@ -17,10 +15,10 @@ class QWidget;
 class TFrameTambAdr;
 class UpDown;
 
-// The servo curve editor: the four movement curves of the servo decoders with
-// their counts, stretch factors and key actions, edited in a working copy that
-// "übernehmen" writes into the image and "verwerfen" reloads. The SW1 button
-// function is the exception: it goes into EEPROM byte 0 at once.
+// The servo curve editor: shows the servo model's four movement curves with
+// their counts, stretch factors and key actions, and passes the user's edits
+// to it. "übernehmen" applies the model, "verwerfen" discards its changes. The
+// frame owns the model; the servo address frame works on the same one.
 class TFrameTamb : public EditorFrame {
     Q_OBJECT
 
@@ -30,15 +28,14 @@ public:
 
     TFrameTamb(DecoderSession &session, QWidget *parent);
 
-    // The working copy of the four curve records, shared with the servo address frame.
-    CurveRecords curveData;
+    ServoModel &model() { return model_; }
     // Grid choices; the main window keeps them in the settings file and sets
-    // them before LoadFromImage.
+    // them before loadFromSession.
     int rasterX = 0;
     int rasterY = 0;
 
-    // The servo address frame: its changes enable "übernehmen", which also
-    // stores its pulse bytes.
+    // The servo address frame: it shows the same model, and its changes
+    // enable "übernehmen".
     void setAddressFrame(TFrameTambAdr *frame);
 
     // ---- designed controls ----
@@ -105,19 +102,19 @@ public:
     int stripHeight = 0;
     int relayHeight = 0;
 
-    void LoadFromImage();
+    // Sets the frame up for the decoder type, loads the model and shows it.
     void loadFromSession() override;
     bool hasUnappliedChanges() const override;
+    std::shared_ptr<const FrameState> workingCopy() const override;
+    void restoreWorkingCopy(const FrameState &state) override;
     void applyChanges() override;
     void discardChanges() override;
-    void Reload();
-    // Record index 0..3 of the curve whose radio button is checked.
-    int SelectedBlock() const;
     void DrawCurve();
     void DrawRelayStrip();
     void ShowCurveInfo();
 
     // ---- handlers ----
+    // Each keystroke in the count and stretch edits.
     void edt_AnzahlChange();
     void edt_stretchChange();
     void servo_rad_axClick();
@@ -130,10 +127,6 @@ public:
     void servo_cbx_sxxChange(int list, int index);
     // The user's SW1 choice: EEPROM byte 0 at once.
     void servo_rad_Click();
-    // Writes the working copy and the servo address frame's pulse bytes into the image.
-    void servo_btn_uebernehmenClick();
-    // Reloads the working copy from the image.
-    void servo_btn_verwerfenClick();
     void btn_generatorClick(CurveShapes::Generator generator);
     void btn_MirrorVertikalClick();
     void btn_MirrorHorizontalClick();
@@ -148,21 +141,30 @@ signals:
     void rasterChanged(int x, int y);
 
 private:
-    CurveRecords::Record &selected() { return curveData[SelectedBlock()]; }
     std::array<QComboBox *, 4> keyActionLists() const;
-    // Selects each key-action list's item from its record's mask.
+    // The type's titles, lists and hidden parts.
+    void prepareForType();
+    // Shows the whole model: key actions, SW1, the selected curve, the
+    // address frame and whether changes wait. Sets every control with its
+    // signals blocked, so no change handler runs.
+    void showModel();
+    // Selects each key-action list's item from the model.
     void showKeyActions();
     // Shows the key actions of button 1 only for servo operation.
     void showSw1Choice();
+    // The selected curve: diagram, relay strip, count, stretch and times.
+    void showCurve();
+    void showApplyState();
     void redrawAndEnable();
-    // The number typed into an edit; nothing when it is empty or was refused
-    // (the warning shown, the focus back in the edit).
-    template <class Input> std::optional<decltype(Input::value)> acceptedNumber(const Input &input, QLineEdit *edit);
+    // After a typed count or stretch: a refused text gets its warning, then the
+    // edit shows the stored value, selected, with the focus back.
+    void typedNumber(const TypedEntry<int> &entry, QLineEdit *edit, int stored);
+    // A scale or shift that was refused: the warning, the focus back.
+    bool refusedNumber(const TypedEntry<float> &entry, QLineEdit *edit);
     // The file the user chose read as lines, or false after a cancel or a read error.
     bool readChosenFile(const QString &filter, QStringList &lines);
     void saveChosenFile(const QString &filter, const QString &suffix, const QByteArray &content);
 
+    ServoModel model_;
     TFrameTambAdr *addressFrame_ = nullptr;
-    // True while ShowCurveInfo writes the count and stretch edits.
-    bool settingTexts_ = false;
 };

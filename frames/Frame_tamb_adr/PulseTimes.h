@@ -46,6 +46,8 @@ struct Values {
     std::array<int, ServoCount> offset{};
     std::array<int, ServoCount> span{};
 
+    bool operator==(const Values &) const = default;
+
     // offset 0, span 0, offset 1, span 1, .. span 3: the order of EEPROM bytes
     // 0x60..0x67.
     std::array<int, ByteCount> bytes() const;

@@ -1,6 +1,6 @@
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 
-#include "frames/Frame_tamb_adr/PulseTimes.h"
+#include "frames/Frame_tamb/ServoModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,20 +14,6 @@ using ServoAssign::Column;
 using ServoAssign::Option;
 
 namespace {
-
-// Sets the frame's loading flag for the life of the guard and puts back what
-// it was, so that a nested refresh does not end an outer load early.
-class LoadingGuard {
-public:
-    explicit LoadingGuard(bool &flag) : flag_(flag), before_(flag) { flag_ = true; }
-    ~LoadingGuard() { flag_ = before_; }
-    LoadingGuard(const LoadingGuard &) = delete;
-    LoadingGuard &operator=(const LoadingGuard &) = delete;
-
-private:
-    bool &flag_;
-    bool before_;
-};
 
 QString number2(int n)
 {
@@ -74,8 +60,8 @@ constexpr int GroupStep = 83;
 
 } // namespace
 
-TFrameTambAdr::TFrameTambAdr(DecoderSession &session, CurveRecords &curveData, QWidget *parent)
-    : EditorFrame(session, QStringLiteral("FrameTambAdr1"), DesignWidth, DesignHeight, parent), curveData_(curveData)
+TFrameTambAdr::TFrameTambAdr(DecoderSession &session, ServoModel &model, QWidget *parent)
+    : EditorFrame(session, QStringLiteral("FrameTambAdr1"), DesignWidth, DesignHeight, parent), model_(model)
 {
     pnl_servo2 = new QWidget(this);
     pnl_servo2->setObjectName(QStringLiteral("pnl_servo2"));
@@ -150,7 +136,6 @@ void TFrameTambAdr::createServoGroup(int servo)
         }
         auto *label = new QLabel(caption, group);
         label->setGeometry(145, y + 2, 132, 16);
-        connect(edit, &QLineEdit::textChanged, this, &TFrameTambAdr::servo_edt_x_xChange);
         return edit;
     };
     servo_edt_Offset[servo] = timeRow(18, QStringLiteral("servo_edt_Offset_"), MinHint,
@@ -187,18 +172,10 @@ void TFrameTambAdr::createServoGroup(int servo)
 
 // ---------------------------------------------------------------- loading
 
-void TFrameTambAdr::LoadFromImage()
+void TFrameTambAdr::loadFromSession()
 {
-    loading = true;
     applyTypeLayout();
-
-    PulseTimes::Values pulses{pulse_offset, pulse_span};
-    pulses.read(image());
-    pulse_offset = pulses.offset;
-    pulse_span = pulses.span;
-
     RefreshControls();
-    loading = false;
 }
 
 void TFrameTambAdr::applyTypeLayout()
@@ -228,20 +205,20 @@ void TFrameTambAdr::RefreshControls()
 
 void TFrameTambAdr::ShowOptions()
 {
-    LoadingGuard guard(loading);
+    // The boxes report clicks only: setting them runs no handler.
     for (int servo = 0; servo < Servos; ++servo) {
-        cbx_v_off[servo]->setChecked(ServoAssign::hasOption(curveData_, servo, Option::VoltageOff));
-        cbx_imp_off[servo]->setChecked(ServoAssign::hasOption(curveData_, servo, Option::PulsesOff));
-        cbx_no_ir[servo]->setChecked(ServoAssign::hasOption(curveData_, servo, Option::NoInterrupt));
-        cbx_no_rep[servo]->setChecked(ServoAssign::hasOption(curveData_, servo, Option::NoRepeat));
+        cbx_v_off[servo]->setChecked(model_.hasOption(servo, Option::VoltageOff));
+        cbx_imp_off[servo]->setChecked(model_.hasOption(servo, Option::PulsesOff));
+        cbx_no_ir[servo]->setChecked(model_.hasOption(servo, Option::NoInterrupt));
+        cbx_no_rep[servo]->setChecked(model_.hasOption(servo, Option::NoRepeat));
     }
 }
 
 void TFrameTambAdr::ShowAssignments()
 {
-    LoadingGuard guard(loading);
+    // The lists report the user's choices only: setting them runs no handler.
     for (int row = 0; row < Rows; ++row) {
-        const ServoAssign::RowItems items = ServoAssign::readRow(curveData_, row);
+        const ServoAssign::RowItems items = model_.row(row);
         // An item the list does not have leaves it without a selection.
         cbx_ax_servo[row]->setCurrentIndex(ServoAssign::shownItem(items.servo));
         cbx_ax_curve[row]->setCurrentIndex(ServoAssign::shownItem(items.curve));
@@ -253,7 +230,6 @@ void TFrameTambAdr::ShowAssignments()
 
 void TFrameTambAdr::UpdateCurveVisibility()
 {
-    LoadingGuard guard(loading);
     for (int row = 0; row < Rows; ++row) {
         const ServoAssign::RowVisibility v =
             ServoAssign::rowVisibility(typeCode(), row, cbx_ax_action[row]->currentIndex());
@@ -264,28 +240,18 @@ void TFrameTambAdr::UpdateCurveVisibility()
 
 void TFrameTambAdr::ShowPulseTimes()
 {
-    LoadingGuard guard(loading);
     const QLocale locale;
     for (int servo = 0; servo < Servos; ++servo) {
-        const int offset = pulse_offset[static_cast<std::size_t>(servo)];
-        const int span = pulse_span[static_cast<std::size_t>(servo)];
-        servo_edt_Offset[servo]->setText(PulseTimes::timeText(PulseTimes::minMs(offset), locale));
-        servo_edt_max[servo]->setText(PulseTimes::timeText(PulseTimes::maxMs(offset, span), locale));
+        servo_edt_Offset[servo]->setText(model_.minTimeText(servo, locale));
+        servo_edt_max[servo]->setText(model_.maxTimeText(servo, locale));
     }
-}
-
-std::array<int, 8> TFrameTambAdr::pulseBytes() const
-{
-    return PulseTimes::Values{pulse_offset, pulse_span}.bytes();
 }
 
 // ---------------------------------------------------------------- handlers
 
 void TFrameTambAdr::rowChanged(int row, Column column, const QComboBox *box)
 {
-    if (loading)
-        return;
-    ServoAssign::setRowItem(curveData_, row, column, box->currentIndex());
+    model_.chooseRowItem(row, column, box->currentIndex());
     if (column == Column::Action)
         UpdateCurveVisibility();
     emit valuesChanged();
@@ -313,12 +279,10 @@ void TFrameTambAdr::cbx_ax_relaisChange(int row)
 
 void TFrameTambAdr::optionClicked(Option option, const std::array<QCheckBox *, Servos> &boxes)
 {
-    if (loading)
-        return;
     std::array<bool, Servos> states{};
     for (std::size_t servo = 0; servo < Servos; ++servo)
         states[servo] = boxes[servo]->isChecked();
-    ServoAssign::setOption(curveData_, option, states);
+    model_.setOption(option, states);
     emit valuesChanged();
 }
 
@@ -344,32 +308,14 @@ void TFrameTambAdr::cbx_no_rep_xClick()
 
 void TFrameTambAdr::btn_offset_Click(int servo, int button)
 {
-    if (loading)
-        return;
-    int &offset = pulse_offset[static_cast<std::size_t>(servo)];
-    offset = PulseTimes::offsetAfterStep(offset, PulseTimes::ButtonSteps[static_cast<std::size_t>(button)]);
+    model_.stepOffset(servo, button);
     ShowPulseTimes();
     emit valuesChanged();
 }
 
 void TFrameTambAdr::btn_faktor_Click(int servo, int button)
 {
-    if (loading)
-        return;
-    int &span = pulse_span[static_cast<std::size_t>(servo)];
-    span = PulseTimes::spanAfterStep(span, PulseTimes::ButtonSteps[static_cast<std::size_t>(button)]);
+    model_.stepSpan(servo, button);
     ShowPulseTimes();
     emit valuesChanged();
-}
-
-void TFrameTambAdr::servo_edt_x_xChange()
-{
-    if (!loading)
-        emit valuesChanged();
-}
-
-void TFrameTambAdr::loadFromSession()
-{
-    loading = true;
-    LoadFromImage();
 }

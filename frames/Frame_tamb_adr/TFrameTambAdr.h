@@ -1,6 +1,5 @@
 #pragma once
 #include "frames/EditorFrame.h"
-#include "frames/Frame_tamb/CurveRecords.h"
 #include "frames/Frame_tamb_adr/ServoAssignments.h"
 
 #include <array>
@@ -12,10 +11,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+class ServoModel;
 
-// Address rows, option bits and pulse times of the servo decoders. The rows and
-// options live in the curve editor's working copy; the pulse times are this
-// frame's own until the curve editor applies them.
+// Address rows, option bits and pulse times of the servo decoders: a view of
+// the servo model that the curve editor owns, applies and discards.
 class TFrameTambAdr : public EditorFrame {
     Q_OBJECT
 
@@ -25,8 +24,8 @@ public:
     static constexpr int Rows = 8;
     static constexpr int Servos = 4;
 
-    // curveData: the curve editor's working copy, shared with it.
-    TFrameTambAdr(DecoderSession &session, CurveRecords &curveData, QWidget *parent);
+    // model: the curve editor's model, shared with it.
+    TFrameTambAdr(DecoderSession &session, ServoModel &model, QWidget *parent);
 
     QWidget *pnl_servo2 = nullptr;
     // Address rows 1..8 (index 0..7).
@@ -47,14 +46,11 @@ public:
     std::array<QCheckBox *, Servos> cbx_no_ir{};
     std::array<QCheckBox *, Servos> cbx_no_rep{};
 
-    // Layout for the decoder type, pulse bytes from the EEPROM, then the controls.
-    void LoadFromImage();
+    // Layout for the decoder type, then the model as the curve editor loaded it.
     void loadFromSession() override;
-    // Shows the options, assignments and pulse times of the working copy
-    // without running any change handler.
+    // Shows the options, assignments and pulse times of the model without
+    // running any change handler.
     void RefreshControls();
-    // The eight EEPROM values for 0x60..0x67: offset and span of servo 1..4.
-    std::array<int, 8> pulseBytes() const;
 
     void ShowOptions();
     void ShowAssignments();
@@ -72,7 +68,6 @@ public:
     void cbx_no_rep_xClick();
     void btn_offset_Click(int servo, int button);
     void btn_faktor_Click(int servo, int button);
-    void servo_edt_x_xChange();
 
 signals:
     // Every change the user makes here; the curve editor enables its apply button.
@@ -85,7 +80,5 @@ private:
     void rowChanged(int row, ServoAssign::Column column, const QComboBox *box);
     void optionClicked(ServoAssign::Option option, const std::array<QCheckBox *, Servos> &boxes);
 
-    CurveRecords &curveData_;
-    std::array<int, Servos> pulse_offset{};
-    std::array<int, Servos> pulse_span{};
+    ServoModel &model_;
 };

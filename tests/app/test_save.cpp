@@ -68,7 +68,7 @@ TEST_F(SaveTest, PendingFrameChangesAreAskedForInOrder)
     const QString out = dir.filePath(QStringLiteral("out.hex"));
     w.createEditorFrame(EditorFrameKind::Servo);
     w.createEditorFrame(EditorFrameKind::Blink);
-    w.FrameTamb1->servo_btn_uebernehmen->setEnabled(true);
+    w.FrameTamb1->btn_MirrorVertikal->click(); // a change to the servo curves
     w.FrameBlinkmuster1->blinkmuster_cbx_loop->click();
 
     Dialogs::presetYesNo(true);  // servo frame: apply

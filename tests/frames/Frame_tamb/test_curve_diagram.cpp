@@ -127,14 +127,13 @@ TEST(Mouse, PositionFromHeight)
 
 TEST(CountAndStretch, LimitsAndWarnings)
 {
-    using CurveEditorRules::IntInput;
     EXPECT_EQ(CurveEditorRules::parseCount(QStringLiteral("150")).value, 100);
     EXPECT_EQ(CurveEditorRules::parseCount(QStringLiteral("-7")).value, 1);
-    EXPECT_EQ(CurveEditorRules::parseCount(QString()).kind, IntInput::Empty);
-    EXPECT_EQ(CurveEditorRules::parseCount(QStringLiteral("1a")).warning,
+    EXPECT_EQ(CurveEditorRules::parseCount(QString()).kind, TypedEntry<int>::Kind::Empty);
+    EXPECT_EQ(CurveEditorRules::parseCount(QStringLiteral("1a")).message,
               QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..100"));
     EXPECT_EQ(CurveEditorRules::parseStretch(QStringLiteral("150")).value, 150);
-    EXPECT_EQ(CurveEditorRules::parseStretch(QStringLiteral("2,5")).kind, IntInput::Invalid);
+    EXPECT_EQ(CurveEditorRules::parseStretch(QStringLiteral("2,5")).kind, TypedEntry<int>::Kind::Refused);
 }
 
 TEST(KeyActions, MaskAndIndex)

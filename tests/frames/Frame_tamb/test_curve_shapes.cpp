@@ -181,7 +181,7 @@ struct InputCase {
     bool isScale;
     const char *text;
     const char *locale;
-    NumberInput::Kind kind;
+    TypedEntry<float>::Kind kind;
     float value;
 };
 
@@ -197,36 +197,36 @@ TEST_P(ParseInput, UsesTheLocaleAndTheRange)
     const InputCase &c = GetParam();
     const QLocale locale{QString::fromLatin1(c.locale)};
     const QString text = QString::fromUtf8(c.text);
-    const NumberInput input = c.isScale ? parseScaleFactor(text, locale) : parseShift(text, locale);
+    const TypedEntry<float> input = c.isScale ? parseScaleFactor(text, locale) : parseShift(text, locale);
     EXPECT_EQ(input.kind, c.kind);
-    if (c.kind == NumberInput::Valid) {
+    if (c.kind == TypedEntry<float>::Kind::Accepted) {
         EXPECT_EQ(input.value, c.value);
     }
-    EXPECT_EQ(input.warning, c.kind == NumberInput::Invalid ? (c.isScale ? ScaleWarning : ShiftWarning) : QString());
+    EXPECT_EQ(input.message, c.kind == TypedEntry<float>::Kind::Refused ? (c.isScale ? ScaleWarning : ShiftWarning) : QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseInput,
-    ::testing::Values(InputCase{true, "0,5", "de_DE", NumberInput::Valid, 0.5F},
-                      InputCase{true, "0.5", "de_DE", NumberInput::Invalid, 0},
-                      InputCase{true, "1.000", "de_DE", NumberInput::Invalid, 0}, // no group separators
-                      InputCase{true, "0,05", "de_DE", NumberInput::Invalid, 0},
-                      InputCase{true, "0,1", "de_DE", NumberInput::Valid, 0.1F},
-                      InputCase{true, "10,01", "de_DE", NumberInput::Invalid, 0},
-                      InputCase{true, "", "de_DE", NumberInput::Empty, 0},
-                      InputCase{true, "nan", "en_US", NumberInput::Invalid, 0},
-                      InputCase{false, "abc", "de_DE", NumberInput::Invalid, 0},
-                      InputCase{false, "-100", "de_DE", NumberInput::Valid, -100.0F},
-                      InputCase{false, "-100,5", "de_DE", NumberInput::Invalid, 0},
-                      InputCase{false, "12,5", "de_DE", NumberInput::Valid, 12.5F},
-                      InputCase{false, "", "de_DE", NumberInput::Empty, 0}));
+    ::testing::Values(InputCase{true, "0,5", "de_DE", TypedEntry<float>::Kind::Accepted, 0.5F},
+                      InputCase{true, "0.5", "de_DE", TypedEntry<float>::Kind::Refused, 0},
+                      InputCase{true, "1.000", "de_DE", TypedEntry<float>::Kind::Refused, 0}, // no group separators
+                      InputCase{true, "0,05", "de_DE", TypedEntry<float>::Kind::Refused, 0},
+                      InputCase{true, "0,1", "de_DE", TypedEntry<float>::Kind::Accepted, 0.1F},
+                      InputCase{true, "10,01", "de_DE", TypedEntry<float>::Kind::Refused, 0},
+                      InputCase{true, "", "de_DE", TypedEntry<float>::Kind::Empty, 0},
+                      InputCase{true, "nan", "en_US", TypedEntry<float>::Kind::Refused, 0},
+                      InputCase{false, "abc", "de_DE", TypedEntry<float>::Kind::Refused, 0},
+                      InputCase{false, "-100", "de_DE", TypedEntry<float>::Kind::Accepted, -100.0F},
+                      InputCase{false, "-100,5", "de_DE", TypedEntry<float>::Kind::Refused, 0},
+                      InputCase{false, "12,5", "de_DE", TypedEntry<float>::Kind::Accepted, 12.5F},
+                      InputCase{false, "", "de_DE", TypedEntry<float>::Kind::Empty, 0}));
 
 namespace {
 
 struct EitherSeparatorCase {
     const char *text;
     const char *locale;
-    NumberInput::Kind kind;
+    TypedEntry<float>::Kind kind;
     float value;
     const char *designText; // the edit's first text under the locale
 };
@@ -242,21 +242,20 @@ TEST_P(ScaleWithEitherSeparator, AcceptsPointAndComma)
     const EitherSeparatorCase &c = GetParam();
     const QLocale locale{QString::fromLatin1(c.locale)};
     EXPECT_EQ(scaleDesignText(locale), QString::fromLatin1(c.designText));
-    EXPECT_EQ(parseScaleFactorEitherSeparator(scaleDesignText(locale), locale).kind, NumberInput::Valid);
-    const NumberInput input = parseScaleFactorEitherSeparator(QString::fromUtf8(c.text), locale);
+    EXPECT_EQ(parseScaleFactorEitherSeparator(scaleDesignText(locale), locale).kind, TypedEntry<float>::Kind::Accepted);
+    const TypedEntry<float> input = parseScaleFactorEitherSeparator(QString::fromUtf8(c.text), locale);
     EXPECT_EQ(input.kind, c.kind);
-    if (c.kind == NumberInput::Valid)
-        EXPECT_EQ(input.value, c.value);
-    EXPECT_EQ(input.warning, c.kind == NumberInput::Invalid ? ScaleWarning : QString());
+    EXPECT_EQ(input.isAccepted() ? input.value : 0.0F, c.value);
+    EXPECT_EQ(input.message, c.kind == TypedEntry<float>::Kind::Refused ? ScaleWarning : QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ScaleWithEitherSeparator,
-    ::testing::Values(EitherSeparatorCase{"0,5", "de_DE", NumberInput::Valid, 0.5F, "0,5"},
-                      EitherSeparatorCase{"0.5", "de_DE", NumberInput::Valid, 0.5F, "0,5"},
-                      EitherSeparatorCase{"0,5", "en_US", NumberInput::Valid, 0.5F, "0.5"},
-                      EitherSeparatorCase{"2.5", "C", NumberInput::Valid, 2.5F, "0.5"},
-                      EitherSeparatorCase{"1.000,5", "de_DE", NumberInput::Invalid, 0, "0,5"},
-                      EitherSeparatorCase{"1,000.5", "en_US", NumberInput::Invalid, 0, "0.5"},
-                      EitherSeparatorCase{"0.05", "de_DE", NumberInput::Invalid, 0, "0,5"},
-                      EitherSeparatorCase{"", "en_US", NumberInput::Empty, 0, "0.5"}));
+    ::testing::Values(EitherSeparatorCase{"0,5", "de_DE", TypedEntry<float>::Kind::Accepted, 0.5F, "0,5"},
+                      EitherSeparatorCase{"0.5", "de_DE", TypedEntry<float>::Kind::Accepted, 0.5F, "0,5"},
+                      EitherSeparatorCase{"0,5", "en_US", TypedEntry<float>::Kind::Accepted, 0.5F, "0.5"},
+                      EitherSeparatorCase{"2.5", "C", TypedEntry<float>::Kind::Accepted, 2.5F, "0.5"},
+                      EitherSeparatorCase{"1.000,5", "de_DE", TypedEntry<float>::Kind::Refused, 0, "0,5"},
+                      EitherSeparatorCase{"1,000.5", "en_US", TypedEntry<float>::Kind::Refused, 0, "0.5"},
+                      EitherSeparatorCase{"0.05", "de_DE", TypedEntry<float>::Kind::Refused, 0, "0,5"},
+                      EitherSeparatorCase{"", "en_US", TypedEntry<float>::Kind::Empty, 0, "0.5"}));

@@ -75,14 +75,12 @@ protected:
         if (prepare)
             prepare(session.image);
         frame = std::make_unique<TFrameTamb>(session, &parent);
-        address = std::make_unique<TFrameTambAdr>(session, frame->curveData, &parent);
+        address = std::make_unique<TFrameTambAdr>(session, frame->model(), &parent);
         frame->setAddressFrame(address.get());
-        frame->loading = true;
-        address->loading = true;
         frame->show();
         address->show();
-        frame->LoadFromImage();
-        address->LoadFromImage();
+        frame->loadFromSession();
+        address->loadFromSession();
         parent.resize(600, 600);
         parent.show();
     }
@@ -104,7 +102,14 @@ protected:
         return texts;
     }
 
-    CurveRecords::Record &curve(int r) { return frame->curveData[r]; }
+    const CurveRecords::Record &curve(int r) { return frame->model().curves()[r]; }
+    // Sets entry j of record r in the working copy, as a restored snapshot would.
+    void setEntry(int r, int j, int value)
+    {
+        ServoWorkingCopy copy = frame->model().snapshot();
+        copy.curves[r][static_cast<std::size_t>(j)] = value;
+        frame->model().restore(copy);
+    }
     bool applyEnabled() const { return frame->servo_btn_uebernehmen->isEnabled(); }
 
     QTemporaryDir dir;
@@ -219,7 +224,7 @@ TEST_F(CurveEditor, ApplyWritesTheEvenTableBytesAndThePulseBytesOnly)
     });
     for (int r = 0; r < 4; ++r)
         for (int j = 0; j < CurveRecords::Size; ++j)
-            curve(r)[static_cast<std::size_t>(j)] = (r * 50 + j) % 256;
+            setEntry(r, j, (r * 50 + j) % 256);
     for (int k = 0; k < 8; ++k)
         session.image.eeprom[static_cast<std::size_t>(0x60 + k)] = QStringLiteral("AA");
     const FirmwareImage before = session.image;
@@ -275,12 +280,70 @@ TEST_F(CurveEditor, CountAndStretchEditsLimitWarnAndTime)
     EXPECT_FALSE(applyEnabled());
 }
 
+TEST_F(CurveEditor, ApplyButtonWritesThePulseBytesThroughTheModelLimited)
+{
+    load(Sample211);
+    ServoWorkingCopy copy = frame->model().snapshot();
+    copy.pulses.offset = {300, 125, -1, 50};
+    copy.pulses.span = {256, 0, 17, 255};
+    frame->model().restore(copy);
+    frame->servo_btn_uebernehmen->setEnabled(true);
+    frame->servo_btn_uebernehmen->click();
+    QString pulses;
+    for (int j = 0; j < 8; ++j)
+        pulses += session.image.eeprom[static_cast<std::size_t>(0x60 + j)];
+    EXPECT_EQ(pulses, QStringLiteral("FFFF7D000011" "32FF"));
+    EXPECT_FALSE(applyEnabled());
+}
+
+// Typing into the count and stretch edits: a refused text brings the warning
+// and the stored value back, selected, in the focused edit; a limited or empty
+// entry shows the stored value once the edit is finished.
+TEST_F(CurveEditor, TypedCountAndStretchShowWhatIsStored)
+{
+    struct Case {
+        bool count;
+        const char *typed;
+        bool refused;
+        int stored;
+    };
+    const QString countWarning = QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..100");
+    const QString stretchWarning = QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..200");
+    for (const Case &c : {Case{true, "x", true, 10}, Case{true, "0", false, 1}, Case{true, "150", false, 100},
+                          Case{true, "", false, 10}, Case{false, "-", true, 10}, Case{false, "999", false, 200},
+                          Case{false, "", false, 10}}) {
+        load(Sample211, [](FirmwareImage &image) { writeCurve(image, 0, 10); });
+        parent.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+        Dialogs::setRecordMessages(true);
+        QLineEdit *edit = c.count ? frame->edt_Anzahl : frame->edt_stretch;
+        const QString name = edit->objectName() + QStringLiteral(" '") + QString::fromLatin1(c.typed) + QLatin1Char('\'');
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, QString::fromLatin1(c.typed));
+        const int stored = c.count ? curve(0)[CurveRecords::CountEntry] : curve(0)[CurveRecords::StretchEntry];
+        EXPECT_EQ(stored, c.stored) << name.toStdString();
+        if (c.refused) {
+            EXPECT_EQ(messages().value(0), c.count ? countWarning : stretchWarning) << name.toStdString();
+            EXPECT_EQ(edit->text(), QString::number(c.stored)) << name.toStdString();
+            EXPECT_EQ(edit->selectedText(), edit->text()) << name.toStdString();
+            EXPECT_TRUE(edit->hasFocus()) << name.toStdString();
+        } else {
+            EXPECT_TRUE(messages().isEmpty()) << name.toStdString();
+        }
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(edit->text(), QString::number(c.stored)) << name.toStdString();
+        EXPECT_EQ(applyEnabled(), c.stored != 10) << name.toStdString();
+    }
+}
+
 TEST_F(CurveEditor, Sw1FunctionGoesIntoTheImageAtOnce)
 {
-    // An erased byte means servo operation; loading leaves it as it is.
+    // An erased byte means servo operation; loading writes what is shown.
     load(Sample211, [](FirmwareImage &image) { image.eeprom[0] = QStringLiteral("FF"); });
     EXPECT_TRUE(frame->servo_rad_servo->isChecked());
-    EXPECT_EQ(session.image.eeprom[0], QStringLiteral("FF"));
+    EXPECT_EQ(session.image.eeprom[0], QStringLiteral("F0"));
     EXPECT_FALSE(applyEnabled());
     EXPECT_TRUE(frame->servo_cbx_s1c->isVisible());
 
@@ -309,8 +372,8 @@ TEST_F(CurveEditor, CopyGeneratorsAndTransformsWorkOnTheSelectedCurve)
     EXPECT_EQ(curve(2), third);
     EXPECT_FALSE(applyEnabled());
 
-    curve(1)[127] = 1;
-    curve(2)[127] = 2;
+    setEntry(1, 127, 1);
+    setEntry(2, 127, 2);
     frame->btn_copy[1]->click();
     for (int j = 0; j < 127; ++j)
         EXPECT_EQ(curve(2)[static_cast<std::size_t>(j)], curve(1)[static_cast<std::size_t>(j)]) << j;
@@ -336,7 +399,7 @@ TEST_F(CurveEditor, CopyGeneratorsAndTransformsWorkOnTheSelectedCurve)
 TEST_F(CurveEditor, FilesLoadIntoTheWorkingCopyAndEnableApplyWhenTheyChangeIt)
 {
     load(Sample211, [](FirmwareImage &image) { writeCurve(image, 0, 10); });
-    const CurveRecords loaded = frame->curveData;
+    const CurveRecords loaded = frame->model().curves();
 
     // Saving and loading the same set changes nothing.
     const QString set = dir.filePath(QStringLiteral("all"));
@@ -344,7 +407,7 @@ TEST_F(CurveEditor, FilesLoadIntoTheWorkingCopyAndEnableApplyWhenTheyChangeIt)
     frame->servo_save_all->click();
     Dialogs::presetOpenFileName(set);
     frame->servo_load_all->click();
-    EXPECT_EQ(frame->curveData, loaded);
+    EXPECT_EQ(frame->model().curves(), loaded);
     EXPECT_FALSE(applyEnabled());
 
     // A curve whose count and stretch equal the shown ones still counts.
@@ -366,9 +429,46 @@ TEST_F(CurveEditor, FilesLoadIntoTheWorkingCopyAndEnableApplyWhenTheyChangeIt)
     // The set brings back every record, key actions included.
     Dialogs::presetOpenFileName(set);
     frame->servo_load_all->click();
-    EXPECT_EQ(frame->curveData, loaded);
+    EXPECT_EQ(frame->model().curves(), loaded);
     frame->servo_btn_uebernehmen->click();
     EXPECT_EQ(CurveRecords::read(session.image), loaded);
+}
+
+// Whatever file was loaded before, a servo firmware shows its SW1 function
+// from EEPROM byte 0 and the image holds what is shown.
+TEST(CurveEditorWindow, Sw1AfterEachLoadFollowsTheFileAlone)
+{
+    Dialogs::setRecordMessages(true);
+    QTemporaryDir dir;
+    const auto fileWithSw1 = [&](const QString &byte0) {
+        DecoderSession session;
+        session.load(sample(Sample211));
+        session.image.eeprom[0] = byte0;
+        EXPECT_GT(session.buildHexLines(), 0);
+        const QString path = dir.filePath(byte0 + QStringLiteral(".hex"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(session.fileContent());
+        return path;
+    };
+    struct Case {
+        QStringList bytes; // EEPROM byte 0 of the files loaded one after the other
+        bool learn;
+        const char *after;
+    };
+    for (const Case &c : {Case{{"FF"}, false, "F0"}, Case{{"01", "FF"}, false, "F0"}, Case{{"F0", "FF"}, false, "F0"},
+                          Case{{"F0", "01"}, true, "01"}, Case{{"01", "01"}, true, "01"}}) {
+        TFormMain window(dir.filePath(QStringLiteral("quaxel.ini")));
+        window.show();
+        for (const QString &byte0 : c.bytes)
+            window.loadHexFile(fileWithSw1(byte0));
+        const std::string name = c.bytes.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(window.session.image.eeprom[0], QLatin1String(c.after)) << name;
+        EXPECT_EQ(window.FrameTamb1->servo_rad_lernen->isChecked(), c.learn) << name;
+        EXPECT_EQ(window.FrameTamb1->servo_rad_servo->isChecked(), !c.learn) << name;
+        EXPECT_FALSE(window.FrameTamb1->servo_btn_uebernehmen->isEnabled()) << name;
+    }
+    Dialogs::setRecordMessages(false);
 }
 
 TEST(CurveEditorWindow, GridChoicesComeFromAndGoToTheSettings)

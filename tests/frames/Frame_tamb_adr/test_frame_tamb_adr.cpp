@@ -1,6 +1,7 @@
 // The servo address frame on the sample servo firmwares: layout by type,
 // choices written into the working copy, option boxes and pulse buttons.
 #include "app/TFormMain.h"
+#include "frames/Frame_tamb/ServoModel.h"
 #include "frames/Frame_tamb/TFrameTamb.h"
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 #include "image/HexByte.h"
@@ -27,8 +28,8 @@ const char *const Sample211 = "211-tamb-4-servo-dekoder-dcc.hex";
 const char *const Sample210 = "210-tamb-kubo-servo-dekoder-mot.hex";
 const char *const Sample16896 = "16896-tamb-kubo-servo-dekoder-f-dekoder-dcc.hex";
 
-// A sample loaded into a session, its curve records as the working copy and the
-// frame loaded from it, as the main window does it.
+// A sample loaded into a session, the servo model loaded from it and the frame
+// showing the model, as the main window does it.
 struct LoadedFrame {
     explicit LoadedFrame(const char *sample, const std::array<int, 8> &pulses = {125, 0, 125, 0, 125, 0, 125, 0})
     {
@@ -37,23 +38,30 @@ struct LoadedFrame {
         EXPECT_FALSE(session.load(file.readAll()).error.has_value());
         for (int j = 0; j < 8; ++j)
             session.image.eeprom[0x60 + j] = hexByte(pulses[static_cast<std::size_t>(j)]);
-        curves = CurveRecords::read(session.image);
-        frame = std::make_unique<TFrameTambAdr>(session, curves, nullptr);
+        model.load();
+        frame = std::make_unique<TFrameTambAdr>(session, model, nullptr);
         changes = std::make_unique<QSignalSpy>(frame.get(), &TFrameTambAdr::valuesChanged);
-        frame->loading = true;
-        frame->LoadFromImage();
+        frame->loadFromSession();
     }
 
+    // Sets entries of the working copy and refreshes the controls.
+    void set(std::initializer_list<std::array<int, 3>> entries)
+    {
+        ServoWorkingCopy copy = model.snapshot();
+        for (const auto &[record, entry, value] : entries)
+            copy.curves[record][static_cast<std::size_t>(entry)] = value;
+        model.restore(copy);
+        frame->RefreshControls();
+    }
     // Sets a row's two bytes in the working copy and refreshes the controls.
     void setRow(int row, int actionByte, int curveByte)
     {
-        curves[row % 4][row < 4 ? 103 : 106] = actionByte;
-        curves[row % 4][row < 4 ? 104 : 107] = curveByte;
-        frame->RefreshControls();
+        set({{row % 4, row < 4 ? 103 : 106, actionByte}, {row % 4, row < 4 ? 104 : 107, curveByte}});
     }
 
     DecoderSession session;
-    CurveRecords curves;
+    ServoModel model{session};
+    const CurveRecords &curves = model.curves();
     std::unique_ptr<TFrameTambAdr> frame;
     std::unique_ptr<QSignalSpy> changes;
 };
@@ -101,7 +109,7 @@ TEST(FrameTambAdr, RefreshShowsTheBytesAndRunsNoHandler)
     f.setRow(0, 0x28, 0x84); // valid choices, "Abbruch"
     f.setRow(5, 0x30, 0x00); // no servo bit
     f.setRow(2, 0x81, 0x6C); // an action with bit 7, two relay bits
-    f.curves[1][100] = 0xC4;
+    f.set({{1, 100, 0xC4}});
     const CurveRecords before = f.curves;
     f.frame->RefreshControls();
 
@@ -119,7 +127,9 @@ TEST(FrameTambAdr, RefreshShowsTheBytesAndRunsNoHandler)
     EXPECT_TRUE(w.cbx_imp_off[1]->isChecked() && w.cbx_no_ir[1]->isChecked() && w.cbx_no_rep[1]->isChecked());
     EXPECT_EQ(f.curves, before);
     EXPECT_EQ(f.changes->count(), 0);
-    EXPECT_FALSE(w.loading);
+    // Showing leaves the frame listening to the user again.
+    w.cbx_v_off[1]->click();
+    EXPECT_EQ(f.changes->count(), 1);
 }
 
 TEST(FrameTambAdr, UserChoicesWriteTheRowAndReportTheChange)
@@ -161,9 +171,7 @@ TEST(FrameTambAdr, OneOptionClickRewritesThatBitInAllFourRecords)
 {
     LoadedFrame f(Sample211);
     const int before[] = {0x02, 0x00, 0xFF, 0x40};
-    for (int r = 0; r < 4; ++r)
-        f.curves[r][100] = before[r];
-    f.frame->RefreshControls();
+    f.set({{0, 100, before[0]}, {1, 100, before[1]}, {2, 100, before[2]}, {3, 100, before[3]}});
     f.frame->cbx_v_off[1]->click();
     f.frame->cbx_no_ir[3]->click();
     EXPECT_EQ(QList<int>({f.curves[0][100], f.curves[1][100], f.curves[2][100], f.curves[3][100]}),
@@ -193,7 +201,7 @@ TEST(FrameTambAdr, PulseButtonsAndTimeTexts)
         (c.factor ? w.btn_faktor : w.btn_offset)[c.servo][c.button]->click();
         bytes[at] = c.offsetAfter;
         bytes[at + 1] = c.spanAfter;
-        EXPECT_EQ(w.pulseBytes(), bytes) << c.servo;
+        EXPECT_EQ(f.model.pulseBytes(), bytes) << c.servo;
         EXPECT_EQ(w.servo_edt_Offset[c.servo]->text(), QLatin1String(c.minText));
         EXPECT_EQ(w.servo_edt_max[c.servo]->text(), QLatin1String(c.maxText));
         EXPECT_EQ(f.changes->count(), 1);
@@ -210,28 +218,35 @@ TEST(FrameTambAdr, InTheWindowChangesEnableApplyWhichStoresThePulseBytes)
     TFrameTamb &curves = *window.FrameTamb1;
     TFrameTambAdr &w = *window.FrameTambAdr1;
     ASSERT_FALSE(curves.servo_btn_uebernehmen->isEnabled());
+    const ServoModel &model = curves.model();
+    const int actionBefore = w.cbx_ax_action[4]->currentIndex();
+    ASSERT_NE(actionBefore, 2);
 
     choose(w.cbx_ax_action[4], 2);
-    EXPECT_EQ(curves.curveData[0][106] & 0xF0, 0x20);
+    EXPECT_EQ(model.curves()[0][106] & 0xF0, 0x20);
     EXPECT_TRUE(curves.servo_btn_uebernehmen->isEnabled());
 
-    const std::array<int, 8> before = w.pulseBytes();
+    const std::array<int, 8> before = model.pulseBytes();
+    const QString maxBefore = w.servo_edt_max[1]->text();
     w.btn_faktor[1][3]->click();
     w.btn_offset[3][1]->click();
-    const std::array<int, 8> after = w.pulseBytes();
+    const std::array<int, 8> after = model.pulseBytes();
     EXPECT_NE(after, before);
-    const QString maxText = w.servo_edt_max[1]->text();
-    // Discarding keeps the pulse values on screen; only apply stores them.
+    EXPECT_NE(w.servo_edt_max[1]->text(), maxBefore);
+    // Discarding reads the pulse bytes back from the image as loading does, and
+    // the address frame shows the image's rows and times again.
     curves.servo_btn_verwerfen->click();
-    EXPECT_EQ(curves.curveData, CurveRecords::read(window.session.image));
-    EXPECT_EQ(w.pulseBytes(), after);
-    EXPECT_EQ(w.servo_edt_max[1]->text(), maxText);
+    EXPECT_EQ(model.curves(), CurveRecords::read(window.session.image));
+    EXPECT_EQ(model.pulseBytes(), before);
+    EXPECT_EQ(w.servo_edt_max[1]->text(), maxBefore);
+    EXPECT_EQ(w.cbx_ax_action[4]->currentIndex(), actionBefore);
     EXPECT_EQ(window.session.image.eeprom[0x63], hexByte(before[3]));
+    EXPECT_FALSE(curves.servo_btn_uebernehmen->isEnabled());
 
     w.btn_offset[0][2]->click();
     EXPECT_TRUE(curves.servo_btn_uebernehmen->isEnabled());
     curves.servo_btn_uebernehmen->click();
-    const std::array<int, 8> stored = w.pulseBytes();
+    const std::array<int, 8> stored = model.pulseBytes();
     for (int j = 0; j < 8; ++j)
         EXPECT_EQ(window.session.image.eeprom[0x60 + j], hexByte(stored[static_cast<std::size_t>(j)])) << j;
     Dialogs::setRecordMessages(false);

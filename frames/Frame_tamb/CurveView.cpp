@@ -1,11 +1,11 @@
-#include "frames/Frame_tamb/CurvePainter.h"
+#include "frames/Frame_tamb/CurveView.h"
 
 #include "frames/Frame_tamb/CurveDiagram.h"
 
 #include <QImage>
 #include <QPainter>
 
-namespace CurvePainter {
+namespace CurveView {
 
 namespace {
 
@@ -42,7 +42,7 @@ float drawCurve(QImage &diagram, const CurveRecords::Record &record, int rasterX
     painter.setBrush(Qt::red);
     QPoint last;
     for (int i = 0; i < count; ++i) {
-        const int position = record[static_cast<std::size_t>(i)] & CurveRecords::PositionMask;
+        const int position = CurveRecords::position(record[static_cast<std::size_t>(i)]);
         const QPoint point = CurveDiagram::pointPosition(i, position, stepWidth, height, valueScale);
         if (i > 0)
             painter.drawLine(last, point);
@@ -67,10 +67,10 @@ void drawRelayStrip(QImage &strip, const CurveRecords::Record &record, float ste
     painter.setPen(Qt::black);
     painter.setBrush(Qt::red);
     for (int i = 0; i < count; ++i) {
-        const bool on = record[static_cast<std::size_t>(i)] & CurveRecords::RelayBit;
+        const bool on = CurveRecords::relayOn(record[static_cast<std::size_t>(i)]);
         drawBox(painter, CurveDiagram::relayBox(i, on, stepWidth, height, relayScale));
     }
     drawVerticalGrid(painter, height, rasterX, stepWidth, count);
 }
 
-} // namespace CurvePainter
+} // namespace CurveView
