@@ -27,5 +27,8 @@ fi
 # ccache keeps a second build (sanitizers, fuzzing) and a rebuild quick.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths inside the checkout count as relative, so that another clone of the
+# same sources finds the objects this one made.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}"
 cmake -S "$root" -B "$build" "${launcher[@]}" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build "$build" -j "$(nproc)"
