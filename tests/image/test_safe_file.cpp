@@ -1,6 +1,12 @@
 // File names as bytes and file text made safe for a message.
 #include "image/SafeFile.h"
+#include "image/SafeSave.h"
 #include "image/SafeText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +57,24 @@ TEST(SafeText, ControlCharactersAreEscapedAndLongLinesCut)
     }
     EXPECT_EQ(escapedText(QStringLiteral("a\nb\rc"), true), QStringLiteral("a\nb\\x0Dc"));
     EXPECT_TRUE(holdsRawControl(QStringLiteral("a\x1B")));
+}
+
+// A replacement whose last step, moving the new file into place, fails must say
+// so: the save is not done, and nothing of it is left behind.
+TEST(StagedFile, ACommitThatCannotMoveTheFileIntoPlaceFails)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString target = dir.filePath(QStringLiteral("out.hex"));
+    StagedFile staged;
+    ASSERT_FALSE(staged.stage(target, QByteArray(":00000001FF\r\n")));
+    const QString temporary = staged.temporaryPath();
+    // Something else takes the name meanwhile: a folder that is not empty.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("out.hex/inside")));
+    EXPECT_TRUE(staged.commit().has_value());
+    staged.discard();
+    EXPECT_TRUE(QFileInfo(target).isDir());
+    EXPECT_FALSE(QFile::exists(temporary));
 }
 
 } // namespace

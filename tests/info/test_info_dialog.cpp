@@ -149,3 +149,32 @@ TEST_F(InfoDialogTest, SecondFileOfMoreThan512LinesIsNotCompared)
     EXPECT_TRUE(dlg.Memo3a->toPlainText().isEmpty());
     EXPECT_TRUE(dlg.compareLines[0].isEmpty());
 }
+
+// Each compare starts from zero: a second compare that is cancelled or refused
+// shows no counts of the first.
+TEST_F(InfoDialogTest, EachCompareStartsItsCountsFromZero)
+{
+    const struct {
+        const char *second;
+        QStringList lines; // empty: the file dialog is cancelled
+    } cases[] = {
+        {"cancelled", {}},
+        {"too many lines", QStringList(513, QStringLiteral(":0100000000FF"))},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.second);
+        w.session.image.eeprom[26] = QStringLiteral("07");
+        TfrmInfo dlg(w.session.image, w.statusPanelText(4), &w);
+        Dialogs::presetOpenFileName(loadedPath);
+        dlg.btn_compareClick();
+        ASSERT_EQ(dlg.eepromDiffs, 1);
+        if (c.lines.isEmpty()) {
+            Dialogs::presetOpenFileName(QString());
+            dlg.btn_compareClick();
+        } else {
+            compareWith(dlg, c.lines);
+        }
+        EXPECT_EQ(dlg.eepromDiffs + dlg.romDiffs + dlg.idDiffs + dlg.configDiffs, 0);
+        EXPECT_FALSE(dlg.Memo1a->toPlainText().contains(QStringLiteral("EE0x1a")));
+    }
+}
