@@ -113,7 +113,11 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     ResetWindowLayout();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain()
+{
+    // The watcher looks at this window; it goes before the window's parts do.
+    delete actionWatcher_;
+}
 
 void TFormMain::createControls()
 {
@@ -536,7 +540,7 @@ void TFormMain::btn_saveClick()
         return;
 
     if (session.buildHexLines() == 0) {
-        Dialogs::warningCancel(this, QStringLiteral("Problem bei der Checksummen-Berechnung"));
+        Dialogs::warningCancel(this, DecoderSession::checksumProblemMessage());
         return;
     }
 

@@ -189,5 +189,6 @@ private:
     bool restoring_ = false;
     bool actionCheckPending_ = false;
     bool endingByButton_ = false;
+    QObject *actionWatcher_ = nullptr;
     QPoint restoredPosition_;
 };

@@ -109,7 +109,7 @@ void TFormMain::ApplyDecoderType()
         }
     }
     if (!session.recognised)
-        Dialogs::warningOk(this, QStringLiteral("Das HEX-File konnte leider nicht erkannt werden"));
+        Dialogs::warningOk(this, DecoderSession::unrecognisedMessage());
 }
 
 void TFormMain::ArrangeSlots(int breakAfter)

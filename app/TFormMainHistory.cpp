@@ -57,7 +57,8 @@ private:
 
 void TFormMain::createHistory()
 {
-    qApp->installEventFilter(new UserActionWatcher(this));
+    actionWatcher_ = new UserActionWatcher(this);
+    qApp->installEventFilter(actionWatcher_);
     const struct {
         QString name;
         QString text;

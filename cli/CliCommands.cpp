@@ -16,8 +16,8 @@
 namespace {
 
 const QString Program = QStringLiteral("quaxel-cli");
-const QString Unrecognised = QStringLiteral("Das HEX-File konnte leider nicht erkannt werden");
-const QString ChecksumProblem = QStringLiteral("Problem bei der Checksummen-Berechnung");
+const QString Unrecognised = DecoderSession::unrecognisedMessage();
+const QString ChecksumProblem = DecoderSession::checksumProblemMessage();
 
 const char *const MainHelp =
     "Usage: quaxel-cli COMMAND [OPTIONS]\n"

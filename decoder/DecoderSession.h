@@ -21,6 +21,10 @@
 // identify, slot and save steps through here.
 class DecoderSession {
 public:
+    // The session's own messages, as the window and the command line show them.
+    static QString unrecognisedMessage() { return QStringLiteral("Das HEX-File konnte leider nicht erkannt werden"); }
+    static QString checksumProblemMessage() { return QStringLiteral("Problem bei der Checksummen-Berechnung"); }
+
     static constexpr int SlotCount = DecoderSlotCount;
     static constexpr int DefaultSlotBreak = 15;
 
