@@ -183,6 +183,7 @@ private:
     WindowState captureState() const;
     void restoreState(const WindowState &state);
     void resetHistory();
+    void stepThroughHistory(bool forward);
     void markSaved();
     void updateTitle();
     EditHistory<WindowState> history_;

@@ -152,22 +152,21 @@ void TFormMain::markSaved()
 
 void TFormMain::undo()
 {
-    noteUserAction(); // an entry still being typed is a step of its own
-    if (!history_.canUndo())
-        return;
-    restoring_ = true;
-    restoreState(history_.undo());
-    restoring_ = false;
-    updateTitle();
+    stepThroughHistory(false);
 }
 
 void TFormMain::redo()
 {
-    noteUserAction();
-    if (!history_.canRedo())
+    stepThroughHistory(true);
+}
+
+void TFormMain::stepThroughHistory(bool forward)
+{
+    noteUserAction(); // an entry still being typed is a step of its own
+    if (forward ? !history_.canRedo() : !history_.canUndo())
         return;
     restoring_ = true;
-    restoreState(history_.redo());
+    restoreState(forward ? history_.redo() : history_.undo());
     restoring_ = false;
     updateTitle();
 }
