@@ -1,6 +1,7 @@
 #include "app/TFormMain.h"
 
 #include "ui/Dialogs.h"
+#include "ui/TextColour.h"
 #include "app/IniFile.h"
 #include "app/Version.h"
 #include "app/JpegDecoder.h"
@@ -36,6 +37,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -97,14 +100,10 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     setMinimumSize(StartMinWidth, StartMinHeight);
     resize(StartMinWidth, StartMinHeight);
 
-    createSlotControls();
+    createSlotGrid();
     btn_save->setEnabled(false);
-    // A dropped .hex file is the window's, also over an edit that takes drops.
     setAcceptDrops(true);
-    for (QWidget *child : findChildren<QWidget *>()) {
-        if (child->acceptDrops())
-            child->installEventFilter(this);
-    }
+    acceptFileDropsOver(this);
 
     GroupBoxMain->setGeometry(5, 5, 400, 475);
     createHabits();
@@ -192,43 +191,9 @@ void TFormMain::createControls()
     }
 }
 
-void TFormMain::createSlotControls()
+void TFormMain::createSlotGrid()
 {
-    const QFont ownFont = QApplication::font();
-    int x = 5;
-    int y = 5;
-    for (int s = 0; s < SlotCount; ++s) {
-        y += 25;
-        auto *label = new QLabel(QStringLiteral("A%1").arg(s), GroupBoxMain);
-        label->setObjectName(QStringLiteral("lblSlot[%1]").arg(s));
-        label->setGeometry(x, y + 4, 100, 20);
-        auto *address = new QLineEdit(GroupBoxMain);
-        address->setObjectName(QStringLiteral("edtAddress[%1]").arg(s));
-        address->setGeometry(x + 100, y, 40, 20);
-        address->setAutoFillBackground(true);
-        auto *function = new QLineEdit(GroupBoxMain);
-        function->setObjectName(QStringLiteral("edtFunction[%1]").arg(s));
-        function->setGeometry(x + 150, y, 30, 20);
-        function->setToolTip(QStringLiteral("Funktion Nummer"));
-        auto *rg = new QPushButton(QStringLiteral("R/G"), GroupBoxMain);
-        rg->setObjectName(QStringLiteral("btnRG[%1]").arg(s));
-        rg->setGeometry(x + 150, y + 2, 30, 16);
-        rg->setToolTip(QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
-        connect(rg, &QPushButton::clicked, this, &TFormMain::btn_RGClick);
-        for (QWidget *w : {static_cast<QWidget *>(label), static_cast<QWidget *>(address),
-                           static_cast<QWidget *>(function), static_cast<QWidget *>(rg)}) {
-            w->setFont(ownFont);
-            w->hide();
-        }
-        lblSlot[s] = label;
-        edtAddress[s] = address;
-        edtFunction[s] = function;
-        btnRG[s] = rg;
-        if (s == 15) {
-            x += 200;
-            y = 5;
-        }
-    }
+    slotFont_ = QApplication::font();
     Line = new QFrame(GroupBoxMain);
     Line->setObjectName(QStringLiteral("Line"));
     Line->setFrameShape(QFrame::VLine);
@@ -236,8 +201,132 @@ void TFormMain::createSlotControls()
     Line->setGeometry(200, 8, 2, GroupBoxMain->height() - 3);
 }
 
+// A dropped .hex file is the window's, also over an edit that takes drops.
+void TFormMain::acceptFileDropsOver(QWidget *root)
+{
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets.prepend(root);
+    for (QWidget *widget : widgets) {
+        if (widget != this && widget->acceptDrops())
+            widget->installEventFilter(this);
+    }
+}
+
+// Where a slot's row sits while the grid breaks into its second column after
+// slot breakAfter. Slot 0 keeps the place above the first column.
+QPoint TFormMain::slotRowOrigin(int slot, int breakAfter)
+{
+    if (slot == 0)
+        return {5, 30};
+    int x = 5;
+    int y = 15;
+    for (int s = 1; s < slot; ++s) {
+        if (s == breakAfter) {
+            x += 200;
+            y = 15;
+        } else {
+            y += 25;
+        }
+    }
+    return {x, y};
+}
+
+void TFormMain::placeSlotRow(int s)
+{
+    const QPoint origin = slotRowOrigin(s, slotBreak_);
+    lblSlot[s]->move(origin.x(), origin.y() + 4);
+    edtAddress[s]->move(origin.x() + 100, origin.y());
+    edtFunction[s]->move(origin.x() + 150, origin.y());
+    btnRG[s]->move(origin.x() + 150, origin.y() + 2);
+}
+
+void TFormMain::makeSlotRow(int s)
+{
+    if (s < 0 || s >= SlotCount || lblSlot[s])
+        return;
+    auto *label = new QLabel(GroupBoxMain);
+    label->setObjectName(QStringLiteral("lblSlot[%1]").arg(s));
+    label->resize(100, 20);
+    auto *address = new QLineEdit(GroupBoxMain);
+    address->setObjectName(QStringLiteral("edtAddress[%1]").arg(s));
+    address->resize(40, 20);
+    address->setAutoFillBackground(true);
+    auto *function = new QLineEdit(GroupBoxMain);
+    function->setObjectName(QStringLiteral("edtFunction[%1]").arg(s));
+    function->resize(30, 20);
+    function->setToolTip(QStringLiteral("Funktion Nummer"));
+    auto *rg = new QPushButton(QStringLiteral("R/G"), GroupBoxMain);
+    rg->setObjectName(QStringLiteral("btnRG[%1]").arg(s));
+    rg->resize(30, 16);
+    rg->setToolTip(QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
+    connect(rg, &QPushButton::clicked, this, &TFormMain::btn_RGClick);
+    for (QWidget *w : {static_cast<QWidget *>(label), static_cast<QWidget *>(address),
+                       static_cast<QWidget *>(function), static_cast<QWidget *>(rg)}) {
+        w->setFont(slotFont_);
+        w->hide();
+        acceptFileDropsOver(w);
+    }
+    lblSlot[s] = label;
+    edtAddress[s] = address;
+    edtFunction[s] = function;
+    btnRG[s] = rg;
+    placeSlotRow(s);
+    putSlotRowInTabOrder(s);
+    address->setText(rowlessAddressTexts_[s]);
+    function->setText(rowlessFunctionTexts_[s]);
+    rowlessAddressTexts_[s].clear();
+    rowlessFunctionTexts_[s].clear();
+    setFieldColour(address, slotColour(s));
+}
+
+// Tab goes through the rows in slot order, right after the command buttons.
+void TFormMain::putSlotRowInTabOrder(int s)
+{
+    QWidget *before = btn_close;
+    for (int p = s - 1; p >= 0; --p) {
+        if (btnRG[p]) {
+            before = btnRG[p];
+            break;
+        }
+    }
+    setTabOrder(before, edtAddress[s]);
+    setTabOrder(edtAddress[s], edtFunction[s]);
+    setTabOrder(edtFunction[s], btnRG[s]);
+}
+
+QString TFormMain::slotAddressText(int s) const
+{
+    return edtAddress[s] ? edtAddress[s]->text() : rowlessAddressTexts_[s];
+}
+
+QString TFormMain::slotFunctionText(int s) const
+{
+    return edtFunction[s] ? edtFunction[s]->text() : rowlessFunctionTexts_[s];
+}
+
+void TFormMain::setSlotTexts(int s, const QString &address, const QString &function)
+{
+    if (edtAddress[s]) {
+        edtAddress[s]->setText(address);
+        edtFunction[s]->setText(function);
+    } else {
+        rowlessAddressTexts_[s] = address;
+        rowlessFunctionTexts_[s] = function;
+    }
+}
+
 // Each editor frame is made the first time a decoder type asks for it.
 void TFormMain::createEditorFrame(EditorFrameKind kind)
+{
+    const std::vector<EditorFrame *> before = editorFrames();
+    makeEditorFrame(kind);
+    for (EditorFrame *frame : editorFrames()) {
+        if (std::find(before.begin(), before.end(), frame) == before.end())
+            acceptFileDropsOver(frame);
+    }
+}
+
+void TFormMain::makeEditorFrame(EditorFrameKind kind)
 {
     switch (kind) {
     case EditorFrameKind::Modes:
@@ -405,8 +494,10 @@ void TFormMain::ResetWindowLayout()
 
     ArrangeWindow(5, 410, 500, 300);
 
-    for (QLabel *label : lblSlot)
-        label->clear();
+    for (QLabel *label : lblSlot) {
+        if (label)
+            label->clear();
+    }
     ArrangeSlots(15);
 }
 

@@ -4,6 +4,7 @@
 #include "decoder/DecoderSession.h"
 #include "decoder/EditHistory.h"
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -115,6 +116,13 @@ public:
     bool WriteSlots();
     void btn_RGClick();
     void ColourAddressEdits();
+    // A slot's row (label, address, function, R/G) is made the first time a
+    // decoder type names the slot, in the grid's state at that moment. Until
+    // then the row's texts are kept without it.
+    void makeSlotRow(int s);
+    QString slotAddressText(int s) const;
+    QString slotFunctionText(int s) const;
+    void setSlotTexts(int s, const QString &address, const QString &function);
 
     // ---- desktop habits: shortcuts, recent files, hints (TFormMainHabits.cpp) ----
     RecentFiles recentFiles;
@@ -167,7 +175,17 @@ private:
     // for any other event.
     bool takeHexFileDrag(QEvent *event);
     void createControls();
-    void createSlotControls();
+    void createSlotGrid();
+    void acceptFileDropsOver(QWidget *root);
+    static QPoint slotRowOrigin(int slot, int breakAfter);
+    void placeSlotRow(int s);
+    void putSlotRowInTabOrder(int s);
+    QColor slotColour(int s) const;
+    void makeEditorFrame(EditorFrameKind kind);
+    QFont slotFont_;
+    int slotBreak_ = 15;
+    std::array<QString, SlotCount> rowlessAddressTexts_;
+    std::array<QString, SlotCount> rowlessFunctionTexts_;
     void hideAllEditorFrames();
     void centreImage();
     void placeButtons();

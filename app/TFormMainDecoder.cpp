@@ -26,11 +26,14 @@ constexpr int FrameLeft = 410;
 
 bool isLabelled(const TFormMain &w, int slot)
 {
-    return !w.lblSlot[slot]->text().isEmpty();
+    return w.lblSlot[slot] && !w.lblSlot[slot]->text().isEmpty();
 }
 
+// A slot without its row has nothing on screen to hide.
 void hideSlot(TFormMain &w, int slot)
 {
+    if (!w.lblSlot[slot])
+        return;
     w.lblSlot[slot]->hide();
     w.edtAddress[slot]->hide();
     w.edtFunction[slot]->hide();
@@ -91,8 +94,12 @@ void TFormMain::ApplyDecoderType()
     ResetWindowLayout();
 
     if (const DecoderType *type = session.type) {
-        for (int s = 0; s < SlotCount; ++s)
-            lblSlot[s]->setText(session.slotLabels[s]);
+        for (int s = 0; s < SlotCount; ++s) {
+            if (!session.slotLabels[s].isEmpty())
+                makeSlotRow(s);
+            if (lblSlot[s])
+                lblSlot[s]->setText(session.slotLabels[s]);
+        }
         setStatusPanelText(3, type->label);
         if (session.breakAfter != DecoderSession::DefaultSlotBreak)
             ArrangeSlots(session.breakAfter);
@@ -103,7 +110,7 @@ void TFormMain::ApplyDecoderType()
     for (int s = 0; s < SlotCount; ++s) {
         if (isLabelled(*this, s)) {
             showSlot(*this, s);
-        } else {
+        } else if (lblSlot[s]) {
             hideSlot(*this, s);
             edtAddress[s]->setToolTip(QString());
         }
@@ -114,19 +121,10 @@ void TFormMain::ApplyDecoderType()
 
 void TFormMain::ArrangeSlots(int breakAfter)
 {
-    int x = 5;
-    int y = 15;
+    slotBreak_ = breakAfter;
     for (int s = 1; s < SlotCount; ++s) {
-        lblSlot[s]->move(x, y + 4);
-        edtAddress[s]->move(x + 100, y);
-        edtFunction[s]->move(x + 150, y);
-        btnRG[s]->move(x + 150, y + 2);
-        if (s == breakAfter) {
-            x += 200;
-            y = 15;
-        } else {
-            y += 25;
-        }
+        if (lblSlot[s])
+            placeSlotRow(s);
     }
 }
 
@@ -206,10 +204,8 @@ void TFormMain::ReadSlots()
 {
     ProgressBar1->setMaximum(SlotProgressMaximum);
     session.readSlots();
-    for (int s = 0; s < SlotCount; ++s) {
-        edtAddress[s]->setText(QString::number(session.slotValues[s].address));
-        edtFunction[s]->setText(QString::number(session.slotValues[s].function));
-    }
+    for (int s = 0; s < SlotCount; ++s)
+        setSlotTexts(s, QString::number(session.slotValues[s].address), QString::number(session.slotValues[s].function));
     ColourAddressEdits();
 }
 
@@ -218,11 +214,12 @@ bool TFormMain::WriteSlots()
     std::array<QString, SlotCount> addressTexts;
     std::array<QString, SlotCount> functionTexts;
     for (int s = 0; s < SlotCount; ++s) {
-        addressTexts[s] = edtAddress[s]->text();
-        functionTexts[s] = edtFunction[s]->text();
+        addressTexts[s] = slotAddressText(s);
+        functionTexts[s] = slotFunctionText(s);
     }
     if (const auto fault = session.writeSlots(addressTexts, functionTexts)) {
         Dialogs::warningCancel(this, fault->message);
+        makeSlotRow(fault->slot);
         QLineEdit *edit = fault->field == SlotField::Address ? edtAddress[fault->slot] : edtFunction[fault->slot];
         edit->setFocus();
         return false;
@@ -239,12 +236,17 @@ void TFormMain::btn_RGClick()
     ColourAddressEdits();
 }
 
+QColor TFormMain::slotColour(int s) const
+{
+    if (!session.isAccessory)
+        return Qt::white;
+    return session.slotValues[s].green ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00);
+}
+
 void TFormMain::ColourAddressEdits()
 {
     for (int s = 0; s < SlotCount; ++s) {
-        QColor colour = Qt::white;
-        if (session.isAccessory)
-            colour = session.slotValues[s].green ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00);
-        setFieldColour(edtAddress[s], colour);
+        if (edtAddress[s])
+            setFieldColour(edtAddress[s], slotColour(s));
     }
 }

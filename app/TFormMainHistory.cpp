@@ -89,8 +89,8 @@ WindowState TFormMain::captureState() const
     WindowState state;
     state.image = session.image;
     for (int s = 0; s < SlotCount; ++s) {
-        state.addressTexts[s] = edtAddress[s]->text();
-        state.functionTexts[s] = edtFunction[s]->text();
+        state.addressTexts[s] = slotAddressText(s);
+        state.functionTexts[s] = slotFunctionText(s);
         state.green[s] = session.slotValues[s].green;
     }
     for (const EditorFrame *frame : editorFrames())
@@ -102,8 +102,7 @@ void TFormMain::restoreState(const WindowState &state)
 {
     session.image = state.image;
     for (int s = 0; s < SlotCount; ++s) {
-        edtAddress[s]->setText(state.addressTexts[s]);
-        edtFunction[s]->setText(state.functionTexts[s]);
+        setSlotTexts(s, state.addressTexts[s], state.functionTexts[s]);
         session.slotValues[s].green = state.green[s];
     }
     ColourAddressEdits();

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "SlotRows.h"
 #include "app/IniFile.h"
 #include "app/TFormMain.h"
 
@@ -50,6 +51,7 @@ TEST_F(MainWindowTest, FirstStartLayout)
 TEST_F(MainWindowTest, SlotControlsExistHiddenWithTheirNames)
 {
     TFormMain w(settingsPath());
+    makeEverySlotRow(w);
     for (int s = 0; s < TFormMain::SlotCount; ++s) {
         auto *edit = w.findChild<QLineEdit *>(QStringLiteral("edtAddress[%1]").arg(s));
         ASSERT_EQ(edit, w.edtAddress[s]);

@@ -31,7 +31,7 @@ Seen seen(const TFormMain &w)
 {
     Seen s{w.session.image.rom, w.session.image.eeprom, {}};
     for (int k = 0; k < TFormMain::SlotCount; ++k)
-        s.grid << w.edtAddress[k]->text() + u'/' + w.edtFunction[k]->text();
+        s.grid << w.slotAddressText(k) + u'/' + w.slotFunctionText(k);
     return s;
 }
 
@@ -42,7 +42,7 @@ void typeIntoASlot(TFormMain &w, std::mt19937 &random)
 {
     std::vector<QLineEdit *> shown;
     for (QLineEdit *edit : w.edtAddress) {
-        if (!edit->isHidden())
+        if (edit && !edit->isHidden())
             shown.push_back(edit);
     }
     if (shown.empty()) // the CV decoder has no slots

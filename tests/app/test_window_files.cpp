@@ -1,5 +1,6 @@
 // Files reaching the main window from outside the dialogs: a dropped file
 // loads as "HEX laden" loads it, and a save is read back before it counts.
+#include "SlotRows.h"
 #include "MainWindowFixture.h"
 
 #include <QDropEvent>
@@ -26,7 +27,7 @@ protected:
         state << (w.btn_save->isEnabled() ? QStringLiteral("save on") : QStringLiteral("save off"));
         state << QString::number(w.session.typeCode);
         for (int s = 0; s < TFormMain::SlotCount; ++s) {
-            if (!w.edtAddress[s]->isHidden())
+            if (slotShown(w, s))
                 state << QStringLiteral("%1=%2").arg(s).arg(w.edtAddress[s]->text());
         }
         return state;
@@ -73,8 +74,10 @@ TEST_F(WindowFilesTest, DroppedHexFileLoadsAsHexLadenDoes)
             TFormMain viaDrop(settingsPath());
             Dialogs::setRecordMessages(true);
             std::unique_ptr<QMimeData> data(urls({QUrl::fromLocalFile(path)}));
-            if (ontoEdit)
+            if (ontoEdit) {
+                makeEverySlotRow(viaDrop);
                 data->setText(path);
+            }
             EXPECT_TRUE(drop(ontoEdit ? static_cast<QWidget &>(*viaDrop.edtAddress[1]) : viaDrop, *data));
             EXPECT_EQ(visibleState(viaDrop), expected) << "onto the edit: " << ontoEdit;
         }

@@ -1,6 +1,7 @@
 // The main window's desktop habits: shortcuts, recent files, the hint in the
 // empty window, the save confirmation, readable coloured fields and Qt's own
 // dialogs in German.
+#include "SlotRows.h"
 #include "MainWindowFixture.h"
 #include "app/IniFile.h"
 #include "info/TfrmInfo.h"
@@ -140,6 +141,7 @@ TEST_F(MainWindowTest, ColouredAddressFieldsStayReadableUnderADarkPalette)
     for (const QString &sample : {Sample, QStringLiteral(QUAXEL_SOURCE_DIR "/samples/15872-led-dekoder-funktionsdekoder-schalten-dcc.hex")}) {
         TFormMain w(settingsPath());
         ASSERT_TRUE(w.loadHexFile(sample));
+        makeEverySlotRow(w);
         int shown = 0;
         for (QLineEdit *edit : w.edtAddress) {
             if (edit->isHidden())

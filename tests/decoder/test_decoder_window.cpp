@@ -1,5 +1,6 @@
 // The main window after loading a decoder firmware: type, slots, frames, and
 // writing the slots back before a save.
+#include "SlotRows.h"
 #include "ui/Dialogs.h"
 #include "app/TFormMain.h"
 #include "decoder/DecoderTypes.h"
@@ -159,6 +160,7 @@ TEST_F(DecoderWindow, EveryTypeLabelsItsSlotsAndShowsItsFrame)
         for (int code : type.codes) {
             SCOPED_TRACE(code);
             load(TestFirmware::ofType(code, Marker::Dcc));
+            makeEverySlotRow(*window);
             EXPECT_EQ(window->session.typeCode, code);
             EXPECT_EQ(window->statusPanelText(3), type.label);
             EXPECT_EQ(window->statusPanelText(2), QStringLiteral("DCC"));
@@ -190,9 +192,86 @@ TEST_F(DecoderWindow, UnknownFirmwareIsReportedAndKeepsItsIdText)
     EXPECT_EQ(messages()[0].text, QStringLiteral("Das HEX-File konnte leider nicht erkannt werden"));
     EXPECT_EQ(messages()[0].kind, BoxKind::WarningOk);
     EXPECT_EQ(window->statusPanelText(3), QStringLiteral("ID1:12 ID2:0 ID3:0"));
+    makeEverySlotRow(*window);
     for (int s = 0; s < TFormMain::SlotCount; ++s)
         EXPECT_TRUE(window->lblSlot[s]->isHidden()) << s;
     EXPECT_TRUE(window->btn_save->isEnabled());
+}
+
+// What the grid shows of every slot (texts, visibility, places, colours, hints,
+// fonts) and the order in which Tab visits the rows.
+QStringList slotGrid(TFormMain &w)
+{
+    makeEverySlotRow(w);
+    QStringList rows;
+    for (int s = 0; s < TFormMain::SlotCount; ++s) {
+        QStringList row;
+        for (const QWidget *widget : {static_cast<QWidget *>(w.lblSlot[s]), static_cast<QWidget *>(w.edtAddress[s]),
+                                      static_cast<QWidget *>(w.edtFunction[s]), static_cast<QWidget *>(w.btnRG[s])}) {
+            const QRect g = widget->geometry();
+            row << widget->objectName() << (widget->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"))
+                << QStringLiteral("%1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                << widget->toolTip() << widget->font().toString();
+        }
+        const QPalette colours = w.edtAddress[s]->palette();
+        row << w.lblSlot[s]->text() << w.edtAddress[s]->text() << w.edtFunction[s]->text()
+            << colours.color(QPalette::Base).name() << colours.color(QPalette::Text).name();
+        rows << row.join(u'|');
+    }
+    QStringList tabOrder;
+    for (QWidget *widget = w.btn_close->nextInFocusChain(); widget != w.btn_close; widget = widget->nextInFocusChain()) {
+        if (widget->objectName().startsWith(QStringLiteral("edt")) || widget->objectName().startsWith(QStringLiteral("btnRG")))
+            tabOrder << widget->objectName();
+    }
+    rows << tabOrder.join(u' ');
+    return rows;
+}
+
+// A slot's row is made the first time a type names the slot. Whatever types
+// came before, a window that made its rows late shows, and writes, what one
+// with every row from the start does.
+TEST_F(DecoderWindow, SlotRowsMadeLateLookAndWriteAsIfTheyHadAlwaysBeenThere)
+{
+    TestFirmware accessory = TestFirmware::ofType(11, Marker::Dcc);
+    accessory.slot(1, "79F005");
+    accessory.slot(3, "311CFD");
+    TestFirmware motorola = TestFirmware::ofType(11, Marker::Motorola);
+    motorola.slot(2, "0300C3");
+    TestFirmware turntable;
+    turntable.rom[274] = 0x17;
+    turntable.mark(Marker::Dcc);
+    TestFirmware largeTurntable;
+    largeTurntable.rom[274] = 0x2F;
+    largeTurntable.mark(Marker::Dcc);
+    TestFirmware functions = TestFirmware::ofType(15616, Marker::Dcc);
+    functions.slot(2, "025C15");
+    const std::vector<TestFirmware> files = {accessory,      turntable, TestFirmware::ofType(12, Marker::Motorola),
+                                             largeTurntable, functions, TestFirmware::ofType(11, Marker::None),
+                                             motorola,       accessory};
+    QStringList paths;
+    for (const TestFirmware &firmware : files) {
+        paths << dir.filePath(QStringLiteral("late%1.hex").arg(paths.size()));
+        QFile file(paths.last());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(firmware.hex());
+    }
+    const QString settings = dir.filePath(QStringLiteral("quaxel.ini"));
+    TFormMain eager(settings);
+    makeEverySlotRow(eager);
+    for (qsizetype n = 0; n < paths.size(); ++n) {
+        SCOPED_TRACE(n);
+        eager.loadHexFile(paths[n]);
+        TFormMain late(settings);
+        for (qsizetype k = 0; k <= n; ++k)
+            late.loadHexFile(paths[k]);
+        EXPECT_EQ(late.WriteSlots(), eager.WriteSlots());
+        EXPECT_EQ(late.session.image.eeprom, eager.session.image.eeprom);
+        const QStringList seenLate = slotGrid(late);
+        const QStringList seenEager = slotGrid(eager);
+        ASSERT_EQ(seenLate.size(), seenEager.size());
+        for (qsizetype row = 0; row < seenLate.size(); ++row)
+            EXPECT_EQ(seenLate[row].toStdString(), seenEager[row].toStdString());
+    }
 }
 
 TEST_F(DecoderWindow, TurntablesBreakTheGridWhereTheirRowSays)
@@ -301,6 +380,7 @@ TEST_F(DecoderWindow, FunctionFaultBeforeAddressFaultWithFocus)
     for (int s = 1; s <= 5; ++s)
         window->edtAddress[s]->setText(QStringLiteral("0")); // erased slots read as 16383
     const auto eepromBefore = window->session.image.eeprom;
+    makeEverySlotRow(*window);
     window->edtAddress[2]->setText(QStringLiteral("20000"));
     window->edtFunction[5]->setText(QStringLiteral("x"));
     window->edtAddress[9]->setText(QStringLiteral("-5")); // hidden: never reported
@@ -378,6 +458,7 @@ TEST_F(DecoderWindow, WithoutProtocolSlotsAreHiddenAndWrittenBackAsRead)
     load(accessory);
     EXPECT_EQ(window->statusPanelText(2), QStringLiteral("ohne"));
     EXPECT_EQ(window->lblSlot[1]->text(), QStringLiteral("Out 1"));
+    makeEverySlotRow(*window);
     for (int s = 0; s < TFormMain::SlotCount; ++s) {
         EXPECT_TRUE(window->lblSlot[s]->isHidden());
         EXPECT_TRUE(window->edtAddress[s]->isHidden());

@@ -3,11 +3,12 @@
 // describes it.
 #include "app/TFormMain.h"
 #include "SampleList.h"
+#include "SlotRows.h"
 
 #include <QLineEdit>
 
 // Type, protocol and every described slot as the window shows them after a load.
-inline void expectWindowShows(const TFormMain &w, const SampleEntry &sample)
+inline void expectWindowShows(TFormMain &w, const SampleEntry &sample)
 {
     EXPECT_EQ(w.session.typeCode, sample.code);
     EXPECT_EQ(w.statusPanelText(3), sample.label);
@@ -15,6 +16,7 @@ inline void expectWindowShows(const TFormMain &w, const SampleEntry &sample)
     EXPECT_EQ(w.session.isMot, sample.protocol == QStringLiteral("Mot"));
     EXPECT_EQ(w.session.isDcc, sample.protocol == QStringLiteral("DCC"));
     if (!w.session.isMot && !w.session.isDcc) {
+        makeEverySlotRow(w);
         for (int s = 0; s < TFormMain::SlotCount; ++s)
             EXPECT_TRUE(w.edtAddress[s]->isHidden()) << "slot " << s;
         return;
