@@ -3,6 +3,7 @@
 #include "image/HexByte.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -33,9 +34,44 @@ int tritBits(int trit)
     return bits[trit];
 }
 
-QString threeBytes(int b1, int b2, int b3)
+int threeBytes(int b1, int b2, int b3)
 {
-    return hexByte(b1) + hexByte(b2) + hexByte(b3);
+    return (b1 << 16) | (b2 << 8) | b3;
+}
+
+// A code as its upper-case hex text of the given number of digits.
+QString codeText(int value, int digits)
+{
+    static constexpr char16_t Digits[] = u"0123456789ABCDEF";
+    QString text(digits, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (int d = digits - 1; d >= 0; --d, value >>= 4)
+        out[d] = QChar(Digits[value & 0xF]);
+    return text;
+}
+
+// The index key of a code held as a number: the one codeKey gives its text.
+int codeKeyOf(int value, int digits)
+{
+    return (digits << 24) | value;
+}
+
+// The red output of a Motorola accessory code as a number: the fifth digit's
+// C becomes 0 and its F becomes 3.
+int motRedValue(int code)
+{
+    const int digit = (code >> 4) & 0xF;
+    return (digit == 0xC || digit == 0xF) ? (code & ~0xC0) : code;
+}
+
+// The green output of a DCC accessory code as a number: the fourth digit's
+// bit 1 set where it was 0, 4, 8 or C, and the second digit's bit 0 flipped.
+int dccGreenValue(int code)
+{
+    const int fourth = (code >> 8) & 0xF;
+    if (fourth % 4 == 0)
+        code |= 0x200;
+    return code ^ 0x10000;
 }
 
 template <std::size_t N> QString entryAt(const std::array<QString, N> &table, int index)
@@ -66,11 +102,10 @@ std::optional<int> codeKey(const QString &code)
 }
 
 // Keeps the first value a code was given.
-template <class T> void insertFirst(QHash<int, T> &index, const QString &code, const T &value)
+template <class T> void insertFirst(QHash<int, T> &index, int key, const T &value)
 {
-    const std::optional<int> key = codeKey(code);
-    if (key && !index.contains(*key))
-        index.insert(*key, value);
+    if (!index.contains(key))
+        index.insert(key, value);
 }
 
 QString replaceDigit(const QString &code, int position, QChar digit)
@@ -91,10 +126,20 @@ int hexByteIndex(const QString &text)
 
 AddressCodeTables::AddressCodeTables()
 {
-    fillMotAccessoryCodes();
-    fillMotLocoCodes();
-    fillDccAccessoryCodes();
-    buildIndexes();
+    // The tables are worked out as numbers; each entry becomes text once.
+    std::array<int, MotAccessorySize> motAccessory{};
+    std::array<int, MotLocoSize> motLoco{};
+    std::array<int, DccAccessorySize> dccAccessory{};
+    fillMotAccessoryCodes(motAccessory);
+    fillMotLocoCodes(motAccessory, motLoco);
+    fillDccAccessoryCodes(dccAccessory);
+    for (int n = 0; n <= MotAccessoryLast; ++n)
+        motAccessoryCodes[n] = codeText(motAccessory[n], 6);
+    for (int n = 1; n <= MotLocoLast; ++n)
+        motLocoCodes[n] = codeText(motLoco[n], 4);
+    for (int n = 1; n <= DccAccessoryLast; ++n)
+        dccAccessoryCodes[n] = codeText(dccAccessory[n], 6);
+    buildIndexes(motAccessory, motLoco, dccAccessory);
 }
 
 const AddressCodeTables &AddressCodeTables::shared()
@@ -103,37 +148,31 @@ const AddressCodeTables &AddressCodeTables::shared()
     return tables;
 }
 
-void AddressCodeTables::buildIndexes()
+void AddressCodeTables::buildIndexes(const std::array<int, MotAccessorySize> &motAccessory,
+                                     const std::array<int, MotLocoSize> &motLoco,
+                                     const std::array<int, DccAccessorySize> &dccAccessory)
 {
     // Addresses in rising order, at each address its own code first: the first
     // entry a code gets is the one a search from address 0 upwards would find.
     motAccessoryIndex_.reserve(2 * MotAccessorySize);
     dccAccessoryIndex_.reserve(2 * DccAccessorySize);
     motLocoIndex_.reserve(MotLocoSize);
-    for (int n = 0; n < MotAccessorySize; ++n) {
-        const QString &entry = motAccessoryCodes[n];
-        if (entry.isEmpty())
-            continue;
-        insertFirst(motAccessoryIndex_, entry, AccessoryMatch{n, true});
-        insertFirst(motAccessoryIndex_, motRedForm(entry), AccessoryMatch{n, false});
+    for (int n = 0; n <= MotAccessoryLast; ++n) {
+        insertFirst(motAccessoryIndex_, codeKeyOf(motAccessory[n], 6), AccessoryMatch{n, true});
+        insertFirst(motAccessoryIndex_, codeKeyOf(motRedValue(motAccessory[n]), 6), AccessoryMatch{n, false});
     }
-    for (int n = 0; n < DccAccessorySize; ++n) {
-        const QString &entry = dccAccessoryCodes[n];
-        if (entry.isEmpty())
-            continue;
-        insertFirst(dccAccessoryIndex_, entry, AccessoryMatch{n, false});
-        insertFirst(dccAccessoryIndex_, dccGreenForm(entry), AccessoryMatch{n, true});
+    for (int n = 1; n <= DccAccessoryLast; ++n) {
+        insertFirst(dccAccessoryIndex_, codeKeyOf(dccAccessory[n], 6), AccessoryMatch{n, false});
+        insertFirst(dccAccessoryIndex_, codeKeyOf(dccGreenValue(dccAccessory[n]), 6), AccessoryMatch{n, true});
     }
-    for (int n = 0; n < MotLocoSize; ++n) {
-        if (!motLocoCodes[n].isEmpty())
-            insertFirst(motLocoIndex_, motLocoCodes[n], n);
-    }
+    for (int n = 1; n <= MotLocoLast; ++n)
+        insertFirst(motLocoIndex_, codeKeyOf(motLoco[n], 4), n);
 }
 
-void AddressCodeTables::fillMotAccessoryCodes()
+void AddressCodeTables::fillMotAccessoryCodes(std::array<int, MotAccessorySize> &codes)
 {
     constexpr int byte3ByPair[] = {0xC3, 0xF3, 0xCF, 0xFF};
-    motAccessoryCodes[0] = QStringLiteral("FFFFFF");
+    codes[0] = 0xFFFFFF;
     for (int n = 1; n <= MotAccessoryLast; ++n) {
         const int decoder = (n - 1) / 4 + 1;
         const int pair = (n - 1) % 4;
@@ -144,26 +183,28 @@ void AddressCodeTables::fillMotAccessoryCodes()
             v /= 3;
         }
         const int byte2 = (tritBits(trits[1]) << 6) | (tritBits(trits[2]) << 4) | (tritBits(trits[3]) << 2);
-        motAccessoryCodes[n] = threeBytes(tritBits(trits[0]), byte2, byte3ByPair[pair]);
+        codes[n] = threeBytes(tritBits(trits[0]), byte2, byte3ByPair[pair]);
     }
 }
 
-void AddressCodeTables::fillMotLocoCodes()
+void AddressCodeTables::fillMotLocoCodes(const std::array<int, MotAccessorySize> &accessory,
+                                         std::array<int, MotLocoSize> &codes)
 {
+    // The first two bytes of the accessory code of the decoder's first pair.
     for (int n = 1; n <= 80; ++n)
-        motLocoCodes[n] = motAccessoryCodes[4 * n - 3].left(4);
+        codes[n] = accessory[4 * n - 3] >> 8;
     for (int n = 81; n <= MotLocoLast; ++n)
-        motLocoCodes[n] = QString::fromLatin1(MotLocoCodesFrom81[n - 81]);
+        codes[n] = static_cast<int>(std::strtol(MotLocoCodesFrom81[n - 81], nullptr, 16));
 }
 
-void AddressCodeTables::fillDccAccessoryCodes()
+void AddressCodeTables::fillDccAccessoryCodes(std::array<int, DccAccessorySize> &codes)
 {
     for (int n = 1; n <= DccAccessoryLast; ++n) {
         const int decoder = (n - 1) / 4 + 1;
         const int pair = (n - 1) % 4;
         const int p1 = 0x80 | (decoder & 0x3F);
         const int p2 = 0x80 | (((~(decoder >> 6)) & 7) << 4) | 0x08 | (pair << 1);
-        dccAccessoryCodes[n] = threeBytes(p1 ^ p2, (p2 << 1) & 0xFF, ((decoder & 0x3F) << 2) | 0x01);
+        codes[n] = threeBytes(p1 ^ p2, (p2 << 1) & 0xFF, ((decoder & 0x3F) << 2) | 0x01);
     }
 }
 

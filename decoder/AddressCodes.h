@@ -71,10 +71,13 @@ class AddressCodeTables {
     static int dccLocoAddress(const QString &low, const QString &high);
 
   private:
-    void buildIndexes();
-    void fillMotAccessoryCodes();
-    void fillMotLocoCodes();
-    void fillDccAccessoryCodes();
+    void buildIndexes(const std::array<int, MotAccessorySize> &motAccessory,
+                      const std::array<int, MotLocoSize> &motLoco,
+                      const std::array<int, DccAccessorySize> &dccAccessory);
+    static void fillMotAccessoryCodes(std::array<int, MotAccessorySize> &codes);
+    static void fillMotLocoCodes(const std::array<int, MotAccessorySize> &accessory,
+                                 std::array<int, MotLocoSize> &codes);
+    static void fillDccAccessoryCodes(std::array<int, DccAccessorySize> &codes);
 
     // Code (its hex digits as a number) -> the first address (and output) a
     // linear search would stop at.
