@@ -4,7 +4,7 @@
 #include "ui/TextColour.h"
 #include "app/IniFile.h"
 #include "app/Version.h"
-#include "app/JpegDecoder.h"
+#include "LogoPixels.h"
 #include "app/WebPage.h"
 #include "image/HexFile.h"
 #include "image/SafeFile.h"
@@ -39,6 +39,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -80,18 +81,10 @@ QPushButton *makeButton(const QString &name, const QString &caption, const QStri
 
 } // namespace
 
-// The logo lives in a resource of this static library, which must be
-// registered by hand.
-static void initResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
-
 TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     : QWidget(parent), settingsPath_(settingsPath.isEmpty() ? defaultSettingsPath() : settingsPath)
 {
     setObjectName(QStringLiteral("FormMain"));
-    initResources();
     createControls();
     setWindowTitle(programCaption());
     setStatusPanelText(4, QStringLiteral(" %1 vom %2").arg(programCaption(), programReleaseDate()));
@@ -167,9 +160,8 @@ void TFormMain::createControls()
     Image2->resize(200, 32);
     Image2->setToolTip(QStringLiteral("Zur WebSite"));
     Image2->setCursor(Qt::PointingHandCursor);
-    QFile logo(QStringLiteral(":/logo.jpg"));
-    if (logo.open(QIODevice::ReadOnly))
-        Image2->setPixmap(QPixmap::fromImage(decodeJpeg(logo.readAll())));
+    // The pixels stay where the program keeps them; the pixmap is made from them.
+    Image2->setPixmap(QPixmap::fromImage(QImage(LogoRgb, LogoWidth, LogoHeight, 3 * LogoWidth, QImage::Format_RGB888)));
     Image2->installEventFilter(this);
 
     StatusBar1 = new QStatusBar(this);
@@ -544,15 +536,16 @@ bool TFormMain::loadHexFile(const QString &path)
     }
     // The file loads into a session of its own: a file that fails leaves the
     // one on screen, with all its unsaved work, exactly as it was.
-    DecoderSession loaded;
-    const DecoderSession::LoadOutcome outcome = loaded.load(file.content);
+    // (On the heap: a session holds the whole image, over a hundred kilobytes.)
+    auto loaded = std::make_unique<DecoderSession>();
+    const DecoderSession::LoadOutcome outcome = loaded->load(file.content);
     if (outcome.error) {
         Dialogs::showMessage(this, *outcome.error);
         return false;
     }
-    loaded.filePath = path;
-    loaded.afterFileWritten = std::move(session.afterFileWritten);
-    session = std::move(loaded);
+    loaded->filePath = path;
+    loaded->afterFileWritten = std::move(session.afterFileWritten);
+    session = std::move(*loaded);
     showLoadedSession(outcome.lines);
     resetHistory();
     noteFileLoaded(path);

@@ -13,7 +13,9 @@
 struct WindowState {
     static constexpr int Slots = 48;
 
-    FirmwareImage image;
+    // Shared between copies of a state (the history keeps the loaded state
+    // twice); a captured image is never changed.
+    std::shared_ptr<const FirmwareImage> image;
     std::array<QString, Slots> addressTexts;
     std::array<QString, Slots> functionTexts;
     std::array<bool, Slots> green{};
@@ -23,9 +25,7 @@ struct WindowState {
 
     bool operator==(const WindowState &other) const
     {
-        if (image.rom != other.image.rom || image.eeprom != other.image.eeprom
-            || image.idText != other.image.idText || image.configText != other.image.configText
-            || addressTexts != other.addressTexts || functionTexts != other.functionTexts || green != other.green
+        if (!sameImage(other) || addressTexts != other.addressTexts || functionTexts != other.functionTexts || green != other.green
             || frames.size() != other.frames.size())
             return false;
         for (std::size_t f = 0; f < frames.size(); ++f) {
@@ -35,5 +35,15 @@ struct WindowState {
                 return false;
         }
         return true;
+    }
+
+    bool sameImage(const WindowState &other) const
+    {
+        if (image == other.image)
+            return true;
+        if (!image || !other.image)
+            return false;
+        return image->rom == other.image->rom && image->eeprom == other.image->eeprom
+               && image->idText == other.image->idText && image->configText == other.image->configText;
     }
 };
