@@ -55,13 +55,13 @@ QSlider *slider(QWidget *parent, const char *name)
 }
 
 // The two explanations keep their own line breaks; a smaller font keeps
-// their lines inside the panel.
+// their lines inside the panel. Their height follows when they are shown.
 void fitExplanation(QLabel *explanation, int width)
 {
     QFont smaller = explanation->font();
     smaller.setPointSizeF(smaller.pointSizeF() - 1.0);
     explanation->setFont(smaller);
-    explanation->resize(width, explanation->sizeHint().height());
+    explanation->resize(width, explanation->height());
 }
 
 constexpr int ControlLeft = 16;
@@ -360,10 +360,20 @@ void TFrameZusatz::showValueField(const Layout *layout)
     cbx_weiche_ab->setChecked(model_.switchOff());
 }
 
+void TFrameZusatz::fitExplanationHeight(QLabel *explanation, bool &fitted)
+{
+    if (fitted)
+        return;
+    explanation->resize(explanation->width(), explanation->sizeHint().height());
+    fitted = true;
+}
+
 void TFrameZusatz::showModeGroup(const Layout *layout)
 {
     const ModeGroup neutral;
     const ModeGroup &group = layout ? layout->mode : neutral;
+    if (group.visible)
+        fitExplanationHeight(lbl_mode, modeExplanationFitted_);
     group_mode->setVisible(group.visible);
     if (!group.visible)
         group_mode->move(10, 100);
@@ -414,6 +424,7 @@ void TFrameZusatz::showSliders(const Layout *layout)
 
     const bool neon = layout && layout->neonSliders;
     if (neon) {
+        fitExplanationHeight(lbl_fNeon_03, neonExplanationFitted_);
         TrackBar_neon_1->setGeometry(NeonSliderLeft, 170, NeonSliderWidth, TrackBar_neon_1->height());
         TrackBar_neon_2->setGeometry(NeonSliderLeft, 210, NeonSliderWidth, TrackBar_neon_2->height());
         for (QSlider *level : {TrackBar_neon_1, TrackBar_neon_2}) {

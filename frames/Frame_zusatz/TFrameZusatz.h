@@ -135,5 +135,11 @@ private:
     void takeEntry(QLineEdit *edit, const TypedEntry<int> &entry, int stored);
     void showStored(QLineEdit *edit, int stored);
 
+    // The two explanations get their height the first time they are shown:
+    // measuring them loads their smaller font, which most types never show.
+    void fitExplanationHeight(QLabel *explanation, bool &fitted);
+    bool modeExplanationFitted_ = false;
+    bool neonExplanationFitted_ = false;
+
     Zusatz::ModesModel model_;
 };

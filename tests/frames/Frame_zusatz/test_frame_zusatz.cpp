@@ -63,6 +63,8 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
         EXPECT_EQ(shown(f->group_mode), layout.mode.visible);
         if (layout.mode.visible) {
             EXPECT_EQ(shown(f->lbl_mode), layout.mode.introVisible());
+            // The explanation is exactly as tall as its lines in its smaller font.
+            EXPECT_EQ(f->lbl_mode->height(), f->lbl_mode->sizeHint().height());
             for (int i = 0; i < ModeRadioCount; ++i) {
                 const bool listed = i < layout.mode.radioCaptions.size();
                 EXPECT_EQ(shown(f->rad_mode[i]), listed) << i;
@@ -87,6 +89,7 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
         EXPECT_EQ(shown(f->TrackBar_neon_1), layout.neonSliders);
         EXPECT_EQ(shown(f->lbl_fNeon_03), layout.neonSliders);
         if (layout.neonSliders) {
+            EXPECT_EQ(f->lbl_fNeon_03->height(), f->lbl_fNeon_03->sizeHint().height());
             EXPECT_EQ(f->TrackBar_neon_1->value(), HexByteValue(fileEeprom[NeonDarkByte]));
             EXPECT_EQ(f->TrackBar_neon_2->value(), HexByteValue(fileEeprom[NeonBrightByte]));
         }
