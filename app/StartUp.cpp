@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "ui/BandedFrameStyle.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -58,6 +59,6 @@ void prepareApplication(QApplication &app)
     // One style everywhere: the controls' sizes, and so what fits, do not
     // depend on the desktop's theme.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+        QApplication::setStyle(new BandedFrameStyle(fusion));
     applyUiFont();
 }

@@ -101,11 +101,15 @@ std::optional<int> codeKey(const QString &code)
     return static_cast<int>(code.size() << 24) | key;
 }
 
-// Keeps the first value a code was given.
-template <class T> void insertFirst(QHash<int, T> &index, int key, const T &value)
+// Sorts an index by code, keeping for each code only the first value it was
+// given (the entries come in the order a search would meet them).
+template <class T> void sortKeepingFirst(std::vector<std::pair<int, T>> &index)
 {
-    if (!index.contains(key))
-        index.insert(key, value);
+    std::stable_sort(index.begin(), index.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    const auto last = std::unique(index.begin(), index.end(),
+                                  [](const auto &a, const auto &b) { return a.first == b.first; });
+    index.erase(last, index.end());
+    index.shrink_to_fit();
 }
 
 QString replaceDigit(const QString &code, int position, QChar digit)
@@ -154,19 +158,22 @@ void AddressCodeTables::buildIndexes(const std::array<int, MotAccessorySize> &mo
 {
     // Addresses in rising order, at each address its own code first: the first
     // entry a code gets is the one a search from address 0 upwards would find.
-    motAccessoryIndex_.reserve(2 * MotAccessorySize);
-    dccAccessoryIndex_.reserve(2 * DccAccessorySize);
-    motLocoIndex_.reserve(MotLocoSize);
+    motAccessoryIndex_.reserve(2 * (MotAccessoryLast + 1));
+    dccAccessoryIndex_.reserve(2 * DccAccessoryLast);
+    motLocoIndex_.reserve(MotLocoLast);
     for (int n = 0; n <= MotAccessoryLast; ++n) {
-        insertFirst(motAccessoryIndex_, codeKeyOf(motAccessory[n], 6), AccessoryMatch{n, true});
-        insertFirst(motAccessoryIndex_, codeKeyOf(motRedValue(motAccessory[n]), 6), AccessoryMatch{n, false});
+        motAccessoryIndex_.push_back({codeKeyOf(motAccessory[n], 6), AccessoryMatch{n, true}});
+        motAccessoryIndex_.push_back({codeKeyOf(motRedValue(motAccessory[n]), 6), AccessoryMatch{n, false}});
     }
     for (int n = 1; n <= DccAccessoryLast; ++n) {
-        insertFirst(dccAccessoryIndex_, codeKeyOf(dccAccessory[n], 6), AccessoryMatch{n, false});
-        insertFirst(dccAccessoryIndex_, codeKeyOf(dccGreenValue(dccAccessory[n]), 6), AccessoryMatch{n, true});
+        dccAccessoryIndex_.push_back({codeKeyOf(dccAccessory[n], 6), AccessoryMatch{n, false}});
+        dccAccessoryIndex_.push_back({codeKeyOf(dccGreenValue(dccAccessory[n]), 6), AccessoryMatch{n, true}});
     }
     for (int n = 1; n <= MotLocoLast; ++n)
-        insertFirst(motLocoIndex_, codeKeyOf(motLoco[n], 4), n);
+        motLocoIndex_.push_back({codeKeyOf(motLoco[n], 4), n});
+    sortKeepingFirst(motAccessoryIndex_);
+    sortKeepingFirst(dccAccessoryIndex_);
+    sortKeepingFirst(motLocoIndex_);
 }
 
 void AddressCodeTables::fillMotAccessoryCodes(std::array<int, MotAccessorySize> &codes)
@@ -256,16 +263,18 @@ QString AddressCodeTables::dccGreenForm(const QString &code)
 namespace {
 
 // The indexed address when it lies within 0..maxAddress.
-template <class T> std::optional<T> withinLimit(const QHash<int, T> &index, const QString &code, int maxAddress,
-                                                int (*addressOf)(const T &))
+template <class T>
+std::optional<T> withinLimit(const std::vector<std::pair<int, T>> &index, const QString &code, int maxAddress,
+                             int (*addressOf)(const T &))
 {
     const std::optional<int> key = codeKey(code);
     if (!key)
         return std::nullopt;
-    const auto found = index.constFind(*key);
-    if (found == index.cend() || addressOf(*found) > maxAddress)
+    const auto found = std::lower_bound(index.begin(), index.end(), *key,
+                                        [](const std::pair<int, T> &entry, int k) { return entry.first < k; });
+    if (found == index.end() || found->first != *key || addressOf(found->second) > maxAddress)
         return std::nullopt;
-    return *found;
+    return found->second;
 }
 
 int matchAddress(const AccessoryMatch &m) { return m.address; }

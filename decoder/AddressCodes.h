@@ -1,8 +1,9 @@
 #pragma once
-#include <QHash>
 #include <QString>
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // An address found for a stored accessory code, with the output it selects.
 struct AccessoryMatch {
@@ -80,8 +81,8 @@ class AddressCodeTables {
     static void fillDccAccessoryCodes(std::array<int, DccAccessorySize> &codes);
 
     // Code (its hex digits as a number) -> the first address (and output) a
-    // linear search would stop at.
-    QHash<int, AccessoryMatch> motAccessoryIndex_;
-    QHash<int, AccessoryMatch> dccAccessoryIndex_;
-    QHash<int, int> motLocoIndex_;
+    // linear search would stop at; sorted by code.
+    std::vector<std::pair<int, AccessoryMatch>> motAccessoryIndex_;
+    std::vector<std::pair<int, AccessoryMatch>> dccAccessoryIndex_;
+    std::vector<std::pair<int, int>> motLocoIndex_;
 };

@@ -10,9 +10,7 @@ using SlotLabelList = std::vector<std::pair<int, const char *>>;
 
 QStringList slotLabels(const SlotLabelList &labels)
 {
-    QStringList texts;
-    for (int s = 0; s < DecoderSlotCount; ++s)
-        texts.append(QString());
+    QStringList texts(DecoderSlotCount);
     for (const auto &[slot, text] : labels)
         texts[slot] = QString::fromUtf8(text);
     return texts;
