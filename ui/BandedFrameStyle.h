@@ -8,7 +8,8 @@
 // rows, the very same pixels come out on the calling thread.
 class BandedFrameStyle : public QProxyStyle {
 public:
-    // Rows per band: below the height from which the engine splits the work.
+    // Rows per band: well below the heights from which the engine's paths for
+    // stretched pictures split the work.
     static constexpr int BandRows = 32;
 
     explicit BandedFrameStyle(QStyle *base);

@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 #include "SlotRows.h"
 #include "app/IniFile.h"
+#include "app/Screenshot.h"
+#include "ui/BandedFrameStyle.h"
 #include "app/TFormMain.h"
 
 #include <QApplication>
@@ -12,10 +14,12 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 
@@ -274,4 +278,46 @@ TEST_F(MainWindowTest, DamagedFilesLoadWithOneWarning)
         EXPECT_EQ(warnings, *c.warning ? QStringList{QString::fromUtf8(c.warning)} : QStringList{});
         EXPECT_TRUE(w.btn_save->isEnabled());
     }
+}
+
+// The program's style draws tall group box frames in bands; every pixel must
+// come out as the base style draws the frame in one piece.
+TEST_F(MainWindowTest, BandedGroupBoxFramesMatchTheBaseStyle)
+{
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    ASSERT_TRUE(fusion);
+    BandedFrameStyle banded(QStyleFactory::create(QStringLiteral("Fusion")));
+    const auto picture = [](QStyle *style, const QSize &size, const QString &title) {
+        QGroupBox box(title);
+        box.setStyle(style);
+        box.resize(size);
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        box.render(&image);
+        return image;
+    };
+    for (const QSize size : {QSize(400, 505), QSize(300, 200), QSize(290, 72), QSize(120, 33), QSize(60, 97)}) {
+        for (const QString &title : {QString(), QStringLiteral("Mode Auswahl")}) {
+            SCOPED_TRACE(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(title).toStdString());
+            EXPECT_EQ(picture(&banded, size, title), picture(fusion.get(), size, title));
+        }
+    }
+}
+
+// The window picture is what the window painted on screen: the same pixels a
+// fresh rendering of the window gives.
+TEST_F(MainWindowTest, ThePictureIsWhatTheShownWindowPainted)
+{
+    TFormMain w(settingsPath());
+    w.show();
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex")));
+    QApplication::processEvents();
+    const QImage painted = paintedPicture(w);
+    ASSERT_FALSE(painted.isNull());
+    QImage rendered(w.size(), QImage::Format_RGB32);
+    w.render(&rendered);
+    EXPECT_EQ(painted, rendered);
+
+    TFormMain hidden(settingsPath());
+    EXPECT_TRUE(paintedPicture(hidden).isNull()) << "a window never shown has painted nothing";
 }
