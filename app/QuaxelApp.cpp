@@ -48,6 +48,8 @@ Options parseOptions(const QApplication &app)
 int renderScreenshot(TFormMain &window, const Options &options)
 {
     Dialogs::setRecordMessages(true);
+    if (!options.hexFile.isEmpty())
+        window.expectStartFile();
     window.show();
     const bool loaded = options.hexFile.isEmpty() || window.loadHexFile(options.hexFile);
     QTextStream err(stderr);
@@ -88,6 +90,8 @@ int runQuaxel(int argc, char *argv[])
         }
         auto *window = new TFormMain;
         MainWindowHost host(window);
+        if (!options.hexFile.isEmpty())
+            window->expectStartFile();
         host.show();
         if (!options.hexFile.isEmpty())
             window->loadHexFile(options.hexFile);

@@ -529,6 +529,13 @@ void TFormMain::btn_loadClick()
 
 bool TFormMain::loadHexFile(const QString &path)
 {
+    const bool loaded = loadHexFileNow(path);
+    startFileDone();
+    return loaded;
+}
+
+bool TFormMain::loadHexFileNow(const QString &path)
+{
     const InputFile file = readInputFile(path);
     if (file.error) {
         Dialogs::warningOk(this, *file.error);

@@ -139,6 +139,9 @@ public:
     QPoint clientPosition() const;
     void placeWindow(const QPoint &clientTopLeft);
     QPoint restoredPosition() const { return restoredPosition_; }
+    // A file given at start will be loaded right after the window is shown:
+    // the empty window's hint waits until that load is over.
+    void expectStartFile();
 
     // ---- the rest of the command buttons ----
     void btn_infoClick();
@@ -165,6 +168,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -174,6 +178,7 @@ private:
     // Takes a drag or drop of a single .hex file (loading it on the drop); false
     // for any other event.
     bool takeHexFileDrag(QEvent *event);
+    bool loadHexFileNow(const QString &path);
     void createControls();
     void createSlotGrid();
     void acceptFileDropsOver(QWidget *root);
@@ -195,6 +200,9 @@ private:
     void noteFileLoaded(const QString &path);
     void noteFileSaved(const QString &path);
     void showRecentFiles();
+    void startFileDone();
+    bool startFilePending_ = false;
+    bool emptyHintStale_ = true;
     QString settingsPath_;
 
     void createHistory();

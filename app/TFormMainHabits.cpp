@@ -66,7 +66,6 @@ void TFormMain::createHabits()
         if (index >= 0 && index < recentFiles.files().size())
             loadRecentFile(recentFiles.files().at(index));
     });
-    showRecentFiles();
 }
 
 void TFormMain::readHabits(const IniFile &ini)
@@ -80,8 +79,13 @@ void TFormMain::writeHabits(IniFile &ini) const
     recentFiles.writeTo(ini);
 }
 
+// The hint is rich text, costly to lay out: it is written only while the
+// empty window shows it, and a window that opens with a file never writes it.
 void TFormMain::showRecentFiles()
 {
+    emptyHintStale_ = emptyHint->isHidden() || !isVisible() || startFilePending_;
+    if (emptyHintStale_)
+        return;
     QString html = QStringLiteral("<p><b>%1</b></p>").arg(HintText.toHtmlEscaped());
     const QStringList files = recentFiles.files();
     if (!files.isEmpty()) {
@@ -101,7 +105,27 @@ void TFormMain::noteFileLoaded(const QString &path)
 {
     recentFiles.add(path);
     emptyHint->hide();
-    showRecentFiles();
+}
+
+void TFormMain::expectStartFile()
+{
+    startFilePending_ = true;
+}
+
+void TFormMain::startFileDone()
+{
+    if (!startFilePending_)
+        return;
+    startFilePending_ = false;
+    if (emptyHintStale_)
+        showRecentFiles();
+}
+
+void TFormMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (emptyHintStale_)
+        showRecentFiles();
 }
 
 void TFormMain::noteFileSaved(const QString &path)

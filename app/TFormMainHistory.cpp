@@ -87,7 +87,7 @@ void TFormMain::createHistory()
 WindowState TFormMain::captureState() const
 {
     WindowState state;
-    state.image = std::make_shared<const FirmwareImage>(session.image);
+    state.image = std::make_shared<const ImageSnapshot>(session.image);
     for (int s = 0; s < SlotCount; ++s) {
         state.addressTexts[s] = slotAddressText(s);
         state.functionTexts[s] = slotFunctionText(s);
@@ -100,7 +100,7 @@ WindowState TFormMain::captureState() const
 
 void TFormMain::restoreState(const WindowState &state)
 {
-    session.image = *state.image;
+    session.image = state.image->image();
     for (int s = 0; s < SlotCount; ++s) {
         setSlotTexts(s, state.addressTexts[s], state.functionTexts[s]);
         session.slotValues[s].green = state.green[s];

@@ -1,6 +1,6 @@
 #pragma once
 #include "frames/FrameState.h"
-#include "image/FirmwareImage.h"
+#include "image/ImageSnapshot.h"
 
 #include <QString>
 #include <array>
@@ -15,7 +15,7 @@ struct WindowState {
 
     // Shared between copies of a state (the history keeps the loaded state
     // twice); a captured image is never changed.
-    std::shared_ptr<const FirmwareImage> image;
+    std::shared_ptr<const ImageSnapshot> image;
     std::array<QString, Slots> addressTexts;
     std::array<QString, Slots> functionTexts;
     std::array<bool, Slots> green{};
@@ -43,7 +43,6 @@ struct WindowState {
             return true;
         if (!image || !other.image)
             return false;
-        return image->rom == other.image->rom && image->eeprom == other.image->eeprom
-               && image->idText == other.image->idText && image->configText == other.image->configText;
+        return image->sameContent(*other.image);
     }
 };

@@ -1,6 +1,9 @@
 #include "image/HexReader.h"
+#include "image/ImageSnapshot.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace {
 
@@ -264,4 +267,58 @@ TEST(HexReader, VeryLongLineIsReadAsOneRecord)
     ASSERT_TRUE(result.complete);
     EXPECT_EQ(image.rom[15], QStringLiteral("AA"));
     EXPECT_EQ(image.rom[16], QStringLiteral("FF"));
+}
+
+// The undo history keeps images in a compact form. It must give back every
+// text exactly, the usual byte texts and any other, and compare by content.
+TEST(ImageSnapshot, GivesBackEveryTextAndComparesByContent)
+{
+    FirmwareImage image;
+    image.resetForLoad();
+    const QString texts[] = {QStringLiteral("00"), QStringLiteral("A5"), QStringLiteral("a5"), QStringLiteral("G1"),
+                             QStringLiteral("7"),  QStringLiteral("ABC"), QString(),         QStringLiteral(" F")};
+    for (std::size_t k = 0; k < std::size(texts); ++k) {
+        image.rom[100 + k] = texts[k];
+        image.eeprom[k] = texts[std::size(texts) - 1 - k];
+    }
+    image.hexLines[0] = QStringLiteral(":00000001FF");
+    image.lineCount = 1;
+    image.idText = QStringLiteral("1351");
+    image.configText = QStringLiteral("3F10");
+    image.romTop = 4095;
+    image.eepromTop = 7;
+
+    const ImageSnapshot snapshot(image);
+    const FirmwareImage back = snapshot.image();
+    EXPECT_EQ(back.rom, image.rom);
+    EXPECT_EQ(back.eeprom, image.eeprom);
+    EXPECT_EQ(back.hexLines, image.hexLines);
+    EXPECT_EQ(back.lineCount, 1);
+    EXPECT_EQ(back.idText, image.idText);
+    EXPECT_EQ(back.configText, image.configText);
+    EXPECT_EQ(back.romTop, 4095);
+    EXPECT_EQ(back.eepromTop, 7);
+    EXPECT_TRUE(snapshot.sameContent(ImageSnapshot(image)));
+
+    // Every change of a byte text, ID or configuration counts, case included;
+    // the lines read from the file do not.
+    const std::function<void(FirmwareImage &)> changes[] = {
+        [](FirmwareImage &i) { i.rom[101] = QStringLiteral("a5"); },
+        [](FirmwareImage &i) { i.rom[102] = QStringLiteral("A5"); },
+        [](FirmwareImage &i) { i.rom[103] = QStringLiteral("G2"); },
+        [](FirmwareImage &i) { i.rom[4095] = QStringLiteral("3E"); },
+        [](FirmwareImage &i) { i.eeprom[0] = QStringLiteral(" f"); },
+        [](FirmwareImage &i) { i.eeprom[255] = QStringLiteral("FE"); },
+        [](FirmwareImage &i) { i.idText = QStringLiteral("1352"); },
+        [](FirmwareImage &i) { i.configText = QStringLiteral("3F11"); },
+    };
+    for (std::size_t c = 0; c < std::size(changes); ++c) {
+        FirmwareImage changed = image;
+        changes[c](changed);
+        EXPECT_FALSE(snapshot.sameContent(ImageSnapshot(changed))) << c;
+        EXPECT_FALSE(ImageSnapshot(changed).sameContent(snapshot)) << c;
+    }
+    FirmwareImage otherLines = image;
+    otherLines.hexLines[0] = QStringLiteral(":00000001FE");
+    EXPECT_TRUE(snapshot.sameContent(ImageSnapshot(otherLines)));
 }
