@@ -2,6 +2,7 @@
 // loads as "HEX laden" loads it, and a save is read back before it counts.
 #include "SlotRows.h"
 #include "MainWindowFixture.h"
+#include "frames/Frame_zusatz/TFrameZusatz.h"
 
 #include <QDropEvent>
 #include <QLineEdit>
@@ -182,3 +183,21 @@ TEST_F(WindowFilesTest, HostileFilesAreRefusedAndShownSafely)
 }
 
 } // namespace
+
+// The editor frames are made when a type first needs them; a file dropped onto
+// one of their edits is still the window's to load, not text for the edit.
+TEST_F(WindowFilesTest, FilesDroppedOntoAnEditorFrameMadeLaterLoad)
+{
+    TFormMain w(settingsPath());
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex")));
+    ASSERT_NE(w.FrameZusatz1, nullptr);
+    QLineEdit *edit = w.FrameZusatz1->edt_zusatz;
+    const QString before = edit->text();
+    const QString other = QStringLiteral(QUAXEL_SOURCE_DIR "/samples/12543-drehscheibe-48-position-dcc.hex");
+    std::unique_ptr<QMimeData> data(urls({QUrl::fromLocalFile(other)}));
+    data->setText(other);
+    EXPECT_TRUE(drop(*edit, *data));
+    EXPECT_EQ(w.session.filePath, other);
+    EXPECT_EQ(w.session.typeCode, 12543);
+    EXPECT_EQ(edit->text(), before);
+}

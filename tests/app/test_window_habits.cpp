@@ -92,6 +92,25 @@ INSTANTIATE_TEST_SUITE_P(Keys, Shortcuts,
                                            ShortcutCase{"help", QKeySequence(QStringLiteral("F1")), false},
                                            ShortcutCase{"close", QKeySequence(QStringLiteral("Ctrl+Q")), false}));
 
+// A window opened with a file waits with its hint until that load is over:
+// loaded, the hint never shows; failed, the empty window shows it as usual.
+TEST_F(MainWindowTest, TheHintWaitsForTheFileGivenAtStart)
+{
+    TFormMain opened(settingsPath());
+    opened.expectStartFile();
+    opened.show();
+    EXPECT_TRUE(opened.emptyHint->text().isEmpty());
+    ASSERT_TRUE(opened.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex")));
+    EXPECT_FALSE(opened.emptyHint->isVisible());
+
+    TFormMain failed(settingsPath());
+    failed.expectStartFile();
+    failed.show();
+    EXPECT_FALSE(failed.loadHexFile(dir.filePath(QStringLiteral("missing.hex"))));
+    EXPECT_TRUE(failed.emptyHint->isVisible());
+    EXPECT_TRUE(failed.emptyHint->text().contains(QStringLiteral("HEX laden oder eine .hex-Datei hierher ziehen")));
+}
+
 TEST_F(MainWindowTest, EmptyWindowHintAndRecentFilesAcrossARestart)
 {
     const QString first = writeFile(QStringLiteral("first.hex"), Torvel);
