@@ -74,11 +74,6 @@ int dccGreenValue(int code)
     return code ^ 0x10000;
 }
 
-template <std::size_t N> QString entryAt(const std::array<QString, N> &table, int index)
-{
-    return (index >= 0 && index < static_cast<int>(N)) ? table[index] : QString();
-}
-
 // A code text as an index key: its digits as a number, with the number of
 // digits above them ("0300" and "000300" stay apart). Only a text of upper-case
 // hex digits can equal a table entry, so any other text has no key.
@@ -130,20 +125,13 @@ int hexByteIndex(const QString &text)
 
 AddressCodeTables::AddressCodeTables()
 {
-    // The tables are worked out as numbers; each entry becomes text once.
-    std::array<int, MotAccessorySize> motAccessory{};
-    std::array<int, MotLocoSize> motLoco{};
-    std::array<int, DccAccessorySize> dccAccessory{};
-    fillMotAccessoryCodes(motAccessory);
-    fillMotLocoCodes(motAccessory, motLoco);
-    fillDccAccessoryCodes(dccAccessory);
-    for (int n = 0; n <= MotAccessoryLast; ++n)
-        motAccessoryCodes[n] = codeText(motAccessory[n], 6);
-    for (int n = 1; n <= MotLocoLast; ++n)
-        motLocoCodes[n] = codeText(motLoco[n], 4);
-    for (int n = 1; n <= DccAccessoryLast; ++n)
-        dccAccessoryCodes[n] = codeText(dccAccessory[n], 6);
-    buildIndexes(motAccessory, motLoco, dccAccessory);
+    motAccessory_.fill(NoCode);
+    motLoco_.fill(NoCode);
+    dccAccessory_.fill(NoCode);
+    fillMotAccessoryCodes(motAccessory_);
+    fillMotLocoCodes(motAccessory_, motLoco_);
+    fillDccAccessoryCodes(dccAccessory_);
+    buildIndexes();
 }
 
 const AddressCodeTables &AddressCodeTables::shared()
@@ -152,10 +140,11 @@ const AddressCodeTables &AddressCodeTables::shared()
     return tables;
 }
 
-void AddressCodeTables::buildIndexes(const std::array<int, MotAccessorySize> &motAccessory,
-                                     const std::array<int, MotLocoSize> &motLoco,
-                                     const std::array<int, DccAccessorySize> &dccAccessory)
+void AddressCodeTables::buildIndexes()
 {
+    const auto &motAccessory = motAccessory_;
+    const auto &motLoco = motLoco_;
+    const auto &dccAccessory = dccAccessory_;
     // Addresses in rising order, at each address its own code first: the first
     // entry a code gets is the one a search from address 0 upwards would find.
     motAccessoryIndex_.reserve(2 * (MotAccessoryLast + 1));
@@ -215,19 +204,32 @@ void AddressCodeTables::fillDccAccessoryCodes(std::array<int, DccAccessorySize> 
     }
 }
 
+namespace {
+
+// The text of a table entry, or the empty text outside the table or where
+// the table has no entry.
+template <std::size_t N> QString entryAt(const std::array<int, N> &table, int index, int digits)
+{
+    if (index < 0 || index >= static_cast<int>(N) || table[static_cast<std::size_t>(index)] < 0)
+        return {};
+    return codeText(table[static_cast<std::size_t>(index)], digits);
+}
+
+} // namespace
+
 QString AddressCodeTables::motAccessoryCode(int address) const
 {
-    return entryAt(motAccessoryCodes, address);
+    return entryAt(motAccessory_, address, 6);
 }
 
 QString AddressCodeTables::motLocoCode(int address) const
 {
-    return entryAt(motLocoCodes, address);
+    return entryAt(motLoco_, address, 4);
 }
 
 QString AddressCodeTables::dccAccessoryCode(int address) const
 {
-    return entryAt(dccAccessoryCodes, address);
+    return entryAt(dccAccessory_, address, 6);
 }
 
 QString AddressCodeTables::motRedForm(const QString &code)

@@ -36,12 +36,9 @@ class AddressCodeTables {
     // The tables never change once built: one instance serves every session.
     static const AddressCodeTables &shared();
 
-    // Index = address; entries outside the filled range are empty.
-    std::array<QString, MotAccessorySize> motAccessoryCodes; // green output; [0] = "FFFFFF"
-    std::array<QString, MotLocoSize> motLocoCodes;           // 4 digits, 1..255
-    std::array<QString, DccAccessorySize> dccAccessoryCodes; // red output, 1..2044
-
-    // Entry lookups that answer the empty text for any index outside the table.
+    // The entry of an address: Motorola accessories 0..320 (the green output;
+    // 0 is "FFFFFF"), Motorola locomotives 1..255 (4 digits), DCC accessories
+    // 1..2044 (the red output). The empty text for any other address.
     QString motAccessoryCode(int address) const;
     QString motLocoCode(int address) const;
     QString dccAccessoryCode(int address) const;
@@ -72,9 +69,13 @@ class AddressCodeTables {
     static int dccLocoAddress(const QString &low, const QString &high);
 
   private:
-    void buildIndexes(const std::array<int, MotAccessorySize> &motAccessory,
-                      const std::array<int, MotLocoSize> &motLoco,
-                      const std::array<int, DccAccessorySize> &dccAccessory);
+    // The entries as numbers, index = address; NoCode where there is none.
+    static constexpr int NoCode = -1;
+    std::array<int, MotAccessorySize> motAccessory_{};
+    std::array<int, MotLocoSize> motLoco_{};
+    std::array<int, DccAccessorySize> dccAccessory_{};
+
+    void buildIndexes();
     static void fillMotAccessoryCodes(std::array<int, MotAccessorySize> &codes);
     static void fillMotLocoCodes(const std::array<int, MotAccessorySize> &accessory,
                                  std::array<int, MotLocoSize> &codes);

@@ -2,6 +2,7 @@
 #include "decoder/AddressCodes.h"
 
 #include <algorithm>
+#include <array>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <vector>
@@ -15,6 +16,35 @@ const AddressCodeTables &tables()
     return t;
 }
 
+// Every entry of a table as its text, index = address, read through the
+// tables' lookup.
+template <std::size_t N>
+std::array<QString, N> entriesOf(QString (AddressCodeTables::*entry)(int) const)
+{
+    std::array<QString, N> texts;
+    for (std::size_t n = 0; n < N; ++n)
+        texts[n] = (tables().*entry)(static_cast<int>(n));
+    return texts;
+}
+
+const std::array<QString, AddressCodeTables::MotAccessorySize> &motAccessoryCodes()
+{
+    static const auto texts = entriesOf<AddressCodeTables::MotAccessorySize>(&AddressCodeTables::motAccessoryCode);
+    return texts;
+}
+
+const std::array<QString, AddressCodeTables::MotLocoSize> &motLocoCodes()
+{
+    static const auto texts = entriesOf<AddressCodeTables::MotLocoSize>(&AddressCodeTables::motLocoCode);
+    return texts;
+}
+
+const std::array<QString, AddressCodeTables::DccAccessorySize> &dccAccessoryCodes()
+{
+    static const auto texts = entriesOf<AddressCodeTables::DccAccessorySize>(&AddressCodeTables::dccAccessoryCode);
+    return texts;
+}
+
 struct CodeRow {
     int address;
     const char *code;
@@ -26,9 +56,9 @@ TEST(MotAccessoryCodes, Rows)
          {CodeRow{0, "FFFFFF"}, CodeRow{1, "0300C3"}, CodeRow{2, "0300F3"}, CodeRow{3, "0300CF"}, CodeRow{4, "0300FF"},
           CodeRow{5, "0200C3"}, CodeRow{9, "00C0C3"}, CodeRow{13, "03C0C3"}, CodeRow{305, "02E8C3"},
           CodeRow{313, "03A8C3"}, CodeRow{317, "0000C3"}, CodeRow{320, "0000FF"}})
-        EXPECT_EQ(tables().motAccessoryCodes[row.address], QString::fromLatin1(row.code)) << row.address;
-    EXPECT_TRUE(tables().motAccessoryCodes[321].isEmpty());
-    EXPECT_TRUE(tables().motAccessoryCodes[349].isEmpty());
+        EXPECT_EQ(motAccessoryCodes()[row.address], QString::fromLatin1(row.code)) << row.address;
+    EXPECT_TRUE(motAccessoryCodes()[321].isEmpty());
+    EXPECT_TRUE(motAccessoryCodes()[349].isEmpty());
 }
 
 TEST(MotLocoCodes, Rows)
@@ -37,11 +67,11 @@ TEST(MotLocoCodes, Rows)
          {CodeRow{1, "0300"}, CodeRow{2, "0200"}, CodeRow{3, "00C0"}, CodeRow{80, "0000"}, CodeRow{81, "0100"},
           CodeRow{82, "0180"}, CodeRow{83, "025C"}, CodeRow{123, "027C"}, CodeRow{145, "0040"}, CodeRow{189, "024C"},
           CodeRow{190, "026C"}, CodeRow{223, "0394"}, CodeRow{254, "03A4"}, CodeRow{255, "02A4"}})
-        EXPECT_EQ(tables().motLocoCodes[row.address], QString::fromLatin1(row.code)) << row.address;
+        EXPECT_EQ(motLocoCodes()[row.address], QString::fromLatin1(row.code)) << row.address;
     for (int n = 1; n <= 80; ++n)
-        EXPECT_EQ(tables().motLocoCodes[n], tables().motAccessoryCodes[4 * n - 3].left(4)) << n;
+        EXPECT_EQ(motLocoCodes()[n], motAccessoryCodes()[4 * n - 3].left(4)) << n;
     for (int n : {0, 256, 320, 349})
-        EXPECT_TRUE(tables().motLocoCodes[n].isEmpty()) << n;
+        EXPECT_TRUE(motLocoCodes()[n].isEmpty()) << n;
 }
 
 TEST(DccAccessoryCodes, Rows)
@@ -49,9 +79,9 @@ TEST(DccAccessoryCodes, Rows)
     for (const CodeRow &row :
          {CodeRow{1, "79F005"}, CodeRow{2, "7BF405"}, CodeRow{3, "7DF805"}, CodeRow{4, "7FFC05"}, CodeRow{5, "7AF009"},
           CodeRow{253, "68D001"}, CodeRow{2041, "3710FD"}, CodeRow{2044, "311CFD"}})
-        EXPECT_EQ(tables().dccAccessoryCodes[row.address], QString::fromLatin1(row.code)) << row.address;
+        EXPECT_EQ(dccAccessoryCodes()[row.address], QString::fromLatin1(row.code)) << row.address;
     for (int n : {0, 2045, 2099})
-        EXPECT_TRUE(tables().dccAccessoryCodes[n].isEmpty()) << n;
+        EXPECT_TRUE(dccAccessoryCodes()[n].isEmpty()) << n;
 }
 
 TEST(CodeForms, RedAndGreen)
@@ -74,23 +104,23 @@ TEST(CodeForms, NoEntryOrVariantRepeats)
 {
     std::set<QString> mot;
     for (int n = 0; n <= 320; ++n) {
-        EXPECT_TRUE(mot.insert(tables().motAccessoryCodes[n]).second) << n;
-        EXPECT_TRUE(mot.insert(AddressCodeTables::motRedForm(tables().motAccessoryCodes[n])).second) << n;
+        EXPECT_TRUE(mot.insert(motAccessoryCodes()[n]).second) << n;
+        EXPECT_TRUE(mot.insert(AddressCodeTables::motRedForm(motAccessoryCodes()[n])).second) << n;
     }
     std::set<QString> dcc;
     for (int n = 1; n <= 2044; ++n) {
-        EXPECT_TRUE(dcc.insert(tables().dccAccessoryCodes[n]).second) << n;
-        EXPECT_TRUE(dcc.insert(AddressCodeTables::dccGreenForm(tables().dccAccessoryCodes[n])).second) << n;
+        EXPECT_TRUE(dcc.insert(dccAccessoryCodes()[n]).second) << n;
+        EXPECT_TRUE(dcc.insert(AddressCodeTables::dccGreenForm(dccAccessoryCodes()[n])).second) << n;
     }
     std::set<QString> loco;
     for (int n = 1; n <= 255; ++n)
-        EXPECT_TRUE(loco.insert(tables().motLocoCodes[n]).second) << n;
+        EXPECT_TRUE(loco.insert(motLocoCodes()[n]).second) << n;
 }
 
 TEST(CodeLookup, FindsEveryAddressWithItsOutput)
 {
     for (int n = 0; n <= 320; ++n) {
-        const QString green = tables().motAccessoryCodes[n];
+        const QString green = motAccessoryCodes()[n];
         const auto g = tables().findMotAccessory(green, 320);
         ASSERT_TRUE(g) << n;
         EXPECT_EQ(g->address, n);
@@ -101,17 +131,17 @@ TEST(CodeLookup, FindsEveryAddressWithItsOutput)
         EXPECT_FALSE(r->green);
     }
     for (int n = 1; n <= 2044; ++n) {
-        const auto r = tables().findDccAccessory(tables().dccAccessoryCodes[n], 2044);
+        const auto r = tables().findDccAccessory(dccAccessoryCodes()[n], 2044);
         ASSERT_TRUE(r) << n;
         EXPECT_EQ(r->address, n);
         EXPECT_FALSE(r->green);
-        const auto g = tables().findDccAccessory(AddressCodeTables::dccGreenForm(tables().dccAccessoryCodes[n]), 2044);
+        const auto g = tables().findDccAccessory(AddressCodeTables::dccGreenForm(dccAccessoryCodes()[n]), 2044);
         ASSERT_TRUE(g) << n;
         EXPECT_EQ(g->address, n);
         EXPECT_TRUE(g->green);
     }
     for (int n = 1; n <= 255; ++n)
-        EXPECT_EQ(tables().findMotLoco(tables().motLocoCodes[n], 320), n);
+        EXPECT_EQ(tables().findMotLoco(motLocoCodes()[n], 320), n);
 }
 
 TEST(CodeLookup, SearchStopsAtTheMaximumAndTheTable)
@@ -203,9 +233,9 @@ TEST(AccessorySearch, FindsWhatTheTextSearchFinds)
     const AddressCodeTables &t = tables();
     QStringList codes{QStringLiteral("79f005"), QStringLiteral("79F00"), QStringLiteral("0x1234"), QStringLiteral(" 79F005"),
                       QStringLiteral("FFFFFF"), QStringLiteral("000000")};
-    for (const QString &c : t.motAccessoryCodes)
+    for (const QString &c : motAccessoryCodes())
         codes << c << AddressCodeTables::motRedForm(c);
-    for (const QString &c : t.dccAccessoryCodes)
+    for (const QString &c : dccAccessoryCodes())
         codes << c << AddressCodeTables::dccGreenForm(c);
     const auto same = [](const std::optional<AccessoryMatch> &a, const std::optional<AccessoryMatch> &b) {
         return a.has_value() == b.has_value() && (!a || (a->address == b->address && a->green == b->green));
@@ -213,10 +243,10 @@ TEST(AccessorySearch, FindsWhatTheTextSearchFinds)
     for (const int maxAddress : {AddressCodeTables::MotAccessoryLast, AddressCodeTables::DccAccessoryLast, 100}) {
         for (const QString &code : codes) {
             EXPECT_TRUE(same(t.findMotAccessory(code, maxAddress),
-                             textSearch(t.motAccessoryCodes, code, maxAddress, true, &AddressCodeTables::motRedForm)))
+                             textSearch(motAccessoryCodes(), code, maxAddress, true, &AddressCodeTables::motRedForm)))
                 << code.toStdString() << " up to " << maxAddress;
             EXPECT_TRUE(same(t.findDccAccessory(code, maxAddress),
-                             textSearch(t.dccAccessoryCodes, code, maxAddress, false, &AddressCodeTables::dccGreenForm)))
+                             textSearch(dccAccessoryCodes(), code, maxAddress, false, &AddressCodeTables::dccGreenForm)))
                 << code.toStdString() << " up to " << maxAddress;
         }
     }
@@ -237,9 +267,9 @@ std::optional<AccessoryMatch> scanAccessory(const QString &code, int maxAddress,
             forms.emplace_back(e, dccTable ? AddressCodeTables::dccGreenForm(e) : AddressCodeTables::motRedForm(e));
         };
         if (dccTable)
-            std::for_each(tables().dccAccessoryCodes.begin(), tables().dccAccessoryCodes.end(), add);
+            std::for_each(dccAccessoryCodes().begin(), dccAccessoryCodes().end(), add);
         else
-            std::for_each(tables().motAccessoryCodes.begin(), tables().motAccessoryCodes.end(), add);
+            std::for_each(motAccessoryCodes().begin(), motAccessoryCodes().end(), add);
         return forms;
     };
     static const auto motForms = formsOf(false);
@@ -260,7 +290,7 @@ std::optional<AccessoryMatch> scanAccessory(const QString &code, int maxAddress,
 std::optional<int> scanMotLoco(const QString &code, int maxAddress)
 {
     for (int n = 0; n <= std::min(maxAddress, AddressCodeTables::MotLocoSize - 1); ++n)
-        if (!tables().motLocoCodes[n].isEmpty() && code == tables().motLocoCodes[n])
+        if (!motLocoCodes()[n].isEmpty() && code == motLocoCodes()[n])
             return n;
     return std::nullopt;
 }
@@ -281,9 +311,9 @@ TEST(CodeLookup, IndexAnswersLikeAScanFromAddressZero)
     QStringList codes{QStringLiteral("000000"), QStringLiteral("FFFFFF"), QStringLiteral("ABCDEF"), QString(),
                       QStringLiteral("0300c3"), QStringLiteral("0300C"), QStringLiteral("00300C3"),
                       QStringLiteral("000300"), QStringLiteral("0300"), QStringLiteral("GGGGGG")};
-    for (const QString &c : tables().motAccessoryCodes)
+    for (const QString &c : motAccessoryCodes())
         codes << c << AddressCodeTables::motRedForm(c) << c.left(4);
-    for (const QString &c : tables().dccAccessoryCodes)
+    for (const QString &c : dccAccessoryCodes())
         codes << c << AddressCodeTables::dccGreenForm(c);
     const auto upTo = [](auto match, int maxAddress) {
         return match && address(*match) <= maxAddress ? match : decltype(match){};
