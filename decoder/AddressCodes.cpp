@@ -142,24 +142,21 @@ const AddressCodeTables &AddressCodeTables::shared()
 
 void AddressCodeTables::buildIndexes()
 {
-    const auto &motAccessory = motAccessory_;
-    const auto &motLoco = motLoco_;
-    const auto &dccAccessory = dccAccessory_;
     // Addresses in rising order, at each address its own code first: the first
     // entry a code gets is the one a search from address 0 upwards would find.
     motAccessoryIndex_.reserve(2 * (MotAccessoryLast + 1));
     dccAccessoryIndex_.reserve(2 * DccAccessoryLast);
     motLocoIndex_.reserve(MotLocoLast);
     for (int n = 0; n <= MotAccessoryLast; ++n) {
-        motAccessoryIndex_.push_back({codeKeyOf(motAccessory[n], 6), AccessoryMatch{n, true}});
-        motAccessoryIndex_.push_back({codeKeyOf(motRedValue(motAccessory[n]), 6), AccessoryMatch{n, false}});
+        motAccessoryIndex_.push_back({codeKeyOf(motAccessory_[n], 6), AccessoryMatch{n, true}});
+        motAccessoryIndex_.push_back({codeKeyOf(motRedValue(motAccessory_[n]), 6), AccessoryMatch{n, false}});
     }
     for (int n = 1; n <= DccAccessoryLast; ++n) {
-        dccAccessoryIndex_.push_back({codeKeyOf(dccAccessory[n], 6), AccessoryMatch{n, false}});
-        dccAccessoryIndex_.push_back({codeKeyOf(dccGreenValue(dccAccessory[n]), 6), AccessoryMatch{n, true}});
+        dccAccessoryIndex_.push_back({codeKeyOf(dccAccessory_[n], 6), AccessoryMatch{n, false}});
+        dccAccessoryIndex_.push_back({codeKeyOf(dccGreenValue(dccAccessory_[n]), 6), AccessoryMatch{n, true}});
     }
     for (int n = 1; n <= MotLocoLast; ++n)
-        motLocoIndex_.push_back({codeKeyOf(motLoco[n], 4), n});
+        motLocoIndex_.push_back({codeKeyOf(motLoco_[n], 4), n});
     sortKeepingFirst(motAccessoryIndex_);
     sortKeepingFirst(dccAccessoryIndex_);
     sortKeepingFirst(motLocoIndex_);

@@ -2,20 +2,6 @@
 
 #include "image/HexByte.h"
 
-namespace {
-
-int upperHexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
-} // namespace
-
 ImageSnapshot::ImageSnapshot(const FirmwareImage &image)
     : lineCount_(image.lineCount), idText_(image.idText), configText_(image.configText), romTop_(image.romTop),
       eepromTop_(image.eepromTop)
@@ -33,12 +19,9 @@ ImageSnapshot::ImageSnapshot(const FirmwareImage &image)
 
 std::uint16_t ImageSnapshot::code(const QString &text)
 {
-    if (text.size() == 2) {
-        const int high = upperHexDigit(text[0]);
-        const int low = upperHexDigit(text[1]);
-        if (high >= 0 && low >= 0)
-            return static_cast<std::uint16_t>(16 * high + low);
-    }
+    const int value = HexByteValue(text);
+    if (text == hexByte(value))
+        return static_cast<std::uint16_t>(value);
     odd_.append(text);
     return static_cast<std::uint16_t>(OddBase + odd_.size() - 1);
 }
