@@ -2,13 +2,32 @@
 
 #include <QPalette>
 #include <QWidget>
-#include <cmath>
 
 namespace {
 
+// a^2.4 for a in [0, 1], as a squared times the fifth root of a squared; the
+// root by Newton's method, which falls from 1 onto it. Computed here rather
+// than by std::pow: that would map the maths library's pow tables into the
+// process for the sake of a few field colours.
+double powerTwoPointFour(double a)
+{
+    const double square = a * a;
+    if (square <= 0.0)
+        return 0.0;
+    double root = 1.0;
+    for (int i = 0; i < 64; ++i) {
+        const double fourth = (root * root) * (root * root);
+        const double next = (4.0 * root + square / fourth) / 5.0;
+        if (next >= root)
+            break;
+        root = next;
+    }
+    return square * root;
+}
+
 double linear(double channel)
 {
-    return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    return channel <= 0.03928 ? channel / 12.92 : powerTwoPointFour((channel + 0.055) / 1.055);
 }
 
 double luminance(const QColor &c)

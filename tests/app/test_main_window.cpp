@@ -3,6 +3,7 @@
 #include "app/IniFile.h"
 #include "app/Screenshot.h"
 #include "ui/BandedFrameStyle.h"
+#include "ui/TextColour.h"
 #include "app/TFormMain.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <gtest/gtest.h>
@@ -302,6 +304,31 @@ TEST_F(MainWindowTest, BandedGroupBoxFramesMatchTheBaseStyle)
             EXPECT_EQ(picture(&banded, size, title), picture(fusion.get(), size, title));
         }
     }
+}
+
+// Black or white text by the usual contrast ratio, with the sRGB luminance
+// computed by the maths library, over a grid of colours and every grey.
+TEST(TextColour, BlackOrWhiteAsTheContrastRatioChooses)
+{
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const auto expected = [&](const QColor &c) {
+        const double l = 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
+    };
+    std::vector<QColor> colours;
+    for (int r = 0; r < 256; r += 15)
+        for (int g = 0; g < 256; g += 5)
+            for (int b = 0; b < 256; b += 15)
+                colours.emplace_back(r, g, b);
+    for (int v = 0; v < 256; ++v)
+        colours.emplace_back(v, v, v);
+    int blacks = 0;
+    for (const QColor &c : colours) {
+        EXPECT_EQ(readableTextColour(c), expected(c)) << c.name().toStdString();
+        blacks += readableTextColour(c) == QColor(Qt::black);
+    }
+    EXPECT_GT(blacks, 0);
+    EXPECT_LT(blacks, static_cast<int>(colours.size()));
 }
 
 // The window picture is what the window painted on screen: the same pixels a
