@@ -5,14 +5,10 @@ void FirmwareImage::resetForLoad()
     for (QString &line : hexLines)
         line.clear();
     lineCount = 0;
-    // Shared texts: the erased image costs no allocation.
-    static const QString evenBlank = blankRomByte(0);
-    static const QString oddBlank = blankRomByte(1);
-    static const QString eepromBlank = blankEepromByte();
-    eeprom.fill(eepromBlank);
+    eeprom.fill(blankEepromByte());
     for (int k = 0; k < RomSize; k += 2) {
-        rom[k] = evenBlank;
-        rom[k + 1] = oddBlank;
+        rom.setValue(k, 0xFF);
+        rom.setValue(k + 1, 0x3F);
     }
     romTop = 0;
     eepromTop = 0;

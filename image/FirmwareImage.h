@@ -1,9 +1,12 @@
 #pragma once
+#include "image/ByteTexts.h"
+
 #include <QString>
 #include <array>
 
 // The one in-memory copy of a decoder firmware, held as hex text: one text per
-// HEX line, one two-character upper-case text per byte.
+// HEX line, one two-character upper-case text per byte (kept compactly, see
+// ByteTexts).
 struct FirmwareImage {
     static constexpr int MaxLines = 512;
     static constexpr int RomSize = 4096;
@@ -11,8 +14,8 @@ struct FirmwareImage {
 
     std::array<QString, MaxLines> hexLines;
     int lineCount = 0;
-    std::array<QString, RomSize> rom;       // byte k at HEX byte address k
-    std::array<QString, EepromSize> eeprom; // low byte of the word at 0x4200 + 2i
+    ByteTexts<RomSize> rom;                 // byte k at HEX byte address k
+    ByteTexts<EepromSize> eeprom;           // low byte of the word at 0x4200 + 2i
     QString idText;                         // low nibble of each ID word
     QString configText;                     // data field of the record at 0x400E
     int romTop = 0;                         // highest ROM index the last load wrote

@@ -14,7 +14,7 @@
 namespace {
 
 template <std::size_t N>
-void compareBytes(const std::array<QString, N> &first, const std::array<QString, N> &second,
+void compareBytes(const ByteTexts<N> &first, const ByteTexts<N> &second,
                   const std::function<QString(int)> &label, std::optional<ImageDifference> &difference)
 {
     for (std::size_t k = 0; k < N; ++k) {

@@ -70,7 +70,7 @@ bool appendRomRecords(FirmwareImage &image, int &next)
         RecordLine record(end - start + 1);
         record.addHeader(end - start + 1, start, 0x00);
         for (int k = start; k <= end; ++k)
-            record.addText(image.rom[k]);
+            record.addText(image.rom.at(k));
         if (!record.finishInto(image, next))
             return false;
     }
@@ -92,7 +92,7 @@ bool appendEepromRecords(FirmwareImage &image, int &next)
         RecordLine record(2 * (end - start + 1));
         record.addHeader(2 * (end - start + 1), 0x4200 + 2 * start, 0x00);
         for (int i = start; i <= end; ++i) {
-            record.addText(image.eeprom[i]);
+            record.addText(image.eeprom.at(i));
             record.addByte(0x00);
         }
         if (!record.finishInto(image, next))

@@ -3,12 +3,10 @@
 
 #include <QString>
 #include <QStringList>
-#include <cstdint>
-#include <vector>
 
-// An exact copy of a firmware image at a fraction of its size, for the undo
-// history: a byte text that is one of the 256 texts "00".."FF" is kept as its
-// value, any other text (lower case, a damaged byte, an empty one) as it is.
+// An exact copy of a firmware image's content for the undo history: the byte
+// texts (compact already) with the lines read from the file, each line kept
+// once however many snapshots share it.
 class ImageSnapshot {
 public:
     explicit ImageSnapshot(const FirmwareImage &image);
@@ -20,15 +18,8 @@ public:
     bool sameContent(const ImageSnapshot &other) const;
 
 private:
-    // Values 0..255 stand for hexByte(value); OddBase + k for odd_[k].
-    static constexpr std::uint16_t OddBase = 256;
-    std::uint16_t code(const QString &text);
-    QString text(std::uint16_t code) const;
-    bool sameText(std::uint16_t a, const ImageSnapshot &other, std::uint16_t b) const;
-
-    std::vector<std::uint16_t> rom_;
-    std::vector<std::uint16_t> eeprom_;
-    QStringList odd_;
+    ByteTexts<FirmwareImage::RomSize> rom_;
+    ByteTexts<FirmwareImage::EepromSize> eeprom_;
     QStringList hexLines_;
     int lineCount_ = 0;
     QString idText_;

@@ -23,7 +23,7 @@ QString lowerHex(int value)
 
 // The bytes first .. last (at most 16) as "XXXXXXXXXXXXXXXX XXXXXXXXXXXXXXXX".
 template <std::size_t N>
-QString dumpBytes(const std::array<QString, N> &bytes, int first, int last)
+QString dumpBytes(const ByteTexts<N> &bytes, int first, int last)
 {
     QString text;
     for (int j = first; j <= last; ++j) {

@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing)
     Dialogs::presetOpenFileName(QString());
     w.btn_load->click();
     EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
-    EXPECT_TRUE(w.session.image.rom[0].isEmpty());
+    EXPECT_TRUE(w.session.image.rom.at(0).isEmpty());
 }
 
 // A file that fails to load leaves the file on screen as it was, with its

@@ -21,8 +21,8 @@ QString sample(const char *name) { return QStringLiteral(QUAXEL_SOURCE_DIR "/sam
 
 // What the user can change, as bytes and texts.
 struct Seen {
-    std::array<QString, FirmwareImage::RomSize> rom;
-    std::array<QString, FirmwareImage::EepromSize> eeprom;
+    decltype(FirmwareImage::rom) rom;
+    decltype(FirmwareImage::eeprom) eeprom;
     QStringList grid;
     bool operator==(const Seen &) const = default;
 };

@@ -27,10 +27,10 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-template <std::size_t N>
-int firstDifference(const std::array<QString, N> &a, const std::array<QString, N> &b)
+template <typename Bytes>
+int firstDifference(const Bytes &a, const Bytes &b)
 {
-    for (std::size_t i = 0; i < N; ++i)
+    for (std::size_t i = 0; i < a.size(); ++i)
         if (a[i] != b[i])
             return static_cast<int>(i);
     return -1;

@@ -20,7 +20,7 @@
 #include <map>
 #include <memory>
 
-using EepromBytes = std::array<QString, FirmwareImage::EepromSize>;
+using EepromBytes = decltype(FirmwareImage::eeprom);
 
 class EepromFrameTest : public ::testing::Test {
 protected:

@@ -44,7 +44,7 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
         const Layout &layout = *layoutFor(code);
         const TFrameZusatz *f = frame();
         ASSERT_TRUE(shown(f));
-        const int value = HexByteValue(fileEeprom[ValueByte]);
+        const int value = HexByteValue(fileEeprom.at(ValueByte));
 
         EXPECT_EQ(f->lbl_zusatz->text(), layout.valueCaption);
         EXPECT_EQ(shown(f->edt_zusatz), layout.valueEdit);
@@ -76,7 +76,7 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
             EXPECT_EQ(shown(f->cbx_mode_bit7), layout.mode.bit7);
             EXPECT_EQ(f->group_mode->geometry().bottom() + 1, f->pnl_Zusatz->height() - 10);
         }
-        const std::optional<int> radio = modeRadioIndex(HexByteValue(fileEeprom[ModeByte]));
+        const std::optional<int> radio = modeRadioIndex(HexByteValue(fileEeprom.at(ModeByte)));
         for (int i = 0; i < ModeRadioCount; ++i)
             EXPECT_EQ(f->rad_mode[i]->isChecked(), radio == i) << i;
 
@@ -90,8 +90,8 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
         EXPECT_EQ(shown(f->lbl_fNeon_03), layout.neonSliders);
         if (layout.neonSliders) {
             EXPECT_EQ(f->lbl_fNeon_03->height(), f->lbl_fNeon_03->sizeHint().height());
-            EXPECT_EQ(f->TrackBar_neon_1->value(), HexByteValue(fileEeprom[NeonDarkByte]));
-            EXPECT_EQ(f->TrackBar_neon_2->value(), HexByteValue(fileEeprom[NeonBrightByte]));
+            EXPECT_EQ(f->TrackBar_neon_1->value(), HexByteValue(fileEeprom.at(NeonDarkByte)));
+            EXPECT_EQ(f->TrackBar_neon_2->value(), HexByteValue(fileEeprom.at(NeonBrightByte)));
         }
         for (int i = 0; i < NeonBoxCount; ++i) {
             const int bit = 1 << neonBoxes()[i].bit;
@@ -104,7 +104,7 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
         EXPECT_EQ(shown(f->edt_mindestAnzahl), layout.minimumCount);
         EXPECT_EQ(shown(f->UpDown5), layout.minimumCount);
         if (layout.minimumCount) {
-            EXPECT_EQ(f->edt_mindestAnzahl->text(), QString::number(HexByteValue(fileEeprom[MinimumCountByte])));
+            EXPECT_EQ(f->edt_mindestAnzahl->text(), QString::number(HexByteValue(fileEeprom.at(MinimumCountByte))));
         }
 
         EXPECT_EQ(f->model().extraCount(), static_cast<int>(layout.extras.size()));
@@ -115,7 +115,7 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
             if (defined) {
                 EXPECT_EQ(f->extra_lbl[k]->text(), layout.extras[k].caption);
                 EXPECT_EQ(f->extra_edt[k]->text(),
-                          QString::number(HexByteValue(fileEeprom[layout.extras[k].eepromIndex])));
+                          QString::number(HexByteValue(fileEeprom.at(layout.extras[k].eepromIndex))));
             }
         }
 

@@ -263,8 +263,7 @@ TEST(TypedInput, OutcomesAndExactMessages)
 }
 
 // Each EEPROM byte as expected, named by its index when not.
-void expectEeprom(const std::array<QString, FirmwareImage::EepromSize> &actual,
-                  const std::array<QString, FirmwareImage::EepromSize> &expected)
+void expectEeprom(const decltype(FirmwareImage::eeprom) &actual, const decltype(FirmwareImage::eeprom) &expected)
 {
     for (int i = 0; i < FirmwareImage::EepromSize; ++i)
         EXPECT_EQ(actual[i].toStdString(), expected[i].toStdString()) << "EEPROM byte " << i;
