@@ -29,7 +29,7 @@ void DecoderSession::identify()
     editorFrame = type ? type->frame : EditorFrameKind::None;
     recognised = type && typeCode == CvDecoderTypeCode;
     for (int s = 0; s < SlotCount; ++s) {
-        slotLabels[static_cast<std::size_t>(s)] = type ? type->slotLabels.value(s) : QString();
+        slotLabels[static_cast<std::size_t>(s)] = type ? type->slotLabel(s) : QString();
         if (isLabelled(s))
             recognised = true;
     }

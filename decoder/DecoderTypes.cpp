@@ -8,27 +8,17 @@ namespace {
 
 using SlotLabelList = std::vector<std::pair<int, const char *>>;
 
-QStringList slotLabels(const SlotLabelList &labels)
-{
-    QStringList texts(DecoderSlotCount);
-    for (const auto &[slot, text] : labels)
-        texts[slot] = QString::fromUtf8(text);
-    return texts;
-}
+// The labels a turntable row takes: its fixed slots, then from firstSlot on
+// "Position1".."PositionN".
+struct WithPositions {
+    SlotLabelList labels;
+    int firstSlot;
+    int count;
+};
 
-// The turntables: their fixed slots followed by "Position1".."PositionN".
-QStringList withPositions(const SlotLabelList &labels, int firstSlot, int count)
+WithPositions withPositions(SlotLabelList labels, int firstSlot, int count)
 {
-    QStringList texts = slotLabels(labels);
-    for (int i = 0; i < count; ++i)
-        texts[firstSlot + i] = QStringLiteral("Position%1").arg(i + 1);
-    return texts;
-}
-
-DecoderType row(std::vector<int> codes, const char *label, SlotKind kind, const QStringList &labels, int breakAfter,
-                int frame)
-{
-    return {std::move(codes), QString::fromUtf8(label), kind, labels, breakAfter, static_cast<EditorFrameKind>(frame)};
+    return {std::move(labels), firstSlot, count};
 }
 
 DecoderType servoRow(ServoVariant variant, DecoderType type)
@@ -37,10 +27,25 @@ DecoderType servoRow(ServoVariant variant, DecoderType type)
     return type;
 }
 
-DecoderType row(std::vector<int> codes, const char *label, SlotKind kind, const SlotLabelList &labels, int breakAfter,
+DecoderType row(std::vector<int> codes, const char *label, SlotKind kind, WithPositions labels, int breakAfter,
                 int frame)
 {
-    return row(std::move(codes), label, kind, slotLabels(labels), breakAfter, frame);
+    DecoderType type;
+    type.codes = std::move(codes);
+    type.label = QString::fromUtf8(label);
+    type.kind = kind;
+    type.labels = std::move(labels.labels);
+    type.firstPosition = labels.firstSlot;
+    type.positionCount = labels.count;
+    type.breakAfter = breakAfter;
+    type.frame = static_cast<EditorFrameKind>(frame);
+    return type;
+}
+
+DecoderType row(std::vector<int> codes, const char *label, SlotKind kind, SlotLabelList labels, int breakAfter,
+                int frame)
+{
+    return row(std::move(codes), label, kind, WithPositions{std::move(labels), 0, 0}, breakAfter, frame);
 }
 
 std::vector<DecoderType> buildTypeTable()
@@ -410,6 +415,26 @@ bool wordIs(const FirmwareImage &image, int word, const char *low, const char *h
 }
 
 } // namespace
+
+QString DecoderType::slotLabel(int slot) const
+{
+    if (positionCount > 0 && slot >= firstPosition && slot < firstPosition + positionCount)
+        return QStringLiteral("Position%1").arg(slot - firstPosition + 1);
+    for (const auto &[labelled, text] : labels) {
+        if (labelled == slot)
+            return QString::fromUtf8(text);
+    }
+    return {};
+}
+
+QStringList DecoderType::slotLabels() const
+{
+    QStringList texts;
+    texts.reserve(DecoderSlotCount);
+    for (int s = 0; s < DecoderSlotCount; ++s)
+        texts.append(slotLabel(s));
+    return texts;
+}
 
 const std::vector<DecoderType> &decoderTypeTable()
 {

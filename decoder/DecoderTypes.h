@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 // Whether a decoder type's slots are accessory addresses (red/green outputs),
@@ -32,10 +33,20 @@ struct DecoderType {
     std::vector<int> codes; // type codes that share this row
     QString label;          // shown in status bar panel 3
     SlotKind kind = SlotKind::Neither;
-    QStringList slotLabels; // one text per slot (48), empty for an unused slot
+    // The labelled slots: (slot, UTF-8 text) pairs, then, for the turntables,
+    // "Position1".."PositionN" from slot firstPosition on.
+    std::vector<std::pair<int, const char *>> labels;
+    int firstPosition = 0;
+    int positionCount = 0;
     int breakAfter = 15;    // the slot after which the grid starts its second column
     EditorFrameKind frame = EditorFrameKind::None;
     ServoVariant servo = ServoVariant::None;
+
+    // The slot's label, empty for an unused slot (made when asked for: the
+    // table is read at every start, the labels of one type only).
+    QString slotLabel(int slot) const;
+    // One text per slot (48).
+    QStringList slotLabels() const;
 };
 
 constexpr int DecoderSlotCount = 48;

@@ -159,10 +159,10 @@ TEST_P(TypeTableRow, MatchesItsCodeExactly)
     ASSERT_NE(type, nullptr) << expected.code;
     EXPECT_EQ(type->label, QString::fromUtf8(expected.label));
     EXPECT_EQ(type->kind, kindOf(expected.kind));
-    EXPECT_EQ(type->slotLabels, expectedLabels(expected.slotList));
+    EXPECT_EQ(type->slotLabels(), expectedLabels(expected.slotList));
     EXPECT_EQ(type->breakAfter, expected.breakAfter);
     EXPECT_EQ(static_cast<int>(type->frame), expected.frame);
-    EXPECT_TRUE(type->slotLabels[0].isEmpty()) << "slot 0 is never labelled";
+    EXPECT_TRUE(type->slotLabel(0).isEmpty()) << "slot 0 is never labelled";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTypes, TypeTableRow, ::testing::ValuesIn(ExpectedTypes),

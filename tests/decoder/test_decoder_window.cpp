@@ -167,8 +167,8 @@ TEST_F(DecoderWindow, EveryTypeLabelsItsSlotsAndShowsItsFrame)
             EXPECT_EQ(window->session.isAccessory, type.kind == SlotKind::Accessory);
             EXPECT_EQ(window->session.isFunctionDecoder, type.kind == SlotKind::Function);
             for (int s = 0; s < TFormMain::SlotCount; ++s) {
-                const bool labelled = !type.slotLabels[s].isEmpty();
-                EXPECT_EQ(window->lblSlot[s]->text(), type.slotLabels[s]) << s;
+                const bool labelled = !type.slotLabel(s).isEmpty();
+                EXPECT_EQ(window->lblSlot[s]->text(), type.slotLabel(s)) << s;
                 EXPECT_EQ(!window->lblSlot[s]->isHidden(), labelled) << s;
                 EXPECT_EQ(!window->edtAddress[s]->isHidden(), labelled) << s;
                 EXPECT_EQ(!window->btnRG[s]->isHidden(), labelled && window->session.isAccessory) << s;
