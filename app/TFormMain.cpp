@@ -313,8 +313,13 @@ void TFormMain::createEditorFrame(EditorFrameKind kind)
     const std::vector<EditorFrame *> before = editorFrames();
     makeEditorFrame(kind);
     for (EditorFrame *frame : editorFrames()) {
-        if (std::find(before.begin(), before.end(), frame) == before.end())
-            acceptFileDropsOver(frame);
+        if (std::find(before.begin(), before.end(), frame) != before.end())
+            continue;
+        acceptFileDropsOver(frame);
+        connect(frame, &EditorFrame::controlsMade, this, [this](const QList<QWidget *> &controls) {
+            for (QWidget *control : controls)
+                acceptFileDropsOver(control);
+        });
     }
 }
 

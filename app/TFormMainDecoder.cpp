@@ -135,7 +135,7 @@ void TFormMain::ShowEditorFrame(EditorFrameKind frame)
 
     switch (frame) {
     case EditorFrameKind::Modes: {
-        const int width = rightEdgeIn(FrameZusatz1->group_mode, FrameZusatz1) + 10;
+        const int width = TFrameZusatz::ShownWidth;
         FrameZusatz1->setGeometry(FrameLeft, GroupBoxMain->y() + 5, width, 485);
         ArrangeWindow(5, FrameLeft, 485, width);
         FrameZusatz1->show();

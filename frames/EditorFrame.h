@@ -30,6 +30,11 @@ public:
     // Takes a working copy back (after loadFromSession) and shows it.
     virtual void restoreWorkingCopy(const FrameState &) {}
 
+signals:
+    // Controls a frame made after it was set up, for the window to treat as
+    // those it had from the start (file drops, for one).
+    void controlsMade(const QList<QWidget *> &controls);
+
 protected:
     DecoderSession &session() const { return session_; }
     FirmwareImage &image() const { return session_.image; }

@@ -141,24 +141,14 @@ SliderRowGeometry sliderRowGeometry(int panelWidth, int leftLabelWidth, int righ
 TFrameZusatz::TFrameZusatz(DecoderSession &session, QWidget *parent)
     : EditorFrame(session, QStringLiteral("FrameZusatz1"), DesignWidth, DesignHeight, parent), model_(session.image)
 {
-    buildControls();
-
-    // The four extra value fields, hidden until a type defines them.
-    for (int k = 0; k < ExtraFieldCount; ++k) {
-        const QString index = QStringLiteral("[%1]").arg(k);
-        const int top = 15 + 25 * k;
-        extra_lbl[k] = label(pnl_Zusatz, "", QRect(ControlLeft, top + 4, ExtraLabelWidth, RowHeight));
-        extra_lbl[k]->setObjectName(QStringLiteral("extra_lbl") + index);
-        extra_lbl[k]->hide();
-        extra_edt[k] = named(new QLineEdit(pnl_Zusatz), QStringLiteral("extra_edt") + index);
-        extra_edt[k]->setGeometry(ExtraEditLeft, top, ExtraEditWidth, RowHeight);
-        extra_edt[k]->hide();
-    }
-    connectControls();
+    makeValueControls();
     showModel();
 }
 
-void TFrameZusatz::buildControls()
+// The value field with its caption, up-down, seconds text and switch-off box:
+// every type shows some of them. The other groups of controls are made the
+// first time a type shows them (see makeWhatTheLayoutShows).
+void TFrameZusatz::makeValueControls()
 {
     // The frame is designed for a narrow panel: a small font keeps the long
     // captions inside it.
@@ -185,33 +175,86 @@ void TFrameZusatz::buildControls()
                              text("Der Abschaltebefehl der Zentrale wird ignoriert, sodass der Antrieb immer genau "
                                   "nach der TimeOut Zeit abschaltet"));
 
-    lbl_MindestAnzahl = label(panel, "lbl_MindestAnzahl", QRect(ControlLeft, 74, 140, 17), text("Mindestanzahl (1..9)"));
-    edt_mindestAnzahl = named(new QLineEdit(panel), QStringLiteral("edt_mindestAnzahl"));
+    connect(cbx_weiche_ab, &QCheckBox::toggled, this, [this](bool on) { model_.setSwitchOff(on); });
+    // The value field follows each keystroke; an accepted value refreshes the
+    // frame, so the seconds text follows it.
+    connect(edt_zusatz, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const TypedEntry<int> entry = model_.typeValue(text);
+        takeEntry(edt_zusatz, entry, model_.value());
+        if (entry.isAccepted())
+            showModel();
+    });
+    connect(edt_zusatz, &QLineEdit::editingFinished, this, [this] { showStored(edt_zusatz, model_.value()); });
+}
+
+void TFrameZusatz::makeMinimumCount()
+{
+    lbl_MindestAnzahl =
+        label(pnl_Zusatz, "lbl_MindestAnzahl", QRect(ControlLeft, 74, 140, 17), text("Mindestanzahl (1..9)"));
+    edt_mindestAnzahl = named(new QLineEdit(pnl_Zusatz), QStringLiteral("edt_mindestAnzahl"));
     edt_mindestAnzahl->setGeometry(ExtraEditLeft, 70, ExtraEditWidth, EditHeight);
     edt_mindestAnzahl->setToolTip(text("Anzahl der mindest aktiven Ausgänge beim Ablauf"));
-    UpDown5 = named(new UpDown(edt_mindestAnzahl, panel), QStringLiteral("UpDown5"));
+    UpDown5 = named(new UpDown(edt_mindestAnzahl, pnl_Zusatz), QStringLiteral("UpDown5"));
     UpDown5->setGeometry(ExtraEditLeft + ExtraEditWidth, 70, 17, EditHeight);
     UpDown5->setRange(1, 127);
 
-    TrackBar_01 = slider(panel, "TrackBar_01");
-    lbl_trackbar_01 = label(panel, "lbl_trackbar_01", QRect(ControlLeft, 50, BoxWidth, 17));
-    lbl_trackbar_01_l = label(panel, "lbl_trackbar_01_l", QRect(ControlLeft, 73, 50, 17));
-    lbl_trackbar_01_r = label(panel, "lbl_trackbar_01_r", QRect(250, 73, 50, 17));
+    connect(edt_mindestAnzahl, &QLineEdit::textChanged, this, [this](const QString &text) {
+        takeEntry(edt_mindestAnzahl, model_.typeMinimumCount(text), model_.minimumCount());
+    });
+    connect(edt_mindestAnzahl, &QLineEdit::editingFinished, this,
+            [this] { showStored(edt_mindestAnzahl, model_.minimumCount()); });
+}
 
-    TrackBar_neon_1 = slider(panel, "TrackBar_neon_1");
-    TrackBar_neon_2 = slider(panel, "TrackBar_neon_2");
-    lbl_fNeon_01 = label(panel, "lbl_fNeon_01", QRect(ControlLeft, 44, 114, 17), text("Leuchtstufe DUNKEL"));
-    lbl_fNeon_02 = label(panel, "lbl_fNeon_02", QRect(ControlLeft, 64, 114, 17), text("Leuchtstufe HELL"));
-    lbl_fNeon_03 = label(panel, "lbl_fNeon_03", QRect(ControlLeft, 104, BoxWidth, 80),
+void TFrameZusatz::makeSpeedSlider()
+{
+    TrackBar_01 = slider(pnl_Zusatz, "TrackBar_01");
+    lbl_trackbar_01 = label(pnl_Zusatz, "lbl_trackbar_01", QRect(ControlLeft, 50, BoxWidth, 17));
+    lbl_trackbar_01_l = label(pnl_Zusatz, "lbl_trackbar_01_l", QRect(ControlLeft, 73, 50, 17));
+    lbl_trackbar_01_r = label(pnl_Zusatz, "lbl_trackbar_01_r", QRect(250, 73, 50, 17));
+
+    connect(TrackBar_01, &QSlider::valueChanged, this, [this](int position) {
+        model_.slideTo(position);
+        if (model_.layout() && model_.layout()->slider == Slider::Speed)
+            TrackBar_01->setFocus();
+        showModel();
+    });
+}
+
+void TFrameZusatz::makeNeonSliders()
+{
+    TrackBar_neon_1 = slider(pnl_Zusatz, "TrackBar_neon_1");
+    TrackBar_neon_2 = slider(pnl_Zusatz, "TrackBar_neon_2");
+    lbl_fNeon_01 = label(pnl_Zusatz, "lbl_fNeon_01", QRect(ControlLeft, 44, 114, 17), text("Leuchtstufe DUNKEL"));
+    lbl_fNeon_02 = label(pnl_Zusatz, "lbl_fNeon_02", QRect(ControlLeft, 64, 114, 17), text("Leuchtstufe HELL"));
+    lbl_fNeon_03 = label(pnl_Zusatz, "lbl_fNeon_03", QRect(ControlLeft, 104, BoxWidth, 80),
                          text("Die Verzögerungszeit definiert eine Einschalt-Verzögerung. \r\nDiese ist dann aktiv, "
                               "wenn noch kein Ausgang eingeschaltet \r\nist, also wenn alle Ausgäne dunkel sind. Alle "
                               "weiteren \r\nAusgänge werden dann ohne Verzögerungszeit dazu \r\ngeschaltet"));
     fitExplanation(lbl_fNeon_03, BoxWidth);
 
+    connect(TrackBar_neon_1, &QSlider::valueChanged, this, [this](int level) {
+        model_.setNeonDark(level);
+        TrackBar_neon_1->setFocus();
+        showModel();
+    });
+    connect(TrackBar_neon_2, &QSlider::valueChanged, this, [this](int level) {
+        model_.setNeonBright(level);
+        TrackBar_neon_2->setFocus();
+        showModel();
+    });
+}
+
+void TFrameZusatz::makeNeonBoxes()
+{
     for (int i = 0; i < NeonBoxCount; ++i) {
         const NeonBox &box = neonBoxes()[i];
         const NeonBoxPlace &place = neonBoxPlaces()[i];
-        neonBox[i] = checkBox(panel, place.name, QRect(ControlLeft, place.top, BoxWidth, RowHeight), box.caption, box.hint);
+        neonBox[i] =
+            checkBox(pnl_Zusatz, place.name, QRect(ControlLeft, place.top, BoxWidth, RowHeight), box.caption, box.hint);
+        connect(neonBox[i], &QCheckBox::toggled, this, [this, i](bool on) {
+            model_.setValueBit(neonBoxes()[i].bit, on);
+            showModel();
+        });
     }
     cbx_led_neon_1 = neonBox[0];
     cbx_led_neon_2 = neonBox[1];
@@ -220,11 +263,14 @@ void TFrameZusatz::buildControls()
     cbx_led_neon_5 = neonBox[4];
     cbx_led_neon_7 = neonBox[5];
     cbx_led_neon_8 = neonBox[6];
-    lbl_led_neon_1 = label(panel, "lbl_led_neon_1", QRect(ControlLeft, NeonTipTop, BoxWidth, 17),
+    lbl_led_neon_1 = label(pnl_Zusatz, "lbl_led_neon_1", QRect(ControlLeft, NeonTipTop, BoxWidth, 17),
                            text("Tipp: Im Kandor Dekoder sind Ausgang 1-4 nutzbar"));
+}
 
-    group_mode = named(new QGroupBox(text("Mode Auswahl"), panel), QStringLiteral("group_mode"));
-    group_mode->setGeometry(10, 100, 300, 200);
+void TFrameZusatz::makeModeGroup()
+{
+    group_mode = named(new QGroupBox(text("Mode Auswahl"), pnl_Zusatz), QStringLiteral("group_mode"));
+    group_mode->setGeometry(ModeGroupLeft, 100, ModeGroupWidth, 200);
     lbl_mode = label(group_mode, "lbl_mode", QRect(10, 20, 280, 45),
                      text("Wird hier ein Mode ausgewählt, so sollte die Mode-\r\nUmschaltung gesperrt werden, da  sich "
                           "sonst der gewählte\r\nMode während des \"Brennen\" wieder verstellen kann."));
@@ -241,11 +287,7 @@ void TFrameZusatz::buildControls()
                              text("Mode-Umschaltung SPERREN"),
                              text("Aktiviert: eine Mode-Umschaltung (Taste beim Starten) ist dann nicht mehr möglich. "
                                   "Voreingestellte Modus ist damit garantiert. "));
-}
 
-
-void TFrameZusatz::connectControls()
-{
     for (int i = 0; i < ModeRadioCount; ++i) {
         connect(rad_mode[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             // The group unchecks the old button too: only the newly checked one counts.
@@ -255,51 +297,117 @@ void TFrameZusatz::connectControls()
     }
     connect(cbx_mode_bit6, &QCheckBox::toggled, this, [this](bool on) { model_.setModeBit6(on); });
     connect(cbx_mode_bit7, &QCheckBox::toggled, this, [this](bool on) { model_.setModeBit7(on); });
-    connect(cbx_weiche_ab, &QCheckBox::toggled, this, [this](bool on) { model_.setSwitchOff(on); });
+}
 
-    // The value field follows each keystroke; an accepted value refreshes the
-    // frame, so the seconds text follows it.
-    connect(edt_zusatz, &QLineEdit::textChanged, this, [this](const QString &text) {
-        const TypedEntry<int> entry = model_.typeValue(text);
-        takeEntry(edt_zusatz, entry, model_.value());
-        if (entry.isAccepted())
-            showModel();
-    });
-    connect(edt_zusatz, &QLineEdit::editingFinished, this, [this] { showStored(edt_zusatz, model_.value()); });
-    connect(edt_mindestAnzahl, &QLineEdit::textChanged, this, [this](const QString &text) {
-        takeEntry(edt_mindestAnzahl, model_.typeMinimumCount(text), model_.minimumCount());
-    });
-    connect(edt_mindestAnzahl, &QLineEdit::editingFinished, this,
-            [this] { showStored(edt_mindestAnzahl, model_.minimumCount()); });
+// The four extra value fields.
+void TFrameZusatz::makeExtras()
+{
     for (int k = 0; k < ExtraFieldCount; ++k) {
+        const QString index = QStringLiteral("[%1]").arg(k);
+        const int top = 15 + 25 * k;
+        extra_lbl[k] = label(pnl_Zusatz, "", QRect(ControlLeft, top + 4, ExtraLabelWidth, RowHeight));
+        extra_lbl[k]->setObjectName(QStringLiteral("extra_lbl") + index);
+        extra_edt[k] = named(new QLineEdit(pnl_Zusatz), QStringLiteral("extra_edt") + index);
+        extra_edt[k]->setGeometry(ExtraEditLeft, top, ExtraEditWidth, RowHeight);
+
         connect(extra_edt[k], &QLineEdit::textChanged, this, [this, k](const QString &text) {
             takeEntry(extra_edt[k], model_.typeExtra(k, text), model_.extraValue(k));
         });
         connect(extra_edt[k], &QLineEdit::editingFinished, this,
                 [this, k] { showStored(extra_edt[k], model_.extraValue(k)); });
     }
+}
 
-    connect(TrackBar_01, &QSlider::valueChanged, this, [this](int position) {
-        model_.slideTo(position);
-        if (model_.layout() && model_.layout()->slider == Slider::Speed)
-            TrackBar_01->setFocus();
+// Makes the groups the layout shows that are not made yet; they take the
+// places in Tab order and stacking the frame's design gives them, and
+// showModel shows them.
+void TFrameZusatz::makeWhatTheLayoutShows(const Layout *layout)
+{
+    const QList<QWidget *> before = pnl_Zusatz->findChildren<QWidget *>();
+    if (layout && layout->minimumCount && !edt_mindestAnzahl)
+        makeMinimumCount();
+    if (layout && layout->slider != Slider::None && !TrackBar_01)
+        makeSpeedSlider();
+    if (layout && layout->neonSliders && !TrackBar_neon_1)
+        makeNeonSliders();
+    if (layout && (layout->neonBoxBits != 0 || layout->neonTip) && !neonBox[0])
+        makeNeonBoxes();
+    if (layout && layout->mode.visible && !group_mode)
+        makeModeGroup();
+    if (model_.extraCount() > 0 && !extra_edt[0])
+        makeExtras();
+    madeControls(before);
+}
+
+void TFrameZusatz::makeEveryControl()
+{
+    const QList<QWidget *> before = pnl_Zusatz->findChildren<QWidget *>();
+    if (!edt_mindestAnzahl)
+        makeMinimumCount();
+    if (!TrackBar_01)
+        makeSpeedSlider();
+    if (!TrackBar_neon_1)
+        makeNeonSliders();
+    if (!neonBox[0])
+        makeNeonBoxes();
+    if (!group_mode)
+        makeModeGroup();
+    if (!extra_edt[0])
+        makeExtras();
+    if (madeControls(before))
         showModel();
-    });
-    connect(TrackBar_neon_1, &QSlider::valueChanged, this, [this](int level) {
-        model_.setNeonDark(level);
-        TrackBar_neon_1->setFocus();
-        showModel();
-    });
-    connect(TrackBar_neon_2, &QSlider::valueChanged, this, [this](int level) {
-        model_.setNeonBright(level);
-        TrackBar_neon_2->setFocus();
-        showModel();
-    });
-    for (int i = 0; i < NeonBoxCount; ++i) {
-        connect(neonBox[i], &QCheckBox::toggled, this, [this, i](bool on) {
-            model_.setValueBit(neonBoxes()[i].bit, on);
-            showModel();
-        });
+}
+
+bool TFrameZusatz::madeControls(const QList<QWidget *> &before)
+{
+    QList<QWidget *> made;
+    for (QWidget *control : pnl_Zusatz->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!before.contains(control))
+            made.append(control);
+    }
+    if (made.isEmpty())
+        return false;
+    keepDesignOrder();
+    emit controlsMade(made);
+    return true;
+}
+
+// The panel's controls in the order the frame's design makes them.
+QList<QWidget *> TFrameZusatz::designOrder() const
+{
+    QList<QWidget *> order{lbl_zusatz, edt_zusatz, UpDown_Zusatz, lbl_zusatz2, cbx_weiche_ab, lbl_MindestAnzahl,
+                           edt_mindestAnzahl, UpDown5, TrackBar_01, lbl_trackbar_01, lbl_trackbar_01_l,
+                           lbl_trackbar_01_r, TrackBar_neon_1, TrackBar_neon_2, lbl_fNeon_01, lbl_fNeon_02,
+                           lbl_fNeon_03};
+    for (QCheckBox *box : neonBox)
+        order.append(box);
+    order.append(lbl_led_neon_1);
+    order.append(group_mode);
+    for (int k = 0; k < ExtraFieldCount; ++k) {
+        order.append(extra_lbl[k]);
+        order.append(extra_edt[k]);
+    }
+    order.removeAll(nullptr);
+    return order;
+}
+
+// Stacking and Tab follow the design's order, whatever order the groups
+// were made in: each control is raised over those before it, and Tab goes
+// from each control that takes focus by Tab to the next.
+void TFrameZusatz::keepDesignOrder()
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : designOrder()) {
+        control->raise();
+        QList<QWidget *> chain{control};
+        chain.append(control->findChildren<QWidget *>());
+        for (QWidget *w : chain) {
+            if (!(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            if (previous)
+                setTabOrder(previous, w);
+            previous = w;
+        }
     }
 }
 
@@ -317,26 +425,41 @@ void TFrameZusatz::loadFromSession()
 
 void TFrameZusatz::showModel()
 {
+    const Layout *layout = model_.layout();
+    makeWhatTheLayoutShows(layout);
+
     const QList<QWidget *> controls = pnl_Zusatz->findChildren<QWidget *>();
     std::vector<QSignalBlocker> blockers;
     blockers.reserve(static_cast<std::size_t>(controls.size()));
     for (QWidget *control : controls)
         blockers.emplace_back(control);
 
-    const Layout *layout = model_.layout();
+    // A group not made yet has never been shown: there is nothing to hide.
     showValueField(layout);
-    showModeGroup(layout);
-    showSliders(layout);
-    showNeonBoxes(layout);
+    if (group_mode)
+        showModeGroup(layout);
+    if (TrackBar_01)
+        showSpeedSlider(layout);
+    if (TrackBar_neon_1)
+        showNeonSliders(layout);
+    if (neonBox[0])
+        showNeonBoxes(layout);
+    // The value field shows the byte the boxes build, also where it stays hidden.
+    const QString value = QString::number(model_.value());
+    if (edt_zusatz->text() != value)
+        edt_zusatz->setText(value);
 
-    const bool minimumCount = layout && layout->minimumCount;
-    lbl_MindestAnzahl->setVisible(minimumCount);
-    edt_mindestAnzahl->setVisible(minimumCount);
-    UpDown5->setVisible(minimumCount);
-    if (minimumCount)
-        edt_mindestAnzahl->setText(QString::number(model_.minimumCount()));
+    if (edt_mindestAnzahl) {
+        const bool minimumCount = layout && layout->minimumCount;
+        lbl_MindestAnzahl->setVisible(minimumCount);
+        edt_mindestAnzahl->setVisible(minimumCount);
+        UpDown5->setVisible(minimumCount);
+        if (minimumCount)
+            edt_mindestAnzahl->setText(QString::number(model_.minimumCount()));
+    }
 
-    showExtras();
+    if (extra_edt[0])
+        showExtras();
     if (layout && layout->mode.visible)
         layOutModeGroup(layout->mode);
 }
@@ -376,7 +499,7 @@ void TFrameZusatz::showModeGroup(const Layout *layout)
         fitExplanationHeight(lbl_mode, modeExplanationFitted_);
     group_mode->setVisible(group.visible);
     if (!group.visible)
-        group_mode->move(10, 100);
+        group_mode->move(ModeGroupLeft, 100);
     lbl_mode->setVisible(!group.visible || group.introVisible());
     for (int i = 0; i < ModeRadioCount; ++i) {
         const bool listed = i < group.radioCaptions.size();
@@ -390,7 +513,7 @@ void TFrameZusatz::showModeGroup(const Layout *layout)
     cbx_mode_bit7->setChecked(model_.modeBit7());
 }
 
-void TFrameZusatz::showSliders(const Layout *layout)
+void TFrameZusatz::showSpeedSlider(const Layout *layout)
 {
     const Slider kind = layout ? layout->slider : Slider::None;
     if (kind == Slider::Fading) {
@@ -421,7 +544,10 @@ void TFrameZusatz::showSliders(const Layout *layout)
     for (QWidget *w : {static_cast<QWidget *>(TrackBar_01), static_cast<QWidget *>(lbl_trackbar_01),
                        static_cast<QWidget *>(lbl_trackbar_01_l), static_cast<QWidget *>(lbl_trackbar_01_r)})
         w->setVisible(slider);
+}
 
+void TFrameZusatz::showNeonSliders(const Layout *layout)
+{
     const bool neon = layout && layout->neonSliders;
     if (neon) {
         fitExplanationHeight(lbl_fNeon_03, neonExplanationFitted_);
@@ -452,10 +578,6 @@ void TFrameZusatz::showNeonBoxes(const Layout *layout)
         neonBox[i]->setVisible(model_.valueBitOffered(bit));
     }
     lbl_led_neon_1->setVisible(layout && layout->neonTip);
-    // The value field shows the byte the boxes build, also where it stays hidden.
-    const QString value = QString::number(model_.value());
-    if (edt_zusatz->text() != value)
-        edt_zusatz->setText(value);
 }
 
 void TFrameZusatz::showExtras()

@@ -72,11 +72,18 @@ class TFrameZusatz : public EditorFrame {
 public:
     static constexpr int DesignWidth = 320;
     static constexpr int DesignHeight = 691;
+    // The mode group's place across the panel; the frame shows 10 beyond it.
+    static constexpr int ModeGroupLeft = 10;
+    static constexpr int ModeGroupWidth = 300;
+    static constexpr int ShownWidth = ModeGroupLeft + ModeGroupWidth + 10;
 
     TFrameZusatz(DecoderSession &session, QWidget *parent);
 
     void loadFromSession() override;
     const Zusatz::ModesModel &model() const { return model_; }
+    // The frame makes a group of controls the first time a type shows it;
+    // this makes every group not made yet, and shows the model in them.
+    void makeEveryControl();
 
     QWidget *pnl_Zusatz = nullptr;
     QLabel *lbl_zusatz = nullptr;
@@ -119,14 +126,26 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void buildControls();
-    void connectControls();
+    void makeValueControls();
+    void makeMinimumCount();
+    void makeSpeedSlider();
+    void makeNeonSliders();
+    void makeNeonBoxes();
+    void makeModeGroup();
+    void makeExtras();
+    void makeWhatTheLayoutShows(const Zusatz::Layout *layout);
+    // The controls made since `before` was taken: put in the design's order
+    // and told to the window. False when there are none.
+    bool madeControls(const QList<QWidget *> &before);
+    QList<QWidget *> designOrder() const;
+    void keepDesignOrder();
     // Writes every control from the model, with the controls' signals blocked,
     // so that showing never runs a change handler.
     void showModel();
     void showValueField(const Zusatz::Layout *layout);
     void showModeGroup(const Zusatz::Layout *layout);
-    void showSliders(const Zusatz::Layout *layout);
+    void showSpeedSlider(const Zusatz::Layout *layout);
+    void showNeonSliders(const Zusatz::Layout *layout);
     void showNeonBoxes(const Zusatz::Layout *layout);
     void showExtras();
     void layOutModeGroup(const Zusatz::ModeGroup &group);

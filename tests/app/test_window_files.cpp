@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -184,20 +185,35 @@ TEST_F(WindowFilesTest, HostileFilesAreRefusedAndShownSafely)
 
 } // namespace
 
-// The editor frames are made when a type first needs them; a file dropped onto
-// one of their edits is still the window's to load, not text for the edit.
+// The editor frames, and groups of their controls, are made when a type
+// first needs them; a file dropped onto one of their edits is still the
+// window's to load, not text for the edit.
 TEST_F(WindowFilesTest, FilesDroppedOntoAnEditorFrameMadeLaterLoad)
 {
+    struct Case {
+        const char *sample;
+        std::function<QLineEdit *(TFormMain &)> edit;
+    };
+    const Case cases[] = {
+        {"demo.hex", [](TFormMain &w) { return w.FrameZusatz1->edt_zusatz; }},
+        // The minimum count, made after the frame for the type that shows it.
+        {"113-led-dekoder-haus-dcc.hex", [](TFormMain &w) { return w.FrameZusatz1->edt_mindestAnzahl; }},
+        {"615-led-dekoder-ampel-ab-v3-41-dcc.hex", [](TFormMain &w) { return w.FrameZusatz1->extra_edt[1]; }},
+    };
     TFormMain w(settingsPath());
-    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex")));
-    ASSERT_NE(w.FrameZusatz1, nullptr);
-    QLineEdit *edit = w.FrameZusatz1->edt_zusatz;
-    const QString before = edit->text();
-    const QString other = QStringLiteral(QUAXEL_SOURCE_DIR "/samples/12543-drehscheibe-48-position-dcc.hex");
-    std::unique_ptr<QMimeData> data(urls({QUrl::fromLocalFile(other)}));
-    data->setText(other);
-    EXPECT_TRUE(drop(*edit, *data));
-    EXPECT_EQ(w.session.filePath, other);
-    EXPECT_EQ(w.session.typeCode, 12543);
-    EXPECT_EQ(edit->text(), before);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.sample);
+        ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/") + QString::fromLatin1(c.sample)));
+        ASSERT_NE(w.FrameZusatz1, nullptr);
+        QLineEdit *edit = c.edit(w);
+        ASSERT_NE(edit, nullptr);
+        const QString before = edit->text();
+        const QString other = QStringLiteral(QUAXEL_SOURCE_DIR "/samples/12543-drehscheibe-48-position-dcc.hex");
+        std::unique_ptr<QMimeData> data(urls({QUrl::fromLocalFile(other)}));
+        data->setText(other);
+        EXPECT_TRUE(drop(*edit, *data));
+        EXPECT_EQ(w.session.filePath, other);
+        EXPECT_EQ(w.session.typeCode, 12543);
+        EXPECT_EQ(edit->text(), before);
+    }
 }

@@ -9,9 +9,11 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
+#include <algorithm>
 
 using namespace Zusatz;
 using namespace ZusatzView;
@@ -20,7 +22,14 @@ namespace {
 
 class FrameZusatz : public EepromFrameTest {
 protected:
-    TFrameZusatz *frame() const { return window->FrameZusatz1; }
+    // The frame with every group of controls made: it makes them as the
+    // types need them.
+    TFrameZusatz *frame() const
+    {
+        if (window->FrameZusatz1)
+            window->FrameZusatz1->makeEveryControl();
+        return window->FrameZusatz1;
+    }
     template <class W>
     W *control(const char *name) const
     {
@@ -126,6 +135,90 @@ TEST_F(FrameZusatz, EveryTypeShowsExactlyItsControlsFilledFromTheImage)
             expectOthersAsInFile({});
         EXPECT_TRUE(takeMessages().isEmpty());
     }
+}
+
+// What the frame shows of each of its controls (place, visibility, texts,
+// state, hints, fonts), then the order of Tab and of stacking among those
+// shown. Controls the frame has not made are left out; they must be hidden
+// in the frame that has them.
+QStringList frameLook(TFrameZusatz &f, const QStringList &only = {})
+{
+    QStringList rows;
+    QStringList tab;
+    QStringList stack;
+    const auto included = [&](const QWidget *w) { return only.isEmpty() || only.contains(w->objectName()); };
+    for (QWidget *w : f.pnl_Zusatz->findChildren<QWidget *>()) {
+        if (!included(w) || w->objectName().isEmpty())
+            continue;
+        const QRect g = w->geometry();
+        QString row = QStringLiteral("%1 %2 %3,%4 %5x%6 [%7] %8")
+                          .arg(w->objectName(), w->isVisibleTo(&f) ? QStringLiteral("shown") : QStringLiteral("hidden"))
+                          .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                          .arg(w->toolTip(), w->font().toString());
+        if (auto *label = qobject_cast<QLabel *>(w))
+            row += u' ' + label->text();
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            row += u' ' + edit->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            row += QStringLiteral(" %1 %2").arg(button->text()).arg(button->isChecked());
+        if (auto *slider = qobject_cast<QSlider *>(w))
+            row += QStringLiteral(" %1..%2 %3").arg(slider->minimum()).arg(slider->maximum()).arg(slider->value());
+        rows << row;
+    }
+    for (QWidget *w = f.edt_zusatz->nextInFocusChain(); w != f.edt_zusatz; w = w->nextInFocusChain()) {
+        if (f.isAncestorOf(w) && included(w) && w->isVisibleTo(&f) && (w->focusPolicy() & Qt::TabFocus))
+            tab << w->objectName();
+    }
+    for (QObject *child : f.pnl_Zusatz->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (w && included(w) && w->isVisibleTo(&f))
+            stack << w->objectName();
+    }
+    rows << QStringLiteral("tab: ") + tab.join(u' ') << QStringLiteral("stack: ") + stack.join(u' ');
+    return rows;
+}
+
+QStringList namesOf(const TFrameZusatz &f)
+{
+    QStringList names;
+    for (const QWidget *w : f.pnl_Zusatz->findChildren<QWidget *>())
+        names << w->objectName();
+    return names;
+}
+
+// The groups of controls are made as types first show them, in any order. A
+// frame that made them late shows what one that had every control from the
+// start does, in the same order for Tab and stacking, and writes the same.
+TEST_F(FrameZusatz, ControlsMadeLateLookAsIfTheyHadAlwaysBeenThere)
+{
+    TFormMain early(dir.filePath(QStringLiteral("early.ini")));
+    early.show();
+    std::vector<int> codes = knownTypeCodes();
+    std::reverse(codes.begin(), codes.end());
+    const std::vector<int> forward = knownTypeCodes();
+    codes.insert(codes.end(), forward.begin(), forward.end());
+    for (int code : codes) {
+        SCOPED_TRACE(code);
+        load(code, {{ModeByte, code % 3 ? QStringLiteral("04") : QStringLiteral("C0")}});
+        ASSERT_TRUE(early.loadHexFile(window->session.filePath));
+        early.FrameZusatz1->makeEveryControl();
+        TFrameZusatz &late = *window->FrameZusatz1;
+        const QStringList made = namesOf(late);
+        EXPECT_EQ(frameLook(late), frameLook(*early.FrameZusatz1, made));
+        for (QWidget *w : early.FrameZusatz1->pnl_Zusatz->findChildren<QWidget *>()) {
+            if (!made.contains(w->objectName())) {
+                EXPECT_FALSE(w->isVisibleTo(early.FrameZusatz1)) << w->objectName().toStdString();
+            }
+        }
+    }
+    // Once made, all of it is alike, the hidden controls' state included; and
+    // a value typed into each writes the same bytes.
+    window->FrameZusatz1->makeEveryControl();
+    EXPECT_EQ(frameLook(*window->FrameZusatz1), frameLook(*early.FrameZusatz1));
+    typeInto(window->FrameZusatz1->edt_zusatz, QStringLiteral("7"));
+    typeInto(early.FrameZusatz1->edt_zusatz, QStringLiteral("7"));
+    for (int i = 0; i < FirmwareImage::EepromSize; ++i)
+        EXPECT_EQ(byte(i), early.session.image.eeprom.at(i)) << i;
 }
 
 // Typing key by key: every keystroke is a change of its own.
