@@ -107,17 +107,21 @@ public:
     // The same as set(i, hexByte(value)), for 0..255.
     void setValue(std::size_t i, int value)
     {
-        releaseOdd(i);
+        if (codes_[i] >= OddBase)
+            releaseOdd(i);
         codes_[i] = static_cast<std::uint16_t>(value);
     }
 
     void fill(const QString &text)
     {
-        codes_.fill(EmptyCode);
         odd_.clear();
         free_.clear();
-        for (std::size_t i = 0; i < N; ++i)
-            set(i, text);
+        const int value = usualValue(text);
+        codes_.fill(value >= 0 ? static_cast<std::uint16_t>(value) : EmptyCode);
+        if (value < 0 && !text.isEmpty()) {
+            for (std::size_t i = 0; i < N; ++i)
+                setOdd(i, text);
+        }
     }
 
     // Equal when every byte has the same text.

@@ -6,10 +6,9 @@ void FirmwareImage::resetForLoad()
         line.clear();
     lineCount = 0;
     eeprom.fill(blankEepromByte());
-    for (int k = 0; k < RomSize; k += 2) {
-        rom.setValue(k, 0xFF);
-        rom.setValue(k + 1, 0x3F);
-    }
+    rom.fill(blankRomByte(0));
+    for (int k = 1; k < RomSize; k += 2)
+        rom.setValue(k, 0x3F);
     romTop = 0;
     eepromTop = 0;
 }

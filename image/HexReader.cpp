@@ -19,6 +19,15 @@ void showIdInPanels(const QString &line, HexLoadResult &result)
                           + charAt(line, 23);
 }
 
+template <std::size_t N>
+void storeByte(ByteTexts<N> &bytes, const RecordByte &b)
+{
+    if (b.value >= 0)
+        bytes.setValue(static_cast<std::size_t>(b.index), b.value);
+    else
+        bytes.set(static_cast<std::size_t>(b.index), b.text);
+}
+
 } // namespace
 
 std::optional<UserMessage> checkLineCount(const QStringList &lines, const QString &code)
@@ -41,14 +50,14 @@ void storeRecord(FirmwareImage &image, HexRecord &&record)
 {
     switch (record.target) {
     case RecordTarget::Rom:
-        for (RecordByte &b : record.bytes) {
-            image.rom[b.index] = std::move(b.text);
+        for (const RecordByte &b : record.bytes) {
+            storeByte(image.rom, b);
             image.romTop = std::max(image.romTop, b.index);
         }
         break;
     case RecordTarget::Eeprom:
-        for (RecordByte &b : record.bytes) {
-            image.eeprom[b.index] = std::move(b.text);
+        for (const RecordByte &b : record.bytes) {
+            storeByte(image.eeprom, b);
             image.eepromTop = std::max(image.eepromTop, b.index);
         }
         break;

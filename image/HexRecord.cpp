@@ -19,20 +19,23 @@ bool isUpperHexDigit(QChar c)
     return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F');
 }
 
-// The two characters at the position as a byte text. An upper-case hex pair,
-// the usual case, shares its text from the hexByte table instead of a copy.
 int upperHexValue(QChar c)
 {
     const char16_t u = c.unicode();
     return u <= u'9' ? u - u'0' : u - u'A' + 10;
 }
 
-QString byteTextAt(const QString &line, int position, const HexByteTable &table)
+// The two characters at the position as the byte at index. An upper-case hex
+// pair, the usual case, comes with its value and shares its text from the
+// hexByte table instead of a copy.
+RecordByte recordByteAt(const QString &line, int position, int index, const HexByteTable &table)
 {
     const QStringView pair = QStringView(line).mid(position - 1, 2);
-    if (pair.size() == 2 && isUpperHexDigit(pair[0]) && isUpperHexDigit(pair[1]))
-        return table[static_cast<std::size_t>(16 * upperHexValue(pair[0]) + upperHexValue(pair[1]))];
-    return pair.toString();
+    if (pair.size() == 2 && isUpperHexDigit(pair[0]) && isUpperHexDigit(pair[1])) {
+        const int value = 16 * upperHexValue(pair[0]) + upperHexValue(pair[1]);
+        return {index, table[static_cast<std::size_t>(value)], value};
+    }
+    return {index, pair.toString()};
 }
 
 int byteAt(const QString &line, int position)
@@ -61,7 +64,7 @@ void parseRomData(const QString &line, int count, int high, int low, HexRecord &
             record.error = RecordError::RomOverflow;
             return;
         }
-        record.bytes.push_back({index, byteTextAt(line, 10 + 2 * j, table)});
+        record.bytes.push_back(recordByteAt(line, 10 + 2 * j, index, table));
     }
 }
 
@@ -81,7 +84,7 @@ void parseEepromData(const QString &line, int count, int start, HexRecord &recor
             record.error = RecordError::EepromOverflow;
             return;
         }
-        record.bytes.push_back({index, byteTextAt(line, 10 + 4 * j, table)});
+        record.bytes.push_back(recordByteAt(line, 10 + 4 * j, index, table));
     }
 }
 
@@ -151,23 +154,23 @@ HexRecord parseHexRecord(const QString &line)
 
 QStringList splitHexFileLines(const QByteArray &content)
 {
-    QByteArray bytes = content;
+    QByteArrayView bytes(content);
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    const QString text = QString::fromLatin1(bytes);
+        bytes = bytes.sliced(3);
+    // Each line is taken from the bytes straight into its own text.
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
+    const char *const end = bytes.data() + bytes.size();
+    const char *start = bytes.data();
+    for (const char *p = start; p < end; ++p) {
+        if (*p != '\r' && *p != '\n')
             continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+        lines.append(QString::fromLatin1(start, p - start));
+        if (*p == '\r' && p + 1 < end && p[1] == '\n')
+            ++p;
+        start = p + 1;
     }
-    if (start < text.size())
-        lines.append(text.mid(start));
+    if (start < end)
+        lines.append(QString::fromLatin1(start, end - start));
     return lines;
 }
 

@@ -23,6 +23,7 @@ enum class RecordTarget { None, Rom, Eeprom, Id, Config };
 struct RecordByte {
     int index;
     QString text;
+    int value = -1; // the byte's value when the text is an upper-case hex pair
 };
 
 struct HexRecord {
