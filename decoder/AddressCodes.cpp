@@ -3,6 +3,7 @@
 #include "image/HexByte.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -96,15 +97,23 @@ std::optional<int> codeKey(const QString &code)
     return static_cast<int>(code.size() << 24) | key;
 }
 
-// Sorts an index by code, keeping for each code only the first value it was
-// given (the entries come in the order a search would meet them).
-template <class T> void sortKeepingFirst(std::vector<std::pair<int, T>> &index)
+// The entries 0..count-1 sorted by their keys, for each key only the lowest
+// entry (entries are numbered in the order a search would meet them).
+template <class KeyOf> std::vector<std::uint16_t> sortedIndex(int count, KeyOf keyOf)
 {
-    std::stable_sort(index.begin(), index.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    const auto last = std::unique(index.begin(), index.end(),
-                                  [](const auto &a, const auto &b) { return a.first == b.first; });
-    index.erase(last, index.end());
+    std::vector<std::int64_t> keyed;
+    keyed.reserve(static_cast<std::size_t>(count));
+    for (int e = 0; e < count; ++e)
+        keyed.push_back(std::int64_t{keyOf(e)} * 0x10000 + e);
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::uint16_t> index;
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        const std::int64_t key = keyed[i] >> 16;
+        if (i == 0 || key != keyed[i - 1] >> 16)
+            index.push_back(static_cast<std::uint16_t>(keyed[i] & 0xFFFF));
+    }
     index.shrink_to_fit();
+    return index;
 }
 
 QString replaceDigit(const QString &code, int position, QChar digit)
@@ -140,26 +149,34 @@ const AddressCodeTables &AddressCodeTables::shared()
     return tables;
 }
 
+// Entries of the accessory indexes: 2 * address for the address's own code,
+// 2 * address + 1 for the other output's form of it; so entries rise with the
+// address, and at one address the own code comes first. The locomotive
+// index's entries are the addresses.
+int AddressCodeTables::motAccessoryKey(int entry) const
+{
+    const int code = motAccessory_[static_cast<std::size_t>(entry / 2)];
+    return codeKeyOf(entry % 2 ? motRedValue(code) : code, 6);
+}
+
+int AddressCodeTables::dccAccessoryKey(int entry) const
+{
+    const int code = dccAccessory_[static_cast<std::size_t>(entry / 2)];
+    return codeKeyOf(entry % 2 ? dccGreenValue(code) : code, 6);
+}
+
+int AddressCodeTables::motLocoKey(int entry) const
+{
+    return codeKeyOf(motLoco_[static_cast<std::size_t>(entry)], 4);
+}
+
 void AddressCodeTables::buildIndexes()
 {
-    // Addresses in rising order, at each address its own code first: the first
-    // entry a code gets is the one a search from address 0 upwards would find.
-    motAccessoryIndex_.reserve(2 * (MotAccessoryLast + 1));
-    dccAccessoryIndex_.reserve(2 * DccAccessoryLast);
-    motLocoIndex_.reserve(MotLocoLast);
-    for (int n = 0; n <= MotAccessoryLast; ++n) {
-        motAccessoryIndex_.push_back({codeKeyOf(motAccessory_[n], 6), AccessoryMatch{n, true}});
-        motAccessoryIndex_.push_back({codeKeyOf(motRedValue(motAccessory_[n]), 6), AccessoryMatch{n, false}});
-    }
-    for (int n = 1; n <= DccAccessoryLast; ++n) {
-        dccAccessoryIndex_.push_back({codeKeyOf(dccAccessory_[n], 6), AccessoryMatch{n, false}});
-        dccAccessoryIndex_.push_back({codeKeyOf(dccGreenValue(dccAccessory_[n]), 6), AccessoryMatch{n, true}});
-    }
-    for (int n = 1; n <= MotLocoLast; ++n)
-        motLocoIndex_.push_back({codeKeyOf(motLoco_[n], 4), n});
-    sortKeepingFirst(motAccessoryIndex_);
-    sortKeepingFirst(dccAccessoryIndex_);
-    sortKeepingFirst(motLocoIndex_);
+    // DCC accessory and locomotive address 0 have no entry: their NoCode keys
+    // match no code text.
+    motAccessoryIndex_ = sortedIndex(2 * (MotAccessoryLast + 1), [this](int e) { return motAccessoryKey(e); });
+    dccAccessoryIndex_ = sortedIndex(2 * (DccAccessoryLast + 1), [this](int e) { return dccAccessoryKey(e); });
+    motLocoIndex_ = sortedIndex(MotLocoLast + 1, [this](int e) { return motLocoKey(e); });
 }
 
 void AddressCodeTables::fillMotAccessoryCodes(std::array<int, MotAccessorySize> &codes)
@@ -261,39 +278,44 @@ QString AddressCodeTables::dccGreenForm(const QString &code)
 
 namespace {
 
-// The indexed address when it lies within 0..maxAddress.
-template <class T>
-std::optional<T> withinLimit(const std::vector<std::pair<int, T>> &index, const QString &code, int maxAddress,
-                             int (*addressOf)(const T &))
+// The entry the code is indexed under, if any.
+template <class KeyOf>
+std::optional<int> indexedEntry(const std::vector<std::uint16_t> &index, const QString &code, KeyOf keyOf)
 {
     const std::optional<int> key = codeKey(code);
     if (!key)
         return std::nullopt;
     const auto found = std::lower_bound(index.begin(), index.end(), *key,
-                                        [](const std::pair<int, T> &entry, int k) { return entry.first < k; });
-    if (found == index.end() || found->first != *key || addressOf(found->second) > maxAddress)
+                                        [&](std::uint16_t entry, int k) { return keyOf(entry) < k; });
+    if (found == index.end() || keyOf(*found) != *key)
         return std::nullopt;
-    return found->second;
+    return *found;
 }
-
-int matchAddress(const AccessoryMatch &m) { return m.address; }
-int plainAddress(const int &n) { return n; }
 
 } // namespace
 
 std::optional<AccessoryMatch> AddressCodeTables::findMotAccessory(const QString &code, int maxAddress) const
 {
-    return withinLimit(motAccessoryIndex_, code, maxAddress, matchAddress);
+    const std::optional<int> entry = indexedEntry(motAccessoryIndex_, code, [this](int e) { return motAccessoryKey(e); });
+    if (!entry || *entry / 2 > maxAddress)
+        return std::nullopt;
+    return AccessoryMatch{*entry / 2, *entry % 2 == 0}; // the own code is the green output
 }
 
 std::optional<AccessoryMatch> AddressCodeTables::findDccAccessory(const QString &code, int maxAddress) const
 {
-    return withinLimit(dccAccessoryIndex_, code, maxAddress, matchAddress);
+    const std::optional<int> entry = indexedEntry(dccAccessoryIndex_, code, [this](int e) { return dccAccessoryKey(e); });
+    if (!entry || *entry / 2 > maxAddress)
+        return std::nullopt;
+    return AccessoryMatch{*entry / 2, *entry % 2 == 1}; // the own code is the red output
 }
 
 std::optional<int> AddressCodeTables::findMotLoco(const QString &code, int maxAddress) const
 {
-    return withinLimit(motLocoIndex_, code, maxAddress, plainAddress);
+    const std::optional<int> entry = indexedEntry(motLocoIndex_, code, [this](int e) { return motLocoKey(e); });
+    if (!entry || *entry > maxAddress)
+        return std::nullopt;
+    return *entry;
 }
 
 QString AddressCodeTables::motFunctionCode(int function)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -81,9 +82,14 @@ class AddressCodeTables {
                                  std::array<int, MotLocoSize> &codes);
     static void fillDccAccessoryCodes(std::array<int, DccAccessorySize> &codes);
 
-    // Code (its hex digits as a number) -> the first address (and output) a
-    // linear search would stop at; sorted by code.
-    std::vector<std::pair<int, AccessoryMatch>> motAccessoryIndex_;
-    std::vector<std::pair<int, AccessoryMatch>> dccAccessoryIndex_;
-    std::vector<std::pair<int, int>> motLocoIndex_;
+    // Each index: entries sorted by the key of their code (its hex digits as
+    // a number), for each code the entry a search from address 0 upwards
+    // would stop at. Entries stand for an address and output (see the *Key
+    // functions), two bytes each.
+    int motAccessoryKey(int entry) const;
+    int dccAccessoryKey(int entry) const;
+    int motLocoKey(int entry) const;
+    std::vector<std::uint16_t> motAccessoryIndex_;
+    std::vector<std::uint16_t> dccAccessoryIndex_;
+    std::vector<std::uint16_t> motLocoIndex_;
 };
