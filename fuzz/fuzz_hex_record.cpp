@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString line = upperCaseLine(QString::fromLatin1(fuzzBytes(data, size)));
     const HexRecord record = parseHexRecord(line);
     for (const RecordByte &byte : record.bytes) {
-        fuzzRequire(byte.text.size() == 2, "record byte text of two characters");
+        fuzzRequire(byte.text().size() == 2, "record byte text of two characters");
         if (record.target == RecordTarget::Rom)
             fuzzRequire(byte.index >= 0 && byte.index < FirmwareImage::RomSize, "ROM index inside the ROM");
         else if (record.target == RecordTarget::Eeprom)

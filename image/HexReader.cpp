@@ -25,7 +25,7 @@ void storeByte(ByteTexts<N> &bytes, const RecordByte &b)
     if (b.value >= 0)
         bytes.setValue(static_cast<std::size_t>(b.index), b.value);
     else
-        bytes.set(static_cast<std::size_t>(b.index), b.text);
+        bytes.set(static_cast<std::size_t>(b.index), b.oddText);
 }
 
 } // namespace

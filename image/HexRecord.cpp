@@ -26,16 +26,21 @@ int upperHexValue(QChar c)
 }
 
 // The two characters at the position as the byte at index. An upper-case hex
-// pair, the usual case, comes with its value and shares its text from the
-// hexByte table instead of a copy.
-RecordByte recordByteAt(const QString &line, int position, int index, const HexByteTable &table)
+// pair, the usual case, is kept as its value, without a text of its own.
+RecordByte oddRecordByteAt(const QString &line, int position, int index)
 {
-    const QStringView pair = QStringView(line).mid(position - 1, 2);
-    if (pair.size() == 2 && isUpperHexDigit(pair[0]) && isUpperHexDigit(pair[1])) {
-        const int value = 16 * upperHexValue(pair[0]) + upperHexValue(pair[1]);
-        return {index, table[static_cast<std::size_t>(value)], value};
+    return {index, -1, QStringView(line).mid(position - 1, 2).toString()};
+}
+
+RecordByte recordByteAt(const QString &line, int position, int index)
+{
+    if (position < line.size()) {
+        const QChar high = line[position - 1];
+        const QChar low = line[position];
+        if (isUpperHexDigit(high) && isUpperHexDigit(low))
+            return {index, 16 * upperHexValue(high) + upperHexValue(low), {}};
     }
-    return {index, pair.toString()};
+    return oddRecordByteAt(line, position, index);
 }
 
 int byteAt(const QString &line, int position)
@@ -56,7 +61,6 @@ void parseRomData(const QString &line, int count, int high, int low, HexRecord &
         return;
     }
     const int start = 256 * high + low;
-    const HexByteTable &table = hexByteTable();
     record.bytes.reserve(count);
     for (int j = 0; j < count; ++j) {
         const int index = start + j;
@@ -64,7 +68,7 @@ void parseRomData(const QString &line, int count, int high, int low, HexRecord &
             record.error = RecordError::RomOverflow;
             return;
         }
-        record.bytes.push_back(recordByteAt(line, 10 + 2 * j, index, table));
+        record.bytes.push_back(recordByteAt(line, 10 + 2 * j, index));
     }
 }
 
@@ -76,7 +80,6 @@ void parseEepromData(const QString &line, int count, int start, HexRecord &recor
         record.error = RecordError::Truncated;
         return;
     }
-    const HexByteTable &table = hexByteTable();
     record.bytes.reserve(std::max(words, 0));
     for (int j = 0; j < words; ++j) {
         const int index = start + j;
@@ -84,7 +87,7 @@ void parseEepromData(const QString &line, int count, int start, HexRecord &recor
             record.error = RecordError::EepromOverflow;
             return;
         }
-        record.bytes.push_back(recordByteAt(line, 10 + 4 * j, index, table));
+        record.bytes.push_back(recordByteAt(line, 10 + 4 * j, index));
     }
 }
 

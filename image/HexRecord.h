@@ -1,4 +1,6 @@
 #pragma once
+#include "image/HexByte.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
@@ -22,8 +24,10 @@ enum class RecordTarget { None, Rom, Eeprom, Id, Config };
 
 struct RecordByte {
     int index;
-    QString text;
-    int value = -1; // the byte's value when the text is an upper-case hex pair
+    int value = -1;  // the byte's value when its text is an upper-case hex pair
+    QString oddText; // the text of any other byte
+
+    const QString &text() const { return value >= 0 ? hexByte(value) : oddText; }
 };
 
 struct HexRecord {

@@ -72,10 +72,10 @@ QString fileValues(const QString &first, const QString &second)
 void compareEepromBytes(const FirmwareImage &image, const HexRecord &record, CompareListing &listing)
 {
     for (const RecordByte &b : record.bytes) {
-        if (image.eeprom[b.index] == b.text)
+        if (image.eeprom[b.index] == b.text())
             continue;
         listing.eepromLines.append(QStringLiteral("EE%1: ").arg(eepromDiffLabel(b.index))
-                                   + fileValues(image.eeprom[b.index], b.text));
+                                   + fileValues(image.eeprom[b.index], b.text()));
         ++listing.eepromDiffs;
     }
 }
@@ -83,10 +83,10 @@ void compareEepromBytes(const FirmwareImage &image, const HexRecord &record, Com
 void compareRomBytes(const FirmwareImage &image, const HexRecord &record, CompareListing &listing)
 {
     for (const RecordByte &b : record.bytes) {
-        if (image.rom[b.index] == b.text)
+        if (image.rom[b.index] == b.text())
             continue;
         listing.romLines.append(QStringLiteral("ROM %1: ").arg(romDiffLabel(b.index))
-                                + fileValues(image.rom[b.index], b.text));
+                                + fileValues(image.rom[b.index], b.text()));
         ++listing.romDiffs;
     }
 }
