@@ -16,7 +16,8 @@
 // as it is, on the side.
 //
 // Reading gives a const QString &, writing takes any QString, as with an
-// array of QStrings. A reference read stays valid until that byte is written.
+// array of QStrings. A text read by reference stays valid while other bytes
+// are written, until the whole array is filled or assigned.
 template <std::size_t N>
 class ByteTexts {
 public:
