@@ -147,7 +147,7 @@ TFrameZusatz::TFrameZusatz(DecoderSession &session, QWidget *parent)
 
 // The value field with its caption, up-down, seconds text and switch-off box:
 // every type shows some of them. The other groups of controls are made the
-// first time a type shows them (see makeWhatTheLayoutShows).
+// first time a type shows them (see makeGroups).
 void TFrameZusatz::makeValueControls()
 {
     // The frame is designed for a narrow panel: a small font keeps the long
@@ -318,58 +318,51 @@ void TFrameZusatz::makeExtras()
     }
 }
 
-// Makes the groups the layout shows that are not made yet; they take the
-// places in Tab order and stacking the frame's design gives them, and
-// showModel shows them.
-void TFrameZusatz::makeWhatTheLayoutShows(const Layout *layout)
+// Makes the groups not made yet that the layout shows, or every group not
+// made yet. The new controls take the design's places for Tab and stacking
+// and are told to the window; showModel shows them. True when any was made.
+bool TFrameZusatz::makeGroups(const Layout *layout, bool every)
 {
-    const QList<QWidget *> before = pnl_Zusatz->findChildren<QWidget *>();
-    if (layout && layout->minimumCount && !edt_mindestAnzahl)
-        makeMinimumCount();
-    if (layout && layout->slider != Slider::None && !TrackBar_01)
-        makeSpeedSlider();
-    if (layout && layout->neonSliders && !TrackBar_neon_1)
-        makeNeonSliders();
-    if (layout && (layout->neonBoxBits != 0 || layout->neonTip) && !neonBox[0])
-        makeNeonBoxes();
-    if (layout && layout->mode.visible && !group_mode)
-        makeModeGroup();
-    if (model_.extraCount() > 0 && !extra_edt[0])
-        makeExtras();
-    madeControls(before);
-}
-
-void TFrameZusatz::makeEveryControl()
-{
-    const QList<QWidget *> before = pnl_Zusatz->findChildren<QWidget *>();
-    if (!edt_mindestAnzahl)
-        makeMinimumCount();
-    if (!TrackBar_01)
-        makeSpeedSlider();
-    if (!TrackBar_neon_1)
-        makeNeonSliders();
-    if (!neonBox[0])
-        makeNeonBoxes();
-    if (!group_mode)
-        makeModeGroup();
-    if (!extra_edt[0])
-        makeExtras();
-    if (madeControls(before))
-        showModel();
-}
-
-bool TFrameZusatz::madeControls(const QList<QWidget *> &before)
-{
+    struct Group {
+        bool shown;
+        bool made;
+        void (TFrameZusatz::*make)();
+    };
+    const bool typed = layout != nullptr;
+    const Group groups[] = {
+        {typed && layout->minimumCount, edt_mindestAnzahl != nullptr, &TFrameZusatz::makeMinimumCount},
+        {typed && layout->slider != Slider::None, TrackBar_01 != nullptr, &TFrameZusatz::makeSpeedSlider},
+        {typed && layout->neonSliders, TrackBar_neon_1 != nullptr, &TFrameZusatz::makeNeonSliders},
+        {typed && (layout->neonBoxBits != 0 || layout->neonTip), neonBox[0] != nullptr, &TFrameZusatz::makeNeonBoxes},
+        {typed && layout->mode.visible, group_mode != nullptr, &TFrameZusatz::makeModeGroup},
+        {model_.extraCount() > 0, extra_edt[0] != nullptr, &TFrameZusatz::makeExtras},
+    };
+    QList<QWidget *> before;
+    bool any = false;
+    for (const Group &group : groups) {
+        if (group.made || !(group.shown || every))
+            continue;
+        if (!any)
+            before = pnl_Zusatz->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        any = true;
+        (this->*group.make)();
+    }
+    if (!any)
+        return false;
     QList<QWidget *> made;
     for (QWidget *control : pnl_Zusatz->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!before.contains(control))
             made.append(control);
     }
-    if (made.isEmpty())
-        return false;
     keepDesignOrder();
     emit controlsMade(made);
     return true;
+}
+
+void TFrameZusatz::makeEveryControl()
+{
+    if (makeGroups(model_.layout(), true))
+        showModel();
 }
 
 // The panel's controls in the order the frame's design makes them.
@@ -426,7 +419,7 @@ void TFrameZusatz::loadFromSession()
 void TFrameZusatz::showModel()
 {
     const Layout *layout = model_.layout();
-    makeWhatTheLayoutShows(layout);
+    makeGroups(layout, false);
 
     const QList<QWidget *> controls = pnl_Zusatz->findChildren<QWidget *>();
     std::vector<QSignalBlocker> blockers;

@@ -133,10 +133,7 @@ private:
     void makeNeonBoxes();
     void makeModeGroup();
     void makeExtras();
-    void makeWhatTheLayoutShows(const Zusatz::Layout *layout);
-    // The controls made since `before` was taken: put in the design's order
-    // and told to the window. False when there are none.
-    bool madeControls(const QList<QWidget *> &before);
+    bool makeGroups(const Zusatz::Layout *layout, bool every);
     QList<QWidget *> designOrder() const;
     void keepDesignOrder();
     // Writes every control from the model, with the controls' signals blocked,
