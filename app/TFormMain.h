@@ -32,7 +32,7 @@ class TFormMain : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int SlotCount = 48;
+    static constexpr int SlotCount = DecoderSession::SlotCount;
     static constexpr int StatusPanelCount = 5;
 
     // settingsPath: the settings file; empty means the default place next to

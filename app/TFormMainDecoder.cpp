@@ -44,8 +44,8 @@ void showSlot(TFormMain &w, int slot)
 {
     w.lblSlot[slot]->show();
     w.edtAddress[slot]->show();
-    w.btnRG[slot]->setVisible(w.session.isAccessory);
-    w.edtFunction[slot]->setVisible(!w.session.isAccessory);
+    w.btnRG[slot]->setVisible(w.session.isAccessory());
+    w.edtFunction[slot]->setVisible(!w.session.isAccessory());
 }
 
 // A child's rectangle in the coordinates of the frame that holds it.
@@ -90,21 +90,21 @@ template <class BlinkFrame> void showBlinkFrame(TFormMain &w, BlinkFrame *frame,
 void TFormMain::ApplyDecoderType()
 {
     session.identify();
-    setStatusPanelText(3, idPanelText(session.ids));
+    setStatusPanelText(3, idPanelText(session.ids()));
     ResetWindowLayout();
 
-    if (const DecoderType *type = session.type) {
+    if (const DecoderType *type = session.type()) {
         for (int s = 0; s < SlotCount; ++s) {
-            if (!session.slotLabels[s].isEmpty())
+            if (!session.slotLabel(s).isEmpty())
                 makeSlotRow(s);
             if (lblSlot[s])
-                lblSlot[s]->setText(session.slotLabels[s]);
+                lblSlot[s]->setText(session.slotLabel(s));
         }
         setStatusPanelText(3, type->label);
-        if (session.breakAfter != DecoderSession::DefaultSlotBreak)
-            ArrangeSlots(session.breakAfter);
-        if (session.editorFrame != EditorFrameKind::None)
-            ShowEditorFrame(session.editorFrame);
+        if (session.breakAfter() != DecoderSession::DefaultSlotBreak)
+            ArrangeSlots(session.breakAfter());
+        if (session.editorFrame() != EditorFrameKind::None)
+            ShowEditorFrame(session.editorFrame());
     }
 
     for (int s = 0; s < SlotCount; ++s) {
@@ -115,7 +115,7 @@ void TFormMain::ApplyDecoderType()
             edtAddress[s]->setToolTip(QString());
         }
     }
-    if (!session.recognised)
+    if (!session.recognised())
         Dialogs::warningOk(this, DecoderSession::unrecognisedMessage());
 }
 
@@ -178,8 +178,8 @@ void TFormMain::ShowEditorFrame(EditorFrameKind frame)
 void TFormMain::ApplyProtocolLimits()
 {
     session.applyProtocolLimits();
-    setStatusPanelText(2, protocolPanelText(session.protocol));
-    if (session.protocol == Protocol::None) {
+    setStatusPanelText(2, protocolPanelText(session.protocol()));
+    if (session.protocol() == Protocol::None) {
         for (int s = 0; s < SlotCount; ++s)
             hideSlot(*this, s);
     }
@@ -238,7 +238,7 @@ void TFormMain::btn_RGClick()
 
 QColor TFormMain::slotColour(int s) const
 {
-    if (!session.isAccessory)
+    if (!session.isAccessory())
         return Qt::white;
     return session.slotValues[s].green ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00);
 }

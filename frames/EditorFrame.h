@@ -38,7 +38,7 @@ signals:
 protected:
     DecoderSession &session() const { return session_; }
     FirmwareImage &image() const { return session_.image; }
-    int typeCode() const { return session_.typeCode; }
+    int typeCode() const { return session_.typeCode(); }
 
 private:
     DecoderSession &session_;
