@@ -153,8 +153,7 @@ void TFormMain::ShowEditorFrame(EditorFrameKind frame)
         FrameTambAdr1->setGeometry(GroupBoxMain->x() + 1, 120, GroupBoxMain->width() - 2, 530);
         ArrangeWindow(FrameLeft, 650, FrameTamb1->height(),
                       rightEdgeIn(FrameTamb1->servo_btn_uebernehmen, FrameTamb1) - 225);
-        FrameTamb1->rasterX = rasterX;
-        FrameTamb1->rasterY = rasterY;
+        FrameTamb1->setGridChoice(rasterX, rasterY);
         FrameTamb1->show();
         FrameTambAdr1->show();
         FrameTamb1->loadFromSession();

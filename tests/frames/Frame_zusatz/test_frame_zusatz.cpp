@@ -299,6 +299,36 @@ TEST_F(FrameZusatz, UpDownStepsTheValueWithinTheTypeRange)
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
+// The arrows stop where the model's range ends: a click past the end leaves
+// the edit showing the stored value.
+TEST_F(FrameZusatz, ArrowsStopAtTheModelsLimits)
+{
+    const struct {
+        int code;
+        const char *arrows;
+        const char *edit;
+        int index;
+        const char *stored;
+        bool up;
+    } rows[] = {
+        {113, "UpDown5", "edt_mindestAnzahl", MinimumCountByte, "09", true},
+        {113, "UpDown5", "edt_mindestAnzahl", MinimumCountByte, "01", false},
+        {8, "UpDown_Zusatz", "edt_zusatz", ValueByte, "7F", true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.arrows);
+        load(row.code, {{row.index, QString::fromLatin1(row.stored)}});
+        auto *arrows = control<UpDown>(row.arrows);
+        auto *edit = control<QLineEdit>(row.edit);
+        ASSERT_TRUE(arrows && edit);
+        const QString shown = edit->text();
+        QTest::mouseClick(row.up ? arrows->upButton() : arrows->downButton(), Qt::LeftButton);
+        EXPECT_EQ(edit->text(), shown);
+        EXPECT_EQ(byte(row.index), QString::fromLatin1(row.stored));
+    }
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
 // Clicks in the mode group and on the switch-off option.
 struct ClickCase {
     int code;
