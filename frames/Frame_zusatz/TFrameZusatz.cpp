@@ -317,10 +317,10 @@ void TFrameZusatz::makeExtras()
     }
 }
 
-// Makes the groups not made yet that the layout shows, or every group not
-// made yet. The new controls take the design's places for Tab and stacking
-// and are told to the window; showModel shows them. True when any was made.
-bool TFrameZusatz::makeGroups(const Layout *layout, bool every)
+// Makes the groups not made yet that the layout shows. The new controls take
+// the design's places for Tab and stacking and are told to the window;
+// showModel shows them. True when any was made.
+bool TFrameZusatz::makeGroups(const Layout *layout)
 {
     struct Group {
         bool shown;
@@ -339,7 +339,7 @@ bool TFrameZusatz::makeGroups(const Layout *layout, bool every)
     QList<QWidget *> before;
     bool any = false;
     for (const Group &group : groups) {
-        if (group.made || !(group.shown || every))
+        if (group.made || !group.shown)
             continue;
         if (!any)
             before = pnl_Zusatz->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
@@ -356,12 +356,6 @@ bool TFrameZusatz::makeGroups(const Layout *layout, bool every)
     keepDesignOrder();
     emit controlsMade(made);
     return true;
-}
-
-void TFrameZusatz::makeEveryControl()
-{
-    if (makeGroups(model_.layout(), true))
-        showModel();
 }
 
 // The panel's controls in the order the frame's design makes them.
@@ -418,7 +412,7 @@ void TFrameZusatz::loadFromSession()
 void TFrameZusatz::showModel()
 {
     const Layout *layout = model_.layout();
-    makeGroups(layout, false);
+    makeGroups(layout);
 
     const QList<QWidget *> controls = pnl_Zusatz->findChildren<QWidget *>();
     std::vector<QSignalBlocker> blockers;
