@@ -121,6 +121,8 @@ TEST_P(FileDialogColumns, ShowGermanSizesAndDatesUncut)
     const Dialogs::RealDialogsAllowed realDialogs;
     QFont dialogFont;
     QStringList texts;
+    int columnsWidth = 0;
+    int viewWidth = 0;
     whenModalShows<QFileDialog>([&](QFileDialog *dialog) {
         dialogFont = dialog->font();
         dialog->setViewMode(QFileDialog::Detail);
@@ -132,6 +134,9 @@ TEST_P(FileDialogColumns, ShowGermanSizesAndDatesUncut)
             return texts.contains(QStringLiteral("907 Bytes")) && texts.contains(QStringLiteral("1,50 KiB"));
         });
         EXPECT_TRUE(listed) << "painted: " << texts.join(u'|').toStdString();
+        // Every column in sight, none beyond the view's right edge.
+        columnsWidth = details->header()->length();
+        viewWidth = details->viewport()->width();
         dialog->reject();
     });
     GetParam().open(dir.path());
@@ -142,6 +147,7 @@ TEST_P(FileDialogColumns, ShowGermanSizesAndDatesUncut)
         EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text << " in " << texts.join(u'|').toStdString();
     for (const QString &text : texts)
         EXPECT_FALSE(text.contains(u'…')) << "cut: " << text.toStdString();
+    EXPECT_LE(columnsWidth, viewWidth);
 }
 
 INSTANTIATE_TEST_SUITE_P(
