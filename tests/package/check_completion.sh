@@ -30,10 +30,10 @@ offered() {
   COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
   COMPREPLY=()
   "$completion" quaxel-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
-  printf '%s\n' "${COMPREPLY[@]}" | sort | xargs
+  printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd ' ' -
 }
 
-commands=$(quaxel-cli --help | awk '/^Commands:/ { on = 1; next } on && /^$/ { exit } on && /^  [a-z]/ { print $1 }' | sort | xargs)
+commands=$(quaxel-cli --help | awk '/^Commands:/ { on = 1; next } on && /^$/ { exit } on && /^  [a-z]/ { print $1 }' | sort | paste -sd ' ' -)
 passed=0 failed=0
 while IFS='|' read -r line expected; do
   [ -n "$line" ] || continue
