@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "app/StandardDialogs.h"
 #include "ui/BandedFrameStyle.h"
 
 #include <QApplication>
@@ -61,4 +62,5 @@ void prepareApplication(QApplication &app)
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(new BandedFrameStyle(fusion));
     applyUiFont();
+    prepareStandardDialogs(app);
 }

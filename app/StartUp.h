@@ -4,7 +4,8 @@
 class QApplication;
 
 // What the program prepares before it makes its main window: the names, Qt's
-// own German texts for standard dialogs and buttons, the UI font and the style.
+// own German texts for standard dialogs and buttons, the UI font, the style and
+// the desktop's font for Qt's own dialogs.
 // main() and the window tests both call it, so the tests see what users see.
 void prepareApplication(QApplication &app);
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Makes the Debian package with cpack from the build and checks what it holds:
 # the programs, desktop entry, icon, file type, AppStream metainfo (validated
-# by appstreamcli) and manual page, and a Depends line that names the package
-# of every library the programs load.
+# by appstreamcli), manual pages, bash completion, copyright and changelog, a
+# Depends line that names the package of every library the programs load, and
+# that Debian's lintian finds no error or warning, and no hardening left out.
 # Usage: check_package.sh BUILD_DIR. Exit 77 (skipped) without the tools.
 set -uo pipefail
 build=${1:?build directory}
-for tool in cpack dpkg-deb appstreamcli objdump dpkg-query; do
+for tool in cpack dpkg-deb appstreamcli objdump dpkg-query lintian; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 if grep -q '^QUAXEL_SANITIZE:BOOL=ON' "$build/CMakeCache.txt"; then
@@ -30,7 +31,11 @@ for file in ./usr/bin/quaxel ./usr/bin/quaxel-cli \
             ./usr/share/icons/hicolor/256x256/apps/quaxel.png \
             ./usr/share/mime/packages/quaxel-ihex.xml \
             ./usr/share/metainfo/org.example.quaxel.metainfo.xml \
-            ./usr/share/man/man1/quaxel-cli.1.gz; do
+            ./usr/share/man/man1/quaxel.1.gz \
+            ./usr/share/man/man1/quaxel-cli.1.gz \
+            ./usr/share/bash-completion/completions/quaxel-cli \
+            ./usr/share/doc/quaxel/copyright \
+            ./usr/share/doc/quaxel/changelog.gz; do
   grep -qxF "$file" <<<"$contents" || bad "$file is not in the package"
 done
 
@@ -39,7 +44,9 @@ appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.quaxel
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$work/root/usr/share/applications/quaxel.desktop" || bad "the desktop entry is not valid"
 fi
-zcat "$work/root/usr/share/man/man1/quaxel-cli.1.gz" | grep -q '^\.TH QUAXEL-CLI 1' || bad "the manual page has no title line"
+for page in quaxel:QUAXEL quaxel-cli:QUAXEL-CLI; do
+  zcat "$work/root/usr/share/man/man1/${page%%:*}.1.gz" | grep -q "^\.TH ${page#*:} 1" || bad "the manual page of ${page%%:*} has no title line"
+done
 
 # Every library the programs load comes from a package the .deb depends on.
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -61,6 +68,14 @@ done
 for package in qt6-qpa-plugins qt6-translations-l10n; do
   named "$package" || bad "Depends does not name $package"
 done
+
+# Debian's checker: no error, no warning, and none of the notes that tell of
+# hardening left out or of sections a stripped program does not need.
+lintian --fail-on error,warning --display-info --no-cfg "$deb" >"$work/lintian.log" 2>&1
+lintian_status=$?
+cat "$work/lintian.log"
+[ $lintian_status -eq 0 ] || bad "lintian fails the package (status $lintian_status)"
+grep -E '^I: [^ ]+ (hardening-|binary-has-unneeded-section)' "$work/lintian.log" && bad "lintian finds hardening left out"
 
 if [ $fail -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
 exit $fail
