@@ -428,9 +428,11 @@ std::optional<QString> StagedSeries::commit()
 {
     std::vector<StagedFile::Placed> placed;
     placed.reserve(files_.size());
+    // A single file needs nothing kept aside: it replaces its target in one step.
+    const bool keepOld = files_.size() > 1;
     for (StagedFile &file : files_) {
         StagedFile::Placed one;
-        const auto error = file.place(one, true);
+        const auto error = file.place(one, keepOld);
         if (!error) {
             placed.push_back(one);
             continue;
@@ -452,6 +454,8 @@ std::optional<QString> StagedSeries::commit()
         for (StagedFile &left : files_)
             left.discard();
         const QString failed = fileMessage(pathFromBytes(file.target_), *error);
+        if (!keepOld)
+            return failed;
         if (notRestored.isEmpty())
             return failed + QStringLiteral("\nthe series was not written: no file of it was changed");
         return failed + QStringLiteral("\nthe series is written only in part: %1 could not be put back as it was")
