@@ -115,9 +115,16 @@ QString getOpenFileName(QWidget *parent, const QString &filter, const QString &f
         return presets().openNames.dequeue();
     if (refusedAsUnexpected(QStringLiteral("open dialog")))
         return QString();
-    // A name that is no UTF-8 comes back as Qt lists it: the file it shows.
-    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), folder, filter);
-    return chosen.isEmpty() ? chosen : existingPathFor(chosen);
+    // Qt lists a name that is no UTF-8 under a name no file has, and a dialog
+    // for existing files would refuse it: this one takes any name, and the
+    // name as listed leads to the file it shows. A name that names no file
+    // fails as the load's own message says.
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return existingPathFor(dialog.selectedFiles().first());
 }
 
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,

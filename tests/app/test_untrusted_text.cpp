@@ -8,6 +8,9 @@
 #include "info/TfrmInfo.h"
 
 #include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
@@ -128,6 +131,34 @@ TEST_F(UntrustedTextTest, StatusBarTitleAndInfoDialogShowTheWholeName)
             EXPECT_TRUE(infoPanel->text().endsWith(row.shown)) << infoPanel->text().toStdString();
         }
     }
+}
+
+// A name that is no UTF-8 loads from the open dialog, chosen as Qt lists it.
+TEST_F(UntrustedTextTest, ANameThatIsNoUtf8LoadsFromTheOpenDialog)
+{
+    Dialogs::setRecordMessages(false);
+    const Dialogs::RealDialogsAllowed realDialogs;
+    TFormMain w(settingsPath());
+    w.show();
+    const QString path = writeNamed("list\xFF.hex", Torvel);
+    const QString listed = QFile::decodeName(QFile::encodeName(dir.path()) + "/list\xFF.hex");
+    ASSERT_NE(listed, path);
+    QString unexpected;
+    whenModalShows<QFileDialog>([&](QFileDialog *dialog) {
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(edit, nullptr);
+        edit->setText(listed);
+        whenModalShows<QMessageBox>([&unexpected](QMessageBox *box) {
+            unexpected = box->text();
+            box->reject();
+        });
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    w.btn_load->click();
+    EXPECT_EQ(unexpected, QString());
+    EXPECT_EQ(w.session.filePath, path);
+    EXPECT_TRUE(w.btn_save->isEnabled());
+    Dialogs::setRecordMessages(true);
 }
 
 // A name that is no UTF-8 loads from a drop, and a save keeps exactly its bytes.
