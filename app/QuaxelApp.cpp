@@ -7,6 +7,7 @@
 #include "app/TFormMain.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
+#include "image/SafeText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,7 +24,17 @@ struct Options {
     bool screenshotAsked = false;
 };
 
-Options parseOptions(const QApplication &app)
+// The arguments as the system gave them: a name that is no UTF-8 keeps its
+// bytes (see pathFromBytes), where QCoreApplication::arguments() would lose them.
+QStringList argumentsAsBytes(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k)
+        arguments.append(pathFromBytes(QByteArray(argv[k])));
+    return arguments;
+}
+
+Options parseOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quaxel - editor for decoder firmware HEX files"));
@@ -34,7 +45,7 @@ Options parseOptions(const QApplication &app)
                                         QStringLiteral("Render the main window into a PNG picture and quit."),
                                         QStringLiteral("FILE.png"));
     parser.addOption(screenshot);
-    parser.process(app);
+    parser.process(arguments);
     Options options;
     if (!parser.positionalArguments().isEmpty())
         options.hexFile = QDir::cleanPath(parser.positionalArguments().first());
@@ -54,10 +65,13 @@ int renderScreenshot(TFormMain &window, const Options &options)
     const bool loaded = options.hexFile.isEmpty() || window.loadHexFile(options.hexFile);
     QTextStream err(stderr);
     for (const UserMessage &message : Dialogs::recordedMessages())
-        err << "Quaxel: " << QString(message.text).replace(u'\r', u'\n') << Qt::endl;
+        err << "Quaxel: " << escapedText(QString(message.text).replace(u'\r', u'\n'), true) << Qt::endl;
     QApplication::processEvents();
-    if (!saveWindowPicture(window, options.screenshot)) {
-        err << "Quaxel: cannot write " << options.screenshot << Qt::endl;
+    const QByteArray png = windowPicturePng(window);
+    const auto failure = png.isEmpty() ? fileMessage(options.screenshot, QStringLiteral("the picture cannot be encoded"))
+                                       : saveVerifiedFile(options.screenshot, png);
+    if (failure) {
+        err << "Quaxel: cannot write " << QString(*failure).replace(u'\n', u' ') << Qt::endl;
         return 1;
     }
     return loaded ? 0 : 1;
@@ -70,7 +84,8 @@ int runQuaxel(int argc, char *argv[])
     QApplication app(argc, argv);
     prepareApplication(app);
     try {
-        const Options options = parseOptions(app);
+        // After QApplication took its own options out of argv.
+        const Options options = parseOptions(argumentsAsBytes(argc, argv));
         if (options.screenshotAsked) {
             // Refused at once: an empty name would otherwise start the window
             // interactively, which waits forever where there is no display.
@@ -97,7 +112,9 @@ int runQuaxel(int argc, char *argv[])
             window->loadHexFile(options.hexFile);
         return QApplication::exec();
     } catch (const std::exception &e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Quaxel"), QString::fromLocal8Bit(e.what()));
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Quaxel"), escapedText(QString::fromLocal8Bit(e.what()), true));
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
         return 1;
     }
 }

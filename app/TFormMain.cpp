@@ -1,6 +1,7 @@
 #include "app/TFormMain.h"
 
 #include "ui/Dialogs.h"
+#include "ui/PlainText.h"
 #include "ui/TextColour.h"
 #include "app/IniFile.h"
 #include "app/Version.h"
@@ -384,7 +385,7 @@ QString TFormMain::statusPanelText(int panel) const
 
 void TFormMain::setStatusPanelText(int panel, const QString &text)
 {
-    statusPanels.at(panel)->setText(text);
+    PlainText::setLabelText(statusPanels.at(panel), text);
 }
 
 int TFormMain::statusBarHeight() const

@@ -4,6 +4,8 @@
 #include "app/IniFile.h"
 #include "app/TFormMain.h"
 #include "ui/Dialogs.h"
+#include "ui/PlainText.h"
+#include "image/SafeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -93,12 +95,12 @@ void TFormMain::showRecentFiles()
         for (int i = 0; i < files.size(); ++i) {
             html += QStringLiteral("<a href=\"%1\">%2</a><br>")
                         .arg(i)
-                        .arg(QFileInfo(files.at(i)).fileName().toHtmlEscaped());
+                        .arg(shownPath(QFileInfo(files.at(i)).fileName()).toHtmlEscaped());
         }
         html += QStringLiteral("</p>");
     }
     emptyHint->setText(html);
-    emptyHint->setToolTip(files.isEmpty() ? QString() : QDir::toNativeSeparators(files.join(u'\n')));
+    emptyHint->setToolTip(files.isEmpty() ? QString() : PlainText::toolTipText(QDir::toNativeSeparators(files.join(u'\n'))));
 }
 
 void TFormMain::noteFileLoaded(const QString &path)
@@ -132,7 +134,7 @@ void TFormMain::noteFileSaved(const QString &path)
 {
     recentFiles.add(path);
     showRecentFiles();
-    StatusBar1->showMessage(QStringLiteral("Gespeichert und geprüft: %1").arg(path), SaveConfirmationMs);
+    StatusBar1->showMessage(QStringLiteral("Gespeichert und geprüft: %1").arg(shownPath(path)), SaveConfirmationMs);
 }
 
 bool TFormMain::loadRecentFile(const QString &path)
@@ -150,7 +152,7 @@ void TFormMain::showRecentMenu(const QPoint &where)
     menu.setObjectName(QStringLiteral("recentMenu"));
     const QStringList files = recentFiles.files();
     for (const QString &file : files) {
-        QAction *action = menu.addAction(QDir::toNativeSeparators(file));
+        QAction *action = menu.addAction(PlainText::menuText(file));
         connect(action, &QAction::triggered, this, [this, file] { loadRecentFile(file); });
     }
     if (files.isEmpty())

@@ -4,6 +4,7 @@
 #include "app/Version.h"
 #include "frames/EditorFrame.h"
 #include "ui/Dialogs.h"
+#include "ui/PlainText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -181,7 +182,7 @@ void TFormMain::updateTitle()
         setWindowTitle(programCaption());
         return;
     }
-    const QString title = QFileInfo(session.filePath).fileName() + QStringLiteral(" – ") + programCaption();
+    const QString title = PlainText::titleText(session.filePath) + QStringLiteral(" – ") + programCaption();
     setWindowTitle(hasUnsavedChanges() ? QStringLiteral("* ") + title : title);
 }
 

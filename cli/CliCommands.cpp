@@ -563,10 +563,9 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
         return o;
     }
 
-    // Every file is written under a temporary name and read back; one file is
-    // in memory at a time. Only when all are written do they take their names.
-    // On any failure the staged files go and no existing file changes.
-    std::vector<StagedFile> staged; // not reserved: COUNT may be any number a user types
+    // Every file is staged and read back; one file is in memory at a time.
+    // Only when all are written do they take their names, all or none.
+    StagedSeries staged;
     for (int n = 1; n <= count; ++n) {
         const QString path = fileName(n);
         DecoderSession file = n == 1 ? first : session;
@@ -580,30 +579,24 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
             printMessage(o, shownPath(path), ChecksumProblem);
             return o;
         }
-        StagedFile out;
-        if (const auto error = out.stage(path, file.fileContent())) {
+        if (const auto error = staged.stage(path, file.fileContent())) {
             printMessage(o, QString(), fileMessage(path, *error));
             return o;
         }
         if (afterWrite)
-            afterWrite(out.temporaryPath());
-        if (const auto failure = verifyHexFile(out.temporaryPath(), file.image, path)) {
+            afterWrite(staged.lastTemporaryPath());
+        if (const auto failure = verifyHexFile(staged.lastTemporaryPath(), file.image, path)) {
             printMessage(o, QString(), *failure);
             return o;
         }
-        staged.push_back(std::move(out));
+    }
+    if (const auto error = staged.commit()) {
+        printMessage(o, QString(), *error);
+        return o;
     }
     QString written;
-    for (int n = 1; n <= count; ++n) {
-        if (const auto error = staged[static_cast<std::size_t>(n - 1)].commit()) {
-            printMessage(o, QString(), fileMessage(fileName(n), *error));
-            if (n > 1)
-                printMessage(o, QString(), QStringLiteral("files 1 to %1 of the series were already in place").arg(n - 1));
-            o.out = printable(written);
-            return o;
-        }
+    for (int n = 1; n <= count; ++n)
         written += QStringLiteral("written and verified: %1\n").arg(shownPath(fileName(n)));
-    }
     o.out = printable(written);
     o.exitCode = CliExit::Ok;
     return o;

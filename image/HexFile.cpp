@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace {
 
 template <std::size_t N>
@@ -98,8 +100,10 @@ QString droppedHexFile(const QList<QUrl> &urls)
 {
     if (urls.size() != 1 || !urls.first().isLocalFile())
         return QString();
-    const QString path = urls.first().toLocalFile();
-    if (!path.endsWith(QStringLiteral(".hex"), Qt::CaseInsensitive) || !QFileInfo(path).isFile())
+    const QString path = pathFromFileUrl(urls.first().toEncoded());
+    struct stat info {};
+    if (!path.endsWith(QStringLiteral(".hex"), Qt::CaseInsensitive) || ::stat(pathBytes(path).constData(), &info) != 0
+        || !S_ISREG(info.st_mode))
         return QString();
     return path;
 }

@@ -3,10 +3,13 @@
 #include "image/SafeText.h"
 
 #include <QDir>
+#include <QFile>
+#include <QUrl>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +91,62 @@ QByteArray pathBytes(const QString &path)
         start = i + 1;
     }
     return bytes;
+}
+
+namespace {
+
+bool entryExists(const QByteArray &path)
+{
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0;
+}
+
+// The entry of the folder that Qt lists as `listed`, when exactly one is.
+std::optional<QByteArray> entryListedAs(const QByteArray &folder, const QString &listed)
+{
+    DIR *dir = ::opendir(folder.isEmpty() ? "/" : folder.constData());
+    if (!dir)
+        return std::nullopt;
+    std::optional<QByteArray> found;
+    int matches = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (QFile::decodeName(entry->d_name) == listed) {
+            found = QByteArray(entry->d_name);
+            ++matches;
+        }
+    }
+    ::closedir(dir);
+    return matches == 1 ? found : std::nullopt;
+}
+
+} // namespace
+
+QString existingPathFor(const QString &listed)
+{
+    const QByteArray bytes = pathBytes(listed);
+    if (entryExists(bytes) || !listed.contains(QChar::ReplacementCharacter))
+        return listed;
+    const QStringList parts = listed.split(u'/');
+    QByteArray path = pathBytes(parts.first());
+    for (qsizetype k = 1; k < parts.size(); ++k) {
+        QByteArray next = path + '/' + pathBytes(parts[k]);
+        if (!entryExists(next) && parts[k].contains(QChar::ReplacementCharacter)) {
+            const auto entry = entryListedAs(path, parts[k]);
+            if (!entry)
+                return listed;
+            next = path + '/' + *entry;
+        }
+        path = next;
+    }
+    return pathFromBytes(path);
+}
+
+QString pathFromFileUrl(const QByteArray &encodedUrl)
+{
+    const QUrl url = QUrl::fromEncoded(encodedUrl);
+    if (!url.isLocalFile())
+        return QString();
+    return pathFromBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
 }
 
 QString shownPath(const QString &path)

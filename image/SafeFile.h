@@ -12,6 +12,16 @@
 QString pathFromBytes(const QByteArray &bytes);
 QByteArray pathBytes(const QString &path);
 
+// The path a file dialog or a drop means. Qt lists a name that is no UTF-8
+// with U+FFFD in place of its undecodable bytes, a name no file has; the
+// folder entry that Qt shows that way (the only one) is the file meant. Any
+// other path comes back as it is.
+QString existingPathFor(const QString &listed);
+
+// The path a file URL names, bytes exactly as the URL's percent escapes give
+// them (a drop of a name that is no UTF-8). Empty for a URL that is no local file.
+QString pathFromFileUrl(const QByteArray &encodedUrl);
+
 // The name as a message shows it: undecodable bytes and control characters
 // escaped (\xFF, \x1B).
 QString shownPath(const QString &path);

@@ -1,12 +1,19 @@
 #include "image/SafeSave.h"
 
+#include "image/KeptAttributes.h"
 #include "image/SafeFile.h"
+#include "image/StagingNames.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -26,11 +33,6 @@ QByteArray folderOf(const QByteArray &path)
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
-QByteArray nameOf(const QByteArray &path)
-{
-    return path.mid(path.lastIndexOf('/') + 1);
-}
-
 mode_t currentUmask()
 {
     const mode_t mask = ::umask(0);
@@ -45,11 +47,27 @@ bool writeAll(int fd, const QByteArray &content)
         const ssize_t n = ::write(fd, content.constData() + done, static_cast<size_t>(content.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = ENOSPC;
         if (n <= 0)
             return false;
         done += n;
     }
     return true;
+}
+
+void syncFolder(const QByteArray &path)
+{
+    const int folder = ::open(folderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+
+QByteArray descriptorPath(int fd)
+{
+    return QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(fd);
 }
 
 // The target to replace: its own name with links resolved, and whether and
@@ -59,6 +77,11 @@ struct Target {
     bool exists = false;
     struct stat info {};
 };
+
+QString notRegular(unsigned mode)
+{
+    return QStringLiteral("is %1, not a regular file; it is not replaced").arg(fileKindName(mode));
+}
 
 std::optional<QString> findTarget(const QString &path, Target &target)
 {
@@ -84,7 +107,7 @@ std::optional<QString> findTarget(const QString &path, Target &target)
     }
     target.exists = true;
     if (!S_ISREG(target.info.st_mode))
-        return QStringLiteral("is %1, not a regular file; it is not replaced").arg(fileKindName(target.info.st_mode));
+        return notRegular(target.info.st_mode);
     if (target.info.st_nlink > 1)
         return QStringLiteral("has %1 hard links; replacing it would split them, so it is not written")
             .arg(target.info.st_nlink);
@@ -93,12 +116,42 @@ std::optional<QString> findTarget(const QString &path, Target &target)
     return std::nullopt;
 }
 
-// Gives the new file the old one's owner, group and mode bits (or, for a new
-// file, the mode a plain create would give). The reason when they cannot be kept.
-std::optional<QString> takeOverPermissions(int fd, const Target &target)
+// An unnamed file in the folder, created as a plain create would make the
+// target (a new target: the umask or the folder's default ACL decide its
+// mode) or private to its owner until it takes the old file's permissions.
+// -1 where the file system or the system lacks unnamed files, or their
+// descriptors cannot be named later.
+int openUnnamed(const QByteArray &folder, bool replacing)
+{
+    const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, replacing ? 0600 : 0666);
+    if (fd < 0)
+        return -1;
+    if (::access(descriptorPath(fd).constData(), F_OK) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A named staged file beside the target, private to its owner.
+int openNamed(const QByteArray &target, QByteArray &name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = stagingName(target);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Gives the new file the old one's owner, group, extended attributes (its
+// ACL among them) and mode bits, or for a new file the mode a plain create
+// would give. The reason when they cannot be kept.
+std::optional<QString> takeOverPermissions(int fd, const Target &target, bool createdAsPlain)
 {
     if (!target.exists) {
-        if (::fchmod(fd, 0666 & ~currentUmask()) != 0)
+        if (!createdAsPlain && ::fchmod(fd, 0666 & ~currentUmask()) != 0)
             return systemError(errno);
         return std::nullopt;
     }
@@ -112,12 +165,66 @@ std::optional<QString> takeOverPermissions(int fd, const Target &target)
             .arg(target.info.st_uid)
             .arg(target.info.st_gid)
             .arg(systemError(errno));
-    // After the owner: changing the owner clears the set-ID bits.
+    if (auto lost = keepExtendedAttributes(fd, target.path))
+        return lost;
+    // Last: changing the owner clears the set-ID bits, and the mode's group
+    // bits are the ACL's mask, which the ACL just set agrees with.
     if (::fchmod(fd, target.info.st_mode & 07777) != 0)
         return QStringLiteral("has mode %1, which the replacement could not keep (%2); it is not written")
             .arg(target.info.st_mode & 07777, 4, 8, QLatin1Char('0'))
             .arg(systemError(errno));
     return std::nullopt;
+}
+
+// Names the unnamed file: through its descriptor where the process may, or
+// else through /proc.
+bool linkDescriptor(int fd, const QByteArray &name)
+{
+    if (::linkat(fd, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    return ::linkat(AT_FDCWD, descriptorPath(fd).constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+bool unsupported(int error)
+{
+    return error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EPERM;
+}
+
+// Puts `fresh` (a named file) in the place of the regular file `target`,
+// keeping the old file under `aside`: swapped in one step where the file
+// system can, or linked aside first, or as the last resort renamed aside.
+bool replaceKeepingOld(const QByteArray &fresh, const QByteArray &target, const QByteArray &aside, bool &asideIsFresh)
+{
+    asideIsFresh = false;
+    if (::renameat2(AT_FDCWD, fresh.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0) {
+        asideIsFresh = true; // the old file now has the fresh file's name
+        return true;
+    }
+    if (!unsupported(errno))
+        return false;
+    if (::link(target.constData(), aside.constData()) != 0) {
+        if (!unsupported(errno) || ::rename(target.constData(), aside.constData()) != 0)
+            return false;
+    }
+    if (::rename(fresh.constData(), target.constData()) == 0)
+        return true;
+    const int error = errno;
+    ::rename(aside.constData(), target.constData());
+    errno = error;
+    return false;
+}
+
+// How many staged files a series may keep unnamed: half of what the process
+// may open, so that reading, verifying and the rest keep enough descriptors.
+std::size_t unnamedBudget()
+{
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return 512;
+    const rlim_t half = limit.rlim_cur / 2;
+    return half > 64 ? static_cast<std::size_t>(half - 64) : 0;
 }
 
 } // namespace
@@ -133,7 +240,9 @@ std::optional<QString> refusedTarget(const QString &path)
 }
 
 StagedFile::StagedFile(StagedFile &&other) noexcept
-    : temporary_(std::exchange(other.temporary_, QByteArray())), target_(std::move(other.target_))
+    : fd_(std::exchange(other.fd_, -1)),
+      temporary_(std::exchange(other.temporary_, QByteArray())),
+      target_(std::move(other.target_))
 {
 }
 
@@ -141,6 +250,7 @@ StagedFile &StagedFile::operator=(StagedFile &&other) noexcept
 {
     if (this != &other) {
         discard();
+        fd_ = std::exchange(other.fd_, -1);
         temporary_ = std::exchange(other.temporary_, QByteArray());
         target_ = std::move(other.target_);
     }
@@ -154,58 +264,215 @@ StagedFile::~StagedFile()
 
 std::optional<QString> StagedFile::stage(const QString &path, const QByteArray &content)
 {
+    return stageIn(path, content, true);
+}
+
+std::optional<QString> StagedFile::stageIn(const QString &path, const QByteArray &content, bool cleanFolder)
+{
     discard();
     Target target;
     if (auto refused = findTarget(path, target))
         return refused;
-    QByteArray temporary = folderOf(target.path) + '/' + '.' + nameOf(target.path) + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    const QByteArray folder = folderOf(target.path);
+    if (cleanFolder)
+        removeStaleStagedFiles(folder);
+    QByteArray name;
+    int fd = openUnnamed(folder, target.exists);
+    const bool unnamed = fd >= 0;
+    if (!unnamed)
+        fd = openNamed(target.path, name);
     if (fd < 0)
         return systemError(errno);
-    std::optional<QString> error = takeOverPermissions(fd, target);
+    std::optional<QString> error = takeOverPermissions(fd, target, unnamed);
     if (!error && !(writeAll(fd, content) && ::fsync(fd) == 0))
         error = systemError(errno);
-    if (::close(fd) != 0 && !error)
-        error = systemError(errno);
+    if (error || !unnamed) {
+        if (::close(fd) != 0 && !error)
+            error = systemError(errno);
+        fd = -1;
+    }
     if (error) {
-        ::unlink(temporary.constData());
+        if (!name.isEmpty())
+            ::unlink(name.constData());
         return error;
     }
-    temporary_ = temporary;
+    fd_ = fd;
+    temporary_ = name;
     target_ = target.path;
     return std::nullopt;
 }
 
 QString StagedFile::temporaryPath() const
 {
-    return pathFromBytes(temporary_);
+    return pathFromBytes(fd_ >= 0 ? descriptorPath(fd_) : temporary_);
+}
+
+QString StagedFile::targetPath() const
+{
+    return pathFromBytes(target_);
+}
+
+std::optional<QString> StagedFile::name()
+{
+    if (fd_ < 0)
+        return std::nullopt;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = stagingName(target_);
+        if (linkDescriptor(fd_, name)) {
+            ::close(std::exchange(fd_, -1));
+            temporary_ = name;
+            return std::nullopt;
+        }
+        if (errno != EEXIST)
+            return systemError(errno);
+    }
+    return systemError(EEXIST);
+}
+
+std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
+{
+    placed = Placed{target_, {}, 0, 0};
+    struct stat now {};
+    const bool targetThere = ::lstat(target_.constData(), &now) == 0;
+    if (!targetThere && errno != ENOENT)
+        return systemError(errno);
+    if (targetThere && !S_ISREG(now.st_mode))
+        return notRegular(now.st_mode);
+    // A new target: the unnamed file takes the name directly, and never over
+    // anything that took the name meanwhile.
+    if (!targetThere && fd_ >= 0) {
+        if (!linkDescriptor(fd_, target_))
+            return systemError(errno);
+        struct stat fresh {};
+        ::fstat(fd_, &fresh);
+        ::close(std::exchange(fd_, -1));
+        placed.device = fresh.st_dev;
+        placed.inode = fresh.st_ino;
+        return std::nullopt;
+    }
+    if (auto error = name())
+        return error;
+    struct stat fresh {};
+    ::lstat(temporary_.constData(), &fresh);
+    placed.device = fresh.st_dev;
+    placed.inode = fresh.st_ino;
+    if (!targetThere || !keepOld) {
+        const unsigned flags = targetThere ? 0 : RENAME_NOREPLACE;
+        if (::renameat2(AT_FDCWD, temporary_.constData(), AT_FDCWD, target_.constData(), flags) != 0
+            && !(unsupported(errno) && flags != 0 && ::rename(temporary_.constData(), target_.constData()) == 0))
+            return systemError(errno);
+        temporary_.clear();
+        return std::nullopt;
+    }
+    bool asideIsFresh = false;
+    const QByteArray aside = stagingName(target_);
+    if (!replaceKeepingOld(temporary_, target_, aside, asideIsFresh))
+        return systemError(errno);
+    placed.aside = asideIsFresh ? temporary_ : aside;
+    temporary_.clear();
+    return std::nullopt;
 }
 
 std::optional<QString> StagedFile::commit()
 {
-    if (temporary_.isEmpty())
+    if (fd_ < 0 && temporary_.isEmpty())
         return systemError(ENOENT);
-    if (::rename(temporary_.constData(), target_.constData()) != 0) {
-        const int error = errno;
+    Placed placed;
+    if (auto error = place(placed, false)) {
         discard();
-        return systemError(error);
+        return error;
     }
-    temporary_.clear();
     // The new name reaches the disk with the folder.
-    const int folder = ::open(folderOf(target_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
+    syncFolder(target_);
     return std::nullopt;
 }
 
 void StagedFile::discard()
 {
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
     if (temporary_.isEmpty())
         return;
     ::unlink(temporary_.constData());
     temporary_.clear();
+}
+
+StagedSeries::StagedSeries()
+    : unnamedLeft_(unnamedBudget())
+{
+}
+
+std::optional<QString> StagedSeries::stage(const QString &path, const QByteArray &content)
+{
+    StagedFile file;
+    if (auto error = file.stageIn(path, content, files_.empty()))
+        return error;
+    if (file.fd_ >= 0) {
+        if (unnamedLeft_ == 0) {
+            if (auto error = file.name())
+                return error;
+        } else {
+            --unnamedLeft_;
+        }
+    }
+    files_.push_back(std::move(file));
+    return std::nullopt;
+}
+
+QString StagedSeries::lastTemporaryPath() const
+{
+    return files_.empty() ? QString() : files_.back().temporaryPath();
+}
+
+std::optional<QString> StagedSeries::commit()
+{
+    std::vector<StagedFile::Placed> placed;
+    placed.reserve(files_.size());
+    // A single file needs nothing kept aside: it replaces its target in one step.
+    const bool keepOld = files_.size() > 1;
+    for (StagedFile &file : files_) {
+        StagedFile::Placed one;
+        const auto error = file.place(one, keepOld);
+        if (!error) {
+            placed.push_back(one);
+            continue;
+        }
+        // Back as it was: each old file returns to its name, each new one goes.
+        QStringList notRestored;
+        for (auto k = placed.rbegin(); k != placed.rend(); ++k) {
+            bool restored = false;
+            if (!k->aside.isEmpty()) {
+                restored = ::rename(k->aside.constData(), k->target.constData()) == 0;
+            } else {
+                struct stat now {};
+                restored = ::lstat(k->target.constData(), &now) != 0
+                           || (now.st_dev == k->device && now.st_ino == k->inode && ::unlink(k->target.constData()) == 0);
+            }
+            if (!restored)
+                notRestored.prepend(shownPath(pathFromBytes(k->target)));
+        }
+        for (StagedFile &left : files_)
+            left.discard();
+        const QString failed = fileMessage(pathFromBytes(file.target_), *error);
+        if (!keepOld)
+            return failed;
+        if (notRestored.isEmpty())
+            return failed + QStringLiteral("\nthe series was not written: no file of it was changed");
+        return failed + QStringLiteral("\nthe series is written only in part: %1 could not be put back as it was")
+                            .arg(notRestored.join(QStringLiteral(", ")));
+    }
+    for (const StagedFile::Placed &one : placed) {
+        if (!one.aside.isEmpty())
+            ::unlink(one.aside.constData());
+    }
+    QByteArray synced;
+    for (const StagedFile::Placed &one : placed) {
+        if (folderOf(one.target) != synced)
+            syncFolder(one.target);
+        synced = folderOf(one.target);
+    }
+    files_.clear();
+    return std::nullopt;
 }
 
 std::optional<QString> saveFileWhole(const QString &path, const QByteArray &content)
@@ -214,4 +481,19 @@ std::optional<QString> saveFileWhole(const QString &path, const QByteArray &cont
     if (auto error = file.stage(path, content))
         return error;
     return file.commit();
+}
+
+std::optional<QString> saveVerifiedFile(const QString &path, const QByteArray &content)
+{
+    StagedFile file;
+    if (auto error = file.stage(path, content))
+        return fileMessage(path, *error);
+    const InputFile readBack = readInputFile(file.temporaryPath(), content.size());
+    if (readBack.reason)
+        return fileMessage(path, QStringLiteral("the written file cannot be read back (%1); it is not saved").arg(*readBack.reason));
+    if (readBack.content != content)
+        return fileMessage(path, QStringLiteral("the written file reads back different bytes; it is not saved"));
+    if (auto error = file.commit())
+        return fileMessage(path, *error);
+    return std::nullopt;
 }

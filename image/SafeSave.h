@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <sys/types.h>
+#include <vector>
 
 // Writing a file so that nothing but the regular file meant is ever replaced,
 // and never half.
@@ -9,15 +11,20 @@
 // The target must be a regular file, a symbolic link to one (the file it
 // points to is written, the link stays), or a name that does not exist yet.
 // A device, a FIFO, a socket or a folder is refused and left untouched. The
-// bytes go to a temporary file beside the target, which replaces the target
-// only once every byte has reached the disk. A replaced file keeps its mode
-// bits, owner and group; where they cannot be kept, or where the file has
-// more than one hard link, the write is refused rather than splitting the link
-// or widening or losing a permission. On every failure the old file stays as
-// it was, and the reason is returned.
+// bytes go to a file staged beside the target, which replaces the target only
+// once every byte has reached the disk. A replaced file keeps its mode bits,
+// owner, group, access control list and extended attributes; where they
+// cannot be kept, or where the file has more than one hard link, the write is
+// refused rather than splitting the link or widening or losing a permission.
+// On every failure the old file stays as it was, and the reason is returned.
+//
+// Where the file system allows, the staged file has no name until it takes
+// the target's (O_TMPFILE), so a killed process leaves nothing behind.
+// Elsewhere it has a staging name (see StagingNames.h) that a later save into
+// the same folder removes once its process is gone.
 
-// One file written under a temporary name beside its target, not yet in place.
-// The temporary file is removed unless commit() moved it into place.
+// One file written beside its target, not yet in place. The staged file goes
+// unless commit() moved it into place.
 class StagedFile {
 public:
     StagedFile() = default;
@@ -27,19 +34,58 @@ public:
     StagedFile &operator=(const StagedFile &) = delete;
     ~StagedFile();
 
-    // Checks the target and writes the content to the temporary file: the
+    // Checks the target and writes the content to the staged file: the
     // reason when it cannot.
     std::optional<QString> stage(const QString &path, const QByteArray &content);
-    // The temporary file's name while the file is staged.
+    // A name the staged file can be read (or, in tests, changed) by while it is staged.
     QString temporaryPath() const;
-    // Moves the temporary file into the target's place.
+    // The target's own name, links resolved.
+    QString targetPath() const;
+    // Moves the staged file into the target's place.
     std::optional<QString> commit();
-    // Removes the temporary file.
+    // Removes the staged file.
     void discard();
 
 private:
-    QByteArray temporary_; // empty when nothing is staged
+    friend class StagedSeries;
+    // A file put in place whose old file is kept aside until the whole
+    // series is.
+    struct Placed {
+        QByteArray target;
+        QByteArray aside; // the old file; empty when the target was new
+        dev_t device = 0;
+        ino_t inode = 0;
+    };
+    std::optional<QString> stageIn(const QString &path, const QByteArray &content, bool cleanFolder);
+    // Gives an unnamed staged file a staging name and lets go of its descriptor.
+    std::optional<QString> name();
+    std::optional<QString> place(Placed &placed, bool keepOld);
+
+    int fd_ = -1;          // the unnamed staged file; -1 when it has a name or nothing is staged
+    QByteArray temporary_; // the staged file's name; empty while unnamed or nothing is staged
     QByteArray target_;    // the regular file's own name, links resolved
+};
+
+// A series of files put in place together: either every file takes its name,
+// or none does and every old file stays as it was.
+class StagedSeries {
+public:
+    StagedSeries();
+    StagedSeries(const StagedSeries &) = delete;
+    StagedSeries &operator=(const StagedSeries &) = delete;
+
+    // Stages the next file of the series: the reason when it cannot.
+    std::optional<QString> stage(const QString &path, const QByteArray &content);
+    // The last staged file, as StagedFile::temporaryPath().
+    QString lastTemporaryPath() const;
+    // Puts every file in place. Each replaced file is kept aside until all
+    // are; if one fails, those already moved are put back. The message names
+    // the file and says what became of the others.
+    std::optional<QString> commit();
+
+private:
+    std::vector<StagedFile> files_;
+    std::size_t unnamedLeft_; // descriptors the series may still hold open
 };
 
 // Why the file cannot be written, checked before anything is done: a target
@@ -50,3 +96,7 @@ std::optional<QString> refusedTarget(const QString &path);
 
 // Stages and commits in one go.
 std::optional<QString> saveFileWhole(const QString &path, const QByteArray &content);
+
+// Stages, reads the staged file back and compares it byte by byte, and only
+// then commits: the message (naming the path) when any step fails.
+std::optional<QString> saveVerifiedFile(const QString &path, const QByteArray &content);

@@ -7,6 +7,14 @@ bool isControl(char16_t c)
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
+// Characters that reorder or break what follows them on screen: the
+// bidirectional marks, embeddings, overrides and isolates, and the line and
+// paragraph separators. A name holding one can show as another name.
+bool isLayoutControl(char16_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 // A byte of a file name that is no UTF-8, as pathFromBytes() keeps it.
 bool isEscapedByte(char16_t c)
 {
@@ -28,7 +36,7 @@ bool needsEscape(const QString &text, qsizetype i, bool keepLineBreaks)
     const char16_t c = text[i].unicode();
     if (c == u'\n')
         return !keepLineBreaks;
-    return isControl(c) || isLoneSurrogate(text, i);
+    return isControl(c) || isLayoutControl(c) || isLoneSurrogate(text, i);
 }
 
 QString hex(int value, int digits)

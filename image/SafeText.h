@@ -4,7 +4,9 @@
 // Text that came from a file on its way into a message or onto a terminal.
 // Control characters (C0, DEL, C1, ESC and NUL among them) and bytes of a file
 // name that are no UTF-8 are shown as \xHH, so a file cannot retitle or clear
-// the user's terminal, nor cut a message at a NUL.
+// the user's terminal, nor cut a message at a NUL. Bidirectional controls and
+// line separators are shown as \uHHHH, so that "rtl\u202Eexe.txt.hex" cannot
+// pass for a name ending in ".exe".
 
 // Every such character escaped; line breaks too unless keepLineBreaks.
 QString escapedText(const QString &text, bool keepLineBreaks = false);

@@ -1,6 +1,8 @@
 #include "info/TfrmInfo.h"
 
 #include "ui/Dialogs.h"
+#include "ui/PlainText.h"
+#include "image/SafeText.h"
 #include "image/SafeFile.h"
 #include "info/InfoListing.h"
 
@@ -95,6 +97,7 @@ void TfrmInfo::createControls()
     for (int panel = 0; panel < StatusPanelCount; ++panel) {
         statusPanels[panel] = new QLabel(StatusBar1);
         statusPanels[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
+        PlainText::makePlain(statusPanels[panel]);
         statusPanels[panel]->setMinimumWidth(StatusPanelWidths[panel]);
     }
     // The first panel keeps its width, the last one takes the rest of the bar.
@@ -146,8 +149,8 @@ void TfrmInfo::layoutControls()
 void TfrmInfo::showDumps()
 {
     const FirmwareImage &image = image_;
-    edt_config->setText(image.configText);
-    edt_ID->setText(image.idText);
+    edt_config->setText(escapedText(image.configText));
+    edt_ID->setText(escapedText(image.idText));
     memo1Lines_ = eepromDumpLines(image);
     memo3Lines_ = romDumpLines(image);
     showMemoLines();
@@ -196,9 +199,9 @@ void TfrmInfo::btn_compareClick()
     if (!readCompareFile(path, lines))
         return;
 
-    statusPanels[0]->setText(QStringLiteral("File 1 = %1").arg(fileName_));
+    PlainText::setLabelText(statusPanels[0], QStringLiteral("File 1 = %1").arg(shownPath(fileName_)));
     memo1Lines_.append(QString());
-    statusPanels[1]->setText(QStringLiteral("File 2 = %1").arg(path));
+    PlainText::setLabelText(statusPanels[1], QStringLiteral("File 2 = %1").arg(shownPath(path)));
     if (const auto tooLong = checkCompareLineCount(lines)) {
         showMemoLines();
         Dialogs::showMessage(this, *tooLong);

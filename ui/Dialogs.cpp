@@ -1,5 +1,8 @@
 #include "ui/Dialogs.h"
 
+#include "image/SafeFile.h"
+#include "image/SafeText.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QQueue>
@@ -23,6 +26,24 @@ Presets &presets()
 }
 
 const QString Caption = QStringLiteral("Quaxel");
+
+// A message as its box shows it: as plain text, never as markup (a file's
+// line or name may hold tags), its line breaks kept (a lone \r, as the
+// program's texts have it, breaks the line too) and every other control
+// character escaped.
+QString shownMessageText(const QString &text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return escapedText(lines, true);
+}
+
+int execMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, Caption, shownMessageText(text), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
 
 // True when the dialog must not show: the handler has been told.
 bool refusedAsUnexpected(const QString &what)
@@ -53,16 +74,14 @@ void showMessage(QWidget *parent, const UserMessage &message)
         return;
     switch (message.kind) {
     case BoxKind::WarningCancel:
-        QMessageBox::warning(parent, Caption, message.text, QMessageBox::Cancel);
+        execMessageBox(parent, QMessageBox::Warning, message.text, QMessageBox::Cancel);
         break;
     case BoxKind::WarningOk:
-        QMessageBox::warning(parent, Caption, message.text, QMessageBox::Ok);
+        execMessageBox(parent, QMessageBox::Warning, message.text, QMessageBox::Ok);
         break;
-    case BoxKind::Plain: {
-        QMessageBox box(QMessageBox::NoIcon, Caption, message.text, QMessageBox::Ok, parent);
-        box.exec();
+    case BoxKind::Plain:
+        execMessageBox(parent, QMessageBox::NoIcon, message.text, QMessageBox::Ok);
         break;
-    }
     }
 }
 
@@ -87,7 +106,7 @@ bool askYesNo(QWidget *parent, const QString &text)
         return presets().yesNo.dequeue();
     if (refusedAsUnexpected(QStringLiteral("question: ") + text))
         return false;
-    return QMessageBox::warning(parent, Caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return execMessageBox(parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder)
@@ -96,7 +115,16 @@ QString getOpenFileName(QWidget *parent, const QString &filter, const QString &f
         return presets().openNames.dequeue();
     if (refusedAsUnexpected(QStringLiteral("open dialog")))
         return QString();
-    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+    // Qt lists a name that is no UTF-8 under a name no file has, and a dialog
+    // for existing files would refuse it: this one takes any name, and the
+    // name as listed leads to the file it shows. A name that names no file
+    // fails as the load's own message says.
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return existingPathFor(dialog.selectedFiles().first());
 }
 
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
@@ -115,7 +143,7 @@ QString getSaveFileName(QWidget *parent, const QString &filter, const QString &d
         dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().first();
+    return existingPathFor(dialog.selectedFiles().first());
 }
 
 void presetOpenFileName(const QString &path)

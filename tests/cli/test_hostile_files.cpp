@@ -175,6 +175,9 @@ std::string expectNames(const Folder &f, Names want)
     return "the folder holds" + list;
 }
 
+// What a good picture holds before a screenshot fails to replace it.
+const std::string OldPicture = "\x89PNG the old picture";
+
 // A HEX file whose unknown record retitles and clears a terminal.
 const std::string Escapes = ":00000007\x1B]0;owned\x07\x1B[2J\r\n:00000001FF\r\n";
 
@@ -312,11 +315,31 @@ std::vector<Case> cases()
          "No such file or directory", "", only({})},
         {"--screenshot onto a FIFO is refused at once", fifo("x.png"), {"quaxel", Signal, "--screenshot", "x.png"}, 1,
          "is a FIFO", "", stillFifo("x.png")},
+        {"--screenshot names a hostile name escaped", nothing, {"quaxel", "--screenshot", "no\x1B]0;x\x07/x.png"}, 1,
+         "no\\x1B]0;x\\x07/x.png", "", only({})},
+
+        // ---- a full disk, as a file size limit makes it ----
+        {"--screenshot on a full disk keeps the old picture", withFile("old.png", OldPicture, 0644),
+         {"full-disk-quaxel", Signal, "--screenshot", "old.png"}, 1, "cannot write old.png:", "",
+         [](const Folder &f) { return f.read("old.png") == OldPicture ? expectNames(f, {"old.png"}) : "old.png changed"; }},
+        {"--screenshot on a full disk leaves no new file", nothing, {"full-disk-quaxel", Signal, "--screenshot", "new.png"}, 1,
+         "cannot write new.png:", "", only({})},
+        {"set on a full disk keeps the old file", withFile("o.hex", "old", 0644), {"full-disk-cli", "set", Signal, "-o", "o.hex"}, 1,
+         "o.hex:\n", "", [](const Folder &f) { return f.read("o.hex") == "old" ? expectNames(f, {"o.hex"}) : "o.hex changed"; }},
+
+        // ---- names in the window ----
+        {"a name that is no UTF-8 loads in the window", [](const Folder &f) { f.copy(Signal, "in\xFE\xC0.hex"); return true; },
+         {"quaxel", "in\xFE\xC0.hex", "--screenshot", "x.png"}, 0, "", "", only({"in\xFE\xC0.hex", "x.png"})},
+        {"--screenshot onto a name that is no UTF-8 writes that name", nothing, {"quaxel", Signal, "--screenshot", "pic\xFF.png"},
+         0, "", "", only({"pic\xFF.png"})},
+        {"a name with a right-to-left override is shown escaped",
+         [](const Folder &f) { f.copy(Signal, "rtl\u202Eexe.txt.hex"); return true; }, {"info", "rtl\u202Eexe.txt.hex"}, 0, "",
+         "File:       rtl\\u202Eexe.txt.hex", only({"rtl\u202Eexe.txt.hex"})},
     };
 }
 
 // Raw control characters besides line breaks (and the CR LF of HEX text on
-// standard output).
+// standard output), and raw bidirectional controls.
 bool holdsRawControl(const std::string &text, bool hexText)
 {
     for (const char c : text) {
@@ -324,7 +347,28 @@ bool holdsRawControl(const std::string &text, bool hexText)
         if ((u < 0x20 && c != '\n' && !(hexText && c == '\r')) || u == 0x7F)
             return true;
     }
+    // The bidirectional marks, embeddings, overrides and isolates in UTF-8.
+    for (const char *bidi : {"\u200E", "\u200F", "\u202A", "\u202B", "\u202C", "\u202D", "\u202E", "\u2066", "\u2067",
+                             "\u2068", "\u2069"}) {
+        if (text.find(bidi) != std::string::npos)
+            return true;
+    }
     return false;
+}
+
+// The program and its arguments for a row. "full-disk-…" runs it where no
+// file may grow past 4 KiB, and a write past that fails (EFBIG) as on a full disk.
+std::vector<std::string> commandLine(std::vector<std::string> args)
+{
+    const std::string first = args.front();
+    const bool fullDisk = first.rfind("full-disk-", 0) == 0;
+    const bool window = first == "quaxel" || first == "full-disk-quaxel";
+    if (window || first == "full-disk-cli")
+        args.erase(args.begin());
+    args.insert(args.begin(), window ? std::string(QUAXEL_APP) : std::string(QUAXEL_CLI));
+    if (fullDisk)
+        args.insert(args.begin(), {"/bin/sh", "-c", "ulimit -f 8; trap '' XFSZ; exec \"$0\" \"$@\""});
+    return args;
 }
 
 class HostileFiles : public ::testing::TestWithParam<Case> {};
@@ -337,11 +381,7 @@ TEST_P(HostileFiles, AnswerInTimeAndTouchNothingButTheFileMeant)
     const Folder folder{dir.path().toStdString()};
     if (!c.setup(folder))
         GTEST_SKIP() << "this machine does not allow the fixture";
-    std::vector<std::string> argv = c.args;
-    argv.insert(argv.begin(), argv.front() == "quaxel" ? std::string(QUAXEL_APP) : std::string(QUAXEL_CLI));
-    if (argv[1] == "quaxel")
-        argv.erase(argv.begin() + 1);
-    const ProcessRun run = runProcess(argv, folder.path);
+    const ProcessRun run = runProcess(commandLine(c.args), folder.path);
 
     ASSERT_FALSE(run.timedOut) << "no answer within " << TimeoutMs << " ms";
     EXPECT_EQ(run.status, c.status) << run.err;
@@ -354,9 +394,82 @@ TEST_P(HostileFiles, AnswerInTimeAndTouchNothingButTheFileMeant)
     EXPECT_FALSE(holdsRawControl(run.out, c.outHas.find('\r') != std::string::npos)) << run.out;
     EXPECT_LT(run.err.size(), 1000u) << "a message of sane length";
     EXPECT_EQ(c.after(folder), "");
+    // Qt cannot remove names that are no UTF-8.
+    runProcess({"/bin/rm", "-rf", folder.path}, "/");
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, HostileFiles, ::testing::ValuesIn(cases()),
                          [](const ::testing::TestParamInfo<Case> &info) { return "row" + std::to_string(info.index); });
+
+// Starts the program and kills it (SIGKILL) after the given time.
+void killedRun(const std::vector<std::string> &argv, const std::string &folder, std::chrono::microseconds after)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int none = ::open("/dev/null", O_RDWR);
+        ::dup2(none, 0);
+        ::dup2(none, 1);
+        ::dup2(none, 2);
+        if (::chdir(folder.c_str()) != 0)
+            ::_exit(127);
+        std::vector<char *> args;
+        for (const std::string &a : argv)
+            args.push_back(const_cast<char *>(a.c_str()));
+        args.push_back(nullptr);
+        ::execv(args[0], args.data());
+        ::_exit(127);
+    }
+    ::usleep(static_cast<useconds_t>(after.count()));
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+}
+
+// How long a whole run takes, so that the kills fall all over it.
+std::chrono::microseconds runTime(const std::vector<std::string> &argv, const std::string &folder)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const ProcessRun run = runProcess(argv, folder);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+}
+
+// Runs killed at every moment of their life leave no staged file: a save, a
+// series, a screenshot. What a killed series leaves named goes with the next
+// save into the folder.
+TEST(KilledRuns, LeaveNoStagedFileBehind)
+{
+    const struct {
+        const char *name;
+        std::vector<std::string> args;
+        int runs;
+        Names whole; // what a finished run leaves
+        // A series keeps each old file aside, under a staging name, until
+        // the last is in place: a run killed then leaves those.
+        bool keepsAsideWhileCommitting;
+    } rows[] = {
+        {"set", {QUAXEL_CLI, "set", Signal, "-o", "out.hex", "--slot", "1=42g"}, 100, {"out.hex"}, false},
+        {"series", {QUAXEL_CLI, "set", Signal, "-o", "s.hex", "--slot", "9=0", "--slot", "10=0", "--series", "3", "--step", "1"}, 30,
+         {"s-1.hex", "s-2.hex", "s-3.hex"}, true},
+        {"screenshot", {QUAXEL_APP, Signal, "--screenshot", "x.png"}, 20, {"x.png"}, false},
+    };
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    for (const auto &row : rows) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const Folder folder{dir.path().toStdString()};
+        const auto whole = runTime(row.args, folder.path);
+        std::srand(12345);
+        for (int k = 0; k < row.runs; ++k) {
+            const auto at = std::chrono::microseconds(std::rand() % (whole.count() + 1));
+            killedRun(row.args, folder.path, at);
+            for (const std::string &name : folder.names())
+                ASSERT_TRUE(std::find(row.whole.begin(), row.whole.end(), name) != row.whole.end()
+                            || (row.keepsAsideWhileCommitting && name.find(".quaxel-") != std::string::npos))
+                    << row.name << ": killed after " << at.count() << " us, left '" << name << "'";
+        }
+        EXPECT_EQ(runProcess(row.args, folder.path).status, 0);
+        EXPECT_EQ(expectNames(folder, row.whole), "") << row.name;
+    }
+}
 
 } // namespace

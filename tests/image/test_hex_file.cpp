@@ -4,11 +4,15 @@
 #include "image/HexReader.h"
 #include "image/HexRecord.h"
 #include "image/HexWriter.h"
+#include "image/SafeFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -103,6 +107,7 @@ TEST(DroppedFiles, OnlyASingleLocalHexFileCounts)
     const QUrl hex = make("a.hex");
     const QUrl upper = make("B.HEX");
     const QUrl text = make("c.txt");
+    ::close(::open((QFile::encodeName(dir.path()) + "/bad\xFF.hex").constData(), O_CREAT | O_WRONLY, 0644));
     const struct {
         QList<QUrl> urls;
         QString path;
@@ -115,6 +120,9 @@ TEST(DroppedFiles, OnlyASingleLocalHexFileCounts)
         {{QUrl(QStringLiteral("https://example.org/a.hex"))}, QString()},
         {{QUrl::fromLocalFile(dir.filePath(QStringLiteral("missing.hex")))}, QString()},
         {{QUrl::fromLocalFile(dir.path() + QStringLiteral("/"))}, QString()},
+        // A name that is no UTF-8 comes as its percent escapes.
+        {{QUrl::fromEncoded("file://" + QFile::encodeName(dir.path()).toPercentEncoding("/") + "/bad%FF.hex")},
+         pathFromBytes(QFile::encodeName(dir.path()) + "/bad\xFF.hex")},
     };
     for (const auto &row : rows)
         EXPECT_EQ(droppedHexFile(row.urls), row.path) << row.urls.size();

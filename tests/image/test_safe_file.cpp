@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Every name comes back as exactly its bytes; valid UTF-8 reads as its text and
@@ -29,6 +33,9 @@ TEST(PathBytes, EveryNameRoundTripsAndShowsItsUndecodableBytes)
         {"cut-\xE2\x82", "cut-\\xE2\\x82"},
         {"past-max-\xF4\x90\x80\x80", "past-max-\\xF4\\x90\\x80\\x80"},
         {"esc-\x1B[2J", "esc-\\x1B[2J"},
+        {"rtl\xE2\x80\xAE" "exe.txt.hex", "rtl\\u202Eexe.txt.hex"},
+        {"marks\xE2\x80\x8E\xE2\x80\x8F-isolate\xE2\x81\xA6\xE2\x81\xA9.hex", "marks\\u200E\\u200F-isolate\\u2066\\u2069.hex"},
+        {"embed\xE2\x80\xAA\xE2\x80\xAC-line\xE2\x80\xA8.hex", "embed\\u202A\\u202C-line\\u2028.hex"},
     };
     for (const auto &row : rows) {
         const QString path = pathFromBytes(row.bytes);
@@ -57,6 +64,36 @@ TEST(SafeText, ControlCharactersAreEscapedAndLongLinesCut)
     }
     EXPECT_EQ(escapedText(QStringLiteral("a\nb\rc"), true), QStringLiteral("a\nb\\x0Dc"));
     EXPECT_TRUE(holdsRawControl(QStringLiteral("a\x1B")));
+}
+
+// A name as a file dialog lists it (U+FFFD for each byte that is no UTF-8)
+// is the one folder entry listed that way; any other name stays as it is.
+TEST(PathBytes, AListedNameIsTheFileItShows)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray folder = QFile::encodeName(dir.path());
+    for (const QByteArray name : {"bad\xFF.hex", "twice\xFE.hex", "twice\xFF.hex", "sub\xFF/in\xFE.hex", "good.hex"}) {
+        if (name.contains('/')) {
+            ASSERT_EQ(::mkdir((folder + '/' + name.left(name.indexOf('/'))).constData(), 0755), 0);
+        }
+        ASSERT_EQ(::close(::open((folder + '/' + name).constData(), O_CREAT | O_WRONLY, 0644)), 0);
+    }
+    const QString base = pathFromBytes(folder) + u'/';
+    const QString fffd(QChar::ReplacementCharacter);
+    const struct {
+        QString listed;
+        QByteArray meant; // empty: the listed name as it is
+    } rows[] = {
+        {base + QStringLiteral("bad") + fffd + QStringLiteral(".hex"), folder + "/bad\xFF.hex"},
+        {base + QStringLiteral("sub") + fffd + QStringLiteral("/in") + fffd + QStringLiteral(".hex"), folder + "/sub\xFF/in\xFE.hex"},
+        {base + QStringLiteral("twice") + fffd + QStringLiteral(".hex"), {}}, // two files show so
+        {base + QStringLiteral("good.hex"), {}},
+        {base + QStringLiteral("new") + fffd + QStringLiteral(".hex"), {}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(existingPathFor(row.listed), row.meant.isEmpty() ? row.listed : pathFromBytes(row.meant))
+            << row.listed.toStdString();
 }
 
 // A replacement whose last step, moving the new file into place, fails must say
