@@ -160,9 +160,7 @@ bool loadHex(const QString &path, Loaded &loaded, CliOutput &o, bool refuseDamag
         printMessage(o, shownPath(path), outcome.error->text);
         return false;
     }
-    const QString version = outcome.lines.versionPanel;
-    loaded.source = {shownPath(QFileInfo(path).fileName()), file.content,
-                     version.startsWith(QStringLiteral("V ")) ? version.mid(2) : version};
+    loaded.source = {shownPath(QFileInfo(path).fileName()), file.content, Settings::versionOf(outcome.lines)};
     for (const QString &finding : outcome.damage.findings())
         printMessage(o, shownPath(path), finding);
     if (refuseDamage && outcome.damage.any()) {

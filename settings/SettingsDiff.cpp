@@ -17,6 +17,9 @@ QString valueText(const QJsonValue &value)
     return value.toString();
 }
 
+// What compare() gives where nothing differs.
+const QJsonValue Nothing(QJsonValue::Undefined);
+
 bool present(const QJsonValue &value)
 {
     return !value.isUndefined() && !value.isNull();
@@ -30,14 +33,14 @@ public:
     QJsonValue compare(const Node &node, const QJsonValue &a, const QJsonValue &b, const QString &fieldName, int index)
     {
         if (!present(a) || !present(b) || !node.compared)
-            return {};
+            return Nothing;
         switch (node.kind) {
         case Kind::Object: return compareObject(node, a.toObject(), b.toObject(), index);
         case Kind::Array: return compareArray(node, a.toArray(), b.toArray());
         default: break;
         }
         if (a == b)
-            return {};
+            return Nothing;
         if (index >= 0) {
             contexts_.append(node.name ? node.name(typeCode_, index) : QString::number(index + 1));
             addLine(QString(), a, b);
@@ -62,7 +65,7 @@ public:
                 differing.append(slot);
             }
         }
-        return differing.isEmpty() ? QJsonValue() : QJsonValue(differing);
+        return differing.isEmpty() ? Nothing : QJsonValue(differing);
     }
 
     QStringList lines;
@@ -106,7 +109,7 @@ private:
         }
         if (named)
             contexts_.removeLast();
-        return differing.isEmpty() ? QJsonValue() : QJsonValue(differing);
+        return differing.isEmpty() ? Nothing : QJsonValue(differing);
     }
 
     QJsonValue compareArray(const Node &node, const QJsonArray &a, const QJsonArray &b)
@@ -121,7 +124,7 @@ private:
                 differing.append(QJsonValue());
             differing.append(changed);
         }
-        return differing.isEmpty() ? QJsonValue() : QJsonValue(differing);
+        return differing.isEmpty() ? Nothing : QJsonValue(differing);
     }
 
     int typeCode_;

@@ -495,10 +495,11 @@ std::optional<Fault> applyBlinkSteps(BlinkModel &m, const QJsonValue &value, con
         const QString wanted = text.toString();
         if (wanted.size() != m.layout().outputs)
             return Fault{at, QStringLiteral("\"%1\" is not one 0 or 1 for each of the %2 outputs").arg(wanted).arg(m.layout().outputs)};
+        // A step beyond the pattern's steps may stay as it is stored.
+        if (step < m.layout().maxCount && wanted == stepText(m, step))
+            return std::nullopt;
         if (step >= m.paintableSteps())
             return Fault{at, QStringLiteral("the pattern has %1 steps").arg(m.paintableSteps())};
-        if (wanted == stepText(m, step))
-            return std::nullopt;
         for (int output = 0; output < m.layout().outputs; ++output)
             m.setStep(output, step, wanted[output] == QLatin1Char('1'));
         changed = true;
@@ -544,8 +545,18 @@ std::optional<Fault> applyBlink(Editors &editors, const QJsonValue &value)
 {
     BlinkModel &m = *editors.blink;
     return eachElement(value, QStringLiteral("blink"), [&](int block, const QJsonValue &element, const QString &path) {
+        // An address whose settings all stay as they are is not chosen, so
+        // that choosing it does not limit its count and stretch in the image.
+        const BlinkModel::State before = m.snapshot();
+        const bool changedBefore = m.hasChanges();
         m.selectBlock(block);
-        return applyBlinkBlock(m, element.toObject(), path, editors.blinkChanged);
+        bool changed = false;
+        auto fault = applyBlinkBlock(m, element.toObject(), path, changed);
+        if (changed)
+            editors.blinkChanged = true;
+        else
+            m.restore(before, changedBefore);
+        return fault;
     });
 }
 
@@ -630,13 +641,17 @@ std::optional<Fault> applyCurvePoints(ServoModel &m, const QJsonObject &curve, c
         return Fault{pathOf(path, QStringLiteral("relays")), NoSuchSetting};
     for (const QString key : {QStringLiteral("points"), QStringLiteral("relays")}) {
         if (auto fault = eachElement(curve.value(key), pathOf(path, key), [&](int i, const QJsonValue &value, const QString &at) -> std::optional<Fault> {
+                const int point = m.selectedRecord()[static_cast<std::size_t>(i)];
+                const bool isPoint = key == QStringLiteral("points");
+                // A point beyond the curve's count may stay as it is stored.
+                if (isPoint ? intOf(value) == CurveRecords::position(point) : value.toBool() == CurveRecords::relayOn(point))
+                    return std::nullopt;
                 if (i >= m.pointCount())
                     return Fault{at, QStringLiteral("the curve has %1 points").arg(m.pointCount())};
-                const int point = m.selectedRecord()[static_cast<std::size_t>(i)];
-                if (key == QStringLiteral("points") && intOf(value) != CurveRecords::position(point)) {
+                if (isPoint) {
                     m.drawPoint(i, intOf(value));
                     changed = true;
-                } else if (key == QStringLiteral("relays") && value.toBool() != CurveRecords::relayOn(point)) {
+                } else {
                     m.setRelay(i, value.toBool());
                     changed = true;
                 }
@@ -759,6 +774,12 @@ std::optional<Fault> buildLines(DecoderSession &session)
 }
 
 } // namespace
+
+QString versionOf(const HexLoadResult &lines)
+{
+    const QString prefix = QStringLiteral("V ");
+    return lines.versionPanel.startsWith(prefix) ? lines.versionPanel.mid(prefix.size()) : lines.versionPanel;
+}
 
 QJsonObject exportSettings(DecoderSession &session, const Source &source)
 {

@@ -19,6 +19,10 @@ struct Source {
     QString version;    // "3.51"; empty without an ID record
 };
 
+// The version a load found, as the document names it: "3.51" for the status
+// bar's "V 3.51"; empty without an ID record.
+QString versionOf(const HexLoadResult &lines);
+
 // Loads the editors of the session's type as the window does, with the
 // corrections loading makes (a fading code replaced, the SW1 byte), and writes
 // the document of what they show.

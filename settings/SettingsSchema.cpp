@@ -133,9 +133,12 @@ QString cvCaption(int typeCode, int k)
 QString rowLabel(int typeCode, int row)
 {
     const ServoAssign::TypeLayout layout = ServoAssign::typeLayout(typeCode);
-    if (row >= 0 && row < 4 && !layout.rowLabels[static_cast<std::size_t>(row)].isEmpty())
-        return layout.rowLabels[static_cast<std::size_t>(row)];
-    return ServoAssign::designRowLabel(row);
+    if (row >= 0 && row < 4 && !layout.rowLabels[static_cast<std::size_t>(row)].isEmpty()) {
+        const QString label = layout.rowLabels[static_cast<std::size_t>(row)];
+        return label.endsWith(QLatin1Char(':')) ? label.chopped(1) : label;
+    }
+    QString label = ServoAssign::designRowLabel(row);
+    return label.endsWith(QLatin1Char(':')) ? label.chopped(1) : label;
 }
 
 NodePtr slotsShape()
