@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <optional>
@@ -244,10 +245,13 @@ QStringList inventoryFiles(const QString &argument)
     const QFileInfo info(argument);
     if (!info.isDir() || info.isSymLink())
         return {argument};
+    // QDirIterator keeps no file information of the entries, as a sorted
+    // QDir listing does: a folder of many files costs only their names.
     QStringList files;
-    const QDir folder(argument);
-    for (const QString &name : folder.entryList({QStringLiteral("*.hex"), QStringLiteral("*.HEX")}, QDir::Files | QDir::Hidden, QDir::Name))
-        files.append(folder.filePath(name));
+    QDirIterator entries(argument, {QStringLiteral("*.hex"), QStringLiteral("*.HEX")}, QDir::Files | QDir::Hidden);
+    while (entries.hasNext())
+        files.append(entries.next());
+    files.sort();
     return files;
 }
 

@@ -351,9 +351,9 @@ std::optional<Fault> applySlots(DecoderSession &session, const QJsonValue &value
     std::vector<SlotRequest> requests;
     if (auto fault = eachElement(value, QStringLiteral("slots"), [&](int, const QJsonValue &element, const QString &path) {
             SlotRequest request;
-            auto fault = readSlotRequest(session, element.toObject(), path, request);
+            std::optional<Fault> refused = readSlotRequest(session, element.toObject(), path, request);
             requests.push_back(request);
-            return fault;
+            return refused;
         }))
         return fault;
     std::array<QString, DecoderSession::SlotCount> addressTexts;
@@ -511,7 +511,7 @@ std::optional<Fault> applyBlinkBlock(BlinkModel &m, const QJsonObject &block, co
 {
     // Choosing the address limits its count and stretch, as the editor does.
     const QJsonObject before = blinkBlockOf(m);
-    for (const QString key : {QStringLiteral("count"), QStringLiteral("stretch")}) {
+    for (const QString &key : {QStringLiteral("count"), QStringLiteral("stretch")}) {
         const QJsonValue value = block.value(key);
         if (value.isUndefined() || value.isNull() || value == before.value(key))
             continue;
@@ -567,6 +567,8 @@ std::optional<Fault> applyRowItem(ServoModel &m, int row, ServoAssign::Column co
     if (value.isUndefined() || value.isNull())
         return std::nullopt;
     const int item = value.isString() ? static_cast<int>(actionNames().indexOf(value.toString())) : intOf(value) - 1;
+    if (item < 0 || item >= ServoAssign::ChoiceCount)
+        return Fault{path, QStringLiteral("the list has no such item")};
     if (item == ServoAssign::shownItem(current))
         return std::nullopt;
     m.chooseRowItem(row, column, item);
@@ -639,7 +641,7 @@ std::optional<Fault> applyCurvePoints(ServoModel &m, const QJsonObject &curve, c
     const QJsonValue relays = curve.value(QStringLiteral("relays"));
     if (!four && !relays.isUndefined())
         return Fault{pathOf(path, QStringLiteral("relays")), NoSuchSetting};
-    for (const QString key : {QStringLiteral("points"), QStringLiteral("relays")}) {
+    for (const QString &key : {QStringLiteral("points"), QStringLiteral("relays")}) {
         if (auto fault = eachElement(curve.value(key), pathOf(path, key), [&](int i, const QJsonValue &value, const QString &at) -> std::optional<Fault> {
                 const int point = m.selectedRecord()[static_cast<std::size_t>(i)];
                 const bool isPoint = key == QStringLiteral("points");
@@ -667,7 +669,7 @@ std::optional<Fault> applyCurves(ServoModel &m, const QJsonValue &value, bool &c
     return eachElement(value, QStringLiteral("servo.curves"), [&](int c, const QJsonValue &element, const QString &path) -> std::optional<Fault> {
         m.selectCurve(c);
         const QJsonObject curve = element.toObject();
-        for (const QString key : {QStringLiteral("count"), QStringLiteral("stretch")}) {
+        for (const QString &key : {QStringLiteral("count"), QStringLiteral("stretch")}) {
             const QJsonValue wanted = curve.value(key);
             const bool isCount = key == QStringLiteral("count");
             if (!wanted.isDouble() || intOf(wanted) == (isCount ? m.count() : m.stretch()))
