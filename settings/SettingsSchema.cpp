@@ -3,6 +3,7 @@
 #include "frames/Frame_register/CvTable.h"
 #include "frames/Frame_tamb_adr/ServoAssignments.h"
 #include "frames/Frame_zusatz/ZusatzRules.h"
+#include "image/SafeText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -248,6 +249,13 @@ QString kindName(Kind kind)
     return {};
 }
 
+// A text of the document as a message quotes it: shortened, control
+// characters escaped.
+QString quoted(const QString &text)
+{
+    return escapedText(text.size() > 40 ? text.left(37) + QStringLiteral("...") : text);
+}
+
 // A value as a message quotes it, shortened.
 QString shown(const QJsonValue &value)
 {
@@ -258,7 +266,7 @@ QString shown(const QJsonValue &value)
         text = value.isArray() ? QStringLiteral("an array") : QStringLiteral("an object");
     else
         text = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
-    return text.size() > 40 ? text.left(37) + QStringLiteral("...") : text;
+    return quoted(text);
 }
 
 bool ofKind(const QJsonValue &value, Kind kind)
@@ -285,7 +293,7 @@ std::optional<Fault> checkObject(const Node &node, const QJsonObject &object, co
     for (auto it = object.begin(); it != object.end(); ++it) {
         const Node *child = node.child(it.key());
         if (!child)
-            return Fault{pathOf(path, it.key()), QStringLiteral("unknown key")};
+            return Fault{pathOf(path, quoted(it.key())), QStringLiteral("unknown key")};
         if (auto fault = check(*child, it.value(), pathOf(path, it.key())))
             return fault;
     }
@@ -295,7 +303,7 @@ std::optional<Fault> checkObject(const Node &node, const QJsonObject &object, co
 std::optional<Fault> checkText(const Node &node, const QString &text, const QString &path)
 {
     if (!node.choices.isEmpty() && !node.choices.contains(text))
-        return Fault{path, QStringLiteral("\"%1\" is none of \"%2\"").arg(text.left(40), node.choices.join(QStringLiteral("\", \"")))};
+        return Fault{path, QStringLiteral("\"%1\" is none of \"%2\"").arg(quoted(text), node.choices.join(QStringLiteral("\", \"")))};
     if (text.size() < node.min)
         return Fault{path, QStringLiteral("empty text")};
     if (text.size() > node.max)
@@ -303,7 +311,7 @@ std::optional<Fault> checkText(const Node &node, const QString &text, const QStr
     for (const QChar c : text) {
         if (!node.characters.isEmpty() && !node.characters.contains(c))
             return Fault{path, QStringLiteral("\"%1\" holds a character other than %2")
-                                   .arg(text, node.characters.split(QString(), Qt::SkipEmptyParts).join(QStringLiteral(" or ")))};
+                                   .arg(quoted(text), node.characters.split(QString(), Qt::SkipEmptyParts).join(QStringLiteral(" or ")))};
     }
     return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -63,6 +64,7 @@ protected:
         write(path("turnout.json"), QJsonDocument(exported(Turnout)).toJson());
         write(path("damaged.json"), runCli({"export", Damaged}).out.toUtf8());
         QDir(dir.path()).mkdir(QStringLiteral("folder"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.json")).constData(), 0600), 0);
     }
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
     QTemporaryDir dir;
@@ -88,6 +90,8 @@ TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
         {{"apply", Damaged, path("damaged.json"), "-o", out}, 1, "refused: the file may be damaged", false},
         {{"apply", Damaged, path("damaged.json"), "-o", out, "--force"}, 0, "written and verified: ", true},
         {{"apply", Servo, Servo, "-o", out}, 1, "not JSON", false},
+        {{"apply", Servo, path("fifo.json"), "-o", out}, 1, "is a FIFO (named pipe), not a regular file", false},
+        {{"apply", "-o", out, "--", Servo, path("servo.json")}, 0, "written and verified: ", true},
         {{"apply", Servo, path("servo.json")}, 2, "one output file expected", false},
         {{"apply", Servo, "-o", out}, 2, "a HEX file and a settings document expected", false},
         {{"export", Servo, "--jsn"}, 2, "Unknown option 'jsn'", false},

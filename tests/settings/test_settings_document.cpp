@@ -271,6 +271,7 @@ const BadDocument BadDocuments[] = {
     {"{\"formatVersion\": 2}", "formatVersion: 2 is not format version 1, the one this program reads"},
     {"{\"formatVersion\": \"1\"}", "formatVersion: \"1\" is not format version 1, the one this program reads"},
     {"{\"formatVersion\": 1, \"colour\": 3}", "colour: unknown key"},
+    {"{\"formatVersion\": 1, \"\\u001b[2Jcolour\": 3}", "\\x1B[2Jcolour: unknown key"},
     {"{\"formatVersion\": 1, \"servo\": {\"curves\": [null, {\"tempo\": 1}]}}", "servo.curves[1].tempo: unknown key"},
     {"{\"formatVersion\": 1, \"slots\": {}}", "slots: an object is not an array"},
     {"{\"formatVersion\": 1, \"modes\": {\"switchOff\": 1}}", "modes.switchOff: 1 is not true or false"},
