@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/SettingsCommands.h"
 
 #include "decoder/DecoderSession.h"
 #include "image/SafeFile.h"
@@ -30,6 +31,14 @@ const char *const MainHelp =
     "  diff A.hex B.hex         the byte differences of B against A, as \"HEX Info\" lists them\n"
     "  set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]... [--series COUNT --step K]\n"
     "                           changes slots and writes a new, verified HEX file\n"
+    "  export FILE.hex [-o DOC.json]\n"
+    "                           the settings document: every setting the editors show\n"
+    "  apply FILE.hex DOC.json -o OUT.hex [--force]\n"
+    "                           puts a settings document into a new, verified HEX file\n"
+    "  diff --settings A B [--json]\n"
+    "                           the settings that differ, A and B HEX files or documents\n"
+    "  inventory [--csv | --json] [--strict] FILE.hex|FOLDER...\n"
+    "                           every address in use, and the addresses slots share\n"
     "\n"
     "Run 'quaxel-cli COMMAND --help' for the options of a command.\n"
     "  --help      this text\n"
@@ -637,7 +646,7 @@ QString seriesFileName(const QString &output, int number)
 CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite)
 {
     if (arguments.isEmpty())
-        return usageError(QString(), QStringLiteral("a command is needed: info, diff or set"));
+        return usageError(QString(), QStringLiteral("a command is needed: info, diff, set, export, apply or inventory"));
     const QString command = arguments.first();
     const QStringList rest = arguments.mid(1);
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") || command == QStringLiteral("help"))
@@ -647,8 +656,14 @@ CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite)
     if (command == QStringLiteral("info"))
         return runInfo(rest);
     if (command == QStringLiteral("diff"))
-        return runDiff(rest);
+        return isSettingsDiff(rest) ? runSettingsDiff(rest) : runDiff(rest);
     if (command == QStringLiteral("set"))
         return runSet(rest, afterWrite);
+    if (command == QStringLiteral("export"))
+        return runExport(rest);
+    if (command == QStringLiteral("apply"))
+        return runApply(rest, afterWrite);
+    if (command == QStringLiteral("inventory"))
+        return runInventory(rest);
     return usageError(QString(), QStringLiteral("unknown command '%1'").arg(command));
 }

@@ -13,12 +13,20 @@ measured in the same run.
 - Series: `quaxel-cli set --series N` of 10,000 files against one of 100, in
   wall time per file and peak memory. Goal: linear in time (at most 1.5x per
   file) and flat in memory (at most 1.5x for 100 times the files).
+- Settings: export, apply, diff --settings and inventory over 10,000 files in
+  one process (quaxel_settings_bench), against the series' time per file and
+  against 100 files for peak memory. Goal: at most 1 ms per file for the work
+  of the settings (export and apply to standard output, diff, inventory) and
+  peak memory within 1.2x of 100 files. Export and apply to files are listed
+  beside the series: like it, they sync every file to the disk.
 - Editors: every other Google Benchmark program in BUILD_DIR/bench (repaints and
   mouse drags), against their goal of 1 ms.
 """
+import glob
 import json
 import os
 import resource
+import shutil
 import statistics
 import subprocess
 import sys
@@ -128,6 +136,8 @@ def main():
     row("series of 10,000 files: peak memory", series[10000][1], "MiB", series[100][1], "series of 100",
         lambda v, r: r <= 1.5)
 
+    settings_rows(bench_dir, series[10000][0])
+
     for program in sorted(os.listdir(bench_dir)):
         path = os.path.join(bench_dir, program)
         if program in ("quaxel_bench", "quaxel_bare_window") or not program.startswith("quaxel_bench"):
@@ -136,6 +146,40 @@ def main():
             continue
         for name, value in run_benchmark(path).items():
             row(name.removeprefix("BM_"), value, "us", 1000.0, "goal", lambda v, r: v < 1000)
+
+
+def settings_folder(folder, count):
+    """count copies of the bundled samples, taken in turn."""
+    samples = sorted(glob.glob(os.path.join(ROOT, "samples", "*.hex")))
+    os.makedirs(folder)
+    for n in range(count):
+        shutil.copyfile(samples[n % len(samples)], os.path.join(folder, f"{n:05d}.hex"))
+
+
+def settings_rows(bench_dir, series_per_file):
+    program = os.path.join(bench_dir, "quaxel_settings_bench")
+    # The documents that apply and diff read are those export wrote, so export runs first.
+    operations = ("export", "export-out", "apply", "apply-out", "diff", "inventory")
+    figures = {}
+    for count in (100, 10000):
+        with tempfile.TemporaryDirectory() as tmp:
+            files, out = os.path.join(tmp, "in"), os.path.join(tmp, "out")
+            settings_folder(files, count)
+            os.makedirs(out)
+            for operation in operations:
+                argv = [program, operation, files, out]
+                result = subprocess.run(argv, check=True, capture_output=True, text=True)
+                _, peak = measure_process(argv, 1)
+                figures[(operation, count)] = (float(result.stdout), peak)
+    names = {"export": "export to files", "export-out": "export", "apply": "apply to files",
+             "apply-out": "apply", "diff": "diff --settings", "inventory": "inventory"}
+    for operation in operations:
+        per_file, peak = figures[(operation, 10000)]
+        writes = operation in ("export", "apply")
+        row(f"{names[operation]}, 10,000 files: time per file", per_file, "ms", series_per_file,
+            "series per file", (lambda v, r: r <= 1.5) if writes else (lambda v, r: v <= 1.0))
+        row(f"{names[operation]}, 10,000 files: peak memory", peak, "MiB", figures[(operation, 100)][1],
+            "100 files", lambda v, r: r <= 1.2)
 
 
 if __name__ == "__main__":

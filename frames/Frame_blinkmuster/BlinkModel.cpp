@@ -139,3 +139,18 @@ bool BlinkModel::paint(int output, int x, int y, int stripWidth, int stripHeight
     changed_ = true;
     return true;
 }
+
+int BlinkModel::paintableSteps() const
+{
+    const PatternLayout &l = layout();
+    return l.paintSteps > 0 ? l.paintSteps : drawnSteps();
+}
+
+bool BlinkModel::setStep(int output, int step, bool on)
+{
+    if (output < 0 || output >= layout().outputs || step < 0 || step >= paintableSteps())
+        return false;
+    state_.table.setBit(state_.block, layout().stepBit(output, step), on);
+    changed_ = true;
+    return true;
+}

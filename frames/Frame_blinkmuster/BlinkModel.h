@@ -53,6 +53,11 @@ public:
     // a button is held: switches that output on or off in the step under the
     // mouse. False when there is no step to paint.
     bool paint(int output, int x, int y, int stripWidth, int stripHeight);
+    // The steps the mouse can reach in the selected block, as paint() limits them.
+    int paintableSteps() const;
+    // Switches one output on or off in one step, as painting it does; false
+    // (and nothing changes) for a step the mouse cannot reach.
+    bool setStep(int output, int step, bool on);
 
     // What the edits, boxes and labels show for the selected block.
     int count() const { return state_.table.count(state_.block); }

@@ -189,6 +189,24 @@ void ServoModel::stepSpan(int servo, int button)
     edited_ = true;
 }
 
+std::optional<QString> ServoModel::setPulse(int servo, int offset, int span)
+{
+    if (servo < 0 || servo >= PulseTimes::ServoCount)
+        return QStringLiteral("there is no servo %1").arg(servo + 1);
+    const auto at = static_cast<std::size_t>(servo);
+    if (offset != working_.pulses.offset[at] && (offset < PulseTimes::MinOffset || offset > PulseTimes::MaxOffset))
+        return QStringLiteral("offset %1 is outside %2..%3, the range of the pulse buttons")
+            .arg(offset)
+            .arg(PulseTimes::MinOffset)
+            .arg(PulseTimes::MaxOffset);
+    if (span != working_.pulses.span[at] && (span < 1 || span > 253))
+        return QStringLiteral("span %1 is outside 1..253, the range of the pulse buttons").arg(span);
+    working_.pulses.offset[at] = offset;
+    working_.pulses.span[at] = span;
+    edited_ = true;
+    return std::nullopt;
+}
+
 QString ServoModel::minTimeText(int servo, const QLocale &locale) const
 {
     return PulseTimes::timeText(PulseTimes::minMs(working_.pulses.offset[static_cast<std::size_t>(servo)]), locale);

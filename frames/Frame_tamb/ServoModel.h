@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 // What the two servo editors edit before it is applied: the four curve records
 // (curves, counts, stretch factors, key actions, address rows and options) and
@@ -112,6 +113,10 @@ public:
     // The pulse buttons: step index 0..3 for "<<", "<", ">", ">>".
     void stepOffset(int servo, int button);
     void stepSpan(int servo, int button);
+    // Sets a servo's offset and span bytes as the pulse buttons could leave
+    // them: the offset within 50..255, the span on the buttons' circle 1..253.
+    // The reason when a value is out of the buttons' reach (nothing changes).
+    std::optional<QString> setPulse(int servo, int offset, int span);
     // The eight pulse bytes in EEPROM order.
     std::array<int, PulseTimes::ByteCount> pulseBytes() const { return working_.pulses.bytes(); }
     QString minTimeText(int servo, const QLocale &locale) const;

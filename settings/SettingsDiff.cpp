@@ -1,0 +1,161 @@
+#include "settings/SettingsDiff.h"
+
+#include "settings/SettingsSchema.h"
+
+#include <QJsonArray>
+
+namespace Settings {
+
+namespace {
+
+QString valueText(const QJsonValue &value)
+{
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("ein") : QStringLiteral("aus");
+    if (value.isDouble())
+        return QString::number(value.toInteger());
+    return value.toString();
+}
+
+// What compare() gives where nothing differs.
+const QJsonValue Nothing(QJsonValue::Undefined);
+
+bool present(const QJsonValue &value)
+{
+    return !value.isUndefined() && !value.isNull();
+}
+
+class Comparer {
+public:
+    explicit Comparer(int typeCode) : typeCode_(typeCode) {}
+
+    // B's value where it differs from A's (undefined where nothing differs).
+    QJsonValue compare(const Node &node, const QJsonValue &a, const QJsonValue &b, const QString &fieldName, int index)
+    {
+        if (!present(a) || !present(b) || !node.compared)
+            return Nothing;
+        switch (node.kind) {
+        case Kind::Object: return compareObject(node, a.toObject(), b.toObject(), index);
+        case Kind::Array: return compareArray(node, a.toArray(), b.toArray());
+        default: break;
+        }
+        if (a == b)
+            return Nothing;
+        if (index >= 0) {
+            contexts_.append(node.name ? node.name(typeCode_, index) : QString::number(index + 1));
+            addLine(QString(), a, b);
+            contexts_.removeLast();
+        } else {
+            addLine(fieldName, a, b);
+        }
+        return b;
+    }
+
+    // The slots are matched by their number and compared whole.
+    QJsonValue compareSlots(const QJsonArray &a, const QJsonArray &b)
+    {
+        QJsonArray differing;
+        for (const QJsonValue &second : b) {
+            const QJsonObject slot = second.toObject();
+            for (const QJsonValue &first : a) {
+                const QJsonObject before = first.toObject();
+                if (before.value(QStringLiteral("slot")) != slot.value(QStringLiteral("slot")) || slotText(before) == slotText(slot))
+                    continue;
+                lines.append(QStringLiteral("%1: %2 -> %3").arg(slot.value(QStringLiteral("label")).toString(), slotText(before), slotText(slot)));
+                differing.append(slot);
+            }
+        }
+        return differing.isEmpty() ? Nothing : QJsonValue(differing);
+    }
+
+    QStringList lines;
+
+private:
+    static QString slotText(const QJsonObject &slot)
+    {
+        QString text = QString::number(slot.value(QStringLiteral("address")).toInteger());
+        if (slot.contains(QStringLiteral("green")))
+            text += slot.value(QStringLiteral("green")).toBool() ? QLatin1Char('g') : QLatin1Char('r');
+        if (slot.contains(QStringLiteral("function")))
+            text += QLatin1Char('/') + QString::number(slot.value(QStringLiteral("function")).toInteger());
+        return text;
+    }
+
+    void addLine(const QString &fieldName, const QJsonValue &a, const QJsonValue &b)
+    {
+        const QString change = valueText(a) + QStringLiteral(" -> ") + valueText(b);
+        const QString context = contexts_.join(QStringLiteral(", "));
+        if (context.isEmpty())
+            lines.append(fieldName + QStringLiteral(": ") + change);
+        else if (fieldName.isEmpty())
+            lines.append(context + QStringLiteral(": ") + change);
+        else
+            lines.append(context + QStringLiteral(": ") + fieldName + QLatin1Char(' ') + change);
+    }
+
+    QJsonValue compareObject(const Node &node, const QJsonObject &a, const QJsonObject &b, int index)
+    {
+        const bool named = index >= 0 && node.name;
+        if (named)
+            contexts_.append(node.name(typeCode_, index));
+        QJsonObject differing;
+        for (const Field &field : node.fields) {
+            const QString name = field.node->name ? field.node->name(typeCode_, -1) : field.key;
+            QJsonValue changed = field.key == QStringLiteral("slots")
+                                     ? compareSlots(a.value(field.key).toArray(), b.value(field.key).toArray())
+                                     : compare(*field.node, a.value(field.key), b.value(field.key), name, -1);
+            if (!changed.isUndefined())
+                differing[field.key] = changed;
+        }
+        if (named)
+            contexts_.removeLast();
+        return differing.isEmpty() ? Nothing : QJsonValue(differing);
+    }
+
+    QJsonValue compareArray(const Node &node, const QJsonArray &a, const QJsonArray &b)
+    {
+        QJsonArray differing;
+        const qsizetype common = std::min(a.size(), b.size());
+        for (qsizetype i = 0; i < common; ++i) {
+            const QJsonValue changed = compare(*node.element, a[i], b[i], QString(), static_cast<int>(i));
+            if (changed.isUndefined())
+                continue;
+            while (differing.size() < i)
+                differing.append(QJsonValue());
+            differing.append(changed);
+        }
+        return differing.isEmpty() ? Nothing : QJsonValue(differing);
+    }
+
+    int typeCode_;
+    QStringList contexts_;
+};
+
+int typeCodeOf(const QJsonObject &document)
+{
+    return static_cast<int>(document.value(QStringLiteral("decoder")).toObject().value(QStringLiteral("typeCode")).toInteger(-1));
+}
+
+} // namespace
+
+Comparison compareSettings(const QJsonObject &first, const QJsonObject &second)
+{
+    Comparison comparison;
+    const int typeCode = typeCodeOf(second);
+    Comparer comparer(typeCode);
+    if (typeCodeOf(first) != typeCode) {
+        const auto typeText = [](const QJsonObject &document) {
+            const QJsonObject decoder = document.value(QStringLiteral("decoder")).toObject();
+            return QStringLiteral("%1 %2").arg(decoder.value(QStringLiteral("typeCode")).toInteger()).arg(decoder.value(QStringLiteral("label")).toString());
+        };
+        comparer.lines.append(QStringLiteral("Dekodertyp: %1 -> %2").arg(typeText(first), typeText(second)));
+    }
+    const QJsonValue changed = comparer.compare(documentShape(), first, second, QString(), -1);
+    comparison.lines = comparer.lines;
+    comparison.partial = changed.toObject();
+    comparison.partial[QStringLiteral("formatVersion")] = FormatVersion;
+    comparison.partial[QStringLiteral("decoder")] = second.value(QStringLiteral("decoder"));
+    return comparison;
+}
+
+} // namespace Settings

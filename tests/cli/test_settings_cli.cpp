@@ -1,0 +1,164 @@
+// The settings commands of the command line: export, apply, diff --settings
+// and inventory, with their exit statuses, refusals and written files.
+#include "cli/CliCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+QString sample(const char *name) { return QStringLiteral(QUAXEL_SOURCE_DIR "/samples/") + QLatin1String(name); }
+
+const QString Servo = sample("211-tamb-4-servo-dekoder-dcc.hex");
+const QString Turnout = sample("8-torvel-dcc.hex");
+const QString Damaged = QStringLiteral(QUAXEL_TEST_DATA "/bad-input/no-end-record.hex");
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QJsonObject exported(const QString &path)
+{
+    const CliOutput o = runCli({"export", path});
+    EXPECT_EQ(o.exitCode, 0) << o.err.toStdString();
+    return QJsonDocument::fromJson(o.out.toUtf8()).object();
+}
+
+class SettingsCli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QJsonObject document = exported(Servo);
+        write(path("servo.json"), QJsonDocument(document).toJson());
+        QJsonObject servo = document[QStringLiteral("servo")].toObject();
+        QJsonArray curves = servo[QStringLiteral("curves")].toArray();
+        QJsonObject curve = curves[1].toObject();
+        QJsonArray points = curve[QStringLiteral("points")].toArray();
+        points[6] = 52;
+        curve[QStringLiteral("points")] = points;
+        curves[1] = curve;
+        servo[QStringLiteral("curves")] = curves;
+        document[QStringLiteral("servo")] = servo;
+        write(path("changed.json"), QJsonDocument(document).toJson());
+        points[7] = 300;
+        curve[QStringLiteral("points")] = points;
+        curves[1] = curve;
+        servo[QStringLiteral("curves")] = curves;
+        document[QStringLiteral("servo")] = servo;
+        write(path("bad.json"), QJsonDocument(document).toJson());
+        write(path("turnout.json"), QJsonDocument(exported(Turnout)).toJson());
+        write(path("damaged.json"), runCli({"export", Damaged}).out.toUtf8());
+        QDir(dir.path()).mkdir(QStringLiteral("folder"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.json")).constData(), 0600), 0);
+    }
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    QTemporaryDir dir;
+};
+
+TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
+{
+    const QString out = path("out.hex");
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char *said; // in standard output or standard error
+        bool written;     // out.hex exists afterwards
+    } rows[] = {
+        {{"export", Servo, "-o", path("doc.json")}, 0, "", false},
+        {{"export", Servo, "-o", path("folder")}, 1, "folder", false},
+        {{"export", sample("missing.hex")}, 1, "missing.hex", false},
+        {{"apply", Servo, path("servo.json"), "-o", out}, 0, "written and verified: ", true},
+        {{"apply", Servo, path("changed.json"), "-o", out}, 0, "written and verified: ", true},
+        {{"apply", Servo, path("bad.json"), "-o", out}, 1, "bad.json: servo.curves[1].points[7]: 300 is more than 127", false},
+        {{"apply", Servo, path("turnout.json"), "-o", out}, 1,
+         "turnout.json: decoder.typeCode: a document for decoder type 8 (Torvel) cannot go into a file of type 211", false},
+        {{"apply", Damaged, path("damaged.json"), "-o", out}, 1, "refused: the file may be damaged", false},
+        {{"apply", Damaged, path("damaged.json"), "-o", out, "--force"}, 0, "written and verified: ", true},
+        {{"apply", Servo, Servo, "-o", out}, 1, "not JSON", false},
+        {{"apply", Servo, path("fifo.json"), "-o", out}, 1, "is a FIFO (named pipe), not a regular file", false},
+        {{"apply", "-o", out, "--", Servo, path("servo.json")}, 0, "written and verified: ", true},
+        {{"apply", Servo, path("servo.json")}, 2, "one output file expected", false},
+        {{"apply", Servo, "-o", out}, 2, "a HEX file and a settings document expected", false},
+        {{"export", Servo, "--jsn"}, 2, "Unknown option 'jsn'", false},
+        {{"diff", "--settings", Servo, path("servo.json")}, 0, "", false},
+        {{"diff", "--settings", Servo, path("missing.json")}, 2, "missing.json", false},
+        {{"diff", "--settings", Servo, path("bad.json")}, 2, "servo.curves[1].points[7]: 300 is more than 127", false},
+        {{"diff", "--settings", Servo, path("changed.json")}, 1, "Kurve 2, Punkt 7: 127 -> 52\n", false},
+        {{"inventory", path("folder")}, 0, "No address is shared.", false},
+        {{"inventory", "--csv", "--json", Servo}, 2, "--csv and --json exclude each other", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        QFile::remove(out);
+        const CliOutput o = runCli(row.args);
+        EXPECT_EQ(o.exitCode, row.exitCode) << o.err.toStdString();
+        EXPECT_TRUE((o.out + o.err).contains(QString::fromUtf8(row.said))) << (o.out + o.err).toStdString();
+        EXPECT_EQ(QFile::exists(out), row.written);
+    }
+}
+
+TEST_F(SettingsCli, OneChangedSettingIsOneDiffLineAndItsPartialDocumentDoesTheSame)
+{
+    ASSERT_EQ(runCli({"apply", Servo, path("changed.json"), "-o", path("changed.hex")}).exitCode, 0);
+    // The document and the file written from it hold the same settings.
+    EXPECT_EQ(runCli({"diff", "--settings", path("changed.json"), path("changed.hex")}).exitCode, 0);
+    const CliOutput diff = runCli({"diff", "--settings", Servo, path("changed.hex")});
+    EXPECT_EQ(diff.exitCode, 1);
+    EXPECT_EQ(diff.out, QStringLiteral("Kurve 2, Punkt 7: 127 -> 52\n"));
+
+    const CliOutput partial = runCli({"diff", "--settings", "--json", Servo, path("changed.hex")});
+    EXPECT_EQ(partial.exitCode, 1);
+    write(path("partial.json"), partial.out.toUtf8());
+    ASSERT_EQ(runCli({"apply", Servo, path("partial.json"), "-o", path("partial.hex")}).exitCode, 0);
+    EXPECT_EQ(contentOf(path("partial.hex")), contentOf(path("changed.hex")));
+}
+
+// Two bundled samples made to answer to the same DCC address and output.
+TEST_F(SettingsCli, InventoryFindsASharedAddressPlantedInTwoSamples)
+{
+    ASSERT_EQ(runCli({"set", sample("full-457-led-signal-001-dcc.hex"), "-o", path("folder/signal.hex"), "--slot", "2=77g"}).exitCode, 0);
+    ASSERT_EQ(runCli({"set", sample("359-led-dekoder-ampel-v3-40-dcc.hex"), "-o", path("folder/lights.hex"), "--slot", "4=77g"}).exitCode, 0);
+
+    const CliOutput text = runCli({"inventory", path("folder")});
+    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+    const QString shared = text.out.mid(text.out.indexOf(QStringLiteral("Shared addresses:")));
+    EXPECT_TRUE(shared.startsWith(QStringLiteral("Shared addresses:\nDCC 77g:\n"))) << text.out.toStdString();
+    EXPECT_TRUE(shared.contains(QStringLiteral("lights.hex: Rot\n")));
+    EXPECT_TRUE(shared.contains(QStringLiteral("signal.hex: Hp1\n")));
+    EXPECT_EQ(runCli({"inventory", "--strict", path("folder")}).exitCode, 1);
+    EXPECT_EQ(runCli({"inventory", "--strict", path("folder/signal.hex")}).exitCode, 0);
+
+    const CliOutput csv = runCli({"inventory", "--csv", path("folder")});
+    EXPECT_EQ(csv.exitCode, 0);
+    const QStringList lines = csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines.first(), QStringLiteral("file,type,label,protocol,slot,slot label,address,output,shared with"));
+    EXPECT_EQ(lines.count(lines.first()), 1);
+    int sharing = 0;
+    for (const QString &line : lines.mid(1)) {
+        EXPECT_EQ(line.count(QLatin1Char(',')), 8) << line.toStdString();
+        sharing += line.endsWith(QStringLiteral(",77,g,1"));
+    }
+    EXPECT_EQ(sharing, 2);
+
+    const QJsonObject json = QJsonDocument::fromJson(runCli({"inventory", "--json", path("folder")}).out.toUtf8()).object();
+    EXPECT_EQ(json[QStringLiteral("rows")].toArray().size(), lines.size() - 1);
+    EXPECT_EQ(json[QStringLiteral("shared")].toArray().size(), 1);
+}
+
+} // namespace

@@ -1,0 +1,290 @@
+// The settings document against the edit models and the save: round trips over
+// every sample and fixture, a table of documents with their outcomes, and a
+// table of bad documents with their messages.
+#include "decoder/DecoderSession.h"
+#include "settings/SettingsDiff.h"
+#include "settings/SettingsDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <gtest/gtest.h>
+
+using namespace Settings;
+
+namespace {
+
+QString sample(const char *name) { return QStringLiteral(QUAXEL_SOURCE_DIR "/samples/") + QLatin1String(name); }
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// Every file a round trip runs over: the samples, the bad-input files that
+// load, and the assembler's fixtures where they were built.
+QStringList everyFixture()
+{
+    QStringList folders{QStringLiteral(QUAXEL_SOURCE_DIR "/samples"), QStringLiteral(QUAXEL_TEST_DATA "/bad-input")};
+#ifdef QUAXEL_ASM_HEX_DIR
+    folders.append(QStringLiteral(QUAXEL_ASM_HEX_DIR));
+#endif
+    QStringList files;
+    for (const QString &folder : folders) {
+        const QDir dir(folder);
+        for (const QString &name : dir.entryList({QStringLiteral("*.hex")}, QDir::Files, QDir::Name))
+            files.append(dir.filePath(name));
+    }
+    return files;
+}
+
+bool loads(DecoderSession &session, const QByteArray &content)
+{
+    return !session.load(content).error;
+}
+
+QJsonObject exported(const QByteArray &content)
+{
+    DecoderSession session;
+    const DecoderSession::LoadOutcome outcome = session.load(content);
+    EXPECT_FALSE(outcome.error);
+    return exportSettings(session, {QStringLiteral("f.hex"), content, versionOf(outcome.lines)});
+}
+
+// The document without the source's name and hash.
+QJsonObject withoutSource(QJsonObject document)
+{
+    document.remove(QStringLiteral("source"));
+    return document;
+}
+
+struct Applied {
+    std::optional<Fault> fault;
+    QByteArray content;
+};
+
+Applied applied(const QByteArray &content, const QJsonObject &document)
+{
+    DecoderSession session;
+    EXPECT_TRUE(loads(session, content));
+    Applied result;
+    result.fault = applySettings(session, document);
+    if (!result.fault)
+        result.content = session.fileContent();
+    return result;
+}
+
+// The value at a path of keys and indexes, replaced.
+QJsonValue replaced(const QJsonValue &at, const QStringList &path, const QJsonValue &value)
+{
+    if (path.isEmpty())
+        return value;
+    bool isIndex = false;
+    const int index = path.first().toInt(&isIndex);
+    if (isIndex) {
+        QJsonArray array = at.toArray();
+        while (array.size() <= index)
+            array.append(QJsonValue());
+        array[index] = replaced(array[index], path.mid(1), value);
+        return array;
+    }
+    QJsonObject object = at.toObject();
+    object[path.first()] = replaced(object.value(path.first()), path.mid(1), value);
+    return object;
+}
+
+QJsonObject changed(const QJsonObject &document, const QString &path, const QJsonValue &value)
+{
+    return replaced(document, path.split(QLatin1Char('.')), value).toObject();
+}
+
+// ---------------------------------------------------------------- round trips
+
+TEST(SettingsRoundTrip, ExportThenApplyWritesWhatASaveWithoutEditsWrites)
+{
+    int compared = 0;
+    for (const QString &path : everyFixture()) {
+        const QByteArray content = contentOf(path);
+        DecoderSession saved;
+        if (!loads(saved, content))
+            continue;
+        SCOPED_TRACE(path.toStdString());
+        const std::optional<Fault> saveFault = prepareSave(saved);
+        const QJsonObject document = exported(content);
+        const Applied result = applied(content, document);
+        if (saveFault) {
+            // What the save refuses, the apply refuses with the same message.
+            ASSERT_TRUE(result.fault);
+            EXPECT_EQ(result.fault->message.toStdString(), saveFault->message.toStdString());
+            continue;
+        }
+        ASSERT_FALSE(result.fault) << result.fault->text().toStdString();
+        EXPECT_EQ(result.content, saved.fileContent());
+        EXPECT_EQ(withoutSource(exported(result.content)), withoutSource(document));
+        ++compared;
+    }
+    EXPECT_GT(compared, 140);
+}
+
+// The ID record of a sample with its last version digit changed.
+QByteArray otherVersion(const QByteArray &content)
+{
+    QByteArray changedContent = content;
+    const QByteArray id = ":084000000100030004000000B0";
+    EXPECT_TRUE(changedContent.contains(id));
+    return changedContent.replace(id, ":084000000100030004000100AF");
+}
+
+TEST(SettingsRoundTrip, ADocumentOfAnotherVersionCarriesEverySetting)
+{
+    for (const char *name : {"211-tamb-4-servo-dekoder-dcc.hex", "221-led-blinkmuster-dcc.hex", "106-led-dekoder-schalten-dcc.hex"}) {
+        SCOPED_TRACE(name);
+        const QByteArray first = contentOf(sample(name));
+        QJsonObject document = exported(first);
+        // The first file's settings differ from the second's in more than the version.
+        const QByteArray second = otherVersion(first);
+        const QJsonObject before = exported(second);
+        EXPECT_NE(before[QStringLiteral("decoder")][QStringLiteral("version")], document[QStringLiteral("decoder")][QStringLiteral("version")]);
+        const QJsonObject slot = document[QStringLiteral("slots")][0].toObject();
+        document = changed(document, QStringLiteral("slots.0.address"), slot[QStringLiteral("address")].toInt() == 5 ? 6 : 5);
+        const Applied result = applied(second, document);
+        ASSERT_FALSE(result.fault) << result.fault->text().toStdString();
+        EXPECT_EQ(compareSettings(document, exported(result.content)).lines, QStringList());
+        EXPECT_EQ(compareSettings(before, exported(result.content)).lines.size(), 1);
+    }
+}
+
+// ---------------------------------------------------------------- documents and outcomes
+
+struct Outcome {
+    const char *file;
+    const char *path;   // keys and indexes, joined by dots
+    QJsonValue value;
+    // The one line the comparison lists afterwards, or the refusal's text.
+    const char *expected;
+    bool refused = false;
+};
+
+void PrintTo(const Outcome &row, std::ostream *os) { *os << row.file << " " << row.path; }
+
+class SettingsOutcome : public ::testing::TestWithParam<Outcome> {};
+
+TEST_P(SettingsOutcome, ChangesExactlyThatSettingOrRefusesAndWritesNothing)
+{
+    const Outcome &row = GetParam();
+    const QByteArray content = contentOf(sample(row.file));
+    const QJsonObject before = exported(content);
+    const QJsonObject document = changed(before, QString::fromUtf8(row.path), row.value);
+
+    DecoderSession session;
+    ASSERT_TRUE(loads(session, content));
+    const DecoderSession untouched = session;
+    const std::optional<Fault> fault = applySettings(session, document);
+    if (row.refused) {
+        ASSERT_TRUE(fault);
+        EXPECT_EQ(fault->text().toStdString(), row.expected);
+        EXPECT_EQ(session.image.rom, untouched.image.rom);
+        EXPECT_EQ(session.image.eeprom, untouched.image.eeprom);
+        return;
+    }
+    ASSERT_FALSE(fault) << fault->text().toStdString();
+    const QJsonObject after = exported(session.fileContent());
+    const Comparison comparison = compareSettings(before, after);
+    EXPECT_EQ(comparison.lines, QStringList{QString::fromUtf8(row.expected)});
+    EXPECT_TRUE(compareSettings(document, after).equal());
+    // The partial document of the change does the same to the first file.
+    const Applied again = applied(content, comparison.partial);
+    ASSERT_FALSE(again.fault) << again.fault->text().toStdString();
+    EXPECT_EQ(again.content, session.fileContent());
+}
+
+const Outcome Outcomes[] = {
+    // one setting of each editor, changed
+    {"full-457-led-signal-001-dcc.hex", "slots.2", QJsonObject{{"slot", 3}, {"address", 14}, {"green", false}}, "Hp2: 253g -> 14r"},
+    {"full-15872-led-function-decoder-mot.hex", "slots.0.function", 4, "Out 1: 1/1 -> 1/4"},
+    {"8-torvel-dcc.hex", "modes.value", 20, "Time Out (1..127): 255 -> 20"},
+    {"106-led-dekoder-schalten-dcc.hex", "modes.mode", 3, "Mode Auswahl: 1 -> 3"},
+    {"2769152-kandor-rimno-f-dekoder-neon-ab-v0-60-dcc.hex", "modes.neonDark", 4, "Leuchtstufe DUNKEL: 255 -> 4"},
+    {"359-led-dekoder-ampel-v3-40-dcc.hex", "modes.fading", 3, "Geschwindigkeit Überblendung (Fading): 0 -> 3"},
+    {"624-led-dekoder-neon-ab-v3-48-dcc.hex", "modes.outputs.1", false, "Ausgang 10 = \"Schweißer\": ein -> aus"},
+    {"615-led-dekoder-ampel-ab-v3-41-dcc.hex", "modes.extras.1", 40, "Grünphase Neben (x 0.2 s): 255 -> 40"},
+    {"17408-f-dekoder-mit-cv-dcc.hex", "cvs.3", 7, "CV17: Lange Adresse L: 255 -> 7"},
+    {"1-kandor-blinkmuster-dcc.hex", "blink.1.steps.6", "1011", "Blinkmuster Adresse 2, Schritt 7: 1111 -> 1011"},
+    {"221-led-blinkmuster-mot.hex", "blink.3.outputs.9", false, "Blinkmuster Adresse 4, Ausgang 10 benutzt: ein -> aus"},
+    {"1-kandor-blinkmuster-dcc.hex", "blink.0.count", 12, "Blinkmuster Adresse 1: Anzahl 50 -> 12"},
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.curves.1.points.6", 52, "Kurve 2, Punkt 7: 127 -> 52"},
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.curves.1.count", 20, "Kurve 2: Anzahl Punkte 255 -> 20"},
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.servos.2.offset", 160, "Servo 3: Impuls Min (Offset) 255 -> 160"},
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.servos.0.noRepeat", false, "Servo 1: keine Wiederholung ein -> aus"},
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.addresses.5.action", "Abbruch", "Adresse 06: Aktion Start Loop -> Abbruch"},
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.sw1", "Lernen + Justage", "SW1: Servo-Bedienung -> Lernen + Justage"},
+    {"210-tamb-kubo-servo-dekoder-dcc.hex", "servo.curves.0.relays", QJsonArray{true}, "servo.curves[0].relays: this decoder type has no such setting", true},
+    // values the rules refuse, with the window's message
+    {"8-torvel-dcc.hex", "modes.value", 200, "modes.value: Wert für <Time Out (1..127)> ist zu gross", true},
+    {"8-torvel-dcc.hex", "modes.value", 0, "modes.value: Wert für <Time Out (1..127)> ist zu klein", true},
+    {"full-457-led-signal-001-dcc.hex", "slots.2.address", 3000, "slots[2]: Adresse für <Hp2> ist zu gross", true},
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.curves.0.count", 150, "servo.curves[0].count: 150 is out of range: the editor would store 100", true},
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.servos.0.offset", 40, "servo.servos[0].offset: offset 40 is outside 50..255, the range of the pulse buttons", true},
+    {"1-kandor-blinkmuster-dcc.hex", "blink.0.steps.60", "1111", "blink[0].steps[60]: the pattern has 50 steps", true},
+    {"106-led-dekoder-schalten-dcc.hex", "modes.mode", 5, "modes.mode: 5 is outside 1..3", true},
+    {"8-torvel-dcc.hex", "modes.speed", 10, "modes.speed: this decoder type has no such setting", true},
+    // another decoder type
+    {"8-torvel-dcc.hex", "decoder.typeCode", 211, "decoder.typeCode: a document for decoder type 211 (Tamb-4 Servo-Dekoder) cannot go into a file of type 8 (Torvel)", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, SettingsOutcome, ::testing::ValuesIn(Outcomes));
+
+// ---------------------------------------------------------------- bad documents
+
+struct BadDocument {
+    const char *text;
+    const char *message;
+};
+
+void PrintTo(const BadDocument &row, std::ostream *os) { *os << row.text; }
+
+class SettingsBadDocument : public ::testing::TestWithParam<BadDocument> {};
+
+TEST_P(SettingsBadDocument, IsRefusedNamingTheJsonPath)
+{
+    const ReadDocument read = readDocument(QByteArray(GetParam().text));
+    ASSERT_TRUE(read.fault);
+    EXPECT_EQ(read.fault->text().toStdString(), GetParam().message);
+    // Applying it changes nothing either.
+    const QByteArray content = contentOf(sample("211-tamb-4-servo-dekoder-dcc.hex"));
+    DecoderSession session;
+    ASSERT_TRUE(loads(session, content));
+    if (read.document.isEmpty())
+        return;
+    const DecoderSession untouched = session;
+    EXPECT_TRUE(applySettings(session, read.document));
+    EXPECT_EQ(session.image.rom, untouched.image.rom);
+}
+
+const BadDocument BadDocuments[] = {
+    {"{\"formatVersion\": 1,", "not JSON: unterminated object at offset 20"},
+    {"[1]", "not a settings document: the JSON is no object"},
+    {"{}", "formatVersion: missing: this program reads format version 1"},
+    {"{\"formatVersion\": 2}", "formatVersion: 2 is not format version 1, the one this program reads"},
+    {"{\"formatVersion\": \"1\"}", "formatVersion: \"1\" is not format version 1, the one this program reads"},
+    {"{\"formatVersion\": 1, \"colour\": 3}", "colour: unknown key"},
+    {"{\"formatVersion\": 1, \"\\u001b[2Jcolour\": 3}", "\\x1B[2Jcolour: unknown key"},
+    {"{\"formatVersion\": 1, \"servo\": {\"curves\": [null, {\"tempo\": 1}]}}", "servo.curves[1].tempo: unknown key"},
+    {"{\"formatVersion\": 1, \"slots\": {}}", "slots: an object is not an array"},
+    {"{\"formatVersion\": 1, \"modes\": {\"switchOff\": 1}}", "modes.switchOff: 1 is not true or false"},
+    {"{\"formatVersion\": 1, \"cvs\": [2.5]}", "cvs[0]: 2.5 is not a whole number"},
+    {"{\"formatVersion\": 1, \"servo\": {\"curves\": [{}, {\"points\": [0,0,0,0,0,0,0,300]}]}}",
+     "servo.curves[1].points[7]: 300 is more than 127"},
+    {"{\"formatVersion\": 1, \"slots\": [{\"slot\": 1, \"address\": -1}]}", "slots[0].address: -1 is less than 0"},
+    {"{\"formatVersion\": 1, \"servo\": {\"sw1\": \"Lernen\"}}",
+     "servo.sw1: \"Lernen\" is none of \"Servo-Bedienung\", \"Lernen + Justage\""},
+    {"{\"formatVersion\": 1, \"blink\": [{\"steps\": [\"10x1\"]}]}", "blink[0].steps[0]: \"10x1\" holds a character other than 0 or 1"},
+    {"{\"formatVersion\": 1, \"blink\": [{}, {}, {}, {}, {}]}", "blink: 5 elements, at most 4 are allowed"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, SettingsBadDocument, ::testing::ValuesIn(BadDocuments));
+
+} // namespace
