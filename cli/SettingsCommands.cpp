@@ -288,7 +288,7 @@ CliOutput runExport(const QStringList &args)
     Loaded loaded;
     if (!loadHex(input, loaded, o, false))
         return o;
-    if (!loaded.session.recognised) {
+    if (!loaded.session.recognised()) {
         printMessage(o, shownPath(input), DecoderSession::unrecognisedMessage());
         return o;
     }
@@ -320,7 +320,7 @@ CliOutput runApply(const QStringList &args, const AfterWriteHook &afterWrite)
     Loaded loaded;
     if (!loadHex(input, loaded, o, !options.isSet(QStringLiteral("force"))))
         return o;
-    if (!loaded.session.recognised)
+    if (!loaded.session.recognised())
         printMessage(o, shownPath(input), DecoderSession::unrecognisedMessage());
     QJsonObject document;
     if (!loadDocument(documentPath, document, o))

@@ -54,7 +54,7 @@ QString textTable(const std::vector<QStringList> &rows)
 
 void Inventory::add(const QString &file, const DecoderSession &session)
 {
-    if (session.protocol == Protocol::None || (!session.isAccessory && !session.isFunctionDecoder))
+    if (session.protocol() == Protocol::None || (!session.isAccessory() && !session.isFunctionDecoder()))
         return;
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
         const SlotValues &values = session.slotValues[static_cast<std::size_t>(s)];
@@ -62,13 +62,13 @@ void Inventory::add(const QString &file, const DecoderSession &session)
             continue;
         InventoryRow row;
         row.file = file;
-        row.typeCode = session.typeCode;
-        row.label = session.type ? session.type->label : QString();
-        row.protocol = protocolPanelText(session.protocol);
+        row.typeCode = session.typeCode();
+        row.label = session.type() ? session.type()->label : QString();
+        row.protocol = protocolPanelText(session.protocol());
         row.slot = s;
-        row.slotLabel = session.slotLabels[static_cast<std::size_t>(s)];
+        row.slotLabel = session.slotLabel(static_cast<std::size_t>(s));
         row.address = values.address;
-        row.output = session.isAccessory ? QString(values.green ? QLatin1Char('g') : QLatin1Char('r'))
+        row.output = session.isAccessory() ? QString(values.green ? QLatin1Char('g') : QLatin1Char('r'))
                                          : QStringLiteral("F%1").arg(values.function);
         rows_.push_back(row);
     }

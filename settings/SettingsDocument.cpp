@@ -24,20 +24,20 @@ class Editors {
 public:
     explicit Editors(DecoderSession &session) : session_(session)
     {
-        switch (session.editorFrame) {
+        switch (session.editorFrame()) {
         case EditorFrameKind::Modes:
             modes.emplace(session.image);
-            modes->load(session.typeCode);
+            modes->load(session.typeCode());
             if (!modes->layout())
                 modes.reset();
             break;
         case EditorFrameKind::CvList:
             cvs.emplace(session.image);
-            cvs->load(session.typeCode);
+            cvs->load(session.typeCode());
             break;
         case EditorFrameKind::Blink:
         case EditorFrameKind::LedBlink:
-            blink.emplace(session.editorFrame == EditorFrameKind::Blink ? blinkPatternLayout() : ledBlinkPatternLayout());
+            blink.emplace(session.editorFrame() == EditorFrameKind::Blink ? blinkPatternLayout() : ledBlinkPatternLayout());
             blink->load(session.image);
             break;
         case EditorFrameKind::Servo:
@@ -85,16 +85,16 @@ QJsonArray boolArray(int count, const std::function<QJsonValue(int)> &at)
 QJsonArray slotsOf(const DecoderSession &session)
 {
     QJsonArray list;
-    if (session.protocol == Protocol::None)
+    if (session.protocol() == Protocol::None)
         return list;
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
         if (!session.isLabelled(s))
             continue;
         const SlotValues &values = session.slotValues[static_cast<std::size_t>(s)];
         QJsonObject slot{{QStringLiteral("slot"), s},
-                         {QStringLiteral("label"), session.slotLabels[static_cast<std::size_t>(s)]},
+                         {QStringLiteral("label"), session.slotLabel(static_cast<std::size_t>(s))},
                          {QStringLiteral("address"), values.address}};
-        if (session.isAccessory)
+        if (session.isAccessory())
             slot[QStringLiteral("green")] = values.green;
         else
             slot[QStringLiteral("function")] = values.function;
@@ -317,7 +317,7 @@ std::optional<Fault> readSlotRequest(const DecoderSession &session, const QJsonO
         return Fault{pathOf(path, QStringLiteral("slot")), QStringLiteral("missing: which slot is meant")};
     request.slot = intOf(object.value(QStringLiteral("slot")));
     request.path = path;
-    if (session.protocol == Protocol::None)
+    if (session.protocol() == Protocol::None)
         return Fault{path, QStringLiteral("the file has no protocol marker: its slots are not shown and cannot be set")};
     if (!session.isLabelled(request.slot))
         return Fault{pathOf(path, QStringLiteral("slot")), QStringLiteral("this decoder type has no slot %1").arg(request.slot)};
@@ -334,11 +334,11 @@ std::optional<Fault> readSlotRequest(const DecoderSession &session, const QJsonO
         request.function = intOf(function);
     if (!request.address && !request.green && !request.function)
         return std::nullopt;
-    if (!session.isAccessory && !session.isFunctionDecoder)
+    if (!session.isAccessory() && !session.isFunctionDecoder())
         return Fault{path, QStringLiteral("this decoder type keeps no address in its slots")};
-    if (request.green && !session.isAccessory)
+    if (request.green && !session.isAccessory())
         return Fault{pathOf(path, QStringLiteral("green")), QStringLiteral("only accessory decoders have a red and a green output")};
-    if (request.function && !session.isFunctionDecoder)
+    if (request.function && !session.isFunctionDecoder())
         return Fault{pathOf(path, QStringLiteral("function")), QStringLiteral("only function decoders have a function number")};
     return std::nullopt;
 }
@@ -722,9 +722,9 @@ std::optional<Fault> checkDecoder(const DecoderSession &session, const QJsonObje
     const QJsonValue code = document.value(QStringLiteral("decoder")).toObject().value(QStringLiteral("typeCode"));
     if (!code.isDouble())
         return Fault{QStringLiteral("decoder.typeCode"), QStringLiteral("missing: the document must name its decoder type")};
-    if (intOf(code) != session.typeCode)
+    if (intOf(code) != session.typeCode())
         return Fault{QStringLiteral("decoder.typeCode"), QStringLiteral("a document for decoder type %1 cannot go into a file of type %2")
-                                                             .arg(typeName(intOf(code)), typeName(session.typeCode))};
+                                                             .arg(typeName(intOf(code)), typeName(session.typeCode()))};
     return std::nullopt;
 }
 
@@ -791,10 +791,10 @@ QJsonObject exportSettings(DecoderSession &session, const Source &source)
         {QStringLiteral("source"),
          QJsonObject{{QStringLiteral("file"), source.fileName},
                      {QStringLiteral("sha256"), QString::fromLatin1(QCryptographicHash::hash(source.content, QCryptographicHash::Sha256).toHex())}}},
-        {QStringLiteral("decoder"), QJsonObject{{QStringLiteral("typeCode"), session.typeCode},
-                                                {QStringLiteral("label"), session.type ? session.type->label : QString()},
+        {QStringLiteral("decoder"), QJsonObject{{QStringLiteral("typeCode"), session.typeCode()},
+                                                {QStringLiteral("label"), session.type() ? session.type()->label : QString()},
                                                 {QStringLiteral("version"), source.version},
-                                                {QStringLiteral("protocol"), protocolPanelText(session.protocol)}}},
+                                                {QStringLiteral("protocol"), protocolPanelText(session.protocol())}}},
         {QStringLiteral("slots"), slotsOf(session)}};
     if (editors.modes)
         document[QStringLiteral("modes")] = modesOf(*editors.modes);
