@@ -190,6 +190,7 @@ TEST(FrameTambAdr, PulseButtonsAndTimeTexts)
     };
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     for (const Case &c : {Case{0, false, 1, 50, 0, 50, 0, "0,400", "1,416"},
+                          Case{2, false, 3, 100, 10, 110, 10, "0,880", "1,968"},
                           Case{0, true, 2, 125, 127, 125, 127, "1,000", "3,024"},
                           Case{3, true, 1, 125, 1, 125, 253, "1,000", "2,008"}}) {
         std::array<int, 8> bytes{100, 10, 100, 10, 100, 10, 100, 10};
