@@ -80,7 +80,9 @@ TEST_P(Shortcuts, DoWhatTheirButtonDoes)
         EXPECT_TRUE(infoShown);
     } else if (key == QStringLiteral("F1")) {
         ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
-        EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("Strg+O\tHEX laden")));
+        const QString help = Dialogs::recordedMessages().first().text;
+        for (const char *line : {"Strg+O\tHEX laden", "Strg+Z\tRückgängig", "Strg+Y\tWiederholen"})
+            EXPECT_TRUE(help.contains(QString::fromUtf8(line))) << line;
     } else if (key == QStringLiteral("Ctrl+Q")) {
         EXPECT_FALSE(w.isVisible());
         EXPECT_FALSE(QFile::exists(settingsPath())) << "as the title bar's close box: no settings written";
