@@ -77,7 +77,7 @@ void SlotGrid::makeRow(int s)
     rg->setToolTip(QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
     connect(rg, &QPushButton::clicked, this, &SlotGrid::btn_RGClick);
     for (QLineEdit *edit : {address, function}) {
-        connect(edit, &QLineEdit::textEdited, this, &SlotGrid::changed);
+        connect(edit, &QLineEdit::textChanged, this, &SlotGrid::changed);
         connect(edit, &QLineEdit::editingFinished, this, &SlotGrid::actionFinished);
     }
     const QList<QWidget *> controls{label, address, function, rg};

@@ -60,7 +60,7 @@ public:
     void btn_RGClick();
 
 signals:
-    // A keystroke in an edit or an R/G click changed the grid.
+    // An edit's text changed (each keystroke) or an R/G button was clicked.
     void changed();
     // An edit was left or ended with Enter, or an R/G button was clicked.
     void actionFinished();

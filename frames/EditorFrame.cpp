@@ -41,12 +41,13 @@ void EditorFrame::reportUserActionsOf(const QList<QWidget *> &made)
     }
 }
 
-// Only signals that the user's input sends: the frames set their controls
-// from code while they show their model, and that is no action.
+// An action ends only on signals that the user's input sends: the frames set
+// their controls from code while they show their model, and that is no
+// action. A text changed in any way is a change (the marker looks again).
 void EditorFrame::reportUserActionsOf(QWidget *control)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(control)) {
-        connect(edit, &QLineEdit::textEdited, this, &EditorFrame::changed);
+        connect(edit, &QLineEdit::textChanged, this, &EditorFrame::changed);
         connect(edit, &QLineEdit::editingFinished, this, &EditorFrame::actionFinished);
     } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
         connect(button, &QAbstractButton::clicked, this, &EditorFrame::finishAction);

@@ -38,7 +38,7 @@ signals:
     // Controls a frame made after it was set up, for the window to treat as
     // those it had from the start (file drops, for one).
     void controlsMade(const QList<QWidget *> &controls);
-    // The user changed something: a keystroke, a click, a step of a drag.
+    // Something may have changed: an edit's text, a click, a step of a drag.
     void changed();
     // A user action is complete: an edit left or ended with Enter, a click, a
     // choice from a list, a slider moved or let go, a drag ended. The frame's
