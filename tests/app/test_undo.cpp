@@ -4,6 +4,7 @@
 // reach the window from an edit with the cursor in it; the "* " marker follows
 // every keystroke; selecting is no change.
 #include "MainWindowFixture.h"
+#include "app/MainWindowHost.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 #include "frames/Frame_register/TFrameRegister.h"
@@ -207,6 +208,22 @@ TEST_F(UndoTest, UndoAndRedoKeysFromTheEditThatWasTyped)
         typeOver(edit, loaded);
         EXPECT_FALSE(marked(w));
     }
+}
+
+// In the program the window sits in its host window, which shows the title.
+TEST_F(UndoTest, UndoKeysWorkInTheHostWindowToo)
+{
+    auto *w = new TFormMain(settingsPath());
+    MainWindowHost host(w);
+    ASSERT_TRUE(w->loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel)));
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    typeOver(w->edtAddress[1], QStringLiteral("42"));
+    EXPECT_EQ(host.windowTitle(), QStringLiteral("* good.hex") + Caption);
+    QTest::keyClick(w->edtAddress[1], Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(host.windowTitle(), QStringLiteral("good.hex") + Caption);
+    QTest::keyClick(w->edtAddress[1], Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(w->edtAddress[1]->text(), QStringLiteral("42"));
 }
 
 // Two addresses typed and a colour switched, three Ctrl+Z from an edit: the
