@@ -83,6 +83,7 @@ TFormMain::~TFormMain()
     // The controls go after the parts; an edit that has the focus still tells
     // of the end of its editing then, and nothing records it any more.
     delete history_;
+    history_ = nullptr;
 }
 
 void TFormMain::createControls()
