@@ -154,8 +154,7 @@ void EditorFrameHost::show(EditorFrameKind kind)
         FrameTambAdr1->setGeometry(grid_->x() + 1, 120, grid_->width() - 2, 530);
         arrange_(FrameLeft, 650, FrameTamb1->height(),
                  rightEdgeIn(FrameTamb1->servo_btn_uebernehmen, FrameTamb1) - 225);
-        FrameTamb1->rasterX = rasterX;
-        FrameTamb1->rasterY = rasterY;
+        FrameTamb1->setGridChoice(rasterX, rasterY);
         FrameTamb1->show();
         FrameTambAdr1->show();
         FrameTamb1->loadFromSession();

@@ -134,8 +134,8 @@ void SlotGrid::showRow(int s)
 {
     lblSlot[s]->show();
     edtAddress[s]->show();
-    btnRG[s]->setVisible(session_.isAccessory);
-    edtFunction[s]->setVisible(!session_.isAccessory);
+    btnRG[s]->setVisible(session_.isAccessory());
+    edtFunction[s]->setVisible(!session_.isAccessory());
 }
 
 void SlotGrid::clearLabels()
@@ -149,15 +149,15 @@ void SlotGrid::clearLabels()
 
 void SlotGrid::showType()
 {
-    if (session_.type) {
+    if (session_.type()) {
         for (int s = 0; s < SlotCount; ++s) {
-            if (!session_.slotLabels[s].isEmpty())
+            if (!session_.slotLabel(s).isEmpty())
                 makeRow(s);
             if (lblSlot[s])
-                lblSlot[s]->setText(session_.slotLabels[s]);
+                lblSlot[s]->setText(session_.slotLabel(s));
         }
-        if (session_.breakAfter != DecoderSession::DefaultSlotBreak)
-            arrange(session_.breakAfter);
+        if (session_.breakAfter() != DecoderSession::DefaultSlotBreak)
+            arrange(session_.breakAfter());
     }
     for (int s = 0; s < SlotCount; ++s) {
         if (isLabelled(s)) {
@@ -180,7 +180,7 @@ void SlotGrid::arrange(int breakAfter)
 
 void SlotGrid::showProtocolLimits()
 {
-    if (session_.protocol == Protocol::None) {
+    if (session_.protocol() == Protocol::None) {
         for (int s = 0; s < SlotCount; ++s)
             hideRow(s);
     }
@@ -257,7 +257,7 @@ void SlotGrid::btn_RGClick()
 
 QColor SlotGrid::colour(int s) const
 {
-    if (!session_.isAccessory)
+    if (!session_.isAccessory())
         return Qt::white;
     return session_.slotValues[s].green ? QColor(0x00, 0xFF, 0x00) : QColor(0xFF, 0x00, 0x00);
 }

@@ -383,14 +383,14 @@ void TFormMain::showFilePath()
 void TFormMain::ApplyDecoderType()
 {
     session.identify();
-    setStatusPanelText(3, idPanelText(session.ids));
+    setStatusPanelText(3, idPanelText(session.ids()));
     ResetWindowLayout();
-    if (session.type)
-        setStatusPanelText(3, session.type->label);
+    if (session.type())
+        setStatusPanelText(3, session.type()->label);
     grid_.showType();
-    if (session.type && session.editorFrame != EditorFrameKind::None)
-        ShowEditorFrame(session.editorFrame);
-    if (!session.recognised)
+    if (session.type() && session.editorFrame() != EditorFrameKind::None)
+        ShowEditorFrame(session.editorFrame());
+    if (!session.recognised())
         Dialogs::warningOk(this, DecoderSession::unrecognisedMessage());
 }
 
@@ -412,7 +412,7 @@ void TFormMain::createEditorFrame(EditorFrameKind kind)
 void TFormMain::ApplyProtocolLimits()
 {
     session.applyProtocolLimits();
-    setStatusPanelText(2, protocolPanelText(session.protocol));
+    setStatusPanelText(2, protocolPanelText(session.protocol()));
     grid_.showProtocolLimits();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "decoder/DecoderTypes.h"
 #include "frames/FrameState.h"
 #include "image/ImageSnapshot.h"
 
@@ -11,7 +12,7 @@
 // grid's texts and outputs, and the working copies of the editors that keep
 // one. Undo steps and the unsaved-changes marker compare and restore these.
 struct WindowState {
-    static constexpr int Slots = 48;
+    static constexpr int Slots = DecoderSlotCount;
 
     // Shared between copies of a state (the history keeps the loaded state
     // twice); a captured image is never changed.

@@ -24,7 +24,10 @@ struct Editor {
     Editor()
     {
         session.image.resetForLoad();
-        session.typeCode = 221;
+        // Type 221: its code as the literal of the first program word.
+        session.image.rom[0] = hexByte(221);
+        session.image.rom[1] = QStringLiteral("30");
+        session.identify();
         const auto set = [this](int t, int value) { session.image.rom[std::size_t(0x600 + 2 * t)] = hexByte(value); };
         for (int i = 0; i < 100; ++i) {
             set(i, i % 2 ? 0x0F : 0x00);

@@ -71,7 +71,8 @@ QString fullLengthFile(const QTemporaryDir &dir)
         content += ':' + record.toLatin1() + "\r\n";
     const QString path = dir.filePath(QStringLiteral("full-length.hex"));
     QFile file(path);
-    if (records.size() != MaxHexFileLines || !file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+    if (records.size() != FirmwareImage::MaxLines || !file.open(QIODevice::WriteOnly)
+        || file.write(content) != content.size()) {
         std::fprintf(stderr, "cannot write the 512-line file\n");
         std::exit(1);
     }

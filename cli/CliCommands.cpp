@@ -266,26 +266,20 @@ bool loadFile(const QString &path, DecoderSession &session, CliOutput &o, Damage
     return acceptDamage(outcome.damage, path, policy, o);
 }
 
-// The slots the window shows for the loaded file.
-bool slotShown(const DecoderSession &session, int slot)
-{
-    return session.protocol != Protocol::None && session.isLabelled(slot);
-}
-
 // The value in the form --slot takes: "12g", "12r" or "12/3".
 QString slotValueText(const DecoderSession &session, int slot)
 {
     const SlotValues &values = session.slotValues[static_cast<std::size_t>(slot)];
-    if (session.isAccessory)
+    if (session.isAccessory())
         return QString::number(values.address) + (values.green ? QLatin1Char('g') : QLatin1Char('r'));
     return QString::number(values.address) + QLatin1Char('/') + QString::number(values.function);
 }
 
 QString slotKindName(const DecoderSession &session)
 {
-    if (session.isAccessory)
+    if (session.isAccessory())
         return QStringLiteral("accessory");
-    if (session.isFunctionDecoder)
+    if (session.isFunctionDecoder())
         return QStringLiteral("function");
     return QStringLiteral("none");
 }
@@ -305,27 +299,27 @@ QJsonObject infoJson(const QString &path, const DecoderSession &session, const H
     if (!warnings.isEmpty())
         info[QStringLiteral("warnings")] = QJsonArray::fromStringList(warnings);
     info[QStringLiteral("file")] = shownPath(path);
-    info[QStringLiteral("typeCode")] = session.typeCode;
-    info[QStringLiteral("label")] = session.type ? session.type->label : QString();
-    info[QStringLiteral("recognised")] = session.recognised;
+    info[QStringLiteral("typeCode")] = session.typeCode();
+    info[QStringLiteral("label")] = session.type() ? session.type()->label : QString();
+    info[QStringLiteral("recognised")] = session.recognised();
     info[QStringLiteral("version")] = panelValue(lines.versionPanel, QStringLiteral("V "));
     info[QStringLiteral("id")] = panelValue(lines.idPanel, QStringLiteral("ID: "));
-    info[QStringLiteral("protocol")] = protocolPanelText(session.protocol);
+    info[QStringLiteral("protocol")] = protocolPanelText(session.protocol());
     info[QStringLiteral("slotKind")] = slotKindName(session);
     info[QStringLiteral("typeWords")] = QJsonObject{
-        {QStringLiteral("id1"), session.ids.id1}, {QStringLiteral("id2"), session.ids.id2},
-        {QStringLiteral("id3"), session.ids.id3}};
+        {QStringLiteral("id1"), session.ids().id1}, {QStringLiteral("id2"), session.ids().id2},
+        {QStringLiteral("id3"), session.ids().id3}};
     info[QStringLiteral("idWords")] = session.image.idText;
     info[QStringLiteral("config")] = session.image.configText;
     QJsonArray slotList;
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-        if (!slotShown(session, s))
+        if (!session.slotShown(s))
             continue;
         const SlotValues &values = session.slotValues[static_cast<std::size_t>(s)];
         QJsonObject slot{{QStringLiteral("slot"), s},
-                         {QStringLiteral("label"), session.slotLabels[static_cast<std::size_t>(s)]},
+                         {QStringLiteral("label"), session.slotLabel(s)},
                          {QStringLiteral("address"), values.address}};
-        if (session.isAccessory)
+        if (session.isAccessory())
             slot[QStringLiteral("green")] = values.green;
         else
             slot[QStringLiteral("function")] = values.function;
@@ -342,29 +336,29 @@ QString infoText(const QString &path, const DecoderSession &session, const HexLo
     };
     QString text;
     text += row(QStringLiteral("File"), shownPath(path));
-    text += row(QStringLiteral("Type"), QString::number(session.typeCode)
-                                            + (session.type ? QStringLiteral("  ") + session.type->label
+    text += row(QStringLiteral("Type"), QString::number(session.typeCode())
+                                            + (session.type() ? QStringLiteral("  ") + session.type()->label
                                                             : QStringLiteral("  (unknown)")));
     text += row(QStringLiteral("Version"), panelValue(lines.versionPanel, QStringLiteral("V ")));
     text += row(QStringLiteral("ID"), panelValue(lines.idPanel, QStringLiteral("ID: ")));
-    text += row(QStringLiteral("Protocol"), protocolPanelText(session.protocol));
-    text += row(QStringLiteral("Type words"), idPanelText(session.ids));
+    text += row(QStringLiteral("Protocol"), protocolPanelText(session.protocol()));
+    text += row(QStringLiteral("Type words"), idPanelText(session.ids()));
     text += row(QStringLiteral("ID words"), session.image.idText);
     text += row(QStringLiteral("Config"), session.image.configText);
     qsizetype labelWidth = 0;
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-        if (slotShown(session, s))
-            labelWidth = std::max(labelWidth, session.slotLabels[static_cast<std::size_t>(s)].size());
+        if (session.slotShown(s))
+            labelWidth = std::max(labelWidth, session.slotLabel(s).size());
     }
     if (labelWidth == 0)
         return text;
     text += QStringLiteral("Slots (%1):\n").arg(slotKindName(session));
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-        if (!slotShown(session, s))
+        if (!session.slotShown(s))
             continue;
         text += QStringLiteral("%1  %2  %3\n")
                     .arg(s, 4)
-                    .arg(session.slotLabels[static_cast<std::size_t>(s)].leftJustified(labelWidth), slotValueText(session, s));
+                    .arg(session.slotLabel(s).leftJustified(labelWidth), slotValueText(session, s));
     }
     return text;
 }
@@ -388,7 +382,7 @@ CliOutput runInfo(const QStringList &args)
         o.exitCode = CliExit::Refused;
         return o;
     }
-    if (!session.recognised) {
+    if (!session.recognised()) {
         printMessage(o, shownPath(path), Unrecognised);
         o.exitCode = CliExit::Refused;
     }
@@ -470,76 +464,6 @@ CliOutput runDiff(const QStringList &args)
 
 // ---- set ----
 
-// Why the change cannot go into the loaded file, or nothing.
-std::optional<QString> checkSlotChange(const DecoderSession &session, const SlotChange &change)
-{
-    if (session.protocol == Protocol::None)
-        return QStringLiteral("the file has no protocol marker: its slots are not shown and cannot be set");
-    if (!session.isLabelled(change.slot))
-        return QStringLiteral("this decoder type has no slot %1 (see 'quaxel-cli info')").arg(change.slot);
-    if (!session.isAccessory && !session.isFunctionDecoder)
-        return QStringLiteral("this decoder type keeps no address in its slots");
-    if (change.green && !session.isAccessory)
-        return QStringLiteral("only accessory decoders have a red and a green output");
-    if (change.functionText && !session.isFunctionDecoder)
-        return QStringLiteral("only function decoders have a function number");
-    return std::nullopt;
-}
-
-// The rules let some values pass that the decoder's codes cannot hold (function
-// 0, an address without a code): the slot would silently keep its old value.
-// Reads the written slots back and names the first change that did not arrive.
-std::optional<std::pair<int, QString>> changeNotStored(const DecoderSession &written, const std::vector<SlotChange> &changes)
-{
-    DecoderSession readBack = written;
-    readBack.readSlots();
-    for (const SlotChange &change : changes) {
-        const auto s = static_cast<std::size_t>(change.slot);
-        const SlotValues &wanted = written.slotValues[s];
-        const SlotValues &stored = readBack.slotValues[s];
-        if (change.functionText && !change.functionText->isEmpty() && stored.function != wanted.function)
-            return std::pair{change.slot, QStringLiteral("function number %1 cannot be stored: function numbers run from 1 to %2")
-                                              .arg(wanted.function)
-                                              .arg(written.maxFunction)};
-        if (!change.addressText.isEmpty() && stored.address != wanted.address)
-            return std::pair{change.slot, QStringLiteral("address %1 cannot be stored by this decoder type "
-                                                         "(the slot would read back as address %2)")
-                                              .arg(wanted.address)
-                                              .arg(stored.address)};
-        if (change.green && wanted.address != 0 && stored.green != *change.green)
-            return std::pair{change.slot, QStringLiteral("the %1 output cannot be stored for address %2")
-                                              .arg(*change.green ? QStringLiteral("green") : QStringLiteral("red"))
-                                              .arg(wanted.address)};
-    }
-    return std::nullopt;
-}
-
-// The first used address of a series that leaves the valid range, computed
-// before anything is written and without overflow.
-struct SeriesOverflow {
-    int slot = 0;
-    int fileNumber = 0;
-    qint64 address = 0;
-};
-
-std::optional<SeriesOverflow> seriesOverflow(const DecoderSession &first, int count, int step)
-{
-    const qint64 limit = first.addressLimit();
-    std::optional<SeriesOverflow> earliest;
-    for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-        const qint64 address = first.slotValues[static_cast<std::size_t>(s)].address;
-        if (!slotShown(first, s) || address == 0)
-            continue;
-        const qint64 last = address + static_cast<qint64>(count - 1) * step;
-        if (last <= limit)
-            continue;
-        const int number = static_cast<int>((limit - address) / step) + 2;
-        if (!earliest || number < earliest->fileNumber)
-            earliest = SeriesOverflow{s, number, address + static_cast<qint64>(number - 1) * step};
-    }
-    return earliest;
-}
-
 CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
 {
     const QString command = QStringLiteral("set");
@@ -595,32 +519,16 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
     DecoderSession session;
     if (!loadFile(input, session, o, damagePolicy(parsed)))
         return o;
-    if (!session.recognised)
+    if (!session.recognised())
         printMessage(o, shownPath(input), Unrecognised);
     if (const auto fault = session.checkWritable()) {
         printMessage(o, shownPath(input), *fault);
         return o;
     }
 
-    // The texts the window's edits would hold after the user typed the changes.
-    std::array<QString, DecoderSession::SlotCount> addressTexts;
-    std::array<QString, DecoderSession::SlotCount> functionTexts;
-    for (std::size_t s = 0; s < DecoderSession::SlotCount; ++s) {
-        addressTexts[s] = QString::number(session.slotValues[s].address);
-        functionTexts[s] = QString::number(session.slotValues[s].function);
-    }
-    for (const SlotChange &change : changes) {
-        if (const auto refused = checkSlotChange(session, change)) {
-            printMessage(o, QStringLiteral("--slot %1").arg(change.slot), *refused);
-            return o;
-        }
-        const auto s = static_cast<std::size_t>(change.slot);
-        if (!change.addressText.isEmpty())
-            addressTexts[s] = change.addressText;
-        if (change.green)
-            session.slotValues[s].green = *change.green;
-        if (change.functionText && !change.functionText->isEmpty())
-            functionTexts[s] = *change.functionText;
+    if (const auto refused = checkSlotChanges(session, changes)) {
+        printMessage(o, QStringLiteral("--slot %1").arg(refused->slot), refused->message);
+        return o;
     }
 
     const auto fileName = [&](int n) { return series ? seriesFileName(output, n) : output; };
@@ -631,24 +539,16 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
             .arg(series ? QStringLiteral(", file %1 of %2").arg(n).arg(count) : QString(), shownPath(fileName(n)));
     };
 
-    // The first file carries the changes: checked with the window's rules, then
-    // for values the rules pass but the decoder cannot store.
+    // The first file carries the changes, checked with the window's rules and
+    // read back; a series must stay in the valid range to its last file.
     DecoderSession first = session;
-    if (const auto fault = first.writeSlots(addressTexts, functionTexts)) {
+    if (const auto fault = writeSlotChanges(first, changes)) {
         printMessage(o, slotContext(fault->slot, 1), fault->message);
-        return o;
-    }
-    if (const auto lost = changeNotStored(first, changes)) {
-        printMessage(o, slotContext(lost->first, 1), lost->second);
         return o;
     }
     if (series) {
         if (const auto overflow = seriesOverflow(first, count, step)) {
-            printMessage(o, slotContext(overflow->slot, overflow->fileNumber),
-                         QStringLiteral("Adresse für <%1> ist zu gross (%2; at most %3)")
-                             .arg(first.slotLabels[static_cast<std::size_t>(overflow->slot)])
-                             .arg(overflow->address)
-                             .arg(first.addressLimit()));
+            printMessage(o, slotContext(overflow->slot, overflow->fileNumber), overflow->message);
             return o;
         }
     }
@@ -671,16 +571,7 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
         const QString path = fileName(n);
         DecoderSession file = n == 1 ? first : session;
         if (n > 1) {
-            for (std::size_t s = 0; s < DecoderSession::SlotCount; ++s) {
-                const int address = first.slotValues[s].address;
-                if (slotShown(first, static_cast<int>(s)) && address != 0)
-                    file.slotValues[s].address = address + (n - 1) * step;
-                else
-                    file.slotValues[s].address = first.slotValues[s].address;
-                file.slotValues[s].function = first.slotValues[s].function;
-                file.slotValues[s].green = first.slotValues[s].green;
-            }
-            if (const auto fault = file.writeSlots()) {
+            if (const auto fault = writeSeriesFile(file, first, n, step)) {
                 printMessage(o, slotContext(fault->slot, n), fault->message);
                 return o;
             }

@@ -2,6 +2,7 @@
 // The command line quaxel-cli: info, diff and set over the same decoder
 // session, rules and messages as the main window. Everything a run prints is
 // returned, so the commands run the same in a process and in a test.
+#include "decoder/SlotChanges.h"
 #include "image/HexFile.h"
 
 #include <QString>
@@ -28,15 +29,7 @@ constexpr int Failed = 2;
 // runs between writing each file and reading it back.
 CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite = {});
 
-// One --slot N=ADDRESS[r|g][/FUNCTION]. An empty part keeps the slot's value.
-struct SlotChange {
-    int slot = 0;
-    QString addressText;                 // as typed, checked by the save rules
-    std::optional<bool> green;           // 'g' / 'r'
-    std::optional<QString> functionText; // after '/', as typed
-};
-
-// The change a --slot value asks for, or nothing when the text has not that form.
+// The change a --slot N=ADDRESS[r|g][/FUNCTION] value asks for, or nothing when the text has not that form.
 std::optional<SlotChange> parseSlotChange(const QString &text);
 
 // The name of file number (counted from 1) of a series: "OUT.hex" gives

@@ -16,23 +16,24 @@ HexLoadResult DecoderSession::readLines(const QStringList &lines)
 
 void DecoderSession::identify()
 {
-    ids = readIdWords(image);
-    typeCode = ids.typeCode;
-    protocol = detectProtocol(image);
-    isMot = protocol == Protocol::Motorola;
-    isDcc = protocol == Protocol::Dcc;
+    ids_ = readIdWords(image);
+    protocol_ = detectProtocol(image);
+    type_ = findDecoderType(ids_.typeCode);
+    for (int s = 0; s < SlotCount; ++s)
+        slotLabels_[static_cast<std::size_t>(s)] = type_ ? type_->slotLabel(s) : QString();
+}
 
-    type = findDecoderType(typeCode);
-    isAccessory = type && type->kind == SlotKind::Accessory;
-    isFunctionDecoder = type && type->kind == SlotKind::Function;
-    breakAfter = type ? type->breakAfter : DefaultSlotBreak;
-    editorFrame = type ? type->frame : EditorFrameKind::None;
-    recognised = type && typeCode == CvDecoderTypeCode;
+bool DecoderSession::recognised() const
+{
+    if (!type_)
+        return false;
+    if (typeCode() == CvDecoderTypeCode)
+        return true;
     for (int s = 0; s < SlotCount; ++s) {
-        slotLabels[static_cast<std::size_t>(s)] = type ? type->slotLabel(s) : QString();
         if (isLabelled(s))
-            recognised = true;
+            return true;
     }
+    return false;
 }
 
 void DecoderSession::setMotorolaLimits()
@@ -43,21 +44,21 @@ void DecoderSession::setMotorolaLimits()
 
 void DecoderSession::setDccLimits()
 {
-    maxAddress = isAccessory ? AddressCodeTables::DccAccessoryLast : AddressCodeTables::DccLocoLast;
+    maxAddress = isAccessory() ? AddressCodeTables::DccAccessoryLast : AddressCodeTables::DccLocoLast;
     maxFunction = AddressCodeTables::DccFunctionLast;
 }
 
 void DecoderSession::applyProtocolLimits()
 {
-    if (isMot)
+    if (isMot())
         setMotorolaLimits();
-    else if (isDcc)
+    else if (isDcc())
         setDccLimits();
 }
 
 SlotCoding DecoderSession::coding() const
 {
-    return slotCoding(isAccessory, isFunctionDecoder, isMot, isDcc);
+    return slotCoding(isAccessory(), isFunctionDecoder(), isMot(), isDcc());
 }
 
 int DecoderSession::addressLimit() const
@@ -111,14 +112,14 @@ std::optional<SlotFault> DecoderSession::writeSlots(const std::array<QString, Sl
 {
     SlotInputs inputs;
     for (std::size_t s = 0; s < SlotCount; ++s)
-        inputs[s] = {slotLabels[s], addressTexts[s], functionTexts[s]};
+        inputs[s] = {slotLabels_[s], addressTexts[s], functionTexts[s]};
     SlotNumbers addresses{};
     SlotNumbers functions{};
     for (std::size_t s = 0; s < SlotCount; ++s) {
         addresses[s] = slotValues[s].address;
         functions[s] = slotValues[s].function;
     }
-    const auto fault = validateSlots(inputs, isFunctionDecoder, addressLimit(), maxFunction, addresses, functions);
+    const auto fault = validateSlots(inputs, isFunctionDecoder(), addressLimit(), maxFunction, addresses, functions);
     // Numbers converted before a fault are kept, as the grid shows them.
     for (std::size_t s = 0; s < SlotCount; ++s) {
         slotValues[s].address = addresses[s];
@@ -130,7 +131,7 @@ std::optional<SlotFault> DecoderSession::writeSlots(const std::array<QString, Sl
     const SlotCoding slotCoding = coding();
     for (int s = 0; s < SlotCount; ++s)
         encodeSlot(slotCoding, slotValues[static_cast<std::size_t>(s)], storedSlotCode(image, s), *tables_);
-    if (!isAccessory && !isFunctionDecoder)
+    if (!isAccessory() && !isFunctionDecoder())
         return std::nullopt;
     // Only the slots the type names are the decoder's; the others keep their bytes.
     for (int s = 0; s < SlotCount; ++s) {

@@ -16,7 +16,7 @@
 
 
 // One loaded decoder firmware and everything recognised in it: the image, the
-// type and protocol, the slot labels and limits, and the 48 slot values. The
+// type and protocol, the slot labels and limits, and the values of every slot. The
 // main window, the command line, benchmarks and fuzz targets all run the load,
 // identify, slot and save steps through here.
 class DecoderSession {
@@ -34,19 +34,23 @@ public:
     // The file loaded or last saved; empty before the first load.
     QString filePath;
 
-    // ---- what identification found ----
-    IdWords ids;
-    int typeCode = 0;
-    Protocol protocol = Protocol::None;
-    bool isMot = false;
-    bool isDcc = false;
-    bool isAccessory = false;
-    bool isFunctionDecoder = false;
-    const DecoderType *type = nullptr; // the type table's row, nullptr when unknown
-    std::array<QString, SlotCount> slotLabels;
-    int breakAfter = DefaultSlotBreak;
-    EditorFrameKind editorFrame = EditorFrameKind::None;
-    bool recognised = false;
+    // ---- what identification found (set by identify() only) ----
+    const IdWords &ids() const { return ids_; }
+    int typeCode() const { return ids_.typeCode; }
+    Protocol protocol() const { return protocol_; }
+    bool isMot() const { return protocol_ == Protocol::Motorola; }
+    bool isDcc() const { return protocol_ == Protocol::Dcc; }
+    // The type table's row, nullptr when unknown.
+    const DecoderType *type() const { return type_; }
+    bool isAccessory() const { return type_ && type_->kind == SlotKind::Accessory; }
+    bool isFunctionDecoder() const { return type_ && type_->kind == SlotKind::Function; }
+    // The slot after which the grid starts its second column.
+    int breakAfter() const { return type_ ? type_->breakAfter : DefaultSlotBreak; }
+    EditorFrameKind editorFrame() const { return type_ ? type_->frame : EditorFrameKind::None; }
+    // The type's label of the slot, empty for a slot the type does not use.
+    const QString &slotLabel(int slot) const { return slotLabels_[static_cast<std::size_t>(slot)]; }
+    // A known type that names a slot, or the CV decoder.
+    bool recognised() const;
 
     // ---- the slots ----
     int maxAddress = 0;
@@ -54,7 +58,7 @@ public:
     std::array<SlotValues, SlotCount> slotValues;
 
     // ---- loading ----
-    // A file of more than 512 lines: the message, before anything changes.
+    // A file of more lines than the image holds: the message, before anything changes.
     static std::optional<UserMessage> checkLineCount(const QStringList &lines);
     // Resets the image and parses every line into it; the first bad line ends
     // the load with its message, the bytes stored before it stay.
@@ -81,7 +85,10 @@ public:
     LoadOutcome load(const QByteArray &content);
 
     // ---- the slot rules for the loaded type ----
-    bool isLabelled(int slot) const { return !slotLabels[static_cast<std::size_t>(slot)].isEmpty(); }
+    bool isLabelled(int slot) const { return !slotLabel(slot).isEmpty(); }
+    // The grid shows a slot the type names, and only when the file has a
+    // protocol marker.
+    bool slotShown(int slot) const { return protocol_ != Protocol::None && isLabelled(slot); }
     SlotCoding coding() const;
     // The upper bound the save applies to addresses (and names in the hints).
     int addressLimit() const;
@@ -107,6 +114,11 @@ public:
     std::optional<QString> saveFile(const QString &path, const AfterWriteHook &afterWrite = {}) const;
 
 private:
+    IdWords ids_;
+    Protocol protocol_ = Protocol::None;
+    const DecoderType *type_ = nullptr;
+    std::array<QString, SlotCount> slotLabels_;
+
     void setMotorolaLimits();
     void setDccLimits();
 

@@ -61,6 +61,15 @@ std::optional<SlotFault> checkNumber(const NumberCheck &check, const SlotInput &
     return std::nullopt;
 }
 
+} // namespace
+
+QString addressTooLargeMessage(const QString &label)
+{
+    return withLabel(AddressCheck.tooLarge, label);
+}
+
+namespace {
+
 void readAccessorySlot(SlotValues &values, const std::optional<AccessoryMatch> &match)
 {
     if (!match)

@@ -71,6 +71,10 @@ using SlotNumbers = std::array<int, DecoderSlotCount>;
 std::optional<SlotFault> validateSlots(const SlotInputs &inputs, bool checkFunctions, int addressLimit, int maxFunction,
                                        SlotNumbers &addresses, SlotNumbers &functions);
 
+// "Adresse für <label> ist zu gross": the save's message for an address above
+// the limit.
+QString addressTooLargeMessage(const QString &label);
+
 // The six code digits currently stored for slot s.
 QString storedSlotCode(const FirmwareImage &image, int slot);
 

@@ -48,7 +48,7 @@ signals:
 protected:
     DecoderSession &session() const { return session_; }
     FirmwareImage &image() const { return session_.image; }
-    int typeCode() const { return session_.typeCode; }
+    int typeCode() const { return session_.typeCode(); }
 
 private:
     void reportUserActionsOf(const QList<QWidget *> &made);

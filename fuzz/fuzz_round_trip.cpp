@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzzRequire(reloaded.image.eeprom == saved.eeprom, "saved EEPROM loads back the same");
     fuzzRequire(reloaded.image.idText == saved.idText, "saved ID loads back the same");
     fuzzRequire(reloaded.image.configText == saved.configText, "saved CONFIG loads back the same");
-    fuzzRequire(reloaded.typeCode == session.typeCode && reloaded.protocol == session.protocol,
+    fuzzRequire(reloaded.typeCode() == session.typeCode() && reloaded.protocol() == session.protocol(),
                 "the type and protocol stay");
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
         if (!session.isLabelled(s))

@@ -8,7 +8,7 @@
 // HEX line, one two-character upper-case text per byte (kept compactly, see
 // ByteTexts).
 struct FirmwareImage {
-    static constexpr int MaxLines = 512;
+    static constexpr int MaxLines = 512; // most lines a HEX file may have
     static constexpr int RomSize = 4096;
     static constexpr int EepromSize = 256;
 

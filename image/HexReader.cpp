@@ -32,11 +32,11 @@ void storeByte(ByteTexts<N> &bytes, const RecordByte &b)
 
 std::optional<UserMessage> checkLineCount(const QStringList &lines, const QString &code)
 {
-    if (lines.size() <= MaxHexFileLines)
+    if (lines.size() <= FirmwareImage::MaxLines)
         return std::nullopt;
     return UserMessage{QStringLiteral("%1: Zu viele Zeilen im File (mehr als %2): %3 Zeilen")
                            .arg(code)
-                           .arg(MaxHexFileLines)
+                           .arg(FirmwareImage::MaxLines)
                            .arg(lines.size()),
                        BoxKind::Plain};
 }

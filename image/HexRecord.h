@@ -60,5 +60,3 @@ struct UserMessage {
     BoxKind kind = BoxKind::Plain;
 };
 
-// Most lines a HEX file may have.
-constexpr int MaxHexFileLines = 512;

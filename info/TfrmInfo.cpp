@@ -186,13 +186,6 @@ bool TfrmInfo::readCompareFile(const QString &path, QStringList &lines)
     return true;
 }
 
-void TfrmInfo::storeCompareLines(const QStringList &lines)
-{
-    compareLines.fill(QString());
-    for (int n = 0; n < lines.size() && n < FirmwareImage::MaxLines; ++n)
-        compareLines[n] = upperCaseLine(lines[n]);
-}
-
 void TfrmInfo::btn_compareClick()
 {
     clearComparison();
@@ -212,8 +205,9 @@ void TfrmInfo::btn_compareClick()
         return;
     }
 
-    storeCompareLines(lines);
-    const QStringList upperLines(compareLines.begin(), compareLines.begin() + lines.size());
+    QStringList upperLines;
+    for (const QString &line : lines)
+        upperLines << upperCaseLine(line);
     const CompareListing listing = compareHexLines(image_, upperLines);
     memo1Lines_ += listing.eepromLines;
     memo3Lines_ += listing.romLines;

@@ -23,8 +23,6 @@ public:
     // it was loaded from (or the program's version text before any load).
     TfrmInfo(const FirmwareImage &image, const QString &fileName, QWidget *parent);
 
-    // Lines of the second file, upper-cased; empty beyond its end.
-    std::array<QString, FirmwareImage::MaxLines> compareLines;
     int eepromDiffs = 0;
     int romDiffs = 0;
     int idDiffs = 0;
@@ -57,7 +55,6 @@ private:
     void clearComparison();
     // Reads the chosen file's lines; false after the read error was shown.
     bool readCompareFile(const QString &path, QStringList &lines);
-    void storeCompareLines(const QStringList &lines);
     void showMemoLines();
 
     const FirmwareImage &image_;

@@ -2,8 +2,11 @@
 
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
+#include "ui/UpDown.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,8 +42,70 @@ void setNumber(QLineEdit *edit, int value)
 
 BlinkPatternView::BlinkPatternView(DecoderSession &session, const PatternLayout &layout, const QString &name,
                                    int designWidth, int designHeight, QWidget *parent)
-    : EditorFrame(session, name, designWidth, designHeight, parent), model_(layout), patternData(model_.table())
+    : EditorFrame(session, name, designWidth, designHeight, parent), model_(layout)
 {
+}
+
+BlinkPatternView::MadeControls BlinkPatternView::makeControls(const Design &d,
+                                                              const std::function<void(QWidget *)> &makeStrips)
+{
+    using Widgets::named;
+    MadeControls made;
+    Controls &c = made.controls;
+    const PatternLayout &layout = model_.layout();
+    QWidget *pnl = named(new QWidget(this), QStringLiteral("pnl_") + d.prefix.chopped(1));
+    pnl->setGeometry(0, 0, width(), height());
+    made.panel = pnl;
+
+    made.group = named(new QGroupBox(QStringLiteral("Parameter für ..."), pnl), d.groupName);
+    made.group->setGeometry(d.group);
+    for (int k = 0; k < 4; ++k) {
+        auto *button = named(new QRadioButton(QStringLiteral("Adresse %1").arg(k + 1), made.group),
+                             d.prefix + QStringLiteral("rad_a%1").arg(k + 1));
+        button->setGeometry(QRect(QPoint(10, 20) + k * d.addressPitch, QSize(100, 19)));
+        button->setToolTip(QStringLiteral("Auswahl, für welche Adresse die Angezeigten Parameter gültig sind"));
+        c.addresses[std::size_t(k)] = button;
+    }
+    c.addresses[0]->setChecked(true);
+
+    c.loop = named(new QCheckBox(QStringLiteral("Loop"), pnl), d.prefix + QStringLiteral("cbx_loop"));
+    c.loop->setGeometry(d.loop);
+    c.loop->setToolTip(QStringLiteral("Ablauf wieder immer wieder neu gestartet"));
+
+    // An edit holding "10" with its arrows beside it, both with the hint.
+    const auto numberEdit = [&](const QString &editName, const QRect &geometry, const QString &arrowsName, int max,
+                                const QString &hint, UpDown *&arrows) {
+        auto *edit = named(new QLineEdit(QStringLiteral("10"), pnl), d.prefix + editName);
+        edit->setGeometry(geometry);
+        arrows = named(new UpDown(edit, 1, max, 10, pnl), arrowsName);
+        arrows->setGeometry(geometry.right() + 1, geometry.top(), 16, geometry.height());
+        edit->setToolTip(hint);
+        arrows->setToolTip(hint);
+        return edit;
+    };
+    made.stretchLabel = Widgets::label(pnl, d.stretchLabelName, QStringLiteral("Stretch-Faktor"), d.stretchLabel);
+    c.stretch = numberEdit(QStringLiteral("edt_stretch"), d.stretchEdit, d.stretchArrowsName, layout.maxStretch,
+                           QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"), made.stretchArrows);
+    made.countLabel = Widgets::label(pnl, d.countLabelName, QStringLiteral("Anzahl Punkte"), d.countLabel);
+    c.count = numberEdit(QStringLiteral("edt_Anzahl"), d.countEdit, d.countArrowsName, layout.maxCount,
+                         QStringLiteral("Anzahl der Kurven-Punkte"), made.countArrows);
+    c.stepTime = Widgets::label(pnl, d.prefix + QStringLiteral("lbl_KurveInfo1"), QString(), d.stepTime);
+    c.totalTime = Widgets::label(pnl, d.prefix + QStringLiteral("lbl_KurveInfo2"), QString(), d.totalTime);
+    makeStrips(pnl);
+
+    made.copyLabel = Widgets::label(pnl, d.copyLabelName, QStringLiteral("Kurve kopieren"), d.copyLabel);
+    for (int k = 0; k < 4; ++k) {
+        c.copy[std::size_t(k)] = Widgets::button(pnl, d.prefix + QStringLiteral("btn_copy%1").arg(k + 1),
+                                                 QStringLiteral("von #%1").arg(k + 1),
+                                                 QStringLiteral("Kopieren der Kurvenformen von Adresse %1").arg(k + 1),
+                                                 d.firstCopy.translated(k * d.copyPitch, 0));
+    }
+    c.discard = Widgets::button(pnl, d.prefix + QStringLiteral("btn_verwerfen"), QStringLiteral("Verwerfen"), QString(),
+                                {355, d.buttonsTop, 80, 25});
+    c.apply = Widgets::button(pnl, d.prefix + QStringLiteral("btn_uebernehmen"), QStringLiteral("Übernehmen"),
+                              QString(), {445, d.buttonsTop, 80, 25});
+    c.apply->setEnabled(false);
+    return made;
 }
 
 BlinkPatternView::~BlinkPatternView()

@@ -3,10 +3,13 @@
 #include "frames/Frame_blinkmuster/BlinkModel.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class DrawingSurface;
+class UpDown;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,18 +18,16 @@ class QRadioButton;
 // What the two blink pattern editors share: a view over a BlinkModel with
 // four address buttons, strips painted with the mouse, count and stretch
 // edits, loop and output check boxes, copy buttons and apply / discard. Each
-// editor creates its own controls under its own names and hands them over with
-// connectControls(). The controls are written only with their signals blocked,
+// editor makes the controls both have with makeControls() from its own design,
+// adds its strips and output boxes, and hands them over with connectControls().
+// The controls are written only with their signals blocked,
 // so their change handlers run for the user's input alone.
 class BlinkPatternView : public EditorFrame {
     Q_OBJECT
 
-    // First, as patternData refers into it.
     BlinkModel model_;
 
 public:
-    // The model's working copy of the table.
-    const PatternTable &patternData;
     bool painting = false;
     // The strips' drawing scales, from strip 1.
     float valueScale = 0.0f;
@@ -62,6 +63,47 @@ protected:
         QPushButton *apply = nullptr;
     };
     enum class BoxBottom { BelowStrip, StripBottom };
+
+    // Where an editor puts the controls both editors have, and the names they
+    // differ in. The address buttons start at (10, 20) in their group; each
+    // edit has its arrows right beside it; the copy buttons follow each other
+    // at the pitch; discard and apply sit at the right, at buttonsTop.
+    struct Design {
+        QString prefix; // of the names both editors form alike: "blinkmuster_", "led_blinkmuster_"
+        QString groupName;
+        QRect group;
+        QPoint addressPitch;
+        QRect loop;
+        QString stretchLabelName;
+        QRect stretchLabel;
+        QRect stretchEdit;
+        QString stretchArrowsName;
+        QString countLabelName;
+        QRect countLabel;
+        QRect countEdit;
+        QString countArrowsName;
+        QRect stepTime;
+        QRect totalTime;
+        QString copyLabelName;
+        QRect copyLabel;
+        QRect firstCopy;
+        int copyPitch = 0;
+        int buttonsTop = 0;
+    };
+    struct MadeControls {
+        Controls controls; // without strips and outputs
+        QWidget *panel = nullptr;
+        QGroupBox *group = nullptr;
+        QLabel *stretchLabel = nullptr;
+        UpDown *stretchArrows = nullptr;
+        QLabel *countLabel = nullptr;
+        UpDown *countArrows = nullptr;
+        QLabel *copyLabel = nullptr;
+    };
+    // Makes the panel "pnl_" + prefix over the whole frame and on it the
+    // controls of the design, in the order of the design: makeStrips adds the
+    // editor's strips and output boxes after the edits, before the buttons.
+    MadeControls makeControls(const Design &design, const std::function<void(QWidget *panel)> &makeStrips);
 
     BlinkPatternView(DecoderSession &session, const PatternLayout &layout, const QString &name, int designWidth,
                      int designHeight, QWidget *parent);

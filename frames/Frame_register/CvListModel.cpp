@@ -20,13 +20,6 @@ void CvListModel::load(int typeCode)
         state_.texts.push_back(image_.eeprom[entries[static_cast<std::size_t>(k)].eepromIndex]);
 }
 
-void CvListModel::restore(const CvListState &state)
-{
-    state_ = state;
-    for (int k = 0; k < count(); ++k)
-        image_.eeprom[eepromIndex(k)] = state_.texts[static_cast<std::size_t>(k)];
-}
-
 int CvListModel::eepromIndex(int k) const
 {
     return entriesFor(state_.typeCode)[static_cast<std::size_t>(k)].eepromIndex;

@@ -17,8 +17,6 @@ namespace Cv {
 struct CvListState {
     int typeCode = 0;
     std::vector<QString> texts;
-
-    bool operator==(const CvListState &) const = default;
 };
 
 class CvListModel {
@@ -27,10 +25,6 @@ public:
 
     // Reads the type's CVs; writes nothing.
     void load(int typeCode);
-
-    CvListState snapshot() const { return state_; }
-    // Puts an earlier copy back, into the image too.
-    void restore(const CvListState &state);
 
     int count() const { return static_cast<int>(state_.texts.size()); }
     QString caption(int k) const;

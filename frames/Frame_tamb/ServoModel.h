@@ -54,7 +54,7 @@ public:
         selected_ = selected;
     }
 
-    ServoVariant variant() const { return servoVariant(session_.typeCode); }
+    ServoVariant variant() const { return servoVariant(session_.typeCode()); }
     const CurveRecords &curves() const { return working_.curves; }
 
     // ---- the curve editor; the edits work on the selected curve 0..3 ----

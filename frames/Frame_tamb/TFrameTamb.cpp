@@ -3,6 +3,7 @@
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
 #include "ui/UpDown.h"
+#include "ui/Widgets.h"
 
 #include "frames/Frame_tamb/CurveDiagram.h"
 #include "frames/Frame_tamb/CurveEditorRules.h"
@@ -28,32 +29,14 @@ using namespace CurveEditorRules;
 
 namespace {
 
-// Up-down arrows 1..200 (position 10) right beside the edit.
-UpDown *upDownBeside(const QString &name, QLineEdit *edit, QWidget *parent)
+// Up-down arrows 1..max (position 10) right beside the edit.
+UpDown *upDownBeside(const QString &name, QLineEdit *edit, int max, QWidget *parent)
 {
-    auto *upDown = new UpDown(edit, 1, 200, 10, parent);
+    auto *upDown = new UpDown(edit, 1, max, 10, parent);
     upDown->setObjectName(name);
     const QRect r = edit->geometry();
     upDown->setGeometry(r.right() + 1, r.top(), 16, r.height());
     return upDown;
-}
-
-QLabel *makeLabel(const char *name, const QString &text, int x, int y, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QPushButton *makeButton(const QString &name, const QString &text, const QString &hint, QRect geometry, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setGeometry(geometry);
-    return button;
 }
 
 QLineEdit *makeEdit(const char *name, const QString &text, const QString &hint, QRect geometry, QWidget *parent)
@@ -63,15 +46,6 @@ QLineEdit *makeEdit(const char *name, const QString &text, const QString &hint, 
     edit->setToolTip(hint);
     edit->setGeometry(geometry);
     return edit;
-}
-
-QComboBox *makeList(const char *name, const QString &hint, QRect geometry, QWidget *parent)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setToolTip(hint);
-    list->setGeometry(geometry);
-    return list;
 }
 
 QStringList numberItems(int last)
@@ -115,30 +89,31 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
         });
     }
 
-    Label1 = makeLabel("Label1", QStringLiteral("Anzahl Punkte"), 120, 8, p);
+    Label1 = Widgets::label(p, QStringLiteral("Label1"), QStringLiteral("Anzahl Punkte"), QPoint(120, 8));
     edt_Anzahl = makeEdit("edt_Anzahl", QStringLiteral("10"), QStringLiteral("Anzahl der Kurven-Punkte"),
                           QRect(120, 24, 45, 21), p);
-    UpDown1 = upDownBeside(QStringLiteral("UpDown1"), edt_Anzahl, p);
-    Label2 = makeLabel("Label2", QStringLiteral("Stretch-Faktor"), 120, 52, p);
+    UpDown1 = upDownBeside(QStringLiteral("UpDown1"), edt_Anzahl, CurveRecords::MaxPoints, p);
+    Label2 = Widgets::label(p, QStringLiteral("Label2"), QStringLiteral("Stretch-Faktor"), QPoint(120, 52));
     edt_stretch = makeEdit("edt_stretch", QStringLiteral("10"), QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"),
                            QRect(120, 68, 45, 21), p);
-    UpDown2 = upDownBeside(QStringLiteral("UpDown2"), edt_stretch, p);
-    lbl_KurveInfo1 = makeLabel("lbl_KurveInfo1", QString(), 195, 27, p);
+    UpDown2 = upDownBeside(QStringLiteral("UpDown2"), edt_stretch, CurveRecords::MaxStretch, p);
+    lbl_KurveInfo1 = Widgets::label(p, QStringLiteral("lbl_KurveInfo1"), QString(), QPoint(195, 27));
     lbl_KurveInfo1->resize(285, 16);
-    lbl_KurveInfo2 = makeLabel("lbl_KurveInfo2", QString(), 195, 71, p);
+    lbl_KurveInfo2 = Widgets::label(p, QStringLiteral("lbl_KurveInfo2"), QString(), QPoint(195, 71));
     lbl_KurveInfo2->resize(285, 16);
-    Label6 = makeLabel("Label6", QStringLiteral("Raster X"), 485, 8, p);
-    cbx_raster_x = makeList("cbx_raster_x", QString(), QRect(485, 24, 55, 21), p);
+    Label6 = Widgets::label(p, QStringLiteral("Label6"), QStringLiteral("Raster X"), QPoint(485, 8));
+    cbx_raster_x = Widgets::list(p, QStringLiteral("cbx_raster_x"), QString(), QRect(485, 24, 55, 21));
     cbx_raster_x->addItems(numberItems(70));
-    Label7 = makeLabel("Label7", QStringLiteral("Raster Y"), 485, 52, p);
-    cbx_raster_y = makeList("cbx_raster_y", QString(), QRect(485, 68, 55, 21), p);
+    Label7 = Widgets::label(p, QStringLiteral("Label7"), QStringLiteral("Raster Y"), QPoint(485, 52));
+    cbx_raster_y = Widgets::list(p, QStringLiteral("cbx_raster_y"), QString(), QRect(485, 68, 55, 21));
     cbx_raster_y->addItems(numberItems(10));
 
     // The diagram and the relay strip.
-    Label27 = makeLabel("Label27", QStringLiteral("Servo"), 10, 96, p);
+    Label27 = Widgets::label(p, QStringLiteral("Label27"), QStringLiteral("Servo"), QPoint(10, 96));
     servo_Image1 = new ImageSurface(QStringLiteral("servo_Image1"), 10, 112, 530, 201, p);
     servo_Image1->setToolTip(QStringLiteral("Definieren der Kurvenform (Maus: Klick & Move)"));
-    Label_Servo_Relais = makeLabel("Label_Servo_Relais", QStringLiteral("Relais"), 10, 315, p);
+    Label_Servo_Relais =
+        Widgets::label(p, QStringLiteral("Label_Servo_Relais"), QStringLiteral("Relais"), QPoint(10, 315));
     servo_Image2 = new ImageSurface(QStringLiteral("servo_Image2"), 10, 330, 530, 57, p);
     servo_Image2->setToolTip(
         QStringLiteral("Definieren, ob Relais zu einem bestimmten Kurven-Zeitpunkt AUS oder EIN (rotes Feld) ist"));
@@ -147,46 +122,50 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     const int top = 392;
     const int row1 = top + 16;
     const int row2 = top + 41;
-    Label4 = makeLabel("Label4", QStringLiteral("Funktionen"), 10, top, p);
-    btn_Lin = makeButton(QStringLiteral("btn_Lin"), QStringLiteral("Lin"), QStringLiteral("lineare Kurvenform erstellen"),
-                         QRect(10, row1, 50, 23), p);
-    btn_Sin = makeButton(QStringLiteral("btn_Sin"), QStringLiteral("1/4 Sin"),
-                         QStringLiteral("Sinus-Kurvenform erstellen (halbe Welle)"), QRect(62, row1, 50, 23), p);
-    btn_Log = makeButton(QStringLiteral("btn_Log"), QStringLiteral("Log"), QStringLiteral("log, Kurvenform erstellen"),
-                         QRect(10, row2, 50, 23), p);
-    btn_sin2 = makeButton(QStringLiteral("btn_sin2"), QStringLiteral("1/2 Sin"),
-                          QStringLiteral("Sinus-Kurvenform erstellen (Welle)"), QRect(62, row2, 50, 23), p);
-    Label3 = makeLabel("Label3", QStringLiteral("Spiegeln"), 118, top, p);
-    btn_MirrorVertikal = makeButton(QStringLiteral("btn_MirrorVertikal"), QStringLiteral("vertikal"),
-                                    QStringLiteral("vertikales Spiegeln der Kurvenform"), QRect(118, row1, 66, 23), p);
-    btn_MirrorHorizontal = makeButton(QStringLiteral("btn_MirrorHorizontal"), QStringLiteral("horizontal"),
-                                      QStringLiteral("horizonzales Spiegeln der Kurvenform"), QRect(118, row2, 66, 23), p);
-    Label5 = makeLabel("Label5", QStringLiteral("Kurve kopieren"), 190, top, p);
+    Label4 = Widgets::label(p, QStringLiteral("Label4"), QStringLiteral("Funktionen"), QPoint(10, top));
+    btn_Lin = Widgets::button(p, QStringLiteral("btn_Lin"), QStringLiteral("Lin"),
+                              QStringLiteral("lineare Kurvenform erstellen"), QRect(10, row1, 50, 23));
+    btn_Sin = Widgets::button(p, QStringLiteral("btn_Sin"), QStringLiteral("1/4 Sin"),
+                              QStringLiteral("Sinus-Kurvenform erstellen (halbe Welle)"), QRect(62, row1, 50, 23));
+    btn_Log = Widgets::button(p, QStringLiteral("btn_Log"), QStringLiteral("Log"),
+                              QStringLiteral("log, Kurvenform erstellen"), QRect(10, row2, 50, 23));
+    btn_sin2 = Widgets::button(p, QStringLiteral("btn_sin2"), QStringLiteral("1/2 Sin"),
+                               QStringLiteral("Sinus-Kurvenform erstellen (Welle)"), QRect(62, row2, 50, 23));
+    Label3 = Widgets::label(p, QStringLiteral("Label3"), QStringLiteral("Spiegeln"), QPoint(118, top));
+    btn_MirrorVertikal =
+        Widgets::button(p, QStringLiteral("btn_MirrorVertikal"), QStringLiteral("vertikal"),
+                        QStringLiteral("vertikales Spiegeln der Kurvenform"), QRect(118, row1, 66, 23));
+    btn_MirrorHorizontal =
+        Widgets::button(p, QStringLiteral("btn_MirrorHorizontal"), QStringLiteral("horizontal"),
+                        QStringLiteral("horizonzales Spiegeln der Kurvenform"), QRect(118, row2, 66, 23));
+    Label5 = Widgets::label(p, QStringLiteral("Label5"), QStringLiteral("Kurve kopieren"), QPoint(190, top));
     for (int k = 0; k < 4; ++k) {
         btn_copy[static_cast<std::size_t>(k)] =
-            makeButton(QStringLiteral("btn_copy%1").arg(k + 1), QStringLiteral("von #%1").arg(k + 1),
-                       QStringLiteral("Kopieren der Kurvenformen von Kurve %1").arg(k + 1),
-                       QRect(190 + 52 * (k % 2), k < 2 ? row1 : row2, 50, 23), p);
+            Widgets::button(p, QStringLiteral("btn_copy%1").arg(k + 1), QStringLiteral("von #%1").arg(k + 1),
+                            QStringLiteral("Kopieren der Kurvenformen von Kurve %1").arg(k + 1),
+                            QRect(190 + 52 * (k % 2), k < 2 ? row1 : row2, 50, 23));
         connect(btn_copy[static_cast<std::size_t>(k)], &QPushButton::clicked, this, [this, k] { btn_copyClick(k); });
     }
-    Label29 = makeLabel("Label29", QStringLiteral("Kurve"), 298, top, p);
-    servo_load_1 = makeButton(QStringLiteral("servo_load_1"), QStringLiteral("laden"), QStringLiteral("laden von Kurven-Daten"),
-                              QRect(298, row1, 63, 23), p);
-    servo_save_1 = makeButton(QStringLiteral("servo_save_1"), QStringLiteral("speichern"),
-                              QStringLiteral("speichern von Kurven-Daten"), QRect(298, row2, 63, 23), p);
-    Label30 = makeLabel("Label30", QStringLiteral("Setup"), 364, top, p);
-    servo_load_all =
-        makeButton(QStringLiteral("servo_load_all"), QStringLiteral("laden"),
-                   QStringLiteral("laden Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."), QRect(364, row1, 63, 23), p);
-    servo_save_all =
-        makeButton(QStringLiteral("servo_save_all"), QStringLiteral("speichern"),
-                   QStringLiteral("speichern Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."), QRect(364, row2, 63, 23), p);
-    Label8 = makeLabel("Label8", QStringLiteral("Skalierung"), 432, top, p);
+    Label29 = Widgets::label(p, QStringLiteral("Label29"), QStringLiteral("Kurve"), QPoint(298, top));
+    servo_load_1 = Widgets::button(p, QStringLiteral("servo_load_1"), QStringLiteral("laden"),
+                                   QStringLiteral("laden von Kurven-Daten"), QRect(298, row1, 63, 23));
+    servo_save_1 = Widgets::button(p, QStringLiteral("servo_save_1"), QStringLiteral("speichern"),
+                                   QStringLiteral("speichern von Kurven-Daten"), QRect(298, row2, 63, 23));
+    Label30 = Widgets::label(p, QStringLiteral("Label30"), QStringLiteral("Setup"), QPoint(364, top));
+    servo_load_all = Widgets::button(p, QStringLiteral("servo_load_all"), QStringLiteral("laden"),
+                                     QStringLiteral("laden Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."),
+                                     QRect(364, row1, 63, 23));
+    servo_save_all = Widgets::button(p, QStringLiteral("servo_save_all"), QStringLiteral("speichern"),
+                                     QStringLiteral("speichern Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."),
+                                     QRect(364, row2, 63, 23));
+    Label8 = Widgets::label(p, QStringLiteral("Label8"), QStringLiteral("Skalierung"), QPoint(432, top));
     edt_scale = makeEdit("edt_scale", CurveShapes::scaleDesignText(), QString(), QRect(432, row1, 32, 21), p);
-    btn_scale = makeButton(QStringLiteral("btn_scale"), QStringLiteral("anwenden"), QString(), QRect(466, row1, 74, 23), p);
-    Label9 = makeLabel("Label9", QStringLiteral("Hoch/Runter"), 432, row2 + 2, p);
+    btn_scale = Widgets::button(p, QStringLiteral("btn_scale"), QStringLiteral("anwenden"), QString(),
+                                QRect(466, row1, 74, 23));
+    Label9 = Widgets::label(p, QStringLiteral("Label9"), QStringLiteral("Hoch/Runter"), QPoint(432, row2 + 2));
     edt_shift = makeEdit("edt_shift", QStringLiteral("10"), QString(), QRect(432, row2 + 18, 32, 21), p);
-    btn_shift = makeButton(QStringLiteral("btn_shift"), QStringLiteral("anwenden"), QString(), QRect(466, row2 + 18, 74, 23), p);
+    btn_shift = Widgets::button(p, QStringLiteral("btn_shift"), QStringLiteral("anwenden"), QString(),
+                                QRect(466, row2 + 18, 74, 23));
 
     // SW1 function and key actions.
     servo_GroupBox1 = new QGroupBox(QStringLiteral("Funktion für Taster SW1"), p);
@@ -217,8 +196,8 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     std::array<QComboBox *, 4> lists{};
     for (std::size_t k = 0; k < 4; ++k) {
         const int x = 176 + 92 * static_cast<int>(k);
-        titleLabels[k] = makeLabel(titleNames[k], titles[k], x, 482, p);
-        lists[k] = makeList(listNames[k], keyHint, QRect(x, 498, 88, 21), p);
+        titleLabels[k] = Widgets::label(p, QString::fromLatin1(titleNames[k]), titles[k], QPoint(x, 482));
+        lists[k] = Widgets::list(p, QString::fromLatin1(listNames[k]), keyHint, QRect(x, 498, 88, 21));
         // Only the user's choice runs the handler: selections set by code
         // (load, discard) must not rewrite the records.
         connect(lists[k], &QComboBox::activated, this, [this, k](int index) { servo_cbx_sxxChange(static_cast<int>(k), index); });
@@ -232,10 +211,10 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     servo_cbx_s2c = lists[2];
     servo_cbx_s2o = lists[3];
 
-    servo_btn_verwerfen = makeButton(QStringLiteral("servo_btn_verwerfen"), QStringLiteral("verwerfen"),
-                                     QStringLiteral("Daten verwerfen"), QRect(455 - 90, 530, 80, 25), p);
-    servo_btn_uebernehmen = makeButton(QStringLiteral("servo_btn_uebernehmen"), QStringLiteral("übernehmen"),
-                                       QStringLiteral("Daten übernehmen"), QRect(455, 530, 80, 25), p);
+    servo_btn_verwerfen = Widgets::button(p, QStringLiteral("servo_btn_verwerfen"), QStringLiteral("verwerfen"),
+                                          QStringLiteral("Daten verwerfen"), QRect(455 - 90, 530, 80, 25));
+    servo_btn_uebernehmen = Widgets::button(p, QStringLiteral("servo_btn_uebernehmen"), QStringLiteral("übernehmen"),
+                                            QStringLiteral("Daten übernehmen"), QRect(455, 530, 80, 25));
     servo_btn_uebernehmen->setEnabled(false);
 
     // The edits are written with their signals blocked: only typing runs the
@@ -331,10 +310,6 @@ void TFrameTamb::prepareForType()
         lists[k]->addItems(items[k]);
     }
 
-    const QSignalBlocker blockX(cbx_raster_x);
-    const QSignalBlocker blockY(cbx_raster_y);
-    cbx_raster_x->setCurrentIndex(rasterX);
-    cbx_raster_y->setCurrentIndex(rasterY);
     edt_shift->setToolTip(QStringLiteral("Wert, um den die Kurve nach oben (positive Werte) oder nach unten (negative "
                                          "Werte) verschoben wird\nEin Wert von 64 verschiebt die Kurve um die halbe "
                                          "Y-Achse nach oben"));
@@ -472,11 +447,17 @@ void TFrameTamb::servo_rad_axClick()
     showCurve();
 }
 
+void TFrameTamb::setGridChoice(int rasterX, int rasterY)
+{
+    const QSignalBlocker blockX(cbx_raster_x);
+    const QSignalBlocker blockY(cbx_raster_y);
+    cbx_raster_x->setCurrentIndex(rasterX);
+    cbx_raster_y->setCurrentIndex(rasterY);
+}
+
 void TFrameTamb::cbx_raster_xChange()
 {
-    rasterX = chosen(cbx_raster_x);
-    rasterY = chosen(cbx_raster_y);
-    emit rasterChanged(rasterX, rasterY);
+    emit rasterChanged(chosen(cbx_raster_x), chosen(cbx_raster_y));
     DrawCurve();
     DrawRelayStrip();
 }

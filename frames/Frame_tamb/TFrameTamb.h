@@ -29,10 +29,10 @@ public:
     TFrameTamb(DecoderSession &session, QWidget *parent);
 
     ServoModel &model() { return model_; }
-    // Grid choices; the main window keeps them in the settings file and sets
-    // them before loadFromSession.
-    int rasterX = 0;
-    int rasterY = 0;
+    // Shows the grid choices, which the main window keeps in the settings
+    // file; the lists hold them from then on and tell each change by
+    // rasterChanged.
+    void setGridChoice(int rasterX, int rasterY);
 
     // The servo address frame: it shows the same model, and its changes
     // enable "übernehmen".

@@ -1,6 +1,7 @@
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 
 #include "frames/Frame_tamb/ServoModel.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,17 +19,6 @@ namespace {
 QString number2(int n)
 {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-QComboBox *makeList(QWidget *parent, const QString &name, const QStringList &items, const QString &hint, int x,
-                    int y, int width)
-{
-    auto *box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->addItems(items);
-    box->setToolTip(hint);
-    box->setGeometry(x, y, width, 21);
-    return box;
 }
 
 QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &caption, const QString &hint, int x, int y,
@@ -91,11 +81,13 @@ void TFrameTambAdr::createRows()
         label->setObjectName(QStringLiteral("lbl_servo_adresse") + number2(row + 1));
         label->setGeometry(4, y + 3, 98, 16);
         lbl_servo_adresse[row] = label;
-        cbx_ax_servo[row] = makeList(pnl_servo2, a + "servo", servos, QStringLiteral("Auswahl des Servo"), 76, y, 74);
-        cbx_ax_action[row] = makeList(pnl_servo2, a + "action", actions, actionHint, 152, y, 96);
-        cbx_ax_curve[row] = makeList(pnl_servo2, a + "curve", curves, QStringLiteral("Auswahl der Kurve"), 250, y, 74);
-        cbx_ax_relais[row] =
-            makeList(pnl_servo2, a + "relais", relays, QStringLiteral("Auswahl des Relais"), 326, y, 70);
+        cbx_ax_servo[row] =
+            Widgets::list(pnl_servo2, a + "servo", QStringLiteral("Auswahl des Servo"), QRect(76, y, 74, 21), servos);
+        cbx_ax_action[row] = Widgets::list(pnl_servo2, a + "action", actionHint, QRect(152, y, 96, 21), actions);
+        cbx_ax_curve[row] =
+            Widgets::list(pnl_servo2, a + "curve", QStringLiteral("Auswahl der Kurve"), QRect(250, y, 74, 21), curves);
+        cbx_ax_relais[row] = Widgets::list(pnl_servo2, a + "relais", QStringLiteral("Auswahl des Relais"),
+                                           QRect(326, y, 70, 21), relays);
 
         // Only the user's choice runs the handlers; lists set by code stay quiet.
         connect(cbx_ax_servo[row], &QComboBox::activated, this, [this, row] { cbx_ax_servoChange(row); });

@@ -39,14 +39,6 @@ void ModesModel::load(int typeCode)
     }
 }
 
-void ModesModel::restore(const ModesState &state)
-{
-    state_ = state;
-    layout_ = layoutFor(state.typeCode);
-    for (const auto &[index, text] : state_.bytes)
-        image_.eeprom[index] = text;
-}
-
 const QString &ModesModel::byteText(int index) const
 {
     static const QString none;

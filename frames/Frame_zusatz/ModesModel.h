@@ -18,8 +18,6 @@ namespace Zusatz {
 struct ModesState {
     int typeCode = 0;
     std::map<int, QString> bytes;
-
-    bool operator==(const ModesState &) const = default;
 };
 
 class ModesModel {
@@ -29,10 +27,6 @@ public:
     // Reads the type's bytes from the image. A fading code the firmware does
     // not know becomes the slowest fading, in the image too.
     void load(int typeCode);
-
-    ModesState snapshot() const { return state_; }
-    // Puts an earlier copy back, into the image too.
-    void restore(const ModesState &state);
 
     // The type's decision-table row; nullptr for a type the editor does not
     // know (nothing but the neutral state is shown then).

@@ -2,6 +2,7 @@
 
 #include "ui/Dialogs.h"
 #include "ui/UpDown.h"
+#include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,25 +17,13 @@
 using namespace Zusatz;
 using namespace ZusatzView;
 
+using Widgets::named;
+
 namespace {
 
 QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
-}
-
-template <class W>
-W *named(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &caption = {})
-{
-    auto *l = named(new QLabel(caption, parent), QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
 }
 
 QCheckBox *checkBox(QWidget *parent, const char *name, const QRect &geometry, const QString &caption,
@@ -161,7 +150,7 @@ void TFrameZusatz::makeValueControls()
     pnl_Zusatz->setGeometry(0, 0, DesignWidth, DesignHeight);
     QWidget *panel = pnl_Zusatz;
 
-    lbl_zusatz = label(panel, "lbl_zusatz", QRect(ControlLeft, 16, BoxWidth, 17));
+    lbl_zusatz = Widgets::label(panel, QStringLiteral("lbl_zusatz"), {}, QRect(ControlLeft, 16, BoxWidth, 17));
     QFont bold = lbl_zusatz->font();
     bold.setBold(true);
     lbl_zusatz->setFont(bold);
@@ -169,7 +158,7 @@ void TFrameZusatz::makeValueControls()
     edt_zusatz->setGeometry(ControlLeft, 36, 60, EditHeight);
     UpDown_Zusatz = named(new UpDown(edt_zusatz, panel), QStringLiteral("UpDown_Zusatz"));
     UpDown_Zusatz->setGeometry(edt_zusatz->geometry().right() + 1, 36, 17, EditHeight);
-    lbl_zusatz2 = label(panel, "lbl_zusatz2", QRect(101, 39, 120, 17));
+    lbl_zusatz2 = Widgets::label(panel, QStringLiteral("lbl_zusatz2"), {}, QRect(101, 39, 120, 17));
     cbx_weiche_ab = checkBox(panel, "cbx_weiche_ab", QRect(ControlLeft, 66, BoxWidth, RowHeight),
                              text("Abschalten des Antriebes NUR nach TimeOut"),
                              text("Der Abschaltebefehl der Zentrale wird ignoriert, sodass der Antrieb immer genau "
@@ -189,14 +178,14 @@ void TFrameZusatz::makeValueControls()
 
 void TFrameZusatz::makeMinimumCount()
 {
-    lbl_MindestAnzahl =
-        label(pnl_Zusatz, "lbl_MindestAnzahl", QRect(ControlLeft, 74, 140, 17), text("Mindestanzahl (1..9)"));
+    lbl_MindestAnzahl = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_MindestAnzahl"), text("Mindestanzahl (1..9)"),
+                                       QRect(ControlLeft, 74, 140, 17));
     edt_mindestAnzahl = named(new QLineEdit(pnl_Zusatz), QStringLiteral("edt_mindestAnzahl"));
     edt_mindestAnzahl->setGeometry(ExtraEditLeft, 70, ExtraEditWidth, EditHeight);
     edt_mindestAnzahl->setToolTip(text("Anzahl der mindest aktiven Ausgänge beim Ablauf"));
     UpDown5 = named(new UpDown(edt_mindestAnzahl, pnl_Zusatz), QStringLiteral("UpDown5"));
     UpDown5->setGeometry(ExtraEditLeft + ExtraEditWidth, 70, 17, EditHeight);
-    UpDown5->setRange(1, 127);
+    UpDown5->setRange(MinimumCountMin, MinimumCountMax);
 
     connect(edt_mindestAnzahl, &QLineEdit::textChanged, this, [this](const QString &text) {
         takeEntry(edt_mindestAnzahl, model_.typeMinimumCount(text), model_.minimumCount());
@@ -208,9 +197,11 @@ void TFrameZusatz::makeMinimumCount()
 void TFrameZusatz::makeSpeedSlider()
 {
     TrackBar_01 = slider(pnl_Zusatz, "TrackBar_01");
-    lbl_trackbar_01 = label(pnl_Zusatz, "lbl_trackbar_01", QRect(ControlLeft, 50, BoxWidth, 17));
-    lbl_trackbar_01_l = label(pnl_Zusatz, "lbl_trackbar_01_l", QRect(ControlLeft, 73, 50, 17));
-    lbl_trackbar_01_r = label(pnl_Zusatz, "lbl_trackbar_01_r", QRect(250, 73, 50, 17));
+    lbl_trackbar_01 =
+        Widgets::label(pnl_Zusatz, QStringLiteral("lbl_trackbar_01"), {}, QRect(ControlLeft, 50, BoxWidth, 17));
+    lbl_trackbar_01_l =
+        Widgets::label(pnl_Zusatz, QStringLiteral("lbl_trackbar_01_l"), {}, QRect(ControlLeft, 73, 50, 17));
+    lbl_trackbar_01_r = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_trackbar_01_r"), {}, QRect(250, 73, 50, 17));
 
     connect(TrackBar_01, &QSlider::valueChanged, this, [this](int position) {
         model_.slideTo(position);
@@ -224,12 +215,16 @@ void TFrameZusatz::makeNeonSliders()
 {
     TrackBar_neon_1 = slider(pnl_Zusatz, "TrackBar_neon_1");
     TrackBar_neon_2 = slider(pnl_Zusatz, "TrackBar_neon_2");
-    lbl_fNeon_01 = label(pnl_Zusatz, "lbl_fNeon_01", QRect(ControlLeft, 44, 114, 17), text("Leuchtstufe DUNKEL"));
-    lbl_fNeon_02 = label(pnl_Zusatz, "lbl_fNeon_02", QRect(ControlLeft, 64, 114, 17), text("Leuchtstufe HELL"));
-    lbl_fNeon_03 = label(pnl_Zusatz, "lbl_fNeon_03", QRect(ControlLeft, 104, BoxWidth, 80),
-                         text("Die Verzögerungszeit definiert eine Einschalt-Verzögerung. \r\nDiese ist dann aktiv, "
-                              "wenn noch kein Ausgang eingeschaltet \r\nist, also wenn alle Ausgäne dunkel sind. Alle "
-                              "weiteren \r\nAusgänge werden dann ohne Verzögerungszeit dazu \r\ngeschaltet"));
+    lbl_fNeon_01 = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_fNeon_01"), text("Leuchtstufe DUNKEL"),
+                                  QRect(ControlLeft, 44, 114, 17));
+    lbl_fNeon_02 = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_fNeon_02"), text("Leuchtstufe HELL"),
+                                  QRect(ControlLeft, 64, 114, 17));
+    lbl_fNeon_03 =
+        Widgets::label(pnl_Zusatz, QStringLiteral("lbl_fNeon_03"),
+                       text("Die Verzögerungszeit definiert eine Einschalt-Verzögerung. \r\nDiese ist dann aktiv, "
+                            "wenn noch kein Ausgang eingeschaltet \r\nist, also wenn alle Ausgäne dunkel sind. Alle "
+                            "weiteren \r\nAusgänge werden dann ohne Verzögerungszeit dazu \r\ngeschaltet"),
+                       QRect(ControlLeft, 104, BoxWidth, 80));
     fitExplanation(lbl_fNeon_03, BoxWidth);
 
     connect(TrackBar_neon_1, &QSlider::valueChanged, this, [this](int level) {
@@ -263,17 +258,20 @@ void TFrameZusatz::makeNeonBoxes()
     cbx_led_neon_5 = neonBox[4];
     cbx_led_neon_7 = neonBox[5];
     cbx_led_neon_8 = neonBox[6];
-    lbl_led_neon_1 = label(pnl_Zusatz, "lbl_led_neon_1", QRect(ControlLeft, NeonTipTop, BoxWidth, 17),
-                           text("Tipp: Im Kandor Dekoder sind Ausgang 1-4 nutzbar"));
+    lbl_led_neon_1 = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_led_neon_1"),
+                                    text("Tipp: Im Kandor Dekoder sind Ausgang 1-4 nutzbar"),
+                                    QRect(ControlLeft, NeonTipTop, BoxWidth, 17));
 }
 
 void TFrameZusatz::makeModeGroup()
 {
     group_mode = named(new QGroupBox(text("Mode Auswahl"), pnl_Zusatz), QStringLiteral("group_mode"));
     group_mode->setGeometry(ModeGroupLeft, 100, ModeGroupWidth, 200);
-    lbl_mode = label(group_mode, "lbl_mode", QRect(10, 20, 280, 45),
-                     text("Wird hier ein Mode ausgewählt, so sollte die Mode-\r\nUmschaltung gesperrt werden, da  sich "
-                          "sonst der gewählte\r\nMode während des \"Brennen\" wieder verstellen kann."));
+    lbl_mode = Widgets::label(
+        group_mode, QStringLiteral("lbl_mode"),
+        text("Wird hier ein Mode ausgewählt, so sollte die Mode-\r\nUmschaltung gesperrt werden, da  sich "
+             "sonst der gewählte\r\nMode während des \"Brennen\" wieder verstellen kann."),
+        QRect(10, 20, 280, 45));
     fitExplanation(lbl_mode, GroupInnerWidth);
     for (int i = 0; i < ModeRadioCount; ++i) {
         rad_mode[i] = named(new QRadioButton(group_mode), QStringLiteral("rad_mode%1").arg(i + 1));
@@ -305,7 +303,8 @@ void TFrameZusatz::makeExtras()
     for (int k = 0; k < ExtraFieldCount; ++k) {
         const QString index = QStringLiteral("[%1]").arg(k);
         const int top = 15 + 25 * k;
-        extra_lbl[k] = label(pnl_Zusatz, "", QRect(ControlLeft, top + 4, ExtraLabelWidth, RowHeight));
+        extra_lbl[k] =
+            Widgets::label(pnl_Zusatz, QString(), {}, QRect(ControlLeft, top + 4, ExtraLabelWidth, RowHeight));
         extra_lbl[k]->setObjectName(QStringLiteral("extra_lbl") + index);
         extra_edt[k] = named(new QLineEdit(pnl_Zusatz), QStringLiteral("extra_edt") + index);
         extra_edt[k]->setGeometry(ExtraEditLeft, top, ExtraEditWidth, RowHeight);
@@ -318,10 +317,10 @@ void TFrameZusatz::makeExtras()
     }
 }
 
-// Makes the groups not made yet that the layout shows, or every group not
-// made yet. The new controls take the design's places for Tab and stacking
-// and are told to the window; showModel shows them. True when any was made.
-bool TFrameZusatz::makeGroups(const Layout *layout, bool every)
+// Makes the groups not made yet that the layout shows. The new controls take
+// the design's places for Tab and stacking and are told to the window;
+// showModel shows them. True when any was made.
+bool TFrameZusatz::makeGroups(const Layout *layout)
 {
     struct Group {
         bool shown;
@@ -340,7 +339,7 @@ bool TFrameZusatz::makeGroups(const Layout *layout, bool every)
     QList<QWidget *> before;
     bool any = false;
     for (const Group &group : groups) {
-        if (group.made || !(group.shown || every))
+        if (group.made || !group.shown)
             continue;
         if (!any)
             before = pnl_Zusatz->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
@@ -357,12 +356,6 @@ bool TFrameZusatz::makeGroups(const Layout *layout, bool every)
     keepDesignOrder();
     emit controlsMade(made);
     return true;
-}
-
-void TFrameZusatz::makeEveryControl()
-{
-    if (makeGroups(model_.layout(), true))
-        showModel();
 }
 
 // The panel's controls in the order the frame's design makes them.
@@ -419,7 +412,7 @@ void TFrameZusatz::loadFromSession()
 void TFrameZusatz::showModel()
 {
     const Layout *layout = model_.layout();
-    makeGroups(layout, false);
+    makeGroups(layout);
 
     const QList<QWidget *> controls = pnl_Zusatz->findChildren<QWidget *>();
     std::vector<QSignalBlocker> blockers;
@@ -516,7 +509,7 @@ void TFrameZusatz::showSpeedSlider(const Layout *layout)
         TrackBar_01->setValue(model_.fadingPosition());
     } else if (kind == Slider::Speed) {
         lbl_trackbar_01->setText(model_.speedTitle());
-        TrackBar_01->setRange(1, 255);
+        TrackBar_01->setRange(SpeedMin, SpeedMax);
         TrackBar_01->setTickInterval(5);
         TrackBar_01->setToolTip(QString());
         TrackBar_01->setValue(model_.value());
@@ -547,7 +540,7 @@ void TFrameZusatz::showNeonSliders(const Layout *layout)
         TrackBar_neon_1->setGeometry(NeonSliderLeft, 170, NeonSliderWidth, TrackBar_neon_1->height());
         TrackBar_neon_2->setGeometry(NeonSliderLeft, 210, NeonSliderWidth, TrackBar_neon_2->height());
         for (QSlider *level : {TrackBar_neon_1, TrackBar_neon_2}) {
-            level->setRange(0, 15);
+            level->setRange(0, NeonLevelMax);
             level->setTickInterval(1);
             level->setToolTip(text(NeonSliderHint));
         }

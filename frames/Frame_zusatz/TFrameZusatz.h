@@ -81,9 +81,6 @@ public:
 
     void loadFromSession() override;
     const Zusatz::ModesModel &model() const { return model_; }
-    // The frame makes a group of controls the first time a type shows it;
-    // this makes every group not made yet, and shows the model in them.
-    void makeEveryControl();
 
     QWidget *pnl_Zusatz = nullptr;
     QLabel *lbl_zusatz = nullptr;
@@ -133,7 +130,7 @@ private:
     void makeNeonBoxes();
     void makeModeGroup();
     void makeExtras();
-    bool makeGroups(const Zusatz::Layout *layout, bool every);
+    bool makeGroups(const Zusatz::Layout *layout);
     QList<QWidget *> designOrder() const;
     void keepDesignOrder();
     // Writes every control from the model, with the controls' signals blocked,

@@ -258,7 +258,7 @@ TypedEntry<int> checkMinimumCountInput(const QString &input)
     const std::optional<int> number = Typed::integerOf(input);
     if (!number)
         return TypedEntry<int>::refused(text("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..9"));
-    return TypedEntry<int>::accepted(std::clamp(*number, 1, 9), number);
+    return TypedEntry<int>::accepted(std::clamp(*number, MinimumCountMin, MinimumCountMax), number);
 }
 
 } // namespace Zusatz

@@ -27,6 +27,14 @@ constexpr int NeonBoxCount = 7;
 constexpr int NeutralMin = 0;
 constexpr int NeutralMax = 255;
 
+// The ranges of the other inputs: the speed slider (the byte itself), the two
+// neon brightness sliders and the minimum count of active outputs.
+constexpr int SpeedMin = 1;
+constexpr int SpeedMax = 255;
+constexpr int NeonLevelMax = 15;
+constexpr int MinimumCountMin = 1;
+constexpr int MinimumCountMax = 9;
+
 enum class Slider {
     None,
     Fading, // traffic light: six fading codes at positions 0..5
@@ -132,7 +140,8 @@ int neonValue(int value, int boxBits, int checkedBits);
 // Value field: integer, then lower bound, then upper bound; caption is the
 // value field's current caption. A range fault still reports the typed number.
 TypedEntry<int> checkValueInput(const QString &text, const QString &caption, int min, int max);
-// Minimum count (type 113): a number below 1 is stored as 1, above 9 as 9.
+// Minimum count (type 113): a number below 1 is stored as 1, above 9 as 9
+// (MinimumCountMin, MinimumCountMax).
 TypedEntry<int> checkMinimumCountInput(const QString &text);
 
 } // namespace Zusatz

@@ -28,7 +28,7 @@ protected:
         for (int panel = 0; panel < TFormMain::StatusPanelCount; ++panel)
             state << w.statusPanelText(panel);
         state << (w.btn_save->isEnabled() ? QStringLiteral("save on") : QStringLiteral("save off"));
-        state << QString::number(w.session.typeCode);
+        state << QString::number(w.session.typeCode());
         for (int s = 0; s < TFormMain::SlotCount; ++s) {
             if (slotShown(w, s))
                 state << QStringLiteral("%1=%2").arg(s).arg(w.edtAddress[s]->text());
@@ -216,7 +216,7 @@ TEST_F(WindowFilesTest, FilesDroppedOntoAnEditorFrameMadeLaterLoad)
         data->setText(other);
         EXPECT_TRUE(drop(*edit, *data));
         EXPECT_EQ(w.session.filePath, other);
-        EXPECT_EQ(w.session.typeCode, 12543);
+        EXPECT_EQ(w.session.typeCode(), 12543);
         EXPECT_EQ(edit->text(), before);
     }
 }

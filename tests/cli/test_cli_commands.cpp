@@ -1,6 +1,7 @@
 // The command line's commands on the bundled samples: what they print, their
 // exit statuses, the refusals with the window's messages, and the series.
 #include "cli/CliCommands.h"
+#include "common/Samples.h"
 #include "decoder/DecoderSession.h"
 #include "samples/SampleList.h"
 
@@ -12,21 +13,10 @@
 
 namespace {
 
-QString sample(const QString &name) { return QStringLiteral(QUAXEL_SOURCE_DIR "/samples/") + name; }
-
-const QString Signal = sample(QStringLiteral("full-457-led-signal-001-dcc.hex"));
-const QString Functions = sample(QStringLiteral("full-15872-led-function-decoder-mot.hex"));
+const QString Signal = samplePath(QStringLiteral("full-457-led-signal-001-dcc.hex"));
+const QString Functions = samplePath(QStringLiteral("full-15872-led-function-decoder-mot.hex"));
 
 QStringList outputLines(const QString &text) { return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-
-DecoderSession loaded(const QString &path)
-{
-    DecoderSession session;
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    EXPECT_FALSE(session.load(file.readAll()).error) << path.toStdString();
-    return session;
-}
 
 class CliTest : public ::testing::Test {
 protected:
@@ -85,11 +75,11 @@ TEST_F(CliTest, CommandLineFaultsExitWithTwoAndWriteNothing)
 // the index in the form --slot takes.
 TEST(CliInfo, TextListsEverySampleAsTheIndexDescribesIt)
 {
-    const auto entries = readSampleIndex(sample(QStringLiteral("index.txt")));
+    const auto entries = readSampleIndex(samplePath(QStringLiteral("index.txt")));
     ASSERT_GT(entries.size(), 100u);
     for (const SampleEntry &entry : entries) {
         SCOPED_TRACE(entry.name);
-        const CliOutput o = runCli({"info", sample(QString::fromStdString(entry.name) + ".hex")});
+        const CliOutput o = runCli({"info", samplePath(QString::fromStdString(entry.name) + ".hex")});
         ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
         const QStringList lines = outputLines(o.out);
         EXPECT_TRUE(lines.contains(QStringLiteral("Type:       %1  %2").arg(entry.code).arg(entry.label))
@@ -136,7 +126,7 @@ TEST_F(CliTest, DiffExitStatuses)
         {Signal, Signal, 0, "   0 gefundene Unterschiede in Config"},
         {Signal, shorter.fileName(), 1, "Not in the records of File2: ROM 0x"},
         {shorter.fileName(), Signal, 1, "ROM 0x0000: File1:0xFF - File2:0x"},
-        {sample(QStringLiteral("index.txt")), Signal, 2, "E206: "},
+        {samplePath(QStringLiteral("index.txt")), Signal, 2, "E206: "},
         {Signal, out(QStringLiteral("missing.hex")), 2, "missing.hex:\n"},
     };
     for (const auto &row : rows) {
@@ -167,10 +157,10 @@ TEST_F(CliTest, RefusalsGiveTheWindowsMessageAndWriteNothing)
         {Functions, "1=3/5", "Funktions-Nummer für <Out 1> ist zu gross"},
         {Functions, "3=/x", "Ungültige Eingabe Funktion von <Out 3> "},
         {Functions, "1=256", "Adresse für <Out 1> ist zu gross"},
-        {sample(QStringLiteral("8-torvel-no-protocol.hex")), "1=3", "--slot 1: the file has no protocol marker"},
-        {sample(QStringLiteral("16384-kandor-f-dekoder-neon-ab-v0-37-dcc.hex")), "1=3",
+        {samplePath(QStringLiteral("8-torvel-no-protocol.hex")), "1=3", "--slot 1: the file has no protocol marker"},
+        {samplePath(QStringLiteral("16384-kandor-f-dekoder-neon-ab-v0-37-dcc.hex")), "1=3",
          "--slot 1: this decoder type keeps no address in its slots"},
-        {sample(QStringLiteral("index.txt")), "1=3", "E206: Unerwartete Zeile im File"},
+        {samplePath(QStringLiteral("index.txt")), "1=3", "E206: Unerwartete Zeile im File"},
     };
     for (const auto &row : rows) {
         const CliOutput result = runCli({"set", row.input, "-o", o, "--slot", row.slot});
@@ -199,10 +189,10 @@ TEST_F(CliTest, SeriesShiftsEveryUsedAddressFromFileToFile)
     EXPECT_EQ(writtenFiles(), QStringList({"sig-1.hex", "sig-2.hex", "sig-3.hex", "sig-4.hex"}));
     EXPECT_EQ(outputLines(o.out).size(), 4);
 
-    const DecoderSession original = loaded(Signal);
+    const DecoderSession original = loadedSession(Signal);
     for (int n = 1; n <= 4; ++n) {
         SCOPED_TRACE(n);
-        const DecoderSession file = loaded(out(QStringLiteral("sig-%1.hex").arg(n)));
+        const DecoderSession file = loadedSession(out(QStringLiteral("sig-%1.hex").arg(n)));
         for (int s = 0; s < DecoderSession::SlotCount; ++s) {
             const SlotValues &before = original.slotValues[static_cast<std::size_t>(s)];
             const SlotValues &after = file.slotValues[static_cast<std::size_t>(s)];

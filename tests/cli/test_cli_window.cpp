@@ -3,6 +3,7 @@
 // written by set loads in the window with the new addresses.
 #include "SlotRows.h"
 #include "cli/CliCommands.h"
+#include "common/Samples.h"
 #include "info/TfrmInfo.h"
 #include "samples/SampleList.h"
 #include "tests/app/MainWindowFixture.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-QString samplesDir() { return QStringLiteral(QUAXEL_SOURCE_DIR "/samples"); }
-QString sample(const char *name) { return samplesDir() + QLatin1Char('/') + QString::fromLatin1(name); }
 
 // Every bundled sample and, when gpasm built them, the assembler's fixtures.
 QStringList firmwareFiles()
@@ -58,10 +57,10 @@ TEST_F(CliWindowTest, InfoShowsWhatTheWindowShows)
         const QJsonObject info = QJsonDocument::fromJson(o.out.toUtf8()).object();
         const TFormMain &w = windowWith(path);
 
-        EXPECT_EQ(info["typeCode"].toInt(), w.session.typeCode);
+        EXPECT_EQ(info["typeCode"].toInt(), w.session.typeCode());
         // Panel 3 shows the label, or the type words of an unknown type.
         const QString label = info["label"].toString();
-        EXPECT_EQ(label.isEmpty() ? idPanelText(w.session.ids) : label, w.statusPanelText(3));
+        EXPECT_EQ(label.isEmpty() ? idPanelText(w.session.ids()) : label, w.statusPanelText(3));
         EXPECT_EQ(info["protocol"].toString(), w.statusPanelText(2));
         EXPECT_EQ(QStringLiteral("ID: ") + info["id"].toString(), w.statusPanelText(0).isEmpty()
                                                                      ? QStringLiteral("ID: ")
@@ -110,19 +109,19 @@ QStringList section(const QString &out, const QString &name, const QString &next
 
 TEST_F(CliWindowTest, DiffListsWhatTheDialogLists)
 {
-    const QString signal = sample("full-457-led-signal-001-dcc.hex");
+    const QString signal = samplePath("full-457-led-signal-001-dcc.hex");
     const QString changed = dir.filePath(QStringLiteral("changed.hex"));
     ASSERT_EQ(runCli({"set", signal, "-o", changed, "--slot", "1=77r", "--slot", "12=300g"}).exitCode, 0);
     QList<std::pair<QString, QString>> pairs{
         {signal, signal},
         {signal, changed},
-        {sample("457-led-dekoder-signal-001-einfahrsignal-ab-v3-37-dcc.hex"),
-         sample("457-led-dekoder-signal-001-einfahrsignal-ab-v3-37-mot.hex")},
-        {sample("101-pellam-dcc.hex"), sample("613-pellam-ab-v3-51-dcc.hex")},
-        {signal, sample("index.txt")},
+        {samplePath("457-led-dekoder-signal-001-einfahrsignal-ab-v3-37-dcc.hex"),
+         samplePath("457-led-dekoder-signal-001-einfahrsignal-ab-v3-37-mot.hex")},
+        {samplePath("101-pellam-dcc.hex"), samplePath("613-pellam-ab-v3-51-dcc.hex")},
+        {signal, samplePath("index.txt")},
     };
 #ifdef QUAXEL_ASM_HEX_DIR
-    pairs.append({QStringLiteral(QUAXEL_ASM_HEX_DIR "/pellam_dcc.hex"), sample("101-pellam-dcc.hex")});
+    pairs.append({QStringLiteral(QUAXEL_ASM_HEX_DIR "/pellam_dcc.hex"), samplePath("101-pellam-dcc.hex")});
 #endif
     for (const auto &[first, second] : pairs) {
         SCOPED_TRACE(QFileInfo(first).fileName().toStdString() + " / " + QFileInfo(second).fileName().toStdString());
@@ -169,10 +168,10 @@ TEST_F(CliWindowTest, SetThenLoadShowsTheNewAddresses)
         std::vector<SampleSlot> expected;
     };
     std::vector<Row> rows{
-        {sample("full-457-led-signal-001-dcc.hex"), {"1=2044r", "2=g", "12=0"}, {{1, 2044, 'r'}, {2, 2, 'g'}, {12, 0}}},
-        {sample("full-15872-led-function-decoder-mot.hex"), {"2=255/4", "3=/1"}, {{2, 255, 'f', 4}, {3, 81, 'f', 1}}},
-        {sample("2-kandor-spur-1-mot.hex"), {"1=320g"}, {{1, 320, 'g'}}},
-        {sample("12543-drehscheibe-48-position-dcc.hex"), {"31=1500r", "4=1g"}, {{31, 1500, 'r'}, {4, 1, 'g'}}},
+        {samplePath("full-457-led-signal-001-dcc.hex"), {"1=2044r", "2=g", "12=0"}, {{1, 2044, 'r'}, {2, 2, 'g'}, {12, 0}}},
+        {samplePath("full-15872-led-function-decoder-mot.hex"), {"2=255/4", "3=/1"}, {{2, 255, 'f', 4}, {3, 81, 'f', 1}}},
+        {samplePath("2-kandor-spur-1-mot.hex"), {"1=320g"}, {{1, 320, 'g'}}},
+        {samplePath("12543-drehscheibe-48-position-dcc.hex"), {"31=1500r", "4=1g"}, {{31, 1500, 'r'}, {4, 1, 'g'}}},
     };
 #ifdef QUAXEL_ASM_HEX_DIR
     rows.push_back({QStringLiteral(QUAXEL_ASM_HEX_DIR "/kandor_mot.hex"), {"1=5r", "2=300g"}, {{1, 5, 'r'}, {2, 300, 'g'}}});

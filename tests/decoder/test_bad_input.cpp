@@ -68,8 +68,8 @@ QMap<QString, QString> factsOf(DecoderSession &session, const DecoderSession::Lo
         facts[QStringLiteral("eeprom[%1]").arg(i)] = image.eeprom[static_cast<std::size_t>(i)];
     if (outcome.error)
         return facts;
-    facts[QStringLiteral("type")] = QString::number(session.typeCode);
-    facts[QStringLiteral("recognised")] = yesNo(session.recognised);
+    facts[QStringLiteral("type")] = QString::number(session.typeCode());
+    facts[QStringLiteral("recognised")] = yesNo(session.recognised());
     // Signs of damage: "checksum:N@K" (N lines, the first at line K), "noend", or "none".
     QStringList damage;
     if (outcome.damage.badChecksumLines > 0)

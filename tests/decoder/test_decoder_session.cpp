@@ -1,6 +1,7 @@
 // The decoder session without any widget: every sample loads, is identified and
 // decoded as its description says, saves back to the very same file, and a
 // changed address survives the save and a new load.
+#include "common/Samples.h"
 #include "decoder/DecoderSession.h"
 #include "samples/SampleList.h"
 
@@ -9,31 +10,22 @@
 
 namespace {
 
-QString samplesDir() { return QStringLiteral(QUAXEL_SOURCE_DIR "/samples"); }
-
-QByteArray sampleBytes(const SampleEntry &sample)
-{
-    QFile file(samplesDir() + QLatin1Char('/') + QString::fromStdString(sample.name) + QStringLiteral(".hex"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << sample.name;
-    return file.readAll();
-}
-
 class SessionSample : public ::testing::TestWithParam<SampleEntry> {};
 
 TEST_P(SessionSample, LoadsDecodesAndSavesTheSameFile)
 {
     const SampleEntry &sample = GetParam();
-    const QByteArray original = sampleBytes(sample);
+    const QByteArray original = fileBytes(sampleHex(sample.name));
     DecoderSession session;
     const auto outcome = session.load(original);
     ASSERT_FALSE(outcome.error.has_value()) << outcome.error->text.toStdString();
 
-    EXPECT_EQ(session.typeCode, sample.code);
-    EXPECT_EQ(protocolPanelText(session.protocol), sample.protocol);
-    EXPECT_TRUE(session.recognised);
-    ASSERT_NE(session.type, nullptr);
-    EXPECT_EQ(session.type->label, sample.label);
-    if (session.protocol != Protocol::None) {
+    EXPECT_EQ(session.typeCode(), sample.code);
+    EXPECT_EQ(protocolPanelText(session.protocol()), sample.protocol);
+    EXPECT_TRUE(session.recognised());
+    ASSERT_NE(session.type(), nullptr);
+    EXPECT_EQ(session.type()->label, sample.label);
+    if (session.protocol() != Protocol::None) {
         for (const SampleSlot &slot : sample.slotList) {
             SCOPED_TRACE("slot " + std::to_string(slot.slot));
             const SlotValues &values = session.slotValues[static_cast<std::size_t>(slot.slot)];
@@ -64,7 +56,7 @@ std::string sampleName(const ::testing::TestParamInfo<SampleEntry> &info)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSamples, SessionSample,
-                         ::testing::ValuesIn(readSampleIndex(samplesDir() + QStringLiteral("/index.txt"))), sampleName);
+                         ::testing::ValuesIn(readSampleIndex(samplePath(QStringLiteral("index.txt")))), sampleName);
 
 const SampleEntry *firstSampleWith(const std::vector<SampleEntry> &entries, const QString &protocol, bool accessory)
 {
@@ -79,13 +71,13 @@ const SampleEntry *firstSampleWith(const std::vector<SampleEntry> &entries, cons
 // A changed address and output in the first described slot come back after save and load.
 TEST(DecoderSession, ChangedSlotSurvivesSaveAndLoad)
 {
-    const auto entries = readSampleIndex(samplesDir() + QStringLiteral("/index.txt"));
+    const auto entries = readSampleIndex(samplePath(QStringLiteral("index.txt")));
     for (const QString &protocol : {QStringLiteral("Mot"), QStringLiteral("DCC")}) {
         const SampleEntry *sample = firstSampleWith(entries, protocol, true);
         ASSERT_NE(sample, nullptr) << protocol.toStdString();
         SCOPED_TRACE(sample->name);
         DecoderSession session;
-        ASSERT_FALSE(session.load(sampleBytes(*sample)).error);
+        ASSERT_FALSE(session.load(fileBytes(sampleHex(sample->name))).error);
         const int slot = sample->slotList.front().slot;
         std::array<QString, DecoderSession::SlotCount> addresses;
         std::array<QString, DecoderSession::SlotCount> functions;
@@ -109,11 +101,11 @@ TEST(DecoderSession, ChangedSlotSurvivesSaveAndLoad)
 // A fault names its slot and field and leaves the EEPROM as it was.
 TEST(DecoderSession, RejectedSlotLeavesTheImage)
 {
-    const auto entries = readSampleIndex(samplesDir() + QStringLiteral("/index.txt"));
+    const auto entries = readSampleIndex(samplePath(QStringLiteral("index.txt")));
     const SampleEntry *sample = firstSampleWith(entries, QStringLiteral("DCC"), true);
     ASSERT_NE(sample, nullptr);
     DecoderSession session;
-    ASSERT_FALSE(session.load(sampleBytes(*sample)).error);
+    ASSERT_FALSE(session.load(fileBytes(sampleHex(sample->name))).error);
     const auto eepromBefore = session.image.eeprom;
     const int slot = sample->slotList.back().slot;
     std::array<QString, DecoderSession::SlotCount> addresses;
@@ -125,7 +117,7 @@ TEST(DecoderSession, RejectedSlotLeavesTheImage)
     ASSERT_TRUE(fault.has_value());
     EXPECT_EQ(fault->slot, slot);
     EXPECT_EQ(fault->field, SlotField::Address);
-    EXPECT_EQ(fault->message, QStringLiteral("Adresse für <%1> ist zu gross").arg(session.slotLabels[slot]));
+    EXPECT_EQ(fault->message, QStringLiteral("Adresse für <%1> ist zu gross").arg(session.slotLabel(slot)));
     EXPECT_EQ(session.image.eeprom, eepromBefore);
 }
 

@@ -1,4 +1,5 @@
 // The decoder type table, the type code from the ID words and the protocol markers.
+#include "common/TestImages.h"
 #include "decoder/DecoderTypes.h"
 
 #include <QStringList>
@@ -219,41 +220,29 @@ TEST(TypeTable, FramesPerTypeCode)
 
 // ---------------------------------------------------------------- ID words
 
-FirmwareImage blankImage()
-{
-    FirmwareImage image;
-    image.resetForLoad();
-    return image;
-}
-
-void setWord(FirmwareImage &image, int word, const char *low, const char *high)
-{
-    image.rom[2 * word] = QString::fromLatin1(low);
-    image.rom[2 * word + 1] = QString::fromLatin1(high);
-}
 
 TEST(ReadIdWords, LiteralsOfTheFirstThreeWords)
 {
-    FirmwareImage image = blankImage();
-    setWord(image, 0, "08", "30");
-    setWord(image, 1, "02", "30");
-    setWord(image, 2, "00", "30");
+    FirmwareImage image = erasedImage();
+    setProgramWord(image, 0, "08", "30");
+    setProgramWord(image, 1, "02", "30");
+    setProgramWord(image, 2, "00", "30");
     const IdWords ids = readIdWords(image);
     EXPECT_EQ(ids.typeCode, 520);
     EXPECT_EQ(idPanelText(ids), QStringLiteral("ID1:8 ID2:2 ID3:0"));
     EXPECT_EQ(findDecoderType(ids.typeCode)->label, QStringLiteral("Torvel  ab V3.51"));
 
-    setWord(image, 2, "1A", "30");
+    setProgramWord(image, 2, "1A", "30");
     EXPECT_EQ(readIdWords(image).typeCode, 8 + 2 * 256 + 0x1A * 65536);
     EXPECT_EQ(idPanelText(readIdWords(image)), QStringLiteral("ID1:8 ID2:2 ID3:26"));
 }
 
 TEST(ReadIdWords, WordThatIsNoLiteralCountsZero)
 {
-    FirmwareImage image = blankImage();
-    setWord(image, 0, "08", "30");
-    setWord(image, 1, "02", "31");
-    setWord(image, 2, "01", "28");
+    FirmwareImage image = erasedImage();
+    setProgramWord(image, 0, "08", "30");
+    setProgramWord(image, 1, "02", "31");
+    setProgramWord(image, 2, "01", "28");
     const IdWords ids = readIdWords(image);
     EXPECT_EQ(ids.typeCode, 8);
     EXPECT_EQ(idPanelText(ids), QStringLiteral("ID1:8 ID2:0 ID3:0"));
@@ -261,7 +250,7 @@ TEST(ReadIdWords, WordThatIsNoLiteralCountsZero)
 
 TEST(ReadIdWords, TurntablesByRomByte274)
 {
-    FirmwareImage image = blankImage();
+    FirmwareImage image = erasedImage();
     EXPECT_EQ(readIdWords(image).typeCode, 0);
     image.rom[274] = QStringLiteral("2F");
     EXPECT_EQ(readIdWords(image).typeCode, 12543);
@@ -274,7 +263,7 @@ TEST(ReadIdWords, TurntablesByRomByte274)
     EXPECT_EQ(readIdWords(image).typeCode, 0);
     // A firmware with ID literals is never taken for a turntable.
     image.rom[274] = QStringLiteral("2F");
-    setWord(image, 0, "0A", "30");
+    setProgramWord(image, 0, "0A", "30");
     EXPECT_EQ(readIdWords(image).typeCode, 10);
 }
 
@@ -291,9 +280,9 @@ class ProtocolMarkers : public ::testing::TestWithParam<ProtocolCase> {};
 TEST_P(ProtocolMarkers, DecideTheProtocol)
 {
     const ProtocolCase &c = GetParam();
-    FirmwareImage image = blankImage();
-    setWord(image, 8, c.word8[0], c.word8[1]);
-    setWord(image, 35, c.word35[0], c.word35[1]);
+    FirmwareImage image = erasedImage();
+    setProgramWord(image, 8, c.word8[0], c.word8[1]);
+    setProgramWord(image, 35, c.word35[0], c.word35[1]);
     EXPECT_EQ(detectProtocol(image), c.expected);
 }
 

@@ -161,18 +161,18 @@ TEST_F(DecoderWindow, EveryTypeLabelsItsSlotsAndShowsItsFrame)
             SCOPED_TRACE(code);
             load(TestFirmware::ofType(code, Marker::Dcc));
             makeEverySlotRow(*window);
-            EXPECT_EQ(window->session.typeCode, code);
+            EXPECT_EQ(window->session.typeCode(), code);
             EXPECT_EQ(window->statusPanelText(3), type.label);
             EXPECT_EQ(window->statusPanelText(2), QStringLiteral("DCC"));
-            EXPECT_EQ(window->session.isAccessory, type.kind == SlotKind::Accessory);
-            EXPECT_EQ(window->session.isFunctionDecoder, type.kind == SlotKind::Function);
+            EXPECT_EQ(window->session.isAccessory(), type.kind == SlotKind::Accessory);
+            EXPECT_EQ(window->session.isFunctionDecoder(), type.kind == SlotKind::Function);
             for (int s = 0; s < TFormMain::SlotCount; ++s) {
                 const bool labelled = !type.slotLabel(s).isEmpty();
                 EXPECT_EQ(window->lblSlot[s]->text(), type.slotLabel(s)) << s;
                 EXPECT_EQ(!window->lblSlot[s]->isHidden(), labelled) << s;
                 EXPECT_EQ(!window->edtAddress[s]->isHidden(), labelled) << s;
-                EXPECT_EQ(!window->btnRG[s]->isHidden(), labelled && window->session.isAccessory) << s;
-                EXPECT_EQ(!window->edtFunction[s]->isHidden(), labelled && !window->session.isAccessory) << s;
+                EXPECT_EQ(!window->btnRG[s]->isHidden(), labelled && window->session.isAccessory()) << s;
+                EXPECT_EQ(!window->edtFunction[s]->isHidden(), labelled && !window->session.isAccessory()) << s;
             }
             EXPECT_EQ(shown(window->FrameZusatz1), type.frame == EditorFrameKind::Modes);
             EXPECT_EQ(shown(window->FrameBlinkmuster1), type.frame == EditorFrameKind::Blink);
@@ -280,7 +280,7 @@ TEST_F(DecoderWindow, TurntablesBreakTheGridWhereTheirRowSays)
     small.rom[274] = 0x17;
     small.mark(Marker::Dcc);
     load(small);
-    EXPECT_EQ(window->session.typeCode, 1566720);
+    EXPECT_EQ(window->session.typeCode(), 1566720);
     EXPECT_EQ(window->lblSlot[7]->pos(), QPoint(5, 15 + 6 * 25 + 4));
     EXPECT_EQ(window->lblSlot[8]->pos(), QPoint(205, 19));
     EXPECT_EQ(window->edtAddress[8]->pos(), QPoint(305, 15));
@@ -290,7 +290,7 @@ TEST_F(DecoderWindow, TurntablesBreakTheGridWhereTheirRowSays)
     large.rom[274] = 0x2F;
     large.mark(Marker::Dcc);
     load(large);
-    EXPECT_EQ(window->session.typeCode, 12543);
+    EXPECT_EQ(window->session.typeCode(), 12543);
     EXPECT_EQ(window->lblSlot[15]->pos(), QPoint(5, 15 + 14 * 25 + 4));
     EXPECT_EQ(window->lblSlot[16]->pos(), QPoint(205, 19));
     EXPECT_EQ(window->edtFunction[31]->pos(), QPoint(355, 15 + 15 * 25));

@@ -1,3 +1,4 @@
+#include "common/HexRecords.h"
 #include "image/HexReader.h"
 #include "image/ImageSnapshot.h"
 
@@ -6,25 +7,6 @@
 #include <iterator>
 
 namespace {
-
-// A record line with a correct checksum, computed here independently.
-QString record(int address, const QString &type, const QString &data)
-{
-    const int count = static_cast<int>(data.size() / 2);
-    QString body = QStringLiteral("%1%2%3")
-                       .arg(count, 2, 16, QLatin1Char('0'))
-                       .arg(address, 4, 16, QLatin1Char('0'))
-                       .arg(type)
-                       + data;
-    body = body.toUpper();
-    int sum = 0;
-    for (int i = 0; i + 1 < body.size(); i += 2)
-        sum += body.mid(i, 2).toInt(nullptr, 16);
-    return QLatin1Char(':') + body + QStringLiteral("%1").arg((256 - sum % 256) % 256, 2, 16, QLatin1Char('0')).toUpper();
-}
-
-const QString Ext = QStringLiteral(":020000040000FA");
-const QString End = QStringLiteral(":00000001FF");
 
 HexLoadResult load(FirmwareImage &image, const QStringList &lines)
 {
@@ -38,7 +20,7 @@ TEST(HexReader, ResetGivesErasedRomAndEepromButKeepsIdAndConfig)
     FirmwareImage image;
     image.idText = QStringLiteral("1351");
     image.configText = QStringLiteral("3F3F");
-    const HexLoadResult result = load(image, {Ext, End});
+    const HexLoadResult result = load(image, {ExtendedAddressRecord, EndRecord});
     ASSERT_TRUE(result.complete);
     EXPECT_EQ(image.rom[0], QStringLiteral("FF"));
     EXPECT_EQ(image.rom[1], QStringLiteral("3F"));
@@ -58,14 +40,14 @@ TEST(HexReader, StoresRomEepromIdAndConfigRecords)
 {
     FirmwareImage image;
     const QStringList lines = {
-        Ext,
-        record(0x0010, "00", "0C1C8B1C"),
-        record(0x4000, "00", "0100030005000100"),
-        record(0x400E, "00", "3A3F"),
+        ExtendedAddressRecord,
+        hexRecord(0x0010, "00", "0C1C8B1C"),
+        hexRecord(0x4000, "00", "0100030005000100"),
+        hexRecord(0x400E, "00", "3A3F"),
         // 16 data bytes = 8 EEPROM words at 0x4200: only the low bytes count
-        record(0x4200, "00", "11002200330044005500660077008800"),
-        record(0x4310, "00", "AB00"),
-        End,
+        hexRecord(0x4200, "00", "11002200330044005500660077008800"),
+        hexRecord(0x4310, "00", "AB00"),
+        EndRecord,
     };
     const HexLoadResult result = load(image, lines);
     ASSERT_TRUE(result.complete);
@@ -89,10 +71,10 @@ TEST(HexReader, StoresRomEepromIdAndConfigRecords)
 TEST(HexReader, UpperCasesLinesBeforeParsing)
 {
     FirmwareImage image;
-    const HexLoadResult result = load(image, {QStringLiteral(":020000040000fa"), QStringLiteral(":02000000ab3c17"), End});
+    const HexLoadResult result = load(image, {QStringLiteral(":020000040000fa"), QStringLiteral(":02000000ab3c17"), EndRecord});
     ASSERT_TRUE(result.complete);
     EXPECT_EQ(image.rom[0], QStringLiteral("AB"));
-    EXPECT_EQ(image.hexLines[0], Ext);
+    EXPECT_EQ(image.hexLines[0], ExtendedAddressRecord);
 }
 
 TEST(HexReader, IgnoresOtherIdAreaRecordsAndType05)
@@ -100,7 +82,7 @@ TEST(HexReader, IgnoresOtherIdAreaRecordsAndType05)
     FirmwareImage image;
     image.idText = QStringLiteral("0000");
     const HexLoadResult result =
-        load(image, {record(0x4002, "00", "0500"), record(0x0000, "05", "00000000"), End, record(0x0000, "00", "12")});
+        load(image, {hexRecord(0x4002, "00", "0500"), hexRecord(0x0000, "05", "00000000"), EndRecord, hexRecord(0x0000, "00", "12")});
     ASSERT_TRUE(result.complete);
     EXPECT_EQ(image.idText, QStringLiteral("0000"));
     // the end record does not end parsing
@@ -120,7 +102,7 @@ TEST_P(HexReaderErrors, StopsAtTheBadLineWithItsMessage)
 {
     FirmwareImage image;
     const BadLineCase &c = GetParam();
-    const HexLoadResult result = load(image, {Ext, record(0x0000, "00", "A1"), c.line, record(0x0002, "00", "B2")});
+    const HexLoadResult result = load(image, {ExtendedAddressRecord, hexRecord(0x0000, "00", "A1"), c.line, hexRecord(0x0002, "00", "B2")});
     EXPECT_FALSE(result.complete);
     ASSERT_TRUE(result.error.has_value());
     EXPECT_EQ(result.error->text, c.message);
@@ -170,7 +152,7 @@ TEST(HexReader, UnmappedAddressNamesTheLine)
 TEST(HexReader, RomDataPastTheEndStoresWhatFitsThenStops)
 {
     FirmwareImage image;
-    const HexLoadResult result = load(image, {record(0x0FF8, "00", "000102030405060708090A0B0C0D0E0F")});
+    const HexLoadResult result = load(image, {hexRecord(0x0FF8, "00", "000102030405060708090A0B0C0D0E0F")});
     ASSERT_TRUE(result.error.has_value());
     EXPECT_EQ(result.error->text, QStringLiteral("E200: Überschreitung ROM-Adressbereich"));
     EXPECT_EQ(result.error->kind, BoxKind::WarningCancel);
@@ -182,7 +164,7 @@ TEST(HexReader, RomDataPastTheEndStoresWhatFitsThenStops)
 TEST(HexReader, EepromDataPastTheEndStoresWhatFitsThenStops)
 {
     FirmwareImage image;
-    const HexLoadResult result = load(image, {record(0x43F8, "00", "01000200030004000500060007000800")});
+    const HexLoadResult result = load(image, {hexRecord(0x43F8, "00", "01000200030004000500060007000800")});
     ASSERT_TRUE(result.error.has_value());
     EXPECT_EQ(result.error->text, QStringLiteral("E209: Überschreitung EEPROM-Adressbereich"));
     EXPECT_EQ(result.error->kind, BoxKind::WarningCancel);
@@ -204,9 +186,9 @@ TEST(HexReader, RejectsMoreThan512Lines)
 {
     QStringList lines;
     for (int i = 0; i < 512; ++i)
-        lines << End;
+        lines << EndRecord;
     EXPECT_FALSE(checkHexLineCount(lines).has_value());
-    lines << End;
+    lines << EndRecord;
     const auto message = checkHexLineCount(lines);
     ASSERT_TRUE(message.has_value());
     EXPECT_TRUE(message->text.startsWith(QStringLiteral("E207: ")));

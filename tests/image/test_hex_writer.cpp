@@ -1,3 +1,4 @@
+#include "common/TestImages.h"
 #include "image/HexByte.h"
 #include "image/HexReader.h"
 #include "image/HexWriter.h"
@@ -8,8 +9,7 @@ namespace {
 
 FirmwareImage blankImage()
 {
-    FirmwareImage image;
-    image.resetForLoad();
+    FirmwareImage image = erasedImage();
     image.idText = QStringLiteral("1351");
     image.configText = QStringLiteral("3A3F");
     return image;

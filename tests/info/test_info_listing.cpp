@@ -1,3 +1,4 @@
+#include "common/HexRecords.h"
 #include "image/HexByte.h"
 #include "image/HexReader.h"
 #include "info/InfoListing.h"
@@ -5,25 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A data record (checksum left at 00, the parser does not read it).
-QString dataRecord(int address, const QList<int> &bytes)
-{
-    QString line = QStringLiteral(":%1%2%3").arg(hexByte(bytes.size()), hexByte(address >> 8), hexByte(address & 0xFF));
-    line += QStringLiteral("00");
-    for (int b : bytes)
-        line += hexByte(b);
-    return line + QStringLiteral("00");
-}
-
-// EEPROM bytes as the low bytes of data words at 0x4200 + 2 * index.
-QString eepromRecord(int index, const QList<int> &bytes)
-{
-    QList<int> words;
-    for (int b : bytes)
-        words << b << 0;
-    return dataRecord(0x4200 + 2 * index, words);
-}
 
 const QStringList LoadedFile{
     QStringLiteral(":020000040000FA"),

@@ -10,12 +10,12 @@
 // Type, protocol and every described slot as the window shows them after a load.
 inline void expectWindowShows(TFormMain &w, const SampleEntry &sample)
 {
-    EXPECT_EQ(w.session.typeCode, sample.code);
+    EXPECT_EQ(w.session.typeCode(), sample.code);
     EXPECT_EQ(w.statusPanelText(3), sample.label);
     EXPECT_EQ(w.statusPanelText(2), sample.protocol);
-    EXPECT_EQ(w.session.isMot, sample.protocol == QStringLiteral("Mot"));
-    EXPECT_EQ(w.session.isDcc, sample.protocol == QStringLiteral("DCC"));
-    if (!w.session.isMot && !w.session.isDcc) {
+    EXPECT_EQ(w.session.isMot(), sample.protocol == QStringLiteral("Mot"));
+    EXPECT_EQ(w.session.isDcc(), sample.protocol == QStringLiteral("DCC"));
+    if (!w.session.isMot() && !w.session.isDcc()) {
         makeEverySlotRow(w);
         for (int s = 0; s < TFormMain::SlotCount; ++s)
             EXPECT_TRUE(w.edtAddress[s]->isHidden()) << "slot " << s;

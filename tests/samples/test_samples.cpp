@@ -1,6 +1,7 @@
 // Every sample firmware loads with its type, protocol and addresses, saves to the
 // same file, and a file saved with other addresses loads back with those.
 #include "SampleIndex.h"
+#include "common/Samples.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include "ui/Dialogs.h"
@@ -13,19 +14,6 @@
 #include <set>
 
 namespace {
-
-QString samplesDir() { return QStringLiteral(QUAXEL_SOURCE_DIR "/samples"); }
-
-QString samplePath(const SampleEntry &sample)
-{
-    return samplesDir() + QLatin1Char('/') + QString::fromStdString(sample.name) + QStringLiteral(".hex");
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 template <typename Bytes>
 int firstDifference(const Bytes &a, const Bytes &b)
@@ -98,14 +86,14 @@ protected:
 
 TEST_P(SampleFirmware, LoadsWithItsTypeProtocolAndAddresses)
 {
-    const auto w = load(samplePath(GetParam()));
+    const auto w = load(sampleHex(GetParam().name));
     expectWindowShows(*w, GetParam());
     EXPECT_TRUE(w->btn_save->isEnabled());
 }
 
 TEST_P(SampleFirmware, SavesTheSameFileAndReloadsTheSameImage)
 {
-    const QString original = samplePath(GetParam());
+    const QString original = sampleHex(GetParam().name);
     const auto first = load(original);
     const QString saved = save(*first, QStringLiteral("same.hex"));
     // The samples are written in the dialect of the writer, so an unchanged
@@ -123,7 +111,7 @@ TEST_P(SampleFirmware, ChangedAddressesLoadBack)
         std::none_of(changed.slotList.begin(), changed.slotList.end(), isEditable))
         GTEST_SKIP() << "no slot to edit";
 
-    const auto first = load(samplePath(changed));
+    const auto first = load(sampleHex(changed.name));
     bool toggled = false;
     std::vector<bool> codeBytes(FirmwareImage::EepromSize, false);
     for (SampleSlot &slot : changed.slotList) {
@@ -163,12 +151,12 @@ std::string testName(const ::testing::TestParamInfo<SampleEntry> &info)
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleFirmware,
-                         ::testing::ValuesIn(readSampleIndex(samplesDir() + QStringLiteral("/index.txt"))), testName);
+                         ::testing::ValuesIn(readSampleIndex(samplePath(QStringLiteral("index.txt")))), testName);
 
 // Every row of the type table has samples, so a missing index would hide them all.
 TEST(SampleIndex, ListsEveryTypeCodeAndProtocol)
 {
-    const auto entries = readSampleIndex(samplesDir() + QStringLiteral("/index.txt"));
+    const auto entries = readSampleIndex(samplePath(QStringLiteral("index.txt")));
     std::set<std::pair<int, QString>> seen;
     for (const SampleEntry &entry : entries)
         seen.insert({entry.code, entry.protocol});

@@ -2,11 +2,13 @@
 // Shared ground of the blink pattern editor tests: a session whose image holds
 // a pattern table, the editor shown and set up as the main window does it, and
 // mouse drags over a strip.
+#include "common/Samples.h"
+#include "common/TestImages.h"
 #include "decoder/DecoderSession.h"
 #include "frames/Frame_blinkmuster/BlinkPatterns.h"
-#include "ui/DrawingSurface.h"
 #include "image/HexByte.h"
 #include "ui/Dialogs.h"
+#include "ui/DrawingSurface.h"
 
 #include <QApplication>
 #include <QTest>
@@ -31,7 +33,8 @@ template <class Frame> struct ShownEditor {
     {
         Dialogs::clearPresets();
         Dialogs::setRecordMessages(true);
-        session.typeCode = typeCode;
+        setTypeCodeWords(session.image, typeCode);
+        session.identify();
         frame = std::make_unique<Frame>(session, nullptr);
         frame->show();
         frame->loadFromSession();

@@ -70,20 +70,20 @@ TEST_F(BlinkFrame, DraggingPaintsOneOutputOfTheStepsCrossed)
         {1, {{3, 3}, {-40, -20}}, {0}, true},
     };
     for (const Drag &d : drags) {
-        const PatternTable before = frame->patternData;
+        const PatternTable before = frame->model().table();
         drag(strip(d.strip), d.path);
         for (int t = 0; t < before.size(); ++t) {
             const bool painted = t < 64 && std::find(d.steps.begin(), d.steps.end(), t) != d.steps.end();
             const int mask = 1 << d.strip;
             const int expected = painted ? (d.on ? before[t] | mask : before[t] & ~mask) : before[t];
-            ASSERT_EQ(frame->patternData[t], expected) << "strip " << d.strip << ", entry " << t;
+            ASSERT_EQ(frame->model().table()[t], expected) << "strip " << d.strip << ", entry " << t;
         }
         EXPECT_TRUE(frame->blinkmuster_btn_uebernehmen->isEnabled());
     }
     // A press and a release alone change nothing.
-    const PatternTable before = frame->patternData;
+    const PatternTable before = frame->model().table();
     QTest::mouseClick(strip(0), Qt::LeftButton, {}, QPoint(200, 5));
-    EXPECT_EQ(frame->patternData, before);
+    EXPECT_EQ(frame->model().table(), before);
 }
 
 TEST_F(BlinkFrame, DrawsAStepAsARedBoxInBlackFromY8)
@@ -105,14 +105,14 @@ TEST_F(BlinkFrame, CountAndStretchEdits)
     EXPECT_EQ(frame->blinkmuster_lbl_KurveInfo1->text(), QStringLiteral("Zeit-Raster = 200 ms"));
     EXPECT_EQ(frame->blinkmuster_lbl_KurveInfo2->text(), QStringLiteral("Gesamtzeit = 2000 ms"));
     frame->blinkmuster_edt_Anzahl->setText(QStringLiteral("75"));
-    EXPECT_EQ(frame->patternData[53], 50);
+    EXPECT_EQ(frame->model().table()[53], 50);
     EXPECT_EQ(frame->blinkmuster_edt_Anzahl->text(), QStringLiteral("50"));
     EXPECT_EQ(frame->stepWidth, 9.3f);
     // Step 49 of 50 starts at trunc(49 * 9.3) = 455.
     EXPECT_EQ(pixel(strip(0), 455, 20), QColor(Qt::black));
     EXPECT_EQ(pixel(strip(0), 460, 20), QColor(Qt::red));
     frame->blinkmuster_edt_Anzahl->setText(QStringLiteral("0"));
-    EXPECT_EQ(frame->patternData[53], 1);
+    EXPECT_EQ(frame->model().table()[53], 1);
     EXPECT_EQ(frame->blinkmuster_lbl_KurveInfo2->text(), QStringLiteral("Gesamtzeit = 200 ms"));
 
     QApplication::setActiveWindow(frame);
@@ -123,11 +123,11 @@ TEST_F(BlinkFrame, CountAndStretchEdits)
     EXPECT_EQ(Dialogs::recordedMessages().first().text,
               QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..200"));
     EXPECT_EQ(Dialogs::recordedMessages().first().kind, BoxKind::WarningCancel);
-    EXPECT_EQ(frame->patternData[54], 10);
+    EXPECT_EQ(frame->model().table()[54], 10);
     frame->blinkmuster_edt_stretch->setText(QString());
-    EXPECT_EQ(frame->patternData[54], 10);
+    EXPECT_EQ(frame->model().table()[54], 10);
     frame->UpDown4->upButton()->click();
-    EXPECT_EQ(frame->patternData[54], 11);
+    EXPECT_EQ(frame->model().table()[54], 11);
 }
 
 TEST_F(BlinkFrame, AddressSwitchShowsTheBlockAndPaintsInIt)
@@ -142,8 +142,8 @@ TEST_F(BlinkFrame, AddressSwitchShowsTheBlockAndPaintsInIt)
     EXPECT_TRUE(frame->blinkmuster_btn_copy[0]->isEnabled());
     // 20 steps of 23.25 pixels: x 240 is step 10.
     drag(strip(2), {{240, 30}});
-    EXPECT_EQ(frame->patternData[64 + 10], 0x01);
-    EXPECT_EQ(frame->patternData[10], 0xFA) << "block 1 untouched";
+    EXPECT_EQ(frame->model().table()[64 + 10], 0x01);
+    EXPECT_EQ(frame->model().table()[10], 0xFA) << "block 1 untouched";
 }
 
 TEST_F(BlinkFrame, CopyOutputBoxesApplyAndDiscard)
@@ -152,25 +152,25 @@ TEST_F(BlinkFrame, CopyOutputBoxesApplyAndDiscard)
     EXPECT_FALSE(frame->blinkmuster_btn_copy[3]->isEnabled());
     frame->blinkmuster_btn_copy[1]->click();
     for (int j = 0; j < 64; ++j)
-        ASSERT_EQ(frame->patternData[192 + j], frame->patternData[64 + j]) << j;
+        ASSERT_EQ(frame->model().table()[192 + j], frame->model().table()[64 + j]) << j;
     EXPECT_EQ(frame->blinkmuster_edt_Anzahl->text(), QStringLiteral("20"));
 
     frame->blinkmuster_rad_a[0]->click();
     frame->blinkmuster_cbx_out[1]->click();
-    EXPECT_EQ(frame->patternData[55], 0xD1);
+    EXPECT_EQ(frame->model().table()[55], 0xD1);
     EXPECT_TRUE(strip(1)->isHidden());
-    EXPECT_EQ(frame->patternData[1], 0xF1) << "step bits of output 2 stay";
+    EXPECT_EQ(frame->model().table()[1], 0xF1) << "step bits of output 2 stay";
 
     const FirmwareImage before = editor.session.image;
     frame->blinkmuster_btn_uebernehmen->click();
     EXPECT_FALSE(frame->blinkmuster_btn_uebernehmen->isEnabled());
-    expectTableApplied(before, editor.session.image, frame->patternData);
+    expectTableApplied(before, editor.session.image, frame->model().table());
 
     drag(strip(0), {{10, 5}, {300, 5}});
     frame->blinkmuster_btn_verwerfen->click();
     PatternTable applied(blinkPatternLayout());
     applied.read(editor.session.image);
-    EXPECT_EQ(frame->patternData, applied);
+    EXPECT_EQ(frame->model().table(), applied);
     EXPECT_FALSE(frame->blinkmuster_btn_uebernehmen->isEnabled());
     EXPECT_EQ(pixel(strip(0), 60, 20), QColor(Qt::red)) << "step 1 shown on again";
 }
@@ -178,11 +178,11 @@ TEST_F(BlinkFrame, CopyOutputBoxesApplyAndDiscard)
 TEST_F(BlinkFrame, AnErasedBlockDrawsFiftyStepsAndStaysInside)
 {
     frame->blinkmuster_rad_a[2]->click(); // block 3 reads 255 steps
-    EXPECT_EQ(frame->patternData[128 + 53], 50);
+    EXPECT_EQ(frame->model().table()[128 + 53], 50);
     drag(strip(0), {{470, 40}, {2000, 40}});
-    EXPECT_EQ(frame->patternData[128 + 49], 0xFE);
+    EXPECT_EQ(frame->model().table()[128 + 49], 0xFE);
     for (int j = 50; j < 64; ++j)
-        EXPECT_EQ(frame->patternData[128 + j], j == 53 ? 50 : j == 54 ? 200 : 255) << j;
+        EXPECT_EQ(frame->model().table()[128 + j], j == 53 ? 50 : j == 54 ? 200 : 255) << j;
 }
 
 // Every number edit of both editors. A refused text gives way to the stored
@@ -221,7 +221,7 @@ TEST(BlinkEdits, EveryEditShowsWhatIsStored)
 
         edit->setText(QStringLiteral("12a"));
         ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
-        EXPECT_EQ(frame.patternData[e.entry], 10);
+        EXPECT_EQ(frame.model().table()[e.entry], 10);
         EXPECT_EQ(edit->text(), QStringLiteral("10"));
         EXPECT_EQ(edit->selectedText(), QStringLiteral("10"));
         EXPECT_EQ(QApplication::focusWidget(), edit);
@@ -233,14 +233,14 @@ TEST(BlinkEdits, EveryEditShowsWhatIsStored)
         for (const Typed &t : {Typed{"9999", e.max}, {"", e.max}, {"0", 1}, {"-3", 1}, {"", 1}}) {
             edit->setText(QString::fromLatin1(t.text));
             QTest::keyClick(edit, Qt::Key_Return);
-            EXPECT_EQ(frame.patternData[e.entry], t.stored) << t.text;
+            EXPECT_EQ(frame.model().table()[e.entry], t.stored) << t.text;
             EXPECT_EQ(edit->text(), QString::number(t.stored)) << t.text;
         }
 
         edit->setText(QString::number(e.max - 1));
         for (int click = 0; click < 2; ++click) {
             arrows->upButton()->click();
-            EXPECT_EQ(frame.patternData[e.entry], e.max) << "arrow click " << click + 1;
+            EXPECT_EQ(frame.model().table()[e.entry], e.max) << "arrow click " << click + 1;
         }
         EXPECT_EQ(Dialogs::recordedMessages().size(), 1);
     }
@@ -254,7 +254,7 @@ TEST_F(BlinkSave, UnappliedPatternsAreAskedForBeforeSaving)
     TFormMain w(settingsPath());
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/1-kandor-blinkmuster-dcc.hex"));
+    w.loadHexFile(sampleHex("1-kandor-blinkmuster-dcc"));
     TFrameBlinkmuster *f = w.FrameBlinkmuster1;
     ASSERT_FALSE(f->isHidden());
     EXPECT_FALSE(f->blinkmuster_btn_uebernehmen->isEnabled());
@@ -278,7 +278,7 @@ TEST_F(BlinkSave, UnappliedPatternsAreAskedForBeforeSaving)
     EXPECT_EQ(w.session.image.rom[0x601], QStringLiteral("3F"));
     TFormMain reloaded(settingsPath());
     reloaded.loadHexFile(out);
-    EXPECT_EQ(reloaded.FrameBlinkmuster1->patternData[0], 0xFE);
+    EXPECT_EQ(reloaded.FrameBlinkmuster1->model().table()[0], 0xFE);
 }
 
 } // namespace

@@ -44,11 +44,11 @@ protected:
     // Runs act and checks that only the listed entries changed, to the given values.
     void expectOnlyChanged(const std::function<void()> &act, std::map<int, int> changed)
     {
-        const PatternTable before = frame->patternData;
+        const PatternTable before = frame->model().table();
         act();
         for (int t = 0; t < before.size(); ++t) {
             const auto it = changed.find(t);
-            ASSERT_EQ(frame->patternData[t], it == changed.end() ? before[t] : it->second) << "entry " << t;
+            ASSERT_EQ(frame->model().table()[t], it == changed.end() ? before[t] : it->second) << "entry " << t;
         }
     }
 
@@ -107,34 +107,34 @@ TEST_F(LedBlinkFrame, DrawsBoxesDownToTheStripBottom)
 TEST_F(LedBlinkFrame, EditsOutputBoxesApplyAndDiscard)
 {
     frame->led_blinkmuster_edt_Anzahl->setText(QStringLiteral("150"));
-    EXPECT_EQ(frame->patternData[101], 100);
+    EXPECT_EQ(frame->model().table()[101], 100);
     frame->led_blinkmuster_edt_Anzahl->setText(QStringLiteral("abc"));
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_EQ(Dialogs::recordedMessages().first().text,
               QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..100"));
-    EXPECT_EQ(frame->patternData[101], 100);
+    EXPECT_EQ(frame->model().table()[101], 100);
 
     frame->led_blinkmuster_cbx_out[8]->click();
-    EXPECT_EQ(frame->patternData[103], 0x2F);
+    EXPECT_EQ(frame->model().table()[103], 0x2F);
     EXPECT_TRUE(strip(8)->isHidden());
     frame->led_blinkmuster_cbx_out[2]->click();
-    EXPECT_EQ(frame->patternData[100], 0xB1);
+    EXPECT_EQ(frame->model().table()[100], 0xB1);
 
     frame->led_blinkmuster_rad_a[3]->click();
     frame->led_blinkmuster_btn_copy[1]->click();
     for (int j = 0; j < 255; ++j)
-        ASSERT_EQ(frame->patternData[768 + j], frame->patternData[256 + j]) << j;
-    EXPECT_EQ(frame->patternData[1023], 0xFF);
+        ASSERT_EQ(frame->model().table()[768 + j], frame->model().table()[256 + j]) << j;
+    EXPECT_EQ(frame->model().table()[1023], 0xFF);
 
     const FirmwareImage before = editor.session.image;
     frame->led_blinkmuster_btn_uebernehmen->click();
-    expectTableApplied(before, editor.session.image, frame->patternData);
+    expectTableApplied(before, editor.session.image, frame->model().table());
 
     drag(strip(0), {{3, 2}, {400, 2}});
     frame->led_blinkmuster_btn_verwerfen->click();
     PatternTable applied(ledBlinkPatternLayout());
     applied.read(editor.session.image);
-    EXPECT_EQ(frame->patternData, applied);
+    EXPECT_EQ(frame->model().table(), applied);
     EXPECT_FALSE(frame->led_blinkmuster_btn_uebernehmen->isEnabled());
 }
 
@@ -145,7 +145,7 @@ TEST_F(LedBlinkSave, AnErasedTableLoadsCleanAndAPaintedStepIsAskedFor)
     TFormMain w(settingsPath());
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/221-led-blinkmuster-dcc.hex"));
+    w.loadHexFile(sampleHex("221-led-blinkmuster-dcc"));
     TFrameBlinkmuster_led *f = w.FrameBlinkmuster_led1;
     ASSERT_FALSE(f->isHidden());
     EXPECT_FALSE(f->led_blinkmuster_btn_uebernehmen->isEnabled());

@@ -1,6 +1,7 @@
 // The servo curve editor on a loaded servo firmware: types, key actions, mouse
 // editing, edits, apply and discard, files, and the grid kept by the window.
 #include "app/TFormMain.h"
+#include "common/Samples.h"
 #include "frames/Frame_tamb/CurveDiagram.h"
 #include "frames/Frame_tamb/CurveFiles.h"
 #include "frames/Frame_tamb/CurveWidgets.h"
@@ -8,6 +9,7 @@
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 #include "image/HexByte.h"
 #include "ui/Dialogs.h"
+#include "ui/UpDown.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -27,13 +29,6 @@ const char *const Sample211 = "211-tamb-4-servo-dekoder-dcc";
 const QColor Red(255, 0, 0);
 const QColor Green(0, 255, 0);
 const QColor White(255, 255, 255);
-
-QByteArray sample(const char *name)
-{
-    QFile file(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/%1.hex").arg(QString::fromLatin1(name)));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
 
 // Gives record r a curve of `count` points rising by 10, relay on at odd points.
 void writeCurve(FirmwareImage &image, int r, int count)
@@ -71,7 +66,7 @@ protected:
 
     void load(const char *name, const std::function<void(FirmwareImage &)> &prepare = {})
     {
-        session.load(sample(name));
+        session.load(fileBytes(sampleHex(name)));
         if (prepare)
             prepare(session.image);
         frame = std::make_unique<TFrameTamb>(session, &parent);
@@ -257,6 +252,9 @@ TEST_F(CurveEditor, CountAndStretchEditsLimitWarnAndTime)
     EXPECT_EQ(frame->lbl_KurveInfo1->text(), QStringLiteral("Zeit zwischen 2 Punkten = 200 ms"));
     EXPECT_EQ(frame->lbl_KurveInfo2->text(), QStringLiteral("Gesamtzeit für diese Kurve = 1800 ms"));
 
+    // The arrows offer the model's ranges.
+    EXPECT_EQ(frame->UpDown1->maximum(), CurveRecords::MaxPoints);
+    EXPECT_EQ(frame->UpDown2->maximum(), CurveRecords::MaxStretch);
     frame->edt_Anzahl->setText(QStringLiteral("150"));
     EXPECT_EQ(curve(0)[CurveRecords::CountEntry], 100);
     EXPECT_EQ(frame->edt_Anzahl->text(), QStringLiteral("100"));
@@ -442,7 +440,7 @@ TEST(CurveEditorWindow, Sw1AfterEachLoadFollowsTheFileAlone)
     QTemporaryDir dir;
     const auto fileWithSw1 = [&](const QString &byte0) {
         DecoderSession session;
-        session.load(sample(Sample211));
+        session.load(fileBytes(sampleHex(Sample211)));
         session.image.eeprom[0] = byte0;
         EXPECT_GT(session.buildHexLines(), 0);
         const QString path = dir.filePath(byte0 + QStringLiteral(".hex"));
@@ -482,7 +480,7 @@ TEST(CurveEditorWindow, GridChoicesComeFromAndGoToTheSettings)
     file.close();
     TFormMain window(ini);
     window.show();
-    window.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/%1.hex").arg(QString::fromLatin1(Sample211)));
+    window.loadHexFile(sampleHex(Sample211));
     TFrameTamb *frame = window.FrameTamb1;
     EXPECT_EQ(frame->cbx_raster_x->currentIndex(), 4);
     EXPECT_EQ(frame->cbx_raster_y->currentIndex(), 3);

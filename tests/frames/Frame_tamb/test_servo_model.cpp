@@ -1,5 +1,6 @@
 // The servo editors' model on a loaded servo firmware: what loading makes of
 // SW1, what apply writes, and that discard brings every part back.
+#include "common/Samples.h"
 #include "frames/Frame_tamb/ServoModel.h"
 #include "image/HexByte.h"
 
@@ -12,9 +13,7 @@ namespace {
 struct LoadedModel {
     explicit LoadedModel(const QString &byte0 = QStringLiteral("01"))
     {
-        QFile file(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/211-tamb-4-servo-dekoder-dcc.hex"));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_FALSE(session.load(file.readAll()).error.has_value());
+        session = loadedSession(sampleHex("211-tamb-4-servo-dekoder-dcc"));
         session.image.eeprom[0] = byte0;
         // Four different records, so that a copy changes something.
         CurveRecords curves;

@@ -1,6 +1,7 @@
 // The servo address frame on the sample servo firmwares: layout by type,
 // choices written into the working copy, option boxes and pulse buttons.
 #include "app/TFormMain.h"
+#include "common/Samples.h"
 #include "frames/Frame_tamb/ServoModel.h"
 #include "frames/Frame_tamb/TFrameTamb.h"
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-const QString Samples = QStringLiteral(QUAXEL_SOURCE_DIR "/samples/");
 const char *const Sample211 = "211-tamb-4-servo-dekoder-dcc.hex";
 const char *const Sample210 = "210-tamb-kubo-servo-dekoder-mot.hex";
 const char *const Sample16896 = "16896-tamb-kubo-servo-dekoder-f-dekoder-dcc.hex";
@@ -33,9 +33,7 @@ const char *const Sample16896 = "16896-tamb-kubo-servo-dekoder-f-dekoder-dcc.hex
 struct LoadedFrame {
     explicit LoadedFrame(const char *sample, const std::array<int, 8> &pulses = {125, 0, 125, 0, 125, 0, 125, 0})
     {
-        QFile file(Samples + QLatin1String(sample));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_FALSE(session.load(file.readAll()).error.has_value());
+        session = loadedSession(samplePath(QLatin1String(sample)));
         for (int j = 0; j < 8; ++j)
             session.image.eeprom[0x60 + j] = hexByte(pulses[static_cast<std::size_t>(j)]);
         model.load();
@@ -189,8 +187,11 @@ TEST(FrameTambAdr, PulseButtonsAndTimeTexts)
         const char *minText, *maxText;
     };
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // The offset rows move Min and Max away from the loaded texts, but the
+    // first, which stops at the lower limit.
     for (const Case &c : {Case{0, false, 1, 50, 0, 50, 0, "0,400", "1,416"},
-                          Case{2, false, 3, 100, 10, 110, 10, "0,880", "1,968"},
+                          Case{1, false, 3, 100, 0, 110, 0, "0,880", "1,896"},
+                          Case{2, false, 0, 55, 0, 50, 0, "0,400", "1,416"},
                           Case{0, true, 2, 125, 127, 125, 127, "1,000", "3,024"},
                           Case{3, true, 1, 125, 1, 125, 253, "1,000", "2,008"}}) {
         std::array<int, 8> bytes{100, 10, 100, 10, 100, 10, 100, 10};
@@ -215,7 +216,7 @@ TEST(FrameTambAdr, InTheWindowChangesEnableApplyWhichStoresThePulseBytes)
     QTemporaryDir dir;
     Dialogs::setRecordMessages(true);
     TFormMain window(dir.filePath(QStringLiteral("quaxel.ini")));
-    window.loadHexFile(Samples + QLatin1String(Sample211));
+    window.loadHexFile(samplePath(QLatin1String(Sample211)));
     TFrameTamb &curves = *window.FrameTamb1;
     TFrameTambAdr &w = *window.FrameTambAdr1;
     ASSERT_FALSE(curves.servo_btn_uebernehmen->isEnabled());

@@ -64,7 +64,7 @@ protected:
         out.write(file.fileContent());
         out.close();
         window->loadHexFile(path);
-        ASSERT_EQ(window->session.typeCode, code);
+        ASSERT_EQ(window->session.typeCode(), code);
         fileEeprom = file.image.eeprom;
         for (const auto &[index, text] : bytes)
             ASSERT_EQ(fileEeprom[index], text) << "EEPROM byte " << index << " did not reach the file";

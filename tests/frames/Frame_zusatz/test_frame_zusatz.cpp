@@ -14,6 +14,8 @@
 #include <QSlider>
 #include <QToolButton>
 #include <algorithm>
+#include <iterator>
+#include <set>
 
 using namespace Zusatz;
 using namespace ZusatzView;
@@ -22,14 +24,34 @@ namespace {
 
 class FrameZusatz : public EepromFrameTest {
 protected:
-    // The frame with every group of controls made: it makes them as the
-    // types need them.
-    TFrameZusatz *frame() const
+    // The frame makes a group of controls the first time a type shows it.
+    // Before the first load of a test, one type for each group is loaded, so
+    // that every control exists whatever the type under test shows.
+    void load(int code, const std::map<int, QString> &bytes = {})
     {
-        if (window->FrameZusatz1)
-            window->FrameZusatz1->makeEveryControl();
-        return window->FrameZusatz1;
+        if (!everyGroupMade_) {
+            everyGroupMade_ = true;
+            makeEveryGroup();
+        }
+        EepromFrameTest::load(code, bytes);
     }
+    void makeEveryGroup()
+    {
+        std::set<int> groups;
+        for (int code : knownTypeCodes()) {
+            const Layout *l = layoutFor(code);
+            ASSERT_NE(l, nullptr) << code;
+            const bool shows[] = {l->minimumCount, l->slider != Slider::None, l->neonSliders,
+                                  l->neonBoxBits != 0 || l->neonTip, l->mode.visible, !l->extras.empty()};
+            bool adds = false;
+            for (int g = 0; g < int(std::size(shows)); ++g)
+                adds = (shows[g] && groups.insert(g).second) || adds;
+            if (adds)
+                EepromFrameTest::load(code);
+        }
+        ASSERT_EQ(groups.size(), 6u) << "a group of controls that no type shows";
+    }
+    TFrameZusatz *frame() const { return window->FrameZusatz1; }
     template <class W>
     W *control(const char *name) const
     {
@@ -38,6 +60,9 @@ protected:
         return widget;
     }
     static bool shown(const QWidget *w) { return !w->isHidden(); }
+
+private:
+    bool everyGroupMade_ = false;
 };
 
 // Loads every type of the editor one after the other, so each check also sees
@@ -191,17 +216,20 @@ QStringList namesOf(const TFrameZusatz &f)
 // start does, in the same order for Tab and stacking, and writes the same.
 TEST_F(FrameZusatz, ControlsMadeLateLookAsIfTheyHadAlwaysBeenThere)
 {
+    // The early window has every group of controls before the comparison
+    // starts: it has shown every type once.
     TFormMain early(dir.filePath(QStringLiteral("early.ini")));
     early.show();
+    for (int code : knownTypeCodes())
+        ASSERT_TRUE(early.loadHexFile(samplePath(code))) << code;
     std::vector<int> codes = knownTypeCodes();
     std::reverse(codes.begin(), codes.end());
     const std::vector<int> forward = knownTypeCodes();
     codes.insert(codes.end(), forward.begin(), forward.end());
     for (int code : codes) {
         SCOPED_TRACE(code);
-        load(code, {{ModeByte, code % 3 ? QStringLiteral("04") : QStringLiteral("C0")}});
+        EepromFrameTest::load(code, {{ModeByte, code % 3 ? QStringLiteral("04") : QStringLiteral("C0")}});
         ASSERT_TRUE(early.loadHexFile(window->session.filePath));
-        early.FrameZusatz1->makeEveryControl();
         TFrameZusatz &late = *window->FrameZusatz1;
         const QStringList made = namesOf(late);
         EXPECT_EQ(frameLook(late), frameLook(*early.FrameZusatz1, made));
@@ -211,9 +239,9 @@ TEST_F(FrameZusatz, ControlsMadeLateLookAsIfTheyHadAlwaysBeenThere)
             }
         }
     }
-    // Once made, all of it is alike, the hidden controls' state included; and
-    // a value typed into each writes the same bytes.
-    window->FrameZusatz1->makeEveryControl();
+    // Once every type has been shown, all of it is alike, the hidden
+    // controls' state included; and a value typed into each writes the same
+    // bytes.
     EXPECT_EQ(frameLook(*window->FrameZusatz1), frameLook(*early.FrameZusatz1));
     typeInto(window->FrameZusatz1->edt_zusatz, QStringLiteral("7"));
     typeInto(early.FrameZusatz1->edt_zusatz, QStringLiteral("7"));
@@ -296,6 +324,36 @@ TEST_F(FrameZusatz, UpDownStepsTheValueWithinTheTypeRange)
     EXPECT_EQ(frame()->edt_zusatz->text(), QStringLiteral("127"));
     QTest::mouseClick(upDown->downButton(), Qt::LeftButton);
     EXPECT_EQ(byte(ValueByte), QStringLiteral("7E"));
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+// The arrows stop where the model's range ends: a click past the end leaves
+// the edit showing the stored value.
+TEST_F(FrameZusatz, ArrowsStopAtTheModelsLimits)
+{
+    const struct {
+        int code;
+        const char *arrows;
+        const char *edit;
+        int index;
+        const char *stored;
+        bool up;
+    } rows[] = {
+        {113, "UpDown5", "edt_mindestAnzahl", MinimumCountByte, "09", true},
+        {113, "UpDown5", "edt_mindestAnzahl", MinimumCountByte, "01", false},
+        {8, "UpDown_Zusatz", "edt_zusatz", ValueByte, "7F", true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.arrows);
+        load(row.code, {{row.index, QString::fromLatin1(row.stored)}});
+        auto *arrows = control<UpDown>(row.arrows);
+        auto *edit = control<QLineEdit>(row.edit);
+        ASSERT_TRUE(arrows && edit);
+        const QString shown = edit->text();
+        QTest::mouseClick(row.up ? arrows->upButton() : arrows->downButton(), Qt::LeftButton);
+        EXPECT_EQ(edit->text(), shown);
+        EXPECT_EQ(byte(row.index), QString::fromLatin1(row.stored));
+    }
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
