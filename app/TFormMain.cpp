@@ -1,46 +1,28 @@
 #include "app/TFormMain.h"
 
+#include "LogoPixels.h"
+#include "app/EditHistory.h"
+#include "app/FileActions.h"
+#include "app/RecentFilesPanel.h"
+#include "app/Version.h"
+#include "app/WebPage.h"
+#include "app/WindowShortcuts.h"
+#include "frames/EditorFrame.h"
+#include "info/TfrmInfo.h"
 #include "ui/Dialogs.h"
 #include "ui/PlainText.h"
-#include "ui/TextColour.h"
-#include "app/IniFile.h"
-#include "app/Version.h"
-#include "LogoPixels.h"
-#include "app/WebPage.h"
-#include "image/HexFile.h"
-#include "image/SafeFile.h"
-#include "image/SafeSave.h"
-#include "image/HexReader.h"
-#include "image/HexWriter.h"
-#include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
-#include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
-#include "frames/Frame_register/TFrameRegister.h"
-#include "frames/Frame_tamb/TFrameTamb.h"
-#include "frames/Frame_tamb_adr/TFrameTambAdr.h"
-#include "frames/Frame_zusatz/TFrameZusatz.h"
-#include "info/TfrmInfo.h"
 
-#include <QApplication>
-#include <QCoreApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
-
-#include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -53,17 +35,6 @@ constexpr int StatusPanelWidths[TFormMain::StatusPanelCount - 1] = {35, 50, 50, 
 int rightEdge(const QWidget *w)
 {
     return w->x() + w->width();
-}
-
-// The settings file beside the executable, or in the user's configuration
-// folder when the executable's folder cannot be written.
-QString defaultSettingsPath()
-{
-    const QString besideExecutable = settingsPathBesideExecutable(QCoreApplication::applicationFilePath());
-    if (QFileInfo(QFileInfo(besideExecutable).absolutePath()).isWritable())
-        return besideExecutable;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return QDir(folder).filePath(QFileInfo(besideExecutable).fileName());
 }
 
 QPushButton *makeButton(const QString &name, const QString &caption, const QString &hint, bool bold,
@@ -83,7 +54,7 @@ QPushButton *makeButton(const QString &name, const QString &caption, const QStri
 } // namespace
 
 TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
-    : QWidget(parent), settingsPath_(settingsPath.isEmpty() ? defaultSettingsPath() : settingsPath)
+    : QWidget(parent), grid_(session), frames_(session), settings_(settingsPath)
 {
     setObjectName(QStringLiteral("FormMain"));
     createControls();
@@ -94,22 +65,26 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     setMinimumSize(StartMinWidth, StartMinHeight);
     resize(StartMinWidth, StartMinHeight);
 
-    createSlotGrid();
+    grid_.build(GroupBoxMain, btn_close);
+    Line = grid_.line();
+    frames_.attach(this, GroupBoxMain, [this](int imageLeft, int buttonsLeft, int height, int width) {
+        ArrangeWindow(imageLeft, buttonsLeft, height, width);
+    });
     btn_save->setEnabled(false);
     setAcceptDrops(true);
-    acceptFileDropsOver(this);
 
     GroupBoxMain->setGeometry(5, 5, 400, 475);
-    createHabits();
-    createHistory();
+    createParts();
     LoadSettings();
     ResetWindowLayout();
 }
 
 TFormMain::~TFormMain()
 {
-    // The watcher looks at this window; it goes before the window's parts do.
-    delete actionWatcher_;
+    // The controls go after the parts; an edit that has the focus still tells
+    // of the end of its editing then, and nothing records it any more.
+    delete history_;
+    history_ = nullptr;
 }
 
 void TFormMain::createControls()
@@ -142,6 +117,7 @@ void TFormMain::createControls()
     connect(btn_info, &QPushButton::clicked, this, &TFormMain::btn_infoClick);
     connect(btn_close, &QPushButton::clicked, this, &TFormMain::btn_closeClick);
 
+    // The steps of a load and a save.
     ProgressBar1 = new QProgressBar(GroupBoxButtons);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(10, 46, 230, 17);
@@ -164,7 +140,11 @@ void TFormMain::createControls()
     // The pixels stay where the program keeps them; the pixmap is made from them.
     Image2->setPixmap(QPixmap::fromImage(QImage(LogoRgb, LogoWidth, LogoHeight, 3 * LogoWidth, QImage::Format_RGB888)));
     Image2->installEventFilter(this);
+    createStatusBar();
+}
 
+void TFormMain::createStatusBar()
+{
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setToolTip(QStringLiteral("Anzeige der HEX-Version und des Namens"));
@@ -180,223 +160,69 @@ void TFormMain::createControls()
         } else {
             StatusBar1->addWidget(panel, 1);
         }
-        statusPanels[i] = panel;
+        statusPanels_[i] = panel;
     }
 }
 
-void TFormMain::createSlotGrid()
+// The parts meet here: the grid and the frames tell the history of changes
+// and finished actions; the history's marker goes into the title.
+void TFormMain::createParts()
 {
-    slotFont_ = QApplication::font();
-    Line = new QFrame(GroupBoxMain);
-    Line->setObjectName(QStringLiteral("Line"));
-    Line->setFrameShape(QFrame::VLine);
-    Line->setFrameShadow(QFrame::Sunken);
-    Line->setGeometry(200, 8, 2, GroupBoxMain->height() - 3);
-}
+    history_ = new EditHistory([this] { return captureState(); },
+                               [this](const WindowState &state) { restoreState(state); }, this);
+    recent_ = new RecentFilesPanel(GroupBoxMain, btn_load, this);
+    files_ = new FileActions({this, session, grid_, frames_, *history_, *recent_, ProgressBar1, StatusBar1,
+                              [this](const HexLoadResult &lines) { showLoadedSession(lines); },
+                              [this] { showFilePath(); }});
+    shortcuts_ = new WindowShortcuts(this, {[this] { btn_load->click(); }, [this] { btn_save->click(); },
+                                            [this] { btn_info->click(); }, [this] { window()->close(); }});
+    shortcuts_->addUndoCommands(GroupBoxButtons, history_->undoAction(), history_->redoAction());
 
-// A dropped .hex file is the window's, also over an edit that takes drops.
-void TFormMain::acceptFileDropsOver(QWidget *root)
-{
-    QList<QWidget *> widgets = root->findChildren<QWidget *>();
-    widgets.prepend(root);
-    for (QWidget *widget : widgets) {
-        if (widget != this && widget->acceptDrops())
-            widget->installEventFilter(this);
-    }
-}
-
-// Where a slot's row sits while the grid breaks into its second column after
-// slot breakAfter. Slot 0 keeps the place above the first column.
-QPoint TFormMain::slotRowOrigin(int slot, int breakAfter)
-{
-    if (slot == 0)
-        return {5, 30};
-    int x = 5;
-    int y = 15;
-    for (int s = 1; s < slot; ++s) {
-        if (s == breakAfter) {
-            x += 200;
-            y = 15;
-        } else {
-            y += 25;
-        }
-    }
-    return {x, y};
-}
-
-void TFormMain::placeSlotRow(int s)
-{
-    const QPoint origin = slotRowOrigin(s, slotBreak_);
-    lblSlot[s]->move(origin.x(), origin.y() + 4);
-    edtAddress[s]->move(origin.x() + 100, origin.y());
-    edtFunction[s]->move(origin.x() + 150, origin.y());
-    btnRG[s]->move(origin.x() + 150, origin.y() + 2);
-}
-
-void TFormMain::makeSlotRow(int s)
-{
-    if (s < 0 || s >= SlotCount || lblSlot[s])
-        return;
-    auto *label = new QLabel(GroupBoxMain);
-    label->setObjectName(QStringLiteral("lblSlot[%1]").arg(s));
-    label->resize(100, 20);
-    auto *address = new QLineEdit(GroupBoxMain);
-    address->setObjectName(QStringLiteral("edtAddress[%1]").arg(s));
-    address->resize(40, 20);
-    address->setAutoFillBackground(true);
-    auto *function = new QLineEdit(GroupBoxMain);
-    function->setObjectName(QStringLiteral("edtFunction[%1]").arg(s));
-    function->resize(30, 20);
-    function->setToolTip(QStringLiteral("Funktion Nummer"));
-    auto *rg = new QPushButton(QStringLiteral("R/G"), GroupBoxMain);
-    rg->setObjectName(QStringLiteral("btnRG[%1]").arg(s));
-    rg->resize(30, 16);
-    rg->setToolTip(QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
-    connect(rg, &QPushButton::clicked, this, &TFormMain::btn_RGClick);
-    for (QWidget *w : {static_cast<QWidget *>(label), static_cast<QWidget *>(address),
-                       static_cast<QWidget *>(function), static_cast<QWidget *>(rg)}) {
-        w->setFont(slotFont_);
-        w->hide();
-        acceptFileDropsOver(w);
-    }
-    lblSlot[s] = label;
-    edtAddress[s] = address;
-    edtFunction[s] = function;
-    btnRG[s] = rg;
-    placeSlotRow(s);
-    putSlotRowInTabOrder(s);
-    address->setText(rowlessAddressTexts_[s]);
-    function->setText(rowlessFunctionTexts_[s]);
-    rowlessAddressTexts_[s].clear();
-    rowlessFunctionTexts_[s].clear();
-    setFieldColour(address, slotColour(s));
-}
-
-// Tab goes through the rows in slot order, right after the command buttons.
-void TFormMain::putSlotRowInTabOrder(int s)
-{
-    QWidget *before = btn_close;
-    for (int p = s - 1; p >= 0; --p) {
-        if (btnRG[p]) {
-            before = btnRG[p];
-            break;
-        }
-    }
-    setTabOrder(before, edtAddress[s]);
-    setTabOrder(edtAddress[s], edtFunction[s]);
-    setTabOrder(edtFunction[s], btnRG[s]);
-}
-
-QString TFormMain::slotAddressText(int s) const
-{
-    return edtAddress[s] ? edtAddress[s]->text() : rowlessAddressTexts_[s];
-}
-
-QString TFormMain::slotFunctionText(int s) const
-{
-    return edtFunction[s] ? edtFunction[s]->text() : rowlessFunctionTexts_[s];
-}
-
-void TFormMain::setSlotTexts(int s, const QString &address, const QString &function)
-{
-    if (edtAddress[s]) {
-        edtAddress[s]->setText(address);
-        edtFunction[s]->setText(function);
-    } else {
-        rowlessAddressTexts_[s] = address;
-        rowlessFunctionTexts_[s] = function;
-    }
-}
-
-// Each editor frame is made the first time a decoder type asks for it.
-void TFormMain::createEditorFrame(EditorFrameKind kind)
-{
-    const std::vector<EditorFrame *> before = editorFrames();
-    makeEditorFrame(kind);
-    for (EditorFrame *frame : editorFrames()) {
-        if (std::find(before.begin(), before.end(), frame) != before.end())
-            continue;
-        acceptFileDropsOver(frame);
+    connect(history_, &EditHistory::modifiedChanged, this, &TFormMain::updateTitle);
+    connect(&grid_, &SlotGrid::changed, history_, &EditHistory::changed);
+    connect(&grid_, &SlotGrid::actionFinished, history_, &EditHistory::actionFinished);
+    connect(&grid_, &SlotGrid::rowMade, this, [this](const QList<QWidget *> &controls) {
+        for (QWidget *control : controls)
+            adoptControls(control);
+    });
+    connect(&frames_, &EditorFrameHost::frameMade, this, [this](EditorFrame *frame) {
+        adoptControls(frame);
         connect(frame, &EditorFrame::controlsMade, this, [this](const QList<QWidget *> &controls) {
             for (QWidget *control : controls)
-                acceptFileDropsOver(control);
+                adoptControls(control);
         });
-    }
+        connect(frame, &EditorFrame::changed, history_, &EditHistory::changed);
+        connect(frame, &EditorFrame::actionFinished, history_, &EditHistory::actionFinished);
+    });
+    adoptControls(this);
 }
 
-void TFormMain::makeEditorFrame(EditorFrameKind kind)
+void TFormMain::adoptControls(QWidget *root)
 {
-    switch (kind) {
-    case EditorFrameKind::Modes:
-        if (!FrameZusatz1)
-            FrameZusatz1 = new TFrameZusatz(session, this);
-        break;
-    case EditorFrameKind::Blink:
-        if (!FrameBlinkmuster1)
-            FrameBlinkmuster1 = new TFrameBlinkmuster(session, this);
-        break;
-    case EditorFrameKind::LedBlink:
-        if (!FrameBlinkmuster_led1)
-            FrameBlinkmuster_led1 = new TFrameBlinkmuster_led(session, this);
-        break;
-    case EditorFrameKind::Servo:
-        if (!FrameTamb1) {
-            FrameTamb1 = new TFrameTamb(session, this);
-            FrameTambAdr1 = new TFrameTambAdr(session, FrameTamb1->model(), this);
-            FrameTamb1->setAddressFrame(FrameTambAdr1);
-            connect(FrameTamb1, &TFrameTamb::rasterChanged, this, [this](int x, int y) {
-                rasterX = x;
-                rasterY = y;
-            });
-        }
-        break;
-    case EditorFrameKind::CvList:
-        if (!FrameRegister1)
-            FrameRegister1 = new TFrameRegister(session, this);
-        break;
-    case EditorFrameKind::None:
-        break;
-    }
-}
-
-std::vector<EditorFrame *> TFormMain::editorFrames() const
-{
-    std::vector<EditorFrame *> frames;
-    // The order in which the save sequence asks about changes not applied.
-    for (EditorFrame *frame : std::initializer_list<EditorFrame *>{FrameTamb1, FrameBlinkmuster1,
-                                                                   FrameBlinkmuster_led1, FrameTambAdr1,
-                                                                   FrameZusatz1, FrameRegister1}) {
-        if (frame)
-            frames.push_back(frame);
-    }
-    return frames;
-}
-
-void TFormMain::hideAllEditorFrames()
-{
-    for (EditorFrame *frame : editorFrames())
-        frame->hide();
+    files_->acceptFileDropsOver(root);
+    history_->leaveUndoKeysToWindow(root);
 }
 
 QString TFormMain::statusPanelText(int panel) const
 {
-    return statusPanels.at(panel)->text();
+    return statusPanels_.at(panel)->text();
 }
 
 void TFormMain::setStatusPanelText(int panel, const QString &text)
 {
-    PlainText::setLabelText(statusPanels.at(panel), text);
-}
-
-int TFormMain::statusBarHeight() const
-{
-    return StatusBarHeight;
+    PlainText::setLabelText(statusPanels_.at(panel), text);
 }
 
 void TFormMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     StatusBar1->setGeometry(0, height() - StatusBarHeight, width(), StatusBarHeight);
+}
+
+void TFormMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    recent_->windowShown();
 }
 
 bool TFormMain::eventFilter(QObject *watched, QEvent *event)
@@ -406,50 +232,40 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
         gointoweb();
         return true;
     }
-    if (takeHexFileDrag(event))
-        return true;
     return QWidget::eventFilter(watched, event);
 }
 
-// ---------------------------------------------------------------- settings
+void TFormMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    files_->takeHexFileDrag(event);
+}
+
+void TFormMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    files_->takeHexFileDrag(event);
+}
+
+void TFormMain::dropEvent(QDropEvent *event)
+{
+    files_->takeHexFileDrag(event);
+}
+
+// ---------------------------------------------------------------- settings and layout
 
 void TFormMain::LoadSettings()
 {
-    // A settings file that cannot be read (missing, a FIFO, a device, too big)
-    // leaves every setting at its default.
-    const InputFile file = readInputFile(settingsPath_);
-    const IniFile ini = file.error ? IniFile() : IniFile::fromBytes(file.content);
-    rasterX = ini.readInteger(QStringLiteral("Raster"), QStringLiteral("x"), 0);
-    rasterY = ini.readInteger(QStringLiteral("Raster"), QStringLiteral("y"), 0);
-    const int w = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Width"), 560);
-    const int top = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Top"), 10);
-    const int left = ini.readInteger(QStringLiteral("Window"), QStringLiteral("Left"), 10);
-    setMinimumSize(0, 0);
-    resize(w, height());
-    placeWindow(QPoint(left, top));
-    readHabits(ini);
+    settings_.load(*this, frames_, *recent_);
 }
 
 bool TFormMain::SaveSettings()
 {
-    const InputFile existing = readInputFile(settingsPath_);
-    IniFile ini = existing.error ? IniFile() : IniFile::fromBytes(existing.content);
-    ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("x"), rasterX);
-    ini.writeInteger(QStringLiteral("Raster"), QStringLiteral("y"), rasterY);
-    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Width"), width());
-    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Top"), clientPosition().y());
-    ini.writeInteger(QStringLiteral("Window"), QStringLiteral("Left"), clientPosition().x());
-    writeHabits(ini);
-
-    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
-    if (const auto error = saveFileWhole(settingsPath_, ini.toBytes())) {
-        Dialogs::warningOk(this, fileMessage(settingsPath_, *error));
-        return false;
-    }
-    return true;
+    return settings_.save(*this, frames_, *recent_);
 }
 
-// ---------------------------------------------------------------- layout
+const RecentFiles &TFormMain::recentFiles() const
+{
+    return recent_->files();
+}
 
 void TFormMain::centreImage()
 {
@@ -491,12 +307,7 @@ void TFormMain::ResetWindowLayout()
     setMinimumSize(minimum);
 
     ArrangeWindow(5, 410, 500, 300);
-
-    for (QLabel *label : lblSlot) {
-        if (label)
-            label->clear();
-    }
-    ArrangeSlots(15);
+    grid_.clearLabels();
 }
 
 void TFormMain::ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight, int contentWidth)
@@ -521,50 +332,31 @@ void TFormMain::ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight,
     centreImage();
 }
 
-// ---------------------------------------------------------------- loading
+// ---------------------------------------------------------------- files
 
 void TFormMain::btn_loadClick()
 {
-    if (!mayDiscardChanges())
-        return;
-    const QString path = Dialogs::getOpenFileName(this, Dialogs::hexFileFilter(), recentFiles.folder());
-    if (path.isEmpty())
-        return;
-    loadHexFile(path);
+    files_->chooseAndLoad();
 }
 
 bool TFormMain::loadHexFile(const QString &path)
 {
-    const bool loaded = loadHexFileNow(path);
-    startFileDone();
-    return loaded;
+    return files_->load(path);
 }
 
-bool TFormMain::loadHexFileNow(const QString &path)
+bool TFormMain::loadRecentFile(const QString &path)
 {
-    const InputFile file = readInputFile(path);
-    if (file.error) {
-        Dialogs::warningOk(this, *file.error);
-        return false;
-    }
-    // The file loads into a session of its own: a file that fails leaves the
-    // one on screen, with all its unsaved work, exactly as it was.
-    // (On the heap: a session holds the whole image, over a hundred kilobytes.)
-    auto loaded = std::make_unique<DecoderSession>();
-    const DecoderSession::LoadOutcome outcome = loaded->load(file.content);
-    if (outcome.error) {
-        Dialogs::showMessage(this, *outcome.error);
-        return false;
-    }
-    loaded->filePath = path;
-    loaded->afterFileWritten = std::move(session.afterFileWritten);
-    session = std::move(*loaded);
-    showLoadedSession(outcome.lines);
-    resetHistory();
-    noteFileLoaded(path);
-    if (outcome.damage.any())
-        Dialogs::warningOk(this, outcome.damage.findings().join(u'\n'));
-    return true;
+    return files_->loadRecent(path);
+}
+
+void TFormMain::expectStartFile()
+{
+    recent_->expectStartFile();
+}
+
+void TFormMain::btn_saveClick()
+{
+    files_->save();
 }
 
 void TFormMain::showLoadedSession(const HexLoadResult &lines)
@@ -572,7 +364,7 @@ void TFormMain::showLoadedSession(const HexLoadResult &lines)
     for (int panel = 0; panel < 4; ++panel)
         setStatusPanelText(panel, QString());
     showFilePath();
-    hideAllEditorFrames();
+    frames_.hideAll();
     setStatusPanelText(0, lines.idPanel);
     setStatusPanelText(1, lines.versionPanel);
     ApplyDecoderType();
@@ -584,76 +376,146 @@ void TFormMain::showLoadedSession(const HexLoadResult &lines)
 void TFormMain::showFilePath()
 {
     setStatusPanelText(4, session.filePath);
+    updateTitle();
 }
 
-// A single .hex file dropped on the window loads as after the open dialog;
-// any other drop is left alone.
-bool TFormMain::takeHexFileDrag(QEvent *event)
+// ---------------------------------------------------------------- the decoder and its slots
+
+void TFormMain::ApplyDecoderType()
 {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-        return false;
-    auto *drop = static_cast<QDropEvent *>(event);
-    const QString path = droppedHexFile(drop->mimeData()->urls());
-    if (path.isEmpty())
-        return false;
-    drop->acceptProposedAction();
-    if (type == QEvent::Drop)
-        loadHexFileAsked(path);
-    return true;
+    session.identify();
+    setStatusPanelText(3, idPanelText(session.ids()));
+    ResetWindowLayout();
+    if (session.type())
+        setStatusPanelText(3, session.type()->label);
+    grid_.showType();
+    if (session.type() && session.editorFrame() != EditorFrameKind::None)
+        ShowEditorFrame(session.editorFrame());
+    if (!session.recognised())
+        Dialogs::warningOk(this, DecoderSession::unrecognisedMessage());
 }
 
-void TFormMain::dragEnterEvent(QDragEnterEvent *event)
+void TFormMain::ArrangeSlots(int breakAfter)
 {
-    takeHexFileDrag(event);
+    grid_.arrange(breakAfter);
 }
 
-void TFormMain::dragMoveEvent(QDragMoveEvent *event)
+void TFormMain::ShowEditorFrame(EditorFrameKind frame)
 {
-    takeHexFileDrag(event);
+    frames_.show(frame);
 }
 
-void TFormMain::dropEvent(QDropEvent *event)
+void TFormMain::createEditorFrame(EditorFrameKind kind)
 {
-    takeHexFileDrag(event);
+    frames_.create(kind);
 }
 
-// ---------------------------------------------------------------- saving
-
-void TFormMain::btn_saveClick()
+void TFormMain::ApplyProtocolLimits()
 {
-    if (const auto fault = session.checkWritable()) {
-        Dialogs::warningCancel(this, *fault);
+    session.applyProtocolLimits();
+    setStatusPanelText(2, protocolPanelText(session.protocol()));
+    grid_.showProtocolLimits();
+}
+
+void TFormMain::ReadSlots()
+{
+    session.readSlots();
+    grid_.showValues();
+}
+
+bool TFormMain::WriteSlots()
+{
+    return grid_.writeToSession(this);
+}
+
+void TFormMain::ColourAddressEdits()
+{
+    grid_.colourAddresses();
+}
+
+void TFormMain::makeSlotRow(int s)
+{
+    grid_.makeRow(s);
+}
+
+QString TFormMain::slotAddressText(int s) const
+{
+    return grid_.addressText(s);
+}
+
+QString TFormMain::slotFunctionText(int s) const
+{
+    return grid_.functionText(s);
+}
+
+// ---------------------------------------------------------------- undo and the marker
+
+WindowState TFormMain::captureState() const
+{
+    WindowState state;
+    state.image = std::make_shared<const ImageSnapshot>(session.image);
+    for (int s = 0; s < SlotCount; ++s) {
+        state.addressTexts[s] = grid_.addressText(s);
+        state.functionTexts[s] = grid_.functionText(s);
+        state.green[s] = session.slotValues[s].green;
+    }
+    state.frames = frames_.workingCopies();
+    return state;
+}
+
+void TFormMain::restoreState(const WindowState &state)
+{
+    session.image = state.image->image();
+    for (int s = 0; s < SlotCount; ++s) {
+        grid_.setTexts(s, state.addressTexts[s], state.functionTexts[s]);
+        session.slotValues[s].green = state.green[s];
+    }
+    grid_.colourAddresses();
+    frames_.restoreWorkingCopies(state.frames);
+}
+
+void TFormMain::undo()
+{
+    history_->undo();
+}
+
+void TFormMain::redo()
+{
+    history_->redo();
+}
+
+bool TFormMain::hasUnsavedChanges() const
+{
+    return history_->isModified();
+}
+
+// The title names the file; "* " before it marks changes not saved. The
+// window's modified flag follows, for whoever shows the window.
+void TFormMain::updateTitle()
+{
+    const bool modified = history_->isModified();
+    setWindowModified(modified);
+    if (session.filePath.isEmpty()) {
+        setWindowTitle(programCaption());
         return;
     }
-    for (EditorFrame *frame : editorFrames()) {
-        if (!frame->hasUnappliedChanges())
-            continue;
-        if (!Dialogs::askYesNo(this, QStringLiteral("Geänderte Werte übernehmen?")))
-            return;
-        frame->applyChanges();
-    }
-    if (!WriteSlots())
-        return;
+    const QString title = PlainText::titleText(session.filePath) + QStringLiteral(" – ") + programCaption();
+    setWindowTitle(modified ? QStringLiteral("* ") + title : title);
+}
 
-    if (session.buildHexLines() == 0) {
-        Dialogs::warningCancel(this, DecoderSession::checksumProblemMessage());
-        return;
-    }
+bool TFormMain::mayClose()
+{
+    // "Ende" ends without a question; the title bar and Ctrl+Q ask first.
+    return endingByButton_ || files_->mayDiscardChanges();
+}
 
-    const QString path =
-        Dialogs::getSaveFileName(this, Dialogs::hexFileFilter(), QStringLiteral("hex"), session.filePath);
-    if (path.isEmpty())
-        return;
-    // The file is read back and compared with the image; a mismatch fails the save.
-    if (const auto failure = session.saveFile(path)) {
-        Dialogs::warningOk(this, *failure);
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    if (!mayClose()) {
+        event->ignore();
         return;
     }
-    session.filePath = path;
-    showFilePath();
-    markSaved();
-    noteFileSaved(path);
+    QWidget::closeEvent(event);
 }
 
 // ---------------------------------------------------------------- the rest
@@ -671,11 +533,6 @@ void TFormMain::btn_closeClick()
     endingByButton_ = true;
     window()->close();
     endingByButton_ = false;
-}
-
-bool TFormMain::loadHexFileAsked(const QString &path)
-{
-    return mayDiscardChanges() && loadHexFile(path);
 }
 
 void TFormMain::gointoweb()

@@ -1,16 +1,20 @@
 #pragma once
+#include "app/EditorFrameHost.h"
 #include "app/RecentFiles.h"
+#include "app/SlotGrid.h"
+#include "app/WindowSettings.h"
 #include "app/WindowState.h"
 #include "decoder/DecoderSession.h"
-#include "decoder/EditHistory.h"
 
-#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
-class IniFile;
+class EditHistory;
+class EditorFrame;
+class FileActions;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -18,21 +22,19 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
-class EditorFrame;
-class TFrameZusatz;
-class TFrameBlinkmuster;
-class TFrameBlinkmuster_led;
-class TFrameTamb;
-class TFrameTambAdr;
-class TFrameRegister;
+class RecentFilesPanel;
+class WindowShortcuts;
 
 // The main window: holds the decoder session (image, type, slots) and shows
-// it in the 48-slot address grid and the six editor frames.
+// it in the 48-slot address grid and the editor frames. Its parts do the
+// work: the slot grid, the editor-frame host, the file actions, the edit
+// history, the recent files, the shortcuts and the settings; the window makes
+// the controls, lays them out and connects the parts.
 class TFormMain : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int SlotCount = DecoderSession::SlotCount;
+    static constexpr int SlotCount = SlotGrid::SlotCount;
     static constexpr int StatusPanelCount = 5;
 
     // settingsPath: the settings file; empty means the default place next to
@@ -43,9 +45,15 @@ public:
     // ---- the firmware, what was recognised in it and the slot values ----
     DecoderSession session;
 
+private:
+    // Before the views below, which refer into them.
+    SlotGrid grid_;
+    EditorFrameHost frames_;
+
+public:
     // Grid choices of the servo curve editor, kept in the settings file.
-    int rasterX = 0;
-    int rasterY = 0;
+    int &rasterX = frames_.rasterX;
+    int &rasterY = frames_.rasterY;
 
     // ---- controls (objectName = member name) ----
     QGroupBox *GroupBoxMain = nullptr;
@@ -59,21 +67,19 @@ public:
     QGroupBox *GroupBoxImage = nullptr;
     QLabel *Image2 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
-    std::array<QLabel *, StatusPanelCount> statusPanels{};
-    std::array<QLabel *, SlotCount> lblSlot{};
-    std::array<QLineEdit *, SlotCount> edtAddress{};
-    std::array<QLineEdit *, SlotCount> edtFunction{};
-    std::array<QPushButton *, SlotCount> btnRG{};
-    TFrameZusatz *FrameZusatz1 = nullptr;
-    TFrameBlinkmuster *FrameBlinkmuster1 = nullptr;
-    TFrameBlinkmuster_led *FrameBlinkmuster_led1 = nullptr;
-    TFrameTamb *FrameTamb1 = nullptr;
-    TFrameTambAdr *FrameTambAdr1 = nullptr;
-    TFrameRegister *FrameRegister1 = nullptr;
+    // A slot's controls are null until its row is made (makeSlotRow).
+    const SlotGrid::Row<QLabel> &lblSlot = grid_.lblSlot;
+    const SlotGrid::Row<QLineEdit> &edtAddress = grid_.edtAddress;
+    const SlotGrid::Row<QLineEdit> &edtFunction = grid_.edtFunction;
+    const SlotGrid::Row<QPushButton> &btnRG = grid_.btnRG;
+    TFrameZusatz *const &FrameZusatz1 = frames_.FrameZusatz1;
+    TFrameBlinkmuster *const &FrameBlinkmuster1 = frames_.FrameBlinkmuster1;
+    TFrameBlinkmuster_led *const &FrameBlinkmuster_led1 = frames_.FrameBlinkmuster_led1;
+    TFrameTamb *const &FrameTamb1 = frames_.FrameTamb1;
+    TFrameTambAdr *const &FrameTambAdr1 = frames_.FrameTambAdr1;
+    TFrameRegister *const &FrameRegister1 = frames_.FrameRegister1;
 
     QString statusPanelText(int panel) const;
-    void setStatusPanelText(int panel, const QString &text);
-    int statusBarHeight() const;
 
     // ---- window shell and settings ----
     void LoadSettings();
@@ -81,18 +87,19 @@ public:
     bool SaveSettings();
     void ResetWindowLayout();
     void ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight, int contentWidth);
+    QPoint restoredPosition() const { return settings_.restoredPosition(); }
+    const RecentFiles &recentFiles() const;
 
-    // ---- loading ----
+    // ---- loading and saving ----
     void btn_loadClick();
     // The load sequence from reading the file on, as after the open dialog;
     // true when the load reached its end.
     bool loadHexFile(const QString &path);
-    // Shows a session that has just loaded: status panels, type, slots, frame.
-    void showLoadedSession(const HexLoadResult &lines);
-    // Status panel 4 shows the session's file.
-    void showFilePath();
-
-    // ---- saving ----
+    // Loads a file from the recent list; a file that is gone leaves the list.
+    bool loadRecentFile(const QString &path);
+    // A file given at start will be loaded right after the window is shown:
+    // the empty window's hint waits until that load is over.
+    void expectStartFile();
     void btn_saveClick();
 
     // ---- decoder identification and the address grid ----
@@ -101,12 +108,8 @@ public:
     void ApplyDecoderType();
     void ArrangeSlots(int breakAfter);
     void ShowEditorFrame(EditorFrameKind frame);
-    // Makes the frame (both servo frames) unless it exists; frames are made the
-    // first time a decoder type asks for them.
+    // Makes the frame (both servo frames) unless it exists.
     void createEditorFrame(EditorFrameKind kind);
-    // The frames made so far, in the order in which the save sequence asks
-    // about changes not applied.
-    std::vector<EditorFrame *> editorFrames() const;
     // Limits for the detected protocol, status panel 2 and the slot hints.
     void ApplyProtocolLimits();
     // Decodes the slots and shows them in the grid.
@@ -114,56 +117,25 @@ public:
     // Validates the slot edits and writes the codes into the image; false after
     // a message was shown.
     bool WriteSlots();
-    void btn_RGClick();
     void ColourAddressEdits();
-    // A slot's row (label, address, function, R/G) is made the first time a
-    // decoder type names the slot, in the grid's state at that moment. Until
-    // then the row's texts are kept without it.
+    // Makes a slot's row, in the grid's state at that moment.
     void makeSlotRow(int s);
     QString slotAddressText(int s) const;
     QString slotFunctionText(int s) const;
-    void setSlotTexts(int s, const QString &address, const QString &function);
-
-    // ---- desktop habits: shortcuts, recent files, hints (TFormMainHabits.cpp) ----
-    RecentFiles recentFiles;
-    // Shown in the empty window until the first file is loaded.
-    QLabel *emptyHint = nullptr;
-    // A short help page (F1).
-    void showHelp();
-    // Loads a file from the recent list; a file that is gone leaves the list.
-    bool loadRecentFile(const QString &path);
-    // The recent files as a menu of the "HEX laden" button (its context menu).
-    void showRecentMenu(const QPoint &where);
-    // Where the window's inside (without the frame of the window manager)
-    // lies on the desktop, and placing it there.
-    QPoint clientPosition() const;
-    void placeWindow(const QPoint &clientTopLeft);
-    QPoint restoredPosition() const { return restoredPosition_; }
-    // A file given at start will be loaded right after the window is shown:
-    // the empty window's hint waits until that load is over.
-    void expectStartFile();
 
     // ---- the rest of the command buttons ----
     void btn_infoClick();
+    void btn_closeClick();
+    void gointoweb();
 
     // ---- undo, redo and unsaved changes ----
-    // Records the state after a user action as an undo step, if anything changed.
-    void noteUserAction();
-    // The same, once the events of the action have run.
-    void scheduleUserActionCheck();
     void undo();
     void redo();
     // True while the image, the slot texts or an editor's working copy differ
     // from what was loaded or last saved.
     bool hasUnsavedChanges() const;
-    // Asks before unsaved changes are thrown away; true when they may be.
-    bool mayDiscardChanges();
     // Whether the window may close now: "Ende" always, the title bar after the question.
     bool mayClose();
-    // Loads after the question about unsaved changes.
-    bool loadHexFileAsked(const QString &path);
-    void btn_closeClick();
-    void gointoweb();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -175,47 +147,25 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // Takes a drag or drop of a single .hex file (loading it on the drop); false
-    // for any other event.
-    bool takeHexFileDrag(QEvent *event);
-    bool loadHexFileNow(const QString &path);
     void createControls();
-    void createSlotGrid();
-    void acceptFileDropsOver(QWidget *root);
-    static QPoint slotRowOrigin(int slot, int breakAfter);
-    void placeSlotRow(int s);
-    void putSlotRowInTabOrder(int s);
-    QColor slotColour(int s) const;
-    void makeEditorFrame(EditorFrameKind kind);
-    QFont slotFont_;
-    int slotBreak_ = 15;
-    std::array<QString, SlotCount> rowlessAddressTexts_;
-    std::array<QString, SlotCount> rowlessFunctionTexts_;
-    void hideAllEditorFrames();
+    void createStatusBar();
+    void createParts();
+    // File drops and the undo keys for controls made at any time.
+    void adoptControls(QWidget *root);
+    void showLoadedSession(const HexLoadResult &lines);
+    void showFilePath();
+    void setStatusPanelText(int panel, const QString &text);
     void centreImage();
     void placeButtons();
-    void createHabits();
-    void readHabits(const IniFile &ini);
-    void writeHabits(IniFile &ini) const;
-    void noteFileLoaded(const QString &path);
-    void noteFileSaved(const QString &path);
-    void showRecentFiles();
-    void startFileDone();
-    bool startFilePending_ = false;
-    bool emptyHintStale_ = true;
-    QString settingsPath_;
-
-    void createHistory();
     WindowState captureState() const;
     void restoreState(const WindowState &state);
-    void resetHistory();
-    void stepThroughHistory(bool forward);
-    void markSaved();
     void updateTitle();
-    EditHistory<WindowState> history_;
-    bool restoring_ = false;
-    bool actionCheckPending_ = false;
+
+    std::array<QLabel *, StatusPanelCount> statusPanels_{};
+    WindowSettings settings_;
+    EditHistory *history_ = nullptr;
+    RecentFilesPanel *recent_ = nullptr;
+    FileActions *files_ = nullptr;
+    WindowShortcuts *shortcuts_ = nullptr;
     bool endingByButton_ = false;
-    QObject *actionWatcher_ = nullptr;
-    QPoint restoredPosition_;
 };

@@ -110,9 +110,8 @@ public:
     QByteArray fileContent() const;
     // Writes fileContent() to the file and reads the file back: the message of a
     // write error or of a file that does not hold the image; nothing on success.
-    std::optional<QString> saveFile(const QString &path) const;
-    // Runs between writing a file and reading it back; tests change the file here.
-    AfterWriteHook afterFileWritten;
+    // afterWrite runs between writing the file and reading it back.
+    std::optional<QString> saveFile(const QString &path, const AfterWriteHook &afterWrite = {}) const;
 
 private:
     IdWords ids_;

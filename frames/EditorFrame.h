@@ -30,10 +30,20 @@ public:
     // Takes a working copy back (after loadFromSession) and shows it.
     virtual void restoreWorkingCopy(const FrameState &) {}
 
+    // From now on the frame tells of its user's input through changed() and
+    // actionFinished(), for the controls it has and those it makes later.
+    void reportUserActions();
+
 signals:
     // Controls a frame made after it was set up, for the window to treat as
     // those it had from the start (file drops, for one).
     void controlsMade(const QList<QWidget *> &controls);
+    // Something may have changed: an edit's text, a click, a step of a drag.
+    void changed();
+    // A user action is complete: an edit left or ended with Enter, a click, a
+    // choice from a list, a slider moved or let go, a drag ended. The frame's
+    // own handling of the action has run by then.
+    void actionFinished();
 
 protected:
     DecoderSession &session() const { return session_; }
@@ -41,5 +51,11 @@ protected:
     int typeCode() const { return session_.typeCode(); }
 
 private:
+    void reportUserActionsOf(const QList<QWidget *> &made);
+    void reportUserActionsOf(QWidget *control);
+    void finishAction();
+    // A slider moves its value after it told of the action.
+    void finishActionLater();
+
     DecoderSession &session_;
 };

@@ -633,20 +633,20 @@ void TFrameTamb::servo_load_allClick()
 
 namespace {
 
-// What undo keeps of the servo editors: the working copy, whether it waits to
-// be applied, and the curve shown.
+// What undo keeps of the servo editors: the working copy and whether it waits
+// to be applied. Only the copy counts as a change; the curve shown is a view
+// of it and stays the one the user chose.
 struct ServoUndoCopy {
     ServoWorkingCopy copy;
     bool changed = false;
-    int selected = 0;
-    bool operator==(const ServoUndoCopy &) const = default;
+    bool operator==(const ServoUndoCopy &other) const { return copy == other.copy; }
 };
 
 } // namespace
 
 std::shared_ptr<const FrameState> TFrameTamb::workingCopy() const
 {
-    return frameStateOf(ServoUndoCopy{model_.snapshot(), model_.hasChanges(), model_.selectedCurve()});
+    return frameStateOf(ServoUndoCopy{model_.snapshot(), model_.hasChanges()});
 }
 
 void TFrameTamb::restoreWorkingCopy(const FrameState &state)
@@ -654,6 +654,6 @@ void TFrameTamb::restoreWorkingCopy(const FrameState &state)
     const auto *undo = dynamic_cast<const FrameStateOf<ServoUndoCopy> *>(&state);
     if (!undo)
         return;
-    model_.restore(undo->value.copy, undo->value.changed, undo->value.selected);
+    model_.restore(undo->value.copy, undo->value.changed, model_.selectedCurve());
     showModel();
 }

@@ -31,7 +31,7 @@ TEST_F(MainWindowTest, FirstStartLayout)
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Quaxel V0.981"));
     EXPECT_EQ(w.pos(), QPoint(10, 10));
     EXPECT_EQ(w.width(), 720);
-    EXPECT_EQ(w.height(), 550 + w.statusBarHeight() + w.GroupBoxButtons->height());
+    EXPECT_EQ(w.height(), 550 + 20 + w.GroupBoxButtons->height()) << "a status bar of 20 pixels";
     EXPECT_EQ(w.minimumSize(), w.size());
     EXPECT_EQ(w.btn_load->width(), 104);
     EXPECT_EQ(w.btn_save->width(), 104);

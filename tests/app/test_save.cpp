@@ -4,8 +4,10 @@
 #include "image/HexReader.h"
 
 #include <QCheckBox>
+#include <QProgressBar>
 #include <QDir>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -143,4 +145,31 @@ TEST_F(SaveTest, OverwritingReplacesTheOldFileWhole)
     const QByteArray content = readFile(out);
     EXPECT_FALSE(content.contains('x'));
     EXPECT_TRUE(content.endsWith(":00000001FF\r\n"));
+}
+
+// The progress bar climbs through the steps of a load and of a save to its
+// end and is empty again after them; a cancelled save never reaches the end.
+TEST_F(SaveTest, TheProgressBarShowsTheStepsOfALoadAndASave)
+{
+    TFormMain w(settingsPath());
+    QList<int> steps;
+    QObject::connect(w.ProgressBar1, &QProgressBar::valueChanged, [&steps](int value) { steps << value; });
+    const auto climbedToTheEnd = [&] {
+        return steps.size() >= 4 && std::is_sorted(steps.begin(), steps.end() - 1)
+               && steps[steps.size() - 2] == w.ProgressBar1->maximum() && steps.back() == 0;
+    };
+    loadTorvel(w);
+    EXPECT_TRUE(climbedToTheEnd()) << steps.size();
+    EXPECT_EQ(w.ProgressBar1->maximum(), 32);
+
+    steps.clear();
+    Dialogs::presetSaveFileName(dir.filePath(QStringLiteral("out.hex")));
+    w.btn_saveClick();
+    EXPECT_TRUE(climbedToTheEnd()) << steps.size();
+
+    steps.clear();
+    Dialogs::presetSaveFileName(QString());
+    w.btn_saveClick();
+    EXPECT_FALSE(steps.contains(w.ProgressBar1->maximum()));
+    EXPECT_EQ(w.ProgressBar1->value(), 0);
 }

@@ -2,6 +2,7 @@
 // loads as "HEX laden" loads it, and a save is read back before it counts.
 #include "SlotRows.h"
 #include "MainWindowFixture.h"
+#include "app/FileActions.h"
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 
 #include <QDropEvent>
@@ -116,11 +117,13 @@ TEST_F(WindowFilesTest, SaveThatDoesNotReadBackFails)
     const QString loaded = writeFile(QStringLiteral("torvel.hex"), Torvel);
     w.loadHexFile(loaded);
     Dialogs::setRecordMessages(true);
-    w.session.afterFileWritten = [](const QString &path) {
+    auto *files = w.findChild<FileActions *>(QStringLiteral("fileActions"));
+    ASSERT_TRUE(files);
+    QObject::connect(files, &FileActions::fileWritten, [](const QString &path) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::Append));
         file.write(":02420000AA0012\r\n"); // EEPROM byte 0 becomes AA
-    };
+    });
     const QString out = dir.filePath(QStringLiteral("saved.hex"));
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();

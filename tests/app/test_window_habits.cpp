@@ -18,6 +18,11 @@
 
 namespace {
 
+QLabel *emptyHint(const TFormMain &w)
+{
+    return w.findChild<QLabel *>(QStringLiteral("emptyHint"));
+}
+
 const QString Sample = QStringLiteral(QUAXEL_SOURCE_DIR "/samples/457-led-dekoder-signal-001-einfahrsignal-ab-v3-37-dcc.hex");
 
 double contrast(const QColor &a, const QColor &b)
@@ -70,12 +75,14 @@ TEST_P(Shortcuts, DoWhatTheirButtonDoes)
         EXPECT_TRUE(QFile::exists(saved));
         EXPECT_EQ(w.StatusBar1->currentMessage(), QStringLiteral("Gespeichert und geprüft: ") + saved);
         EXPECT_EQ(w.statusPanelText(4), saved);
-        EXPECT_EQ(w.recentFiles.files().first(), saved);
+        EXPECT_EQ(w.recentFiles().files().first(), saved);
     } else if (key == QStringLiteral("Ctrl+I")) {
         EXPECT_TRUE(infoShown);
     } else if (key == QStringLiteral("F1")) {
         ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
-        EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("Strg+O\tHEX laden")));
+        const QString help = Dialogs::recordedMessages().first().text;
+        for (const char *line : {"Strg+O\tHEX laden", "Strg+Z\tRückgängig", "Strg+Y\tWiederholen"})
+            EXPECT_TRUE(help.contains(QString::fromUtf8(line))) << line;
     } else if (key == QStringLiteral("Ctrl+Q")) {
         EXPECT_FALSE(w.isVisible());
         EXPECT_FALSE(QFile::exists(settingsPath())) << "as the title bar's close box: no settings written";
@@ -99,16 +106,16 @@ TEST_F(MainWindowTest, TheHintWaitsForTheFileGivenAtStart)
     TFormMain opened(settingsPath());
     opened.expectStartFile();
     opened.show();
-    EXPECT_TRUE(opened.emptyHint->text().isEmpty());
+    EXPECT_TRUE(emptyHint(opened)->text().isEmpty());
     ASSERT_TRUE(opened.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex")));
-    EXPECT_FALSE(opened.emptyHint->isVisible());
+    EXPECT_FALSE(emptyHint(opened)->isVisible());
 
     TFormMain failed(settingsPath());
     failed.expectStartFile();
     failed.show();
     EXPECT_FALSE(failed.loadHexFile(dir.filePath(QStringLiteral("missing.hex"))));
-    EXPECT_TRUE(failed.emptyHint->isVisible());
-    EXPECT_TRUE(failed.emptyHint->text().contains(QStringLiteral("HEX laden oder eine .hex-Datei hierher ziehen")));
+    EXPECT_TRUE(emptyHint(failed)->isVisible());
+    EXPECT_TRUE(emptyHint(failed)->text().contains(QStringLiteral("HEX laden oder eine .hex-Datei hierher ziehen")));
 }
 
 TEST_F(MainWindowTest, EmptyWindowHintAndRecentFilesAcrossARestart)
@@ -118,10 +125,10 @@ TEST_F(MainWindowTest, EmptyWindowHintAndRecentFilesAcrossARestart)
     {
         TFormMain w(settingsPath());
         w.show();
-        EXPECT_TRUE(w.emptyHint->isVisible());
-        EXPECT_TRUE(w.emptyHint->text().contains(QStringLiteral("HEX laden oder eine .hex-Datei hierher ziehen")));
+        EXPECT_TRUE(emptyHint(w)->isVisible());
+        EXPECT_TRUE(emptyHint(w)->text().contains(QStringLiteral("HEX laden oder eine .hex-Datei hierher ziehen")));
         ASSERT_TRUE(w.loadHexFile(first));
-        EXPECT_FALSE(w.emptyHint->isVisible()) << "the hint goes once a file is loaded";
+        EXPECT_FALSE(emptyHint(w)->isVisible()) << "the hint goes once a file is loaded";
         ASSERT_TRUE(w.loadHexFile(second));
         w.btn_close->click();
     }
@@ -134,15 +141,15 @@ TEST_F(MainWindowTest, EmptyWindowHintAndRecentFilesAcrossARestart)
 
     TFormMain again(settingsPath());
     again.show();
-    EXPECT_EQ(again.recentFiles.files(), QStringList({second, first}));
-    EXPECT_TRUE(again.emptyHint->text().contains(QStringLiteral("first.hex")));
+    EXPECT_EQ(again.recentFiles().files(), QStringList({second, first}));
+    EXPECT_TRUE(emptyHint(again)->text().contains(QStringLiteral("first.hex")));
     // The second link of the hint is the older file; a file that is gone
     // leaves the list with the loader's message.
-    emit again.emptyHint->linkActivated(QStringLiteral("1"));
+    emit emptyHint(again)->linkActivated(QStringLiteral("1"));
     EXPECT_EQ(again.statusPanelText(4), first);
     QFile::remove(second);
     EXPECT_FALSE(again.loadRecentFile(second));
-    EXPECT_EQ(again.recentFiles.files(), QStringList({first}));
+    EXPECT_EQ(again.recentFiles().files(), QStringList({first}));
     EXPECT_EQ(Dialogs::recordedMessages().size(), 1);
 }
 

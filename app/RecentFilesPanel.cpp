@@ -1,0 +1,118 @@
+#include "app/RecentFilesPanel.h"
+#include "image/SafeFile.h"
+#include "ui/PlainText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+const QString HintText = QStringLiteral("HEX laden oder eine .hex-Datei hierher ziehen");
+
+} // namespace
+
+RecentFilesPanel::RecentFilesPanel(QWidget *hintParent, QPushButton *loadButton, QObject *parent)
+    : QObject(parent), hint_(new QLabel(hintParent)), loadButton_(loadButton)
+{
+    loadButton_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(loadButton_, &QWidget::customContextMenuRequested, this, &RecentFilesPanel::showMenu);
+
+    hint_->setObjectName(QStringLiteral("emptyHint"));
+    hint_->setGeometry(20, 40, 360, 400);
+    hint_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    hint_->setWordWrap(true);
+    hint_->setTextFormat(Qt::RichText);
+    connect(hint_, &QLabel::linkActivated, this, [this](const QString &link) {
+        const int index = link.toInt();
+        if (index >= 0 && index < files_.files().size())
+            emit openRequested(files_.files().at(index));
+    });
+}
+
+void RecentFilesPanel::read(const IniFile &ini)
+{
+    files_ = RecentFiles::fromIni(ini);
+    showFiles();
+}
+
+void RecentFilesPanel::write(IniFile &ini) const
+{
+    files_.writeTo(ini);
+}
+
+// The hint is rich text, costly to lay out: it is written only while the
+// empty window shows it, and a window that opens with a file never writes it.
+void RecentFilesPanel::showFiles()
+{
+    hintStale_ = hint_->isHidden() || !hint_->window()->isVisible() || startFilePending_;
+    if (hintStale_)
+        return;
+    QString html = QStringLiteral("<p><b>%1</b></p>").arg(HintText.toHtmlEscaped());
+    const QStringList files = files_.files();
+    if (!files.isEmpty()) {
+        html += QStringLiteral("<p>Zuletzt geöffnet:</p><p>");
+        for (int i = 0; i < files.size(); ++i) {
+            html += QStringLiteral("<a href=\"%1\">%2</a><br>")
+                        .arg(i)
+                        .arg(shownPath(QFileInfo(files.at(i)).fileName()).toHtmlEscaped());
+        }
+        html += QStringLiteral("</p>");
+    }
+    hint_->setText(html);
+    hint_->setToolTip(files.isEmpty() ? QString() : PlainText::toolTipText(QDir::toNativeSeparators(files.join(u'\n'))));
+}
+
+void RecentFilesPanel::noteLoaded(const QString &path)
+{
+    files_.add(path);
+    hint_->hide();
+}
+
+void RecentFilesPanel::noteSaved(const QString &path)
+{
+    files_.add(path);
+    showFiles();
+}
+
+void RecentFilesPanel::forget(const QString &path)
+{
+    files_.remove(path);
+    showFiles();
+}
+
+void RecentFilesPanel::expectStartFile()
+{
+    startFilePending_ = true;
+}
+
+void RecentFilesPanel::startFileDone()
+{
+    if (!startFilePending_)
+        return;
+    startFilePending_ = false;
+    if (hintStale_)
+        showFiles();
+}
+
+void RecentFilesPanel::windowShown()
+{
+    if (hintStale_)
+        showFiles();
+}
+
+void RecentFilesPanel::showMenu(const QPoint &where)
+{
+    QMenu menu(loadButton_);
+    menu.setObjectName(QStringLiteral("recentMenu"));
+    const QStringList files = files_.files();
+    for (const QString &file : files) {
+        QAction *action = menu.addAction(PlainText::menuText(file));
+        connect(action, &QAction::triggered, this, [this, file] { emit openRequested(file); });
+    }
+    if (files.isEmpty())
+        menu.addAction(QStringLiteral("Keine zuletzt geöffneten Dateien"))->setEnabled(false);
+    menu.exec(loadButton_->mapToGlobal(where));
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QObject>
+#include <functional>
+
+class QAction;
+class QWidget;
+
+// The window's keyboard shortcuts as other desktop programs have them, and
+// the short help page (F1) that lists them.
+class WindowShortcuts : public QObject {
+    Q_OBJECT
+
+public:
+    struct Commands {
+        std::function<void()> load;
+        std::function<void()> save;
+        std::function<void()> info;
+        // As the title bar's close box: the settings stay as they were.
+        std::function<void()> close;
+    };
+
+    WindowShortcuts(QWidget *window, const Commands &commands);
+    // The undo and redo commands: keys of the window, and a right click on panel shows them.
+    void addUndoCommands(QWidget *panel, QAction *undo, QAction *redo);
+
+    void showHelp();
+
+private:
+    QWidget *window_;
+};
