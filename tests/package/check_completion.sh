@@ -47,7 +47,8 @@ while IFS='|' read -r line expected; do
   fi
 done <<'TABLE'
 quaxel-cli se|set
-quaxel-cli i|info
+quaxel-cli i|info inventory
+quaxel-cli inf|info
 quaxel-cli |--help --version @commands@
 quaxel-cli --v|--version
 quaxel-cli info --|--help --json
