@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // The document is made to name each decoder's type, so that it reaches the editors.
         QJsonObject document = read.document;
         QJsonObject type = document.value(QStringLiteral("decoder")).toObject();
-        type[QStringLiteral("typeCode")] = decoder.typeCode;
+        type[QStringLiteral("typeCode")] = decoder.typeCode();
         document[QStringLiteral("decoder")] = type;
 
         DecoderSession session = decoder;
