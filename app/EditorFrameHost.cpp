@@ -6,6 +6,7 @@
 #include "frames/Frame_tamb/TFrameTamb.h"
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 #include "frames/Frame_zusatz/TFrameZusatz.h"
+#include "ui/Widgets.h"
 
 #include <QPushButton>
 
@@ -14,24 +15,6 @@
 namespace {
 
 constexpr int FrameLeft = 410;
-
-// A child's rectangle in the coordinates of the frame that holds it.
-QRect rectInFrame(const QWidget *child, const QWidget *frame)
-{
-    return {child->mapTo(frame, QPoint(0, 0)), child->size()};
-}
-
-int rightEdgeIn(const QWidget *child, const QWidget *frame)
-{
-    const QRect r = rectInFrame(child, frame);
-    return r.x() + r.width();
-}
-
-int bottomEdgeIn(const QWidget *child, const QWidget *frame)
-{
-    const QRect r = rectInFrame(child, frame);
-    return r.y() + r.height();
-}
 
 } // namespace
 
@@ -115,8 +98,8 @@ void EditorFrameHost::hideAll()
 // A frame sized to end 15 pixels right of and below its take-over button.
 void EditorFrameHost::placeBesideGrid(QWidget *frame, const QWidget *takeOverButton) const
 {
-    frame->setGeometry(FrameLeft, grid_->y() + 5, rightEdgeIn(takeOverButton, frame) + 15,
-                       bottomEdgeIn(takeOverButton, frame) + 15);
+    frame->setGeometry(FrameLeft, grid_->y() + 5, Widgets::rightEdgeIn(takeOverButton, frame) + 15,
+                       Widgets::bottomEdgeIn(takeOverButton, frame) + 15);
 }
 
 // The blink pattern editors: placed beside the grid, window fitted, then set up
@@ -153,7 +136,7 @@ void EditorFrameHost::show(EditorFrameKind kind)
         placeBesideGrid(FrameTamb1, FrameTamb1->servo_btn_uebernehmen);
         FrameTambAdr1->setGeometry(grid_->x() + 1, 120, grid_->width() - 2, 530);
         arrange_(FrameLeft, 650, FrameTamb1->height(),
-                 rightEdgeIn(FrameTamb1->servo_btn_uebernehmen, FrameTamb1) - 225);
+                 Widgets::rightEdgeIn(FrameTamb1->servo_btn_uebernehmen, FrameTamb1) - 225);
         FrameTamb1->setGridChoice(rasterX, rasterY);
         FrameTamb1->show();
         FrameTambAdr1->show();

@@ -11,6 +11,7 @@
 #include "info/TfrmInfo.h"
 #include "ui/Dialogs.h"
 #include "ui/PlainText.h"
+#include "ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -32,23 +33,11 @@ constexpr int StartMinHeight = 630;
 constexpr int StartMinWidth = 750;
 constexpr int StatusPanelWidths[TFormMain::StatusPanelCount - 1] = {35, 50, 50, 250};
 
-int rightEdge(const QWidget *w)
+void makeBold(QWidget *widget)
 {
-    return w->x() + w->width();
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, const QString &hint, bool bold,
-                        QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    if (bold) {
-        QFont f = button->font();
-        f.setBold(true);
-        button->setFont(f);
-    }
-    return button;
+    QFont f = widget->font();
+    f.setBold(true);
+    widget->setFont(f);
 }
 
 } // namespace
@@ -96,22 +85,20 @@ void TFormMain::createControls()
     GroupBoxButtons = new QGroupBox(this);
     GroupBoxButtons->setObjectName(QStringLiteral("GroupBoxButtons"));
     GroupBoxButtons->setGeometry(410, 515, 290, ButtonsGroupHeight);
-    btn_load = makeButton(QStringLiteral("btn_load"), QStringLiteral("HEX laden"),
-                          QStringLiteral("Hex-File laden.\nAnschliessend können Parameter wie z.B. die Adressen "
-                                         "geändert werden."),
-                          true, GroupBoxButtons);
-    btn_save = makeButton(QStringLiteral("btn_save"), QStringLiteral("HEX speichern"),
-                          QStringLiteral("Hex-File speichern\nDas neue HEX-File kann dann in den PIC 'gebrannt' "
-                                         "werden"),
-                          true, GroupBoxButtons);
-    btn_info = makeButton(QStringLiteral("btn_info"), QStringLiteral("HEX Info"),
-                          QStringLiteral("Anzeige der HEX-Daten"), false, GroupBoxButtons);
-    btn_close = makeButton(QStringLiteral("btn_close"), QStringLiteral("Ende"),
-                           QStringLiteral("Programm beenden (ohne eine Nachfrage!)"), true, GroupBoxButtons);
-    btn_load->setGeometry(10, 14, 110, 25);
-    btn_save->setGeometry(130, 14, 110, 25);
-    btn_info->setGeometry(250, 14, 70, 25);
-    btn_close->setGeometry(250, 42, 70, 25);
+    btn_load = Widgets::button(GroupBoxButtons, QStringLiteral("btn_load"), QStringLiteral("HEX laden"),
+                               QStringLiteral("Hex-File laden.\nAnschliessend können Parameter wie z.B. die Adressen "
+                                              "geändert werden."),
+                               QRect(10, 14, 110, 25));
+    btn_save = Widgets::button(GroupBoxButtons, QStringLiteral("btn_save"), QStringLiteral("HEX speichern"),
+                               QStringLiteral("Hex-File speichern\nDas neue HEX-File kann dann in den PIC 'gebrannt' "
+                                              "werden"),
+                               QRect(130, 14, 110, 25));
+    btn_info = Widgets::button(GroupBoxButtons, QStringLiteral("btn_info"), QStringLiteral("HEX Info"),
+                               QStringLiteral("Anzeige der HEX-Daten"), QRect(250, 14, 70, 25));
+    btn_close = Widgets::button(GroupBoxButtons, QStringLiteral("btn_close"), QStringLiteral("Ende"),
+                                QStringLiteral("Programm beenden (ohne eine Nachfrage!)"), QRect(250, 42, 70, 25));
+    for (QWidget *bold : {btn_load, btn_save, btn_close})
+        makeBold(bold);
     connect(btn_load, &QPushButton::clicked, this, &TFormMain::btn_loadClick);
     connect(btn_save, &QPushButton::clicked, this, &TFormMain::btn_saveClick);
     connect(btn_info, &QPushButton::clicked, this, &TFormMain::btn_infoClick);
@@ -276,10 +263,10 @@ void TFormMain::centreImage()
 void TFormMain::placeButtons()
 {
     btn_load->move(10, btn_load->y());
-    btn_save->move(rightEdge(btn_load) + 10, btn_save->y());
-    btn_info->move(rightEdge(btn_save) + 10, btn_info->y());
+    btn_save->move(Widgets::rightEdge(btn_load) + 10, btn_save->y());
+    btn_info->move(Widgets::rightEdge(btn_save) + 10, btn_info->y());
     btn_close->move(btn_info->x(), btn_close->y());
-    GroupBoxButtons->resize(rightEdge(btn_info) + 10, GroupBoxButtons->height());
+    GroupBoxButtons->resize(Widgets::rightEdge(btn_info) + 10, GroupBoxButtons->height());
     ProgressBar1->setGeometry(btn_load->x(), ProgressBar1->y(), btn_load->width() + btn_save->width() + 10,
                               ProgressBar1->height());
 }
@@ -295,14 +282,14 @@ void TFormMain::ResetWindowLayout()
     btn_info->resize(70, btn_info->height());
     btn_close->resize(btn_info->width(), btn_close->height());
     placeButtons();
-    GroupBoxButtons->move(rightEdge(GroupBoxImage) + 5, GroupBoxButtons->y());
+    GroupBoxButtons->move(Widgets::rightEdge(GroupBoxImage) + 5, GroupBoxButtons->y());
 
     const int top = height() - StatusBarHeight - GroupBoxButtons->height() - 30;
     GroupBoxButtons->move(GroupBoxButtons->x(), top);
     GroupBoxImage->move(GroupBoxImage->x(), top);
 
     setMinimumSize(0, 0);
-    const QSize minimum(rightEdge(GroupBoxButtons) + 10, StartMinHeight);
+    const QSize minimum(Widgets::rightEdge(GroupBoxButtons) + 10, StartMinHeight);
     resize(minimum);
     setMinimumSize(minimum);
 
