@@ -80,18 +80,21 @@ LoadResult loadCurveFile(const QStringList &lines, CurveRecords::Record &record)
         n = MaxCurveLines;
     }
     if (n == 0) {
-        result.warnings << invalidLineWarning(0);
+        result.warnings << invalidLineWarning(1);
         return result;
     }
+    // Read into a copy: the record changes only once every line has been read.
+    CurveRecords::Record read = record;
     for (int k = 0; k < n; ++k) {
         const std::optional<int> value = byteValue(lines[k]);
         if (!value) {
-            result.warnings << invalidLineWarning(k);
+            result.warnings << invalidLineWarning(k + 1);
             return result;
         }
-        record[static_cast<std::size_t>(k)] = *value;
+        read[static_cast<std::size_t>(k)] = *value;
     }
-    record[CurveRecords::CountEntry] = n;
+    read[CurveRecords::CountEntry] = n;
+    record = read;
     result.complete = true;
     return result;
 }
@@ -114,16 +117,17 @@ LoadResult loadSetFile(const QStringList &lines, CurveRecords &curves)
         result.warnings << QStringLiteral("Dieses File hat zu viele Zeilen (max. 512)");
         return result;
     }
-    for (int j = 0; j < SetLines; j += 2) {
-        const std::optional<int> first = j < n ? byteValue(lines[j]) : std::nullopt;
-        const std::optional<int> second = j + 1 < n ? byteValue(lines[j + 1]) : std::nullopt;
-        if (!first || !second) {
-            result.warnings << invalidLineWarning(j);
+    // Read into a copy: the records change only once every pair has been read.
+    CurveRecords read = curves;
+    for (int j = 0; j < SetLines; ++j) {
+        const std::optional<int> value = j < n ? byteValue(lines[j]) : std::nullopt;
+        if (!value) {
+            result.warnings << invalidLineWarning(j + 1);
             return result;
         }
-        tableByte(curves, 0, j / 2) = *first;
-        tableByte(curves, 1, j / 2) = *second;
+        tableByte(read, j % 2, j / 2) = *value;
     }
+    curves = read;
     result.complete = true;
     return result;
 }

@@ -35,18 +35,19 @@ QByteArray curveFileContent(const CurveRecords::Record &record);
 
 // Stores the lines as the record's points and their number as its count. Only
 // the first 100 lines are used (with a warning). A line that is not a number
-// stops the load with a warning naming its zero-based index; the points before
-// it stay stored, the count is not changed. A file without lines is refused the
-// same way (line 0).
+// refuses the file with a warning naming the line as an editor counts it (the
+// first line is 1); the record is then left exactly as it was. A file without
+// lines is refused the same way (line 1).
 LoadResult loadCurveFile(const QStringList &lines, CurveRecords::Record &record);
 
 // All four records as 512 lines.
 QByteArray setFileContent(const CurveRecords &curves);
 
 // Stores the lines pair by pair (one byte of each table). More than 512 lines
-// are refused with a warning. A pair with a line that is missing or not a
-// number stops the load with a warning naming the pair's first line; the pairs
-// before it stay stored.
+// are refused with a warning. A line that is missing or not a number refuses
+// the file with a warning naming that line, counted from 1 (a missing one is
+// the first line after the file's end); the records are then left exactly as
+// they were.
 LoadResult loadSetFile(const QStringList &lines, CurveRecords &curves);
 
 } // namespace CurveFiles

@@ -100,7 +100,8 @@ public:
     // ---- curve files ----
     QByteArray curveFileContent() const;
     QByteArray setFileContent() const;
-    // What the file's lines did to the selected curve, or to all four.
+    // What the file's lines did to the selected curve, or to all four: a file
+    // loads whole or is refused and changes nothing.
     CurveFiles::LoadResult loadCurveFile(const QStringList &lines);
     CurveFiles::LoadResult loadSetFile(const QStringList &lines);
 

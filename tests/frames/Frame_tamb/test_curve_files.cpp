@@ -100,13 +100,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CurveLoadCase{"five", {"1", "2", "3", "4", "5"}, {}, true, {1, 2, 3, 4, 5, 33}, 5},
         CurveLoadCase{"hundredTwenty", numbers(120, 1), {TooManyCurveLines}, true, {1, 2, 3}, 100},
-        CurveLoadCase{"thirdLineBad", {"10", "20", "x", "40"}, {invalidLine(2)}, false, {10, 20, 33, 33}, 10},
+        CurveLoadCase{"thirdLineBad", {"10", "20", "x", "40"}, {invalidLine(3)}, false, {33, 33, 33, 33}, 10},
+        CurveLoadCase{"lastLineBad", numbers(99, 1) << "x", {invalidLine(100)}, false, {33, 33, 33}, 10},
         CurveLoadCase{"badAfterTruncation", numbers(100) << "x", {TooManyCurveLines}, true, {0, 1}, 100},
-        CurveLoadCase{"emptyLine", {"10", ""}, {invalidLine(1)}, false, {10, 33}, 10},
+        CurveLoadCase{"emptyLine", {"10", ""}, {invalidLine(2)}, false, {33, 33}, 10},
         CurveLoadCase{"limits", {"256", "70000", "-4", " 17 ", "+3"}, {}, true, {255, 255, 0, 17, 3}, 5},
-        CurveLoadCase{"hugeNumber", {"99999999999"}, {invalidLine(0)}, false, {33}, 10},
-        CurveLoadCase{"decimal", {"1.5"}, {invalidLine(0)}, false, {33}, 10},
-        CurveLoadCase{"noLines", {}, {invalidLine(0)}, false, {33}, 10}),
+        CurveLoadCase{"hugeNumber", {"99999999999"}, {invalidLine(1)}, false, {33}, 10},
+        CurveLoadCase{"decimal", {"1.5", "2"}, {invalidLine(1)}, false, {33}, 10},
+        CurveLoadCase{"noLines", {}, {invalidLine(1)}, false, {33}, 10}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SetFile, LayoutInterleavesTheTwoTables)
@@ -143,7 +144,7 @@ struct SetLoadCase {
     const char *name;
     QStringList lines;
     QStringList warnings;
-    int pairsLoaded; // pairs 0..n-1 come from the file (value = line index % 256)
+    bool loaded; // every pair comes from the file (value = line index % 256), or none
 };
 
 class LoadSet : public ::testing::TestWithParam<SetLoadCase> {};
@@ -156,7 +157,7 @@ QStringList withLine(QStringList lines, int index, const QString &text)
 
 } // namespace
 
-TEST_P(LoadSet, StoresPairsUpToTheFirstFault)
+TEST_P(LoadSet, StoresEveryPairOrNone)
 {
     const SetLoadCase &c = GetParam();
     const CurveRecords before = sampleCurves();
@@ -167,7 +168,7 @@ TEST_P(LoadSet, StoresPairsUpToTheFirstFault)
     for (int t = 0; t < 256; ++t) {
         const int r0 = t / 128;
         const auto j = static_cast<std::size_t>(t % 128);
-        if (t < c.pairsLoaded) {
+        if (c.loaded) {
             EXPECT_EQ(curves[r0][j], (2 * t) % 256) << "byte " << t;
             EXPECT_EQ(curves[r0 + 2][j], (2 * t + 1) % 256) << "byte " << t;
         } else {
@@ -179,13 +180,16 @@ TEST_P(LoadSet, StoresPairsUpToTheFirstFault)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, LoadSet,
-    ::testing::Values(SetLoadCase{"complete", numbers(512), {}, 256},
-                      SetLoadCase{"tooLong", numbers(513), {TooManySetLines}, 0},
-                      SetLoadCase{"hundredLines", numbers(100), {invalidLine(100)}, 50},
-                      SetLoadCase{"oddLineMissing", numbers(101), {invalidLine(100)}, 50},
-                      SetLoadCase{"secondOfPairBad", withLine(numbers(512), 7, "7a"), {invalidLine(6)}, 3},
-                      SetLoadCase{"firstOfPairBad", withLine(numbers(512), 300, "-"), {invalidLine(300)}, 150},
-                      SetLoadCase{"empty", {}, {invalidLine(0)}, 0}),
+    ::testing::Values(SetLoadCase{"complete", numbers(512), {}, true},
+                      SetLoadCase{"tooLong", numbers(513), {TooManySetLines}, false},
+                      SetLoadCase{"hundredLines", numbers(100), {invalidLine(101)}, false},
+                      SetLoadCase{"secondOfPairMissing", numbers(101), {invalidLine(102)}, false},
+                      SetLoadCase{"lastLineMissing", numbers(511), {invalidLine(512)}, false},
+                      SetLoadCase{"firstLineBad", withLine(numbers(512), 0, "x"), {invalidLine(1)}, false},
+                      SetLoadCase{"secondOfPairBad", withLine(numbers(512), 7, "7a"), {invalidLine(8)}, false},
+                      SetLoadCase{"firstOfPairBad", withLine(numbers(512), 300, "-"), {invalidLine(301)}, false},
+                      SetLoadCase{"lastLineBad", withLine(numbers(512), 511, "1 2"), {invalidLine(512)}, false},
+                      SetLoadCase{"empty", {}, {invalidLine(1)}, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SetFile, ValuesAreLimitedToBytes)

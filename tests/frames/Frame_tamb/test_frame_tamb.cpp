@@ -3,6 +3,7 @@
 #include "app/TFormMain.h"
 #include "common/Samples.h"
 #include "frames/Frame_tamb/CurveDiagram.h"
+#include "frames/Frame_tamb/CurveEditorRules.h"
 #include "frames/Frame_tamb/CurveFiles.h"
 #include "frames/Frame_tamb/CurveWidgets.h"
 #include "frames/Frame_tamb/TFrameTamb.h"
@@ -414,15 +415,15 @@ TEST_F(CurveEditor, FilesLoadIntoTheWorkingCopyAndEnableApplyWhenTheyChangeIt)
     EXPECT_EQ(curve(0)[4], 5);
     EXPECT_TRUE(applyEnabled());
 
-    // Reading stops at a bad line; the points before it are shown.
+    // A bad line refuses the whole file: nothing of it reaches the curve.
     frame->servo_btn_verwerfen->click();
     Dialogs::presetOpenFileName(writeFile(QStringLiteral("b.cur"), QByteArray("100\r\n101\r\nx\r\n")));
     frame->servo_load_1->click();
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Dieses File enthält ungültige Zeichen (kein Zahlenwert) in Zeile 2")});
-    EXPECT_EQ(curve(0)[1], 101);
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Dieses File enthält ungültige Zeichen (kein Zahlenwert) in Zeile 3")});
+    EXPECT_EQ(curve(0)[1], 10 | 0x80);
     EXPECT_EQ(curve(0)[CurveRecords::CountEntry], 10);
-    EXPECT_EQ(frame->servo_Image1->picture.pixelColor(markerPixel(1, 101)), Red);
-    EXPECT_TRUE(applyEnabled());
+    EXPECT_EQ(frame->servo_Image1->picture.pixelColor(markerPixel(1, 10)), Red);
+    EXPECT_FALSE(applyEnabled());
 
     // The set brings back every record, key actions included.
     Dialogs::presetOpenFileName(set);
@@ -495,3 +496,140 @@ TEST(CurveEditorWindow, GridChoicesComeFromAndGoToTheSettings)
     EXPECT_FALSE(frame->servo_btn_uebernehmen->isEnabled());
     Dialogs::setRecordMessages(false);
 }
+
+namespace {
+
+// Everything of the window that a curve or set file load may change: the
+// servo editor's controls and drawings, the title with its marker, the
+// working copy and the image.
+struct ServoShown {
+    QStringList texts;
+    QImage diagram, relays;
+    CurveRecords curves;
+    FirmwareImage image;
+};
+
+ServoShown servoShown(TFormMain &window)
+{
+    TFrameTamb *f = window.FrameTamb1;
+    ServoShown shown;
+    shown.texts << f->edt_Anzahl->text() << f->edt_stretch->text() << f->lbl_KurveInfo1->text()
+                << f->lbl_KurveInfo2->text() << window.windowTitle()
+                << QString::number(f->servo_btn_uebernehmen->isEnabled());
+    for (QComboBox *list : {f->servo_cbx_s1c, f->servo_cbx_s1o, f->servo_cbx_s2c, f->servo_cbx_s2o})
+        shown.texts << QString::number(list->currentIndex());
+    shown.diagram = f->servo_Image1->picture.copy();
+    shown.relays = f->servo_Image2->picture.copy();
+    shown.curves = f->model().curves();
+    shown.image = window.session.image;
+    return shown;
+}
+
+// The four curves with record 0 as a rising curve of 20 points.
+CurveRecords withRisingCurve(CurveRecords curves)
+{
+    for (int i = 0; i < 20; ++i)
+        curves[0][static_cast<std::size_t>(i)] = 6 * i;
+    curves[0][CurveRecords::CountEntry] = 20;
+    curves[1][CurveRecords::KeyActionEntry] = 0;
+    return curves;
+}
+
+QByteArray crLfLines(const QStringList &lines)
+{
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
+
+// A set file of the given curves with line `bad` (counted from 1) replaced.
+QByteArray setFileWith(const CurveRecords &curves, int bad, const QString &text)
+{
+    QStringList lines = splitHexFileLines(CurveFiles::setFileContent(curves));
+    lines[bad - 1] = text;
+    return crLfLines(lines);
+}
+
+struct FileLoadCase {
+    const char *name;
+    bool set;         // a set file (all four curves) or a curve file
+    int badLine;      // counted from 1; 0 for a good file
+    QByteArray content; // of a curve file; of a set file the bad line's text
+};
+
+class CurveFileLoads : public ::testing::TestWithParam<FileLoadCase> {};
+
+} // namespace
+
+// A file with a bad line leaves every byte and control as it was and names the
+// line as an editor counts it; a good one shows everything new, the unsaved
+// mark in the title included.
+TEST_P(CurveFileLoads, LoadWholeOrNotAtAll)
+{
+    const FileLoadCase &c = GetParam();
+    Dialogs::clearPresets();
+    Dialogs::setRecordMessages(true);
+    QTemporaryDir dir;
+    TFormMain window(dir.filePath(QStringLiteral("quaxel.ini")));
+    window.show();
+    ASSERT_TRUE(window.loadHexFile(sampleHex(Sample211)));
+    TFrameTamb *frame = window.FrameTamb1;
+    ASSERT_TRUE(frame->isVisible());
+    const ServoShown before = servoShown(window);
+    const QString path = dir.filePath(QStringLiteral("curves.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const CurveRecords setCurves = withRisingCurve(before.curves);
+    if (!c.set)
+        file.write(c.content);
+    else if (c.badLine > 0)
+        file.write(setFileWith(setCurves, c.badLine, QString::fromLatin1(c.content)));
+    else
+        file.write(CurveFiles::setFileContent(setCurves));
+    file.close();
+
+    Dialogs::presetOpenFileName(path);
+    QTest::mouseClick(c.set ? frame->servo_load_all : frame->servo_load_1, Qt::LeftButton);
+    QStringList messages;
+    for (const UserMessage &m : Dialogs::recordedMessages())
+        messages << m.text;
+    const ServoShown after = servoShown(window);
+    if (c.badLine > 0) {
+        EXPECT_EQ(messages, QStringList{QStringLiteral("Dieses File enthält ungültige Zeichen (kein Zahlenwert) in Zeile %1")
+                                            .arg(c.badLine)});
+        EXPECT_EQ(after.texts, before.texts);
+        EXPECT_EQ(after.diagram, before.diagram);
+        EXPECT_EQ(after.relays, before.relays);
+        EXPECT_EQ(after.curves, before.curves);
+    } else {
+        EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+        const CurveRecords::Record &shownCurve = after.curves[0];
+        EXPECT_EQ(after.texts[0], QStringLiteral("%1").arg(shownCurve[CurveRecords::CountEntry]));
+        EXPECT_EQ(after.texts[3], CurveEditorRules::curveTimeText(frame->model().pointCount(), frame->model().stretchSteps()));
+        EXPECT_NE(after.texts[3], before.texts[3]);
+        EXPECT_TRUE(after.texts[4].startsWith(QStringLiteral("* "))) << after.texts[4].toStdString();
+        EXPECT_FALSE(before.texts[4].startsWith(QStringLiteral("* ")));
+        EXPECT_EQ(after.texts[5], QStringLiteral("1"));
+        EXPECT_NE(after.diagram, before.diagram);
+        if (c.set) {
+            EXPECT_EQ(after.curves, setCurves);
+        } else {
+            for (int i = 0; i < 5; ++i)
+                EXPECT_EQ(shownCurve[static_cast<std::size_t>(i)], i % 2 ? 127 : 0) << i;
+        }
+    }
+    // Loads go into the working copy only.
+    EXPECT_EQ(after.image.rom, before.image.rom);
+    EXPECT_EQ(after.image.eeprom, before.image.eeprom);
+    Dialogs::setRecordMessages(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CurveFileLoads,
+    ::testing::Values(FileLoadCase{"curveFirstLineBad", false, 1, "x\r\n5\r\n5\r\n"},
+                      FileLoadCase{"curveMiddleLineBad", false, 2, "5\r\n5 5\r\n5\r\n"},
+                      FileLoadCase{"curveLastLineBad", false, 3, "5\r\n5\r\n7a\r\n"},
+                      FileLoadCase{"curveGood", false, 0, "0\r\n127\r\n0\r\n127\r\n0\r\n"},
+                      FileLoadCase{"setFirstLineBad", true, 1, "x"},
+                      FileLoadCase{"setMiddleLineBad", true, 256, "-"},
+                      FileLoadCase{"setLastLineBad", true, 512, ""},
+                      FileLoadCase{"setGood", true, 0, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
