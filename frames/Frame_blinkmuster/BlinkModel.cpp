@@ -130,12 +130,23 @@ void BlinkModel::copyFrom(int from)
 
 bool BlinkModel::paint(int output, int x, int y, int stripWidth, int stripHeight)
 {
+    return paintStroke(output, QPoint(x, y), QPoint(x, y), stripWidth, stripHeight);
+}
+
+bool BlinkModel::paintStroke(int output, QPoint from, QPoint to, int stripWidth, int stripHeight)
+{
     const float stepWidth = PatternStrip::stepWidth(stripWidth, drawnSteps());
-    const std::optional<int> step = paintedStep(state_.table, state_.block, x, stepWidth);
-    if (!step)
+    if (!paintedStep(state_.table, state_.block, 0, stepWidth))
         return false;
-    state_.table.setBit(state_.block, layout().stepBit(output, *step),
-                        PatternStrip::paintsOn(y, stripHeight, PatternStrip::valueScale(stripHeight)));
+    const auto stepAt = [&](int x) { return *paintedStep(state_.table, state_.block, x, stepWidth); };
+    // A step's middle stands for it.
+    const auto stepX = [&](int step) {
+        return (PatternStrip::stepLeft(step, stepWidth) + PatternStrip::stepLeft(step + 1, stepWidth)) / 2;
+    };
+    const float valueScale = PatternStrip::valueScale(stripHeight);
+    for (const QPoint &step : DrawingScale::strokeSteps(from, to, stepAt, stepX))
+        state_.table.setBit(state_.block, layout().stepBit(output, step.x()),
+                            PatternStrip::paintsOn(step.y(), stripHeight, valueScale));
     changed_ = true;
     return true;
 }

@@ -2,6 +2,7 @@
 #include "frames/Frame_blinkmuster/BlinkPatterns.h"
 #include "frames/TypedEntry.h"
 
+#include <QPoint>
 #include <QString>
 
 // The edit model of both blink pattern editors: the working copy of a pattern
@@ -53,6 +54,11 @@ public:
     // a button is held: switches that output on or off in the step under the
     // mouse. False when there is no step to paint.
     bool paint(int output, int x, int y, int stripWidth, int stripHeight);
+    // A stroke of the mouse from pixel `from` to pixel `to` on that strip with
+    // the button held: paints every step it passes over, each by the stroke's
+    // height there, as a paint program lays a line. False when there is no
+    // step to paint.
+    bool paintStroke(int output, QPoint from, QPoint to, int stripWidth, int stripHeight);
     // The steps the mouse can reach in the selected block, as paint() limits them.
     int paintableSteps() const;
     // Switches one output on or off in one step, as painting it does; false

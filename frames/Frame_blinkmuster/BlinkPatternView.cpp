@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <utility>
 
 namespace {
 
@@ -163,7 +164,10 @@ void BlinkPatternView::connectControls(const Controls &controls, BoxBottom boxBo
     connect(c_.discard, &QPushButton::clicked, this, [this] { discardChanges(); });
     for (int n = 0; n < static_cast<int>(c_.strips.size()); ++n) {
         DrawingSurface *strip = c_.strips[std::size_t(n)];
-        connect(strip, &DrawingSurface::mouseDown, this, [this] { painting = true; });
+        connect(strip, &DrawingSurface::mouseDown, this, [this](int x, int y) {
+            painting = true;
+            strokeAt = QPoint(x, y);
+        });
         connect(strip, &DrawingSurface::mouseUp, this, [this] { painting = false; });
         connect(strip, &DrawingSurface::mouseMove, this, [this, n](int x, int y) { stripMouseMove(n, x, y); });
     }
@@ -251,7 +255,8 @@ void BlinkPatternView::stripMouseMove(int strip, int x, int y)
 {
     if (!painting)
         return;
-    if (!model_.paint(strip, x, y, c_.strips.front()->width(), stripHeight))
+    const QPoint from = std::exchange(strokeAt, QPoint(x, y));
+    if (!model_.paintStroke(strip, from, strokeAt, c_.strips.front()->width(), stripHeight))
         return;
     DrawPatterns();
     showChanged();

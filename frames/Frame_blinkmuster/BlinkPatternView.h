@@ -29,6 +29,8 @@ class BlinkPatternView : public EditorFrame {
 
 public:
     bool painting = false;
+    // Where the stroke stands: the press, then each position the mouse moved to.
+    QPoint strokeAt;
     // The strips' drawing scales, from strip 1.
     float valueScale = 0.0f;
     float stepWidth = 0.0f;

@@ -84,4 +84,25 @@ bool relayOnAt(int y, int stripHeight, float relayScale)
     return (stripHeight - y) / static_cast<double>(relayScale) > 50.0;
 }
 
+QList<QPoint> strokePoints(QPoint from, QPoint to, float stepWidth, int count, int diagramHeight, float valueScale)
+{
+    QList<QPoint> points = DrawingScale::strokeSteps(
+        from, to, [&](int x) { return pointAt(x, stepWidth, count); },
+        [&](int i) { return static_cast<int>(i * static_cast<double>(stepWidth)); });
+    for (QPoint &point : points)
+        point.setY(positionAt(point.y(), diagramHeight, valueScale));
+    return points;
+}
+
+QList<QPoint> strokeRelays(QPoint from, QPoint to, float stepWidth, int count, int stripHeight, float relayScale)
+{
+    // A relay box's middle stands for it.
+    QList<QPoint> points = DrawingScale::strokeSteps(
+        from, to, [&](int x) { return relayPointAt(x, stepWidth, count); },
+        [&](int i) { return static_cast<int>((i + 0.5) * static_cast<double>(stepWidth)); });
+    for (QPoint &point : points)
+        point.setY(relayOnAt(point.y(), stripHeight, relayScale) ? 1 : 0);
+    return points;
+}
+
 } // namespace CurveDiagram

@@ -47,4 +47,12 @@ int positionAt(int y, int diagramHeight, float valueScale);
 int relayPointAt(int x, float stepWidth, int count);
 bool relayOnAt(int y, int stripHeight, float relayScale);
 
+// A stroke of the mouse from pixel `from` to pixel `to` with the button held,
+// over the diagram or the relay strip: every point it passes over, in the
+// order of travel, as QPoint(point, value), each set by the straight line's
+// height at the point. On the diagram the value is the position the point
+// takes, on the relay strip 1 (relay on) or 0.
+QList<QPoint> strokePoints(QPoint from, QPoint to, float stepWidth, int count, int diagramHeight, float valueScale);
+QList<QPoint> strokeRelays(QPoint from, QPoint to, float stepWidth, int count, int stripHeight, float relayScale);
+
 } // namespace CurveDiagram

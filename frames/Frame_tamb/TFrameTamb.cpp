@@ -476,9 +476,10 @@ void TFrameTamb::servo_rad_Click()
 
 // ---------------------------------------------------------------- mouse
 
-void TFrameTamb::servo_ImagexMouseDown()
+void TFrameTamb::servo_ImagexMouseDown(int x, int y)
 {
     painting = true;
+    strokeAt = QPoint(x, y);
 }
 
 void TFrameTamb::servo_ImagexMouseUp()
@@ -486,12 +487,17 @@ void TFrameTamb::servo_ImagexMouseUp()
     painting = false;
 }
 
+// A move with the button held draws every point between the stroke's last
+// position and this one.
 void TFrameTamb::servo_Image1MouseMove(int x, int y)
 {
     if (!painting || !(stepWidth > 0.0F))
         return;
-    model_.drawPoint(CurveDiagram::pointAt(x, stepWidth, model_.pointCount()),
-                     CurveDiagram::positionAt(y, stripHeight, valueScale));
+    const QPoint to(x, y);
+    for (const QPoint &point : CurveDiagram::strokePoints(strokeAt, to, stepWidth, model_.pointCount(), stripHeight,
+                                                          valueScale))
+        model_.drawPoint(point.x(), point.y());
+    strokeAt = to;
     DrawCurve();
     showApplyState();
 }
@@ -500,8 +506,11 @@ void TFrameTamb::servo_Image2MouseMove(int x, int y)
 {
     if (!painting || !(stepWidth > 0.0F))
         return;
-    model_.setRelay(CurveDiagram::relayPointAt(x, stepWidth, model_.pointCount()),
-                    CurveDiagram::relayOnAt(y, relayHeight, relayScale));
+    const QPoint to(x, y);
+    for (const QPoint &point : CurveDiagram::strokeRelays(strokeAt, to, stepWidth, model_.pointCount(), relayHeight,
+                                                          relayScale))
+        model_.setRelay(point.x(), point.y() != 0);
+    strokeAt = to;
     DrawRelayStrip();
     showApplyState();
 }
@@ -602,12 +611,10 @@ void TFrameTamb::servo_load_1Click()
     QStringList lines;
     if (!readChosenFile(CurveFiles::curveFileFilter(), lines))
         return;
-    const CurveRecords::Record before = model_.selectedRecord();
     const CurveFiles::LoadResult result = model_.loadCurveFile(lines);
     for (const QString &warning : result.warnings)
         Dialogs::warningCancel(this, warning);
-    // Points read before a faulty line are in the working copy too: show them.
-    if (!result.complete && model_.selectedRecord() == before)
+    if (!result.complete)
         return;
     showCurve();
     showApplyState();
@@ -618,11 +625,10 @@ void TFrameTamb::servo_load_allClick()
     QStringList lines;
     if (!readChosenFile(CurveFiles::setFileFilter(), lines))
         return;
-    const CurveRecords before = model_.curves();
     const CurveFiles::LoadResult result = model_.loadSetFile(lines);
     for (const QString &warning : result.warnings)
         Dialogs::warningCancel(this, warning);
-    if (!result.complete && model_.curves() == before)
+    if (!result.complete)
         return;
     showCurve();
     showKeyActions();

@@ -2,6 +2,7 @@
 #include "frames/EditorFrame.h"
 #include "frames/Frame_tamb/ServoModel.h"
 
+#include <QPoint>
 #include <array>
 
 class ImageSurface;
@@ -96,6 +97,8 @@ public:
 
     // ---- drawing state ----
     bool painting = false;
+    // Where the stroke stands: the press, then each position the mouse moved to.
+    QPoint strokeAt;
     float valueScale = 0.0F;
     float stepWidth = 0.0F;
     float relayScale = 0.0F;
@@ -118,7 +121,7 @@ public:
     void edt_AnzahlChange();
     void edt_stretchChange();
     void servo_rad_axClick();
-    void servo_ImagexMouseDown();
+    void servo_ImagexMouseDown(int x, int y);
     void servo_ImagexMouseUp();
     void servo_Image1MouseMove(int x, int y);
     void servo_Image2MouseMove(int x, int y);

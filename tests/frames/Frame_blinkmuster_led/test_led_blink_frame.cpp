@@ -85,10 +85,12 @@ TEST_F(LedBlinkFrame, PaintingReachesTheLowOrHighStepByteOfOneOutput)
     expectOnlyChanged([&] { drag(strip(0), {{15, 2}}); }, {{256 + 3, 0x0B}});
 
     // Address 1 shows 10 steps; right of them the mouse still reaches the step
-    // bytes up to step 99, and no further.
+    // bytes up to step 99, and no further. The stroke clears every step on its way.
     frame->led_blinkmuster_rad_a[0]->click();
-    expectOnlyChanged([&] { drag(strip(9), {{470, 35}, {5000, 35}}); },
-                      {{128 + 10, (0xC0 | 10) & ~0x20}, {128 + 99, (0xC0 | (99 & 0x3F)) & ~0x20}});
+    std::map<int, int> cleared;
+    for (int t = 10; t < 100; ++t)
+        cleared[128 + t] = (0xC0 | (t & 0x3F)) & ~0x20;
+    expectOnlyChanged([&] { drag(strip(9), {{470, 35}, {5000, 35}}); }, cleared);
     EXPECT_TRUE(frame->led_blinkmuster_btn_uebernehmen->isEnabled());
 }
 
