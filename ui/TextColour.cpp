@@ -1,6 +1,7 @@
 #include "ui/TextColour.h"
 
 #include <QPalette>
+#include <QString>
 #include <QWidget>
 
 namespace {
@@ -49,8 +50,16 @@ QColor readableTextColour(const QColor &background)
 
 void setFieldColour(QWidget *field, const QColor &background)
 {
+    const QColor text = readableTextColour(background);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, background);
-    palette.setColor(QPalette::Text, readableTextColour(background));
+    palette.setColor(QPalette::Text, text);
     field->setPalette(palette);
+    // An application style sheet that styles the field's class would paint
+    // over the palette; the field's own sheet comes before any other.
+    const QString sheet = QStringLiteral("%1 { background-color: %2; color: %3; }")
+                              .arg(QString::fromLatin1(field->metaObject()->className()), background.name(),
+                                   text.name());
+    if (field->styleSheet() != sheet)
+        field->setStyleSheet(sheet);
 }

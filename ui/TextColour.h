@@ -9,5 +9,6 @@ class QWidget;
 QColor readableTextColour(const QColor &background);
 
 // Gives the widget the background as its base colour and the readable text
-// colour on it.
+// colour on it, in its palette and in its own style sheet, so that neither a
+// dark palette nor an application style sheet hides them.
 void setFieldColour(QWidget *field, const QColor &background);
