@@ -23,9 +23,10 @@ int heightAt(QPoint from, QPoint to, int x)
 {
     if (to.x() == from.x())
         return to.y();
-    const int column = std::clamp(x, std::min(from.x(), to.x()), std::max(from.x(), to.x()));
-    const double share = static_cast<double>(column - from.x()) / static_cast<double>(to.x() - from.x());
-    return static_cast<int>(std::lround(from.y() + share * (to.y() - from.y())));
+    // In double, so that no difference of two far-off positions overflows.
+    const double column = std::clamp(x, std::min(from.x(), to.x()), std::max(from.x(), to.x()));
+    const double share = (column - from.x()) / (static_cast<double>(to.x()) - from.x());
+    return static_cast<int>(std::lround(from.y() + share * (static_cast<double>(to.y()) - from.y())));
 }
 
 } // namespace
