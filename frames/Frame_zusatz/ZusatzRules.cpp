@@ -187,7 +187,7 @@ QString switchOffText(bool checked)
 QString secondsText(int value)
 {
     // QString::asprintf formats independently of the locale: always a point.
-    return QString::asprintf("(%3.1f sek.)", value * 0.5);
+    return QString::asprintf(QCoreApplication::translate("Zusatz", "(%3.1f sek.)").toUtf8().constData(), value * 0.5);
 }
 
 QString speedTitle(int value)
