@@ -923,6 +923,98 @@
     </message>
 </context>
 <context>
+    <name>HexDamage</name>
+    <message>
+        <source>Die Datei ist vielleicht beschädigt: %1 Zeile(n) mit falscher Prüfsumme (erste: Zeile %2).</source>
+        <translation>The file may be damaged: %1 line(s) with a wrong checksum (first: line %2).</translation>
+    </message>
+    <message>
+        <source>Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.</source>
+        <translation>The file ends without an end record; it may be cut off.</translation>
+    </message>
+</context>
+<context>
+    <name>HexFile</name>
+    <message>
+        <source>Die gespeicherte Datei kann nicht zurückgelesen werden:
+%1</source>
+        <translation>The saved file cannot be read back:
+%1</translation>
+    </message>
+    <message>
+        <source>Die gespeicherte Datei kann nicht zurückgelesen werden:
+%1
+%2</source>
+        <translation>The saved file cannot be read back:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>fehlt</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>Die gespeicherte Datei enthält andere Daten als gespeichert:
+%1
+%2: gespeichert %3, gelesen %4 (%5 Unterschiede)
+Bitte nicht brennen!</source>
+        <translation>The saved file holds other data than was saved:
+%1
+%2: saved %3, read %4 (%5 differences)
+Please do not burn it!</translation>
+    </message>
+</context>
+<context>
+    <name>HexReader</name>
+    <message>
+        <source>%1: Zu viele Zeilen im File (mehr als %2): %3 Zeilen</source>
+        <translation>%1: Too many lines in the file (more than %2): %3 lines</translation>
+    </message>
+    <message>
+        <source>E200: Überschreitung ROM-Adressbereich</source>
+        <translation>E200: Beyond the ROM address range</translation>
+    </message>
+    <message>
+        <source>E201: Unerwartete Zeile: </source>
+        <translation>E201: Unexpected line: </translation>
+    </message>
+    <message>
+        <source>E202: Unerwarteter End File Record: </source>
+        <translation>E202: Unexpected end-of-file record: </translation>
+    </message>
+    <message>
+        <source>E203: Unerwartete Zeile im File: </source>
+        <translation>E203: Unexpected line in the file: </translation>
+    </message>
+    <message>
+        <source>E204: Unerwartete Zeile im File: </source>
+        <translation>E204: Unexpected line in the file: </translation>
+    </message>
+    <message>
+        <source>E205: Unerwarteter Extendet Linear Address Record: </source>
+        <translation>E205: Unexpected extended linear address record: </translation>
+    </message>
+    <message>
+        <source>E206: Unerwartete Zeile im File: </source>
+        <translation>E206: Unexpected line in the file: </translation>
+    </message>
+    <message>
+        <source>E208: Zeile kürzer als ihre Byte-Anzahl: </source>
+        <translation>E208: Line shorter than its byte count: </translation>
+    </message>
+    <message>
+        <source>E209: Überschreitung EEPROM-Adressbereich</source>
+        <translation>E209: Beyond the EEPROM address range</translation>
+    </message>
+</context>
+<context>
+    <name>HexWriter</name>
+    <message>
+        <source>Das HEX-File kann nicht geschrieben werden: die ID &quot;%1&quot; hat nicht vier Stellen.</source>
+        <translation>The HEX file cannot be written: the ID &quot;%1&quot; does not have four digits.</translation>
+    </message>
+</context>
+<context>
     <name>InfoListing</name>
     <message>
         <source> gefundene Unterschiede </source>
