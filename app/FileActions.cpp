@@ -118,7 +118,7 @@ bool FileActions::mayDiscardChanges()
     parts_.history.actionFinished();
     if (!parts_.history.isModified())
         return true;
-    return Dialogs::askYesNo(parts_.window, QStringLiteral("Ungespeicherte Änderungen an %1 verwerfen?")
+    return Dialogs::askYesNo(parts_.window, tr("Ungespeicherte Änderungen an %1 verwerfen?")
                                                 .arg(QFileInfo(parts_.session.filePath).fileName()));
 }
 
@@ -165,7 +165,7 @@ bool FileActions::applyWaitingFrameChanges()
     for (EditorFrame *frame : parts_.frames.frames()) {
         if (!frame->hasUnappliedChanges())
             continue;
-        if (!Dialogs::askYesNo(parts_.window, QStringLiteral("Geänderte Werte übernehmen?")))
+        if (!Dialogs::askYesNo(parts_.window, tr("Geänderte Werte übernehmen?")))
             return false;
         frame->applyChanges();
     }
@@ -209,6 +209,6 @@ void FileActions::save()
     parts_.history.markSaved();
     parts_.showFilePath();
     parts_.recent.noteSaved(path);
-    parts_.status->showMessage(QStringLiteral("Gespeichert und geprüft: %1").arg(shownPath(path)), SaveConfirmationMs);
+    parts_.status->showMessage(tr("Gespeichert und geprüft: %1").arg(shownPath(path)), SaveConfirmationMs);
     showProgress(Idle);
 }

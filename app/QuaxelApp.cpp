@@ -2,6 +2,7 @@
 
 #include "ui/Dialogs.h"
 #include "app/MainWindowHost.h"
+#include "app/ProgramLanguage.h"
 #include "app/Screenshot.h"
 #include "app/StartUp.h"
 #include "app/TFormMain.h"
@@ -83,6 +84,7 @@ int runQuaxel(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     prepareApplication(app);
+    useLanguage(app, desktopLanguage());
     try {
         // After QApplication took its own options out of argv.
         const Options options = parseOptions(argumentsAsBytes(argc, argv));

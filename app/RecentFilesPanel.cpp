@@ -10,7 +10,9 @@
 
 namespace {
 
-const QString HintText = QStringLiteral("HEX laden oder eine .hex-Datei hierher ziehen");
+// The divider of the slot grid stands at x = 200; the hint keeps 8 pixels off it.
+constexpr int HintLeft = 12;
+constexpr int HintWidth = 180;
 
 } // namespace
 
@@ -21,8 +23,9 @@ RecentFilesPanel::RecentFilesPanel(QWidget *hintParent, QPushButton *loadButton,
     connect(loadButton_, &QWidget::customContextMenuRequested, this, &RecentFilesPanel::showMenu);
 
     hint_->setObjectName(QStringLiteral("emptyHint"));
-    hint_->setGeometry(20, 40, 360, 400);
-    hint_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The left column only: the slot grid's divider runs down the middle.
+    hint_->setGeometry(HintLeft, 40, HintWidth, 400);
+    hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint_->setWordWrap(true);
     hint_->setTextFormat(Qt::RichText);
     connect(hint_, &QLabel::linkActivated, this, [this](const QString &link) {
@@ -50,12 +53,13 @@ void RecentFilesPanel::showFiles()
     hintStale_ = hint_->isHidden() || !hint_->window()->isVisible() || startFilePending_;
     if (hintStale_)
         return;
-    QString html = QStringLiteral("<p><b>%1</b></p>").arg(HintText.toHtmlEscaped());
+    QString html = QStringLiteral("<p><b>%1</b></p>").arg(tr("HEX laden oder eine .hex-Datei hierher ziehen").toHtmlEscaped());
     const QStringList files = files_.files();
     if (!files.isEmpty()) {
-        html += QStringLiteral("<p>Zuletzt geöffnet:</p><p>");
+        html += QStringLiteral("<p>%1</p><p>").arg(tr("Zuletzt geöffnet:").toHtmlEscaped());
         for (int i = 0; i < files.size(); ++i) {
-            html += QStringLiteral("<a href=\"%1\">%2</a><br>")
+            // Not underlined: an underline hides the underscores of the names.
+            html += QStringLiteral("<a href=\"%1\" style=\"text-decoration:none\">%2</a><br>")
                         .arg(i)
                         .arg(shownPath(QFileInfo(files.at(i)).fileName()).toHtmlEscaped());
         }
@@ -113,6 +117,6 @@ void RecentFilesPanel::showMenu(const QPoint &where)
         connect(action, &QAction::triggered, this, [this, file] { emit openRequested(file); });
     }
     if (files.isEmpty())
-        menu.addAction(QStringLiteral("Keine zuletzt geöffneten Dateien"))->setEnabled(false);
+        menu.addAction(tr("Keine zuletzt geöffneten Dateien"))->setEnabled(false);
     menu.exec(loadButton_->mapToGlobal(where));
 }

@@ -1,5 +1,7 @@
 #include "app/SlotGrid.h"
 
+#include <QCoreApplication>
+
 #include "ui/Dialogs.h"
 #include "ui/TextColour.h"
 
@@ -70,11 +72,11 @@ void SlotGrid::makeRow(int s)
     auto *function = new QLineEdit(box_);
     function->setObjectName(QStringLiteral("edtFunction[%1]").arg(s));
     function->resize(30, 20);
-    function->setToolTip(QStringLiteral("Funktion Nummer"));
-    auto *rg = new QPushButton(QStringLiteral("R/G"), box_);
+    function->setToolTip(tr("Funktion Nummer"));
+    auto *rg = new QPushButton(tr("R/G"), box_);
     rg->setObjectName(QStringLiteral("btnRG[%1]").arg(s));
     rg->resize(30, 16);
-    rg->setToolTip(QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
+    rg->setToolTip(tr("Wechsel zwischen ROTer und GRÜNer Adresse "));
     connect(rg, &QPushButton::clicked, this, &SlotGrid::btn_RGClick);
     for (QLineEdit *edit : {address, function}) {
         connect(edit, &QLineEdit::textChanged, this, &SlotGrid::changed);
@@ -154,7 +156,7 @@ void SlotGrid::showType()
             if (!session_.slotLabel(s).isEmpty())
                 makeRow(s);
             if (lblSlot[s])
-                lblSlot[s]->setText(session_.slotLabel(s));
+                lblSlot[s]->setText(QCoreApplication::translate("DecoderTypes", session_.slotLabel(s).toUtf8()));
         }
         if (session_.breakAfter() != DecoderSession::DefaultSlotBreak)
             arrange(session_.breakAfter());
@@ -185,11 +187,11 @@ void SlotGrid::showProtocolLimits()
             hideRow(s);
     }
     // The hint names the bound the save check applies.
-    const QString addressHint = QStringLiteral("gültiger Adressbereich: 1 bis %1\n'0' für unbenutzt (keine Reaktion "
+    const QString addressHint = tr("gültiger Adressbereich: 1 bis %1\n'0' für unbenutzt (keine Reaktion "
                                                "auf irgendeinen Befehl)")
                                     .arg(session_.addressLimit());
     const QString functionHint =
-        QStringLiteral("gültiger Bereich für die Funktions-Nummer: 1 bis %1").arg(session_.maxFunction);
+        tr("gültiger Bereich für die Funktions-Nummer: 1 bis %1").arg(session_.maxFunction);
     for (int s = 0; s < SlotCount; ++s) {
         if (!isLabelled(s))
             continue;

@@ -48,7 +48,7 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     setObjectName(QStringLiteral("FormMain"));
     createControls();
     setWindowTitle(programCaption());
-    setStatusPanelText(4, QStringLiteral(" %1 vom %2").arg(programCaption(), programReleaseDate()));
+    setStatusPanelText(4, tr(" %1 vom %2").arg(programCaption(), programReleaseDate()));
 
     move(20, 20);
     setMinimumSize(StartMinWidth, StartMinHeight);
@@ -85,18 +85,18 @@ void TFormMain::createControls()
     GroupBoxButtons = new QGroupBox(this);
     GroupBoxButtons->setObjectName(QStringLiteral("GroupBoxButtons"));
     GroupBoxButtons->setGeometry(410, 515, 290, ButtonsGroupHeight);
-    btn_load = Widgets::button(GroupBoxButtons, QStringLiteral("btn_load"), QStringLiteral("HEX laden"),
-                               QStringLiteral("Hex-File laden.\nAnschliessend können Parameter wie z.B. die Adressen "
+    btn_load = Widgets::button(GroupBoxButtons, QStringLiteral("btn_load"), tr("HEX laden"),
+                               tr("Hex-File laden.\nAnschliessend können Parameter wie z.B. die Adressen "
                                               "geändert werden."),
                                QRect(10, 14, 110, 25));
-    btn_save = Widgets::button(GroupBoxButtons, QStringLiteral("btn_save"), QStringLiteral("HEX speichern"),
-                               QStringLiteral("Hex-File speichern\nDas neue HEX-File kann dann in den PIC 'gebrannt' "
+    btn_save = Widgets::button(GroupBoxButtons, QStringLiteral("btn_save"), tr("HEX speichern"),
+                               tr("Hex-File speichern\nDas neue HEX-File kann dann in den PIC 'gebrannt' "
                                               "werden"),
                                QRect(130, 14, 110, 25));
-    btn_info = Widgets::button(GroupBoxButtons, QStringLiteral("btn_info"), QStringLiteral("HEX Info"),
-                               QStringLiteral("Anzeige der HEX-Daten"), QRect(250, 14, 70, 25));
-    btn_close = Widgets::button(GroupBoxButtons, QStringLiteral("btn_close"), QStringLiteral("Ende"),
-                                QStringLiteral("Programm beenden (ohne eine Nachfrage!)"), QRect(250, 42, 70, 25));
+    btn_info = Widgets::button(GroupBoxButtons, QStringLiteral("btn_info"), tr("HEX Info"),
+                               tr("Anzeige der HEX-Daten"), QRect(250, 14, 70, 25));
+    btn_close = Widgets::button(GroupBoxButtons, QStringLiteral("btn_close"), tr("Ende"),
+                                tr("Programm beenden (ohne eine Nachfrage!)"), QRect(250, 42, 70, 25));
     for (QWidget *bold : {btn_load, btn_save, btn_close})
         makeBold(bold);
     connect(btn_load, &QPushButton::clicked, this, &TFormMain::btn_loadClick);
@@ -122,7 +122,7 @@ void TFormMain::createControls()
     Image2 = new QLabel(GroupBoxImage);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->resize(200, 32);
-    Image2->setToolTip(QStringLiteral("Zur WebSite"));
+    Image2->setToolTip(tr("Zur WebSite"));
     Image2->setCursor(Qt::PointingHandCursor);
     // The pixels stay where the program keeps them; the pixmap is made from them.
     Image2->setPixmap(QPixmap::fromImage(QImage(LogoRgb, LogoWidth, LogoHeight, 3 * LogoWidth, QImage::Format_RGB888)));
@@ -134,7 +134,7 @@ void TFormMain::createStatusBar()
 {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setToolTip(QStringLiteral("Anzeige der HEX-Version und des Namens"));
+    StatusBar1->setToolTip(tr("Anzeige der HEX-Version und des Namens"));
     StatusBar1->setSizeGripEnabled(false);
     for (int i = 0; i < StatusPanelCount; ++i) {
         auto *panel = new QLabel(StatusBar1);

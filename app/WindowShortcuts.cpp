@@ -1,5 +1,7 @@
 #include "app/WindowShortcuts.h"
 
+#include <QCoreApplication>
+
 #include "ui/Dialogs.h"
 
 #include <QAction>
@@ -9,7 +11,7 @@
 
 namespace {
 
-const QString HelpText = QStringLiteral(
+const char *const HelpText = QT_TRANSLATE_NOOP("WindowShortcuts",
     "Quaxel bearbeitet die Einstellungen einer Dekoder-Firmware (Intel-HEX-Datei).\r\r"
     "Strg+O\tHEX laden\r"
     "Strg+S\tHEX speichern (die Datei wird danach zurückgelesen und geprüft)\r"
@@ -50,10 +52,10 @@ void WindowShortcuts::addUndoCommands(QWidget *panel, QAction *undo, QAction *re
     panel->setContextMenuPolicy(Qt::ActionsContextMenu);
     panel->addAction(undo);
     panel->addAction(redo);
-    panel->setToolTip(QStringLiteral("Rechtsklick: Rückgängig (Strg+Z), Wiederholen (Strg+Y)"));
+    panel->setToolTip(tr("Rechtsklick: Rückgängig (Strg+Z), Wiederholen (Strg+Y)"));
 }
 
 void WindowShortcuts::showHelp()
 {
-    Dialogs::plainMessage(window_, HelpText);
+    Dialogs::plainMessage(window_, tr(HelpText));
 }

@@ -1,5 +1,7 @@
 #include "frames/ByteEntry.h"
 
+#include <QCoreApplication>
+
 namespace Typed {
 
 std::optional<int> integerOf(const QString &text)
@@ -15,7 +17,7 @@ TypedEntry<int> byteEntry(const QString &text)
         return TypedEntry<int>::empty();
     const std::optional<int> number = integerOf(text);
     if (!number || *number < 0 || *number > 255)
-        return TypedEntry<int>::refused(QString::fromUtf8("Ungültige Eingabe.\rZugelassen sind nur Zahlen"), number);
+        return TypedEntry<int>::refused(QCoreApplication::translate("ByteEntry", "Ungültige Eingabe.\rZugelassen sind nur Zahlen"), number);
     return TypedEntry<int>::accepted(*number);
 }
 

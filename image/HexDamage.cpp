@@ -1,5 +1,7 @@
 #include "image/HexDamage.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int hexDigit(QChar c)
@@ -44,11 +46,11 @@ QStringList HexDamage::findings() const
 {
     QStringList texts;
     if (badChecksumLines > 0)
-        texts << QStringLiteral("Die Datei ist vielleicht beschädigt: %1 Zeile(n) mit falscher Prüfsumme (erste: Zeile %2).")
+        texts << QCoreApplication::translate("HexDamage", "Die Datei ist vielleicht beschädigt: %1 Zeile(n) mit falscher Prüfsumme (erste: Zeile %2).")
                      .arg(badChecksumLines)
                      .arg(firstBadLine);
     if (missingEndRecord)
-        texts << QStringLiteral("Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.");
+        texts << QCoreApplication::translate("HexDamage", "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.");
     return texts;
 }
 

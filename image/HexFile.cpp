@@ -1,5 +1,7 @@
 #include "image/HexFile.h"
 
+#include <QCoreApplication>
+
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
 
@@ -63,7 +65,7 @@ std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &s
     FirmwareImage readBack;
     const InputFile file = readInputFile(path);
     if (file.reason)
-        return QStringLiteral("Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1").arg(fileMessage(shownAs, *file.reason));
+        return QCoreApplication::translate("HexFile", "Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1").arg(fileMessage(shownAs, *file.reason));
     const QStringList lines = splitHexFileLines(file.content);
     std::optional<UserMessage> error = checkHexLineCount(lines);
     if (!error) {
@@ -72,15 +74,15 @@ std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &s
             error = result.error.value_or(UserMessage{});
     }
     if (error)
-        return QStringLiteral("Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1\n%2")
+        return QCoreApplication::translate("HexFile", "Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1\n%2")
             .arg(shownPath(shownAs), QString(error->text).replace(u'\r', u'\n'));
     const auto difference = compareImages(saved, readBack);
     if (!difference)
         return std::nullopt;
     const auto shown = [](const QString &text) {
-        return text.isEmpty() ? QStringLiteral("fehlt") : QStringLiteral("0x") + quotedLine(text);
+        return text.isEmpty() ? QCoreApplication::translate("HexFile", "fehlt") : QStringLiteral("0x") + quotedLine(text);
     };
-    return QStringLiteral("Die gespeicherte Datei enthält andere Daten als gespeichert:\n%1\n"
+    return QCoreApplication::translate("HexFile", "Die gespeicherte Datei enthält andere Daten als gespeichert:\n%1\n"
                           "%2: gespeichert %3, gelesen %4 (%5 Unterschiede)\nBitte nicht brennen!")
         .arg(shownPath(shownAs), difference->where, shown(difference->first), shown(difference->second))
         .arg(difference->count);

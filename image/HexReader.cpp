@@ -1,5 +1,7 @@
 #include "image/HexReader.h"
 
+#include <QCoreApplication>
+
 #include "image/SafeText.h"
 
 #include <algorithm>
@@ -34,7 +36,7 @@ std::optional<UserMessage> checkLineCount(const QStringList &lines, const QStrin
 {
     if (lines.size() <= FirmwareImage::MaxLines)
         return std::nullopt;
-    return UserMessage{QStringLiteral("%1: Zu viele Zeilen im File (mehr als %2): %3 Zeilen")
+    return UserMessage{QCoreApplication::translate("HexReader", "%1: Zu viele Zeilen im File (mehr als %2): %3 Zeilen")
                            .arg(code)
                            .arg(FirmwareImage::MaxLines)
                            .arg(lines.size()),
@@ -80,23 +82,23 @@ UserMessage readerMessage(RecordError error, const QString &fileLine)
     const QString line = quotedLine(fileLine);
     switch (error) {
     case RecordError::RomOverflow:
-        return {QStringLiteral("E200: Überschreitung ROM-Adressbereich"), BoxKind::WarningCancel};
+        return {QCoreApplication::translate("HexReader", "E200: Überschreitung ROM-Adressbereich"), BoxKind::WarningCancel};
     case RecordError::UnexpectedAddress:
-        return {QStringLiteral("E201: Unerwartete Zeile: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("HexReader", "E201: Unerwartete Zeile: ") + line, BoxKind::Plain};
     case RecordError::BadEndOfFile:
-        return {QStringLiteral("E202: Unerwarteter End File Record: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("HexReader", "E202: Unerwarteter End File Record: ") + line, BoxKind::Plain};
     case RecordError::Type02:
-        return {QStringLiteral("E203: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("HexReader", "E203: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
     case RecordError::Type03:
-        return {QStringLiteral("E204: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("HexReader", "E204: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
     case RecordError::BadExtendedAddress:
-        return {QStringLiteral("E205: Unerwarteter Extendet Linear Address Record: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("HexReader", "E205: Unerwarteter Extendet Linear Address Record: ") + line, BoxKind::Plain};
     case RecordError::UnknownType:
-        return {QStringLiteral("E206: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("HexReader", "E206: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
     case RecordError::Truncated:
-        return {QStringLiteral("E208: Zeile kürzer als ihre Byte-Anzahl: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("HexReader", "E208: Zeile kürzer als ihre Byte-Anzahl: ") + line, BoxKind::Plain};
     case RecordError::EepromOverflow:
-        return {QStringLiteral("E209: Überschreitung EEPROM-Adressbereich"), BoxKind::WarningCancel};
+        return {QCoreApplication::translate("HexReader", "E209: Überschreitung EEPROM-Adressbereich"), BoxKind::WarningCancel};
     case RecordError::None:
         break;
     }

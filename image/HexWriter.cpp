@@ -1,5 +1,7 @@
 #include "image/HexWriter.h"
 
+#include <QCoreApplication>
+
 #include "image/HexByte.h"
 
 #include <QStringList>
@@ -135,7 +137,7 @@ int BuildHexLines(FirmwareImage &image)
 std::optional<QString> checkWritableImage(const FirmwareImage &image)
 {
     if (image.idText.size() != 4)
-        return QStringLiteral("Das HEX-File kann nicht geschrieben werden: die ID \"%1\" hat nicht vier Stellen.")
+        return QCoreApplication::translate("HexWriter", "Das HEX-File kann nicht geschrieben werden: die ID \"%1\" hat nicht vier Stellen.")
             .arg(image.idText);
     if (image.configText.size() != 4 || !isHexText(image.configText))
         return QStringLiteral(

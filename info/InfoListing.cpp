@@ -1,5 +1,7 @@
 #include "info/InfoListing.h"
 
+#include <QCoreApplication>
+
 #include "image/HexReader.h"
 #include "image/SafeText.h"
 
@@ -126,17 +128,17 @@ void compareRecord(const FirmwareImage &image, const HexRecord &record, CompareL
 
 QString summaryLine(int count, const QString &where)
 {
-    return QString::asprintf("%4i", count) + QStringLiteral(" gefundene Unterschiede ") + where;
+    return QString::asprintf("%4i", count) + QCoreApplication::translate("InfoListing", " gefundene Unterschiede ") + where;
 }
 
 void appendSummary(CompareListing &listing)
 {
     listing.eepromLines.append(QStringLiteral(" "));
     listing.romLines.append(QStringLiteral(" "));
-    listing.eepromLines.append(summaryLine(listing.eepromDiffs, QStringLiteral("im EEprom")));
-    listing.romLines.append(summaryLine(listing.romDiffs, QStringLiteral("im ROM")));
-    listing.romLines.append(summaryLine(listing.idDiffs, QStringLiteral("in ID")));
-    listing.romLines.append(summaryLine(listing.configDiffs, QStringLiteral("in Config")));
+    listing.eepromLines.append(summaryLine(listing.eepromDiffs, QCoreApplication::translate("InfoListing", "im EEprom")));
+    listing.romLines.append(summaryLine(listing.romDiffs, QCoreApplication::translate("InfoListing", "im ROM")));
+    listing.romLines.append(summaryLine(listing.idDiffs, QCoreApplication::translate("InfoListing", "in ID")));
+    listing.romLines.append(summaryLine(listing.configDiffs, QCoreApplication::translate("InfoListing", "in Config")));
 }
 
 } // namespace
@@ -174,23 +176,23 @@ UserMessage compareMessage(RecordError error, const QString &fileLine)
     const QString line = quotedLine(fileLine);
     switch (error) {
     case RecordError::RomOverflow:
-        return {QStringLiteral("E200: Überschreitung ROM-Adressbereich"), BoxKind::WarningCancel};
+        return {QCoreApplication::translate("InfoListing", "E200: Überschreitung ROM-Adressbereich"), BoxKind::WarningCancel};
     case RecordError::UnexpectedAddress:
-        return {QStringLiteral("E301: Unerwartete Zeile: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("InfoListing", "E301: Unerwartete Zeile: ") + line, BoxKind::Plain};
     case RecordError::BadEndOfFile:
-        return {QStringLiteral("E302: Unerwarteter End File Record: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("InfoListing", "E302: Unerwarteter End File Record: ") + line, BoxKind::Plain};
     case RecordError::Type02:
-        return {QStringLiteral("E303: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("InfoListing", "E303: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
     case RecordError::Type03:
-        return {QStringLiteral("E304: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("InfoListing", "E304: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
     case RecordError::BadExtendedAddress:
-        return {QStringLiteral("E305: Unerwarteter Extendet Linear Address Record: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("InfoListing", "E305: Unerwarteter Extendet Linear Address Record: ") + line, BoxKind::Plain};
     case RecordError::UnknownType:
-        return {QStringLiteral("E300: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("InfoListing", "E300: Unerwartete Zeile im File: ") + line, BoxKind::Plain};
     case RecordError::Truncated:
-        return {QStringLiteral("E308: Zeile kürzer als ihre Byte-Anzahl: ") + line, BoxKind::Plain};
+        return {QCoreApplication::translate("InfoListing", "E308: Zeile kürzer als ihre Byte-Anzahl: ") + line, BoxKind::Plain};
     case RecordError::EepromOverflow:
-        return {QStringLiteral("E309: Überschreitung EEPROM-Adressbereich"), BoxKind::WarningCancel};
+        return {QCoreApplication::translate("InfoListing", "E309: Überschreitung EEPROM-Adressbereich"), BoxKind::WarningCancel};
     case RecordError::None:
         break;
     }

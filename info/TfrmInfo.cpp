@@ -1,5 +1,7 @@
 #include "info/TfrmInfo.h"
 
+#include <QCoreApplication>
+
 #include "ui/Dialogs.h"
 #include "ui/PlainText.h"
 #include "image/SafeText.h"
@@ -47,7 +49,7 @@ QPlainTextEdit *newMemo(QWidget *parent, const QString &name, const QString &hin
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    memo->setToolTip(hint + QStringLiteral("\nFür den Normal-Bediener uninteressant!"));
+    memo->setToolTip(hint + QCoreApplication::translate("TfrmInfo", "\nFür den Normal-Bediener uninteressant!"));
     return memo;
 }
 
@@ -65,7 +67,7 @@ TfrmInfo::TfrmInfo(const FirmwareImage &image, const QString &fileName, QWidget 
     : QDialog(parent), image_(image), fileName_(fileName)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(QStringLiteral("HEX File Information"));
+    setWindowTitle(tr("HEX File Information"));
     createControls();
     layoutControls();
     // With the main window as parent the dialog opens centred on it.
@@ -75,19 +77,19 @@ TfrmInfo::TfrmInfo(const FirmwareImage &image, const QString &fileName, QWidget 
 
 void TfrmInfo::createControls()
 {
-    Label1 = newLabel(this, QStringLiteral("Label1"), QStringLiteral("Config Value:"));
-    Label2 = newLabel(this, QStringLiteral("Label2"), QStringLiteral("ID-Value:"));
-    Label3 = newLabel(this, QStringLiteral("Label3"), QStringLiteral("EEPROM"));
-    Label4 = newLabel(this, QStringLiteral("Label4"), QStringLiteral("EEprom"));
-    Label5 = newLabel(this, QStringLiteral("Label5"), QStringLiteral("ROM"));
+    Label1 = newLabel(this, QStringLiteral("Label1"), tr("Config Value:"));
+    Label2 = newLabel(this, QStringLiteral("Label2"), tr("ID-Value:"));
+    Label3 = newLabel(this, QStringLiteral("Label3"), tr("EEPROM"));
+    Label4 = newLabel(this, QStringLiteral("Label4"), tr("EEprom"));
+    Label5 = newLabel(this, QStringLiteral("Label5"), tr("ROM"));
     edt_config = newDisabledEdit(this, QStringLiteral("edt_config"));
     edt_ID = newDisabledEdit(this, QStringLiteral("edt_ID"));
-    Memo1a = newMemo(this, QStringLiteral("Memo1a"), QStringLiteral("Anzeige der EEprom Daten"));
-    Memo3a = newMemo(this, QStringLiteral("Memo3a"), QStringLiteral("Anzeige der Register"));
+    Memo1a = newMemo(this, QStringLiteral("Memo1a"), tr("Anzeige der EEprom Daten"));
+    Memo3a = newMemo(this, QStringLiteral("Memo3a"), tr("Anzeige der Register"));
 
-    btn_compare = newButton(this, QStringLiteral("btn_compare"), QStringLiteral("vergleiche mit 2. HEX-File"));
-    btn_compare->setToolTip(QStringLiteral("das geladenen HEX wird mit einer 2. Datei verglichen"));
-    btn_close = newButton(this, QStringLiteral("btn_close"), QStringLiteral("Fenster schliessen"));
+    btn_compare = newButton(this, QStringLiteral("btn_compare"), tr("vergleiche mit 2. HEX-File"));
+    btn_compare->setToolTip(tr("das geladenen HEX wird mit einer 2. Datei verglichen"));
+    btn_close = newButton(this, QStringLiteral("btn_close"), tr("Fenster schliessen"));
     connect(btn_compare, &QPushButton::clicked, this, &TfrmInfo::btn_compareClick);
     connect(btn_close, &QPushButton::clicked, this, &TfrmInfo::btn_closeClick);
 
@@ -199,9 +201,9 @@ void TfrmInfo::btn_compareClick()
     if (!readCompareFile(path, lines))
         return;
 
-    PlainText::setLabelText(statusPanels[0], QStringLiteral("File 1 = %1").arg(shownPath(fileName_)));
+    PlainText::setLabelText(statusPanels[0], tr("File 1 = %1").arg(shownPath(fileName_)));
     memo1Lines_.append(QString());
-    PlainText::setLabelText(statusPanels[1], QStringLiteral("File 2 = %1").arg(shownPath(path)));
+    PlainText::setLabelText(statusPanels[1], tr("File 2 = %1").arg(shownPath(path)));
     if (const auto tooLong = checkCompareLineCount(lines)) {
         showMemoLines();
         Dialogs::showMessage(this, *tooLong);

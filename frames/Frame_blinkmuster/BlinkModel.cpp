@@ -1,5 +1,7 @@
 #include "frames/Frame_blinkmuster/BlinkModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 BlinkModel::BlinkModel(const PatternLayout &layout) : state_{PatternTable(layout), 0}
@@ -83,7 +85,7 @@ TypedEntry<int> readEntry(const QString &text, int max)
     const int value = text.toInt(&ok, 10);
     if (!ok)
         return TypedEntry<int>::refused(
-            QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..") +
+            QCoreApplication::translate("BlinkModel", "Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..") +
             QString::number(max));
     return TypedEntry<int>::accepted(std::clamp(value, 1, max), value);
 }

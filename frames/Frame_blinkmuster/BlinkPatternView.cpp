@@ -58,20 +58,20 @@ BlinkPatternView::MadeControls BlinkPatternView::makeControls(const Design &d,
     pnl->setGeometry(0, 0, width(), height());
     made.panel = pnl;
 
-    made.group = named(new QGroupBox(QStringLiteral("Parameter für ..."), pnl), d.groupName);
+    made.group = named(new QGroupBox(tr("Parameter für ..."), pnl), d.groupName);
     made.group->setGeometry(d.group);
     for (int k = 0; k < 4; ++k) {
-        auto *button = named(new QRadioButton(QStringLiteral("Adresse %1").arg(k + 1), made.group),
+        auto *button = named(new QRadioButton(tr("Adresse %1").arg(k + 1), made.group),
                              d.prefix + QStringLiteral("rad_a%1").arg(k + 1));
         button->setGeometry(QRect(QPoint(10, 20) + k * d.addressPitch, QSize(100, 19)));
-        button->setToolTip(QStringLiteral("Auswahl, für welche Adresse die Angezeigten Parameter gültig sind"));
+        button->setToolTip(tr("Auswahl, für welche Adresse die Angezeigten Parameter gültig sind"));
         c.addresses[std::size_t(k)] = button;
     }
     c.addresses[0]->setChecked(true);
 
-    c.loop = named(new QCheckBox(QStringLiteral("Loop"), pnl), d.prefix + QStringLiteral("cbx_loop"));
+    c.loop = named(new QCheckBox(tr("Loop"), pnl), d.prefix + QStringLiteral("cbx_loop"));
     c.loop->setGeometry(d.loop);
-    c.loop->setToolTip(QStringLiteral("Ablauf wieder immer wieder neu gestartet"));
+    c.loop->setToolTip(tr("Ablauf wieder immer wieder neu gestartet"));
 
     // An edit holding "10" with its arrows beside it, both with the hint.
     const auto numberEdit = [&](const QString &editName, const QRect &geometry, const QString &arrowsName, int max,
@@ -84,26 +84,26 @@ BlinkPatternView::MadeControls BlinkPatternView::makeControls(const Design &d,
         arrows->setToolTip(hint);
         return edit;
     };
-    made.stretchLabel = Widgets::label(pnl, d.stretchLabelName, QStringLiteral("Stretch-Faktor"), d.stretchLabel);
+    made.stretchLabel = Widgets::label(pnl, d.stretchLabelName, tr("Stretch-Faktor"), d.stretchLabel);
     c.stretch = numberEdit(QStringLiteral("edt_stretch"), d.stretchEdit, d.stretchArrowsName, layout.maxStretch,
-                           QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"), made.stretchArrows);
-    made.countLabel = Widgets::label(pnl, d.countLabelName, QStringLiteral("Anzahl Punkte"), d.countLabel);
+                           tr("ermöglicht es, den Ablauf zu Verlangsamen"), made.stretchArrows);
+    made.countLabel = Widgets::label(pnl, d.countLabelName, tr("Anzahl Punkte"), d.countLabel);
     c.count = numberEdit(QStringLiteral("edt_Anzahl"), d.countEdit, d.countArrowsName, layout.maxCount,
-                         QStringLiteral("Anzahl der Kurven-Punkte"), made.countArrows);
+                         tr("Anzahl der Kurven-Punkte"), made.countArrows);
     c.stepTime = Widgets::label(pnl, d.prefix + QStringLiteral("lbl_KurveInfo1"), QString(), d.stepTime);
     c.totalTime = Widgets::label(pnl, d.prefix + QStringLiteral("lbl_KurveInfo2"), QString(), d.totalTime);
     makeStrips(pnl);
 
-    made.copyLabel = Widgets::label(pnl, d.copyLabelName, QStringLiteral("Kurve kopieren"), d.copyLabel);
+    made.copyLabel = Widgets::label(pnl, d.copyLabelName, tr("Kurve kopieren"), d.copyLabel);
     for (int k = 0; k < 4; ++k) {
         c.copy[std::size_t(k)] = Widgets::button(pnl, d.prefix + QStringLiteral("btn_copy%1").arg(k + 1),
-                                                 QStringLiteral("von #%1").arg(k + 1),
-                                                 QStringLiteral("Kopieren der Kurvenformen von Adresse %1").arg(k + 1),
+                                                 tr("von #%1").arg(k + 1),
+                                                 tr("Kopieren der Kurvenformen von Adresse %1").arg(k + 1),
                                                  d.firstCopy.translated(k * d.copyPitch, 0));
     }
-    c.discard = Widgets::button(pnl, d.prefix + QStringLiteral("btn_verwerfen"), QStringLiteral("Verwerfen"), QString(),
+    c.discard = Widgets::button(pnl, d.prefix + QStringLiteral("btn_verwerfen"), tr("Verwerfen"), QString(),
                                 {355, d.buttonsTop, 80, 25});
-    c.apply = Widgets::button(pnl, d.prefix + QStringLiteral("btn_uebernehmen"), QStringLiteral("Übernehmen"),
+    c.apply = Widgets::button(pnl, d.prefix + QStringLiteral("btn_uebernehmen"), tr("Übernehmen"),
                               QString(), {445, d.buttonsTop, 80, 25});
     c.apply->setEnabled(false);
     return made;

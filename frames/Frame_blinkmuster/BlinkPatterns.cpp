@@ -1,5 +1,7 @@
 #include "frames/Frame_blinkmuster/BlinkPatterns.h"
 
+#include <QCoreApplication>
+
 #include "image/HexByte.h"
 
 #include <algorithm>
@@ -114,13 +116,13 @@ std::optional<int> paintedStep(const PatternTable &table, int block, int x, floa
 
 QString stepTimeText(int stretch)
 {
-    return QStringLiteral("Zeit-Raster = ") + QString::number(stretch * 20) + QStringLiteral(" ms");
+    return QCoreApplication::translate("BlinkPatterns", "Zeit-Raster = ") + QString::number(stretch * 20) + QCoreApplication::translate("BlinkPatterns", " ms");
 }
 
 QString totalTimeText(int stretch, int count)
 {
-    return QStringLiteral("Gesamtzeit = ") + QString::number(static_cast<qint64>(stretch) * 20 * count) +
-           QStringLiteral(" ms");
+    return QCoreApplication::translate("BlinkPatterns", "Gesamtzeit = ") + QString::number(static_cast<qint64>(stretch) * 20 * count) +
+           QCoreApplication::translate("BlinkPatterns", " ms");
 }
 
 const PatternLayout &blinkPatternLayout()

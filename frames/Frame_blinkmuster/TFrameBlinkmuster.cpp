@@ -44,7 +44,7 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
         for (int n = 0; n < 4; ++n) {
             const int top = StripTop + StripPitch * n;
             Label_out[std::size_t(n)] = Widgets::label(pnl, QStringLiteral("Label%1").arg(8 + n),
-                                                       QStringLiteral("Out#%1").arg(n + 1), {8, top, 45, 15});
+                                                       tr("Out#%1").arg(n + 1), {8, top, 45, 15});
             auto *strip = Widgets::named(new DrawingSurface(pnl), QStringLiteral("Image_Blink%1").arg(n + 1));
             strip->setGeometry(StripLeft, top, 800, StripHeight);
             strip->setCursor(Qt::CrossCursor);
@@ -52,7 +52,7 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
             auto *box = Widgets::named(new QCheckBox(pnl), QStringLiteral("blinkmuster_cbx_out%1").arg(n + 1));
             box->setGeometry(14, top + 18, 20, 20);
             box->setFocusPolicy(Qt::ClickFocus);
-            box->setToolTip(QStringLiteral("Ausgang %1 verwenden (wird sonst nicht beeinflusst)").arg(n + 1));
+            box->setToolTip(tr("Ausgang %1 verwenden (wird sonst nicht beeinflusst)").arg(n + 1));
             blinkmuster_cbx_out[std::size_t(n)] = box;
         }
     });

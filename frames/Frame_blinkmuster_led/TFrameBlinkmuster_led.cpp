@@ -51,7 +51,7 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
             const int top = StripTop + StripPitch * n;
             led_blinkmuster_lbl_out[std::size_t(n)] =
                 Widgets::label(pnl, QStringLiteral("led_blinkmuster_lbl_out%1").arg(n + 1),
-                               QStringLiteral("Out#%1").arg(n + 1), {5, top, 48, 15});
+                               tr("Out#%1").arg(n + 1), {5, top, 48, 15});
             // Strip 6 is lower and has no cross-hair, as designed.
             auto *strip = Widgets::named(new DrawingSurface(pnl), QStringLiteral("Image_led_Blink%1").arg(n + 1));
             strip->setGeometry(StripLeft, top, 800, n == 5 ? 33 : 38);
@@ -61,7 +61,7 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
             auto *box = Widgets::named(new QCheckBox(pnl), QStringLiteral("led_blinkmuster_cbx_out%1").arg(n + 1));
             box->setGeometry(12, top + 17, 20, 18);
             box->setFocusPolicy(Qt::ClickFocus);
-            box->setToolTip(QStringLiteral("Ausgang %1 verwenden (wird sonst nicht beeinflusst)").arg(n + 1));
+            box->setToolTip(tr("Ausgang %1 verwenden (wird sonst nicht beeinflusst)").arg(n + 1));
             led_blinkmuster_cbx_out[std::size_t(n)] = box;
         }
     });

@@ -1,5 +1,7 @@
 #include "frames/Frame_register/CvTable.h"
 
+#include <QCoreApplication>
+
 #include "decoder/DecoderTypes.h"
 
 namespace Cv {
@@ -13,31 +15,31 @@ std::vector<Entry> cvDecoderEntries()
         const char *caption;
         int eepromIndex;
     } rows[] = {
-        {"CV1: Kurze Adresse", 0x60},
-        {"CV15: Dekoder Sperren", 0x62},
-        {"CV16: Dekoder Sperren", 0x63},
-        {"CV17: Lange Adresse L", 0x64},
-        {"CV18: Lange Adresse H", 0x65},
-        {"CV29: Konfiguration", 0x68},
-        {"CV48: Dekoder Betriebsart 1", 0x6D},
-        {"CV50: Verzögerung 1", 0x6F},
-        {"CV52: PWM-Wert 1", 0x71},
-        {"CV53: PWM-Wert 2", 0x72},
-        {"CV54: Länge Neon-Effekt", 0x73},
-        {"CV61: Blinker Frequenz", 0x7A},
-        {"CV62: Bremslicht Dauer", 0x7B},
-        {"CV63: Bremslicht Schwelle", 0x7C},
-        {"CV64: Bremslicht Dauer Stand", 0x7D},
-        {"CV115: LISSY: Zug-Kategorie (1-4)", 0x83},
-        {"CV140: Mapping Befehl 1", 0x9C},
-        {"CV141: Mapping Befehl 2", 0x9D},
-        {"CV142: Mapping Befehl 3", 0x9E},
-        {"CV143: Mapping Befehl 4", 0x9F},
-        {"CV144: Mapping Befehl 5", 0xA0},
-        {"CV150: Betriebs-Art Out 1", 0xA6},
-        {"CV151: Betriebs-Art Out 2", 0xA7},
-        {"CV152: Betriebs-Art Out 3", 0xA8},
-        {"CV153: Betriebs-Art Out 4", 0xA9},
+        {QT_TRANSLATE_NOOP("CvTable", "CV1: Kurze Adresse"), 0x60},
+        {QT_TRANSLATE_NOOP("CvTable", "CV15: Dekoder Sperren"), 0x62},
+        {QT_TRANSLATE_NOOP("CvTable", "CV16: Dekoder Sperren"), 0x63},
+        {QT_TRANSLATE_NOOP("CvTable", "CV17: Lange Adresse L"), 0x64},
+        {QT_TRANSLATE_NOOP("CvTable", "CV18: Lange Adresse H"), 0x65},
+        {QT_TRANSLATE_NOOP("CvTable", "CV29: Konfiguration"), 0x68},
+        {QT_TRANSLATE_NOOP("CvTable", "CV48: Dekoder Betriebsart 1"), 0x6D},
+        {QT_TRANSLATE_NOOP("CvTable", "CV50: Verzögerung 1"), 0x6F},
+        {QT_TRANSLATE_NOOP("CvTable", "CV52: PWM-Wert 1"), 0x71},
+        {QT_TRANSLATE_NOOP("CvTable", "CV53: PWM-Wert 2"), 0x72},
+        {QT_TRANSLATE_NOOP("CvTable", "CV54: Länge Neon-Effekt"), 0x73},
+        {QT_TRANSLATE_NOOP("CvTable", "CV61: Blinker Frequenz"), 0x7A},
+        {QT_TRANSLATE_NOOP("CvTable", "CV62: Bremslicht Dauer"), 0x7B},
+        {QT_TRANSLATE_NOOP("CvTable", "CV63: Bremslicht Schwelle"), 0x7C},
+        {QT_TRANSLATE_NOOP("CvTable", "CV64: Bremslicht Dauer Stand"), 0x7D},
+        {QT_TRANSLATE_NOOP("CvTable", "CV115: LISSY: Zug-Kategorie (1-4)"), 0x83},
+        {QT_TRANSLATE_NOOP("CvTable", "CV140: Mapping Befehl 1"), 0x9C},
+        {QT_TRANSLATE_NOOP("CvTable", "CV141: Mapping Befehl 2"), 0x9D},
+        {QT_TRANSLATE_NOOP("CvTable", "CV142: Mapping Befehl 3"), 0x9E},
+        {QT_TRANSLATE_NOOP("CvTable", "CV143: Mapping Befehl 4"), 0x9F},
+        {QT_TRANSLATE_NOOP("CvTable", "CV144: Mapping Befehl 5"), 0xA0},
+        {QT_TRANSLATE_NOOP("CvTable", "CV150: Betriebs-Art Out 1"), 0xA6},
+        {QT_TRANSLATE_NOOP("CvTable", "CV151: Betriebs-Art Out 2"), 0xA7},
+        {QT_TRANSLATE_NOOP("CvTable", "CV152: Betriebs-Art Out 3"), 0xA8},
+        {QT_TRANSLATE_NOOP("CvTable", "CV153: Betriebs-Art Out 4"), 0xA9},
     };
     std::vector<Entry> entries;
     for (const auto &row : rows)

@@ -1,5 +1,7 @@
 #include "frames/Frame_register/TFrameRegister.h"
 
+#include <QCoreApplication>
+
 #include "ui/Dialogs.h"
 
 #include <QFrame>
@@ -88,7 +90,7 @@ void TFrameRegister::showModel()
     for (int k = 0; k < Cv::PairCount; ++k) {
         const bool shown = k < model_.count();
         // Pairs the type does not define lose any caption of an earlier type.
-        cv_lbl[k]->setText(model_.caption(k));
+        cv_lbl[k]->setText(QCoreApplication::translate("CvTable", model_.caption(k).toUtf8()));
         cv_lbl[k]->setToolTip(cv_lbl[k]->text());
         if (shown) {
             const QSignalBlocker blocker(cv_edt[k]);

@@ -1,5 +1,7 @@
 #include "frames/Frame_tamb/CurveEditorRules.h"
 
+#include <QCoreApplication>
+
 #include "decoder/DecoderTypes.h"
 #include "frames/Frame_tamb/CurveRecords.h"
 
@@ -17,7 +19,7 @@ TypedEntry<int> parseInt(const QString &text, int high)
     const int value = text.trimmed().toInt(&ok, 10);
     if (!ok)
         return TypedEntry<int>::refused(
-            QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..%1").arg(high));
+            QCoreApplication::translate("CurveEditor", "Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..%1").arg(high));
     return TypedEntry<int>::accepted(std::clamp(value, 1, high), value);
 }
 
@@ -25,7 +27,7 @@ QStringList addressItems(const QString &first, int addresses)
 {
     QStringList items{first};
     for (int a = 1; a <= addresses; ++a)
-        items << QStringLiteral("wie Adr.%1").arg(a);
+        items << QCoreApplication::translate("CurveEditor", "wie Adr.%1").arg(a);
     return items;
 }
 
@@ -48,30 +50,30 @@ TypedEntry<int> parseStretch(const QString &text)
 
 QString stepTimeText(int stretch)
 {
-    return QStringLiteral("Zeit zwischen 2 Punkten = %1 ms").arg(stretch * 20);
+    return QCoreApplication::translate("CurveEditor", "Zeit zwischen 2 Punkten = %1 ms").arg(stretch * 20);
 }
 
 QString curveTimeText(int count, int stretch)
 {
-    return QStringLiteral("Gesamtzeit für diese Kurve = %1 ms").arg((count - 1) * stretch * 20);
+    return QCoreApplication::translate("CurveEditor", "Gesamtzeit für diese Kurve = %1 ms").arg((count - 1) * stretch * 20);
 }
 
 std::array<QString, 4> keyEventTitles(ServoVariant variant)
 {
     const int first = isOneServoType(variant) ? 3 : 1;
-    return {QStringLiteral("Taster %1 close").arg(first), QStringLiteral("Taster %1 open").arg(first),
-            QStringLiteral("Taster %1 close").arg(first + 1), QStringLiteral("Taster %1 open").arg(first + 1)};
+    return {QCoreApplication::translate("CurveEditor", "Taster %1 close").arg(first), QCoreApplication::translate("CurveEditor", "Taster %1 open").arg(first),
+            QCoreApplication::translate("CurveEditor", "Taster %1 close").arg(first + 1), QCoreApplication::translate("CurveEditor", "Taster %1 open").arg(first + 1)};
 }
 
 std::array<QStringList, 4> keyActionItems(ServoVariant variant)
 {
-    const QString none = QStringLiteral("keine Aktion");
+    const QString none = QCoreApplication::translate("CurveEditor", "keine Aktion");
     if (isOneServoType(variant)) {
         const QStringList items = addressItems(none, 4);
         return {items, items, items, items};
     }
     const QStringList button1 = addressItems(none, 8);
-    const QStringList button2 = addressItems(QStringLiteral("Adr.-Lernen"), 8);
+    const QStringList button2 = addressItems(QCoreApplication::translate("CurveEditor", "Adr.-Lernen"), 8);
     return {button1, button1, button2, button2};
 }
 

@@ -1,5 +1,7 @@
 #include "frames/Frame_tamb/CurveFiles.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -20,7 +22,7 @@ std::optional<int> byteValue(const QString &line)
 
 QString invalidLineWarning(int line)
 {
-    return QStringLiteral("Dieses File enthält ungültige Zeichen (kein Zahlenwert) in Zeile %1").arg(line);
+    return QCoreApplication::translate("CurveFiles", "Dieses File enthält ungültige Zeichen (kein Zahlenwert) in Zeile %1").arg(line);
 }
 
 void appendLine(QByteArray &content, int value)
@@ -76,7 +78,7 @@ LoadResult loadCurveFile(const QStringList &lines, CurveRecords::Record &record)
     LoadResult result;
     int n = static_cast<int>(lines.size());
     if (n > MaxCurveLines) {
-        result.warnings << QStringLiteral("Nur die ersten 100 Zeilen dieses File werden verwendet");
+        result.warnings << QCoreApplication::translate("CurveFiles", "Nur die ersten 100 Zeilen dieses File werden verwendet");
         n = MaxCurveLines;
     }
     if (n == 0) {
@@ -114,7 +116,7 @@ LoadResult loadSetFile(const QStringList &lines, CurveRecords &curves)
     LoadResult result;
     const int n = static_cast<int>(lines.size());
     if (n > SetLines) {
-        result.warnings << QStringLiteral("Dieses File hat zu viele Zeilen (max. 512)");
+        result.warnings << QCoreApplication::translate("CurveFiles", "Dieses File hat zu viele Zeilen (max. 512)");
         return result;
     }
     // Read into a copy: the records change only once every pair has been read.

@@ -1,5 +1,7 @@
 #include "frames/Frame_tamb/CurveShapes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -128,7 +130,7 @@ void shift(Record &record, float offset)
 TypedEntry<float> parseScaleFactor(const QString &text, const QLocale &locale)
 {
     return parseNumber(text, locale, 0.1, 10.0,
-                       QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 0.1 .. 10"));
+                       QCoreApplication::translate("CurveShapes", "Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 0.1 .. 10"));
 }
 
 TypedEntry<float> parseScaleFactorEitherSeparator(const QString &text, const QLocale &locale)
@@ -150,7 +152,7 @@ QString scaleDesignText(const QLocale &locale)
 TypedEntry<float> parseShift(const QString &text, const QLocale &locale)
 {
     return parseNumber(text, locale, -100.0, 100.0,
-                       QStringLiteral("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich -100 .. 100"));
+                       QCoreApplication::translate("CurveShapes", "Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich -100 .. 100"));
 }
 
 } // namespace CurveShapes

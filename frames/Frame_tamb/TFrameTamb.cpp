@@ -73,13 +73,13 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     QWidget *p = pnl_servo;
 
     // Curve choice, count, stretch, times and grid.
-    RadioGroup1 = new QGroupBox(QStringLiteral("Parameter für ..."), p);
+    RadioGroup1 = new QGroupBox(tr("Parameter für ..."), p);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(5, 2, 105, 100);
     for (int k = 0; k < 4; ++k) {
-        auto *radio = new QRadioButton(QStringLiteral("Kurve %1").arg(k + 1), RadioGroup1);
+        auto *radio = new QRadioButton(tr("Kurve %1").arg(k + 1), RadioGroup1);
         radio->setObjectName(QStringLiteral("servo_rad_a%1").arg(k + 1));
-        radio->setToolTip(QStringLiteral("Auswahl, für welche Adresse die Angezeigten Parameter gültig sind"));
+        radio->setToolTip(tr("Auswahl, für welche Adresse die Angezeigten Parameter gültig sind"));
         radio->setGeometry(10, 17 + 20 * k, 85, 18);
         radio->setChecked(k == 0);
         servo_rad_a[static_cast<std::size_t>(k)] = radio;
@@ -89,92 +89,92 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
         });
     }
 
-    Label1 = Widgets::label(p, QStringLiteral("Label1"), QStringLiteral("Anzahl Punkte"), QPoint(120, 8));
-    edt_Anzahl = makeEdit("edt_Anzahl", QStringLiteral("10"), QStringLiteral("Anzahl der Kurven-Punkte"),
+    Label1 = Widgets::label(p, QStringLiteral("Label1"), tr("Anzahl Punkte"), QPoint(120, 8));
+    edt_Anzahl = makeEdit("edt_Anzahl", QStringLiteral("10"), tr("Anzahl der Kurven-Punkte"),
                           QRect(120, 24, 45, 21), p);
     UpDown1 = upDownBeside(QStringLiteral("UpDown1"), edt_Anzahl, CurveRecords::MaxPoints, p);
-    Label2 = Widgets::label(p, QStringLiteral("Label2"), QStringLiteral("Stretch-Faktor"), QPoint(120, 52));
-    edt_stretch = makeEdit("edt_stretch", QStringLiteral("10"), QStringLiteral("ermöglicht es, den Ablauf zu Verlangsamen"),
+    Label2 = Widgets::label(p, QStringLiteral("Label2"), tr("Stretch-Faktor"), QPoint(120, 52));
+    edt_stretch = makeEdit("edt_stretch", QStringLiteral("10"), tr("ermöglicht es, den Ablauf zu Verlangsamen"),
                            QRect(120, 68, 45, 21), p);
     UpDown2 = upDownBeside(QStringLiteral("UpDown2"), edt_stretch, CurveRecords::MaxStretch, p);
     lbl_KurveInfo1 = Widgets::label(p, QStringLiteral("lbl_KurveInfo1"), QString(), QPoint(195, 27));
     lbl_KurveInfo1->resize(285, 16);
     lbl_KurveInfo2 = Widgets::label(p, QStringLiteral("lbl_KurveInfo2"), QString(), QPoint(195, 71));
     lbl_KurveInfo2->resize(285, 16);
-    Label6 = Widgets::label(p, QStringLiteral("Label6"), QStringLiteral("Raster X"), QPoint(485, 8));
+    Label6 = Widgets::label(p, QStringLiteral("Label6"), tr("Raster X"), QPoint(485, 8));
     cbx_raster_x = Widgets::list(p, QStringLiteral("cbx_raster_x"), QString(), QRect(485, 24, 55, 21));
     cbx_raster_x->addItems(numberItems(70));
-    Label7 = Widgets::label(p, QStringLiteral("Label7"), QStringLiteral("Raster Y"), QPoint(485, 52));
+    Label7 = Widgets::label(p, QStringLiteral("Label7"), tr("Raster Y"), QPoint(485, 52));
     cbx_raster_y = Widgets::list(p, QStringLiteral("cbx_raster_y"), QString(), QRect(485, 68, 55, 21));
     cbx_raster_y->addItems(numberItems(10));
 
     // The diagram and the relay strip.
-    Label27 = Widgets::label(p, QStringLiteral("Label27"), QStringLiteral("Servo"), QPoint(10, 96));
+    Label27 = Widgets::label(p, QStringLiteral("Label27"), tr("Servo"), QPoint(10, 96));
     servo_Image1 = new ImageSurface(QStringLiteral("servo_Image1"), 10, 112, 530, 201, p);
-    servo_Image1->setToolTip(QStringLiteral("Definieren der Kurvenform (Maus: Klick & Move)"));
+    servo_Image1->setToolTip(tr("Definieren der Kurvenform (Maus: Klick & Move)"));
     Label_Servo_Relais =
-        Widgets::label(p, QStringLiteral("Label_Servo_Relais"), QStringLiteral("Relais"), QPoint(10, 315));
+        Widgets::label(p, QStringLiteral("Label_Servo_Relais"), tr("Relais"), QPoint(10, 315));
     servo_Image2 = new ImageSurface(QStringLiteral("servo_Image2"), 10, 330, 530, 57, p);
     servo_Image2->setToolTip(
-        QStringLiteral("Definieren, ob Relais zu einem bestimmten Kurven-Zeitpunkt AUS oder EIN (rotes Feld) ist"));
+        tr("Definieren, ob Relais zu einem bestimmten Kurven-Zeitpunkt AUS oder EIN (rotes Feld) ist"));
 
     // Generators, mirrors, copies, files, scaling and shifting.
     const int top = 392;
     const int row1 = top + 16;
     const int row2 = top + 41;
-    Label4 = Widgets::label(p, QStringLiteral("Label4"), QStringLiteral("Funktionen"), QPoint(10, top));
-    btn_Lin = Widgets::button(p, QStringLiteral("btn_Lin"), QStringLiteral("Lin"),
-                              QStringLiteral("lineare Kurvenform erstellen"), QRect(10, row1, 50, 23));
-    btn_Sin = Widgets::button(p, QStringLiteral("btn_Sin"), QStringLiteral("1/4 Sin"),
-                              QStringLiteral("Sinus-Kurvenform erstellen (halbe Welle)"), QRect(62, row1, 50, 23));
-    btn_Log = Widgets::button(p, QStringLiteral("btn_Log"), QStringLiteral("Log"),
-                              QStringLiteral("log, Kurvenform erstellen"), QRect(10, row2, 50, 23));
-    btn_sin2 = Widgets::button(p, QStringLiteral("btn_sin2"), QStringLiteral("1/2 Sin"),
-                               QStringLiteral("Sinus-Kurvenform erstellen (Welle)"), QRect(62, row2, 50, 23));
-    Label3 = Widgets::label(p, QStringLiteral("Label3"), QStringLiteral("Spiegeln"), QPoint(118, top));
+    Label4 = Widgets::label(p, QStringLiteral("Label4"), tr("Funktionen"), QPoint(10, top));
+    btn_Lin = Widgets::button(p, QStringLiteral("btn_Lin"), tr("Lin"),
+                              tr("lineare Kurvenform erstellen"), QRect(10, row1, 50, 23));
+    btn_Sin = Widgets::button(p, QStringLiteral("btn_Sin"), tr("1/4 Sin"),
+                              tr("Sinus-Kurvenform erstellen (halbe Welle)"), QRect(62, row1, 50, 23));
+    btn_Log = Widgets::button(p, QStringLiteral("btn_Log"), tr("Log"),
+                              tr("log, Kurvenform erstellen"), QRect(10, row2, 50, 23));
+    btn_sin2 = Widgets::button(p, QStringLiteral("btn_sin2"), tr("1/2 Sin"),
+                               tr("Sinus-Kurvenform erstellen (Welle)"), QRect(62, row2, 50, 23));
+    Label3 = Widgets::label(p, QStringLiteral("Label3"), tr("Spiegeln"), QPoint(118, top));
     btn_MirrorVertikal =
-        Widgets::button(p, QStringLiteral("btn_MirrorVertikal"), QStringLiteral("vertikal"),
-                        QStringLiteral("vertikales Spiegeln der Kurvenform"), QRect(118, row1, 66, 23));
+        Widgets::button(p, QStringLiteral("btn_MirrorVertikal"), tr("vertikal"),
+                        tr("vertikales Spiegeln der Kurvenform"), QRect(118, row1, 66, 23));
     btn_MirrorHorizontal =
-        Widgets::button(p, QStringLiteral("btn_MirrorHorizontal"), QStringLiteral("horizontal"),
-                        QStringLiteral("horizonzales Spiegeln der Kurvenform"), QRect(118, row2, 66, 23));
-    Label5 = Widgets::label(p, QStringLiteral("Label5"), QStringLiteral("Kurve kopieren"), QPoint(190, top));
+        Widgets::button(p, QStringLiteral("btn_MirrorHorizontal"), tr("horizontal"),
+                        tr("horizonzales Spiegeln der Kurvenform"), QRect(118, row2, 66, 23));
+    Label5 = Widgets::label(p, QStringLiteral("Label5"), tr("Kurve kopieren"), QPoint(190, top));
     for (int k = 0; k < 4; ++k) {
         btn_copy[static_cast<std::size_t>(k)] =
-            Widgets::button(p, QStringLiteral("btn_copy%1").arg(k + 1), QStringLiteral("von #%1").arg(k + 1),
-                            QStringLiteral("Kopieren der Kurvenformen von Kurve %1").arg(k + 1),
+            Widgets::button(p, QStringLiteral("btn_copy%1").arg(k + 1), tr("von #%1").arg(k + 1),
+                            tr("Kopieren der Kurvenformen von Kurve %1").arg(k + 1),
                             QRect(190 + 52 * (k % 2), k < 2 ? row1 : row2, 50, 23));
         connect(btn_copy[static_cast<std::size_t>(k)], &QPushButton::clicked, this, [this, k] { btn_copyClick(k); });
     }
-    Label29 = Widgets::label(p, QStringLiteral("Label29"), QStringLiteral("Kurve"), QPoint(298, top));
-    servo_load_1 = Widgets::button(p, QStringLiteral("servo_load_1"), QStringLiteral("laden"),
-                                   QStringLiteral("laden von Kurven-Daten"), QRect(298, row1, 63, 23));
-    servo_save_1 = Widgets::button(p, QStringLiteral("servo_save_1"), QStringLiteral("speichern"),
-                                   QStringLiteral("speichern von Kurven-Daten"), QRect(298, row2, 63, 23));
-    Label30 = Widgets::label(p, QStringLiteral("Label30"), QStringLiteral("Setup"), QPoint(364, top));
-    servo_load_all = Widgets::button(p, QStringLiteral("servo_load_all"), QStringLiteral("laden"),
-                                     QStringLiteral("laden Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."),
+    Label29 = Widgets::label(p, QStringLiteral("Label29"), tr("Kurve"), QPoint(298, top));
+    servo_load_1 = Widgets::button(p, QStringLiteral("servo_load_1"), tr("laden"),
+                                   tr("laden von Kurven-Daten"), QRect(298, row1, 63, 23));
+    servo_save_1 = Widgets::button(p, QStringLiteral("servo_save_1"), tr("speichern"),
+                                   tr("speichern von Kurven-Daten"), QRect(298, row2, 63, 23));
+    Label30 = Widgets::label(p, QStringLiteral("Label30"), tr("Setup"), QPoint(364, top));
+    servo_load_all = Widgets::button(p, QStringLiteral("servo_load_all"), tr("laden"),
+                                     tr("laden Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."),
                                      QRect(364, row1, 63, 23));
-    servo_save_all = Widgets::button(p, QStringLiteral("servo_save_all"), QStringLiteral("speichern"),
-                                     QStringLiteral("speichern Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."),
+    servo_save_all = Widgets::button(p, QStringLiteral("servo_save_all"), tr("speichern"),
+                                     tr("speichern Kurven-Daten inkl. Pukte-Anzahl, Stretch-Faktor etc."),
                                      QRect(364, row2, 63, 23));
-    Label8 = Widgets::label(p, QStringLiteral("Label8"), QStringLiteral("Skalierung"), QPoint(432, top));
+    Label8 = Widgets::label(p, QStringLiteral("Label8"), tr("Skalierung"), QPoint(432, top));
     edt_scale = makeEdit("edt_scale", CurveShapes::scaleDesignText(), QString(), QRect(432, row1, 32, 21), p);
-    btn_scale = Widgets::button(p, QStringLiteral("btn_scale"), QStringLiteral("anwenden"), QString(),
+    btn_scale = Widgets::button(p, QStringLiteral("btn_scale"), tr("anwenden"), QString(),
                                 QRect(466, row1, 74, 23));
-    Label9 = Widgets::label(p, QStringLiteral("Label9"), QStringLiteral("Hoch/Runter"), QPoint(432, row2 + 2));
+    Label9 = Widgets::label(p, QStringLiteral("Label9"), tr("Hoch/Runter"), QPoint(432, row2 + 2));
     edt_shift = makeEdit("edt_shift", QStringLiteral("10"), QString(), QRect(432, row2 + 18, 32, 21), p);
-    btn_shift = Widgets::button(p, QStringLiteral("btn_shift"), QStringLiteral("anwenden"), QString(),
+    btn_shift = Widgets::button(p, QStringLiteral("btn_shift"), tr("anwenden"), QString(),
                                 QRect(466, row2 + 18, 74, 23));
 
     // SW1 function and key actions.
-    servo_GroupBox1 = new QGroupBox(QStringLiteral("Funktion für Taster SW1"), p);
+    servo_GroupBox1 = new QGroupBox(tr("Funktion für Taster SW1"), p);
     servo_GroupBox1->setObjectName(QStringLiteral("servo_GroupBox1"));
     servo_GroupBox1->setGeometry(5, 476, 165, 55);
-    servo_rad_servo = new QRadioButton(QStringLiteral("Servo-Bedienung"), servo_GroupBox1);
+    servo_rad_servo = new QRadioButton(tr("Servo-Bedienung"), servo_GroupBox1);
     servo_rad_servo->setObjectName(QStringLiteral("servo_rad_servo"));
     servo_rad_servo->setGeometry(8, 16, 150, 17);
-    servo_rad_lernen = new QRadioButton(QStringLiteral("Lernen + Justage"), servo_GroupBox1);
+    servo_rad_lernen = new QRadioButton(tr("Lernen + Justage"), servo_GroupBox1);
     servo_rad_lernen->setObjectName(QStringLiteral("servo_rad_lernen"));
     servo_rad_lernen->setGeometry(8, 34, 150, 17);
     servo_rad_lernen->setChecked(true);
@@ -188,7 +188,7 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
         connect(radio, &QRadioButton::clicked, this, &TFrameTamb::servo_rad_Click);
     }
 
-    const QString keyHint = QStringLiteral("ermöglicht das Auslösen von Aktionen \r\nvia (Justage-)Taster");
+    const QString keyHint = tr("ermöglicht das Auslösen von Aktionen \r\nvia (Justage-)Taster");
     const std::array<const char *, 4> titleNames{"Label_Servo_sw1a", "Label_Servo_sw1b", "Label_Servo_sw2a", "Label_Servo_sw2b"};
     const std::array<const char *, 4> listNames{"servo_cbx_s1c", "servo_cbx_s1o", "servo_cbx_s2c", "servo_cbx_s2o"};
     const std::array<QString, 4> titles = keyEventTitles(ServoVariant::FourServos);
@@ -211,10 +211,10 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     servo_cbx_s2c = lists[2];
     servo_cbx_s2o = lists[3];
 
-    servo_btn_verwerfen = Widgets::button(p, QStringLiteral("servo_btn_verwerfen"), QStringLiteral("verwerfen"),
-                                          QStringLiteral("Daten verwerfen"), QRect(455 - 90, 530, 80, 25));
-    servo_btn_uebernehmen = Widgets::button(p, QStringLiteral("servo_btn_uebernehmen"), QStringLiteral("übernehmen"),
-                                            QStringLiteral("Daten übernehmen"), QRect(455, 530, 80, 25));
+    servo_btn_verwerfen = Widgets::button(p, QStringLiteral("servo_btn_verwerfen"), tr("verwerfen"),
+                                          tr("Daten verwerfen"), QRect(455 - 90, 530, 80, 25));
+    servo_btn_uebernehmen = Widgets::button(p, QStringLiteral("servo_btn_uebernehmen"), tr("übernehmen"),
+                                            tr("Daten übernehmen"), QRect(455, 530, 80, 25));
     servo_btn_uebernehmen->setEnabled(false);
 
     // The edits are written with their signals blocked: only typing runs the
@@ -310,10 +310,10 @@ void TFrameTamb::prepareForType()
         lists[k]->addItems(items[k]);
     }
 
-    edt_shift->setToolTip(QStringLiteral("Wert, um den die Kurve nach oben (positive Werte) oder nach unten (negative "
+    edt_shift->setToolTip(tr("Wert, um den die Kurve nach oben (positive Werte) oder nach unten (negative "
                                          "Werte) verschoben wird\nEin Wert von 64 verschiebt die Kurve um die halbe "
                                          "Y-Achse nach oben"));
-    edt_scale->setToolTip(QStringLiteral("Wert, mit dem die Kurve multipliziert wird. \nD.h. Werte > 1 ziehen die Kurve in "
+    edt_scale->setToolTip(tr("Wert, mit dem die Kurve multipliziert wird. \nD.h. Werte > 1 ziehen die Kurve in "
                                          "der Y-Achse auseinander, Werte < 1 stauchen die Kurve"));
 }
 

@@ -1,5 +1,7 @@
 #include "frames/Frame_tamb_adr/ServoAssignments.h"
 
+#include <QCoreApplication>
+
 #include "decoder/DecoderTypes.h"
 
 int LowestBitIndex(int v)
@@ -126,19 +128,19 @@ TypeLayout typeLayout(int typeCode)
     const ServoVariant variant = servoVariant(typeCode);
     if (variant == ServoVariant::OneServoFunction) {
         layout.fourServos = false;
-        layout.rowLabels = {QStringLiteral("Adresse 01 ein"), QStringLiteral("Adresse 01 aus"),
-                            QStringLiteral("Adresse 02 ein"), QStringLiteral("Adresse 02 aus")};
+        layout.rowLabels = {QCoreApplication::translate("ServoAssign", "Adresse 01 ein"), QCoreApplication::translate("ServoAssign", "Adresse 01 aus"),
+                            QCoreApplication::translate("ServoAssign", "Adresse 02 ein"), QCoreApplication::translate("ServoAssign", "Adresse 02 aus")};
         return layout;
     }
     layout.fourServos = variant != ServoVariant::OneServo;
-    layout.rowLabels = {QStringLiteral("Adresse 01"), QStringLiteral("Adresse 02"), QStringLiteral("Adresse 03"),
-                        QStringLiteral("Adresse 04")};
+    layout.rowLabels = {QCoreApplication::translate("ServoAssign", "Adresse 01"), QCoreApplication::translate("ServoAssign", "Adresse 02"), QCoreApplication::translate("ServoAssign", "Adresse 03"),
+                        QCoreApplication::translate("ServoAssign", "Adresse 04")};
     return layout;
 }
 
 QString designRowLabel(int row)
 {
-    return QStringLiteral("Adresse %1:").arg(row + 1, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("ServoAssign", "Adresse %1:").arg(row + 1, 2, 10, QLatin1Char('0'));
 }
 
 RowVisibility rowVisibility(int typeCode, int row, int shownAction)

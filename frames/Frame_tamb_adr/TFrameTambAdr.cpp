@@ -1,5 +1,7 @@
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 
+#include <QCoreApplication>
+
 #include "frames/Frame_tamb/ServoModel.h"
 #include "ui/Widgets.h"
 
@@ -31,11 +33,11 @@ QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &captio
     return box;
 }
 
-const QString MinHint = QStringLiteral(
+const char *const MinHint = QT_TRANSLATE_NOOP("TFrameTambAdr",
     "Diese Zeit definiert die untere Grenze, mit der der Servo\r\nangesteuert wird.\r\n"
     "Dieser Parameter kann später über eine Lern-Funktion \r\nan den Servo und die Konstruktion angepasst werden.\r\n"
     "Eine Änderung der Min-Zeit verschieb auch die Max-Zeit\r\n(wirkt wie ein Offset)");
-const QString MaxHint = QStringLiteral(
+const char *const MaxHint = QT_TRANSLATE_NOOP("TFrameTambAdr",
     "Mit dieser Impuls-Zeit wird der Servo Maximal angesteuert. \r\n"
     "Dieser Parameter kann später über eine Lern-Funktion \r\nan den Servo und die Konstruktion angepasst werden.\r\n"
     "Eine Änderung der Min-Zeit verschieb auch die Max-Zeit\r\n(wirkt wie ein Offset)");
@@ -66,11 +68,11 @@ TFrameTambAdr::TFrameTambAdr(DecoderSession &session, ServoModel &model, QWidget
 
 void TFrameTambAdr::createRows()
 {
-    const QStringList servos{"Servo 1", "Servo 2", "Servo 3", "Servo 4"};
-    const QStringList actions{"Start", "Start Loop", "Abbruch", "Beenden"};
-    const QStringList curves{"Kurve 1", "Kurve 2", "Kurve 3", "Kurve 4"};
-    const QStringList relays{"Relais 1", "Relais 2", "Relais 3", "Relais 4"};
-    const QString actionHint = QStringLiteral(
+    const QStringList servos{tr("Servo 1"), tr("Servo 2"), tr("Servo 3"), tr("Servo 4")};
+    const QStringList actions{tr("Start"), tr("Start Loop"), tr("Abbruch"), tr("Beenden")};
+    const QStringList curves{tr("Kurve 1"), tr("Kurve 2"), tr("Kurve 3"), tr("Kurve 4")};
+    const QStringList relays{tr("Relais 1"), tr("Relais 2"), tr("Relais 3"), tr("Relais 4")};
+    const QString actionHint = tr(
         "Start: Kurve einmalig starten\r\nStart Loop: Kurve immer wieder starten\r\n"
         "Abbruch: Kurve sofort abbrechen\r\nBeenden: Kurve nach Beendigung abbrechen (Loop Ende)");
 
@@ -82,11 +84,11 @@ void TFrameTambAdr::createRows()
         label->setGeometry(4, y + 3, 98, 16);
         lbl_servo_adresse[row] = label;
         cbx_ax_servo[row] =
-            Widgets::list(pnl_servo2, a + "servo", QStringLiteral("Auswahl des Servo"), QRect(76, y, 74, 21), servos);
+            Widgets::list(pnl_servo2, a + "servo", tr("Auswahl des Servo"), QRect(76, y, 74, 21), servos);
         cbx_ax_action[row] = Widgets::list(pnl_servo2, a + "action", actionHint, QRect(152, y, 96, 21), actions);
         cbx_ax_curve[row] =
-            Widgets::list(pnl_servo2, a + "curve", QStringLiteral("Auswahl der Kurve"), QRect(250, y, 74, 21), curves);
-        cbx_ax_relais[row] = Widgets::list(pnl_servo2, a + "relais", QStringLiteral("Auswahl des Relais"),
+            Widgets::list(pnl_servo2, a + "curve", tr("Auswahl der Kurve"), QRect(250, y, 74, 21), curves);
+        cbx_ax_relais[row] = Widgets::list(pnl_servo2, a + "relais", tr("Auswahl des Relais"),
                                            QRect(326, y, 70, 21), relays);
 
         // Only the user's choice runs the handlers; lists set by code stay quiet.
@@ -100,7 +102,7 @@ void TFrameTambAdr::createRows()
 void TFrameTambAdr::createServoGroup(int servo)
 {
     const QString n = QString::number(servo + 1);
-    auto *group = new QGroupBox(QStringLiteral("Servo ") + n, pnl_servo2);
+    auto *group = new QGroupBox(tr("Servo ") + n, pnl_servo2);
     group->setObjectName(QStringLiteral("GroupBox_Servo") + n);
     group->setGeometry(3, GroupTop + servo * GroupStep, 392, GroupHeight);
     GroupBox_Servo[servo] = group;
@@ -130,29 +132,29 @@ void TFrameTambAdr::createServoGroup(int servo)
         label->setGeometry(145, y + 2, 132, 16);
         return edit;
     };
-    servo_edt_Offset[servo] = timeRow(18, QStringLiteral("servo_edt_Offset_"), MinHint,
-                                      QStringLiteral("ms Impuls-Zeit (Min)"), offsetNames, btn_offset[servo]);
-    servo_edt_max[servo] = timeRow(40, QStringLiteral("servo_edt_max_"), MaxHint,
-                                   QStringLiteral("ms Impuls-Zeit (Max)"), factorNames, btn_faktor[servo]);
+    servo_edt_Offset[servo] = timeRow(18, QStringLiteral("servo_edt_Offset_"), tr(MinHint),
+                                      tr("ms Impuls-Zeit (Min)"), offsetNames, btn_offset[servo]);
+    servo_edt_max[servo] = timeRow(40, QStringLiteral("servo_edt_max_"), tr(MaxHint),
+                                   tr("ms Impuls-Zeit (Max)"), factorNames, btn_faktor[servo]);
     for (int b = 0; b < 4; ++b) {
         connect(btn_offset[servo][b], &QPushButton::clicked, this, [this, servo, b] { btn_offset_Click(servo, b); });
         connect(btn_faktor[servo][b], &QPushButton::clicked, this, [this, servo, b] { btn_faktor_Click(servo, b); });
     }
 
     // The servo 2 hint is written without the blank before the number.
-    const QString servoName = servo == 1 ? QStringLiteral("Servo2") : QStringLiteral("Servo ") + n;
-    cbx_v_off[servo] = makeCheck(group, QStringLiteral("cbx_v_off_") + n, QStringLiteral("Spannung aus"),
-                                 QStringLiteral("Versorgungs-Spannung des Servos nach Ablauf abschalten"), 280, 19, 108);
-    cbx_imp_off[servo] = makeCheck(group, QStringLiteral("cbx_imp_off_") + n, QStringLiteral("Impulse aus"),
-                                   QStringLiteral("Ansteuer-Impulse des Servos nach Ablauf abschalten"), 280, 41, 108);
+    const QString servoName = servo == 1 ? QStringLiteral("Servo2") : tr("Servo ") + n;
+    cbx_v_off[servo] = makeCheck(group, QStringLiteral("cbx_v_off_") + n, tr("Spannung aus"),
+                                 tr("Versorgungs-Spannung des Servos nach Ablauf abschalten"), 280, 19, 108);
+    cbx_imp_off[servo] = makeCheck(group, QStringLiteral("cbx_imp_off_") + n, tr("Impulse aus"),
+                                   tr("Ansteuer-Impulse des Servos nach Ablauf abschalten"), 280, 41, 108);
     cbx_no_ir[servo] =
-        makeCheck(group, QStringLiteral("cbx_no_ir_") + n, QStringLiteral("keine Unterbrechung"),
-                  QStringLiteral("eine aktive Kurve für ") + servoName +
-                      QStringLiteral(" kann nicht durch eine andere Kurve unterbrochen werden"),
+        makeCheck(group, QStringLiteral("cbx_no_ir_") + n, tr("keine Unterbrechung"),
+                  tr("eine aktive Kurve für ") + servoName +
+                      tr(" kann nicht durch eine andere Kurve unterbrochen werden"),
                   6, 61, 160);
     cbx_no_rep[servo] =
-        makeCheck(group, QStringLiteral("cbx_no_rep_") + n, QStringLiteral("keine Wiederholung"),
-                  QStringLiteral("es kann nicht 2x hintereinander die selbe Kurve gefahren werden"), 170, 61, 160);
+        makeCheck(group, QStringLiteral("cbx_no_rep_") + n, tr("keine Wiederholung"),
+                  tr("es kann nicht 2x hintereinander die selbe Kurve gefahren werden"), 170, 61, 160);
 
     // A check box changes its state before the click reaches the handler; code
     // that sets a box does not click it.

@@ -1,5 +1,7 @@
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 
+#include <QCoreApplication>
+
 #include "ui/Dialogs.h"
 #include "ui/UpDown.h"
 #include "ui/Widgets.h"
@@ -20,11 +22,6 @@ using namespace ZusatzView;
 using Widgets::named;
 
 namespace {
-
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 QCheckBox *checkBox(QWidget *parent, const char *name, const QRect &geometry, const QString &caption,
                     const QString &hint = {})
@@ -66,7 +63,7 @@ constexpr int GroupInnerWidth = 290;
 constexpr int NeonSliderLeft = 132;
 constexpr int NeonSliderWidth = 170;
 
-const char *const NeonSliderHint = "rechts = HELL, Links = dunkel";
+const char *const NeonSliderHint = QT_TRANSLATE_NOOP("TFrameZusatz", "rechts = HELL, Links = dunkel");
 
 } // namespace
 
@@ -160,8 +157,8 @@ void TFrameZusatz::makeValueControls()
     UpDown_Zusatz->setGeometry(edt_zusatz->geometry().right() + 1, 36, 17, EditHeight);
     lbl_zusatz2 = Widgets::label(panel, QStringLiteral("lbl_zusatz2"), {}, QRect(101, 39, 120, 17));
     cbx_weiche_ab = checkBox(panel, "cbx_weiche_ab", QRect(ControlLeft, 66, BoxWidth, RowHeight),
-                             text("Abschalten des Antriebes NUR nach TimeOut"),
-                             text("Der Abschaltebefehl der Zentrale wird ignoriert, sodass der Antrieb immer genau "
+                             tr("Abschalten des Antriebes NUR nach TimeOut"),
+                             tr("Der Abschaltebefehl der Zentrale wird ignoriert, sodass der Antrieb immer genau "
                                   "nach der TimeOut Zeit abschaltet"));
 
     connect(cbx_weiche_ab, &QCheckBox::toggled, this, [this](bool on) { model_.setSwitchOff(on); });
@@ -178,11 +175,11 @@ void TFrameZusatz::makeValueControls()
 
 void TFrameZusatz::makeMinimumCount()
 {
-    lbl_MindestAnzahl = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_MindestAnzahl"), text("Mindestanzahl (1..9)"),
+    lbl_MindestAnzahl = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_MindestAnzahl"), tr("Mindestanzahl (1..9)"),
                                        QRect(ControlLeft, 74, 140, 17));
     edt_mindestAnzahl = named(new QLineEdit(pnl_Zusatz), QStringLiteral("edt_mindestAnzahl"));
     edt_mindestAnzahl->setGeometry(ExtraEditLeft, 70, ExtraEditWidth, EditHeight);
-    edt_mindestAnzahl->setToolTip(text("Anzahl der mindest aktiven Ausgänge beim Ablauf"));
+    edt_mindestAnzahl->setToolTip(tr("Anzahl der mindest aktiven Ausgänge beim Ablauf"));
     UpDown5 = named(new UpDown(edt_mindestAnzahl, pnl_Zusatz), QStringLiteral("UpDown5"));
     UpDown5->setGeometry(ExtraEditLeft + ExtraEditWidth, 70, 17, EditHeight);
     UpDown5->setRange(MinimumCountMin, MinimumCountMax);
@@ -215,13 +212,13 @@ void TFrameZusatz::makeNeonSliders()
 {
     TrackBar_neon_1 = slider(pnl_Zusatz, "TrackBar_neon_1");
     TrackBar_neon_2 = slider(pnl_Zusatz, "TrackBar_neon_2");
-    lbl_fNeon_01 = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_fNeon_01"), text("Leuchtstufe DUNKEL"),
+    lbl_fNeon_01 = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_fNeon_01"), tr("Leuchtstufe DUNKEL"),
                                   QRect(ControlLeft, 44, 114, 17));
-    lbl_fNeon_02 = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_fNeon_02"), text("Leuchtstufe HELL"),
+    lbl_fNeon_02 = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_fNeon_02"), tr("Leuchtstufe HELL"),
                                   QRect(ControlLeft, 64, 114, 17));
     lbl_fNeon_03 =
         Widgets::label(pnl_Zusatz, QStringLiteral("lbl_fNeon_03"),
-                       text("Die Verzögerungszeit definiert eine Einschalt-Verzögerung. \r\nDiese ist dann aktiv, "
+                       tr("Die Verzögerungszeit definiert eine Einschalt-Verzögerung. \r\nDiese ist dann aktiv, "
                             "wenn noch kein Ausgang eingeschaltet \r\nist, also wenn alle Ausgäne dunkel sind. Alle "
                             "weiteren \r\nAusgänge werden dann ohne Verzögerungszeit dazu \r\ngeschaltet"),
                        QRect(ControlLeft, 104, BoxWidth, 80));
@@ -259,17 +256,17 @@ void TFrameZusatz::makeNeonBoxes()
     cbx_led_neon_7 = neonBox[5];
     cbx_led_neon_8 = neonBox[6];
     lbl_led_neon_1 = Widgets::label(pnl_Zusatz, QStringLiteral("lbl_led_neon_1"),
-                                    text("Tipp: Im Kandor Dekoder sind Ausgang 1-4 nutzbar"),
+                                    tr("Tipp: Im Kandor Dekoder sind Ausgang 1-4 nutzbar"),
                                     QRect(ControlLeft, NeonTipTop, BoxWidth, 17));
 }
 
 void TFrameZusatz::makeModeGroup()
 {
-    group_mode = named(new QGroupBox(text("Mode Auswahl"), pnl_Zusatz), QStringLiteral("group_mode"));
+    group_mode = named(new QGroupBox(tr("Mode Auswahl"), pnl_Zusatz), QStringLiteral("group_mode"));
     group_mode->setGeometry(ModeGroupLeft, 100, ModeGroupWidth, 200);
     lbl_mode = Widgets::label(
         group_mode, QStringLiteral("lbl_mode"),
-        text("Wird hier ein Mode ausgewählt, so sollte die Mode-\r\nUmschaltung gesperrt werden, da  sich "
+        tr("Wird hier ein Mode ausgewählt, so sollte die Mode-\r\nUmschaltung gesperrt werden, da  sich "
              "sonst der gewählte\r\nMode während des \"Brennen\" wieder verstellen kann."),
         QRect(10, 20, 280, 45));
     fitExplanation(lbl_mode, GroupInnerWidth);
@@ -278,12 +275,12 @@ void TFrameZusatz::makeModeGroup()
         rad_mode[i]->setGeometry(GroupInnerLeft, 20 + RowHeight * i, GroupInnerWidth, RowHeight);
     }
     cbx_mode_bit6 = checkBox(group_mode, "cbx_mode_bit6", QRect(GroupInnerLeft, 140, GroupInnerWidth, RowHeight),
-                             text("Dumm Mode: startet immer mit Ausgängen AUS"),
-                             text("Dekoder startet mit abgeschalteten Ausgängen. der Zustand beim Abschalten wird "
+                             tr("Dumm Mode: startet immer mit Ausgängen AUS"),
+                             tr("Dekoder startet mit abgeschalteten Ausgängen. der Zustand beim Abschalten wird "
                                   "also NICHT wieder hergestellt."));
     cbx_mode_bit7 = checkBox(group_mode, "cbx_mode_bit7", QRect(GroupInnerLeft, 160, GroupInnerWidth, RowHeight),
-                             text("Mode-Umschaltung SPERREN"),
-                             text("Aktiviert: eine Mode-Umschaltung (Taste beim Starten) ist dann nicht mehr möglich. "
+                             tr("Mode-Umschaltung SPERREN"),
+                             tr("Aktiviert: eine Mode-Umschaltung (Taste beim Starten) ist dann nicht mehr möglich. "
                                   "Voreingestellte Modus ist damit garantiert. "));
 
     for (int i = 0; i < ModeRadioCount; ++i) {
@@ -489,7 +486,7 @@ void TFrameZusatz::showModeGroup(const Layout *layout)
     lbl_mode->setVisible(!group.visible || group.introVisible());
     for (int i = 0; i < ModeRadioCount; ++i) {
         const bool listed = i < group.radioCaptions.size();
-        rad_mode[i]->setText(listed ? group.radioCaptions[i] : QStringLiteral("Mode %1").arg(i + 1));
+        rad_mode[i]->setText(listed ? group.radioCaptions[i] : tr("Mode %1").arg(i + 1));
         rad_mode[i]->setVisible(group.visible ? listed : i < 2);
     }
     cbx_mode_bit6->setVisible(group.bit6);
@@ -503,7 +500,7 @@ void TFrameZusatz::showSpeedSlider(const Layout *layout)
 {
     const Slider kind = layout ? layout->slider : Slider::None;
     if (kind == Slider::Fading) {
-        lbl_trackbar_01->setText(text("Geschwindigkeit Überblendung (Fading)"));
+        lbl_trackbar_01->setText(tr("Geschwindigkeit Überblendung (Fading)"));
         TrackBar_01->setRange(0, FadingPositions - 1);
         TrackBar_01->setTickInterval(1);
         TrackBar_01->setValue(model_.fadingPosition());
@@ -516,8 +513,8 @@ void TFrameZusatz::showSpeedSlider(const Layout *layout)
     }
     const bool slider = kind != Slider::None;
     if (slider) {
-        lbl_trackbar_01_l->setText(text("schnell"));
-        lbl_trackbar_01_r->setText(text("langsam"));
+        lbl_trackbar_01_l->setText(tr("schnell"));
+        lbl_trackbar_01_r->setText(tr("langsam"));
         lbl_trackbar_01_l->adjustSize();
         lbl_trackbar_01_r->adjustSize();
         const SliderRowGeometry row =
@@ -542,7 +539,7 @@ void TFrameZusatz::showNeonSliders(const Layout *layout)
         for (QSlider *level : {TrackBar_neon_1, TrackBar_neon_2}) {
             level->setRange(0, NeonLevelMax);
             level->setTickInterval(1);
-            level->setToolTip(text(NeonSliderHint));
+            level->setToolTip(tr(NeonSliderHint));
         }
         TrackBar_neon_1->setValue(model_.neonDark());
         TrackBar_neon_2->setValue(model_.neonBright());

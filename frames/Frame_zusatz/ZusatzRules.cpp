@@ -1,5 +1,7 @@
 #include "frames/Frame_zusatz/ZusatzRules.h"
 
+#include <QCoreApplication>
+
 #include "frames/ByteEntry.h"
 
 #include <algorithm>
@@ -11,7 +13,7 @@ namespace {
 
 QString text(const char *utf8)
 {
-    return QString::fromUtf8(utf8);
+    return QCoreApplication::translate("Zusatz", utf8);
 }
 
 Layout valueField(const char *caption, const char *hint, int min, int max)
@@ -45,9 +47,9 @@ Layout withMode(Layout layout, ModeGroup group)
 
 constexpr bool WithBits = true;
 
-const char *const NormalMode = "Mode 1: Normale Betriebsart";
-const char *const DummMode = "Mode 2: Dumm-Mode";
-const char *const SelfOffMode = "Mode 3: Selbstabschaltungs-Mode";
+const char *const NormalMode = QT_TRANSLATE_NOOP("Zusatz", "Mode 1: Normale Betriebsart");
+const char *const DummMode = QT_TRANSLATE_NOOP("Zusatz", "Mode 2: Dumm-Mode");
+const char *const SelfOffMode = QT_TRANSLATE_NOOP("Zusatz", "Mode 3: Selbstabschaltungs-Mode");
 
 std::map<int, Layout> buildLayouts()
 {
@@ -58,7 +60,7 @@ std::map<int, Layout> buildLayouts()
     };
 
     // Turnout decoders: drive time-out.
-    const Layout timeOut = valueField("Time Out (1..127)", "x 0.5 sec", 1, 127);
+    const Layout timeOut = valueField(QT_TRANSLATE_NOOP("Zusatz", "Time Out (1..127)"), QT_TRANSLATE_NOOP("Zusatz", "x 0.5 sec"), 1, 127);
     put({8, 10, 2, 101}, timeOut);
     Layout timeOutSwitchOff = timeOut;
     timeOutSwitchOff.switchOffOption = true;
@@ -66,16 +68,16 @@ std::map<int, Layout> buildLayouts()
 
     // Switching decoders: switch-off time in mode 3.
     const ModeGroup switching = modeGroup({NormalMode, DummMode, SelfOffMode});
-    put({11}, withMode(valueField("Abschaltzeit in Mode 3 (1..255)", "x 0.5 sec", 1, 255), switching));
-    put({106}, withMode(valueField("Abschaltzeit Mode in 3 (1..255)", "x 0.5 sec", 1, 255), switching));
+    put({11}, withMode(valueField(QT_TRANSLATE_NOOP("Zusatz", "Abschaltzeit in Mode 3 (1..255)"), QT_TRANSLATE_NOOP("Zusatz", "x 0.5 sec"), 1, 255), switching));
+    put({106}, withMode(valueField(QT_TRANSLATE_NOOP("Zusatz", "Abschaltzeit Mode in 3 (1..255)"), QT_TRANSLATE_NOOP("Zusatz", "x 0.5 sec"), 1, 255), switching));
     // Relay decoder: delay.
-    put({105}, withMode(valueField("Verzögerungszeit (0..255)", "Verzögerungszeit (x 0.5 sec)", 0, 255),
-                        modeGroup({NormalMode, DummMode, SelfOffMode, "Mode 4: Single Output-Mode"})));
+    put({105}, withMode(valueField(QT_TRANSLATE_NOOP("Zusatz", "Verzögerungszeit (0..255)"), QT_TRANSLATE_NOOP("Zusatz", "Verzögerungszeit (x 0.5 sec)"), 0, 255),
+                        modeGroup({NormalMode, DummMode, SelfOffMode, QT_TRANSLATE_NOOP("Zusatz", "Mode 4: Single Output-Mode")})));
 
     // Neon function decoders: delay, four modes, brightness sliders.
-    Layout neon = withMode(valueField("Verzögerungszeit (0..255)", "x 0.5 sec", 0, 255),
-                           modeGroup({"Mode 1: Normale Betriebsart Neon", "Mode 2: Steuerwagen Neon",
-                                      "Mode 3: Normale Betriebsart ohne Neon", "Mode 4: Steuerwagen ohne Neon"}));
+    Layout neon = withMode(valueField(QT_TRANSLATE_NOOP("Zusatz", "Verzögerungszeit (0..255)"), QT_TRANSLATE_NOOP("Zusatz", "x 0.5 sec"), 0, 255),
+                           modeGroup({QT_TRANSLATE_NOOP("Zusatz", "Mode 1: Normale Betriebsart Neon"), QT_TRANSLATE_NOOP("Zusatz", "Mode 2: Steuerwagen Neon"),
+                                      QT_TRANSLATE_NOOP("Zusatz", "Mode 3: Normale Betriebsart ohne Neon"), QT_TRANSLATE_NOOP("Zusatz", "Mode 4: Steuerwagen ohne Neon")}));
     neon.neonSliders = true;
     put({1720576, 1786112}, neon);
     neon.mode.bit6 = neon.mode.bit7 = true;
@@ -86,22 +88,22 @@ std::map<int, Layout> buildLayouts()
     bit6Only.visible = true;
     bit6Only.bit6 = true;
     put({81664}, withMode(Layout{}, bit6Only));
-    put({15616}, withMode(Layout{}, modeGroup({NormalMode, "Mode 2: Steuerwagen"})));
-    put({81152}, withMode(Layout{}, modeGroup({NormalMode, "Mode 2: Steuerwagen"}, WithBits)));
-    put({81408}, withMode(Layout{}, modeGroup({NormalMode, "Mode 2: Steuerwagen (Ausgang 3/4)"}, WithBits)));
+    put({15616}, withMode(Layout{}, modeGroup({NormalMode, QT_TRANSLATE_NOOP("Zusatz", "Mode 2: Steuerwagen")})));
+    put({81152}, withMode(Layout{}, modeGroup({NormalMode, QT_TRANSLATE_NOOP("Zusatz", "Mode 2: Steuerwagen")}, WithBits)));
+    put({81408}, withMode(Layout{}, modeGroup({NormalMode, QT_TRANSLATE_NOOP("Zusatz", "Mode 2: Steuerwagen (Ausgang 3/4)")}, WithBits)));
     put({15872, 104}, withMode(Layout{}, modeGroup({NormalMode, DummMode})));
 
     // LED signal decoders.
     put({108, 109, 201, 457, 202, 458, 205, 206, 207},
-        withMode(Layout{}, modeGroup({NormalMode, "Mode 2: mit Dunkeltastung"})));
-    put({203}, withMode(Layout{}, modeGroup({"Mode 1: ohne ROT", "Mode 2: mit ROT "})));
+        withMode(Layout{}, modeGroup({NormalMode, QT_TRANSLATE_NOOP("Zusatz", "Mode 2: mit Dunkeltastung")})));
+    put({203}, withMode(Layout{}, modeGroup({QT_TRANSLATE_NOOP("Zusatz", "Mode 1: ohne ROT"), QT_TRANSLATE_NOOP("Zusatz", "Mode 2: mit ROT ")})));
 
     // Traffic lights: fading speed; from V3.41 also the green phases.
     Layout fading;
     fading.slider = Slider::Fading;
     put({359}, fading);
-    fading.extras = {{text("Grünphase Haupt (x 0.2 s)"), 0x60}, {text("Grünphase Neben (x 0.2 s)"), 0x70}};
-    put({615}, withMode(fading, modeGroup({"Mode 1: Deutschland", "Mode 2: Österreich"})));
+    fading.extras = {{text(QT_TRANSLATE_NOOP("Zusatz", "Grünphase Haupt (x 0.2 s)")), 0x60}, {text(QT_TRANSLATE_NOOP("Zusatz", "Grünphase Neben (x 0.2 s)")), 0x70}};
+    put({615}, withMode(fading, modeGroup({QT_TRANSLATE_NOOP("Zusatz", "Mode 1: Deutschland"), QT_TRANSLATE_NOOP("Zusatz", "Mode 2: Österreich")})));
 
     // Fairground lights: sequence speed.
     Layout speed;
@@ -110,11 +112,11 @@ std::map<int, Layout> buildLayouts()
 
     // Neon/welder LED decoders: output functions as bits.
     Layout neon368;
-    neon368.valueCaption = text("Spezial-Funktion Ausgang 9 / 10:");
+    neon368.valueCaption = text(QT_TRANSLATE_NOOP("Zusatz", "Spezial-Funktion Ausgang 9 / 10:"));
     neon368.neonBoxBits = 0x03;
     put({368}, neon368);
     Layout neon624;
-    neon624.valueCaption = text("Funktion der Ausgänge:");
+    neon624.valueCaption = text(QT_TRANSLATE_NOOP("Zusatz", "Funktion der Ausgänge:"));
     neon624.neonBoxBits = 0xDF;
     neon624.neonTip = true;
     put({624}, neon624);
@@ -122,8 +124,8 @@ std::map<int, Layout> buildLayouts()
     // House lighting: sequence speed without up-down or seconds, minimum count.
     Layout house;
     house.valueEdit = true;
-    house.valueCaption = text("Ablaufgeschwindigkeit (1..255)");
-    house.valueHint = text("1 = schnell\n255 = langsam");
+    house.valueCaption = text(QT_TRANSLATE_NOOP("Zusatz", "Ablaufgeschwindigkeit (1..255)"));
+    house.valueHint = text(QT_TRANSLATE_NOOP("Zusatz", "1 = schnell\n255 = langsam"));
     house.minimumCount = true;
     put({113}, house);
 
@@ -185,12 +187,12 @@ QString switchOffText(bool checked)
 QString secondsText(int value)
 {
     // QString::asprintf formats independently of the locale: always a point.
-    return QString::asprintf("(%3.1f sek.)", value * 0.5);
+    return QString::asprintf(QCoreApplication::translate("Zusatz", "(%3.1f sek.)").toUtf8().constData(), value * 0.5);
 }
 
 QString speedTitle(int value)
 {
-    return QStringLiteral("Geschwindigkeit: %1").arg(value);
+    return QCoreApplication::translate("Zusatz", "Geschwindigkeit: %1").arg(value);
 }
 
 const std::array<QString, FadingPositions> &fadingCodes()
@@ -215,19 +217,19 @@ FadingReading readFadingCode(const QString &code)
 const std::array<NeonBox, NeonBoxCount> &neonBoxes()
 {
     static const QString normalNeon =
-        text("Wenn nicht aktiviert, dann ist dieser Ausgang ein normaler \"Neon\" Effekt Ausgang");
-    static const QString defectNeon = text("Wenn nicht aktiviert, dann ist dieser Ausgang ein \"Neon\" Effekt Ausgang, "
-                                           "der auch als \"defekt\" definiert werden kann");
+        text(QT_TRANSLATE_NOOP("Zusatz", "Wenn nicht aktiviert, dann ist dieser Ausgang ein normaler \"Neon\" Effekt Ausgang"));
+    static const QString defectNeon = text(QT_TRANSLATE_NOOP("Zusatz", "Wenn nicht aktiviert, dann ist dieser Ausgang ein \"Neon\" Effekt Ausgang, "
+                                           "der auch als \"defekt\" definiert werden kann"));
     static const std::array<NeonBox, NeonBoxCount> boxes{{
-        {0, text("Ausgang 9 = \"Neon defekt\""),
-         text("keine Wirkung, wenn Ausgang 9 als \"Schweißer\" definiert")},
-        {1, text("Ausgang 10 = \"Schweißer\""), normalNeon},
-        {2, text("Ausgang 1/2/3 = \"Schweißer\""), normalNeon},
-        {3, text("Ausgang 4 = \"Schweißer\""), defectNeon},
-        {4, text("Ausgang 5/6/7/8 = \"Schweißer\""), normalNeon},
-        {6, text("Ausgnag 9 = \"Schweißer\""), defectNeon},
-        {7, text("Ausgang 4 = \"Neon defekt\""),
-         text("keine Wirkung, wenn Ausgang 4 als \"Schweißer\" definiert")},
+        {0, text(QT_TRANSLATE_NOOP("Zusatz", "Ausgang 9 = \"Neon defekt\"")),
+         text(QT_TRANSLATE_NOOP("Zusatz", "keine Wirkung, wenn Ausgang 9 als \"Schweißer\" definiert"))},
+        {1, text(QT_TRANSLATE_NOOP("Zusatz", "Ausgang 10 = \"Schweißer\"")), normalNeon},
+        {2, text(QT_TRANSLATE_NOOP("Zusatz", "Ausgang 1/2/3 = \"Schweißer\"")), normalNeon},
+        {3, text(QT_TRANSLATE_NOOP("Zusatz", "Ausgang 4 = \"Schweißer\"")), defectNeon},
+        {4, text(QT_TRANSLATE_NOOP("Zusatz", "Ausgang 5/6/7/8 = \"Schweißer\"")), normalNeon},
+        {6, text(QT_TRANSLATE_NOOP("Zusatz", "Ausgnag 9 = \"Schweißer\"")), defectNeon},
+        {7, text(QT_TRANSLATE_NOOP("Zusatz", "Ausgang 4 = \"Neon defekt\"")),
+         text(QT_TRANSLATE_NOOP("Zusatz", "keine Wirkung, wenn Ausgang 4 als \"Schweißer\" definiert"))},
     }};
     return boxes;
 }
@@ -243,11 +245,11 @@ TypedEntry<int> checkValueInput(const QString &input, const QString &caption, in
         return TypedEntry<int>::empty();
     const std::optional<int> number = Typed::integerOf(input);
     if (!number)
-        return TypedEntry<int>::refused(text("Ungültige Eingabe für <%1> ").arg(caption));
+        return TypedEntry<int>::refused(text(QT_TRANSLATE_NOOP("Zusatz", "Ungültige Eingabe für <%1> ")).arg(caption));
     if (*number < min)
-        return TypedEntry<int>::refused(text("Wert für <%1> ist zu klein").arg(caption), number);
+        return TypedEntry<int>::refused(text(QT_TRANSLATE_NOOP("Zusatz", "Wert für <%1> ist zu klein")).arg(caption), number);
     if (*number > max)
-        return TypedEntry<int>::refused(text("Wert für <%1> ist zu gross").arg(caption), number);
+        return TypedEntry<int>::refused(text(QT_TRANSLATE_NOOP("Zusatz", "Wert für <%1> ist zu gross")).arg(caption), number);
     return TypedEntry<int>::accepted(*number);
 }
 
@@ -257,7 +259,7 @@ TypedEntry<int> checkMinimumCountInput(const QString &input)
         return TypedEntry<int>::empty();
     const std::optional<int> number = Typed::integerOf(input);
     if (!number)
-        return TypedEntry<int>::refused(text("Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..9"));
+        return TypedEntry<int>::refused(text(QT_TRANSLATE_NOOP("Zusatz", "Ungültige Eingabe.\rZugelassen sind nur Zahlen im Werte-Bereich 1..9")));
     return TypedEntry<int>::accepted(std::clamp(*number, MinimumCountMin, MinimumCountMax), number);
 }
 
