@@ -211,11 +211,6 @@ std::optional<QString> singleOutput(const Options &options)
     return outputs.first();
 }
 
-QByteArray documentText(const QJsonObject &document)
-{
-    return QJsonDocument(document).toJson(QJsonDocument::Indented);
-}
-
 // A file that starts with '{' is taken for a settings document, any other for HEX.
 bool looksLikeDocument(const QByteArray &content)
 {
@@ -292,7 +287,7 @@ CliOutput runExport(const QStringList &args)
         printMessage(o, shownPath(input), DecoderSession::unrecognisedMessage());
         return o;
     }
-    const QByteArray text = documentText(Settings::exportSettings(loaded.session, loaded.source));
+    const QByteArray text = Settings::documentText(Settings::exportSettings(loaded.session, loaded.source));
     if (!writeOutput(outputs.isEmpty() ? QStringLiteral("-") : outputs.first(), text, o))
         return o;
     o.exitCode = CliExit::Ok;
@@ -374,7 +369,7 @@ CliOutput runSettingsDiff(const QStringList &args)
         return o;
     const Settings::Comparison comparison = Settings::compareSettings(first, second);
     if (options.isSet(QStringLiteral("json")))
-        o.out = QString::fromUtf8(documentText(comparison.partial));
+        o.out = QString::fromUtf8(Settings::documentText(comparison.partial));
     else
         o.out = escapedText(comparison.lines.join(QLatin1Char('\n')) + (comparison.equal() ? QString() : QStringLiteral("\n")), true);
     o.exitCode = comparison.equal() ? CliExit::Ok : CliExit::Differ;
