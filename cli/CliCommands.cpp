@@ -630,7 +630,7 @@ QString seriesFileName(const QString &output, int number)
     return output + QLatin1Char('-') + QString::number(number) + suffix;
 }
 
-CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite)
+CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite, const OutputSink &sink)
 {
     if (arguments.isEmpty())
         return usageError(QString(), QStringLiteral("a command is needed: info, diff, set, export, apply or inventory"));
@@ -651,6 +651,6 @@ CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite)
     if (command == QStringLiteral("apply"))
         return runApply(rest, afterWrite);
     if (command == QStringLiteral("inventory"))
-        return runInventory(rest);
+        return runInventory(rest, sink);
     return usageError(QString(), QStringLiteral("unknown command '%1'").arg(command));
 }
