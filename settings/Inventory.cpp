@@ -122,22 +122,23 @@ Inventory::Key Inventory::keyOf(const Row &row) const
     return {file.protocol, file.accessory, row.address, row.output};
 }
 
-// In the order of protocol text, kind ("accessory" before "function"),
-// address and output text, as they read.
+// In the order of protocol text, kind (accessory before function), address
+// and output text, as they read.
 std::vector<SharedAddress> Inventory::shared() const
 {
-    using Order = std::tuple<QString, bool, int, QString>;
-    std::map<Order, std::vector<std::size_t>> byKey;
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const Row &r = rows_[i];
-        const File &f = files_[r.file];
-        byKey[{protocolPanelText(f.protocol), !f.accessory, r.address, outputText(r)}].push_back(i);
-    }
+    std::map<Key, std::vector<std::uint32_t>> byKey;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        byKey[keyOf(rows_[i])].push_back(static_cast<std::uint32_t>(i));
     std::vector<SharedAddress> list;
     for (auto &[key, rows] : byKey) {
         if (rows.size() > 1)
-            list.push_back({std::get<0>(key), std::get<2>(key), std::get<3>(key), std::move(rows)});
+            list.push_back({protocolPanelText(std::get<0>(key)), std::get<2>(key), outputText(rows_[rows.front()]),
+                            std::move(rows)});
     }
+    const auto order = [](const SharedAddress &a) {
+        return std::tuple(a.protocol, a.output.startsWith(QLatin1Char('F')), a.address, a.output);
+    };
+    std::sort(list.begin(), list.end(), [&order](const SharedAddress &a, const SharedAddress &b) { return order(a) < order(b); });
     return list;
 }
 
@@ -162,7 +163,7 @@ void Inventory::writeText(const Sink &sink) const
     sink(QStringLiteral("\nShared addresses:\n"));
     for (const SharedAddress &address : list) {
         QString text = QStringLiteral("%1 %2%3:\n").arg(address.protocol).arg(address.address).arg(address.output);
-        for (std::size_t i : address.rows) {
+        for (std::uint32_t i : address.rows) {
             const Row &r = rows_[i];
             const File &f = files_[r.file];
             text += QStringLiteral("  %1: %2\n").arg(nameOf(f), f.type ? f.type->slotLabel(r.slot) : QString());
@@ -204,7 +205,7 @@ void Inventory::writeJson(const Sink &sink) const
     writeJsonArray(sink, QStringLiteral("shared"), list.size(), [&list](std::size_t k) {
         const SharedAddress &address = list[k];
         QJsonArray users;
-        for (std::size_t i : address.rows)
+        for (std::uint32_t i : address.rows)
             users.append(static_cast<qint64>(i));
         return QJsonObject{{QStringLiteral("protocol"), address.protocol},
                            {QStringLiteral("address"), address.address},

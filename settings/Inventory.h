@@ -30,7 +30,7 @@ struct SharedAddress {
     QString protocol;
     int address = 0;
     QString output;
-    std::vector<std::size_t> rows; // indexes into the rows, in their order
+    std::vector<std::uint32_t> rows; // indexes into the rows, in their order
 };
 
 // The rows are kept in a few bytes each, the texts once per file, and the
