@@ -3,10 +3,12 @@
 // gives the same file, an apply is one undo step, and a refused document
 // changes nothing.
 #include "MainWindowFixture.h"
+#include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -144,6 +146,33 @@ TEST_F(SettingsActionsTest, CtrlDListsExactlyTheTwoEditsInSettingsTerms)
     EXPECT_EQ(sectionLines(text, QStringLiteral("Geändert gegenüber der geladenen Datei:")).join(u'|').toStdString(),
               "Weiche 1: 1092g -> 1093g|Time Out (1..127): 255 -> 100");
     EXPECT_FALSE(text.contains(QStringLiteral("Noch nicht übernommen")));
+}
+
+// A blink editor's working copy is listed apart until it is applied; showing
+// it leaves the copy and the image as they were.
+TEST_F(SettingsActionsTest, CtrlDListsAWorkingCopyApartUntilItIsApplied)
+{
+    const QString changed = QStringLiteral("Geändert gegenüber der geladenen Datei:");
+    const QString waiting = QStringLiteral("Noch nicht übernommen (nicht im Image):");
+    TFormMain w(settingsPath());
+    open(w, "demo-blink.hex");
+    QCheckBox *loop = w.FrameBlinkmuster1->blinkmuster_cbx_loop;
+    ASSERT_TRUE(loop->isEnabled());
+    loop->setFocus();
+    QTest::keyClick(loop, Qt::Key_Space);
+    ASSERT_TRUE(w.FrameBlinkmuster1->hasUnappliedChanges());
+    const Seen before = seen(w);
+    const QString first = pressShowChanges(w);
+    const QStringList copyLines = sectionLines(first, waiting);
+    EXPECT_EQ(copyLines.size(), 1) << qPrintable(first);
+    EXPECT_TRUE(sectionLines(first, changed).isEmpty());
+    EXPECT_EQ(seen(w), before);
+    EXPECT_TRUE(w.FrameBlinkmuster1->hasUnappliedChanges());
+
+    QTest::mouseClick(w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen, Qt::LeftButton);
+    const QString second = pressShowChanges(w);
+    EXPECT_EQ(sectionLines(second, changed), copyLines) << qPrintable(second);
+    EXPECT_TRUE(sectionLines(second, waiting).isEmpty());
 }
 
 TEST_F(SettingsActionsTest, ExportThenApplyOntoAFreshLoadGivesTheSameFileAndOneUndoStep)
