@@ -1,5 +1,6 @@
 #include "settings/SettingsDocument.h"
 
+#include "decoder/SlotChanges.h"
 #include "frames/Frame_blinkmuster/BlinkModel.h"
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
 #include "frames/Frame_register/CvListModel.h"
@@ -360,23 +361,14 @@ std::optional<Fault> applySlots(DecoderSession &session, const QJsonValue &value
     };
     if (auto fault = session.writeSlots(addressTexts, functionTexts))
         return Fault{pathOfSlot(fault->slot), fault->message};
-    DecoderSession readBack = session;
-    readBack.readSlots();
+    std::vector<SlotChange> changes;
     for (const SlotRequest &request : requests) {
-        const auto s = static_cast<std::size_t>(request.slot);
-        const SlotValues &stored = readBack.slotValues[s];
-        const SlotValues &wanted = session.slotValues[s];
-        if (request.address && stored.address != wanted.address)
-            return Fault{pathOf(request.path, QStringLiteral("address")),
-                         QStringLiteral("address %1 cannot be stored by this decoder type").arg(wanted.address)};
-        if (request.function && stored.function != wanted.function)
-            return Fault{pathOf(request.path, QStringLiteral("function")),
-                         QStringLiteral("function number %1 cannot be stored: function numbers run from 1 to %2")
-                             .arg(wanted.function)
-                             .arg(session.maxFunction)};
-        if (request.green && wanted.address != 0 && stored.green != wanted.green)
-            return Fault{pathOf(request.path, QStringLiteral("green")),
-                         QStringLiteral("this output cannot be stored for address %1").arg(wanted.address)};
+        changes.push_back({request.slot, request.address ? QString::number(*request.address) : QString(), request.green,
+                           request.function ? std::optional(QString::number(*request.function)) : std::nullopt});
+    }
+    if (auto fault = changeNotStored(session, changes)) {
+        const QString field = fault->field == SlotField::Function ? QStringLiteral("function") : QStringLiteral("address");
+        return Fault{pathOf(pathOfSlot(fault->slot), field), fault->message};
     }
     return std::nullopt;
 }
