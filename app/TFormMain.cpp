@@ -4,6 +4,7 @@
 #include "app/EditHistory.h"
 #include "app/FileActions.h"
 #include "app/RecentFilesPanel.h"
+#include "app/SettingsActions.h"
 #include "app/Version.h"
 #include "app/WebPage.h"
 #include "app/WindowShortcuts.h"
@@ -164,6 +165,9 @@ void TFormMain::createParts()
     shortcuts_ = new WindowShortcuts(this, {[this] { btn_load->click(); }, [this] { btn_save->click(); },
                                             [this] { btn_info->click(); }, [this] { window()->close(); }});
     shortcuts_->addUndoCommands(GroupBoxButtons, history_->undoAction(), history_->redoAction());
+    settingsActions_ = new SettingsActions({this, session, grid_, frames_, *history_, [this] { return captureState(); },
+                                            [this](const WindowState &state) { restoreState(state); }});
+    settingsActions_->addTo(GroupBoxButtons);
 
     connect(history_, &EditHistory::modifiedChanged, this, &TFormMain::updateTitle);
     connect(&grid_, &SlotGrid::changed, history_, &EditHistory::changed);
@@ -188,6 +192,7 @@ void TFormMain::adoptControls(QWidget *root)
 {
     files_->acceptFileDropsOver(root);
     history_->leaveUndoKeysToWindow(root);
+    settingsActions_->leaveKeysToWindow(root);
 }
 
 QString TFormMain::statusPanelText(int panel) const
@@ -348,6 +353,7 @@ void TFormMain::btn_saveClick()
 
 void TFormMain::showLoadedSession(const HexLoadResult &lines)
 {
+    settingsActions_->fileLoaded(lines);
     for (int panel = 0; panel < 4; ++panel)
         setStatusPanelText(panel, QString());
     showFilePath();

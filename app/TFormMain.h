@@ -23,6 +23,7 @@ class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class RecentFilesPanel;
+class SettingsActions;
 class WindowShortcuts;
 
 // The main window: holds the decoder session (image, type, slots) and shows
@@ -167,5 +168,6 @@ private:
     RecentFilesPanel *recent_ = nullptr;
     FileActions *files_ = nullptr;
     WindowShortcuts *shortcuts_ = nullptr;
+    SettingsActions *settingsActions_ = nullptr;
     bool endingByButton_ = false;
 };

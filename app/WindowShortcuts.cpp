@@ -18,10 +18,12 @@ const char *const HelpText = QT_TRANSLATE_NOOP("WindowShortcuts",
     "Strg+I\tHEX Info\r"
     "Strg+Z\tRückgängig: die letzte Änderung zurücknehmen\r"
     "Strg+Y\tWiederholen: die zurückgenommene Änderung wieder ausführen (auch Strg+Umschalt+Z)\r"
+    "Strg+D\tÄnderungen anzeigen: was sich gegenüber der geladenen Datei geändert hat\r"
     "Strg+Q\tSchließen, ohne die Einstellungen zu speichern\r"
     "F1\tdiese Hilfe\r\r"
     "Eine .hex-Datei kann auch auf das Fenster gezogen werden. Die zuletzt geöffneten Dateien zeigt "
-    "ein Rechtsklick auf \"HEX laden\". \"Ende\" speichert Fensterposition und zuletzt geöffnete Dateien.");
+    "ein Rechtsklick auf \"HEX laden\". Ein Rechtsklick neben die Knöpfe zeigt auch \"Einstellungen exportieren…\" und "
+    "\"Einstellungen übernehmen…\". \"Ende\" speichert Fensterposition und zuletzt geöffnete Dateien.");
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "image/SafeSave.h"
 #include "image/SafeText.h"
 #include "info/InfoListing.h"
+#include "settings/SettingsDocument.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -320,21 +321,7 @@ QJsonObject infoJson(const QString &path, const DecoderSession &session, const H
         {QStringLiteral("id3"), session.ids().id3}};
     info[QStringLiteral("idWords")] = session.image.idText;
     info[QStringLiteral("config")] = session.image.configText;
-    QJsonArray slotList;
-    for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-        if (!session.slotShown(s))
-            continue;
-        const SlotValues &values = session.slotValues[static_cast<std::size_t>(s)];
-        QJsonObject slot{{QStringLiteral("slot"), s},
-                         {QStringLiteral("label"), session.slotLabel(s)},
-                         {QStringLiteral("address"), values.address}};
-        if (session.isAccessory())
-            slot[QStringLiteral("green")] = values.green;
-        else
-            slot[QStringLiteral("function")] = values.function;
-        slotList.append(slot);
-    }
-    info[QStringLiteral("slots")] = slotList;
+    info[QStringLiteral("slots")] = Settings::slotsJson(session);
     return info;
 }
 
@@ -643,7 +630,7 @@ QString seriesFileName(const QString &output, int number)
     return output + QLatin1Char('-') + QString::number(number) + suffix;
 }
 
-CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite)
+CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite, const OutputSink &sink)
 {
     if (arguments.isEmpty())
         return usageError(QString(), QStringLiteral("a command is needed: info, diff, set, export, apply or inventory"));
@@ -664,6 +651,6 @@ CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite)
     if (command == QStringLiteral("apply"))
         return runApply(rest, afterWrite);
     if (command == QStringLiteral("inventory"))
-        return runInventory(rest);
+        return runInventory(rest, sink);
     return usageError(QString(), QStringLiteral("unknown command '%1'").arg(command));
 }

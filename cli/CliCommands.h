@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 struct CliOutput {
@@ -25,9 +26,14 @@ constexpr int Refused = 1;
 constexpr int Failed = 2;
 } // namespace CliExit
 
+// Takes standard output piece by piece while a command runs, for output that
+// grows with the input (the inventory of many files); without one, the
+// pieces go to CliOutput::out.
+using OutputSink = std::function<void(const QString &piece)>;
+
 // Runs one command line (the arguments after the program name). afterWrite
 // runs between writing each file and reading it back.
-CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite = {});
+CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite = {}, const OutputSink &sink = {});
 
 // The change a --slot N=ADDRESS[r|g][/FUNCTION] value asks for, or nothing when the text has not that form.
 std::optional<SlotChange> parseSlotChange(const QString &text);

@@ -211,11 +211,6 @@ std::optional<QString> singleOutput(const Options &options)
     return outputs.first();
 }
 
-QByteArray documentText(const QJsonObject &document)
-{
-    return QJsonDocument(document).toJson(QJsonDocument::Indented);
-}
-
 // A file that starts with '{' is taken for a settings document, any other for HEX.
 bool looksLikeDocument(const QByteArray &content)
 {
@@ -240,18 +235,30 @@ bool settingsOf(const QString &path, bool refuseDamage, QJsonObject &document, C
 
 // The files an inventory argument stands for: the file itself, or the .hex
 // files of a folder in name order.
-QStringList inventoryFiles(const QString &argument)
+struct InventoryFiles {
+    QString folder; // what goes before each name
+    QStringList names;
+    QString path(qsizetype k) const { return folder + names[k]; }
+};
+
+InventoryFiles inventoryFiles(const QString &argument)
 {
     const QFileInfo info(argument);
     if (!info.isDir() || info.isSymLink())
-        return {argument};
+        return {QString(), {argument}};
     // QDirIterator keeps no file information of the entries, as a sorted
-    // QDir listing does: a folder of many files costs only their names.
-    QStringList files;
+    // QDir listing does, and the folder is kept once: a folder of many files
+    // costs only their names.
+    InventoryFiles files;
     QDirIterator entries(argument, {QStringLiteral("*.hex"), QStringLiteral("*.HEX")}, QDir::Files | QDir::Hidden);
-    while (entries.hasNext())
-        files.append(entries.next());
-    files.sort();
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        const QString name = entries.fileName();
+        if (files.names.isEmpty())
+            files.folder = path.chopped(name.size());
+        files.names.append(name);
+    }
+    files.names.sort();
     return files;
 }
 
@@ -292,7 +299,7 @@ CliOutput runExport(const QStringList &args)
         printMessage(o, shownPath(input), DecoderSession::unrecognisedMessage());
         return o;
     }
-    const QByteArray text = documentText(Settings::exportSettings(loaded.session, loaded.source));
+    const QByteArray text = Settings::documentText(Settings::exportSettings(loaded.session, loaded.source));
     if (!writeOutput(outputs.isEmpty() ? QStringLiteral("-") : outputs.first(), text, o))
         return o;
     o.exitCode = CliExit::Ok;
@@ -374,14 +381,14 @@ CliOutput runSettingsDiff(const QStringList &args)
         return o;
     const Settings::Comparison comparison = Settings::compareSettings(first, second);
     if (options.isSet(QStringLiteral("json")))
-        o.out = QString::fromUtf8(documentText(comparison.partial));
+        o.out = QString::fromUtf8(Settings::documentText(comparison.partial));
     else
         o.out = escapedText(comparison.lines.join(QLatin1Char('\n')) + (comparison.equal() ? QString() : QStringLiteral("\n")), true);
     o.exitCode = comparison.equal() ? CliExit::Ok : CliExit::Differ;
     return o;
 }
 
-CliOutput runInventory(const QStringList &args)
+CliOutput runInventory(const QStringList &args, const OutputSink &sink)
 {
     const QString command = QStringLiteral("inventory");
     const Options options(args, {flag(QStringLiteral("csv")), flag(QStringLiteral("json")), flag(QStringLiteral("strict"))});
@@ -398,7 +405,9 @@ CliOutput runInventory(const QStringList &args)
     bool failed = false;
     Settings::Inventory inventory;
     for (const QString &argument : options.files()) {
-        for (const QString &path : inventoryFiles(argument)) {
+        const InventoryFiles files = inventoryFiles(argument);
+        for (qsizetype k = 0; k < files.names.size(); ++k) {
+            const QString path = files.path(k);
             Loaded loaded;
             if (!loadHex(path, loaded, o, false)) {
                 failed = true;
@@ -407,12 +416,13 @@ CliOutput runInventory(const QStringList &args)
             inventory.add(shownPath(path), loaded.session);
         }
     }
+    const OutputSink write = sink ? sink : OutputSink([&o](const QString &piece) { o.out += piece; });
     if (options.isSet(QStringLiteral("csv")))
-        o.out = inventory.csv();
+        inventory.writeCsv(write);
     else if (options.isSet(QStringLiteral("json")))
-        o.out = QString::fromUtf8(QJsonDocument(inventory.json()).toJson(QJsonDocument::Indented));
+        inventory.writeJson(write);
     else
-        o.out = escapedText(inventory.text(), true);
+        inventory.writeText([&write](const QString &piece) { write(escapedText(piece, true)); });
     if (failed)
         o.exitCode = CliExit::Failed;
     else if (options.isSet(QStringLiteral("strict")) && !inventory.shared().empty())

@@ -9,7 +9,7 @@
 CliOutput runExport(const QStringList &args);
 CliOutput runApply(const QStringList &args, const AfterWriteHook &afterWrite = {});
 CliOutput runSettingsDiff(const QStringList &args);
-CliOutput runInventory(const QStringList &args);
+CliOutput runInventory(const QStringList &args, const OutputSink &sink = {});
 
 // True for a diff command line that asks for the settings comparison.
 bool isSettingsDiff(const QStringList &args);

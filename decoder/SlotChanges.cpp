@@ -22,7 +22,14 @@ std::optional<QString> whyRefused(const DecoderSession &session, const SlotChang
     return std::nullopt;
 }
 
-// Reads the written slots back and names the first change that did not arrive.
+// A slot whose address a series raises: shown, and in use.
+bool climbsInSeries(const DecoderSession &first, int slot)
+{
+    return first.slotShown(slot) && first.slotValues[index(slot)].address != 0;
+}
+
+} // namespace
+
 std::optional<SlotFault> changeNotStored(const DecoderSession &written, const std::vector<SlotChange> &changes)
 {
     DecoderSession readBack = written;
@@ -49,14 +56,6 @@ std::optional<SlotFault> changeNotStored(const DecoderSession &written, const st
     }
     return std::nullopt;
 }
-
-// A slot whose address a series raises: shown, and in use.
-bool climbsInSeries(const DecoderSession &first, int slot)
-{
-    return first.slotShown(slot) && first.slotValues[index(slot)].address != 0;
-}
-
-} // namespace
 
 std::optional<RefusedSlotChange> checkSlotChanges(const DecoderSession &session, const std::vector<SlotChange> &changes)
 {

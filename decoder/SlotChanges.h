@@ -35,6 +35,10 @@ std::optional<RefusedSlotChange> checkSlotChanges(const DecoderSession &session,
 // The changes must have passed checkSlotChanges.
 std::optional<SlotFault> writeSlotChanges(DecoderSession &session, const std::vector<SlotChange> &changes);
 
+// Reads the written slots back and names the first change that did not
+// arrive: a value the rules pass but the decoder's codes cannot hold.
+std::optional<SlotFault> changeNotStored(const DecoderSession &written, const std::vector<SlotChange> &changes);
+
 // The first used address of a series that would leave the valid range: the
 // slot, the file (counted from 1) and the message. Computed without overflow
 // for any count and step of at least 1.

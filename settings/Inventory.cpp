@@ -1,22 +1,14 @@
 #include "settings/Inventory.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <map>
-#include <tuple>
 
 namespace Settings {
 
 namespace {
-
-using Key = std::tuple<QString, QString, int, QString>; // protocol, kind, address, output
-
-Key keyOf(const InventoryRow &row)
-{
-    // An output letter is an accessory address; "F…" a locomotive address.
-    const QString kind = row.output.startsWith(QLatin1Char('F')) ? QStringLiteral("function") : QStringLiteral("accessory");
-    return {row.protocol, kind, row.address, row.output};
-}
 
 // One CSV field: quoted when it holds a separator, a quote or a line break; a
 // leading = + - @ is kept from being read as a formula.
@@ -31,23 +23,48 @@ QString csvField(const QString &field)
     return text;
 }
 
-// The columns of the text table, each as wide as its widest field.
-QString textTable(const std::vector<QStringList> &rows)
+QStringList textFields(const InventoryRow &row)
 {
-    std::vector<qsizetype> widths;
-    for (const QStringList &row : rows) {
-        widths.resize(std::max<std::size_t>(widths.size(), static_cast<std::size_t>(row.size())), 0);
-        for (qsizetype c = 0; c < row.size(); ++c)
-            widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)], row[c].size());
-    }
-    QString text;
-    for (const QStringList &row : rows) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c)
-            line += c + 1 < row.size() ? row[c].leftJustified(widths[static_cast<std::size_t>(c)] + 2) : row[c];
-        text += line + QLatin1Char('\n');
-    }
-    return text;
+    return {row.file, QStringLiteral("%1 %2").arg(row.typeCode).arg(row.label), row.protocol, row.slotLabel,
+            QString::number(row.address), row.output};
+}
+
+const QStringList &textHeader()
+{
+    static const QStringList header{QStringLiteral("file"),   QStringLiteral("type"),    QStringLiteral("protocol"),
+                                    QStringLiteral("slot"),   QStringLiteral("address"), QStringLiteral("output")};
+    return header;
+}
+
+// A line of the text table: every column but the last as wide as its widest field.
+QString textLine(const QStringList &fields, const std::vector<qsizetype> &widths)
+{
+    QString line;
+    for (qsizetype c = 0; c < fields.size(); ++c)
+        line += c + 1 < fields.size() ? fields[c].leftJustified(widths[static_cast<std::size_t>(c)] + 2) : fields[c];
+    return line + QLatin1Char('\n');
+}
+
+// An element of a JSON array at the given depth, as an indented document writes it.
+QString indentedElement(const QJsonObject &object, int depth)
+{
+    const QString indent(4 * depth, QLatin1Char(' '));
+    QStringList lines = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QString &line : lines)
+        line.prepend(indent);
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A member of the top object holding an array, its elements written one by one.
+void writeJsonArray(const Inventory::Sink &sink, const QString &name, std::size_t count,
+                    const std::function<QJsonObject(std::size_t)> &element, bool last)
+{
+    sink(QStringLiteral("    \"%1\": [").arg(name));
+    for (std::size_t i = 0; i < count; ++i)
+        sink((i == 0 ? QStringLiteral("\n") : QStringLiteral(",\n")) + indentedElement(element(i), 2));
+    sink(QStringLiteral("\n    ]") + (last ? QStringLiteral("\n") : QStringLiteral(",\n")));
 }
 
 } // namespace
@@ -56,96 +73,146 @@ void Inventory::add(const QString &file, const DecoderSession &session)
 {
     if (session.protocol() == Protocol::None || (!session.isAccessory() && !session.isFunctionDecoder()))
         return;
+    const auto fileIndex = static_cast<std::uint32_t>(files_.size());
+    bool any = false;
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
         const SlotValues &values = session.slotValues[static_cast<std::size_t>(s)];
         if (!session.isLabelled(s) || values.address == 0)
             continue;
-        InventoryRow row;
-        row.file = file;
-        row.typeCode = session.typeCode();
-        row.label = session.type() ? session.type()->label : QString();
-        row.protocol = protocolPanelText(session.protocol());
-        row.slot = s;
-        row.slotLabel = session.slotLabel(static_cast<std::size_t>(s));
-        row.address = values.address;
-        row.output = session.isAccessory() ? QString(values.green ? QLatin1Char('g') : QLatin1Char('r'))
-                                         : QStringLiteral("F%1").arg(values.function);
-        rows_.push_back(row);
+        const int output = session.isAccessory() ? int(values.green) : values.function;
+        rows_.push_back({fileIndex, values.address, static_cast<std::int16_t>(s), static_cast<std::int16_t>(output)});
+        any = true;
     }
+    if (!any)
+        return;
+    const QByteArray name = file.toUtf8();
+    files_.push_back({static_cast<std::uint32_t>(names_.size()), static_cast<std::uint32_t>(name.size()), session.typeCode(), session.type(), session.protocol(), session.isAccessory()});
+    names_ += name;
 }
 
+QString Inventory::nameOf(const File &file) const
+{
+    return QString::fromUtf8(names_.constData() + file.nameStart, file.nameSize);
+}
+
+InventoryRow Inventory::row(std::size_t index) const
+{
+    const Row &r = rows_[index];
+    const File &f = files_[r.file];
+    return {nameOf(f),
+            f.typeCode,
+            f.type ? f.type->label : QString(),
+            protocolPanelText(f.protocol),
+            r.slot,
+            f.type ? f.type->slotLabel(r.slot) : QString(),
+            r.address,
+            outputText(r)};
+}
+
+QString Inventory::outputText(const Row &row) const
+{
+    if (files_[row.file].accessory)
+        return QString(row.output ? QLatin1Char('g') : QLatin1Char('r'));
+    return QStringLiteral("F%1").arg(row.output);
+}
+
+Inventory::Key Inventory::keyOf(const Row &row) const
+{
+    const File &file = files_[row.file];
+    return {file.protocol, file.accessory, row.address, row.output};
+}
+
+// In the order of protocol text, kind (accessory before function), address
+// and output text, as they read.
 std::vector<SharedAddress> Inventory::shared() const
 {
-    std::map<Key, std::vector<std::size_t>> byKey;
+    std::map<Key, std::vector<std::uint32_t>> byKey;
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        byKey[keyOf(rows_[i])].push_back(i);
+        byKey[keyOf(rows_[i])].push_back(static_cast<std::uint32_t>(i));
     std::vector<SharedAddress> list;
-    for (const auto &[key, rows] : byKey) {
+    for (auto &[key, rows] : byKey) {
         if (rows.size() > 1)
-            list.push_back({std::get<0>(key), std::get<2>(key), std::get<3>(key), rows});
+            list.push_back({protocolPanelText(std::get<0>(key)), std::get<2>(key), outputText(rows_[rows.front()]),
+                            std::move(rows)});
     }
+    const auto order = [](const SharedAddress &a) {
+        return std::tuple(a.protocol, a.output.startsWith(QLatin1Char('F')), a.address, a.output);
+    };
+    std::sort(list.begin(), list.end(), [&order](const SharedAddress &a, const SharedAddress &b) { return order(a) < order(b); });
     return list;
 }
 
-QString Inventory::text() const
+void Inventory::writeText(const Sink &sink) const
 {
-    std::vector<QStringList> table{{QStringLiteral("file"), QStringLiteral("type"), QStringLiteral("protocol"),
-                                    QStringLiteral("slot"), QStringLiteral("address"), QStringLiteral("output")}};
-    for (const InventoryRow &row : rows_)
-        table.push_back({row.file, QStringLiteral("%1 %2").arg(row.typeCode).arg(row.label), row.protocol, row.slotLabel,
-                         QString::number(row.address), row.output});
-    QString text = textTable(table);
-    const std::vector<SharedAddress> list = shared();
-    if (list.empty())
-        return text + QStringLiteral("\nNo address is shared.\n");
-    text += QStringLiteral("\nShared addresses:\n");
-    for (const SharedAddress &address : list) {
-        text += QStringLiteral("%1 %2%3:\n").arg(address.protocol).arg(address.address).arg(address.output);
-        for (std::size_t i : address.rows)
-            text += QStringLiteral("  %1: %2\n").arg(rows_[i].file, rows_[i].slotLabel);
+    std::vector<qsizetype> widths;
+    for (const QString &field : textHeader())
+        widths.push_back(field.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const QStringList fields = textFields(row(i));
+        for (qsizetype c = 0; c < fields.size(); ++c)
+            widths[static_cast<std::size_t>(c)] = std::max(widths[static_cast<std::size_t>(c)], fields[c].size());
     }
-    return text;
+    sink(textLine(textHeader(), widths));
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        sink(textLine(textFields(row(i)), widths));
+    const std::vector<SharedAddress> list = shared();
+    if (list.empty()) {
+        sink(QStringLiteral("\nNo address is shared.\n"));
+        return;
+    }
+    sink(QStringLiteral("\nShared addresses:\n"));
+    for (const SharedAddress &address : list) {
+        QString text = QStringLiteral("%1 %2%3:\n").arg(address.protocol).arg(address.address).arg(address.output);
+        for (std::uint32_t i : address.rows) {
+            const Row &r = rows_[i];
+            const File &f = files_[r.file];
+            text += QStringLiteral("  %1: %2\n").arg(nameOf(f), f.type ? f.type->slotLabel(r.slot) : QString());
+        }
+        sink(text);
+    }
 }
 
-QString Inventory::csv() const
+void Inventory::writeCsv(const Sink &sink) const
 {
-    std::vector<int> sharing(rows_.size(), 0);
-    for (const SharedAddress &address : shared()) {
-        for (std::size_t i : address.rows)
-            sharing[i] = static_cast<int>(address.rows.size()) - 1;
-    }
-    QString text = QStringLiteral("file,type,label,protocol,slot,slot label,address,output,shared with\r\n");
+    // The count of each address is all that is kept for the last column.
+    std::map<Key, int> users;
+    for (const Row &r : rows_)
+        ++users[keyOf(r)];
+    sink(QStringLiteral("file,type,label,protocol,slot,slot label,address,output,shared with\r\n"));
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const InventoryRow &row = rows_[i];
-        const QStringList fields{row.file, QString::number(row.typeCode), row.label, row.protocol, QString::number(row.slot),
-                                 row.slotLabel, QString::number(row.address), row.output, QString::number(sharing[i])};
+        const InventoryRow r = row(i);
+        const QStringList fields{r.file, QString::number(r.typeCode), r.label, r.protocol, QString::number(r.slot),
+                                 r.slotLabel, QString::number(r.address), r.output,
+                                 QString::number(users[keyOf(rows_[i])] - 1)};
         QStringList quoted;
         for (const QString &field : fields)
             quoted.append(csvField(field));
-        text += quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        sink(quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n"));
     }
-    return text;
 }
 
-QJsonObject Inventory::json() const
+void Inventory::writeJson(const Sink &sink) const
 {
-    QJsonArray rows;
-    for (const InventoryRow &row : rows_)
-        rows.append(QJsonObject{{QStringLiteral("file"), row.file},           {QStringLiteral("typeCode"), row.typeCode},
-                                {QStringLiteral("label"), row.label},         {QStringLiteral("protocol"), row.protocol},
-                                {QStringLiteral("slot"), row.slot},           {QStringLiteral("slotLabel"), row.slotLabel},
-                                {QStringLiteral("address"), row.address},     {QStringLiteral("output"), row.output}});
-    QJsonArray sharedList;
-    for (const SharedAddress &address : shared()) {
+    sink(QStringLiteral("{\n"));
+    writeJsonArray(sink, QStringLiteral("rows"), rows_.size(), [this](std::size_t i) {
+        const InventoryRow r = row(i);
+        return QJsonObject{{QStringLiteral("file"), r.file},           {QStringLiteral("typeCode"), r.typeCode},
+                           {QStringLiteral("label"), r.label},         {QStringLiteral("protocol"), r.protocol},
+                           {QStringLiteral("slot"), r.slot},           {QStringLiteral("slotLabel"), r.slotLabel},
+                           {QStringLiteral("address"), r.address},     {QStringLiteral("output"), r.output}};
+    }, false);
+    const std::vector<SharedAddress> list = shared();
+    writeJsonArray(sink, QStringLiteral("shared"), list.size(), [&list](std::size_t k) {
+        const SharedAddress &address = list[k];
         QJsonArray users;
-        for (std::size_t i : address.rows)
+        for (std::uint32_t i : address.rows)
             users.append(static_cast<qint64>(i));
-        sharedList.append(QJsonObject{{QStringLiteral("protocol"), address.protocol},
-                                      {QStringLiteral("address"), address.address},
-                                      {QStringLiteral("output"), address.output},
-                                      {QStringLiteral("rows"), users}});
-    }
-    return {{QStringLiteral("rows"), rows}, {QStringLiteral("shared"), sharedList}};
+        return QJsonObject{{QStringLiteral("protocol"), address.protocol},
+                           {QStringLiteral("address"), address.address},
+                           {QStringLiteral("output"), address.output},
+                           {QStringLiteral("rows"), users}};
+    }, true);
+    sink(QStringLiteral("}\n"));
 }
 
 } // namespace Settings

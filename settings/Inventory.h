@@ -3,8 +3,12 @@
 // an address, and the addresses that more than one slot answers to.
 #include "decoder/DecoderSession.h"
 
-#include <QJsonObject>
+#include <QByteArray>
 #include <QString>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <tuple>
 #include <vector>
 
 namespace Settings {
@@ -26,28 +30,62 @@ struct SharedAddress {
     QString protocol;
     int address = 0;
     QString output;
-    std::vector<std::size_t> rows; // indexes into the rows, in their order
+    std::vector<std::uint32_t> rows; // indexes into the rows, in their order
 };
 
+// The rows are kept in a few bytes each, the texts once per file, and the
+// tables are written piece by piece: an inventory of many thousand files
+// takes little more memory than one of a hundred.
 class Inventory {
 public:
+    // Takes each piece of a table as it is written.
+    using Sink = std::function<void(const QString &)>;
+
     // Adds every shown slot of a loaded decoder that holds an address (0
     // stands for unused and is left out).
     void add(const QString &file, const DecoderSession &session);
 
-    const std::vector<InventoryRow> &rows() const { return rows_; }
+    std::size_t rowCount() const { return rows_.size(); }
+    InventoryRow row(std::size_t index) const;
     std::vector<SharedAddress> shared() const;
 
     // A text table, the shared addresses at its end.
-    QString text() const;
+    void writeText(const Sink &sink) const;
     // One header row and one row per slot, comma-separated with quotes where a
     // field needs them; the last column counts the other slots that share the
     // address.
-    QString csv() const;
-    QJsonObject json() const;
+    void writeCsv(const Sink &sink) const;
+    // The rows and the shared addresses as indented JSON.
+    void writeJson(const Sink &sink) const;
 
 private:
-    std::vector<InventoryRow> rows_;
+    struct File {
+        // The name, in names_.
+        std::uint32_t nameStart = 0;
+        std::uint32_t nameSize = 0;
+        int typeCode = 0;
+        const DecoderType *type = nullptr;
+        Protocol protocol = Protocol::None;
+        bool accessory = false;
+    };
+    struct Row {
+        std::uint32_t file = 0;
+        std::int32_t address = 0;
+        std::int16_t slot = 0;
+        // The output: 1 green, 0 red; or the function number (at most 12).
+        std::int16_t output = 0;
+    };
+    // Protocol, kind, address and output: the rows that answer alike.
+    using Key = std::tuple<Protocol, bool, std::int32_t, std::int16_t>;
+    Key keyOf(const Row &row) const;
+    QString outputText(const Row &row) const;
+    QString nameOf(const File &file) const;
+
+    // The files' names one after the other, UTF-8.
+    QByteArray names_;
+    // Deques: no copy of the whole list while it grows.
+    std::deque<File> files_;
+    std::deque<Row> rows_;
 };
 
 } // namespace Settings

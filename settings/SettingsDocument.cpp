@@ -1,5 +1,6 @@
 #include "settings/SettingsDocument.h"
 
+#include "decoder/SlotChanges.h"
 #include "frames/Frame_blinkmuster/BlinkModel.h"
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
 #include "frames/Frame_register/CvListModel.h"
@@ -9,6 +10,7 @@
 
 #include <QCryptographicHash>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace Settings {
 
@@ -80,27 +82,6 @@ QJsonArray boolArray(int count, const std::function<QJsonValue(int)> &at)
     for (int i = 0; i < count; ++i)
         values.append(at(i));
     return values;
-}
-
-QJsonArray slotsOf(const DecoderSession &session)
-{
-    QJsonArray list;
-    if (session.protocol() == Protocol::None)
-        return list;
-    for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-        if (!session.isLabelled(s))
-            continue;
-        const SlotValues &values = session.slotValues[static_cast<std::size_t>(s)];
-        QJsonObject slot{{QStringLiteral("slot"), s},
-                         {QStringLiteral("label"), session.slotLabel(static_cast<std::size_t>(s))},
-                         {QStringLiteral("address"), values.address}};
-        if (session.isAccessory())
-            slot[QStringLiteral("green")] = values.green;
-        else
-            slot[QStringLiteral("function")] = values.function;
-        list.append(slot);
-    }
-    return list;
 }
 
 // Byte 0x20 is shown by one control of a layout: output boxes, a slider or the value edit.
@@ -380,23 +361,14 @@ std::optional<Fault> applySlots(DecoderSession &session, const QJsonValue &value
     };
     if (auto fault = session.writeSlots(addressTexts, functionTexts))
         return Fault{pathOfSlot(fault->slot), fault->message};
-    DecoderSession readBack = session;
-    readBack.readSlots();
+    std::vector<SlotChange> changes;
     for (const SlotRequest &request : requests) {
-        const auto s = static_cast<std::size_t>(request.slot);
-        const SlotValues &stored = readBack.slotValues[s];
-        const SlotValues &wanted = session.slotValues[s];
-        if (request.address && stored.address != wanted.address)
-            return Fault{pathOf(request.path, QStringLiteral("address")),
-                         QStringLiteral("address %1 cannot be stored by this decoder type").arg(wanted.address)};
-        if (request.function && stored.function != wanted.function)
-            return Fault{pathOf(request.path, QStringLiteral("function")),
-                         QStringLiteral("function number %1 cannot be stored: function numbers run from 1 to %2")
-                             .arg(wanted.function)
-                             .arg(session.maxFunction)};
-        if (request.green && wanted.address != 0 && stored.green != wanted.green)
-            return Fault{pathOf(request.path, QStringLiteral("green")),
-                         QStringLiteral("this output cannot be stored for address %1").arg(wanted.address)};
+        changes.push_back({request.slot, request.address ? QString::number(*request.address) : QString(), request.green,
+                           request.function ? std::optional(QString::number(*request.function)) : std::nullopt});
+    }
+    if (auto fault = changeNotStored(session, changes)) {
+        const QString field = fault->field == SlotField::Function ? QStringLiteral("function") : QStringLiteral("address");
+        return Fault{pathOf(pathOfSlot(fault->slot), field), fault->message};
     }
     return std::nullopt;
 }
@@ -777,6 +749,25 @@ std::optional<Fault> buildLines(DecoderSession &session)
 
 } // namespace
 
+QJsonArray slotsJson(const DecoderSession &session)
+{
+    QJsonArray list;
+    for (int s = 0; s < DecoderSession::SlotCount; ++s) {
+        if (!session.slotShown(s))
+            continue;
+        const SlotValues &values = session.slotValues[static_cast<std::size_t>(s)];
+        QJsonObject slot{{QStringLiteral("slot"), s},
+                         {QStringLiteral("label"), session.slotLabel(static_cast<std::size_t>(s))},
+                         {QStringLiteral("address"), values.address}};
+        if (session.isAccessory())
+            slot[QStringLiteral("green")] = values.green;
+        else
+            slot[QStringLiteral("function")] = values.function;
+        list.append(slot);
+    }
+    return list;
+}
+
 QString versionOf(const HexLoadResult &lines)
 {
     const QString prefix = QStringLiteral("V ");
@@ -795,7 +786,7 @@ QJsonObject exportSettings(DecoderSession &session, const Source &source)
                                                 {QStringLiteral("label"), session.type() ? session.type()->label : QString()},
                                                 {QStringLiteral("version"), source.version},
                                                 {QStringLiteral("protocol"), protocolPanelText(session.protocol())}}},
-        {QStringLiteral("slots"), slotsOf(session)}};
+        {QStringLiteral("slots"), slotsJson(session)}};
     if (editors.modes)
         document[QStringLiteral("modes")] = modesOf(*editors.modes);
     if (editors.cvs)
@@ -805,6 +796,11 @@ QJsonObject exportSettings(DecoderSession &session, const Source &source)
     if (editors.servo)
         document[QStringLiteral("servo")] = servoOf(*editors.servo);
     return document;
+}
+
+QByteArray documentText(const QJsonObject &document)
+{
+    return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
 std::optional<Fault> applySettings(DecoderSession &session, const QJsonObject &document)
@@ -823,6 +819,25 @@ std::optional<Fault> applySettings(DecoderSession &session, const QJsonObject &d
         return fault;
     session = changed;
     return std::nullopt;
+}
+
+QStringList loadCorrections(const DecoderSession &session)
+{
+    DecoderSession loaded = session;
+    {
+        const Editors editors(loaded);
+    }
+    QStringList lines;
+    const auto compare = [&lines](const auto &before, const auto &after, const QString &area, int digits) {
+        for (std::size_t k = 0; k < before.size(); ++k) {
+            if (before[k] != after[k])
+                lines << QStringLiteral("%1 %2: %3 -> %4")
+                             .arg(area, QStringLiteral("%1").arg(k, digits, 16, QLatin1Char('0')).toUpper(), before[k], after[k]);
+        }
+    };
+    compare(session.image.rom, loaded.image.rom, QStringLiteral("ROM-Byte"), 3);
+    compare(session.image.eeprom, loaded.image.eeprom, QStringLiteral("EEPROM-Byte"), 2);
+    return lines;
 }
 
 std::optional<Fault> prepareSave(DecoderSession &session)

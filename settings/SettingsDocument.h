@@ -6,8 +6,10 @@
 #include "settings/SettingsSchema.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace Settings {
@@ -23,10 +25,17 @@ struct Source {
 // bar's "V 3.51"; empty without an ID record.
 QString versionOf(const HexLoadResult &lines);
 
+// The slots the window shows, each with its label and address, and its
+// output (accessory decoders) or function number.
+QJsonArray slotsJson(const DecoderSession &session);
+
 // Loads the editors of the session's type as the window does, with the
 // corrections loading makes (a fading code replaced, the SW1 byte), and writes
 // the document of what they show.
 QJsonObject exportSettings(DecoderSession &session, const Source &source);
+
+// The document as a file holds it: indented JSON, UTF-8.
+QByteArray documentText(const QJsonObject &document);
 
 // Applies a checked document to the session through the edit models: all or
 // nothing. On success the session holds the new settings with its slots
@@ -34,6 +43,11 @@ QJsonObject exportSettings(DecoderSession &session, const Source &source);
 // fault names the setting and carries the window's message where the window
 // has one.
 std::optional<Fault> applySettings(DecoderSession &session, const QJsonObject &document);
+
+// The bytes that loading the editors corrects by itself (the SW1 byte, a
+// fading code no position has), one line each in the order of the image:
+// "EEPROM-Byte 00: FF -> F0". The session is left as it is.
+QStringList loadCorrections(const DecoderSession &session);
 
 // What a save without edits writes: the editors loaded as the window loads
 // them, the slots written, the records built. Nothing when the slots are

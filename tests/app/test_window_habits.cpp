@@ -81,7 +81,7 @@ TEST_P(Shortcuts, DoWhatTheirButtonDoes)
     } else if (key == QStringLiteral("F1")) {
         ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
         const QString help = Dialogs::recordedMessages().first().text;
-        for (const char *line : {"Strg+O\tHEX laden", "Strg+Z\tRückgängig", "Strg+Y\tWiederholen"})
+        for (const char *line : {"Strg+O\tHEX laden", "Strg+Z\tRückgängig", "Strg+Y\tWiederholen", "Strg+D\tÄnderungen anzeigen"})
             EXPECT_TRUE(help.contains(QString::fromUtf8(line))) << line;
     } else if (key == QStringLiteral("Ctrl+Q")) {
         EXPECT_FALSE(w.isVisible());

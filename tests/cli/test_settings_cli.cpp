@@ -161,4 +161,52 @@ TEST_F(SettingsCli, InventoryFindsASharedAddressPlantedInTwoSamples)
     EXPECT_EQ(json[QStringLiteral("shared")].toArray().size(), 1);
 }
 
+// The inventory goes out piece by piece as it is written; the pieces make the
+// same tables, and the JSON, written by hand, stays a valid document, also
+// with no rows or no shared address.
+TEST_F(SettingsCli, InventoryWrittenPieceByPieceMakesTheSameValidTables)
+{
+    ASSERT_TRUE(QDir().mkpath(path("empty")));
+    ASSERT_TRUE(QDir().mkpath(path("two")));
+    ASSERT_EQ(runCli({"set", Turnout, "-o", path("two/a.hex"), "--slot", "1=77g"}).exitCode, 0);
+    ASSERT_EQ(runCli({"set", Turnout, "-o", path("two/b\x1b.hex"), "--slot", "1=77g"}).exitCode, 0);
+    const struct {
+        const char *name;
+        QString input;
+        int rows;
+        int shared;
+    } cases[] = {
+        {"no slot with an address", sample("17408-f-dekoder-mit-cv-dcc.hex"), 0, 0},
+        {"an empty folder", path("empty"), 0, 0},
+        {"one file", path("two/a.hex"), -1, 0},
+        // Two copies of one decoder: both of its slots are shared.
+        {"two files sharing, one with an escape in its name", path("two"), -1, 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        int csvRows = 0;
+        for (const char *format : {"--csv", "--json", "--strict"}) {
+            const QStringList args{QStringLiteral("inventory"), QString::fromLatin1(format), c.input};
+            const CliOutput whole = runCli(args);
+            QString pieces;
+            const CliOutput streamed = runCli(args, {}, [&pieces](const QString &piece) { pieces += piece; });
+            EXPECT_EQ(streamed.exitCode, whole.exitCode);
+            EXPECT_TRUE(streamed.out.isEmpty());
+            EXPECT_EQ(pieces.toStdString(), whole.out.toStdString());
+            EXPECT_FALSE(pieces.contains(QChar(0x1b)));
+            if (QByteArray(format) == "--csv")
+                csvRows = static_cast<int>(pieces.count(QStringLiteral("\r\n"))) - 1;
+            if (QByteArray(format) != "--json")
+                continue;
+            QJsonParseError error;
+            const QJsonObject json = QJsonDocument::fromJson(pieces.toUtf8(), &error).object();
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+            EXPECT_EQ(json[QStringLiteral("rows")].toArray().size(), csvRows);
+            EXPECT_EQ(json[QStringLiteral("shared")].toArray().size(), c.shared);
+            if (c.rows >= 0)
+                EXPECT_EQ(csvRows, c.rows);
+        }
+    }
+}
+
 } // namespace

@@ -226,6 +226,9 @@ const Outcome Outcomes[] = {
     {"8-torvel-dcc.hex", "modes.value", 200, "modes.value: Wert für <Time Out (1..127)> ist zu gross", true},
     {"8-torvel-dcc.hex", "modes.value", 0, "modes.value: Wert für <Time Out (1..127)> ist zu klein", true},
     {"full-457-led-signal-001-dcc.hex", "slots.2.address", 3000, "slots[2]: Adresse für <Hp2> ist zu gross", true},
+    // values the rules pass but the decoder's codes cannot hold, found by reading back
+    {"full-15872-led-function-decoder-mot.hex", "slots.1.function", 0, "slots[1].function: function number 0 cannot be stored: function numbers run from 1 to 4", true},
+    {"full-15872-led-function-decoder-mot.hex", "slots.1.address", 0, "slots[1].address: address 0 cannot be stored by this decoder type (the slot would read back as address 80)", true},
     {"211-tamb-4-servo-dekoder-dcc.hex", "servo.curves.0.count", 150, "servo.curves[0].count: 150 is out of range: the editor would store 100", true},
     {"211-tamb-4-servo-dekoder-dcc.hex", "servo.servos.0.offset", 40, "servo.servos[0].offset: offset 40 is outside 50..255, the range of the pulse buttons", true},
     {"1-kandor-blinkmuster-dcc.hex", "blink.0.steps.60", "1111", "blink[0].steps[60]: the pattern has 50 steps", true},

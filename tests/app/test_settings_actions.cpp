@@ -1,0 +1,239 @@
+// The settings as data in the window: Ctrl+D lists the user's changes in
+// settings terms, a document exported from one window and applied in another
+// gives the same file, an apply is one undo step, and a refused document
+// changes nothing.
+#include "MainWindowFixture.h"
+#include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
+#include "frames/Frame_zusatz/TFrameZusatz.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QString sample(const char *name) { return QStringLiteral(QUAXEL_SOURCE_DIR "/samples/") + QString::fromLatin1(name); }
+
+// An accessory decoder with two slots ("Weiche 1" 1092g, "Weiche 2" 739r)
+// and the value edit of the modes editor (255).
+const char *const Kandor = "10-kandor-dcc.hex";
+
+void typeOver(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// A right click on the command buttons' panel, then a click on the menu
+// entry of the action.
+void chooseFromButtonsMenu(TFormMain &w, const char *actionName)
+{
+    auto *action = w.findChild<QAction *>(QString::fromLatin1(actionName));
+    ASSERT_NE(action, nullptr) << actionName;
+    bool clicked = false;
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action, &clicked] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        clicked = menu->actions().contains(action);
+        if (clicked)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        else
+            menu->close();
+    });
+    timer->start();
+    const QPoint at(w.GroupBoxButtons->width() - 4, w.GroupBoxButtons->height() - 4);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, w.GroupBoxButtons->mapToGlobal(at));
+    QApplication::sendEvent(w.GroupBoxButtons, &event);
+    EXPECT_TRUE(clicked) << actionName << " is not in the menu";
+}
+
+// Ctrl+D from where the focus is; the list as the dialog shows it.
+QString pressShowChanges(TFormMain &w)
+{
+    QString shown;
+    whenModalShows<QDialog>([&shown](QDialog *dialog) {
+        if (auto *text = dialog->findChild<QPlainTextEdit *>(QStringLiteral("settingsDiffText")))
+            shown = text->toPlainText();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("settingsDiffClose")), Qt::LeftButton);
+    });
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &w, Qt::Key_D, Qt::ControlModifier);
+    // The window is active again once the dialog has gone.
+    w.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+    return shown;
+}
+
+QStringList sectionLines(const QString &text, const QString &heading)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    const qsizetype start = lines.indexOf(heading);
+    if (start < 0)
+        return {};
+    lines = lines.mid(start + 1);
+    const qsizetype end = lines.indexOf(QString());
+    return end < 0 ? lines : lines.mid(0, end);
+}
+
+class SettingsActionsTest : public MainWindowTest {
+protected:
+    void open(TFormMain &w, const char *name)
+    {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        ASSERT_TRUE(w.loadHexFile(sample(name)));
+        Dialogs::clearPresets();
+    }
+
+    // The two edits: an address typed into slot 1, a time into the modes editor.
+    static void editTwoSettings(TFormMain &w)
+    {
+        typeOver(w.edtAddress[1], QStringLiteral("1093"));
+        typeOver(w.FrameZusatz1->edt_zusatz, QStringLiteral("100"));
+    }
+
+    QByteArray saved(TFormMain &w, const QString &name)
+    {
+        const QString path = dir.filePath(name);
+        Dialogs::presetSaveFileName(path);
+        QTest::mouseClick(w.btn_save, Qt::LeftButton);
+        return contentOf(path);
+    }
+
+    struct Seen {
+        QByteArray eeprom;
+        QStringList texts;
+        QString title;
+        bool operator==(const Seen &) const = default;
+    };
+    static Seen seen(const TFormMain &w)
+    {
+        Seen s;
+        for (const QString &byte : w.session.image.eeprom)
+            s.eeprom += byte.toLatin1();
+        for (int k = 0; k < TFormMain::SlotCount; ++k)
+            s.texts << w.slotAddressText(k) + u'/' + w.slotFunctionText(k) + (w.session.slotValues[k].green ? u'g' : u'r');
+        s.title = w.windowTitle();
+        return s;
+    }
+};
+
+TEST_F(SettingsActionsTest, CtrlDListsExactlyTheTwoEditsInSettingsTerms)
+{
+    TFormMain w(settingsPath());
+    open(w, Kandor);
+    EXPECT_EQ(sectionLines(pressShowChanges(w), QStringLiteral("Geändert gegenüber der geladenen Datei:")),
+              QStringList());
+    editTwoSettings(w);
+    // The address edit keeps the focus: the window's key all the same.
+    w.edtAddress[1]->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), w.edtAddress[1]);
+    const QString text = pressShowChanges(w);
+    EXPECT_EQ(sectionLines(text, QStringLiteral("Geändert gegenüber der geladenen Datei:")).join(u'|').toStdString(),
+              "Weiche 1: 1092g -> 1093g|Time Out (1..127): 255 -> 100");
+    EXPECT_FALSE(text.contains(QStringLiteral("Noch nicht übernommen")));
+}
+
+// A blink editor's working copy is listed apart until it is applied; showing
+// it leaves the copy and the image as they were.
+TEST_F(SettingsActionsTest, CtrlDListsAWorkingCopyApartUntilItIsApplied)
+{
+    const QString changed = QStringLiteral("Geändert gegenüber der geladenen Datei:");
+    const QString waiting = QStringLiteral("Noch nicht übernommen (nicht im Image):");
+    TFormMain w(settingsPath());
+    open(w, "demo-blink.hex");
+    QCheckBox *loop = w.FrameBlinkmuster1->blinkmuster_cbx_loop;
+    ASSERT_TRUE(loop->isEnabled());
+    loop->setFocus();
+    QTest::keyClick(loop, Qt::Key_Space);
+    ASSERT_TRUE(w.FrameBlinkmuster1->hasUnappliedChanges());
+    const Seen before = seen(w);
+    const QString first = pressShowChanges(w);
+    const QStringList copyLines = sectionLines(first, waiting);
+    EXPECT_EQ(copyLines.size(), 1) << qPrintable(first);
+    EXPECT_TRUE(sectionLines(first, changed).isEmpty());
+    EXPECT_EQ(seen(w), before);
+    EXPECT_TRUE(w.FrameBlinkmuster1->hasUnappliedChanges());
+
+    QTest::mouseClick(w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen, Qt::LeftButton);
+    const QString second = pressShowChanges(w);
+    EXPECT_EQ(sectionLines(second, changed), copyLines) << qPrintable(second);
+    EXPECT_TRUE(sectionLines(second, waiting).isEmpty());
+}
+
+TEST_F(SettingsActionsTest, ExportThenApplyOntoAFreshLoadGivesTheSameFileAndOneUndoStep)
+{
+    const QString document = dir.filePath(QStringLiteral("kandor.json"));
+    QByteArray edited;
+    {
+        TFormMain w(settingsPath());
+        open(w, Kandor);
+        editTwoSettings(w);
+        Dialogs::presetSaveFileName(document);
+        chooseFromButtonsMenu(w, "actExportSettings");
+        ASSERT_FALSE(contentOf(document).isEmpty());
+        edited = saved(w, QStringLiteral("edited.hex"));
+        ASSERT_FALSE(edited.isEmpty());
+    }
+    TFormMain fresh(settingsPath());
+    open(fresh, Kandor);
+    const Seen loaded = seen(fresh);
+    Dialogs::presetOpenFileName(document);
+    chooseFromButtonsMenu(fresh, "actApplySettings");
+    EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
+    EXPECT_TRUE(fresh.windowTitle().startsWith(QStringLiteral("* ")));
+    EXPECT_EQ(fresh.slotAddressText(1), QStringLiteral("1093"));
+    const Seen applied = seen(fresh);
+
+    QTest::keyClick(&fresh, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(seen(fresh), loaded);
+    QTest::keyClick(&fresh, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(seen(fresh), applied);
+    EXPECT_EQ(saved(fresh, QStringLiteral("applied.hex")), edited);
+}
+
+TEST_F(SettingsActionsTest, ARefusedDocumentChangesNothingAndSaysWhy)
+{
+    const struct {
+        const char *name;
+        QByteArray document;
+        QString message; // a part of the message shown
+    } cases[] = {
+        // The mode's value would go in, the slot is refused: nothing goes in.
+        {"a slot the rules refuse",
+         R"({"formatVersion":1,"decoder":{"typeCode":10},"modes":{"value":200},"slots":[{"slot":1,"address":99999}]})",
+         QStringLiteral("slots[0]")},
+        {"another decoder type", R"({"formatVersion":1,"decoder":{"typeCode":520},"modes":{"value":200}})",
+         QStringLiteral("decoder.typeCode")},
+        {"no JSON", "{\"formatVersion\":1,", QStringLiteral("JSON")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TFormMain w(settingsPath());
+        open(w, Kandor);
+        const Seen before = seen(w);
+        Dialogs::presetOpenFileName(writeFile(QStringLiteral("refused.json"), c.document));
+        chooseFromButtonsMenu(w, "actApplySettings");
+        EXPECT_EQ(seen(w), before);
+        const QList<UserMessage> messages = Dialogs::recordedMessages();
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages.first().text.contains(c.message)) << qPrintable(messages.first().text);
+        EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("actUndo"))->isEnabled());
+    }
+}
+
+} // namespace
