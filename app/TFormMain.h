@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class EditHistory;
@@ -23,6 +24,8 @@ class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class RecentFilesPanel;
+class RecoveryKeeper;
+struct RecoveryDocument;
 class WindowShortcuts;
 
 // The main window: holds the decoder session (image, type, slots) and shows
@@ -137,6 +140,12 @@ public:
     // Whether the window may close now: "Ende" always, the title bar after the question.
     bool mayClose();
 
+    // ---- unsaved work kept across an end without saving ----
+    // Offers the work of windows that ended with unsaved changes (by "Ende",
+    // a crash or a kill) and are no longer open; Ja brings the newest back.
+    void offerRecovery();
+    const RecoveryKeeper &recovery() const { return *recovery_; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -160,6 +169,11 @@ private:
     WindowState captureState() const;
     void restoreState(const WindowState &state);
     void updateTitle();
+    // After every step: the recovery file holds the unsaved work, or goes.
+    // False when the work could not be kept (the message was shown).
+    bool keepRecovery(bool tellFailure = false);
+    RecoveryDocument recoveryDocument() const;
+    bool restoreRecovery(const QString &path);
 
     std::array<QLabel *, StatusPanelCount> statusPanels_{};
     WindowSettings settings_;
@@ -167,5 +181,9 @@ private:
     RecentFilesPanel *recent_ = nullptr;
     FileActions *files_ = nullptr;
     WindowShortcuts *shortcuts_ = nullptr;
+    std::unique_ptr<RecoveryKeeper> recovery_;
+    // What the recovery file holds now; empty while there is none.
+    std::optional<WindowState> keptState_;
+    QString keptPath_;
     bool endingByButton_ = false;
 };
