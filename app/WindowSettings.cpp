@@ -72,7 +72,12 @@ bool WindowSettings::save(QWidget &window, const EditorFrameHost &frames, const 
 
 bool WindowSettings::saveRecentFiles(const RecentFilesPanel &recent) const
 {
-    IniFile ini = read();
+    // A file in the settings file's place that cannot be read (too big, not a
+    // regular file) is no settings file: a load or a save never replaces it.
+    const InputFile file = readInputFile(path_);
+    if (file.error && QFileInfo::exists(path_))
+        return false;
+    IniFile ini = file.error ? IniFile() : IniFile::fromBytes(file.content);
     recent.write(ini);
     return !write(ini);
 }
