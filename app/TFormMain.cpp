@@ -26,6 +26,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -170,7 +171,18 @@ void TFormMain::createParts()
 
     connect(recent_, &RecentFilesPanel::listChanged, this, [this] { settings_.saveRecentFiles(*recent_); });
     recovery_ = std::make_unique<RecoveryKeeper>();
-    connect(history_, &EditHistory::settled, this, [this] { keepRecovery(); });
+    // Work given up goes at once; work to keep is written when the event
+    // loop next turns, once for a run of steps made without a turn.
+    recoveryDue_ = new QTimer(this);
+    recoveryDue_->setSingleShot(true);
+    recoveryDue_->setInterval(0);
+    connect(recoveryDue_, &QTimer::timeout, this, [this] { keepRecovery(); });
+    connect(history_, &EditHistory::settled, this, [this] {
+        if (history_->isModified())
+            recoveryDue_->start();
+        else
+            keepRecovery();
+    });
     connect(history_, &EditHistory::modifiedChanged, this, &TFormMain::updateTitle);
     connect(&grid_, &SlotGrid::changed, history_, &EditHistory::changed);
     connect(&grid_, &SlotGrid::actionFinished, history_, &EditHistory::actionFinished);

@@ -23,6 +23,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
+class QTimer;
 class RecentFilesPanel;
 class RecoveryKeeper;
 struct RecoveryDocument;
@@ -182,6 +183,7 @@ private:
     FileActions *files_ = nullptr;
     WindowShortcuts *shortcuts_ = nullptr;
     std::unique_ptr<RecoveryKeeper> recovery_;
+    QTimer *recoveryDue_ = nullptr;
     // What the recovery file holds now; empty while there is none.
     std::optional<WindowState> keptState_;
     QString keptPath_;

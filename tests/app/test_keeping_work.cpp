@@ -27,14 +27,18 @@ void typeOver(QLineEdit *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
-// Two addresses typed and an output switched, each finished as the user does.
+// Two addresses typed and an output switched, each finished as the user
+// does, the event loop turning after each as between the user's actions.
 void editRelais(TFormMain &w)
 {
     typeOver(w.edtAddress[1], QStringLiteral("17"));
     QTest::keyClick(w.edtAddress[1], Qt::Key_Return);
+    QCoreApplication::processEvents();
     typeOver(w.edtAddress[2], QStringLiteral("29"));
     QTest::keyClick(w.edtAddress[2], Qt::Key_Tab);
+    QCoreApplication::processEvents();
     QTest::mouseClick(w.btnRG[2], Qt::LeftButton);
+    QCoreApplication::processEvents();
 }
 
 void showActive(TFormMain &w)
