@@ -82,6 +82,16 @@ void EditHistory::reset()
     pending_ = false;
     stack_.setClean();
     refresh();
+    emit settled();
+}
+
+void EditHistory::resetUnsaved()
+{
+    reset();
+    // A state no window ever has: whatever is shown differs from it.
+    saved_ = WindowState();
+    refresh();
+    emit settled();
 }
 
 void EditHistory::markSaved()
@@ -90,6 +100,7 @@ void EditHistory::markSaved()
     saved_ = current_;
     stack_.setClean();
     refresh();
+    emit settled();
 }
 
 void EditHistory::changed()
@@ -111,6 +122,7 @@ void EditHistory::actionFinished()
         current_ = std::move(now);
     }
     refresh();
+    emit settled();
 }
 
 void EditHistory::undo()
@@ -119,6 +131,7 @@ void EditHistory::undo()
     if (stack_.canUndo())
         stack_.undo();
     refresh();
+    emit settled();
 }
 
 void EditHistory::redo()
@@ -127,6 +140,7 @@ void EditHistory::redo()
     if (stack_.canRedo())
         stack_.redo();
     refresh();
+    emit settled();
 }
 
 void EditHistory::restoreStep(const WindowState &state)

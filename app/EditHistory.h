@@ -33,6 +33,8 @@ public:
 
     // A file was loaded: no steps, and this state is the file's.
     void reset();
+    // Unsaved work was brought back: no steps, and this state is not the file's.
+    void resetUnsaved();
     // The state was saved to the file.
     void markSaved();
     // Something changed; the marker follows at once.
@@ -62,6 +64,9 @@ public:
 
 signals:
     void modifiedChanged(bool modified);
+    // A step was recorded, undone or redone, or the history started afresh:
+    // the state is settled (no edit in progress).
+    void settled();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

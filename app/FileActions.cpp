@@ -3,6 +3,7 @@
 #include "app/EditHistory.h"
 #include "app/EditorFrameHost.h"
 #include "app/RecentFilesPanel.h"
+#include "app/RecoveryDocument.h"
 #include "app/SlotGrid.h"
 #include "decoder/DecoderSession.h"
 #include "frames/EditorFrame.h"
@@ -93,11 +94,33 @@ bool FileActions::loadNow(const QString &path)
         parts_.showLoadedSession(outcome.lines);
     }
     showProgress(ShownStep);
+    damageFindings_ = outcome.damage.findings();
     parts_.history.reset();
     parts_.recent.noteLoaded(path);
     parts_.showFilePath();
     if (outcome.damage.any())
         Dialogs::warningOk(parts_.window, outcome.damage.findings().join(u'\n'));
+    return true;
+}
+
+bool FileActions::restore(const RecoveryDocument &document, const std::function<void()> &restoreWork)
+{
+    auto loaded = std::make_unique<DecoderSession>();
+    const DecoderSession::LoadOutcome outcome = loaded->load(document.loadedContent());
+    if (outcome.error) {
+        Dialogs::showMessage(parts_.window, *outcome.error);
+        return false;
+    }
+    loaded->filePath = document.filePath;
+    {
+        const EditHistory::Quiet quiet(parts_.history);
+        parts_.session = std::move(*loaded);
+        parts_.showLoadedSession(outcome.lines);
+        restoreWork();
+    }
+    damageFindings_ = document.damageFindings;
+    parts_.history.resetUnsaved();
+    parts_.showFilePath();
     return true;
 }
 
@@ -118,8 +141,11 @@ bool FileActions::mayDiscardChanges()
     parts_.history.actionFinished();
     if (!parts_.history.isModified())
         return true;
-    return Dialogs::askYesNo(parts_.window, tr("Ungespeicherte Änderungen an %1 verwerfen?")
-                                                .arg(QFileInfo(parts_.session.filePath).fileName()));
+    // Enter and Escape keep the work: only a click on "Ja" throws it away.
+    return Dialogs::askYesNo(parts_.window,
+                             tr("Ungespeicherte Änderungen an %1 verwerfen?")
+                                 .arg(QFileInfo(parts_.session.filePath).fileName()),
+                             true);
 }
 
 // ---------------------------------------------------------------- drops
@@ -172,6 +198,21 @@ bool FileActions::applyWaitingFrameChanges()
     return true;
 }
 
+// A file that loaded damaged is written with fresh checksums only when the
+// user says so once more, naming what was found; Enter and Escape say no.
+bool FileActions::mayWriteDamagedFile()
+{
+    if (damageFindings_.isEmpty())
+        return true;
+    QStringList findings;
+    for (const QString &finding : damageFindings_)
+        findings << (finding.endsWith(u'.') ? finding.chopped(1) : finding);
+    return Dialogs::askYesNo(parts_.window,
+                             tr("Die geladene Datei war beschädigt (%1). Mit neuen Prüfsummen speichern?")
+                                 .arg(findings.join(QStringLiteral("; "))),
+                             true);
+}
+
 void FileActions::save()
 {
     DecoderSession &session = parts_.session;
@@ -179,7 +220,7 @@ void FileActions::save()
         Dialogs::warningCancel(parts_.window, *fault);
         return;
     }
-    if (!applyWaitingFrameChanges() || !parts_.grid.writeToSession(parts_.window))
+    if (!mayWriteDamagedFile() || !applyWaitingFrameChanges() || !parts_.grid.writeToSession(parts_.window))
         return;
     showProgress(SlotsWrittenStep);
     if (session.buildHexLines() == 0) {
@@ -205,6 +246,7 @@ void FileActions::save()
         return;
     }
     showProgress(CheckedStep);
+    damageFindings_.clear();
     session.filePath = path;
     parts_.history.markSaved();
     parts_.showFilePath();

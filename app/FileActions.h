@@ -2,6 +2,7 @@
 #include "image/HexReader.h"
 
 #include <QObject>
+#include <QStringList>
 #include <functional>
 
 class DecoderSession;
@@ -12,6 +13,7 @@ class QProgressBar;
 class QStatusBar;
 class QWidget;
 class RecentFilesPanel;
+struct RecoveryDocument;
 class SlotGrid;
 
 // What the window does with files: loading a HEX file (from the open dialog,
@@ -49,9 +51,18 @@ public:
     // A file from the recent list; one that is gone leaves the list.
     bool loadRecent(const QString &path);
     void save();
+    // Brings unsaved work back: the lines it started from load as a file
+    // does, then restoreWork puts the work over them. The history starts
+    // there, marked unsaved. False (after a message) when the lines fail.
+    bool restore(const RecoveryDocument &document, const std::function<void()> &restoreWork);
 
     // Asks before unsaved changes are thrown away; true when they may be.
     bool mayDiscardChanges();
+
+    // What was found damaged in the file on screen, from its load until a
+    // save the user confirmed; empty for a sound file.
+    QStringList damageFindings() const { return damageFindings_; }
+    void setDamageFindings(const QStringList &findings) { damageFindings_ = findings; }
 
     // Takes a drag or drop of a single .hex file (loading it on the drop);
     // false for any other event.
@@ -69,7 +80,9 @@ protected:
 private:
     bool loadNow(const QString &path);
     bool applyWaitingFrameChanges();
+    bool mayWriteDamagedFile();
     void showProgress(int step);
 
     Parts parts_;
+    QStringList damageFindings_;
 };

@@ -1,6 +1,10 @@
 #include "app/IniFile.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <iterator>
 #include <QRegularExpression>
 
 IniFile IniFile::fromBytes(const QByteArray &content)
@@ -70,7 +74,11 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const QString oneLine = value.section(QRegularExpression(QStringLiteral("[\\r\\n]")), 0, 0).trimmed();
+    setEntry(section, key, value.section(QRegularExpression(QStringLiteral("[\\r\\n]")), 0, 0).trimmed());
+}
+
+void IniFile::setEntry(const QString &section, const QString &key, const QString &oneLine)
+{
     Section *s = findSection(section);
     if (!s) {
         sections_.append({section, {}});
@@ -105,6 +113,101 @@ QByteArray IniFile::toBytes() const
             out += entry.first.toUtf8() + '=' + entry.second.toUtf8() + "\r\n";
     }
     return out;
+}
+
+namespace {
+
+// A text that reads back as it is without quotes: no control characters, no
+// blanks around it, not beginning with a double quote.
+bool isPlainText(const QString &value)
+{
+    if (value != value.trimmed() || value.startsWith(u'"'))
+        return false;
+    return std::none_of(value.begin(), value.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+QString quoted(const QString &value)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : value) {
+        if (c == u'\\' || c == u'"')
+            out += u'\\' + QString(c);
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c.category() == QChar::Other_Control)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out + u'"';
+}
+
+// The text of a quoted value; a null string when the quoting is broken.
+QString unquoted(const QString &stored)
+{
+    QString out;
+    for (qsizetype i = 1; i + 1 < stored.size(); ++i) {
+        const QChar c = stored.at(i);
+        if (c != u'\\') {
+            out += c;
+            continue;
+        }
+        if (++i + 1 >= stored.size())
+            return QString();
+        switch (stored.at(i).unicode()) {
+        case 'n': out += u'\n'; break;
+        case 'r': out += u'\r'; break;
+        case 't': out += u'\t'; break;
+        case '\\': out += u'\\'; break;
+        case '"': out += u'"'; break;
+        case 'u': {
+            // Four hex digits, all before the closing quote.
+            if (i + 4 >= stored.size() - 1)
+                return QString();
+            bool ok = false;
+            const uint code = stored.mid(i + 1, 4).toUInt(&ok, 16);
+            if (!ok)
+                return QString();
+            out += QChar(static_cast<char16_t>(code));
+            i += 4;
+            break;
+        }
+        default:
+            return QString();
+        }
+    }
+    return out.isNull() ? QStringLiteral("") : out;
+}
+
+} // namespace
+
+QString IniFile::readExactString(const QString &section, const QString &key) const
+{
+    const QString stored = readString(section, key);
+    if (stored.size() >= 2 && stored.startsWith(u'"') && stored.endsWith(u'"'))
+        return unquoted(stored);
+    return stored;
+}
+
+void IniFile::writeExactString(const QString &section, const QString &key, const QString &value)
+{
+    setEntry(section, key, isPlainText(value) ? value : quoted(value));
+}
+
+QString chooseSettingsPath(const SettingsPlaceFacts &facts)
+{
+    const QString beside = settingsPathBesideExecutable(facts.executablePath);
+    static const char *const systemPrefixes[] = {"/usr/", "/bin/", "/sbin/", "/lib/", "/lib64/", "/opt/", "/snap/", "/nix/"};
+    const QString folder = QFileInfo(facts.executablePath).absolutePath() + u'/';
+    const bool underSystemPrefix = std::any_of(std::begin(systemPrefixes), std::end(systemPrefixes),
+                                               [&folder](const char *prefix) { return folder.startsWith(QLatin1String(prefix)); });
+    if (facts.folderWritable && facts.folderOwnedByUser && !underSystemPrefix)
+        return beside;
+    return QDir(facts.configFolder).filePath(QFileInfo(beside).fileName());
 }
 
 QString settingsPathBesideExecutable(const QString &executablePath)

@@ -112,6 +112,8 @@ int runQuaxel(int argc, char *argv[])
         host.show();
         if (!options.hexFile.isEmpty())
             window->loadHexFile(options.hexFile);
+        // Work a window left unsaved (by "Ende", a crash or a kill) is offered back.
+        window->offerRecovery();
         return QApplication::exec();
     } catch (const std::exception &e) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Quaxel"), escapedText(QString::fromLocal8Bit(e.what()), true));

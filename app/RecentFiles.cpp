@@ -25,11 +25,11 @@ RecentFiles RecentFiles::fromIni(const IniFile &ini)
 {
     RecentFiles recent;
     for (int i = 0; i < Capacity; ++i) {
-        const QString path = ini.readString(Section, fileKey(i));
+        const QString path = ini.readExactString(Section, fileKey(i));
         if (!path.isEmpty() && QDir::isAbsolutePath(path) && !recent.files_.contains(path))
             recent.files_.append(QDir::cleanPath(path));
     }
-    recent.folder_ = ini.readString(Section, QStringLiteral("Folder"));
+    recent.folder_ = ini.readExactString(Section, QStringLiteral("Folder"));
     return recent;
 }
 
@@ -37,11 +37,11 @@ void RecentFiles::writeTo(IniFile &ini) const
 {
     for (int i = 0; i < Capacity; ++i) {
         if (i < files_.size())
-            ini.writeString(Section, fileKey(i), files_.at(i));
+            ini.writeExactString(Section, fileKey(i), files_.at(i));
         else
             ini.removeKey(Section, fileKey(i));
     }
-    ini.writeString(Section, QStringLiteral("Folder"), folder_);
+    ini.writeExactString(Section, QStringLiteral("Folder"), folder_);
 }
 
 void RecentFiles::add(const QString &path)

@@ -73,18 +73,21 @@ void RecentFilesPanel::noteLoaded(const QString &path)
 {
     files_.add(path);
     hint_->hide();
+    emit listChanged();
 }
 
 void RecentFilesPanel::noteSaved(const QString &path)
 {
     files_.add(path);
     showFiles();
+    emit listChanged();
 }
 
 void RecentFilesPanel::forget(const QString &path)
 {
     files_.remove(path);
     showFiles();
+    emit listChanged();
 }
 
 void RecentFilesPanel::expectStartFile()

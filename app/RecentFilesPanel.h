@@ -36,6 +36,8 @@ public:
 signals:
     // The user chose a file from the hint or the menu.
     void openRequested(const QString &path);
+    // A file was loaded, saved or forgotten: the list is to be kept now.
+    void listChanged();
 
 private:
     void showFiles();

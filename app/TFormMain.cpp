@@ -5,6 +5,8 @@
 #include "app/FileActions.h"
 #include "app/RecentFilesPanel.h"
 #include "app/SettingsActions.h"
+#include "app/RecoveryDocument.h"
+#include "app/RecoveryKeeper.h"
 #include "app/Version.h"
 #include "app/WebPage.h"
 #include "app/WindowShortcuts.h"
@@ -15,6 +17,7 @@
 #include "ui/Widgets.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -24,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -169,6 +173,20 @@ void TFormMain::createParts()
                                             [this](const WindowState &state) { restoreState(state); }});
     settingsActions_->addTo(GroupBoxButtons);
 
+    connect(recent_, &RecentFilesPanel::listChanged, this, [this] { settings_.saveRecentFiles(*recent_); });
+    recovery_ = std::make_unique<RecoveryKeeper>();
+    // Work given up goes at once; work to keep is written when the event
+    // loop next turns, once for a run of steps made without a turn.
+    recoveryDue_ = new QTimer(this);
+    recoveryDue_->setSingleShot(true);
+    recoveryDue_->setInterval(0);
+    connect(recoveryDue_, &QTimer::timeout, this, [this] { keepRecovery(); });
+    connect(history_, &EditHistory::settled, this, [this] {
+        if (history_->isModified())
+            recoveryDue_->start();
+        else
+            keepRecovery();
+    });
     connect(history_, &EditHistory::modifiedChanged, this, &TFormMain::updateTitle);
     connect(&grid_, &SlotGrid::changed, history_, &EditHistory::changed);
     connect(&grid_, &SlotGrid::actionFinished, history_, &EditHistory::actionFinished);
@@ -492,14 +510,104 @@ void TFormMain::updateTitle()
         setWindowTitle(programCaption());
         return;
     }
-    const QString title = PlainText::titleText(session.filePath) + QStringLiteral(" – ") + programCaption();
+    // A file that loaded damaged stays marked until a save wrote it whole.
+    const QString damaged = !files_ || files_->damageFindings().isEmpty() ? QString() : tr(" [beschädigt]");
+    const QString title = PlainText::titleText(session.filePath) + damaged + QStringLiteral(" – ") + programCaption();
     setWindowTitle(modified ? QStringLiteral("* ") + title : title);
 }
 
 bool TFormMain::mayClose()
 {
-    // "Ende" ends without a question; the title bar and Ctrl+Q ask first.
-    return endingByButton_ || files_->mayDiscardChanges();
+    // "Ende" ends without a question, its unsaved work kept in the recovery
+    // file; the title bar and Ctrl+Q ask first, and a confirmed close gives
+    // the work up.
+    if (!endingByButton_) {
+        if (!files_->mayDiscardChanges())
+            return false;
+        recovery_->discard();
+        keptState_.reset();
+    }
+    recovery_->release();
+    return true;
+}
+
+// ---------------------------------------------------------------- unsaved work kept
+
+RecoveryDocument TFormMain::recoveryDocument() const
+{
+    RecoveryDocument document;
+    document.filePath = session.filePath;
+    document.written = QDateTime::currentDateTime();
+    document.image = session.image;
+    for (int s = 0; s < SlotCount; ++s) {
+        document.addressTexts[s] = grid_.addressText(s);
+        document.functionTexts[s] = grid_.functionText(s);
+        document.green[s] = session.slotValues[s].green;
+    }
+    document.damageFindings = files_->damageFindings();
+    return document;
+}
+
+bool TFormMain::keepRecovery(bool tellFailure)
+{
+    if (!history_->isModified()) {
+        recovery_->discard();
+        keptState_.reset();
+        return true;
+    }
+    WindowState now = captureState();
+    if (keptState_ && *keptState_ == now && keptPath_ == session.filePath)
+        return true;
+    if (const auto failure = recovery_->keep(recoveryDocument().toBytes())) {
+        keptState_.reset();
+        if (tellFailure)
+            Dialogs::warningOk(this, tr("Die ungespeicherten Änderungen konnten nicht aufbewahrt werden:\n%1")
+                                         .arg(*failure));
+        return false;
+    }
+    keptState_ = std::move(now);
+    keptPath_ = session.filePath;
+    return true;
+}
+
+void TFormMain::offerRecovery()
+{
+    for (const QString &path : recovery_->leftBehind()) {
+        if (restoreRecovery(path))
+            return;
+    }
+}
+
+// True when the work was brought back; a file that was refused or declined is gone.
+bool TFormMain::restoreRecovery(const QString &path)
+{
+    const RecoveryKeeper::Found found = RecoveryKeeper::read(path);
+    RecoveryDocument::ReadResult read = found.error ? RecoveryDocument::ReadResult(*found.error)
+                                                    : RecoveryDocument::fromBytes(found.content);
+    if (auto *refused = std::get_if<QString>(&read)) {
+        Dialogs::warningOk(this, tr("Die aufbewahrten Änderungen in %1 sind nicht lesbar und werden verworfen:\n%2")
+                                     .arg(path, *refused));
+        RecoveryKeeper::remove(path);
+        return false;
+    }
+    const RecoveryDocument &document = *std::get<std::unique_ptr<RecoveryDocument>>(read);
+    const QString name = document.filePath.isEmpty() ? tr("(ohne Namen)") : QFileInfo(document.filePath).fileName();
+    const bool wanted = Dialogs::askYesNo(this, tr("Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?")
+                                                    .arg(name, document.written.toLocalTime().toString(
+                                                                   QStringLiteral("dd.MM.yyyy HH:mm:ss"))));
+    const bool restored = wanted && files_->restore(document, [this, &document] {
+        WindowState state;
+        state.image = std::make_shared<const ImageSnapshot>(document.image);
+        state.addressTexts = document.addressTexts;
+        state.functionTexts = document.functionTexts;
+        state.green = document.green;
+        restoreState(state);
+    });
+    // Brought back, the work is this window's now (it keeps its own file of it).
+    RecoveryKeeper::remove(path);
+    if (restored)
+        keepRecovery();
+    return restored;
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
@@ -522,6 +630,10 @@ void TFormMain::btn_infoClick()
 void TFormMain::btn_closeClick()
 {
     if (!SaveSettings())
+        return;
+    // An edit still being typed is part of the work kept.
+    history_->actionFinished();
+    if (!keepRecovery(true))
         return;
     endingByButton_ = true;
     window()->close();

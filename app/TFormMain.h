@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class EditHistory;
@@ -22,8 +23,11 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
+class QTimer;
 class RecentFilesPanel;
 class SettingsActions;
+class RecoveryKeeper;
+struct RecoveryDocument;
 class WindowShortcuts;
 
 // The main window: holds the decoder session (image, type, slots) and shows
@@ -138,6 +142,12 @@ public:
     // Whether the window may close now: "Ende" always, the title bar after the question.
     bool mayClose();
 
+    // ---- unsaved work kept across an end without saving ----
+    // Offers the work of windows that ended with unsaved changes (by "Ende",
+    // a crash or a kill) and are no longer open; Ja brings the newest back.
+    void offerRecovery();
+    const RecoveryKeeper &recovery() const { return *recovery_; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -161,6 +171,11 @@ private:
     WindowState captureState() const;
     void restoreState(const WindowState &state);
     void updateTitle();
+    // After every step: the recovery file holds the unsaved work, or goes.
+    // False when the work could not be kept (the message was shown).
+    bool keepRecovery(bool tellFailure = false);
+    RecoveryDocument recoveryDocument() const;
+    bool restoreRecovery(const QString &path);
 
     std::array<QLabel *, StatusPanelCount> statusPanels_{};
     WindowSettings settings_;
@@ -169,5 +184,10 @@ private:
     FileActions *files_ = nullptr;
     WindowShortcuts *shortcuts_ = nullptr;
     SettingsActions *settingsActions_ = nullptr;
+    std::unique_ptr<RecoveryKeeper> recovery_;
+    QTimer *recoveryDue_ = nullptr;
+    // What the recovery file holds now; empty while there is none.
+    std::optional<WindowState> keptState_;
+    QString keptPath_;
     bool endingByButton_ = false;
 };

@@ -13,20 +13,21 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <unistd.h>
+
 namespace {
 
 const QString Raster = QStringLiteral("Raster");
 const QString Window = QStringLiteral("Window");
 
-// The settings file beside the executable, or in the user's configuration
-// folder when the executable's folder cannot be written.
+// The settings file beside the executable where the user keeps files of his
+// own there (a build folder), else in the user's configuration folder.
 QString defaultSettingsPath()
 {
-    const QString besideExecutable = settingsPathBesideExecutable(QCoreApplication::applicationFilePath());
-    if (QFileInfo(QFileInfo(besideExecutable).absolutePath()).isWritable())
-        return besideExecutable;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return QDir(folder).filePath(QFileInfo(besideExecutable).fileName());
+    const QFileInfo executable(QCoreApplication::applicationFilePath());
+    const QFileInfo folder(executable.absolutePath());
+    return chooseSettingsPath({executable.absoluteFilePath(), folder.isWritable(), folder.ownerId() == ::geteuid(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)});
 }
 
 } // namespace
@@ -62,13 +63,29 @@ bool WindowSettings::save(QWidget &window, const EditorFrameHost &frames, const 
     ini.writeInteger(Window, QStringLiteral("Top"), clientPosition(window).y());
     ini.writeInteger(Window, QStringLiteral("Left"), clientPosition(window).x());
     recent.write(ini);
-
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (const auto error = saveFileWhole(path_, ini.toBytes())) {
+    if (const auto error = write(ini)) {
         Dialogs::warningOk(&window, fileMessage(path_, *error));
         return false;
     }
     return true;
+}
+
+bool WindowSettings::saveRecentFiles(const RecentFilesPanel &recent) const
+{
+    // A file in the settings file's place that cannot be read (too big, not a
+    // regular file) is no settings file: a load or a save never replaces it.
+    const InputFile file = readInputFile(path_);
+    if (file.error && QFileInfo::exists(path_))
+        return false;
+    IniFile ini = file.error ? IniFile() : IniFile::fromBytes(file.content);
+    recent.write(ini);
+    return !write(ini);
+}
+
+std::optional<QString> WindowSettings::write(const IniFile &ini) const
+{
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    return saveFileWhole(path_, ini.toBytes());
 }
 
 QPoint WindowSettings::clientPosition(const QWidget &window)

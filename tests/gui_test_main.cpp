@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -14,6 +15,11 @@ int main(int argc, char **argv)
     // a test names them.
     if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Unsaved work that windows keep goes to a folder of this run, never into
+    // the user's home.
+    QTemporaryDir stateHome;
+    if (!qEnvironmentVariableIsSet("XDG_STATE_HOME"))
+        qputenv("XDG_STATE_HOME", stateHome.path().toLocal8Bit());
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     prepareApplication(app);

@@ -21,7 +21,7 @@ else
     what="${1:-60} s"
     [ $# -gt 0 ] && shift
 fi
-targets=${*:-fuzz_hex_file fuzz_hex_record fuzz_ini_file fuzz_compare_listing fuzz_slots fuzz_round_trip fuzz_curve_files fuzz_settings_document}
+targets=${*:-fuzz_hex_file fuzz_hex_record fuzz_ini_file fuzz_compare_listing fuzz_slots fuzz_round_trip fuzz_curve_files fuzz_settings_document fuzz_recovery_document}
 
 bash "$root/tools/setup.sh" --install-only
 
@@ -31,6 +31,7 @@ seeds_of() {
         fuzz_ini_file) echo "$root/fuzz/corpus/ini" ;;
         fuzz_curve_files) echo "$root/fuzz/corpus/curve" ;;
         fuzz_settings_document) echo "$root/fuzz/corpus/settings" ;;
+        fuzz_recovery_document) echo "$root/fuzz/corpus/recovery" ;;
         *) echo "$root/fuzz/corpus/hex" ;;
     esac
 }

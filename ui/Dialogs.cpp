@@ -38,10 +38,15 @@ QString shownMessageText(const QString &text)
     return escapedText(lines, true);
 }
 
-int execMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons)
+int execMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
+                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     QMessageBox box(icon, Caption, shownMessageText(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    if (buttons.testFlag(QMessageBox::No))
+        box.setEscapeButton(QMessageBox::No);
     return box.exec();
 }
 
@@ -100,13 +105,15 @@ void warningOk(QWidget *parent, const QString &text)
     showMessage(parent, {text, BoxKind::WarningOk});
 }
 
-bool askYesNo(QWidget *parent, const QString &text)
+bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault)
 {
     if (!presets().yesNo.isEmpty())
         return presets().yesNo.dequeue();
     if (refusedAsUnexpected(QStringLiteral("question: ") + text))
         return false;
-    return execMessageBox(parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return execMessageBox(parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No,
+                          keepByDefault ? QMessageBox::No : QMessageBox::NoButton)
+        == QMessageBox::Yes;
 }
 
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder)

@@ -20,8 +20,10 @@ void showMessage(QWidget *parent, const UserMessage &message);
 void warningCancel(QWidget *parent, const QString &text);
 void plainMessage(QWidget *parent, const QString &text);
 void warningOk(QWidget *parent, const QString &text);
-// Warning box with Yes and No; true for Yes.
-bool askYesNo(QWidget *parent, const QString &text);
+// Warning box with Yes and No; true for Yes. Enter answers Yes unless the
+// question keeps the work (keepByDefault): then No is the default button.
+// Escape always answers No.
+bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault = false);
 
 // Open / save dialogs; an empty text means the user cancelled. The open
 // dialog starts in `folder` where one is given.

@@ -44,3 +44,59 @@ TEST(SettingsPath, ReplacesOrAddsTheExtension)
     EXPECT_EQ(settingsPathBesideExecutable("C:/Prog/Quaxel.exe"), QStringLiteral("C:/Prog/Quaxel.ini"));
     EXPECT_EQ(settingsPathBesideExecutable("/a.b/run.x86"), QStringLiteral("/a.b/run.ini"));
 }
+
+// Names are kept exactly, whatever they hold; plain ones stay readable, and a
+// file written before the quoting reads as before.
+TEST(IniFile, ExactStringsComeBackAsWritten)
+{
+    const QString cases[] = {QStringLiteral("/a/plain name.hex"),
+                             QStringLiteral("/a/line\nfeed.hex"),
+                             QStringLiteral("/a/trailing blanks.hex  "),
+                             QStringLiteral("  /leading.hex"),
+                             QStringLiteral("\"/quoted\".hex"),
+                             QStringLiteral("/back\\slash\\n.hex"),
+                             QStringLiteral("/cr\r\ntab\t\x01.hex"),
+                             QString()};
+    for (const QString &name : cases) {
+        IniFile ini;
+        ini.writeExactString("Recent", "File1", name);
+        ini.writeInteger("Recent", "After", 7);
+        const IniFile again = IniFile::fromBytes(ini.toBytes());
+        EXPECT_EQ(again.readExactString("Recent", "File1"), name) << name.toStdString();
+        EXPECT_EQ(again.readInteger("Recent", "After", 0), 7) << name.toStdString();
+    }
+    IniFile plain;
+    plain.writeExactString("Recent", "File1", QStringLiteral("/a/b c.hex"));
+    EXPECT_EQ(plain.toBytes(), QByteArray("[Recent]\r\nFile1=/a/b c.hex\r\n"));
+    const IniFile old = IniFile::fromBytes("[Recent]\r\nFile1=/a/b\\n.hex\r\nFile2=\"/broken\\q\"\r\n");
+    EXPECT_EQ(old.readExactString("Recent", "File1"), QStringLiteral("/a/b\\n.hex"));
+    EXPECT_TRUE(old.readExactString("Recent", "File2").isEmpty()) << "a broken quoting names no file";
+}
+
+struct PlaceCase {
+    const char *executable;
+    bool writable;
+    bool owned;
+    const char *expected;
+};
+
+// Beside the program only in a folder of the user's own outside the system's
+// prefixes; root's /usr/bin included, everything else goes to the configuration folder.
+TEST(SettingsPath, BesideTheProgramOnlyInTheUsersOwnFolder)
+{
+    const PlaceCase cases[] = {
+        {"/home/ann/build/app/quaxel", true, true, "/home/ann/build/app/quaxel.ini"},
+        {"/usr/bin/quaxel", true, true, "/cfg/Quaxel/quaxel.ini"},
+        {"/usr/local/bin/quaxel", true, true, "/cfg/Quaxel/quaxel.ini"},
+        {"/opt/quaxel/bin/quaxel", true, true, "/cfg/Quaxel/quaxel.ini"},
+        {"/bin/quaxel", true, true, "/cfg/Quaxel/quaxel.ini"},
+        {"/usrlocal/quaxel", true, true, "/usrlocal/quaxel.ini"},
+        {"/home/ann/build/quaxel", false, true, "/cfg/Quaxel/quaxel.ini"},
+        {"/tmp/shared/quaxel", true, false, "/cfg/Quaxel/quaxel.ini"},
+    };
+    for (const PlaceCase &c : cases) {
+        EXPECT_EQ(chooseSettingsPath({QString::fromUtf8(c.executable), c.writable, c.owned, QStringLiteral("/cfg/Quaxel")}),
+                  QString::fromUtf8(c.expected))
+            << c.executable;
+    }
+}

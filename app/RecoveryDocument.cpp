@@ -1,0 +1,172 @@
+#include "app/RecoveryDocument.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+namespace {
+
+const QString Format = QStringLiteral("Quaxel recovery");
+constexpr int Version = 1;
+
+// Bounds of what a window can hold: a line of a file that loaded, a byte's
+// text, an edit's text, a finding.
+constexpr qsizetype MaxLineLength = 64 * 1024;
+constexpr qsizetype MaxByteTextLength = 64;
+constexpr qsizetype MaxEditTextLength = 4096;
+constexpr qsizetype MaxFindings = 16;
+
+template <class Texts> QJsonArray textArray(const Texts &texts, std::size_t count)
+{
+    QJsonArray array;
+    for (std::size_t i = 0; i < count; ++i)
+        array.append(QString(texts[i]));
+    return array;
+}
+
+// Reads the fields one by one; the first that does not hold names the fault.
+class FieldReader {
+public:
+    explicit FieldReader(const QJsonObject &object) : object_(object) {}
+
+    bool failed() const { return !fault_.isEmpty(); }
+    QString fault() const { return fault_; }
+
+    QString text(const QString &key, qsizetype maxLength)
+    {
+        const QJsonValue value = object_.value(key);
+        if (!value.isString())
+            return fail(key), QString();
+        const QString text = value.toString();
+        if (text.size() > maxLength)
+            return fail(key), QString();
+        return text;
+    }
+
+    int integer(const QString &key, int low, int high)
+    {
+        const QJsonValue value = object_.value(key);
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || number != static_cast<int>(number) || number < low || number > high)
+            return fail(key), low;
+        return static_cast<int>(number);
+    }
+
+    // An array of texts, its length between the bounds; each text read by take.
+    template <class Take>
+    qsizetype texts(const QString &key, qsizetype minCount, qsizetype maxCount, qsizetype maxLength, Take take)
+    {
+        const QJsonValue value = object_.value(key);
+        const QJsonArray array = value.toArray();
+        if (!value.isArray() || array.size() < minCount || array.size() > maxCount)
+            return fail(key), 0;
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            if (!array.at(i).isString() || array.at(i).toString().size() > maxLength)
+                return fail(key), 0;
+            take(i, array.at(i).toString());
+        }
+        return array.size();
+    }
+
+    template <std::size_t N> void flags(const QString &key, std::array<bool, N> &out)
+    {
+        const QJsonValue value = object_.value(key);
+        const QJsonArray array = value.toArray();
+        if (!value.isArray() || array.size() != static_cast<qsizetype>(N))
+            return fail(key);
+        for (std::size_t i = 0; i < N; ++i) {
+            if (!array.at(static_cast<qsizetype>(i)).isBool())
+                return fail(key);
+            out[i] = array.at(static_cast<qsizetype>(i)).toBool();
+        }
+    }
+
+private:
+    void fail(const QString &key)
+    {
+        if (fault_.isEmpty())
+            fault_ = QStringLiteral("the field \"%1\" is missing or wrong").arg(key);
+    }
+
+    const QJsonObject &object_;
+    QString fault_;
+};
+
+} // namespace
+
+QByteArray RecoveryDocument::loadedContent() const
+{
+    QByteArray content;
+    for (int i = 0; i < image.lineCount; ++i)
+        content += image.hexLines[static_cast<std::size_t>(i)].toUtf8() + "\r\n";
+    return content;
+}
+
+QByteArray RecoveryDocument::toBytes() const
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("format"), Format);
+    object.insert(QStringLiteral("version"), Version);
+    object.insert(QStringLiteral("file"), filePath);
+    object.insert(QStringLiteral("written"), written.toUTC().toString(Qt::ISODateWithMs));
+    object.insert(QStringLiteral("lines"), textArray(image.hexLines, static_cast<std::size_t>(image.lineCount)));
+    object.insert(QStringLiteral("rom"), textArray(image.rom, FirmwareImage::RomSize));
+    object.insert(QStringLiteral("eeprom"), textArray(image.eeprom, FirmwareImage::EepromSize));
+    object.insert(QStringLiteral("id"), image.idText);
+    object.insert(QStringLiteral("config"), image.configText);
+    object.insert(QStringLiteral("romTop"), image.romTop);
+    object.insert(QStringLiteral("eepromTop"), image.eepromTop);
+    object.insert(QStringLiteral("address"), textArray(addressTexts, Slots));
+    object.insert(QStringLiteral("function"), textArray(functionTexts, Slots));
+    QJsonArray outputs;
+    for (const bool g : green)
+        outputs.append(g);
+    object.insert(QStringLiteral("green"), outputs);
+    object.insert(QStringLiteral("damage"), QJsonArray::fromStringList(damageFindings));
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+RecoveryDocument::ReadResult RecoveryDocument::fromBytes(const QByteArray &bytes)
+{
+    if (bytes.size() > MaxFileSize)
+        return QStringLiteral("the file is too big");
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !json.isObject())
+        return QStringLiteral("the file is no recovery file");
+    const QJsonObject object = json.object();
+    if (object.value(QStringLiteral("format")).toString() != Format)
+        return QStringLiteral("the file is no recovery file");
+    if (object.value(QStringLiteral("version")).toInt(-1) != Version)
+        return QStringLiteral("the file's version is not known");
+
+    auto doc = std::make_unique<RecoveryDocument>();
+    FieldReader read(object);
+    doc->filePath = read.text(QStringLiteral("file"), MaxEditTextLength);
+    doc->written = QDateTime::fromString(read.text(QStringLiteral("written"), 64), Qt::ISODateWithMs);
+    FirmwareImage &image = doc->image;
+    image.lineCount = static_cast<int>(
+        read.texts(QStringLiteral("lines"), 0, FirmwareImage::MaxLines, MaxLineLength,
+                   [&image](qsizetype i, const QString &t) { image.hexLines[static_cast<std::size_t>(i)] = t; }));
+    read.texts(QStringLiteral("rom"), FirmwareImage::RomSize, FirmwareImage::RomSize, MaxByteTextLength,
+               [&image](qsizetype i, const QString &t) { image.rom[static_cast<std::size_t>(i)] = t; });
+    read.texts(QStringLiteral("eeprom"), FirmwareImage::EepromSize, FirmwareImage::EepromSize, MaxByteTextLength,
+               [&image](qsizetype i, const QString &t) { image.eeprom[static_cast<std::size_t>(i)] = t; });
+    image.idText = read.text(QStringLiteral("id"), MaxLineLength);
+    image.configText = read.text(QStringLiteral("config"), MaxLineLength);
+    image.romTop = read.integer(QStringLiteral("romTop"), 0, FirmwareImage::RomSize - 1);
+    image.eepromTop = read.integer(QStringLiteral("eepromTop"), 0, FirmwareImage::EepromSize - 1);
+    read.texts(QStringLiteral("address"), Slots, Slots, MaxEditTextLength,
+               [&doc](qsizetype i, const QString &t) { doc->addressTexts[static_cast<std::size_t>(i)] = t; });
+    read.texts(QStringLiteral("function"), Slots, Slots, MaxEditTextLength,
+               [&doc](qsizetype i, const QString &t) { doc->functionTexts[static_cast<std::size_t>(i)] = t; });
+    read.flags(QStringLiteral("green"), doc->green);
+    read.texts(QStringLiteral("damage"), 0, MaxFindings, MaxEditTextLength,
+               [&doc](qsizetype, const QString &t) { doc->damageFindings.append(t); });
+    if (read.failed())
+        return read.fault();
+    if (!doc->written.isValid())
+        return QStringLiteral("the field \"written\" is missing or wrong");
+    return doc;
+}
