@@ -921,6 +921,10 @@
         <source>Gespeichert und geprüft: %1</source>
         <translation>Saved and verified: %1</translation>
     </message>
+    <message>
+        <source>Die geladene Datei war beschädigt (%1). Mit neuen Prüfsummen speichern?</source>
+        <translation>The loaded file was damaged (%1). Save it with new checksums?</translation>
+    </message>
 </context>
 <context>
     <name>HexDamage</name>
@@ -1128,6 +1132,49 @@ Please do not burn it!</translation>
     </message>
 </context>
 <context>
+    <name>SettingsActions</name>
+    <message>
+        <source>Einstellungen (*.json);;Alle Dateien (*)</source>
+        <translation>Settings (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Änderungen</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>Änderungen anzeigen…</source>
+        <translation>Show changes…</translation>
+    </message>
+    <message>
+        <source>Einstellungen exportieren…</source>
+        <translation>Export settings…</translation>
+    </message>
+    <message>
+        <source>Einstellungen übernehmen…</source>
+        <translation>Apply settings…</translation>
+    </message>
+    <message>
+        <source>Keine Änderungen gegenüber der geladenen Datei.</source>
+        <translation>No changes from the loaded file.</translation>
+    </message>
+    <message>
+        <source>Geändert gegenüber der geladenen Datei:</source>
+        <translation>Changed from the loaded file:</translation>
+    </message>
+    <message>
+        <source>Beim Laden selbst korrigiert:</source>
+        <translation>Corrected by the load itself:</translation>
+    </message>
+    <message>
+        <source>Noch nicht übernommen (nicht im Image):</source>
+        <translation>Not applied yet (not in the image):</translation>
+    </message>
+    <message>
+        <source>Geänderte Werte übernehmen?</source>
+        <translation>Apply the changed values?</translation>
+    </message>
+</context>
+<context>
     <name>SlotGrid</name>
     <message>
         <source>Funktion Nummer</source>
@@ -1201,6 +1248,30 @@ The new HEX file can then be &apos;burnt&apos; into the PIC</translation>
     <message>
         <source>Anzeige der HEX-Version und des Namens</source>
         <translation>Shows the HEX version and name</translation>
+    </message>
+    <message>
+        <source> [beschädigt]</source>
+        <translation> [damaged]</translation>
+    </message>
+    <message>
+        <source>Die ungespeicherten Änderungen konnten nicht aufbewahrt werden:
+%1</source>
+        <translation>The unsaved changes could not be kept:
+%1</translation>
+    </message>
+    <message>
+        <source>Die aufbewahrten Änderungen in %1 sind nicht lesbar und werden verworfen:
+%2</source>
+        <translation>The kept changes in %1 cannot be read and are discarded:
+%2</translation>
+    </message>
+    <message>
+        <source>(ohne Namen)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?</source>
+        <translation>Restore the unsaved changes to %1 of %2?</translation>
     </message>
 </context>
 <context>
@@ -1756,12 +1827,12 @@ Of no interest to the ordinary user!</translation>
 <context>
     <name>WindowShortcuts</name>
     <message>
-        <source>Quaxel bearbeitet die Einstellungen einer Dekoder-Firmware (Intel-HEX-Datei).<byte value="xd"/><byte value="xd"/>Strg+O	HEX laden<byte value="xd"/>Strg+S	HEX speichern (die Datei wird danach zurückgelesen und geprüft)<byte value="xd"/>Strg+I	HEX Info<byte value="xd"/>Strg+Z	Rückgängig: die letzte Änderung zurücknehmen<byte value="xd"/>Strg+Y	Wiederholen: die zurückgenommene Änderung wieder ausführen (auch Strg+Umschalt+Z)<byte value="xd"/>Strg+Q	Schließen, ohne die Einstellungen zu speichern<byte value="xd"/>F1	diese Hilfe<byte value="xd"/><byte value="xd"/>Eine .hex-Datei kann auch auf das Fenster gezogen werden. Die zuletzt geöffneten Dateien zeigt ein Rechtsklick auf &quot;HEX laden&quot;. &quot;Ende&quot; speichert Fensterposition und zuletzt geöffnete Dateien.</source>
-        <translation>Quaxel edits the settings of a decoder firmware (Intel HEX file).<byte value="xd"/><byte value="xd"/>Ctrl+O	Load HEX<byte value="xd"/>Ctrl+S	Save HEX (the file is then read back and verified)<byte value="xd"/>Ctrl+I	HEX Info<byte value="xd"/>Ctrl+Z	Undo: takes the last change back<byte value="xd"/>Ctrl+Y	Redo: makes the undone change again (also Ctrl+Shift+Z)<byte value="xd"/>Ctrl+Q	Close without saving the settings<byte value="xd"/>F1	this help<byte value="xd"/><byte value="xd"/>A .hex file can also be dropped onto the window. A right click on &quot;Load HEX&quot; shows the recently opened files. &quot;Quit&quot; saves the window position and the recently opened files.</translation>
-    </message>
-    <message>
         <source>Rechtsklick: Rückgängig (Strg+Z), Wiederholen (Strg+Y)</source>
         <translation>Right click: Undo (Ctrl+Z), Redo (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Quaxel bearbeitet die Einstellungen einer Dekoder-Firmware (Intel-HEX-Datei).<byte value="xd"/><byte value="xd"/>Strg+O	HEX laden<byte value="xd"/>Strg+S	HEX speichern (die Datei wird danach zurückgelesen und geprüft)<byte value="xd"/>Strg+I	HEX Info<byte value="xd"/>Strg+Z	Rückgängig: die letzte Änderung zurücknehmen<byte value="xd"/>Strg+Y	Wiederholen: die zurückgenommene Änderung wieder ausführen (auch Strg+Umschalt+Z)<byte value="xd"/>Strg+D	Änderungen anzeigen: was sich gegenüber der geladenen Datei geändert hat<byte value="xd"/>Strg+Q	Schließen, ohne die Einstellungen zu speichern<byte value="xd"/>F1	diese Hilfe<byte value="xd"/><byte value="xd"/>Eine .hex-Datei kann auch auf das Fenster gezogen werden. Die zuletzt geöffneten Dateien zeigt ein Rechtsklick auf &quot;HEX laden&quot;. Ein Rechtsklick neben die Knöpfe zeigt auch &quot;Einstellungen exportieren…&quot; und &quot;Einstellungen übernehmen…&quot;. &quot;Ende&quot; speichert Fensterposition und zuletzt geöffnete Dateien.</source>
+        <translation>Quaxel edits the settings of a decoder firmware (Intel HEX file).<byte value="xd"/><byte value="xd"/>Ctrl+O	Load HEX<byte value="xd"/>Ctrl+S	Save HEX (the file is then read back and verified)<byte value="xd"/>Ctrl+I	HEX Info<byte value="xd"/>Ctrl+Z	Undo: takes the last change back<byte value="xd"/>Ctrl+Y	Redo: makes the undone change again (also Ctrl+Shift+Z)<byte value="xd"/>Ctrl+D	Show changes: what has changed from the loaded file<byte value="xd"/>Ctrl+Q	Close without saving the settings<byte value="xd"/>F1	this help<byte value="xd"/><byte value="xd"/>A .hex file can also be dropped onto the window. A right click on &quot;Load HEX&quot; shows the recently opened files. A right click beside the buttons also shows &quot;Export settings…&quot; and &quot;Apply settings…&quot;. &quot;Quit&quot; saves the window position and the recently opened files.</translation>
     </message>
 </context>
 <context>
