@@ -163,15 +163,19 @@ std::vector<std::shared_ptr<const FrameState>> EditorFrameHost::workingCopies() 
     return copies;
 }
 
-void EditorFrameHost::restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies)
+void EditorFrameHost::restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies, bool asShown)
 {
     const std::vector<EditorFrame *> made = frames();
     for (std::size_t f = 0; f < made.size(); ++f) {
         if (!made[f]->isVisibleTo(window_))
             continue;
         made[f]->loadFromSession();
-        if (f < copies.size() && copies[f])
-            made[f]->restoreWorkingCopy(*copies[f]);
+        if (f < copies.size() && copies[f]) {
+            if (asShown)
+                made[f]->restoreWorkingCopyAsShown(*copies[f]);
+            else
+                made[f]->restoreWorkingCopy(*copies[f]);
+        }
     }
 }
 

@@ -54,8 +54,9 @@ public:
     // The working copies of the frames shown, one per frame made (null for a
     // hidden one and for the frames that write every change at once).
     std::vector<std::shared_ptr<const FrameState>> workingCopies() const;
-    // Each frame shown reloads from the session and takes its copy back.
-    void restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies);
+    // Each frame shown reloads from the session and takes its copy back;
+    // asShown: with the curve or address shown when the copy was taken.
+    void restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies, bool asShown = false);
     // The working copies of the frames shown, each with its frame's name, as
     // the recovery file keeps them.
     std::vector<RecoveryDocument::FrameCopy> namedWorkingCopies() const;

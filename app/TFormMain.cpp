@@ -603,9 +603,10 @@ bool TFormMain::restoreRecovery(const QString &path)
         state.addressTexts = document.addressTexts;
         state.functionTexts = document.functionTexts;
         state.green = document.green;
-        // The editors the file's type shows take their working copies back.
-        state.frames = frames_.inFrameOrder(document.frameCopies, copiesLeft);
         restoreState(state);
+        // The editors the file's type shows take their working copies back,
+        // showing the curve or address they showed.
+        frames_.restoreWorkingCopies(frames_.inFrameOrder(document.frameCopies, copiesLeft), true);
     });
     if (restored && copiesLeft > 0)
         Dialogs::warningOk(this, tr("Nicht übernommene Änderungen in %n Editor(en) passen nicht zum Decodertyp der "

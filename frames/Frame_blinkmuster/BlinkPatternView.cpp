@@ -284,7 +284,7 @@ void BlinkPatternView::discardChanges()
 
 std::shared_ptr<const FrameState> BlinkPatternView::workingCopy() const
 {
-    return frameStateOf(BlinkEditorCopy{model_.table(), model_.hasChanges()});
+    return frameStateOf(BlinkEditorCopy{model_.table(), model_.hasChanges(), model_.block()});
 }
 
 // The address shown stays the one the user chose.
@@ -294,5 +294,14 @@ void BlinkPatternView::restoreWorkingCopy(const FrameState &state)
     if (!copy || &copy->value.table.layout() != &model_.layout())
         return;
     model_.restore(BlinkModel::State{copy->value.table, model_.block()}, copy->value.changed);
+    showModel();
+}
+
+void BlinkPatternView::restoreWorkingCopyAsShown(const FrameState &state)
+{
+    const auto *copy = dynamic_cast<const FrameStateOf<BlinkEditorCopy> *>(&state);
+    if (!copy || &copy->value.table.layout() != &model_.layout())
+        return;
+    model_.restore(BlinkModel::State{copy->value.table, copy->value.shownBlock}, copy->value.changed);
     showModel();
 }

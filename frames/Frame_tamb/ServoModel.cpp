@@ -237,7 +237,8 @@ QJsonValue ServoEditorCopy::toJson() const
     return QJsonObject{{QStringLiteral("curves"), curves},
                        {QStringLiteral("offsets"), FrameCopyJson::numbers(copy.pulses.offset)},
                        {QStringLiteral("spans"), FrameCopyJson::numbers(copy.pulses.span)},
-                       {QStringLiteral("changed"), changed}};
+                       {QStringLiteral("changed"), changed},
+                       {QStringLiteral("curve"), shownCurve}};
 }
 
 std::optional<ServoEditorCopy> ServoEditorCopy::fromJson(const QJsonValue &value)
@@ -245,11 +246,14 @@ std::optional<ServoEditorCopy> ServoEditorCopy::fromJson(const QJsonValue &value
     const QJsonObject object = value.toObject();
     const QJsonValue curves = object.value(QStringLiteral("curves"));
     const QJsonValue changed = object.value(QStringLiteral("changed"));
-    if (!value.isObject() || object.size() != 4 || !curves.isArray()
+    const std::optional<int> curve = FrameCopyJson::wholeNumber(object.value(QStringLiteral("curve")), 0,
+                                                                CurveRecords::Count - 1);
+    if (!value.isObject() || object.size() != 5 || !curve || !curves.isArray()
         || curves.toArray().size() != CurveRecords::Count || !changed.isBool())
         return std::nullopt;
     ServoEditorCopy read;
     read.changed = changed.toBool();
+    read.shownCurve = *curve;
     for (int r = 0; r < CurveRecords::Count; ++r) {
         if (!FrameCopyJson::readNumbers(curves.toArray().at(r), 0, MaxByte, read.copy.curves[r]))
             return std::nullopt;

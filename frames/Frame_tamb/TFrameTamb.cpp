@@ -639,7 +639,7 @@ void TFrameTamb::servo_load_allClick()
 
 std::shared_ptr<const FrameState> TFrameTamb::workingCopy() const
 {
-    return frameStateOf(ServoEditorCopy{model_.snapshot(), model_.hasChanges()});
+    return frameStateOf(ServoEditorCopy{model_.snapshot(), model_.hasChanges(), model_.selectedCurve()});
 }
 
 void TFrameTamb::restoreWorkingCopy(const FrameState &state)
@@ -648,5 +648,14 @@ void TFrameTamb::restoreWorkingCopy(const FrameState &state)
     if (!undo)
         return;
     model_.restore(undo->value.copy, undo->value.changed, model_.selectedCurve());
+    showModel();
+}
+
+void TFrameTamb::restoreWorkingCopyAsShown(const FrameState &state)
+{
+    const auto *kept = dynamic_cast<const FrameStateOf<ServoEditorCopy> *>(&state);
+    if (!kept)
+        return;
+    model_.restore(kept->value.copy, kept->value.changed, kept->value.shownCurve);
     showModel();
 }

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <functional>
 
@@ -55,34 +56,44 @@ void clickAndTurn(QWidget *control)
 }
 
 // Work of each kind a window keeps: the slot grid's, and changes in an editor
-// not yet applied (its apply button then takes them over before the save).
+// not yet applied (its apply button then takes them over before the save),
+// made on a curve or address other than the first, which shows again.
 struct Work {
     const char *name;
     const char *sample;
     std::function<void(TFormMain &)> edit;
     std::function<QPushButton *(TFormMain &)> apply; // none for the grid's work
+    std::function<QRadioButton *(TFormMain &)> shown;
 };
 
 const Work Works[] = {
-    {"slots", "105-relaisdekoder-8-dcc.hex", editRelais, nullptr},
+    {"slots", "105-relaisdekoder-8-dcc.hex", editRelais, nullptr, nullptr},
     {"servo curve and pulse",
      "demo-servo.hex",
      [](TFormMain &w) {
+         clickAndTurn(w.FrameTamb1->servo_rad_a[2]);
          clickAndTurn(w.FrameTamb1->btn_MirrorVertikal);
          clickAndTurn(w.FrameTambAdr1->btn_offset[0][3]);
      },
-     [](TFormMain &w) { return w.FrameTamb1->servo_btn_uebernehmen; }},
+     [](TFormMain &w) { return w.FrameTamb1->servo_btn_uebernehmen; },
+     [](TFormMain &w) { return w.FrameTamb1->servo_rad_a[2]; }},
     {"blink pattern",
      "demo-blink.hex",
      [](TFormMain &w) {
+         clickAndTurn(w.FrameBlinkmuster1->blinkmuster_rad_a[1]);
          clickAndTurn(w.FrameBlinkmuster1->blinkmuster_cbx_loop);
          clickAndTurn(w.FrameBlinkmuster1->blinkmuster_btn_copy[2]);
      },
-     [](TFormMain &w) { return w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen; }},
+     [](TFormMain &w) { return w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen; },
+     [](TFormMain &w) { return w.FrameBlinkmuster1->blinkmuster_rad_a[1]; }},
     {"LED blink pattern",
      "demo-led-blink.hex",
-     [](TFormMain &w) { clickAndTurn(w.FrameBlinkmuster_led1->led_blinkmuster_cbx_loop); },
-     [](TFormMain &w) { return w.FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen; }},
+     [](TFormMain &w) {
+         clickAndTurn(w.FrameBlinkmuster_led1->led_blinkmuster_rad_a[3]);
+         clickAndTurn(w.FrameBlinkmuster_led1->led_blinkmuster_cbx_loop);
+     },
+     [](TFormMain &w) { return w.FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen; },
+     [](TFormMain &w) { return w.FrameBlinkmuster_led1->led_blinkmuster_rad_a[3]; }},
 };
 
 QString samplePath(const Work &work)
@@ -171,6 +182,8 @@ protected:
         EXPECT_TRUE(w.isWindowModified());
         EXPECT_EQ(w.session.filePath, reference.loaded);
         EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("actUndo"))->isEnabled());
+        if (work.shown)
+            EXPECT_TRUE(work.shown(w)->isChecked()) << "the curve or address edited shows again";
         if (work.apply) {
             ASSERT_TRUE(work.apply(w)->isEnabled()) << "the changes wait to be applied";
             clickAndTurn(work.apply(w));

@@ -49,17 +49,20 @@ RecoveryDocument sampleDocument()
     servo.copy.pulses.offset = {50, 0, 255, 128};
     servo.copy.pulses.span = {1, 253, 0, 255};
     servo.changed = true;
-    BlinkEditorCopy led{PatternTable(ledBlinkPatternLayout()), false};
+    servo.shownCurve = 3;
+    BlinkEditorCopy led{PatternTable(ledBlinkPatternLayout()), false, 2};
     for (int t = 0; t < led.table.size(); ++t)
         led.table[t] = 255 - t % 256;
     doc.frameCopies = {{QStringLiteral("FrameTamb1"), frameStateOf(servo)},
                        {QStringLiteral("FrameBlinkmuster_led1"), frameStateOf(led)},
-                       {QStringLiteral("FrameBlinkmuster1"), frameStateOf(BlinkEditorCopy{PatternTable(blinkPatternLayout()), true})}};
+                       {QStringLiteral("FrameBlinkmuster1"),
+                        frameStateOf(BlinkEditorCopy{PatternTable(blinkPatternLayout()), true})}};
     return doc;
 }
 
 // The same frames with the same copies, changed flags included.
-void expectSameCopies(const std::vector<RecoveryDocument::FrameCopy> &a, const std::vector<RecoveryDocument::FrameCopy> &b)
+void expectSameCopies(const std::vector<RecoveryDocument::FrameCopy> &a,
+                      const std::vector<RecoveryDocument::FrameCopy> &b)
 {
     ASSERT_EQ(a.size(), b.size());
     for (std::size_t f = 0; f < a.size(); ++f) {
@@ -185,7 +188,8 @@ TEST(RecoveryDocument, RefusesWhatNoWindowWrote)
         {"a copy of an unknown frame", [&](QJsonObject &o) { renameFrame(o, 0, "FrameZusatz1"); }},
         {"a frame twice", [&](QJsonObject &o) { renameFrame(o, 2, "FrameTamb1"); }},
         {"a blink table in the LED frame", [&](QJsonObject &o) { renameFrame(o, 2, "FrameBlinkmuster_led1"); }},
-        {"a copy with a key too many", [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) { c.insert("x", 1); }); }},
+        {"a copy with a key too many",
+         [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) { c.insert("x", 1); }); }},
         {"a curve byte above 255", [&](QJsonObject &o) { setCurveByte(o, 3, 127, 256); }},
         {"a negative curve byte", [&](QJsonObject &o) { setCurveByte(o, 0, 0, -1); }},
         {"a curve byte broken", [&](QJsonObject &o) { setCurveByte(o, 1, 5, 1.5); }},
@@ -212,7 +216,11 @@ TEST(RecoveryDocument, RefusesWhatNoWindowWrote)
              offsets[3] = 300;
              c.insert("offsets", offsets);
          }); }},
-        {"changed as a text", [&](QJsonObject &o) { changeCopy(o, 1, [](QJsonObject &c) { c.insert("changed", "ja"); }); }},
+        {"a fifth curve shown",
+         [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) { c.insert("curve", 4); }); }},
+        {"no address shown", [&](QJsonObject &o) { changeCopy(o, 1, [](QJsonObject &c) { c.remove("address"); }); }},
+        {"changed as a text",
+         [&](QJsonObject &o) { changeCopy(o, 1, [](QJsonObject &c) { c.insert("changed", "ja"); }); }},
         {"a table byte above 255", [&](QJsonObject &o) { changeCopy(o, 1, [](QJsonObject &c) {
              QJsonArray table = c.value("table").toArray();
              table[1023] = 1000;
