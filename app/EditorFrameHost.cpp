@@ -163,14 +163,46 @@ std::vector<std::shared_ptr<const FrameState>> EditorFrameHost::workingCopies() 
     return copies;
 }
 
-void EditorFrameHost::restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies)
+void EditorFrameHost::restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies, bool asShown)
 {
     const std::vector<EditorFrame *> made = frames();
     for (std::size_t f = 0; f < made.size(); ++f) {
         if (!made[f]->isVisibleTo(window_))
             continue;
         made[f]->loadFromSession();
-        if (f < copies.size() && copies[f])
-            made[f]->restoreWorkingCopy(*copies[f]);
+        if (f < copies.size() && copies[f]) {
+            if (asShown)
+                made[f]->restoreWorkingCopyAsShown(*copies[f]);
+            else
+                made[f]->restoreWorkingCopy(*copies[f]);
+        }
     }
+}
+
+std::vector<RecoveryDocument::FrameCopy> EditorFrameHost::namedWorkingCopies() const
+{
+    std::vector<RecoveryDocument::FrameCopy> named;
+    for (const EditorFrame *frame : frames()) {
+        if (auto copy = frame->isVisibleTo(window_) ? frame->workingCopy() : nullptr)
+            named.push_back({frame->objectName(), std::move(copy)});
+    }
+    return named;
+}
+
+std::vector<std::shared_ptr<const FrameState>>
+EditorFrameHost::inFrameOrder(const std::vector<RecoveryDocument::FrameCopy> &named, int &left) const
+{
+    const std::vector<EditorFrame *> made = frames();
+    std::vector<std::shared_ptr<const FrameState>> copies(made.size());
+    left = 0;
+    for (const RecoveryDocument::FrameCopy &c : named) {
+        const auto frame = std::find_if(made.begin(), made.end(), [this, &c](const EditorFrame *f) {
+            return f->objectName() == c.frame && f->isVisibleTo(window_);
+        });
+        if (frame == made.end())
+            ++left;
+        else
+            copies[static_cast<std::size_t>(frame - made.begin())] = c.copy;
+    }
+    return copies;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/RecoveryDocument.h"
 #include "decoder/DecoderSession.h"
 #include "frames/FrameState.h"
 
@@ -53,8 +54,16 @@ public:
     // The working copies of the frames shown, one per frame made (null for a
     // hidden one and for the frames that write every change at once).
     std::vector<std::shared_ptr<const FrameState>> workingCopies() const;
-    // Each frame shown reloads from the session and takes its copy back.
-    void restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies);
+    // Each frame shown reloads from the session and takes its copy back;
+    // asShown: with the curve or address shown when the copy was taken.
+    void restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies, bool asShown = false);
+    // The working copies of the frames shown, each with its frame's name, as
+    // the recovery file keeps them.
+    std::vector<RecoveryDocument::FrameCopy> namedWorkingCopies() const;
+    // Named copies in the order of workingCopies(); a copy whose frame is not
+    // shown is left out, and counted in left.
+    std::vector<std::shared_ptr<const FrameState>> inFrameOrder(const std::vector<RecoveryDocument::FrameCopy> &named,
+                                                                int &left) const;
 
 signals:
     // A frame just made; it reports its user's changes and actions from now on.

@@ -1,9 +1,16 @@
 #include "app/RecoveryDocument.h"
 
+#include "frames/FrameCopyJson.h"
+#include "frames/Frame_blinkmuster/BlinkModel.h"
+#include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
+#include "frames/Frame_tamb/ServoModel.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +30,35 @@ template <class Texts> QJsonArray textArray(const Texts &texts, std::size_t coun
     for (std::size_t i = 0; i < count; ++i)
         array.append(QString(texts[i]));
     return array;
+}
+
+// How the working copy of a frame is read back: by the copy type of the
+// editor that frame shows.
+struct FrameCopyReader {
+    const char *frame;
+    std::shared_ptr<const FrameState> (*read)(const QJsonValue &);
+};
+template <class Copy> std::shared_ptr<const FrameState> stateOf(std::optional<Copy> copy)
+{
+    return copy ? frameStateOf(std::move(*copy)) : nullptr;
+}
+
+// The frames that keep a working copy, by the names the window gives them.
+constexpr FrameCopyReader FrameCopyReaders[] = {
+    {"FrameTamb1", [](const QJsonValue &v) { return stateOf(ServoEditorCopy::fromJson(v)); }},
+    {"FrameBlinkmuster1",
+     [](const QJsonValue &v) { return stateOf(BlinkEditorCopy::fromJson(v, blinkPatternLayout())); }},
+    {"FrameBlinkmuster_led1",
+     [](const QJsonValue &v) { return stateOf(BlinkEditorCopy::fromJson(v, ledBlinkPatternLayout())); }},
+};
+
+const FrameCopyReader *readerOf(const QString &frame)
+{
+    for (const FrameCopyReader &reader : FrameCopyReaders) {
+        if (frame == QLatin1String(reader.frame))
+            return &reader;
+    }
+    return nullptr;
 }
 
 // Reads the fields one by one; the first that does not hold names the fault.
@@ -46,11 +82,10 @@ public:
 
     int integer(const QString &key, int low, int high)
     {
-        const QJsonValue value = object_.value(key);
-        const double number = value.toDouble(-1);
-        if (!value.isDouble() || number != static_cast<int>(number) || number < low || number > high)
+        const std::optional<int> number = FrameCopyJson::wholeNumber(object_.value(key), low, high);
+        if (!number)
             return fail(key), low;
-        return static_cast<int>(number);
+        return *number;
     }
 
     // An array of texts, its length between the bounds; each text read by take.
@@ -79,6 +114,31 @@ public:
             if (!array.at(static_cast<qsizetype>(i)).isBool())
                 return fail(key);
             out[i] = array.at(static_cast<qsizetype>(i)).toBool();
+        }
+    }
+
+    // An array of the editors' working copies, each an object with the name
+    // of a frame that keeps one (at most once) and its copy as that frame's
+    // copy type reads it. Absent in files of windows that kept none.
+    void frameCopies(const QString &key, std::vector<RecoveryDocument::FrameCopy> &out)
+    {
+        if (!object_.contains(key))
+            return;
+        const QJsonValue value = object_.value(key);
+        const QJsonArray array = value.toArray();
+        if (!value.isArray() || array.size() > static_cast<qsizetype>(std::size(FrameCopyReaders)))
+            return fail(key);
+        for (const QJsonValue &entry : array) {
+            const QJsonObject object = entry.toObject();
+            const QString frame = object.value(QStringLiteral("frame")).toString();
+            const FrameCopyReader *reader = readerOf(frame);
+            const bool taken = std::any_of(out.begin(), out.end(), [&frame](const auto &c) { return c.frame == frame; });
+            if (!entry.isObject() || object.size() != 2 || !reader || taken)
+                return fail(key);
+            std::shared_ptr<const FrameState> copy = reader->read(object.value(QStringLiteral("copy")));
+            if (!copy)
+                return fail(QStringLiteral("%1\" of \"%2").arg(key, frame));
+            out.push_back({frame, std::move(copy)});
         }
     }
 
@@ -124,6 +184,12 @@ QByteArray RecoveryDocument::toBytes() const
         outputs.append(g);
     object.insert(QStringLiteral("green"), outputs);
     object.insert(QStringLiteral("damage"), QJsonArray::fromStringList(damageFindings));
+    QJsonArray copies;
+    for (const FrameCopy &c : frameCopies) {
+        if (c.copy)
+            copies.append(QJsonObject{{QStringLiteral("frame"), c.frame}, {QStringLiteral("copy"), c.copy->toJson()}});
+    }
+    object.insert(QStringLiteral("frames"), copies);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -164,6 +230,7 @@ RecoveryDocument::ReadResult RecoveryDocument::fromBytes(const QByteArray &bytes
     read.flags(QStringLiteral("green"), doc->green);
     read.texts(QStringLiteral("damage"), 0, MaxFindings, MaxEditTextLength,
                [&doc](qsizetype, const QString &t) { doc->damageFindings.append(t); });
+    read.frameCopies(QStringLiteral("frames"), doc->frameCopies);
     if (read.failed())
         return read.fault();
     if (!doc->written.isValid())

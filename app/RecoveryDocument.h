@@ -1,5 +1,6 @@
 #pragma once
 #include "decoder/DecoderTypes.h"
+#include "frames/FrameState.h"
 #include "image/FirmwareImage.h"
 
 #include <QByteArray>
@@ -8,11 +9,13 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <vector>
 #include <variant>
 
 // The unsaved work of a window that ended without saving, as its recovery
 // file keeps it: the image with the lines it was read from, the slot grid's
-// texts and outputs, what was found damaged at the load, and the file's path.
+// texts and outputs, the editors' working copies not yet applied, what was
+// found damaged at the load, and the file's path.
 // Written as JSON; reading checks every field and refuses anything else.
 struct RecoveryDocument {
     static constexpr int Slots = DecoderSlotCount;
@@ -26,6 +29,13 @@ struct RecoveryDocument {
     std::array<QString, Slots> functionTexts;
     std::array<bool, Slots> green{};
     QStringList damageFindings;
+    // The working copy of an editor, with the name of its frame. Only the
+    // editors that keep one (the servo and the blink pattern editors).
+    struct FrameCopy {
+        QString frame;
+        std::shared_ptr<const FrameState> copy;
+    };
+    std::vector<FrameCopy> frameCopies;
 
     // The lines of the file the image was loaded from (or last saved to), as
     // one text: loading it again gives the state the edits started from.

@@ -545,6 +545,7 @@ RecoveryDocument TFormMain::recoveryDocument() const
         document.green[s] = session.slotValues[s].green;
     }
     document.damageFindings = files_->damageFindings();
+    document.frameCopies = frames_.namedWorkingCopies();
     return document;
 }
 
@@ -595,14 +596,22 @@ bool TFormMain::restoreRecovery(const QString &path)
     const bool wanted = Dialogs::askYesNo(this, tr("Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?")
                                                     .arg(name, document.written.toLocalTime().toString(
                                                                    QStringLiteral("dd.MM.yyyy HH:mm:ss"))));
-    const bool restored = wanted && files_->restore(document, [this, &document] {
+    int copiesLeft = 0;
+    const bool restored = wanted && files_->restore(document, [this, &document, &copiesLeft] {
         WindowState state;
         state.image = std::make_shared<const ImageSnapshot>(document.image);
         state.addressTexts = document.addressTexts;
         state.functionTexts = document.functionTexts;
         state.green = document.green;
         restoreState(state);
+        // The editors the file's type shows take their working copies back,
+        // showing the curve or address they showed.
+        frames_.restoreWorkingCopies(frames_.inFrameOrder(document.frameCopies, copiesLeft), true);
     });
+    if (restored && copiesLeft > 0)
+        Dialogs::warningOk(this, tr("Nicht übernommene Änderungen in %n Editor(en) passen nicht zum Decodertyp der "
+                                    "Datei und wurden verworfen.",
+                                    nullptr, copiesLeft));
     // Brought back, the work is this window's now (it keeps its own file of it).
     RecoveryKeeper::remove(path);
     if (restored)

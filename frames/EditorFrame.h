@@ -29,6 +29,9 @@ public:
     virtual std::shared_ptr<const FrameState> workingCopy() const { return nullptr; }
     // Takes a working copy back (after loadFromSession) and shows it.
     virtual void restoreWorkingCopy(const FrameState &) {}
+    // Takes a working copy back with the part of it that was shown (a curve,
+    // an address), as a window brought back after its end shows it.
+    virtual void restoreWorkingCopyAsShown(const FrameState &state) { restoreWorkingCopy(state); }
 
     // From now on the frame tells of its user's input through changed() and
     // actionFinished(), for the controls it has and those it makes later.

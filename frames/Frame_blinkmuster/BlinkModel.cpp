@@ -1,8 +1,12 @@
 #include "frames/Frame_blinkmuster/BlinkModel.h"
 
+#include "frames/FrameCopyJson.h"
+
 #include <QCoreApplication>
+#include <QJsonObject>
 
 #include <algorithm>
+#include <vector>
 
 BlinkModel::BlinkModel(const PatternLayout &layout) : state_{PatternTable(layout), 0}
 {
@@ -166,4 +170,32 @@ bool BlinkModel::setStep(int output, int step, bool on)
     state_.table.setBit(state_.block, layout().stepBit(output, step), on);
     changed_ = true;
     return true;
+}
+
+// ---------------------------------------------------------------- kept copies
+
+QJsonValue BlinkEditorCopy::toJson() const
+{
+    std::vector<int> bytes(static_cast<std::size_t>(table.size()));
+    for (int t = 0; t < table.size(); ++t)
+        bytes[static_cast<std::size_t>(t)] = table[t];
+    return QJsonObject{{QStringLiteral("table"), FrameCopyJson::numbers(bytes)},
+                       {QStringLiteral("changed"), changed},
+                       {QStringLiteral("address"), shownBlock}};
+}
+
+std::optional<BlinkEditorCopy> BlinkEditorCopy::fromJson(const QJsonValue &value, const PatternLayout &layout)
+{
+    const QJsonObject object = value.toObject();
+    const QJsonValue changed = object.value(QStringLiteral("changed"));
+    std::vector<int> bytes(static_cast<std::size_t>(layout.tableSize()));
+    const std::optional<int> block = FrameCopyJson::wholeNumber(object.value(QStringLiteral("address")), 0,
+                                                                PatternLayout::Blocks - 1);
+    if (!value.isObject() || object.size() != 3 || !changed.isBool() || !block
+        || !FrameCopyJson::readNumbers(object.value(QStringLiteral("table")), 0, 255, bytes))
+        return std::nullopt;
+    BlinkEditorCopy read{PatternTable(layout), changed.toBool(), *block};
+    for (int t = 0; t < read.table.size(); ++t)
+        read.table[t] = bytes[static_cast<std::size_t>(t)];
+    return read;
 }

@@ -2,8 +2,10 @@
 #include "frames/Frame_blinkmuster/BlinkPatterns.h"
 #include "frames/TypedEntry.h"
 
+#include <QJsonValue>
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 // The edit model of both blink pattern editors: the working copy of a pattern
 // table, the address whose pattern is shown, and every change a user makes
@@ -89,4 +91,22 @@ private:
 
     State state_;
     bool changed_ = false;
+};
+
+// What undo and the recovery file keep of a blink editor: the working copy's
+// table, whether it waits to be applied and the address shown. Only the table
+// counts as a change: the address shown is a view of it (undo leaves it as
+// the user chose it, a window brought back shows it again), and the apply
+// button's state follows from what was done.
+struct BlinkEditorCopy {
+    PatternTable table;
+    bool changed = false;
+    int shownBlock = 0;
+    bool operator==(const BlinkEditorCopy &other) const { return table == other.table; }
+
+    // {"table": the table's bytes, "changed": true or false, "address": the
+    // block shown, 0..3}; reading takes nothing else, and a table of the
+    // layout's size only.
+    QJsonValue toJson() const;
+    static std::optional<BlinkEditorCopy> fromJson(const QJsonValue &value, const PatternLayout &layout);
 };

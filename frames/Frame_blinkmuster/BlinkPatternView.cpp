@@ -282,30 +282,26 @@ void BlinkPatternView::discardChanges()
     showModel();
 }
 
-namespace {
-
-// What undo keeps of a blink editor: the working copy's table and whether it
-// waits to be applied. Only the table counts as a change: the address shown is
-// a view of it, and the apply button's state follows from what was done.
-struct BlinkUndoCopy {
-    PatternTable table;
-    bool changed = false;
-    bool operator==(const BlinkUndoCopy &other) const { return table == other.table; }
-};
-
-} // namespace
-
 std::shared_ptr<const FrameState> BlinkPatternView::workingCopy() const
 {
-    return frameStateOf(BlinkUndoCopy{model_.table(), model_.hasChanges()});
+    return frameStateOf(BlinkEditorCopy{model_.table(), model_.hasChanges(), model_.block()});
 }
 
 // The address shown stays the one the user chose.
 void BlinkPatternView::restoreWorkingCopy(const FrameState &state)
 {
-    const auto *copy = dynamic_cast<const FrameStateOf<BlinkUndoCopy> *>(&state);
-    if (!copy)
+    const auto *copy = dynamic_cast<const FrameStateOf<BlinkEditorCopy> *>(&state);
+    if (!copy || &copy->value.table.layout() != &model_.layout())
         return;
     model_.restore(BlinkModel::State{copy->value.table, model_.block()}, copy->value.changed);
+    showModel();
+}
+
+void BlinkPatternView::restoreWorkingCopyAsShown(const FrameState &state)
+{
+    const auto *copy = dynamic_cast<const FrameStateOf<BlinkEditorCopy> *>(&state);
+    if (!copy || &copy->value.table.layout() != &model_.layout())
+        return;
+    model_.restore(BlinkModel::State{copy->value.table, copy->value.shownBlock}, copy->value.changed);
     showModel();
 }

@@ -49,6 +49,7 @@ public:
     void discardChanges() override;
     std::shared_ptr<const FrameState> workingCopy() const override;
     void restoreWorkingCopy(const FrameState &state) override;
+    void restoreWorkingCopyAsShown(const FrameState &state) override;
 
 protected:
     struct Controls {

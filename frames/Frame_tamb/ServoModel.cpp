@@ -1,6 +1,9 @@
 #include "frames/Frame_tamb/ServoModel.h"
 
 #include "frames/Frame_tamb/CurveEditorRules.h"
+#include "frames/FrameCopyJson.h"
+
+#include <QJsonObject>
 
 #include <algorithm>
 
@@ -216,4 +219,47 @@ QString ServoModel::maxTimeText(int servo, const QLocale &locale) const
 {
     const auto at = static_cast<std::size_t>(servo);
     return PulseTimes::timeText(PulseTimes::maxMs(working_.pulses.offset[at], working_.pulses.span[at]), locale);
+}
+
+// ---------------------------------------------------------------- kept copies
+
+namespace {
+
+constexpr int MaxByte = 255;
+
+} // namespace
+
+QJsonValue ServoEditorCopy::toJson() const
+{
+    QJsonArray curves;
+    for (const CurveRecords::Record &record : copy.curves.records)
+        curves.append(FrameCopyJson::numbers(record));
+    return QJsonObject{{QStringLiteral("curves"), curves},
+                       {QStringLiteral("offsets"), FrameCopyJson::numbers(copy.pulses.offset)},
+                       {QStringLiteral("spans"), FrameCopyJson::numbers(copy.pulses.span)},
+                       {QStringLiteral("changed"), changed},
+                       {QStringLiteral("curve"), shownCurve}};
+}
+
+std::optional<ServoEditorCopy> ServoEditorCopy::fromJson(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    const QJsonValue curves = object.value(QStringLiteral("curves"));
+    const QJsonValue changed = object.value(QStringLiteral("changed"));
+    const std::optional<int> curve = FrameCopyJson::wholeNumber(object.value(QStringLiteral("curve")), 0,
+                                                                CurveRecords::Count - 1);
+    if (!value.isObject() || object.size() != 5 || !curve || !curves.isArray()
+        || curves.toArray().size() != CurveRecords::Count || !changed.isBool())
+        return std::nullopt;
+    ServoEditorCopy read;
+    read.changed = changed.toBool();
+    read.shownCurve = *curve;
+    for (int r = 0; r < CurveRecords::Count; ++r) {
+        if (!FrameCopyJson::readNumbers(curves.toArray().at(r), 0, MaxByte, read.copy.curves[r]))
+            return std::nullopt;
+    }
+    if (!FrameCopyJson::readNumbers(object.value(QStringLiteral("offsets")), 0, MaxByte, read.copy.pulses.offset)
+        || !FrameCopyJson::readNumbers(object.value(QStringLiteral("spans")), 0, MaxByte, read.copy.pulses.span))
+        return std::nullopt;
+    return read;
 }

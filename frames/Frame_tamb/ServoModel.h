@@ -8,6 +8,7 @@
 #include "frames/TypedEntry.h"
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,22 @@ struct ServoWorkingCopy {
     PulseTimes::Values pulses;
 
     bool operator==(const ServoWorkingCopy &) const = default;
+};
+
+// What undo and the recovery file keep of the servo editors: the working copy,
+// whether it waits to be applied and the curve shown. Only the copy counts as
+// a change; the curve shown is a view of it, which undo leaves as the user
+// chose it and a window brought back shows again.
+struct ServoEditorCopy {
+    ServoWorkingCopy copy;
+    bool changed = false;
+    int shownCurve = 0;
+    bool operator==(const ServoEditorCopy &other) const { return copy == other.copy; }
+
+    // {"curves": four arrays of 128 bytes, "offsets", "spans": four bytes each,
+    // "changed": true or false, "curve": 0..3}; reading takes nothing else.
+    QJsonValue toJson() const;
+    static std::optional<ServoEditorCopy> fromJson(const QJsonValue &value);
 };
 
 // The edit model behind the servo curve editor and the servo address frame:

@@ -637,29 +637,25 @@ void TFrameTamb::servo_load_allClick()
     showApplyState();
 }
 
-namespace {
-
-// What undo keeps of the servo editors: the working copy and whether it waits
-// to be applied. Only the copy counts as a change; the curve shown is a view
-// of it and stays the one the user chose.
-struct ServoUndoCopy {
-    ServoWorkingCopy copy;
-    bool changed = false;
-    bool operator==(const ServoUndoCopy &other) const { return copy == other.copy; }
-};
-
-} // namespace
-
 std::shared_ptr<const FrameState> TFrameTamb::workingCopy() const
 {
-    return frameStateOf(ServoUndoCopy{model_.snapshot(), model_.hasChanges()});
+    return frameStateOf(ServoEditorCopy{model_.snapshot(), model_.hasChanges(), model_.selectedCurve()});
 }
 
 void TFrameTamb::restoreWorkingCopy(const FrameState &state)
 {
-    const auto *undo = dynamic_cast<const FrameStateOf<ServoUndoCopy> *>(&state);
+    const auto *undo = dynamic_cast<const FrameStateOf<ServoEditorCopy> *>(&state);
     if (!undo)
         return;
     model_.restore(undo->value.copy, undo->value.changed, model_.selectedCurve());
+    showModel();
+}
+
+void TFrameTamb::restoreWorkingCopyAsShown(const FrameState &state)
+{
+    const auto *kept = dynamic_cast<const FrameStateOf<ServoEditorCopy> *>(&state);
+    if (!kept)
+        return;
+    model_.restore(kept->value.copy, kept->value.changed, kept->value.shownCurve);
     showModel();
 }

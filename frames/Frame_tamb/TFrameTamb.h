@@ -110,6 +110,7 @@ public:
     bool hasUnappliedChanges() const override;
     std::shared_ptr<const FrameState> workingCopy() const override;
     void restoreWorkingCopy(const FrameState &state) override;
+    void restoreWorkingCopyAsShown(const FrameState &state) override;
     void applyChanges() override;
     void discardChanges() override;
     void DrawCurve();

@@ -1,19 +1,27 @@
 // Nothing the user did is lost without his word: the unsaved-changes question
 // keeps the work on Enter and Escape, "Ende" and a killed process leave the
-// work in a recovery file that the next window brings back, a damaged load is
+// work in a recovery file that the next window brings back (the editors'
+// changes not yet applied with it), a damaged load is
 // asked about before it is saved clean, and the recent files survive every
 // way of closing, names kept exactly.
 #include "MainWindowFixture.h"
 #include "app/RecoveryKeeper.h"
+#include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
+#include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
+#include "frames/Frame_tamb/TFrameTamb.h"
+#include "frames/Frame_tamb_adr/TFrameTambAdr.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -39,6 +47,66 @@ void editRelais(TFormMain &w)
     QCoreApplication::processEvents();
     QTest::mouseClick(w.btnRG[2], Qt::LeftButton);
     QCoreApplication::processEvents();
+}
+
+void clickAndTurn(QWidget *control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+    QCoreApplication::processEvents();
+}
+
+// Work of each kind a window keeps: the slot grid's, and changes in an editor
+// not yet applied (its apply button then takes them over before the save),
+// made on a curve or address other than the first, which shows again.
+struct Work {
+    const char *name;
+    const char *sample;
+    std::function<void(TFormMain &)> edit;
+    std::function<QPushButton *(TFormMain &)> apply; // none for the grid's work
+    std::function<QRadioButton *(TFormMain &)> shown;
+};
+
+const Work Works[] = {
+    {"slots", "105-relaisdekoder-8-dcc.hex", editRelais, nullptr, nullptr},
+    {"servo curve and pulse",
+     "demo-servo.hex",
+     [](TFormMain &w) {
+         clickAndTurn(w.FrameTamb1->servo_rad_a[2]);
+         clickAndTurn(w.FrameTamb1->btn_MirrorVertikal);
+         clickAndTurn(w.FrameTambAdr1->btn_offset[0][3]);
+     },
+     [](TFormMain &w) { return w.FrameTamb1->servo_btn_uebernehmen; },
+     [](TFormMain &w) { return w.FrameTamb1->servo_rad_a[2]; }},
+    {"blink pattern",
+     "demo-blink.hex",
+     [](TFormMain &w) {
+         clickAndTurn(w.FrameBlinkmuster1->blinkmuster_rad_a[1]);
+         clickAndTurn(w.FrameBlinkmuster1->blinkmuster_cbx_loop);
+         clickAndTurn(w.FrameBlinkmuster1->blinkmuster_btn_copy[2]);
+     },
+     [](TFormMain &w) { return w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen; },
+     [](TFormMain &w) { return w.FrameBlinkmuster1->blinkmuster_rad_a[1]; }},
+    {"LED blink pattern",
+     "demo-led-blink.hex",
+     [](TFormMain &w) {
+         clickAndTurn(w.FrameBlinkmuster_led1->led_blinkmuster_rad_a[3]);
+         clickAndTurn(w.FrameBlinkmuster_led1->led_blinkmuster_cbx_loop);
+     },
+     [](TFormMain &w) { return w.FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen; },
+     [](TFormMain &w) { return w.FrameBlinkmuster_led1->led_blinkmuster_rad_a[3]; }},
+};
+
+QString samplePath(const Work &work)
+{
+    return QStringLiteral(QUAXEL_SOURCE_DIR "/samples/") + QString::fromLatin1(work.sample);
+}
+
+QStringList slotTexts(const TFormMain &w)
+{
+    QStringList texts;
+    for (int s = 0; s < TFormMain::SlotCount; ++s)
+        texts << w.slotAddressText(s) + u'/' + w.slotFunctionText(s);
+    return texts;
 }
 
 void showActive(TFormMain &w)
@@ -67,17 +135,29 @@ protected:
         return QDir(RecoveryKeeper::defaultFolder()).entryList({QStringLiteral("*.recovery")}, QDir::Files);
     }
 
-    // The bytes a save writes after editRelais on the loaded file.
-    QByteArray savedAfterEdits(const QString &loaded)
+    // The loaded file of the work, and the bytes a save writes after its edits
+    // (applied), with the slot texts shown then.
+    struct Reference {
+        QString loaded;
+        QByteArray saved;
+        QStringList grid;
+    };
+    Reference savedAfterEdits(const Work &work)
     {
+        const QString loaded = writeFile(QFileInfo(samplePath(work)).fileName(), contentOf(samplePath(work)));
         TFormMain w(settingsPath());
         EXPECT_TRUE(w.loadHexFile(loaded));
         showActive(w);
-        editRelais(w);
+        work.edit(w);
+        if (work.apply) {
+            EXPECT_TRUE(work.apply(w)->isEnabled());
+            clickAndTurn(work.apply(w));
+        }
         const QString saved = dir.filePath(QStringLiteral("reference.hex"));
         Dialogs::presetSaveFileName(saved);
         w.btn_save->click();
-        return contentOf(saved);
+        EXPECT_NE(contentOf(saved), contentOf(loaded)) << "the edits change the file";
+        return {loaded, contentOf(saved), slotTexts(w)};
     }
 
     // A new window offers the work back; the question's text, answered yes.
@@ -94,20 +174,30 @@ protected:
     }
 
     // The work is back as it was: marked unsaved, the history starting there,
-    // and a save writes what a save before the end would have.
-    void expectRestored(TFormMain &w, const QString &loaded, const QByteArray &expected)
+    // an editor's changes waiting to be applied, and after applying them a
+    // save writes what a save before the end would have.
+    void expectRestored(TFormMain &w, const Work &work, const Reference &reference)
     {
-        EXPECT_EQ(w.windowTitle(), QStringLiteral("* ") + QFileInfo(loaded).fileName() + Caption);
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("* ") + QFileInfo(reference.loaded).fileName() + Caption);
         EXPECT_TRUE(w.isWindowModified());
-        EXPECT_EQ(w.session.filePath, loaded);
-        EXPECT_EQ(w.edtAddress[1]->text(), QStringLiteral("17"));
+        EXPECT_EQ(w.session.filePath, reference.loaded);
         EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("actUndo"))->isEnabled());
+        if (work.shown)
+            EXPECT_TRUE(work.shown(w)->isChecked()) << "the curve or address edited shows again";
+        if (work.apply) {
+            ASSERT_TRUE(work.apply(w)->isEnabled()) << "the changes wait to be applied";
+            clickAndTurn(work.apply(w));
+        }
+        EXPECT_EQ(slotTexts(w), reference.grid);
         const QString saved = dir.filePath(QStringLiteral("after.hex"));
         Dialogs::presetSaveFileName(saved);
         w.btn_save->click();
-        EXPECT_EQ(contentOf(saved), expected);
+        EXPECT_EQ(contentOf(saved), reference.saved);
         EXPECT_TRUE(recoveryFiles().isEmpty()) << "a save gives the recovery file up";
     }
+
+    void endeLeavesTheWork(const Work &work);
+    void killedProcessLosesNothing(std::size_t work);
 
 private:
     QByteArray oldState_;
@@ -223,10 +313,17 @@ TEST_F(KeepingWork, SavingADamagedLoadAsksFirst)
 // back exactly, Nein gives it up. An open window's work is not offered.
 TEST_F(KeepingWork, EndeLeavesTheWorkForTheNextWindow)
 {
-    const QString loaded = writeFile(QStringLiteral("relais.hex"), contentOf(Relais));
-    const QByteArray expected = savedAfterEdits(loaded);
-    ASSERT_FALSE(expected.isEmpty());
-    ASSERT_NE(expected, contentOf(loaded));
+    for (const Work &work : Works) {
+        SCOPED_TRACE(work.name);
+        endeLeavesTheWork(work);
+    }
+}
+
+void KeepingWork::endeLeavesTheWork(const Work &work)
+{
+    const Reference reference = savedAfterEdits(work);
+    const QString &loaded = reference.loaded;
+    ASSERT_FALSE(reference.saved.isEmpty());
     EXPECT_TRUE(recoveryFiles().isEmpty()) << "saved work needs no recovery";
 
     for (const bool yes : {true, false}) {
@@ -234,7 +331,7 @@ TEST_F(KeepingWork, EndeLeavesTheWorkForTheNextWindow)
             TFormMain ended(settingsPath());
             ASSERT_TRUE(ended.loadHexFile(loaded));
             showActive(ended);
-            editRelais(ended);
+            work.edit(ended);
             EXPECT_EQ(recoveryFiles().size(), 1u) << "kept after every step";
             {
                 TFormMain beside(settingsPath());
@@ -248,9 +345,10 @@ TEST_F(KeepingWork, EndeLeavesTheWorkForTheNextWindow)
         showActive(next);
         if (yes) {
             const QString asked = offerAnsweredYes(next);
-            EXPECT_TRUE(asked.startsWith(QStringLiteral("Ungespeicherte Änderungen an relais.hex vom ")));
+            EXPECT_TRUE(asked.startsWith(QStringLiteral("Ungespeicherte Änderungen an %1 vom ")
+                                             .arg(QFileInfo(loaded).fileName())));
             EXPECT_TRUE(asked.endsWith(QStringLiteral(" wiederherstellen?")));
-            expectRestored(next, loaded, expected);
+            expectRestored(next, work, reference);
         } else {
             Dialogs::presetYesNo(false);
             next.offerRecovery();
@@ -263,7 +361,7 @@ TEST_F(KeepingWork, EndeLeavesTheWorkForTheNextWindow)
         TFormMain closed(settingsPath());
         ASSERT_TRUE(closed.loadHexFile(loaded));
         showActive(closed);
-        editRelais(closed);
+        work.edit(closed);
         Dialogs::presetYesNo(true);
         closed.close();
         EXPECT_FALSE(closed.isVisible());
@@ -292,12 +390,21 @@ TEST_F(KeepingWork, AnUnreadableRecoveryFileIsRefused)
 // after "Ende". The killed process is this test program, run as the child below.
 TEST_F(KeepingWork, AKilledProcessLosesNothingButTheEditInProgress)
 {
-    const QString loaded = writeFile(QStringLiteral("relais.hex"), contentOf(Relais));
-    const QByteArray expected = savedAfterEdits(loaded);
+    for (std::size_t k = 0; k < std::size(Works); ++k) {
+        SCOPED_TRACE(Works[k].name);
+        killedProcessLosesNothing(k);
+    }
+}
+
+void KeepingWork::killedProcessLosesNothing(std::size_t work)
+{
+    const Reference reference = savedAfterEdits(Works[work]);
+    const QString &loaded = reference.loaded;
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_STATE_HOME"), stateHome());
     env.insert(QStringLiteral("QUAXEL_CHILD_HEX"), loaded);
+    env.insert(QStringLiteral("QUAXEL_CHILD_WORK"), QString::number(work));
     env.insert(QStringLiteral("QUAXEL_CHILD_SETTINGS"), settingsPath());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
@@ -317,7 +424,7 @@ TEST_F(KeepingWork, AKilledProcessLosesNothingButTheEditInProgress)
     TFormMain next(settingsPath());
     showActive(next);
     EXPECT_FALSE(offerAnsweredYes(next).isEmpty()) << "a dead process's lock does not hide its work";
-    expectRestored(next, loaded, expected);
+    expectRestored(next, Works[work], reference);
 }
 
 // The child of the test above: edits and waits to be killed. Skipped unless run so.
@@ -329,7 +436,7 @@ TEST(KeepingWorkChild, EditsAndWaits)
     TFormMain w(qEnvironmentVariable("QUAXEL_CHILD_SETTINGS"));
     ASSERT_TRUE(w.loadHexFile(loaded));
     showActive(w);
-    editRelais(w);
+    Works[qEnvironmentVariableIntValue("QUAXEL_CHILD_WORK") % std::size(Works)].edit(w);
     ASSERT_TRUE(w.isWindowModified());
     std::fputs("edits done\n", stdout);
     std::fflush(stdout);

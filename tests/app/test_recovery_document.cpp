@@ -1,4 +1,7 @@
 #include "app/RecoveryDocument.h"
+#include "frames/Frame_blinkmuster/BlinkModel.h"
+#include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
+#include "frames/Frame_tamb/ServoModel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,7 +40,37 @@ RecoveryDocument sampleDocument()
     }
     doc.addressTexts[4] = QStringLiteral("12a\t");
     doc.damageFindings = {QStringLiteral("Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.")};
+    // Working copies with every byte value, one waiting to be applied and one not.
+    ServoEditorCopy servo;
+    for (int r = 0; r < CurveRecords::Count; ++r) {
+        for (int j = 0; j < CurveRecords::Size; ++j)
+            servo.copy.curves[r][j] = (r * 131 + j * 7) % 256;
+    }
+    servo.copy.pulses.offset = {50, 0, 255, 128};
+    servo.copy.pulses.span = {1, 253, 0, 255};
+    servo.changed = true;
+    servo.shownCurve = 3;
+    BlinkEditorCopy led{PatternTable(ledBlinkPatternLayout()), false, 2};
+    for (int t = 0; t < led.table.size(); ++t)
+        led.table[t] = 255 - t % 256;
+    doc.frameCopies = {{QStringLiteral("FrameTamb1"), frameStateOf(servo)},
+                       {QStringLiteral("FrameBlinkmuster_led1"), frameStateOf(led)},
+                       {QStringLiteral("FrameBlinkmuster1"),
+                        frameStateOf(BlinkEditorCopy{PatternTable(blinkPatternLayout()), true})}};
     return doc;
+}
+
+// The same frames with the same copies, changed flags included.
+void expectSameCopies(const std::vector<RecoveryDocument::FrameCopy> &a,
+                      const std::vector<RecoveryDocument::FrameCopy> &b)
+{
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t f = 0; f < a.size(); ++f) {
+        EXPECT_EQ(a[f].frame, b[f].frame);
+        ASSERT_TRUE(a[f].copy && b[f].copy);
+        EXPECT_TRUE(a[f].copy->sameAs(*b[f].copy)) << a[f].frame.toStdString();
+        EXPECT_EQ(a[f].copy->toJson(), b[f].copy->toJson()) << a[f].frame.toStdString();
+    }
 }
 
 void expectSameImage(const FirmwareImage &a, const FirmwareImage &b)
@@ -70,6 +103,16 @@ TEST(RecoveryDocument, ComesBackExactly)
     EXPECT_EQ(back.functionTexts, doc.functionTexts);
     EXPECT_EQ(back.green, doc.green);
     EXPECT_EQ(back.damageFindings, doc.damageFindings);
+    expectSameCopies(back.frameCopies, doc.frameCopies);
+    EXPECT_EQ(dynamic_cast<const FrameStateOf<BlinkEditorCopy> &>(*back.frameCopies[1].copy).value.table.size(), 1024)
+        << "an LED table read with the LED layout";
+
+    // A file written before the working copies were kept brings the rest back.
+    QJsonObject older = QJsonDocument::fromJson(doc.toBytes()).object();
+    older.remove("frames");
+    const auto olderRead = RecoveryDocument::fromBytes(QJsonDocument(older).toJson());
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<RecoveryDocument>>(olderRead));
+    EXPECT_TRUE(std::get<std::unique_ptr<RecoveryDocument>>(olderRead)->frameCopies.empty());
     EXPECT_EQ(back.loadedContent(),
               QByteArray(":020000040000FA\r\n:10000000083002300030000000000000000000005x\r\n:00000001FF\r\n"));
 }
@@ -97,6 +140,32 @@ TEST(RecoveryDocument, RefusesWhatNoWindowWrote)
             a.append(QStringLiteral("00"));
         o.insert(QLatin1String(key), a);
     };
+    const auto changeFrame = [](QJsonObject &o, qsizetype f, const std::function<void(QJsonObject &)> &change) {
+        QJsonArray frames = o.value("frames").toArray();
+        QJsonObject frame = frames.at(f).toObject();
+        change(frame);
+        frames[f] = frame;
+        o.insert("frames", frames);
+    };
+    const auto renameFrame = [&](QJsonObject &o, qsizetype f, const char *name) {
+        changeFrame(o, f, [name](QJsonObject &frame) { frame.insert("frame", name); });
+    };
+    const auto changeCopy = [&](QJsonObject &o, qsizetype f, const std::function<void(QJsonObject &)> &change) {
+        changeFrame(o, f, [&change](QJsonObject &frame) {
+            QJsonObject copy = frame.value("copy").toObject();
+            change(copy);
+            frame.insert("copy", copy);
+        });
+    };
+    const auto setCurveByte = [&](QJsonObject &o, qsizetype r, qsizetype j, const QJsonValue &v) {
+        changeCopy(o, 0, [&](QJsonObject &c) {
+            QJsonArray curves = c.value("curves").toArray();
+            QJsonArray record = curves.at(r).toArray();
+            record[j] = v;
+            curves[r] = record;
+            c.insert("curves", curves);
+        });
+    };
     const Hostile cases[] = {
         {"another format", [](QJsonObject &o) { o.insert("format", "Quaxel settings"); }},
         {"a later version", [](QJsonObject &o) { o.insert("version", 2); }},
@@ -115,6 +184,49 @@ TEST(RecoveryDocument, RefusesWhatNoWindowWrote)
         {"an output as a text", [&](QJsonObject &o) { setAt(o, "green", 2, "ja"); }},
         {"outputs missing", [](QJsonObject &o) { o.remove("green"); }},
         {"findings as a text", [](QJsonObject &o) { o.insert("damage", "kaputt"); }},
+        {"copies as a text", [](QJsonObject &o) { o.insert("frames", "FrameTamb1"); }},
+        {"a copy of an unknown frame", [&](QJsonObject &o) { renameFrame(o, 0, "FrameZusatz1"); }},
+        {"a frame twice", [&](QJsonObject &o) { renameFrame(o, 2, "FrameTamb1"); }},
+        {"a blink table in the LED frame", [&](QJsonObject &o) { renameFrame(o, 2, "FrameBlinkmuster_led1"); }},
+        {"a copy with a key too many",
+         [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) { c.insert("x", 1); }); }},
+        {"a curve byte above 255", [&](QJsonObject &o) { setCurveByte(o, 3, 127, 256); }},
+        {"a negative curve byte", [&](QJsonObject &o) { setCurveByte(o, 0, 0, -1); }},
+        {"a curve byte broken", [&](QJsonObject &o) { setCurveByte(o, 1, 5, 1.5); }},
+        {"a curve byte as a text", [&](QJsonObject &o) { setCurveByte(o, 2, 9, "7F"); }},
+        {"a curve short", [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) {
+             QJsonArray curves = c.value("curves").toArray();
+             QJsonArray first = curves.at(0).toArray();
+             first.removeLast();
+             curves[0] = first;
+             c.insert("curves", curves);
+         }); }},
+        {"three curves", [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) {
+             QJsonArray curves = c.value("curves").toArray();
+             curves.removeLast();
+             c.insert("curves", curves);
+         }); }},
+        {"a pulse byte too many", [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) {
+             QJsonArray spans = c.value("spans").toArray();
+             spans.append(0);
+             c.insert("spans", spans);
+         }); }},
+        {"an offset of 300", [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) {
+             QJsonArray offsets = c.value("offsets").toArray();
+             offsets[3] = 300;
+             c.insert("offsets", offsets);
+         }); }},
+        {"a fifth curve shown",
+         [&](QJsonObject &o) { changeCopy(o, 0, [](QJsonObject &c) { c.insert("curve", 4); }); }},
+        {"no address shown", [&](QJsonObject &o) { changeCopy(o, 1, [](QJsonObject &c) { c.remove("address"); }); }},
+        {"changed as a text",
+         [&](QJsonObject &o) { changeCopy(o, 1, [](QJsonObject &c) { c.insert("changed", "ja"); }); }},
+        {"a table byte above 255", [&](QJsonObject &o) { changeCopy(o, 1, [](QJsonObject &c) {
+             QJsonArray table = c.value("table").toArray();
+             table[1023] = 1000;
+             c.insert("table", table);
+         }); }},
+        {"no copy", [&](QJsonObject &o) { changeFrame(o, 2, [](QJsonObject &f) { f.remove("copy"); }); }},
     };
     for (const Hostile &c : cases) {
         QJsonObject changed = good;
@@ -128,3 +240,4 @@ TEST(RecoveryDocument, RefusesWhatNoWindowWrote)
         EXPECT_TRUE(std::holds_alternative<QString>(RecoveryDocument::fromBytes(bytes))) << bytes.left(20).toStdString();
     }
 }
+
