@@ -1273,6 +1273,13 @@ The new HEX file can then be &apos;burnt&apos; into the PIC</translation>
         <source>Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?</source>
         <translation>Restore the unsaved changes to %1 of %2?</translation>
     </message>
+    <message numerus="yes">
+        <source>Nicht übernommene Änderungen in %n Editor(en) passen nicht zum Decodertyp der Datei und wurden verworfen.</source>
+        <translation>
+            <numerusform>Changes not applied in %n editor do not fit the file&apos;s decoder type and were discarded.</numerusform>
+            <numerusform>Changes not applied in %n editors do not fit the file&apos;s decoder type and were discarded.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFrameBlinkmuster</name>
