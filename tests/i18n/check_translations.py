@@ -48,11 +48,15 @@ for context in root.iter('context'):
         count += 1
         source = text_of(message.find('source'))
         translation = message.find('translation')
-        english = text_of(translation)
-        if translation is None or translation.get('type') == 'unfinished' or not english:
+        # A text with a count (%n) has one form per English number form.
+        forms = [text_of(form) for form in translation.iter('numerusform')] if translation is not None else []
+        englishes = forms if message.get('numerus') == 'yes' else [text_of(translation)]
+        if translation is None or translation.get('type') == 'unfinished' or not all(englishes):
             problems.append('%s: no English for %r' % (name, source))
-        elif markers(source) != markers(english):
-            problems.append('%s: %r keeps other place markers than %r' % (name, english, source))
+            continue
+        for english in englishes:
+            if markers(source) != markers(english):
+                problems.append('%s: %r keeps other place markers than %r' % (name, english, source))
 
 if count < 100:
     problems.append('only %d texts found: lupdate did not read the sources' % count)
