@@ -1,5 +1,6 @@
 #include "ui/TextColour.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
@@ -56,7 +57,11 @@ void setFieldColour(QWidget *field, const QColor &background)
     palette.setColor(QPalette::Text, text);
     field->setPalette(palette);
     // An application style sheet that styles the field's class would paint
-    // over the palette; the field's own sheet comes before any other.
+    // over the palette; the field's own sheet comes before any other. Without
+    // one the palette is enough, and no style sheet machinery is loaded.
+    const auto *application = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if ((!application || application->styleSheet().isEmpty()) && field->styleSheet().isEmpty())
+        return;
     const QString sheet = QStringLiteral("%1 { background-color: %2; color: %3; }")
                               .arg(QString::fromLatin1(field->metaObject()->className()), background.name(),
                                    text.name());
