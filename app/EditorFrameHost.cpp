@@ -1,5 +1,7 @@
 #include "app/EditorFrameHost.h"
 
+#include "ui/Dialogs.h"
+
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 #include "frames/Frame_register/TFrameRegister.h"
@@ -75,6 +77,18 @@ void EditorFrameHost::make(EditorFrameKind kind)
     case EditorFrameKind::None:
         break;
     }
+}
+
+bool EditorFrameHost::applyWaitingChanges(QWidget *asker)
+{
+    for (EditorFrame *frame : frames()) {
+        if (!frame->hasUnappliedChanges())
+            continue;
+        if (!Dialogs::askYesNo(asker, tr("Geänderte Werte übernehmen?")))
+            return false;
+        frame->applyChanges();
+    }
+    return true;
 }
 
 std::vector<EditorFrame *> EditorFrameHost::frames() const

@@ -50,6 +50,9 @@ public:
     // The frames made so far, in the order in which the save sequence asks
     // about changes not applied.
     std::vector<EditorFrame *> frames() const;
+    // Each editor whose changes wait asks whether to take them over; No
+    // ends what the user was doing (a save, an apply), and false says so.
+    bool applyWaitingChanges(QWidget *asker);
 
     // The working copies of the frames shown, one per frame made (null for a
     // hidden one and for the frames that write every change at once).

@@ -184,20 +184,6 @@ bool FileActions::takeHexFileDrag(QEvent *event)
 
 // ---------------------------------------------------------------- saving
 
-// Each pattern or curve editor whose changes wait asks whether to take them
-// over; No ends the save.
-bool FileActions::applyWaitingFrameChanges()
-{
-    for (EditorFrame *frame : parts_.frames.frames()) {
-        if (!frame->hasUnappliedChanges())
-            continue;
-        if (!Dialogs::askYesNo(parts_.window, tr("Geänderte Werte übernehmen?")))
-            return false;
-        frame->applyChanges();
-    }
-    return true;
-}
-
 // A file that loaded damaged is written with fresh checksums only when the
 // user says so once more, naming what was found; Enter and Escape say no.
 bool FileActions::mayWriteDamagedFile()
@@ -220,7 +206,8 @@ void FileActions::save()
         Dialogs::warningCancel(parts_.window, *fault);
         return;
     }
-    if (!mayWriteDamagedFile() || !applyWaitingFrameChanges() || !parts_.grid.writeToSession(parts_.window))
+    if (!mayWriteDamagedFile() || !parts_.frames.applyWaitingChanges(parts_.window)
+        || !parts_.grid.writeToSession(parts_.window))
         return;
     showProgress(SlotsWrittenStep);
     if (session.buildHexLines() == 0) {

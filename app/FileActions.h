@@ -79,7 +79,6 @@ protected:
 
 private:
     bool loadNow(const QString &path);
-    bool applyWaitingFrameChanges();
     bool mayWriteDamagedFile();
     void showProgress(int step);
 

@@ -223,20 +223,6 @@ void SettingsActions::exportSettings()
         Dialogs::warningOk(parts_.window, fileMessage(path, *error));
 }
 
-// Each editor whose changes wait asks whether to take them over, as the save
-// does; No ends the apply.
-bool SettingsActions::applyWaitingFrameChanges()
-{
-    for (EditorFrame *frame : parts_.frames.frames()) {
-        if (!frame->hasUnappliedChanges())
-            continue;
-        if (!Dialogs::askYesNo(parts_.window, tr("Geänderte Werte übernehmen?")))
-            return false;
-        frame->applyChanges();
-    }
-    return true;
-}
-
 void SettingsActions::applySettings()
 {
     parts_.history.actionFinished();
@@ -272,7 +258,7 @@ void SettingsActions::applySettings()
             std::any_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); });
         if (!waiting || copiesTaken)
             break;
-        if (!applyWaitingFrameChanges())
+        if (!parts_.frames.applyWaitingChanges(parts_.window))
             return;
     }
     parts_.session = std::move(*changed);

@@ -66,7 +66,6 @@ private:
     // The document with the working copies that wait applied; the window is
     // left as it was.
     std::optional<QJsonObject> documentWithWorkingCopies();
-    bool applyWaitingFrameChanges();
     void updateEnabled();
 
     Parts parts_;

@@ -5,10 +5,9 @@
 #include "app/FileActions.h"
 #include "app/RecentFilesPanel.h"
 #include "app/SettingsActions.h"
-#include "app/RecoveryDocument.h"
-#include "app/RecoveryKeeper.h"
 #include "app/Version.h"
 #include "app/WebPage.h"
+#include "app/WindowRecovery.h"
 #include "app/WindowShortcuts.h"
 #include "frames/EditorFrame.h"
 #include "info/TfrmInfo.h"
@@ -17,7 +16,6 @@
 #include "ui/Widgets.h"
 
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -27,7 +25,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -174,19 +171,9 @@ void TFormMain::createParts()
     settingsActions_->addTo(GroupBoxButtons);
 
     connect(recent_, &RecentFilesPanel::listChanged, this, [this] { settings_.saveRecentFiles(*recent_); });
-    recovery_ = std::make_unique<RecoveryKeeper>();
-    // Work given up goes at once; work to keep is written when the event
-    // loop next turns, once for a run of steps made without a turn.
-    recoveryDue_ = new QTimer(this);
-    recoveryDue_->setSingleShot(true);
-    recoveryDue_->setInterval(0);
-    connect(recoveryDue_, &QTimer::timeout, this, [this] { keepRecovery(); });
-    connect(history_, &EditHistory::settled, this, [this] {
-        if (history_->isModified())
-            recoveryDue_->start();
-        else
-            keepRecovery();
-    });
+    recovery_ = new WindowRecovery({this, session, grid_, frames_, *history_, *files_, [this] { return captureState(); },
+                                    [this](const WindowState &state) { restoreState(state); }},
+                                   this);
     connect(history_, &EditHistory::modifiedChanged, this, &TFormMain::updateTitle);
     connect(&grid_, &SlotGrid::changed, history_, &EditHistory::changed);
     connect(&grid_, &SlotGrid::actionFinished, history_, &EditHistory::actionFinished);
@@ -525,98 +512,9 @@ bool TFormMain::mayClose()
         if (!files_->mayDiscardChanges())
             return false;
         recovery_->discard();
-        keptState_.reset();
     }
     recovery_->release();
     return true;
-}
-
-// ---------------------------------------------------------------- unsaved work kept
-
-RecoveryDocument TFormMain::recoveryDocument() const
-{
-    RecoveryDocument document;
-    document.filePath = session.filePath;
-    document.written = QDateTime::currentDateTime();
-    document.image = session.image;
-    for (int s = 0; s < SlotCount; ++s) {
-        document.addressTexts[s] = grid_.addressText(s);
-        document.functionTexts[s] = grid_.functionText(s);
-        document.green[s] = session.slotValues[s].green;
-    }
-    document.damageFindings = files_->damageFindings();
-    document.frameCopies = frames_.namedWorkingCopies();
-    return document;
-}
-
-bool TFormMain::keepRecovery(bool tellFailure)
-{
-    if (!history_->isModified()) {
-        recovery_->discard();
-        keptState_.reset();
-        return true;
-    }
-    WindowState now = captureState();
-    if (keptState_ && *keptState_ == now && keptPath_ == session.filePath)
-        return true;
-    if (const auto failure = recovery_->keep(recoveryDocument().toBytes())) {
-        keptState_.reset();
-        if (tellFailure)
-            Dialogs::warningOk(this, tr("Die ungespeicherten Änderungen konnten nicht aufbewahrt werden:\n%1")
-                                         .arg(*failure));
-        return false;
-    }
-    keptState_ = std::move(now);
-    keptPath_ = session.filePath;
-    return true;
-}
-
-void TFormMain::offerRecovery()
-{
-    for (const QString &path : recovery_->leftBehind()) {
-        if (restoreRecovery(path))
-            return;
-    }
-}
-
-// True when the work was brought back; a file that was refused or declined is gone.
-bool TFormMain::restoreRecovery(const QString &path)
-{
-    const RecoveryKeeper::Found found = RecoveryKeeper::read(path);
-    RecoveryDocument::ReadResult read = found.error ? RecoveryDocument::ReadResult(*found.error)
-                                                    : RecoveryDocument::fromBytes(found.content);
-    if (auto *refused = std::get_if<QString>(&read)) {
-        Dialogs::warningOk(this, tr("Die aufbewahrten Änderungen in %1 sind nicht lesbar und werden verworfen:\n%2")
-                                     .arg(path, *refused));
-        RecoveryKeeper::remove(path);
-        return false;
-    }
-    const RecoveryDocument &document = *std::get<std::unique_ptr<RecoveryDocument>>(read);
-    const QString name = document.filePath.isEmpty() ? tr("(ohne Namen)") : QFileInfo(document.filePath).fileName();
-    const bool wanted = Dialogs::askYesNo(this, tr("Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?")
-                                                    .arg(name, document.written.toLocalTime().toString(
-                                                                   QStringLiteral("dd.MM.yyyy HH:mm:ss"))));
-    int copiesLeft = 0;
-    const bool restored = wanted && files_->restore(document, [this, &document, &copiesLeft] {
-        WindowState state;
-        state.image = std::make_shared<const ImageSnapshot>(document.image);
-        state.addressTexts = document.addressTexts;
-        state.functionTexts = document.functionTexts;
-        state.green = document.green;
-        restoreState(state);
-        // The editors the file's type shows take their working copies back,
-        // showing the curve or address they showed.
-        frames_.restoreWorkingCopies(frames_.inFrameOrder(document.frameCopies, copiesLeft), true);
-    });
-    if (restored && copiesLeft > 0)
-        Dialogs::warningOk(this, tr("Nicht übernommene Änderungen in %n Editor(en) passen nicht zum Decodertyp der "
-                                    "Datei und wurden verworfen.",
-                                    nullptr, copiesLeft));
-    // Brought back, the work is this window's now (it keeps its own file of it).
-    RecoveryKeeper::remove(path);
-    if (restored)
-        keepRecovery();
-    return restored;
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
@@ -642,7 +540,7 @@ void TFormMain::btn_closeClick()
         return;
     // An edit still being typed is part of the work kept.
     history_->actionFinished();
-    if (!keepRecovery(true))
+    if (!recovery_->keep(true))
         return;
     endingByButton_ = true;
     window()->close();
@@ -652,4 +550,14 @@ void TFormMain::btn_closeClick()
 void TFormMain::gointoweb()
 {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(WebPageAddress)));
+}
+
+void TFormMain::offerRecovery()
+{
+    recovery_->offer();
+}
+
+const RecoveryKeeper &TFormMain::recovery() const
+{
+    return recovery_->keeper();
 }

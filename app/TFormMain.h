@@ -23,11 +23,10 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
-class QTimer;
 class RecentFilesPanel;
 class SettingsActions;
 class RecoveryKeeper;
-struct RecoveryDocument;
+class WindowRecovery;
 class WindowShortcuts;
 
 // The main window: holds the decoder session (image, type, slots) and shows
@@ -146,7 +145,7 @@ public:
     // Offers the work of windows that ended with unsaved changes (by "Ende",
     // a crash or a kill) and are no longer open; Ja brings the newest back.
     void offerRecovery();
-    const RecoveryKeeper &recovery() const { return *recovery_; }
+    const RecoveryKeeper &recovery() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -171,11 +170,6 @@ private:
     WindowState captureState() const;
     void restoreState(const WindowState &state);
     void updateTitle();
-    // After every step: the recovery file holds the unsaved work, or goes.
-    // False when the work could not be kept (the message was shown).
-    bool keepRecovery(bool tellFailure = false);
-    RecoveryDocument recoveryDocument() const;
-    bool restoreRecovery(const QString &path);
 
     std::array<QLabel *, StatusPanelCount> statusPanels_{};
     WindowSettings settings_;
@@ -184,10 +178,6 @@ private:
     FileActions *files_ = nullptr;
     WindowShortcuts *shortcuts_ = nullptr;
     SettingsActions *settingsActions_ = nullptr;
-    std::unique_ptr<RecoveryKeeper> recovery_;
-    QTimer *recoveryDue_ = nullptr;
-    // What the recovery file holds now; empty while there is none.
-    std::optional<WindowState> keptState_;
-    QString keptPath_;
+    WindowRecovery *recovery_ = nullptr;
     bool endingByButton_ = false;
 };

@@ -908,14 +908,17 @@
     </message>
 </context>
 <context>
+    <name>EditorFrameHost</name>
+    <message>
+        <source>Geänderte Werte übernehmen?</source>
+        <translation>Apply the changed values?</translation>
+    </message>
+</context>
+<context>
     <name>FileActions</name>
     <message>
         <source>Ungespeicherte Änderungen an %1 verwerfen?</source>
         <translation>Discard the unsaved changes to %1?</translation>
-    </message>
-    <message>
-        <source>Geänderte Werte übernehmen?</source>
-        <translation>Apply the changed values?</translation>
     </message>
     <message>
         <source>Gespeichert und geprüft: %1</source>
@@ -1169,10 +1172,6 @@ Please do not burn it!</translation>
         <source>Noch nicht übernommen (nicht im Image):</source>
         <translation>Not applied yet (not in the image):</translation>
     </message>
-    <message>
-        <source>Geänderte Werte übernehmen?</source>
-        <translation>Apply the changed values?</translation>
-    </message>
 </context>
 <context>
     <name>SlotGrid</name>
@@ -1252,33 +1251,6 @@ The new HEX file can then be &apos;burnt&apos; into the PIC</translation>
     <message>
         <source> [beschädigt]</source>
         <translation> [damaged]</translation>
-    </message>
-    <message>
-        <source>Die ungespeicherten Änderungen konnten nicht aufbewahrt werden:
-%1</source>
-        <translation>The unsaved changes could not be kept:
-%1</translation>
-    </message>
-    <message>
-        <source>Die aufbewahrten Änderungen in %1 sind nicht lesbar und werden verworfen:
-%2</source>
-        <translation>The kept changes in %1 cannot be read and are discarded:
-%2</translation>
-    </message>
-    <message>
-        <source>(ohne Namen)</source>
-        <translation>(no name)</translation>
-    </message>
-    <message>
-        <source>Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?</source>
-        <translation>Restore the unsaved changes to %1 of %2?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Nicht übernommene Änderungen in %n Editor(en) passen nicht zum Decodertyp der Datei und wurden verworfen.</source>
-        <translation>
-            <numerusform>Changes not applied in %n editor do not fit the file&apos;s decoder type and were discarded.</numerusform>
-            <numerusform>Changes not applied in %n editors do not fit the file&apos;s decoder type and were discarded.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1829,6 +1801,36 @@ Of no interest to the ordinary user!</translation>
     <message>
         <source>File 2 = %1</source>
         <translation>File 2 = %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowRecovery</name>
+    <message>
+        <source>Die ungespeicherten Änderungen konnten nicht aufbewahrt werden:
+%1</source>
+        <translation>The unsaved changes could not be kept:
+%1</translation>
+    </message>
+    <message>
+        <source>Die aufbewahrten Änderungen in %1 sind nicht lesbar und werden verworfen:
+%2</source>
+        <translation>The kept changes in %1 cannot be read and are discarded:
+%2</translation>
+    </message>
+    <message>
+        <source>(ohne Namen)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?</source>
+        <translation>Restore the unsaved changes to %1 of %2?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nicht übernommene Änderungen in %n Editor(en) passen nicht zum Decodertyp der Datei und wurden verworfen.</source>
+        <translation>
+            <numerusform>Changes not applied in %n editor do not fit the file&apos;s decoder type and were discarded.</numerusform>
+            <numerusform>Changes not applied in %n editors do not fit the file&apos;s decoder type and were discarded.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -182,8 +182,9 @@ protected:
         EXPECT_TRUE(w.isWindowModified());
         EXPECT_EQ(w.session.filePath, reference.loaded);
         EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("actUndo"))->isEnabled());
-        if (work.shown)
+        if (work.shown) {
             EXPECT_TRUE(work.shown(w)->isChecked()) << "the curve or address edited shows again";
+        }
         if (work.apply) {
             ASSERT_TRUE(work.apply(w)->isEnabled()) << "the changes wait to be applied";
             clickAndTurn(work.apply(w));
