@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <cmath>
 
 namespace Settings {
 
@@ -279,8 +280,10 @@ bool ofKind(const QJsonValue &value, Kind kind)
     case Kind::Integer: {
         if (!value.isDouble())
             return false;
+        // A whole number that a 64-bit integer holds; larger numbers (and a
+        // cast of them) are no integer here.
         const double d = value.toDouble();
-        return d == static_cast<double>(static_cast<qint64>(d));
+        return d >= -9223372036854775808.0 && d < 9223372036854775808.0 && d == std::trunc(d);
     }
     }
     return false;

@@ -279,6 +279,7 @@ const BadDocument BadDocuments[] = {
     {"{\"formatVersion\": 1, \"slots\": {}}", "slots: an object is not an array"},
     {"{\"formatVersion\": 1, \"modes\": {\"switchOff\": 1}}", "modes.switchOff: 1 is not true or false"},
     {"{\"formatVersion\": 1, \"cvs\": [2.5]}", "cvs[0]: 2.5 is not a whole number"},
+    {"{\"formatVersion\": 1, \"cvs\": [2.6e58]}", "cvs[0]: 2.6e+58 is not a whole number"},
     {"{\"formatVersion\": 1, \"servo\": {\"curves\": [{}, {\"points\": [0,0,0,0,0,0,0,300]}]}}",
      "servo.curves[1].points[7]: 300 is more than 127"},
     {"{\"formatVersion\": 1, \"slots\": [{\"slot\": 1, \"address\": -1}]}", "slots[0].address: -1 is less than 0"},
