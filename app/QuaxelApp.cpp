@@ -6,6 +6,7 @@
 #include "app/Screenshot.h"
 #include "app/StartUp.h"
 #include "app/TFormMain.h"
+#include "frames/EditorFrame.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
 #include "image/SafeText.h"
@@ -23,6 +24,10 @@ struct Options {
     QString hexFile;
     QString screenshot;
     bool screenshotAsked = false;
+    // For the picture: playback in the shown editor, standing this long after
+    // its start; -1 for none.
+    qint64 playAt = -1;
+    bool playAtRefused = false;
 };
 
 // The arguments as the system gave them: a name that is no UTF-8 keeps its
@@ -46,12 +51,22 @@ Options parseOptions(const QStringList &arguments)
                                         QStringLiteral("Render the main window into a PNG picture and quit."),
                                         QStringLiteral("FILE.png"));
     parser.addOption(screenshot);
+    const QCommandLineOption playAt(QStringLiteral("play-at"),
+                                    QStringLiteral("With --screenshot: the shown editor plays its pattern or curve, "
+                                                   "pictured MS milliseconds after the start."),
+                                    QStringLiteral("MS"));
+    parser.addOption(playAt);
     parser.process(arguments);
     Options options;
     if (!parser.positionalArguments().isEmpty())
         options.hexFile = QDir::cleanPath(parser.positionalArguments().first());
     options.screenshot = parser.value(screenshot);
     options.screenshotAsked = parser.isSet(screenshot);
+    if (parser.isSet(playAt)) {
+        bool ok = false;
+        options.playAt = parser.value(playAt).toLongLong(&ok);
+        options.playAtRefused = !ok || options.playAt < 0 || !options.screenshotAsked;
+    }
     return options;
 }
 
@@ -67,6 +82,10 @@ int renderScreenshot(TFormMain &window, const Options &options)
     QTextStream err(stderr);
     for (const UserMessage &message : Dialogs::recordedMessages())
         err << "Quaxel: " << escapedText(QString(message.text).replace(u'\r', u'\n'), true) << Qt::endl;
+    if (options.playAt >= 0)
+        for (EditorFrame *frame : window.findChildren<EditorFrame *>())
+            if (frame->isVisible())
+                frame->playAt(options.playAt);
     QApplication::processEvents();
     const QByteArray png = windowPicturePng(window);
     const auto failure = png.isEmpty() ? fileMessage(options.screenshot, QStringLiteral("the picture cannot be encoded"))
@@ -88,6 +107,10 @@ int runQuaxel(int argc, char *argv[])
     try {
         // After QApplication took its own options out of argv.
         const Options options = parseOptions(argumentsAsBytes(argc, argv));
+        if (options.playAtRefused) {
+            QTextStream(stderr) << "Quaxel: --play-at needs --screenshot and a number of milliseconds" << Qt::endl;
+            return 1;
+        }
         if (options.screenshotAsked) {
             // Refused at once: an empty name would otherwise start the window
             // interactively, which waits forever where there is no display.

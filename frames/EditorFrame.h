@@ -32,6 +32,9 @@ public:
     // Takes a working copy back with the part of it that was shown (a curve,
     // an address), as a window brought back after its end shows it.
     virtual void restoreWorkingCopyAsShown(const FrameState &state) { restoreWorkingCopy(state); }
+    // Starts playback standing still `ms` after its start, for a picture of
+    // that moment; false for a frame that plays nothing.
+    virtual bool playAt(qint64 /*ms*/) { return false; }
 
     // From now on the frame tells of its user's input through changed() and
     // actionFinished(), for the controls it has and those it makes later.

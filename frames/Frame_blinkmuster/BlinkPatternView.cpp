@@ -1,5 +1,8 @@
 #include "frames/Frame_blinkmuster/BlinkPatternView.h"
 
+#include "frames/Frame_blinkmuster/BlinkTimeline.h"
+#include "frames/Playback.h"
+
 #include "ui/Dialogs.h"
 #include "ui/DrawingSurface.h"
 #include "ui/UpDown.h"
@@ -106,6 +109,8 @@ BlinkPatternView::MadeControls BlinkPatternView::makeControls(const Design &d,
     c.apply = Widgets::button(pnl, d.prefix + QStringLiteral("btn_uebernehmen"), tr("Übernehmen"),
                               QString(), {445, d.buttonsTop, 80, 25});
     c.apply->setEnabled(false);
+    c.play = Widgets::button(pnl, d.prefix + QStringLiteral("btn_play"), Playback::playText(),
+                             tr("Spielt das Muster der gezeigten Adresse in Echtzeit ab"), d.play);
     return made;
 }
 
@@ -132,6 +137,7 @@ void BlinkPatternView::connectControls(const Controls &controls, BoxBottom boxBo
         connect(c_.addresses[std::size_t(k)], &QRadioButton::toggled, this, [this, k](bool checked) {
             if (!checked)
                 return;
+            endPlayback();
             model_.selectBlock(k);
             showSettings();
             DrawPatterns();
@@ -171,6 +177,56 @@ void BlinkPatternView::connectControls(const Controls &controls, BoxBottom boxBo
         connect(strip, &DrawingSurface::mouseUp, this, [this] { painting = false; });
         connect(strip, &DrawingSurface::mouseMove, this, [this, n](int x, int y) { stripMouseMove(n, x, y); });
     }
+    playback_ = new Playback(c_.play, this, [this](qint64 ms) { return showPlaybackAt(ms); });
+    connect(playback_, &Playback::playingChanged, this, [this](bool playing) {
+        if (playing)
+            makeLamps();
+    });
+}
+
+void BlinkPatternView::makeLamps()
+{
+    if (!lamps_.empty())
+        return;
+    const QString prefix = c_.play->objectName().chopped(int(qstrlen("btn_play")));
+    constexpr int LampSize = 14;
+    for (std::size_t n = 0; n < c_.strips.size(); ++n) {
+        auto *lamp = new PlaybackLamp(prefix + QStringLiteral("lamp_out%1").arg(n + 1), c_.strips[n]->parentWidget());
+        const QCheckBox *box = c_.outputs[n];
+        lamp->setGeometry(c_.strips[n]->x() - LampSize - 4, box->y() + (box->height() - LampSize) / 2, LampSize,
+                          LampSize);
+        lamp->setToolTip(tr("Ausgang %1 beim Abspielen").arg(n + 1));
+        lamps_.push_back(lamp);
+        stepFrames_.push_back(new PlaybackStepFrame(c_.strips[n]));
+    }
+}
+
+bool BlinkPatternView::showPlaybackAt(qint64 ms)
+{
+    const BlinkTimeline::Moment moment = BlinkTimeline::at(model_.table(), model_.block(), ms);
+    for (std::size_t n = 0; n < lamps_.size(); ++n) {
+        lamps_[n]->setState(moment.lamps[n]);
+        lamps_[n]->show();
+        stepFrames_[n]->place(PatternStrip::stepLeft(moment.step, stepWidth),
+                              PatternStrip::stepLeft(moment.step + 1, stepWidth));
+        stepFrames_[n]->show();
+    }
+    return moment.finished;
+}
+
+void BlinkPatternView::endPlayback()
+{
+    playback_->stop();
+    for (PlaybackLamp *lamp : lamps_)
+        lamp->hide();
+    for (PlaybackStepFrame *frame : stepFrames_)
+        frame->hide();
+}
+
+bool BlinkPatternView::playAt(qint64 ms)
+{
+    playback_->startStandingAt(ms);
+    return true;
 }
 
 void BlinkPatternView::fitStrips(int frameWidth)
@@ -264,6 +320,7 @@ void BlinkPatternView::stripMouseMove(int strip, int x, int y)
 
 void BlinkPatternView::loadFromSession()
 {
+    endPlayback();
     fitStrips(width());
     arrangeControls();
     model_.load(image());
@@ -302,6 +359,8 @@ void BlinkPatternView::restoreWorkingCopyAsShown(const FrameState &state)
     const auto *copy = dynamic_cast<const FrameStateOf<BlinkEditorCopy> *>(&state);
     if (!copy || &copy->value.table.layout() != &model_.layout())
         return;
+    if (copy->value.shownBlock != model_.block())
+        endPlayback();
     model_.restore(BlinkModel::State{copy->value.table, copy->value.shownBlock}, copy->value.changed);
     showModel();
 }

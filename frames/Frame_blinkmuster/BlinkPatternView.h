@@ -7,6 +7,9 @@
 #include <vector>
 
 class DrawingSurface;
+class Playback;
+class PlaybackLamp;
+class PlaybackStepFrame;
 class UpDown;
 class QCheckBox;
 class QGroupBox;
@@ -50,6 +53,12 @@ public:
     std::shared_ptr<const FrameState> workingCopy() const override;
     void restoreWorkingCopy(const FrameState &state) override;
     void restoreWorkingCopyAsShown(const FrameState &state) override;
+    bool playAt(qint64 ms) override;
+
+    // Plays the shown address's pattern on lamps beside the strips.
+    Playback &playback() { return *playback_; }
+    // The lamps of the outputs, made at the first play; empty before.
+    const std::vector<PlaybackLamp *> &lamps() const { return lamps_; }
 
 protected:
     struct Controls {
@@ -64,6 +73,7 @@ protected:
         std::array<QPushButton *, 4> copy{};
         QPushButton *discard = nullptr;
         QPushButton *apply = nullptr;
+        QPushButton *play = nullptr;
     };
     enum class BoxBottom { BelowStrip, StripBottom };
 
@@ -92,6 +102,7 @@ protected:
         QRect firstCopy;
         int copyPitch = 0;
         int buttonsTop = 0;
+        QRect play; // the play/stop button, where the design left room
     };
     struct MadeControls {
         Controls controls; // without strips and outputs
@@ -132,6 +143,16 @@ private:
 
     void stripMouseMove(int strip, int x, int y);
 
+    // Shows the outputs `ms` after the start on the lamps; true when a pattern
+    // without loop has played to its end.
+    bool showPlaybackAt(qint64 ms);
+    void makeLamps();
+    // Another address or file: playback ends and its lamps go.
+    void endPlayback();
+
     Controls c_;
+    Playback *playback_ = nullptr;
+    std::vector<PlaybackLamp *> lamps_;
+    std::vector<PlaybackStepFrame *> stepFrames_;
     BoxBottom boxBottom_ = BoxBottom::BelowStrip;
 };

@@ -40,6 +40,7 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
     d.firstCopy = {100, 400, 55, 25};
     d.copyPitch = 60;
     d.buttonsTop = 445;
+    d.play = {445, 10, 80, 25};
     const MadeControls made = makeControls(d, [this](QWidget *pnl) {
         for (int n = 0; n < 4; ++n) {
             const int top = StripTop + StripPitch * n;
@@ -73,6 +74,7 @@ TFrameBlinkmuster::TFrameBlinkmuster(DecoderSession &session, QWidget *parent)
     blinkmuster_btn_copy = c.copy;
     blinkmuster_btn_verwerfen = c.discard;
     blinkmuster_btn_uebernehmen = c.apply;
+    blinkmuster_btn_play = c.play;
 
     Controls all = c;
     all.strips.assign(Image_Blink.begin(), Image_Blink.end());

@@ -43,4 +43,5 @@ public:
     std::array<QPushButton *, 4> blinkmuster_btn_copy{};
     QPushButton *blinkmuster_btn_verwerfen = nullptr;
     QPushButton *blinkmuster_btn_uebernehmen = nullptr;
+    QPushButton *blinkmuster_btn_play = nullptr; // "Abspielen" / "Stopp"
 };

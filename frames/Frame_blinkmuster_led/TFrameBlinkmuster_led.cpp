@@ -46,6 +46,8 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
     d.firstCopy = {95, 530, 50, 25};
     d.copyPitch = 50;
     d.buttonsTop = 530;
+    // Right of the time labels, whose texts end well before it.
+    d.play = {445, RowTop - 2, 80, 25};
     const MadeControls made = makeControls(d, [this](QWidget *pnl) {
         for (int n = 0; n < Outputs; ++n) {
             const int top = StripTop + StripPitch * n;
@@ -82,6 +84,7 @@ TFrameBlinkmuster_led::TFrameBlinkmuster_led(DecoderSession &session, QWidget *p
     led_blinkmuster_btn_copy = c.copy;
     led_blinkmuster_btn_verwerfen = c.discard;
     led_blinkmuster_btn_uebernehmen = c.apply;
+    led_blinkmuster_btn_play = c.play;
 
     Controls all = c;
     all.strips.assign(Image_led_Blink.begin(), Image_led_Blink.end());

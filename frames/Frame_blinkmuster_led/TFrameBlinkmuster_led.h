@@ -44,6 +44,7 @@ public:
     std::array<QPushButton *, 4> led_blinkmuster_btn_copy{};
     QPushButton *led_blinkmuster_btn_verwerfen = nullptr;
     QPushButton *led_blinkmuster_btn_uebernehmen = nullptr;
+    QPushButton *led_blinkmuster_btn_play = nullptr; // "Abspielen" / "Stopp"
 
 private:
     // Places the address buttons, the loop box, the edits and labels in a row,

@@ -8,6 +8,8 @@
 #include "frames/Frame_tamb/CurveDiagram.h"
 #include "frames/Frame_tamb/CurveEditorRules.h"
 #include "frames/Frame_tamb/CurveFiles.h"
+#include "frames/Frame_tamb/CurvePlayback.h"
+#include "frames/Playback.h"
 #include "frames/Frame_tamb/CurveView.h"
 #include "frames/Frame_tamb/CurveWidgets.h"
 #include "frames/Frame_tamb_adr/TFrameTambAdr.h"
@@ -246,6 +248,13 @@ TFrameTamb::TFrameTamb(DecoderSession &session, QWidget *parent)
     connect(servo_load_all, &QPushButton::clicked, this, &TFrameTamb::servo_load_allClick);
     connect(servo_btn_uebernehmen, &QPushButton::clicked, this, &TFrameTamb::applyChanges);
     connect(servo_btn_verwerfen, &QPushButton::clicked, this, &TFrameTamb::discardChanges);
+    playback_ = new CurvePlayback(*this);
+}
+
+bool TFrameTamb::playAt(qint64 ms)
+{
+    playback_->playback().startStandingAt(ms);
+    return true;
 }
 
 void TFrameTamb::setAddressFrame(TFrameTambAdr *frame)
@@ -263,6 +272,7 @@ std::array<QComboBox *, 4> TFrameTamb::keyActionLists() const
 
 void TFrameTamb::loadFromSession()
 {
+    playback_->end();
     prepareForType();
     model_.load();
     showModel();
@@ -441,6 +451,7 @@ void TFrameTamb::edt_stretchChange()
 
 void TFrameTamb::servo_rad_axClick()
 {
+    playback_->end();
     for (int k = 0; k < 4; ++k)
         if (servo_rad_a[static_cast<std::size_t>(k)]->isChecked())
             model_.selectCurve(k);
@@ -656,6 +667,8 @@ void TFrameTamb::restoreWorkingCopyAsShown(const FrameState &state)
     const auto *kept = dynamic_cast<const FrameStateOf<ServoEditorCopy> *>(&state);
     if (!kept)
         return;
+    if (kept->value.shownCurve != model_.selectedCurve())
+        playback_->end();
     model_.restore(kept->value.copy, kept->value.changed, kept->value.shownCurve);
     showModel();
 }

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <array>
 
+class CurvePlayback;
 class ImageSurface;
 class QComboBox;
 class QGroupBox;
@@ -38,6 +39,10 @@ public:
     // The servo address frame: it shows the same model, and its changes
     // enable "übernehmen".
     void setAddressFrame(TFrameTambAdr *frame);
+
+    // Plays the shown curve: "servo_btn_play" and "servo_cbx_repeat".
+    CurvePlayback &playback() { return *playback_; }
+    bool playAt(qint64 ms) override;
 
     // ---- designed controls ----
     QWidget *pnl_servo = nullptr;
@@ -171,4 +176,5 @@ private:
 
     ServoModel model_;
     TFrameTambAdr *addressFrame_ = nullptr;
+    CurvePlayback *playback_ = nullptr;
 };
