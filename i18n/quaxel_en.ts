@@ -66,6 +66,14 @@
         <source>Übernehmen</source>
         <translation>Apply</translation>
     </message>
+    <message>
+        <source>Spielt das Muster der gezeigten Adresse in Echtzeit ab</source>
+        <translation>Plays the pattern of the shown address in real time</translation>
+    </message>
+    <message>
+        <source>Ausgang %1 beim Abspielen</source>
+        <translation>Output %1 while playing</translation>
+    </message>
 </context>
 <context>
     <name>BlinkPatterns</name>
@@ -140,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>CurvePlayback</name>
+    <message>
+        <source>Spielt die gezeigte Kurve in Echtzeit ab</source>
+        <translation>Plays the shown curve in real time</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Die Kurve immer wieder abspielen</source>
+        <translation>Play the curve again and again</translation>
+    </message>
+    <message>
+        <source>Relais beim Abspielen</source>
+        <translation>Relay while playing</translation>
+    </message>
+</context>
+<context>
     <name>CurveShapes</name>
     <message>
         <source>Ungültige Eingabe.<byte value="xd"/>Zugelassen sind nur Zahlen im Werte-Bereich 0.1 .. 10</source>
@@ -148,6 +175,17 @@
     <message>
         <source>Ungültige Eingabe.<byte value="xd"/>Zugelassen sind nur Zahlen im Werte-Bereich -100 .. 100</source>
         <translation>Invalid entry.<byte value="xd"/>Only numbers in the range -100 .. 100</translation>
+    </message>
+</context>
+<context>
+    <name>CurveTimeline</name>
+    <message>
+        <source>Position = %1</source>
+        <translation>Position = %1</translation>
+    </message>
+    <message>
+        <source>Position = %1, Impuls-Zeit = %2 ms</source>
+        <translation>Position = %1, pulse time = %2 ms</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1116,17 @@ Please do not burn it!</translation>
     <message>
         <source>E309: Überschreitung EEPROM-Adressbereich</source>
         <translation>E309: Beyond the EEPROM address range</translation>
+    </message>
+</context>
+<context>
+    <name>Playback</name>
+    <message>
+        <source>Abspielen</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
