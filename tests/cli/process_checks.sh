@@ -46,7 +46,13 @@ fi
 expect 0 "$quaxel" "$dcc" --screenshot "$work/good.png"
 expect 1 "$quaxel" "$samples/index.txt" --screenshot "$work/bad.png"
 expect 1 "$quaxel" "$work/missing.hex" --screenshot "$work/missing.png"
-for picture in good bad missing; do
+# A picture of playback; a time that is no number, or one without a picture
+# (which would start the window and wait), is refused at once.
+expect 0 "$quaxel" "$samples/demo-blink.hex" --screenshot "$work/playing.png" --play-at 1300
+expect 1 "$quaxel" "$samples/demo-blink.hex" --screenshot "$work/never.png" --play-at soon
+expect 1 "$quaxel" "$samples/demo-blink.hex" --play-at 1300
+[ -e "$work/never.png" ] && { echo "FAIL: a refused --play-at wrote a picture"; failures=$((failures + 1)); }
+for picture in good bad missing playing; do
     [ -s "$work/$picture.png" ] || { echo "FAIL: no picture $picture.png"; failures=$((failures + 1)); }
 done
 
