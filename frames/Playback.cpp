@@ -68,7 +68,8 @@ void Playback::stop()
         return;
     playing_ = false;
     timer_->stop();
-    button_->setText(playText());
+    if (button_)
+        button_->setText(playText());
     emit playingChanged(false);
 }
 

@@ -2,6 +2,7 @@
 #include "frames/PlaybackClock.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -45,7 +46,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPushButton *button_;
+    // Guarded: the frame's controls may go before this object when the frame ends.
+    QPointer<QPushButton> button_;
     std::function<bool(qint64)> showAt_;
     std::unique_ptr<PlaybackClock> clock_;
     QTimer *timer_ = nullptr;

@@ -59,6 +59,8 @@ void CurvePlayback::makeShowing()
     if (!marker_) {
         marker_ = new CurveMarker(frame_.servo_Image1);
         readout_ = Widgets::label(frame_.pnl_servo, QStringLiteral("servo_lbl_play"), QString(), QRect(120, 93, 360, 16));
+        // Clicks and file drops reach the frame below, as before playback.
+        readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
         relayLamp_ = new PlaybackLamp(QStringLiteral("servo_lamp_relay"), frame_.pnl_servo);
         const QLabel *relay = frame_.Label_Servo_Relais;
         relayLamp_->setGeometry(relay->x() + relay->sizeHint().width() + 6, relay->y(), LampSize, LampSize);
