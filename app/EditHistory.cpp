@@ -1,121 +1,84 @@
 #include "app/EditHistory.h"
 
 #include <QAction>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QUndoCommand>
 
-// One user action: the window's states before and after it.
+// One user action: the document's edits before and after it.
 class SnapshotStep : public QUndoCommand {
 public:
-    SnapshotStep(EditHistory &history, WindowState before, WindowState after)
+    SnapshotStep(EditHistory &history, DecoderDocument::Edits before, DecoderDocument::Edits after)
         : history_(history), before_(std::move(before)), after_(std::move(after))
     {
     }
 
     void undo() override { history_.restoreStep(before_); }
-    // The first redo is the push: the window is in that state already.
+    // The first redo is the push: the document is in that state already.
     void redo() override
     {
         if (pushed_)
             history_.restoreStep(after_);
         pushed_ = true;
     }
+    // A save wrote the edits as the file holds them: a redo comes back there.
+    void endAt(DecoderDocument::Edits after) { after_ = std::move(after); }
 
 private:
     EditHistory &history_;
-    WindowState before_;
-    WindowState after_;
+    DecoderDocument::Edits before_;
+    DecoderDocument::Edits after_;
     bool pushed_ = false;
 };
 
-EditHistory::EditHistory(Capture capture, Restore restore, QObject *parent)
-    : QObject(parent), capture_(std::move(capture)), restore_(std::move(restore))
+EditHistory::EditHistory(DecoderDocument &document, QObject *parent) : QObject(parent), document_(document)
 {
     setObjectName(QStringLiteral("editHistory"));
     stack_.setUndoLimit(MaxSteps);
     undoAction_ = new QAction(tr("Rückgängig (Strg+Z)"), this);
     undoAction_->setObjectName(QStringLiteral("actUndo"));
-    undoAction_->setShortcuts({QKeySequence::Undo});
     redoAction_ = new QAction(tr("Wiederholen (Strg+Y)"), this);
     redoAction_->setObjectName(QStringLiteral("actRedo"));
-    redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    for (QAction *action : {undoAction_, redoAction_}) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setEnabled(false);
-    }
+    undoAction_->setEnabled(false);
+    redoAction_->setEnabled(false);
     connect(undoAction_, &QAction::triggered, this, &EditHistory::undo);
     connect(redoAction_, &QAction::triggered, this, &EditHistory::redo);
+    connect(&document_, &DecoderDocument::started, this, &EditHistory::start);
+    connect(&document_, &DecoderDocument::fileSaved, this, &EditHistory::markSaved);
 }
 
-void EditHistory::leaveUndoKeysToWindow(QWidget *root)
-{
-    QList<QLineEdit *> edits = root->findChildren<QLineEdit *>();
-    if (auto *edit = qobject_cast<QLineEdit *>(root))
-        edits.prepend(edit);
-    for (QLineEdit *edit : edits)
-        edit->installEventFilter(this);
-}
-
-// A line edit claims the undo keys for its own text before any shortcut of
-// the window sees them; the claim is stopped here, so the window's commands run.
-bool EditHistory::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::ShortcutOverride)
-        return QObject::eventFilter(watched, event);
-    const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
-    for (const QAction *action : {undoAction_, redoAction_}) {
-        if (action->shortcuts().contains(pressed)) {
-            event->ignore();
-            return true;
-        }
-    }
-    return false;
-}
-
-void EditHistory::reset()
+void EditHistory::start()
 {
     stack_.clear();
-    current_ = capture_();
-    saved_ = current_;
+    current_ = document_.edits();
     started_ = true;
     pending_ = false;
-    stack_.setClean();
-    refresh();
-    emit settled();
-}
-
-void EditHistory::resetUnsaved()
-{
-    reset();
-    // A state no window ever has: whatever is shown differs from it.
-    saved_ = WindowState();
     refresh();
     emit settled();
 }
 
 void EditHistory::markSaved()
 {
-    actionFinished();
-    saved_ = current_;
-    stack_.setClean();
+    current_ = document_.edits();
+    pending_ = false;
+    if (stack_.count() > 0 && stack_.index() == stack_.count())
+        static_cast<SnapshotStep *>(const_cast<QUndoCommand *>(stack_.command(stack_.index() - 1)))->endAt(current_);
     refresh();
     emit settled();
 }
 
 void EditHistory::changed()
 {
-    if (!started_ || quiet_)
+    if (!listening())
         return;
-    pending_ = !(capture_() == current_);
+    const DecoderDocument::Edits now = document_.edits();
+    pending_ = !(now == current_);
     refresh();
 }
 
 void EditHistory::actionFinished()
 {
-    if (!started_ || quiet_)
+    if (!listening())
         return;
-    WindowState now = capture_();
+    DecoderDocument::Edits now = document_.edits();
     pending_ = false;
     if (!(now == current_)) {
         stack_.push(new SnapshotStep(*this, current_, now));
@@ -143,17 +106,16 @@ void EditHistory::redo()
     emit settled();
 }
 
-void EditHistory::restoreStep(const WindowState &state)
+void EditHistory::restoreStep(const DecoderDocument::Edits &edits)
 {
-    const Quiet quiet(*this);
-    restore_(state);
-    current_ = capture_();
+    document_.restore(edits);
+    current_ = document_.edits();
     pending_ = false;
 }
 
 void EditHistory::refresh()
 {
-    const bool modified = started_ && (pending_ || !(current_ == saved_)) && !(capture_() == saved_);
+    const bool modified = isModified();
     undoAction_->setEnabled(stack_.canUndo() || pending_);
     redoAction_->setEnabled(stack_.canRedo() && !pending_);
     if (modified == modified_)

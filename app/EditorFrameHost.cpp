@@ -20,9 +20,10 @@ constexpr int FrameLeft = 410;
 
 } // namespace
 
-EditorFrameHost::EditorFrameHost(DecoderSession &session) : session_(session)
+EditorFrameHost::EditorFrameHost(DecoderDocument &document) : document_(document), session_(document.session())
 {
     setObjectName(QStringLiteral("editorFrameHost"));
+    connect(&document_, &DecoderDocument::restored, this, &EditorFrameHost::showDocument);
 }
 
 void EditorFrameHost::attach(QWidget *window, const QWidget *grid, Arrange arrange)
@@ -40,6 +41,14 @@ void EditorFrameHost::create(EditorFrameKind kind)
         if (std::find(before.begin(), before.end(), frame) != before.end())
             continue;
         frame->reportUserActions();
+        connect(frame, &EditorFrame::changed, this, [this] {
+            storeCopies();
+            emit changed();
+        });
+        connect(frame, &EditorFrame::actionFinished, this, [this] {
+            storeCopies();
+            emit actionFinished();
+        });
         emit frameMade(frame);
     }
 }
@@ -87,6 +96,7 @@ bool EditorFrameHost::applyWaitingChanges(QWidget *asker)
         if (!Dialogs::askYesNo(asker, tr("Geänderte Werte übernehmen?")))
             return false;
         frame->applyChanges();
+        storeCopies();
     }
     return true;
 }
@@ -107,6 +117,7 @@ void EditorFrameHost::hideAll()
 {
     for (EditorFrame *frame : frames())
         frame->hide();
+    storeCopies();
 }
 
 // A frame sized to end 15 pixels right of and below its take-over button.
@@ -167,56 +178,27 @@ void EditorFrameHost::show(EditorFrameKind kind)
     case EditorFrameKind::None:
         break;
     }
+    storeCopies();
 }
 
-std::vector<std::shared_ptr<const FrameState>> EditorFrameHost::workingCopies() const
+void EditorFrameHost::storeCopies()
 {
-    std::vector<std::shared_ptr<const FrameState>> copies;
     for (const EditorFrame *frame : frames())
-        copies.push_back(frame->isVisibleTo(window_) ? frame->workingCopy() : nullptr);
-    return copies;
+        document_.setEditorCopy(frame->objectName(), frame->isVisibleTo(window_) ? frame->workingCopy() : nullptr);
 }
 
-void EditorFrameHost::restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies, bool asShown)
+void EditorFrameHost::showDocument()
 {
-    const std::vector<EditorFrame *> made = frames();
-    for (std::size_t f = 0; f < made.size(); ++f) {
-        if (!made[f]->isVisibleTo(window_))
+    for (EditorFrame *frame : frames()) {
+        if (!frame->isVisibleTo(window_))
             continue;
-        made[f]->loadFromSession();
-        if (f < copies.size() && copies[f]) {
-            if (asShown)
-                made[f]->restoreWorkingCopyAsShown(*copies[f]);
+        frame->loadFromSession();
+        if (const auto copy = document_.editorCopy(frame->objectName())) {
+            if (document_.restoringAsShown())
+                frame->restoreWorkingCopyAsShown(*copy);
             else
-                made[f]->restoreWorkingCopy(*copies[f]);
+                frame->restoreWorkingCopy(*copy);
         }
     }
-}
-
-std::vector<RecoveryDocument::FrameCopy> EditorFrameHost::namedWorkingCopies() const
-{
-    std::vector<RecoveryDocument::FrameCopy> named;
-    for (const EditorFrame *frame : frames()) {
-        if (auto copy = frame->isVisibleTo(window_) ? frame->workingCopy() : nullptr)
-            named.push_back({frame->objectName(), std::move(copy)});
-    }
-    return named;
-}
-
-std::vector<std::shared_ptr<const FrameState>>
-EditorFrameHost::inFrameOrder(const std::vector<RecoveryDocument::FrameCopy> &named, int &left) const
-{
-    const std::vector<EditorFrame *> made = frames();
-    std::vector<std::shared_ptr<const FrameState>> copies(made.size());
-    left = 0;
-    for (const RecoveryDocument::FrameCopy &c : named) {
-        const auto frame = std::find_if(made.begin(), made.end(), [this, &c](const EditorFrame *f) {
-            return f->objectName() == c.frame && f->isVisibleTo(window_);
-        });
-        if (frame == made.end())
-            ++left;
-        else
-            copies[static_cast<std::size_t>(frame - made.begin())] = c.copy;
-    }
-    return copies;
+    storeCopies();
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/RecoveryDocument.h"
+#include "document/RecoveryDocument.h"
 #include "decoder/DecoderSession.h"
 #include "frames/FrameState.h"
 
@@ -19,7 +19,9 @@ class TFrameRegister;
 
 // Makes, places and shows the editor frames of the main window. A frame is
 // made the first time a decoder type asks for it, then shown beside the slot
-// grid (the CV list over it) with the window fitted around it.
+// grid (the CV list over it) with the window fitted around it. The working
+// copy of the editor shown is the document's: the host keeps it there after
+// each change and gives it back to the editor when the document is restored.
 class EditorFrameHost : public QObject {
     Q_OBJECT
 
@@ -27,7 +29,7 @@ public:
     // Fits the window: ArrangeWindow(imageLeft, buttonsLeft, contentHeight, contentWidth).
     using Arrange = std::function<void(int, int, int, int)>;
 
-    explicit EditorFrameHost(DecoderSession &session);
+    explicit EditorFrameHost(DecoderDocument &document);
     // window: the frames' parent; grid: the slot grid's box, the frames line up with it.
     void attach(QWidget *window, const QWidget *grid, Arrange arrange);
 
@@ -54,29 +56,28 @@ public:
     // ends what the user was doing (a save, an apply), and false says so.
     bool applyWaitingChanges(QWidget *asker);
 
-    // The working copies of the frames shown, one per frame made (null for a
-    // hidden one and for the frames that write every change at once).
-    std::vector<std::shared_ptr<const FrameState>> workingCopies() const;
-    // Each frame shown reloads from the session and takes its copy back;
-    // asShown: with the curve or address shown when the copy was taken.
-    void restoreWorkingCopies(const std::vector<std::shared_ptr<const FrameState>> &copies, bool asShown = false);
-    // The working copies of the frames shown, each with its frame's name, as
-    // the recovery file keeps them.
-    std::vector<RecoveryDocument::FrameCopy> namedWorkingCopies() const;
-    // Named copies in the order of workingCopies(); a copy whose frame is not
-    // shown is left out, and counted in left.
-    std::vector<std::shared_ptr<const FrameState>> inFrameOrder(const std::vector<RecoveryDocument::FrameCopy> &named,
-                                                                int &left) const;
+    // Each frame shown reloads from the session and takes its working copy
+    // back from the document.
+    void showDocument();
 
 signals:
     // A frame just made; it reports its user's changes and actions from now on.
     void frameMade(EditorFrame *frame);
+    // A frame's user changed something, or ended an action; the document
+    // holds the frame's working copy by then.
+    void changed();
+    void actionFinished();
 
 private:
     void make(EditorFrameKind kind);
     void placeBesideGrid(QWidget *frame, const QWidget *takeOverButton) const;
     template <class BlinkFrame> void showBlinkFrame(BlinkFrame *frame, const QWidget *takeOverButton);
 
+    // The working copies of the frames shown go into the document; a frame
+    // hidden keeps none there.
+    void storeCopies();
+
+    DecoderDocument &document_;
     DecoderSession &session_;
     QWidget *window_ = nullptr;
     const QWidget *grid_ = nullptr;

@@ -1,12 +1,11 @@
 #include "app/FileActions.h"
 
-#include "app/EditHistory.h"
 #include "app/EditorFrameHost.h"
 #include "app/RecentFilesPanel.h"
-#include "app/RecoveryDocument.h"
 #include "app/SlotGrid.h"
-#include "decoder/DecoderSession.h"
-#include "frames/EditorFrame.h"
+#include "document/DecoderDocument.h"
+#include "document/EditorKinds.h"
+#include "document/RecoveryDocument.h"
 #include "image/HexFile.h"
 #include "image/SafeFile.h"
 #include "ui/Dialogs.h"
@@ -36,16 +35,19 @@ constexpr int Idle = 0;
 
 } // namespace
 
-FileActions::FileActions(Parts parts) : QObject(parts.window), parts_(std::move(parts))
+FileActions::FileActions(DecoderDocument &document, EditorFrameHost &frames, SlotGrid &grid, RecentFilesPanel &recent,
+                         QWidget *window, QProgressBar *progress, QStatusBar *status)
+    : QObject(window), document_(document), frames_(frames), grid_(grid), recent_(recent), window_(window),
+      progress_(progress), status_(status)
 {
     setObjectName(QStringLiteral("fileActions"));
-    connect(&parts_.recent, &RecentFilesPanel::openRequested, this, &FileActions::loadRecent);
+    connect(&recent_, &RecentFilesPanel::openRequested, this, &FileActions::loadRecent);
 }
 
 void FileActions::showProgress(int step)
 {
-    parts_.progress->setMaximum(ProgressSteps);
-    parts_.progress->setValue(step);
+    progress_->setMaximum(ProgressSteps);
+    progress_->setValue(step);
 }
 
 // ---------------------------------------------------------------- loading
@@ -55,7 +57,7 @@ void FileActions::chooseAndLoad()
     if (!mayDiscardChanges())
         return;
     const QString path =
-        Dialogs::getOpenFileName(parts_.window, Dialogs::hexFileFilter(), parts_.recent.files().folder());
+        Dialogs::getOpenFileName(window_, Dialogs::hexFileFilter(), recent_.files().folder());
     if (!path.isEmpty())
         load(path);
 }
@@ -64,7 +66,7 @@ bool FileActions::load(const QString &path)
 {
     const bool loaded = loadNow(path);
     showProgress(Idle);
-    parts_.recent.startFileDone();
+    recent_.startFileDone();
     return loaded;
 }
 
@@ -72,7 +74,7 @@ bool FileActions::loadNow(const QString &path)
 {
     const InputFile file = readInputFile(path);
     if (file.error) {
-        Dialogs::warningOk(parts_.window, *file.error);
+        Dialogs::warningOk(window_, *file.error);
         return false;
     }
     showProgress(FileReadStep);
@@ -82,46 +84,37 @@ bool FileActions::loadNow(const QString &path)
     auto loaded = std::make_unique<DecoderSession>();
     const DecoderSession::LoadOutcome outcome = loaded->load(file.content);
     if (outcome.error) {
-        Dialogs::showMessage(parts_.window, *outcome.error);
+        Dialogs::showMessage(window_, *outcome.error);
         return false;
     }
     showProgress(ImageReadStep);
-    loaded->filePath = path;
-    {
-        // What the window does while it shows the file is no user action.
-        const EditHistory::Quiet quiet(parts_.history);
-        parts_.session = std::move(*loaded);
-        parts_.showLoadedSession(outcome.lines);
-    }
+    document_.open(std::move(*loaded), {path, file.content, outcome.damage.findings()}, outcome.lines);
     showProgress(ShownStep);
-    damageFindings_ = outcome.damage.findings();
-    parts_.history.reset();
-    parts_.recent.noteLoaded(path);
-    parts_.showFilePath();
+    recent_.noteLoaded(path);
     if (outcome.damage.any())
-        Dialogs::warningOk(parts_.window, outcome.damage.findings().join(u'\n'));
+        Dialogs::warningOk(window_, outcome.damage.findings().join(u'\n'));
     return true;
 }
 
-bool FileActions::restore(const RecoveryDocument &document, const std::function<void()> &restoreWork)
+int FileActions::restore(const RecoveryDocument &kept)
 {
+    const QByteArray content = kept.loadedContent();
     auto loaded = std::make_unique<DecoderSession>();
-    const DecoderSession::LoadOutcome outcome = loaded->load(document.loadedContent());
+    const DecoderSession::LoadOutcome outcome = loaded->load(content);
     if (outcome.error) {
-        Dialogs::showMessage(parts_.window, *outcome.error);
-        return false;
+        Dialogs::showMessage(window_, *outcome.error);
+        return -1;
     }
-    loaded->filePath = document.filePath;
-    {
-        const EditHistory::Quiet quiet(parts_.history);
-        parts_.session = std::move(*loaded);
-        parts_.showLoadedSession(outcome.lines);
-        restoreWork();
-    }
-    damageFindings_ = document.damageFindings;
-    parts_.history.resetUnsaved();
-    parts_.showFilePath();
-    return true;
+    document_.open(std::move(*loaded), {kept.filePath, content, kept.damageFindings}, outcome.lines);
+    // The editor the file's type shows takes its working copy back, showing
+    // the curve or address it showed; copies of other editors are left out.
+    DecoderDocument::Edits edits = kept.edits();
+    const EditorKind *shown = editorKind(document_.session().editorFrame());
+    const auto left = std::erase_if(edits.editors, [shown](const DecoderDocument::EditorCopy &c) {
+        return !shown || c.editor != shown->nameText();
+    });
+    document_.bringBack(edits);
+    return static_cast<int>(left);
 }
 
 bool FileActions::loadAsked(const QString &path)
@@ -132,19 +125,18 @@ bool FileActions::loadAsked(const QString &path)
 bool FileActions::loadRecent(const QString &path)
 {
     if (!QFileInfo(path).isFile())
-        parts_.recent.forget(path);
+        recent_.forget(path);
     return loadAsked(path);
 }
 
 bool FileActions::mayDiscardChanges()
 {
-    parts_.history.actionFinished();
-    if (!parts_.history.isModified())
+    if (!document_.isModified())
         return true;
     // Enter and Escape keep the work: only a click on "Ja" throws it away.
-    return Dialogs::askYesNo(parts_.window,
+    return Dialogs::askYesNo(window_,
                              tr("Ungespeicherte Änderungen an %1 verwerfen?")
-                                 .arg(QFileInfo(parts_.session.filePath).fileName()),
+                                 .arg(QFileInfo(document_.identity().path).fileName()),
                              true);
 }
 
@@ -155,7 +147,7 @@ void FileActions::acceptFileDropsOver(QWidget *root)
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
     widgets.prepend(root);
     for (QWidget *widget : widgets) {
-        if (widget != parts_.window && widget->acceptDrops())
+        if (widget != window_ && widget->acceptDrops())
             widget->installEventFilter(this);
     }
 }
@@ -188,12 +180,12 @@ bool FileActions::takeHexFileDrag(QEvent *event)
 // user says so once more, naming what was found; Enter and Escape say no.
 bool FileActions::mayWriteDamagedFile()
 {
-    if (damageFindings_.isEmpty())
+    if (document_.identity().damageFindings.isEmpty())
         return true;
     QStringList findings;
-    for (const QString &finding : damageFindings_)
+    for (const QString &finding : document_.identity().damageFindings)
         findings << (finding.endsWith(u'.') ? finding.chopped(1) : finding);
-    return Dialogs::askYesNo(parts_.window,
+    return Dialogs::askYesNo(window_,
                              tr("Die geladene Datei war beschädigt (%1). Mit neuen Prüfsummen speichern?")
                                  .arg(findings.join(QStringLiteral("; "))),
                              true);
@@ -201,23 +193,23 @@ bool FileActions::mayWriteDamagedFile()
 
 void FileActions::save()
 {
-    DecoderSession &session = parts_.session;
+    DecoderSession &session = document_.session();
     if (const auto fault = session.checkWritable()) {
-        Dialogs::warningCancel(parts_.window, *fault);
+        Dialogs::warningCancel(window_, *fault);
         return;
     }
-    if (!mayWriteDamagedFile() || !parts_.frames.applyWaitingChanges(parts_.window)
-        || !parts_.grid.writeToSession(parts_.window))
+    if (!mayWriteDamagedFile() || !frames_.applyWaitingChanges(window_)
+        || !grid_.writeToSession(window_))
         return;
     showProgress(SlotsWrittenStep);
     if (session.buildHexLines() == 0) {
         showProgress(Idle);
-        Dialogs::warningCancel(parts_.window, DecoderSession::checksumProblemMessage());
+        Dialogs::warningCancel(window_, DecoderSession::checksumProblemMessage());
         return;
     }
     showProgress(LinesBuiltStep);
-    const QString path = Dialogs::getSaveFileName(parts_.window, Dialogs::hexFileFilter(), QStringLiteral("hex"),
-                                                  session.filePath);
+    const QString path = Dialogs::getSaveFileName(window_, Dialogs::hexFileFilter(), QStringLiteral("hex"),
+                                                  document_.identity().path);
     if (path.isEmpty()) {
         showProgress(Idle);
         return;
@@ -229,15 +221,12 @@ void FileActions::save()
     });
     if (failure) {
         showProgress(Idle);
-        Dialogs::warningOk(parts_.window, *failure);
+        Dialogs::warningOk(window_, *failure);
         return;
     }
     showProgress(CheckedStep);
-    damageFindings_.clear();
-    session.filePath = path;
-    parts_.history.markSaved();
-    parts_.showFilePath();
-    parts_.recent.noteSaved(path);
-    parts_.status->showMessage(tr("Gespeichert und geprüft: %1").arg(shownPath(path)), SaveConfirmationMs);
+    document_.saved(path, session.fileContent());
+    recent_.noteSaved(path);
+    status_->showMessage(tr("Gespeichert und geprüft: %1").arg(shownPath(path)), SaveConfirmationMs);
     showProgress(Idle);
 }

@@ -3,10 +3,8 @@
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
-class DecoderSession;
-class EditHistory;
+class DecoderDocument;
 class EditorFrameHost;
 class QEvent;
 class QProgressBar;
@@ -17,29 +15,17 @@ struct RecoveryDocument;
 class SlotGrid;
 
 // What the window does with files: loading a HEX file (from the open dialog,
-// a drop or the recent files), saving it, and the question before unsaved
-// work is thrown away. The progress bar shows the steps of a load and a save.
+// a drop or the recent files) into the document, saving the document, and the
+// question before unsaved work is thrown away. The progress bar shows the
+// steps of a load and a save.
 class FileActions : public QObject {
     Q_OBJECT
 
 public:
-    // The parts a load and a save go through.
-    struct Parts {
-        QWidget *window;
-        DecoderSession &session;
-        SlotGrid &grid;
-        EditorFrameHost &frames;
-        EditHistory &history;
-        RecentFilesPanel &recent;
-        QProgressBar *progress;
-        QStatusBar *status;
-        // Shows a session that has just loaded: status panels, type, slots, frame.
-        std::function<void(const HexLoadResult &)> showLoadedSession;
-        // Shows the session's file (name in the title and the status bar).
-        std::function<void()> showFilePath;
-    };
-
-    explicit FileActions(Parts parts);
+    // A save asks the frames about changes not applied and the grid about
+    // its texts; window: the parent of the dialogs.
+    FileActions(DecoderDocument &document, EditorFrameHost &frames, SlotGrid &grid, RecentFilesPanel &recent,
+                QWidget *window, QProgressBar *progress, QStatusBar *status);
 
     // The open dialog, after the question about unsaved changes.
     void chooseAndLoad();
@@ -51,18 +37,14 @@ public:
     // A file from the recent list; one that is gone leaves the list.
     bool loadRecent(const QString &path);
     void save();
-    // Brings unsaved work back: the lines it started from load as a file
-    // does, then restoreWork puts the work over them. The history starts
-    // there, marked unsaved. False (after a message) when the lines fail.
-    bool restore(const RecoveryDocument &document, const std::function<void()> &restoreWork);
+    // Brings unsaved work back: the file it started from loads as a file
+    // does, then the work comes back over it. The number of editors' working
+    // copies that do not fit the file's type (left out); -1 (after a
+    // message) when the file fails.
+    int restore(const RecoveryDocument &kept);
 
     // Asks before unsaved changes are thrown away; true when they may be.
     bool mayDiscardChanges();
-
-    // What was found damaged in the file on screen, from its load until a
-    // save the user confirmed; empty for a sound file.
-    QStringList damageFindings() const { return damageFindings_; }
-    void setDamageFindings(const QStringList &findings) { damageFindings_ = findings; }
 
     // Takes a drag or drop of a single .hex file (loading it on the drop);
     // false for any other event.
@@ -82,6 +64,11 @@ private:
     bool mayWriteDamagedFile();
     void showProgress(int step);
 
-    Parts parts_;
-    QStringList damageFindings_;
+    DecoderDocument &document_;
+    EditorFrameHost &frames_;
+    SlotGrid &grid_;
+    RecentFilesPanel &recent_;
+    QWidget *window_;
+    QProgressBar *progress_;
+    QStatusBar *status_;
 };

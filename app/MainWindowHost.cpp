@@ -1,7 +1,7 @@
 #include "app/MainWindowHost.h"
 
 #include "app/TFormMain.h"
-#include "app/WindowPlacement.h"
+#include "preferences/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QEvent>

@@ -72,8 +72,12 @@ void RecentFilesPanel::showFiles()
 void RecentFilesPanel::noteLoaded(const QString &path)
 {
     files_.add(path);
-    hint_->hide();
     emit listChanged();
+}
+
+void RecentFilesPanel::hideHint()
+{
+    hint_->hide();
 }
 
 void RecentFilesPanel::noteSaved(const QString &path)

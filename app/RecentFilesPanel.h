@@ -1,5 +1,5 @@
 #pragma once
-#include "app/RecentFiles.h"
+#include "preferences/RecentFiles.h"
 
 #include <QObject>
 
@@ -23,6 +23,8 @@ public:
     void write(IniFile &ini) const;
 
     void noteLoaded(const QString &path);
+    // A file (or work kept) is in the window: the empty window's hint goes.
+    void hideHint();
     void noteSaved(const QString &path);
     void forget(const QString &path);
 

@@ -1,9 +1,7 @@
 #include "app/SettingsActions.h"
 
-#include "app/EditHistory.h"
 #include "app/EditorFrameHost.h"
-#include "app/SlotGrid.h"
-#include "decoder/DecoderSession.h"
+#include "document/DecoderDocument.h"
 #include "frames/EditorFrame.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
@@ -18,8 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -69,21 +65,21 @@ QString section(const QString &heading, const QStringList &lines)
 
 } // namespace
 
-SettingsActions::SettingsActions(Parts parts) : QObject(parts.window), parts_(std::move(parts))
+SettingsActions::SettingsActions(DecoderDocument &document, EditorFrameHost &frames, QWidget *window)
+    : QObject(window), document_(document), frames_(frames), window_(window)
 {
     setObjectName(QStringLiteral("settingsActions"));
     diffAction_ = makeAction(this, QStringLiteral("actShowChanges"), tr("Änderungen anzeigen…"));
-    diffAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     exportAction_ = makeAction(this, QStringLiteral("actExportSettings"), tr("Einstellungen exportieren…"));
     applyAction_ = makeAction(this, QStringLiteral("actApplySettings"), tr("Einstellungen übernehmen…"));
     connect(diffAction_, &QAction::triggered, this, &SettingsActions::showChanges);
     connect(exportAction_, &QAction::triggered, this, &SettingsActions::exportSettings);
     connect(applyAction_, &QAction::triggered, this, &SettingsActions::applySettings);
+    connect(&document_, &DecoderDocument::opened, this, &SettingsActions::updateEnabled);
 }
 
 void SettingsActions::addTo(QWidget *panel)
 {
-    parts_.window->addAction(diffAction_);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     panel->addAction(separator);
@@ -91,52 +87,17 @@ void SettingsActions::addTo(QWidget *panel)
         panel->addAction(action);
 }
 
-void SettingsActions::leaveKeysToWindow(QWidget *root)
-{
-    QList<QLineEdit *> edits = root->findChildren<QLineEdit *>();
-    if (auto *edit = qobject_cast<QLineEdit *>(root))
-        edits.prepend(edit);
-    for (QLineEdit *edit : edits)
-        edit->installEventFilter(this);
-}
-
-// A line edit may take Ctrl+D for deleting a character; the window's command
-// comes first.
-bool SettingsActions::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride
-        && diffAction_->shortcuts().contains(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()))) {
-        event->ignore();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void SettingsActions::fileLoaded(const HexLoadResult &lines)
-{
-    loaded_ = std::make_unique<DecoderSession>(parts_.session);
-    loadedContent_ = readInputFile(parts_.session.filePath).content;
-    loadedVersion_ = Settings::versionOf(lines);
-    updateEnabled();
-}
-
 void SettingsActions::updateEnabled()
 {
     for (QAction *action : {diffAction_, exportAction_, applyAction_})
-        action->setEnabled(loaded_ != nullptr);
+        action->setEnabled(document_.hasFile());
 }
 
 std::unique_ptr<DecoderSession> SettingsActions::shownSession()
 {
-    auto shown = std::make_unique<DecoderSession>(parts_.session);
-    std::array<QString, DecoderSession::SlotCount> addressTexts;
-    std::array<QString, DecoderSession::SlotCount> functionTexts;
-    for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-        addressTexts[static_cast<std::size_t>(s)] = parts_.grid.addressText(s);
-        functionTexts[static_cast<std::size_t>(s)] = parts_.grid.functionText(s);
-    }
-    if (const auto fault = shown->writeSlots(addressTexts, functionTexts)) {
-        Dialogs::warningOk(parts_.window, fault->message);
+    auto shown = std::make_unique<DecoderSession>(document_.session());
+    if (const auto fault = shown->writeSlots(document_.addressTexts(), document_.functionTexts())) {
+        Dialogs::warningOk(window_, fault->message);
         return nullptr;
     }
     return shown;
@@ -144,18 +105,19 @@ std::unique_ptr<DecoderSession> SettingsActions::shownSession()
 
 QJsonObject SettingsActions::documentOf(DecoderSession &session) const
 {
-    const Settings::Source source{shownPath(QFileInfo(parts_.session.filePath).fileName()), loadedContent_,
-                                  loadedVersion_};
+    const DecoderDocument::Identity &file = document_.identity();
+    const Settings::Source source{shownPath(QFileInfo(file.path).fileName()), file.content,
+                                  Settings::versionOf(document_.readResult())};
     return Settings::exportSettings(session, source);
 }
 
 std::optional<QJsonObject> SettingsActions::documentWithWorkingCopies()
 {
-    const std::vector<EditorFrame *> frames = parts_.frames.frames();
+    const std::vector<EditorFrame *> frames = frames_.frames();
     if (std::none_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); }))
         return std::nullopt;
-    const EditHistory::Quiet quiet(parts_.history);
-    const WindowState before = parts_.capture();
+    const DecoderDocument::Quiet quiet(document_);
+    const DecoderDocument::Edits before = document_.edits();
     for (EditorFrame *frame : frames) {
         if (frame->hasUnappliedChanges())
             frame->applyChanges();
@@ -163,22 +125,21 @@ std::optional<QJsonObject> SettingsActions::documentWithWorkingCopies()
     std::optional<QJsonObject> document;
     if (auto shown = shownSession())
         document = documentOf(*shown);
-    parts_.restore(before);
+    document_.restore(before);
     return document;
 }
 
 QString SettingsActions::changesText()
 {
-    parts_.history.actionFinished();
-    if (!loaded_)
+    if (!document_.hasFile())
         return {};
     auto shown = shownSession();
     if (!shown)
         return {};
-    DecoderSession asLoaded = *loaded_;
+    DecoderSession asLoaded = document_.fileSession();
     const QJsonObject now = documentOf(*shown);
     const QStringList changed = Settings::compareSettings(documentOf(asLoaded), now).lines;
-    const QStringList corrected = Settings::loadCorrections(*loaded_);
+    const QStringList corrected = Settings::loadCorrections(document_.fileSession());
     QStringList waiting;
     if (const auto withCopies = documentWithWorkingCopies())
         waiting = Settings::compareSettings(now, *withCopies).lines;
@@ -198,48 +159,47 @@ void SettingsActions::showChanges()
 {
     const QString text = changesText();
     if (!text.isEmpty())
-        showChangesDialog(parts_.window, text);
+        showChangesDialog(window_, text);
 }
 
 void SettingsActions::exportSettings()
 {
-    parts_.history.actionFinished();
-    if (!loaded_)
+    if (!document_.hasFile())
         return;
-    if (!parts_.session.recognised()) {
-        Dialogs::warningOk(parts_.window, DecoderSession::unrecognisedMessage());
+    if (!document_.session().recognised()) {
+        Dialogs::warningOk(window_, DecoderSession::unrecognisedMessage());
         return;
     }
     auto shown = shownSession();
     if (!shown)
         return;
     const QByteArray text = Settings::documentText(documentOf(*shown));
-    const QFileInfo file(parts_.session.filePath);
+    const QFileInfo file(document_.identity().path);
     const QString proposed = file.dir().filePath(file.completeBaseName() + QStringLiteral(".json"));
-    const QString path = Dialogs::getSaveFileName(parts_.window, documentFilter(), QStringLiteral("json"), proposed);
+    const QString path = Dialogs::getSaveFileName(window_, documentFilter(), QStringLiteral("json"), proposed);
     if (path.isEmpty())
         return;
     if (const auto error = saveFileWhole(path, text))
-        Dialogs::warningOk(parts_.window, fileMessage(path, *error));
+        Dialogs::warningOk(window_, fileMessage(path, *error));
 }
 
 void SettingsActions::applySettings()
 {
-    parts_.history.actionFinished();
-    if (!loaded_)
+    emit actionFinished();
+    if (!document_.hasFile())
         return;
-    const QString path = Dialogs::getOpenFileName(parts_.window, documentFilter(),
-                                                  QFileInfo(parts_.session.filePath).absolutePath());
+    const QString path = Dialogs::getOpenFileName(window_, documentFilter(),
+                                                  QFileInfo(document_.identity().path).absolutePath());
     if (path.isEmpty())
         return;
     const InputFile file = readInputFile(path);
     if (file.error) {
-        Dialogs::warningOk(parts_.window, *file.error);
+        Dialogs::warningOk(window_, *file.error);
         return;
     }
     const Settings::ReadDocument read = Settings::readDocument(file.content);
     if (read.fault) {
-        Dialogs::warningOk(parts_.window, fileMessage(path, read.fault->text()));
+        Dialogs::warningOk(window_, fileMessage(path, read.fault->text()));
         return;
     }
     // The whole document is tried on a copy first: a refused setting leaves
@@ -250,20 +210,17 @@ void SettingsActions::applySettings()
         if (!changed)
             return;
         if (const auto fault = Settings::applySettings(*changed, read.document)) {
-            Dialogs::warningOk(parts_.window, fileMessage(path, fault->text()));
+            Dialogs::warningOk(window_, fileMessage(path, fault->text()));
             return;
         }
-        const std::vector<EditorFrame *> frames = parts_.frames.frames();
+        const std::vector<EditorFrame *> frames = frames_.frames();
         const bool waiting =
             std::any_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); });
         if (!waiting || copiesTaken)
             break;
-        if (!parts_.frames.applyWaitingChanges(parts_.window))
+        if (!frames_.applyWaitingChanges(window_))
             return;
     }
-    parts_.session = std::move(*changed);
-    parts_.grid.showValues();
-    parts_.grid.colourAddresses();
-    parts_.frames.restoreWorkingCopies({});
-    parts_.history.actionFinished();
+    document_.replaceSession(std::move(*changed));
+    emit actionFinished();
 }

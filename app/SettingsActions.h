@@ -1,53 +1,33 @@
 #pragma once
-#include "app/WindowState.h"
-#include "image/HexReader.h"
-
 #include <QJsonObject>
 #include <QObject>
 #include <QStringList>
-#include <functional>
 #include <memory>
 #include <optional>
 
+class DecoderDocument;
 class DecoderSession;
-class EditHistory;
 class EditorFrameHost;
 class QAction;
 class QWidget;
-class SlotGrid;
 
 // The window's settings as data: "Änderungen anzeigen…" (Ctrl+D) lists what
 // differs from the file loaded, "Einstellungen exportieren…" writes the
 // document of what the window shows, "Einstellungen übernehmen…" applies a
-// document as one undo step. The rules are the settings core's, as on the
-// command line.
+// document as one undo step. All three read the window's document; the rules
+// are the settings core's, as on the command line.
 class SettingsActions : public QObject {
     Q_OBJECT
 
 public:
-    struct Parts {
-        QWidget *window;
-        DecoderSession &session;
-        SlotGrid &grid;
-        EditorFrameHost &frames;
-        EditHistory &history;
-        // The window's state, for trying the working copies without keeping them.
-        std::function<WindowState()> capture;
-        std::function<void(const WindowState &)> restore;
-    };
+    // frames: the editors asked about changes not applied; window: the
+    // parent of the dialogs.
+    SettingsActions(DecoderDocument &document, EditorFrameHost &frames, QWidget *window);
 
-    explicit SettingsActions(Parts parts);
-
-    QAction *diffAction() const { return diffAction_; }
-    QAction *exportAction() const { return exportAction_; }
-    QAction *applyAction() const { return applyAction_; }
-    // The actions: keys of the window, and in the right-click menu of panel.
+    // "Änderungen anzeigen…", for the window's keys.
+    QAction *showChangesAction() const { return diffAction_; }
+    // The actions in the right-click menu of panel.
     void addTo(QWidget *panel);
-    // Line edits leave Ctrl+D to the window.
-    void leaveKeysToWindow(QWidget *root);
-
-    // A file has just been read into the session, before its editors load.
-    void fileLoaded(const HexLoadResult &lines);
 
     // What "Änderungen anzeigen…" shows.
     QString changesText();
@@ -55,8 +35,10 @@ public:
     void exportSettings();
     void applySettings();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+signals:
+    // An action on the document is about to start or is complete (an edit
+    // still typed is a step of its own before settings are applied).
+    void actionFinished();
 
 private:
     // The session as the window shows it: the slot edits written; nothing
@@ -68,12 +50,10 @@ private:
     std::optional<QJsonObject> documentWithWorkingCopies();
     void updateEnabled();
 
-    Parts parts_;
+    DecoderDocument &document_;
+    EditorFrameHost &frames_;
+    QWidget *window_;
     QAction *diffAction_;
     QAction *exportAction_;
     QAction *applyAction_;
-    // The file as read, before loading corrected anything; null before a load.
-    std::unique_ptr<DecoderSession> loaded_;
-    QByteArray loadedContent_;
-    QString loadedVersion_;
 };

@@ -13,9 +13,11 @@
 
 #include <algorithm>
 
-SlotGrid::SlotGrid(DecoderSession &session) : session_(session)
+SlotGrid::SlotGrid(DecoderDocument &document) : document_(document), session_(document.session())
 {
     setObjectName(QStringLiteral("slotGrid"));
+    connect(&document_, &DecoderDocument::restored, this, &SlotGrid::showDocument);
+    connect(&document_, &DecoderDocument::fileSaved, this, &SlotGrid::showDocument);
 }
 
 void SlotGrid::build(QGroupBox *box, QWidget *tabAfter)
@@ -78,10 +80,16 @@ void SlotGrid::makeRow(int s)
     rg->resize(30, 16);
     rg->setToolTip(tr("Wechsel zwischen ROTer und GRÜNer Adresse "));
     connect(rg, &QPushButton::clicked, this, &SlotGrid::btn_RGClick);
-    for (QLineEdit *edit : {address, function}) {
-        connect(edit, &QLineEdit::textChanged, this, &SlotGrid::changed);
+    connect(address, &QLineEdit::textChanged, this, [this, s](const QString &text) {
+        document_.setAddressText(s, text);
+        emit changed();
+    });
+    connect(function, &QLineEdit::textChanged, this, [this, s](const QString &text) {
+        document_.setFunctionText(s, text);
+        emit changed();
+    });
+    for (QLineEdit *edit : {address, function})
         connect(edit, &QLineEdit::editingFinished, this, &SlotGrid::actionFinished);
-    }
     const QList<QWidget *> controls{label, address, function, rg};
     for (QWidget *w : controls) {
         w->setFont(font_);
@@ -93,10 +101,7 @@ void SlotGrid::makeRow(int s)
     btnRG[s] = rg;
     placeRow(s);
     putRowInTabOrder(s);
-    address->setText(rowlessAddressTexts_[s]);
-    function->setText(rowlessFunctionTexts_[s]);
-    rowlessAddressTexts_[s].clear();
-    rowlessFunctionTexts_[s].clear();
+    showTexts(s);
     setFieldColour(address, colour(s));
     emit rowMade(controls);
 }
@@ -200,43 +205,27 @@ void SlotGrid::showProtocolLimits()
     }
 }
 
-void SlotGrid::showValues()
+void SlotGrid::showDocument()
 {
-    for (int s = 0; s < SlotCount; ++s)
-        setTexts(s, QString::number(session_.slotValues[s].address), QString::number(session_.slotValues[s].function));
+    for (int s = 0; s < SlotCount; ++s) {
+        if (edtAddress[s])
+            showTexts(s);
+    }
     colourAddresses();
 }
 
-QString SlotGrid::addressText(int s) const
+void SlotGrid::showTexts(int s)
 {
-    return edtAddress[s] ? edtAddress[s]->text() : rowlessAddressTexts_[s];
-}
-
-QString SlotGrid::functionText(int s) const
-{
-    return edtFunction[s] ? edtFunction[s]->text() : rowlessFunctionTexts_[s];
-}
-
-void SlotGrid::setTexts(int s, const QString &address, const QString &function)
-{
-    if (edtAddress[s]) {
-        edtAddress[s]->setText(address);
-        edtFunction[s]->setText(function);
-    } else {
-        rowlessAddressTexts_[s] = address;
-        rowlessFunctionTexts_[s] = function;
-    }
+    // Copies: setting the first text writes it back into the document.
+    const QString address = document_.addressText(s);
+    const QString function = document_.functionText(s);
+    edtAddress[s]->setText(address);
+    edtFunction[s]->setText(function);
 }
 
 bool SlotGrid::writeToSession(QWidget *messageParent)
 {
-    std::array<QString, SlotCount> addressTexts;
-    std::array<QString, SlotCount> functionTexts;
-    for (int s = 0; s < SlotCount; ++s) {
-        addressTexts[s] = addressText(s);
-        functionTexts[s] = functionText(s);
-    }
-    if (const auto fault = session_.writeSlots(addressTexts, functionTexts)) {
+    if (const auto fault = document_.writeSlots()) {
         Dialogs::warningCancel(messageParent, fault->message);
         makeRow(fault->slot);
         QLineEdit *edit = fault->field == SlotField::Address ? edtAddress[fault->slot] : edtFunction[fault->slot];

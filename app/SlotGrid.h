@@ -1,5 +1,5 @@
 #pragma once
-#include "decoder/DecoderSession.h"
+#include "document/DecoderDocument.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,9 +16,9 @@ class QWidget;
 
 // The 48-slot address grid in the main window's group box: a row of label,
 // address edit, function edit and R/G button per slot, shown for the slots
-// the decoder type names. It shows the session's slot values and hands the
-// edited texts back to it. A row is made the first time a decoder type names
-// its slot; until then the row's texts are kept without it.
+// the decoder type names. It shows the document's slot texts and outputs and
+// writes what the user types into it. A row is made the first time a decoder
+// type names its slot.
 class SlotGrid : public QObject {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ public:
     static constexpr int SlotCount = DecoderSession::SlotCount;
     template <class W> using Row = std::array<W *, SlotCount>;
 
-    explicit SlotGrid(DecoderSession &session);
+    explicit SlotGrid(DecoderDocument &document);
     // Puts the grid into the box; tabAfter: the control the first row follows
     // in the tab order.
     void build(QGroupBox *box, QWidget *tabAfter);
@@ -46,13 +46,10 @@ public:
     void arrange(int breakAfter);
     // Hides every slot (no protocol) and puts the protocol's limits in the hints.
     void showProtocolLimits();
-    // The session's slot values as texts.
-    void showValues();
+    // The document's texts and outputs.
+    void showDocument();
     void colourAddresses();
 
-    QString addressText(int s) const;
-    QString functionText(int s) const;
-    void setTexts(int s, const QString &address, const QString &function);
     // Validates the texts and writes the codes into the image; false after the
     // fault was shown, with the focus in the rejected edit.
     bool writeToSession(QWidget *messageParent);
@@ -75,13 +72,13 @@ private:
     void showRow(int s);
     void hideRow(int s);
     QColor colour(int s) const;
+    void showTexts(int s);
 
+    DecoderDocument &document_;
     DecoderSession &session_;
     QGroupBox *box_ = nullptr;
     QWidget *tabAfter_ = nullptr;
     QFrame *line_ = nullptr;
     QFont font_;
     int break_ = DecoderSession::DefaultSlotBreak;
-    std::array<QString, SlotCount> rowlessAddressTexts_;
-    std::array<QString, SlotCount> rowlessFunctionTexts_;
 };

@@ -1,6 +1,5 @@
 #include "app/TFormMain.h"
 
-#include "LogoPixels.h"
 #include "app/EditHistory.h"
 #include "app/FileActions.h"
 #include "app/RecentFilesPanel.h"
@@ -27,34 +26,13 @@
 #include <QStatusBar>
 #include <QUrl>
 
-namespace {
-
-constexpr int StatusBarHeight = 20;
-constexpr int ButtonsGroupHeight = 72;
-constexpr int StartMinHeight = 630;
-constexpr int StartMinWidth = 750;
-constexpr int StatusPanelWidths[TFormMain::StatusPanelCount - 1] = {35, 50, 50, 250};
-
-void makeBold(QWidget *widget)
-{
-    QFont f = widget->font();
-    f.setBold(true);
-    widget->setFont(f);
-}
-
-} // namespace
-
 TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
-    : QWidget(parent), grid_(session), frames_(session), settings_(settingsPath)
+    : QWidget(parent), grid_(document_), frames_(document_), settings_(settingsPath)
 {
     setObjectName(QStringLiteral("FormMain"));
     createControls();
     setWindowTitle(programCaption());
     setStatusPanelText(4, tr(" %1 vom %2").arg(programCaption(), programReleaseDate()));
-
-    move(20, 20);
-    setMinimumSize(StartMinWidth, StartMinHeight);
-    resize(StartMinWidth, StartMinHeight);
 
     grid_.build(GroupBoxMain, btn_close);
     Line = grid_.line();
@@ -78,105 +56,32 @@ TFormMain::~TFormMain()
     history_ = nullptr;
 }
 
-void TFormMain::createControls()
-{
-    GroupBoxMain = new QGroupBox(this);
-    GroupBoxMain->setObjectName(QStringLiteral("GroupBoxMain"));
-    GroupBoxMain->setGeometry(5, 5, 400, 475);
-
-    GroupBoxButtons = new QGroupBox(this);
-    GroupBoxButtons->setObjectName(QStringLiteral("GroupBoxButtons"));
-    GroupBoxButtons->setGeometry(410, 515, 290, ButtonsGroupHeight);
-    btn_load = Widgets::button(GroupBoxButtons, QStringLiteral("btn_load"), tr("HEX laden"),
-                               tr("Hex-File laden.\nAnschliessend können Parameter wie z.B. die Adressen "
-                                              "geändert werden."),
-                               QRect(10, 14, 110, 25));
-    btn_save = Widgets::button(GroupBoxButtons, QStringLiteral("btn_save"), tr("HEX speichern"),
-                               tr("Hex-File speichern\nDas neue HEX-File kann dann in den PIC 'gebrannt' "
-                                              "werden"),
-                               QRect(130, 14, 110, 25));
-    btn_info = Widgets::button(GroupBoxButtons, QStringLiteral("btn_info"), tr("HEX Info"),
-                               tr("Anzeige der HEX-Daten"), QRect(250, 14, 70, 25));
-    btn_close = Widgets::button(GroupBoxButtons, QStringLiteral("btn_close"), tr("Ende"),
-                                tr("Programm beenden (ohne eine Nachfrage!)"), QRect(250, 42, 70, 25));
-    for (QWidget *bold : {btn_load, btn_save, btn_close})
-        makeBold(bold);
-    connect(btn_load, &QPushButton::clicked, this, &TFormMain::btn_loadClick);
-    connect(btn_save, &QPushButton::clicked, this, &TFormMain::btn_saveClick);
-    connect(btn_info, &QPushButton::clicked, this, &TFormMain::btn_infoClick);
-    connect(btn_close, &QPushButton::clicked, this, &TFormMain::btn_closeClick);
-
-    // The steps of a load and a save.
-    ProgressBar1 = new QProgressBar(GroupBoxButtons);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(10, 46, 230, 17);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-
-    GroupBoxImage = new QGroupBox(this);
-    GroupBoxImage->setObjectName(QStringLiteral("GroupBoxImage"));
-    GroupBoxImage->setAutoFillBackground(true);
-    QPalette imagePalette = GroupBoxImage->palette();
-    imagePalette.setColor(QPalette::Window, imagePalette.color(QPalette::HighlightedText));
-    GroupBoxImage->setPalette(imagePalette);
-    GroupBoxImage->installEventFilter(this);
-    Image2 = new QLabel(GroupBoxImage);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->resize(200, 32);
-    Image2->setToolTip(tr("Zur WebSite"));
-    Image2->setCursor(Qt::PointingHandCursor);
-    // The pixels stay where the program keeps them; the pixmap is made from them.
-    Image2->setPixmap(QPixmap::fromImage(QImage(LogoRgb, LogoWidth, LogoHeight, 3 * LogoWidth, QImage::Format_RGB888)));
-    Image2->installEventFilter(this);
-    createStatusBar();
-}
-
-void TFormMain::createStatusBar()
-{
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setToolTip(tr("Anzeige der HEX-Version und des Namens"));
-    StatusBar1->setSizeGripEnabled(false);
-    for (int i = 0; i < StatusPanelCount; ++i) {
-        auto *panel = new QLabel(StatusBar1);
-        panel->setObjectName(QStringLiteral("StatusBar1_panel%1").arg(i));
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        if (i < StatusPanelCount - 1) {
-            panel->setFixedWidth(StatusPanelWidths[i]);
-            StatusBar1->addWidget(panel);
-        } else {
-            StatusBar1->addWidget(panel, 1);
-        }
-        statusPanels_[i] = panel;
-    }
-}
-
-// The parts meet here: the grid and the frames tell the history of changes
-// and finished actions; the history's marker goes into the title.
+// The parts meet here: each takes the document; the grid, the frames and the
+// settings actions tell the history of changes and finished actions; the
+// document tells the window what to show.
 void TFormMain::createParts()
 {
-    history_ = new EditHistory([this] { return captureState(); },
-                               [this](const WindowState &state) { restoreState(state); }, this);
+    history_ = new EditHistory(document_, this);
     recent_ = new RecentFilesPanel(GroupBoxMain, btn_load, this);
-    files_ = new FileActions({this, session, grid_, frames_, *history_, *recent_, ProgressBar1, StatusBar1,
-                              [this](const HexLoadResult &lines) { showLoadedSession(lines); },
-                              [this] { showFilePath(); }});
+    files_ = new FileActions(document_, frames_, grid_, *recent_, this, ProgressBar1, StatusBar1);
     shortcuts_ = new WindowShortcuts(this, {[this] { btn_load->click(); }, [this] { btn_save->click(); },
                                             [this] { btn_info->click(); }, [this] { window()->close(); }});
     shortcuts_->addUndoCommands(GroupBoxButtons, history_->undoAction(), history_->redoAction());
-    settingsActions_ = new SettingsActions({this, session, grid_, frames_, *history_, [this] { return captureState(); },
-                                            [this](const WindowState &state) { restoreState(state); }});
+    settingsActions_ = new SettingsActions(document_, frames_, this);
     settingsActions_->addTo(GroupBoxButtons);
+    shortcuts_->addChangesCommand(settingsActions_->showChangesAction());
+    recovery_ = new WindowRecovery(document_, *files_, this);
 
+    connect(&document_, &DecoderDocument::opened, this, &TFormMain::showLoadedSession);
+    connect(&document_, &DecoderDocument::identityChanged, this, &TFormMain::showFilePath);
     connect(recent_, &RecentFilesPanel::listChanged, this, [this] { settings_.saveRecentFiles(*recent_); });
-    recovery_ = new WindowRecovery({this, session, grid_, frames_, *history_, *files_, [this] { return captureState(); },
-                                    [this](const WindowState &state) { restoreState(state); }},
-                                   this);
     connect(history_, &EditHistory::modifiedChanged, this, &TFormMain::updateTitle);
+    connect(history_, &EditHistory::settled, recovery_, &WindowRecovery::workSettled);
     connect(&grid_, &SlotGrid::changed, history_, &EditHistory::changed);
     connect(&grid_, &SlotGrid::actionFinished, history_, &EditHistory::actionFinished);
+    connect(&frames_, &EditorFrameHost::changed, history_, &EditHistory::changed);
+    connect(&frames_, &EditorFrameHost::actionFinished, history_, &EditHistory::actionFinished);
+    connect(settingsActions_, &SettingsActions::actionFinished, history_, &EditHistory::actionFinished);
     connect(&grid_, &SlotGrid::rowMade, this, [this](const QList<QWidget *> &controls) {
         for (QWidget *control : controls)
             adoptControls(control);
@@ -187,8 +92,6 @@ void TFormMain::createParts()
             for (QWidget *control : controls)
                 adoptControls(control);
         });
-        connect(frame, &EditorFrame::changed, history_, &EditHistory::changed);
-        connect(frame, &EditorFrame::actionFinished, history_, &EditHistory::actionFinished);
     });
     adoptControls(this);
 }
@@ -196,8 +99,7 @@ void TFormMain::createParts()
 void TFormMain::adoptControls(QWidget *root)
 {
     files_->acceptFileDropsOver(root);
-    history_->leaveUndoKeysToWindow(root);
-    settingsActions_->leaveKeysToWindow(root);
+    shortcuts_->leaveKeysToWindow(root);
 }
 
 QString TFormMain::statusPanelText(int panel) const
@@ -208,12 +110,6 @@ QString TFormMain::statusPanelText(int panel) const
 void TFormMain::setStatusPanelText(int panel, const QString &text)
 {
     PlainText::setLabelText(statusPanels_.at(panel), text);
-}
-
-void TFormMain::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    StatusBar1->setGeometry(0, height() - StatusBarHeight, width(), StatusBarHeight);
 }
 
 void TFormMain::showEvent(QShowEvent *event)
@@ -264,71 +160,6 @@ const RecentFiles &TFormMain::recentFiles() const
     return recent_->files();
 }
 
-void TFormMain::centreImage()
-{
-    Image2->move(GroupBoxImage->width() / 2 - Image2->width() / 2,
-                 GroupBoxImage->height() / 2 - Image2->height() / 2);
-}
-
-void TFormMain::placeButtons()
-{
-    btn_load->move(10, btn_load->y());
-    btn_save->move(Widgets::rightEdge(btn_load) + 10, btn_save->y());
-    btn_info->move(Widgets::rightEdge(btn_save) + 10, btn_info->y());
-    btn_close->move(btn_info->x(), btn_close->y());
-    GroupBoxButtons->resize(Widgets::rightEdge(btn_info) + 10, GroupBoxButtons->height());
-    ProgressBar1->setGeometry(btn_load->x(), ProgressBar1->y(), btn_load->width() + btn_save->width() + 10,
-                              ProgressBar1->height());
-}
-
-void TFormMain::ResetWindowLayout()
-{
-    GroupBoxImage->setGeometry(GroupBoxMain->x(), GroupBoxImage->y(), GroupBoxMain->width(),
-                               GroupBoxButtons->height());
-    centreImage();
-
-    btn_load->resize(110, btn_load->height());
-    btn_save->resize(110, btn_save->height());
-    btn_info->resize(70, btn_info->height());
-    btn_close->resize(btn_info->width(), btn_close->height());
-    placeButtons();
-    GroupBoxButtons->move(Widgets::rightEdge(GroupBoxImage) + 5, GroupBoxButtons->y());
-
-    const int top = height() - StatusBarHeight - GroupBoxButtons->height() - 30;
-    GroupBoxButtons->move(GroupBoxButtons->x(), top);
-    GroupBoxImage->move(GroupBoxImage->x(), top);
-
-    setMinimumSize(0, 0);
-    const QSize minimum(Widgets::rightEdge(GroupBoxButtons) + 10, StartMinHeight);
-    resize(minimum);
-    setMinimumSize(minimum);
-
-    ArrangeWindow(5, 410, 500, 300);
-    grid_.clearLabels();
-}
-
-void TFormMain::ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight, int contentWidth)
-{
-    GroupBoxMain->resize(GroupBoxMain->width(), contentHeight + 5);
-
-    setMinimumSize(0, 0);
-    const QSize size(buttonsLeft + contentWidth + 10,
-                     contentHeight + StatusBarHeight + GroupBoxButtons->height() + 50);
-    resize(size);
-    setMinimumSize(size);
-
-    btn_load->resize(((contentWidth - 40) * 4) / 10, btn_load->height());
-    btn_save->resize(((contentWidth - 40) * 4) / 10, btn_save->height());
-    btn_info->resize((2 * contentWidth - 80) / 10, btn_info->height());
-    btn_close->resize(btn_info->width(), btn_close->height());
-    placeButtons();
-
-    GroupBoxButtons->move(buttonsLeft, contentHeight + 15);
-    GroupBoxImage->setGeometry(imageLeft, contentHeight + 15, buttonsLeft - imageLeft - 5,
-                               GroupBoxButtons->height());
-    centreImage();
-}
-
 // ---------------------------------------------------------------- files
 
 void TFormMain::btn_loadClick()
@@ -356,12 +187,12 @@ void TFormMain::btn_saveClick()
     files_->save();
 }
 
-void TFormMain::showLoadedSession(const HexLoadResult &lines)
+void TFormMain::showLoadedSession()
 {
-    settingsActions_->fileLoaded(lines);
+    const HexLoadResult &lines = document_.readResult();
+    recent_->hideHint();
     for (int panel = 0; panel < 4; ++panel)
         setStatusPanelText(panel, QString());
-    showFilePath();
     frames_.hideAll();
     setStatusPanelText(0, lines.idPanel);
     setStatusPanelText(1, lines.versionPanel);
@@ -373,7 +204,7 @@ void TFormMain::showLoadedSession(const HexLoadResult &lines)
 
 void TFormMain::showFilePath()
 {
-    setStatusPanelText(4, session.filePath);
+    setStatusPanelText(4, document_.identity().path);
     updateTitle();
 }
 
@@ -391,11 +222,6 @@ void TFormMain::ApplyDecoderType()
         ShowEditorFrame(session.editorFrame());
     if (!session.recognised())
         Dialogs::warningOk(this, DecoderSession::unrecognisedMessage());
-}
-
-void TFormMain::ArrangeSlots(int breakAfter)
-{
-    grid_.arrange(breakAfter);
 }
 
 void TFormMain::ShowEditorFrame(EditorFrameKind frame)
@@ -418,17 +244,13 @@ void TFormMain::ApplyProtocolLimits()
 void TFormMain::ReadSlots()
 {
     session.readSlots();
-    grid_.showValues();
+    document_.showSlotValues();
+    grid_.showDocument();
 }
 
 bool TFormMain::WriteSlots()
 {
     return grid_.writeToSession(this);
-}
-
-void TFormMain::ColourAddressEdits()
-{
-    grid_.colourAddresses();
 }
 
 void TFormMain::makeSlotRow(int s)
@@ -438,49 +260,15 @@ void TFormMain::makeSlotRow(int s)
 
 QString TFormMain::slotAddressText(int s) const
 {
-    return grid_.addressText(s);
+    return document_.addressText(s);
 }
 
 QString TFormMain::slotFunctionText(int s) const
 {
-    return grid_.functionText(s);
+    return document_.functionText(s);
 }
 
 // ---------------------------------------------------------------- undo and the marker
-
-WindowState TFormMain::captureState() const
-{
-    WindowState state;
-    state.image = std::make_shared<const ImageSnapshot>(session.image);
-    for (int s = 0; s < SlotCount; ++s) {
-        state.addressTexts[s] = grid_.addressText(s);
-        state.functionTexts[s] = grid_.functionText(s);
-        state.green[s] = session.slotValues[s].green;
-    }
-    state.frames = frames_.workingCopies();
-    return state;
-}
-
-void TFormMain::restoreState(const WindowState &state)
-{
-    session.image = state.image->image();
-    for (int s = 0; s < SlotCount; ++s) {
-        grid_.setTexts(s, state.addressTexts[s], state.functionTexts[s]);
-        session.slotValues[s].green = state.green[s];
-    }
-    grid_.colourAddresses();
-    frames_.restoreWorkingCopies(state.frames);
-}
-
-void TFormMain::undo()
-{
-    history_->undo();
-}
-
-void TFormMain::redo()
-{
-    history_->redo();
-}
 
 bool TFormMain::hasUnsavedChanges() const
 {
@@ -493,13 +281,13 @@ void TFormMain::updateTitle()
 {
     const bool modified = history_->isModified();
     setWindowModified(modified);
-    if (session.filePath.isEmpty()) {
+    if (document_.identity().path.isEmpty()) {
         setWindowTitle(programCaption());
         return;
     }
     // A file that loaded damaged stays marked until a save wrote it whole.
-    const QString damaged = !files_ || files_->damageFindings().isEmpty() ? QString() : tr(" [beschädigt]");
-    const QString title = PlainText::titleText(session.filePath) + damaged + QStringLiteral(" – ") + programCaption();
+    const QString damaged = document_.identity().damageFindings.isEmpty() ? QString() : tr(" [beschädigt]");
+    const QString title = PlainText::titleText(document_.identity().path) + damaged + QStringLiteral(" – ") + programCaption();
     setWindowTitle(modified ? QStringLiteral("* ") + title : title);
 }
 
@@ -530,7 +318,7 @@ void TFormMain::closeEvent(QCloseEvent *event)
 
 void TFormMain::btn_infoClick()
 {
-    TfrmInfo dialog(session.image, session.filePath, this);
+    TfrmInfo dialog(session.image, document_.identity().path, this);
     dialog.exec();
 }
 
@@ -555,9 +343,4 @@ void TFormMain::gointoweb()
 void TFormMain::offerRecovery()
 {
     recovery_->offer();
-}
-
-const RecoveryKeeper &TFormMain::recovery() const
-{
-    return recovery_->keeper();
 }

@@ -1,10 +1,9 @@
 #pragma once
 #include "app/EditorFrameHost.h"
-#include "app/RecentFiles.h"
 #include "app/SlotGrid.h"
 #include "app/WindowSettings.h"
-#include "app/WindowState.h"
-#include "decoder/DecoderSession.h"
+#include "document/DecoderDocument.h"
+#include "preferences/RecentFiles.h"
 
 #include <QString>
 #include <QWidget>
@@ -25,7 +24,6 @@ class QPushButton;
 class QStatusBar;
 class RecentFilesPanel;
 class SettingsActions;
-class RecoveryKeeper;
 class WindowRecovery;
 class WindowShortcuts;
 
@@ -46,11 +44,15 @@ public:
     explicit TFormMain(const QString &settingsPath = QString(), QWidget *parent = nullptr);
     ~TFormMain() override;
 
+private:
+    // What the window edits; before the views below, which show it.
+    DecoderDocument document_;
+
+public:
     // ---- the firmware, what was recognised in it and the slot values ----
-    DecoderSession session;
+    DecoderSession &session = document_.session();
 
 private:
-    // Before the views below, which refer into them.
     SlotGrid grid_;
     EditorFrameHost frames_;
 
@@ -110,7 +112,6 @@ public:
     // Identifies the loaded image (type, ID words, protocol) and shows it:
     // status panel 3, slot labels, the grid's columns and the editor frame.
     void ApplyDecoderType();
-    void ArrangeSlots(int breakAfter);
     void ShowEditorFrame(EditorFrameKind frame);
     // Makes the frame (both servo frames) unless it exists.
     void createEditorFrame(EditorFrameKind kind);
@@ -121,7 +122,6 @@ public:
     // Validates the slot edits and writes the codes into the image; false after
     // a message was shown.
     bool WriteSlots();
-    void ColourAddressEdits();
     // Makes a slot's row, in the grid's state at that moment.
     void makeSlotRow(int s);
     QString slotAddressText(int s) const;
@@ -132,9 +132,7 @@ public:
     void btn_closeClick();
     void gointoweb();
 
-    // ---- undo, redo and unsaved changes ----
-    void undo();
-    void redo();
+    // ---- unsaved changes ----
     // True while the image, the slot texts or an editor's working copy differ
     // from what was loaded or last saved.
     bool hasUnsavedChanges() const;
@@ -145,7 +143,6 @@ public:
     // Offers the work of windows that ended with unsaved changes (by "Ende",
     // a crash or a kill) and are no longer open; Ja brings the newest back.
     void offerRecovery();
-    const RecoveryKeeper &recovery() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -162,13 +159,11 @@ private:
     void createParts();
     // File drops and the undo keys for controls made at any time.
     void adoptControls(QWidget *root);
-    void showLoadedSession(const HexLoadResult &lines);
+    void showLoadedSession();
     void showFilePath();
     void setStatusPanelText(int panel, const QString &text);
     void centreImage();
     void placeButtons();
-    WindowState captureState() const;
-    void restoreState(const WindowState &state);
     void updateTitle();
 
     std::array<QLabel *, StatusPanelCount> statusPanels_{};

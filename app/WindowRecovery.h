@@ -1,40 +1,29 @@
 #pragma once
-#include "app/RecoveryKeeper.h"
-#include "app/WindowState.h"
+#include "document/DecoderDocument.h"
+#include "document/RecoveryKeeper.h"
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <optional>
 
-class DecoderSession;
-class EditHistory;
-class EditorFrameHost;
 class FileActions;
 class QTimer;
 class QWidget;
-class SlotGrid;
-struct RecoveryDocument;
 
-// Keeps the window's unsaved work in its recovery file after every step of
-// the history, so that "Ende", a crash or a kill loses at most the edit in
-// progress, and offers the work of windows gone back at the next start.
+// Keeps the window's document in its recovery file while it holds unsaved
+// work, so that "Ende", a crash or a kill loses at most the edit in progress,
+// and offers the work of windows gone back at the next start.
 class WindowRecovery : public QObject {
     Q_OBJECT
 
 public:
-    struct Parts {
-        QWidget *window;
-        DecoderSession &session;
-        SlotGrid &grid;
-        EditorFrameHost &frames;
-        EditHistory &history;
-        FileActions &files;
-        std::function<WindowState()> capture;
-        std::function<void(const WindowState &)> restore;
-    };
-    explicit WindowRecovery(Parts parts, QObject *parent = nullptr);
+    // files brings work back; window: the parent of the messages.
+    WindowRecovery(DecoderDocument &document, FileActions &files, QWidget *window);
 
+    // The document settled after a step: the file follows when the event
+    // loop next turns (once for a run of steps), or goes at once when
+    // nothing is unsaved.
+    void workSettled();
     // The recovery file holds the unsaved work, or goes when there is none.
     // False when the work could not be kept (with tellFailure, the message
     // was shown).
@@ -45,16 +34,16 @@ public:
     void release();
     // Offers the work of windows no longer open; Ja brings the newest back.
     void offer();
-    const RecoveryKeeper &keeper() const { return keeper_; }
 
 private:
-    RecoveryDocument document() const;
     bool restoreFrom(const QString &path);
 
-    Parts parts_;
+    DecoderDocument &document_;
+    FileActions &files_;
+    QWidget *window_;
     RecoveryKeeper keeper_;
     QTimer *due_ = nullptr;
     // What the recovery file holds now; empty while there is none.
-    std::optional<WindowState> kept_;
+    std::optional<DecoderDocument::Edits> kept_;
     QString keptPath_;
 };

@@ -1,7 +1,7 @@
 #include "app/WindowSettings.h"
 
 #include "app/EditorFrameHost.h"
-#include "app/IniFile.h"
+#include "preferences/IniFile.h"
 #include "app/RecentFilesPanel.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"

@@ -5,9 +5,13 @@
 #include "ui/Dialogs.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QShortcut>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +52,10 @@ WindowShortcuts::WindowShortcuts(QWidget *window, const Commands &commands) : QO
 
 void WindowShortcuts::addUndoCommands(QWidget *panel, QAction *undo, QAction *redo)
 {
+    undo->setShortcuts({QKeySequence::Undo});
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    undo->setShortcutContext(Qt::WindowShortcut);
+    redo->setShortcutContext(Qt::WindowShortcut);
     window_->addAction(undo);
     window_->addAction(redo);
     // The panel's context menu shows both; the buttons and edits keep theirs.
@@ -55,6 +63,45 @@ void WindowShortcuts::addUndoCommands(QWidget *panel, QAction *undo, QAction *re
     panel->addAction(undo);
     panel->addAction(redo);
     panel->setToolTip(tr("Rechtsklick: Rückgängig (Strg+Z), Wiederholen (Strg+Y)"));
+}
+
+void WindowShortcuts::addChangesCommand(QAction *showChanges)
+{
+    showChanges->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    showChanges->setShortcutContext(Qt::WindowShortcut);
+    window_->addAction(showChanges);
+}
+
+void WindowShortcuts::leaveKeysToWindow(QWidget *root)
+{
+    QList<QLineEdit *> edits = root->findChildren<QLineEdit *>();
+    if (auto *edit = qobject_cast<QLineEdit *>(root))
+        edits.prepend(edit);
+    for (QLineEdit *edit : edits)
+        edit->installEventFilter(this);
+}
+
+bool WindowShortcuts::isWindowKey(const QKeySequence &pressed) const
+{
+    const QList<QAction *> actions = window_->actions();
+    return std::any_of(actions.begin(), actions.end(),
+                       [&pressed](const QAction *action) { return action->shortcuts().contains(pressed); });
+}
+
+// A line edit claims Ctrl+Z, Ctrl+Y and Ctrl+D for its own text before any
+// shortcut of the window sees them; the claim is stopped here, so the
+// window's command runs. While the command is off (nothing to undo), the key
+// does nothing: an edit's own undo would show a text no step of the window
+// held.
+bool WindowShortcuts::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress)
+        && isWindowKey(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()))) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void WindowShortcuts::showHelp()

@@ -20,11 +20,22 @@ public:
     };
 
     WindowShortcuts(QWidget *window, const Commands &commands);
-    // The undo and redo commands: keys of the window, and a right click on panel shows them.
+    // The undo and redo commands: Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in the
+    // window, and a right click on panel shows them.
     void addUndoCommands(QWidget *panel, QAction *undo, QAction *redo);
+    // "Änderungen anzeigen…": Ctrl+D in the window.
+    void addChangesCommand(QAction *showChanges);
+    // The window's line edits leave its keys to the window: they neither
+    // claim them nor act on them themselves (their own undo, for one).
+    void leaveKeysToWindow(QWidget *root);
 
     void showHelp();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    bool isWindowKey(const QKeySequence &pressed) const;
+
     QWidget *window_;
 };

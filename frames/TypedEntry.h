@@ -29,7 +29,4 @@ template <class T> struct TypedEntry {
     bool isEmpty() const { return kind == Kind::Empty; }
     bool isRefused() const { return kind == Kind::Refused; }
     bool isAccepted() const { return kind == Kind::Accepted; }
-    // Accepted, but not as typed: the edit should show the stored value once
-    // the user leaves it.
-    bool wasLimited() const { return isAccepted() && typed && *typed != value; }
 };

@@ -2,7 +2,7 @@
 // reads back with the values it was given.
 #include "FuzzChecks.h"
 
-#include "app/IniFile.h"
+#include "preferences/IniFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -2,7 +2,7 @@
 // again and read back with the same content.
 #include "FuzzChecks.h"
 
-#include "app/RecoveryDocument.h"
+#include "document/RecoveryDocument.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

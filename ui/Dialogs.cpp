@@ -3,11 +3,68 @@
 #include "image/SafeFile.h"
 #include "image/SafeText.h"
 
+#include <QEvent>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QQueue>
+#include <QStyledItemDelegate>
+#include <QTreeView>
 
 namespace {
+
+// The columns of the file dialog's detail view (QFileSystemModel's order).
+enum FileColumn { NameColumn = 0, SizeColumn = 1, TypeColumn = 2, DateColumn = 3 };
+
+// The file model writes sizes and dates in the system's locale (English
+// under C or en_US); this writes them in the view's locale instead.
+class FileDetailsDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto *model = qobject_cast<const QFileSystemModel *>(index.model());
+        // Folders have no size text; a proxy model keeps the texts it makes.
+        if (!model || option->text.isEmpty())
+            return;
+        if (index.column() == SizeColumn)
+            option->text = option->locale.formattedDataSize(model->size(index));
+        else if (index.column() == DateColumn)
+            option->text = option->locale.toString(model->lastModified(index), QLocale::ShortFormat);
+    }
+};
+
+// German sizes and dates, and the size, type and date columns as wide as
+// their texts. A native dialog has no views of its own.
+void fitFileDialog(QFileDialog &dialog)
+{
+    auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!details || dynamic_cast<FileDetailsDelegate *>(details->itemDelegate()))
+        return;
+    dialog.setLocale(Dialogs::fileDialogLocale());
+    details->setItemDelegate(new FileDetailsDelegate(details));
+    QHeaderView *header = details->header();
+    for (const int column : {SizeColumn, TypeColumn, DateColumn})
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
+// Fits its file dialog when it shows (its views may be made only then).
+class FileDialogFitter : public QObject {
+public:
+    explicit FileDialogFitter(QFileDialog &dialog) : QObject(&dialog) { dialog.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            fitFileDialog(*static_cast<QFileDialog *>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 struct Presets {
     QQueue<QString> openNames;
@@ -63,6 +120,11 @@ bool refusedAsUnexpected(const QString &what)
 } // namespace
 
 namespace Dialogs {
+
+QLocale fileDialogLocale()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
 
 QString hexFileFilter()
 {
@@ -127,6 +189,7 @@ QString getOpenFileName(QWidget *parent, const QString &filter, const QString &f
     // name as listed leads to the file it shows. A name that names no file
     // fails as the load's own message says.
     QFileDialog dialog(parent, QString(), folder, filter);
+    new FileDialogFitter(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -142,6 +205,7 @@ QString getSaveFileName(QWidget *parent, const QString &filter, const QString &d
     if (refusedAsUnexpected(QStringLiteral("save dialog")))
         return QString();
     QFileDialog dialog(parent, QString(), QString(), filter);
+    new FileDialogFitter(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);

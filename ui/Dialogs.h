@@ -1,4 +1,5 @@
 #pragma once
+#include <QLocale>
 #include "image/HexRecord.h"
 
 #include <QString>
@@ -14,6 +15,8 @@ namespace Dialogs {
 
 // The filter of every HEX file dialog.
 QString hexFileFilter();
+// The language of the file dialogs' sizes and dates (German, as the program).
+QLocale fileDialogLocale();
 
 // Shows a message of the given kind with the caption "Quaxel".
 void showMessage(QWidget *parent, const UserMessage &message);

@@ -5,7 +5,7 @@
 // asked about before it is saved clean, and the recent files survive every
 // way of closing, names kept exactly.
 #include "MainWindowFixture.h"
-#include "app/RecoveryKeeper.h"
+#include "document/RecoveryKeeper.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
 #include "frames/Frame_tamb/TFrameTamb.h"
@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -368,6 +369,27 @@ void KeepingWork::endeLeavesTheWork(const Work &work)
         EXPECT_FALSE(closed.isVisible());
     }
     EXPECT_TRUE(recoveryFiles().isEmpty());
+}
+
+// Work brought back into a window started without a file shows that window
+// exactly: the empty window's hint goes with the work's file.
+TEST_F(KeepingWork, WorkBroughtBackLeavesNoHintOfTheEmptyWindow)
+{
+    {
+        TFormMain w(settingsPath());
+        ASSERT_TRUE(w.loadHexFile(writeFile(QStringLiteral("relais.hex"), contentOf(Relais))));
+        showActive(w);
+        editRelais(w);
+        w.btn_close->click();
+    }
+    ASSERT_EQ(recoveryFiles().size(), 1);
+    TFormMain w(settingsPath());
+    showActive(w);
+    auto *hint = w.findChild<QLabel *>(QStringLiteral("emptyHint"));
+    ASSERT_TRUE(hint && hint->isVisible());
+    EXPECT_FALSE(offerAnsweredYes(w).isEmpty());
+    EXPECT_TRUE(w.windowTitle().startsWith(QStringLiteral("* relais.hex")));
+    EXPECT_FALSE(hint->isVisible());
 }
 
 // A damaged or foreign recovery file is refused with a message and removed.

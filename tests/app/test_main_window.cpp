@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 #include "SlotRows.h"
-#include "app/IniFile.h"
+#include "preferences/IniFile.h"
 #include "app/Screenshot.h"
 #include "ui/BandedFrameStyle.h"
 #include "ui/TextColour.h"

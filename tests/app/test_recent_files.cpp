@@ -1,6 +1,6 @@
 // The recent files and the last folder, and their section of the settings file.
-#include "app/IniFile.h"
-#include "app/RecentFiles.h"
+#include "preferences/IniFile.h"
+#include "preferences/RecentFiles.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

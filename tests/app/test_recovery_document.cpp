@@ -1,4 +1,4 @@
-#include "app/RecoveryDocument.h"
+#include "document/RecoveryDocument.h"
 #include "frames/Frame_blinkmuster/BlinkModel.h"
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
 #include "frames/Frame_tamb/ServoModel.h"

@@ -4,6 +4,8 @@
 #include "image/HexReader.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
 #include <QProgressBar>
 #include <QDir>
 #include <QPushButton>
@@ -172,4 +174,43 @@ TEST_F(SaveTest, TheProgressBarShowsTheStepsOfALoadAndASave)
     w.btn_saveClick();
     EXPECT_FALSE(steps.contains(w.ProgressBar1->maximum()));
     EXPECT_EQ(w.ProgressBar1->value(), 0);
+}
+
+// After a save the window shows what the file holds, as a reload shows it: an
+// unused slot (address 0) stores no output and reads red whatever was chosen;
+// a text meaning the number stored ("017") stays as typed.
+TEST_F(SaveTest, TheWindowShowsWhatTheSavedFileHolds)
+{
+    const auto colour = [](const TFormMain &w, int s) { return w.edtAddress[s]->palette().color(QPalette::Base); };
+    const QColor red(0xFF, 0x00, 0x00);
+    TFormMain w(settingsPath());
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/105-relaisdekoder-8-dcc.hex")));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    for (const auto &[slot, text] : {std::pair{1, "017"}, std::pair{2, "0"}}) {
+        w.edtAddress[slot]->setFocus();
+        w.edtAddress[slot]->selectAll();
+        QTest::keyClicks(w.edtAddress[slot], QString::fromLatin1(text));
+        QTest::keyClick(w.edtAddress[slot], Qt::Key_Return);
+    }
+    if (colour(w, 2) == red)
+        QTest::mouseClick(w.btnRG[2], Qt::LeftButton);
+    ASSERT_NE(colour(w, 2), red);
+
+    const QString saved = dir.filePath(QStringLiteral("saved.hex"));
+    Dialogs::presetSaveFileName(saved);
+    w.btn_save->click();
+    ASSERT_TRUE(Dialogs::recordedMessages().isEmpty());
+    EXPECT_FALSE(w.windowTitle().startsWith(QStringLiteral("* ")));
+    EXPECT_EQ(colour(w, 2), red);
+    EXPECT_EQ(w.edtAddress[1]->text(), QStringLiteral("017"));
+
+    TFormMain reloaded(settingsPath());
+    ASSERT_TRUE(reloaded.loadHexFile(saved));
+    for (int s = 0; s < TFormMain::SlotCount; ++s) {
+        if (!reloaded.edtAddress[s] || reloaded.edtAddress[s]->isHidden())
+            continue;
+        EXPECT_EQ(w.edtAddress[s]->text().toInt(), reloaded.edtAddress[s]->text().toInt()) << "slot " << s;
+        EXPECT_EQ(colour(w, s), colour(reloaded, s)) << "slot " << s;
+    }
 }

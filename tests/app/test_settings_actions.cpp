@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCryptographicHash>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -234,6 +237,26 @@ TEST_F(SettingsActionsTest, ARefusedDocumentChangesNothingAndSaysWhy)
         EXPECT_TRUE(messages.first().text.contains(c.message)) << qPrintable(messages.first().text);
         EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("actUndo"))->isEnabled());
     }
+}
+
+// After a save under a new name the document is the saved file's: Ctrl+D
+// compares with it, and the export names it with the SHA-256 of its bytes.
+TEST_F(SettingsActionsTest, AfterASaveTheChangesAndTheExportFollowTheSavedFile)
+{
+    TFormMain w(settingsPath());
+    open(w, Kandor);
+    editTwoSettings(w);
+    const QByteArray written = saved(w, QStringLiteral("new.hex"));
+    ASSERT_FALSE(written.isEmpty());
+    EXPECT_EQ(pressShowChanges(w), QStringLiteral("Keine Änderungen gegenüber der geladenen Datei.\n"));
+
+    const QString document = dir.filePath(QStringLiteral("new.json"));
+    Dialogs::presetSaveFileName(document);
+    chooseFromButtonsMenu(w, "actExportSettings");
+    const QJsonObject source = QJsonDocument::fromJson(contentOf(document)).object().value("source").toObject();
+    EXPECT_EQ(source.value("file").toString(), QStringLiteral("new.hex"));
+    EXPECT_EQ(source.value("sha256").toString(),
+              QString::fromLatin1(QCryptographicHash::hash(written, QCryptographicHash::Sha256).toHex()));
 }
 
 } // namespace

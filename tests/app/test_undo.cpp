@@ -368,4 +368,73 @@ TEST_F(UndoTest, UnsavedChangesAreMarkedAndAskedFor)
     EXPECT_FALSE(w.isVisible());
 }
 
+// Ctrl+Z shows only what a step held. Over 408 as loaded, "4 0 9 Backspace 8"
+// ends where it began: no step, no marker, and Ctrl+Z leaves 408 (the edit's
+// own undo would show 40); the save writes the file as it was.
+TEST_F(UndoTest, AnEditTypedBackToWhereItBeganIsNoStep)
+{
+    const QString made = dir.filePath(QStringLiteral("408.hex"));
+    const auto firstAddress = [](TFormMain &w) {
+        const auto shown = std::find_if(w.edtAddress.begin(), w.edtAddress.end(),
+                                        [](const QLineEdit *e) { return e && !e->isHidden(); });
+        return shown == w.edtAddress.end() ? nullptr : *shown;
+    };
+    {
+        TFormMain w(settingsPath());
+        ASSERT_TRUE(w.loadHexFile(sample("1566720-drehscheibe-24-position-dcc.hex")));
+        showActive(w);
+        ASSERT_NE(firstAddress(w), nullptr);
+        typeOver(firstAddress(w), QStringLiteral("408"));
+        QTest::keyClick(firstAddress(w), Qt::Key_Return);
+        Dialogs::presetSaveFileName(made);
+        w.btn_save->click();
+        ASSERT_TRUE(Dialogs::recordedMessages().isEmpty());
+    }
+    TFormMain w(settingsPath());
+    ASSERT_TRUE(w.loadHexFile(made));
+    showActive(w);
+    QLineEdit *edit = firstAddress(w);
+    ASSERT_EQ(edit->text(), QStringLiteral("408"));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("409"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, QStringLiteral("8"));
+    EXPECT_FALSE(marked(w));
+    pressUndo(w);
+    EXPECT_EQ(edit->text(), QStringLiteral("408"));
+    EXPECT_FALSE(marked(w));
+    const QString again = dir.filePath(QStringLiteral("again.hex"));
+    Dialogs::presetSaveFileName(again);
+    w.btn_save->click();
+    EXPECT_EQ(contentOf(again), contentOf(made));
+}
+
+// A save is no step: after it, an edit typed back to what was saved leaves
+// nothing to undo but the edit before the save, and Ctrl+Y comes back to
+// what the file holds, unmarked.
+TEST_F(UndoTest, AfterASaveUndoTakesTheEditBackAndRedoComesBackToTheFile)
+{
+    TFormMain w(settingsPath());
+    ASSERT_TRUE(w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel)));
+    showActive(w);
+    QLineEdit *edit = w.edtAddress[1];
+    const QString loaded = edit->text();
+    typeOver(edit, QStringLiteral("42"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    Dialogs::presetSaveFileName(dir.filePath(QStringLiteral("saved.hex")));
+    w.btn_save->click();
+    ASSERT_FALSE(marked(w));
+
+    typeOver(edit, QStringLiteral("5"));
+    typeOver(edit, QStringLiteral("42"));
+    EXPECT_FALSE(marked(w));
+    pressUndo(w);
+    EXPECT_EQ(edit->text(), loaded);
+    EXPECT_TRUE(marked(w));
+    pressRedo(w);
+    EXPECT_EQ(edit->text(), QStringLiteral("42"));
+    EXPECT_FALSE(marked(w));
+}
+
 } // namespace

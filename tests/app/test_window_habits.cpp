@@ -3,7 +3,7 @@
 // dialogs in German.
 #include "SlotRows.h"
 #include "MainWindowFixture.h"
-#include "app/IniFile.h"
+#include "preferences/IniFile.h"
 #include "info/TfrmInfo.h"
 
 #include <QDialogButtonBox>

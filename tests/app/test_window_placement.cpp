@@ -1,6 +1,6 @@
 // Where the main window goes on the screens at hand, and how large it is
 // when the screen is smaller than its layout.
-#include "app/WindowPlacement.h"
+#include "preferences/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

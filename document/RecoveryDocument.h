@@ -1,6 +1,5 @@
 #pragma once
-#include "decoder/DecoderTypes.h"
-#include "frames/FrameState.h"
+#include "document/DecoderDocument.h"
 #include "image/FirmwareImage.h"
 
 #include <QByteArray>
@@ -12,11 +11,13 @@
 #include <vector>
 #include <variant>
 
-// The unsaved work of a window that ended without saving, as its recovery
-// file keeps it: the image with the lines it was read from, the slot grid's
-// texts and outputs, the editors' working copies not yet applied, what was
-// found damaged at the load, and the file's path.
+// The window's document as its recovery file keeps it, with the time it was
+// written: the file's identity (path, bytes, damage found at the load), the
+// image with the lines it was read from, the slot grid's texts and outputs,
+// and the editors' working copies not yet applied.
 // Written as JSON; reading checks every field and refuses anything else.
+// Files written before the file's bytes were kept have none: the lines read
+// stand for them.
 struct RecoveryDocument {
     static constexpr int Slots = DecoderSlotCount;
     // A recovery file never comes near this size.
@@ -36,9 +37,17 @@ struct RecoveryDocument {
         std::shared_ptr<const FrameState> copy;
     };
     std::vector<FrameCopy> frameCopies;
+    // The bytes of the file as loaded or last saved; empty in older files.
+    QByteArray fileContent;
 
-    // The lines of the file the image was loaded from (or last saved to), as
-    // one text: loading it again gives the state the edits started from.
+    // The document as kept at written.
+    static RecoveryDocument of(const DecoderDocument &document, const QDateTime &written);
+    // The edits kept, the working copies those of editors.
+    DecoderDocument::Edits edits() const;
+
+    // The bytes of the file the image was loaded from (or last saved to):
+    // loading them again gives the state the edits started from. Without
+    // them, the lines read, as one text.
     QByteArray loadedContent() const;
 
     QByteArray toBytes() const;

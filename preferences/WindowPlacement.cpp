@@ -1,4 +1,4 @@
-#include "app/WindowPlacement.h"
+#include "preferences/WindowPlacement.h"
 
 #include <algorithm>
 #include <limits>

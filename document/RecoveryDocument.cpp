@@ -1,9 +1,7 @@
-#include "app/RecoveryDocument.h"
+#include "document/RecoveryDocument.h"
 
+#include "document/EditorKinds.h"
 #include "frames/FrameCopyJson.h"
-#include "frames/Frame_blinkmuster/BlinkModel.h"
-#include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
-#include "frames/Frame_tamb/ServoModel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,33 +30,11 @@ template <class Texts> QJsonArray textArray(const Texts &texts, std::size_t coun
     return array;
 }
 
-// How the working copy of a frame is read back: by the copy type of the
-// editor that frame shows.
-struct FrameCopyReader {
-    const char *frame;
-    std::shared_ptr<const FrameState> (*read)(const QJsonValue &);
-};
-template <class Copy> std::shared_ptr<const FrameState> stateOf(std::optional<Copy> copy)
+// The editors that keep a working copy: at most one copy of each.
+std::size_t editorsWithCopies()
 {
-    return copy ? frameStateOf(std::move(*copy)) : nullptr;
-}
-
-// The frames that keep a working copy, by the names the window gives them.
-constexpr FrameCopyReader FrameCopyReaders[] = {
-    {"FrameTamb1", [](const QJsonValue &v) { return stateOf(ServoEditorCopy::fromJson(v)); }},
-    {"FrameBlinkmuster1",
-     [](const QJsonValue &v) { return stateOf(BlinkEditorCopy::fromJson(v, blinkPatternLayout())); }},
-    {"FrameBlinkmuster_led1",
-     [](const QJsonValue &v) { return stateOf(BlinkEditorCopy::fromJson(v, ledBlinkPatternLayout())); }},
-};
-
-const FrameCopyReader *readerOf(const QString &frame)
-{
-    for (const FrameCopyReader &reader : FrameCopyReaders) {
-        if (frame == QLatin1String(reader.frame))
-            return &reader;
-    }
-    return nullptr;
+    const auto kinds = editorKinds();
+    return static_cast<std::size_t>(std::count_if(kinds.begin(), kinds.end(), [](const EditorKind &k) { return k.readCopy; }));
 }
 
 // Reads the fields one by one; the first that does not hold names the fault.
@@ -117,6 +93,19 @@ public:
         }
     }
 
+    // The file's bytes in Base64, at most a recovery file's size; absent in
+    // files written before they were kept.
+    QByteArray bytes(const QString &key)
+    {
+        if (!object_.contains(key))
+            return {};
+        const QJsonValue value = object_.value(key);
+        const auto decoded = QByteArray::fromBase64Encoding(value.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (!value.isString() || !decoded || decoded.decoded.size() > RecoveryDocument::MaxFileSize)
+            return fail(key), QByteArray();
+        return decoded.decoded;
+    }
+
     // An array of the editors' working copies, each an object with the name
     // of a frame that keeps one (at most once) and its copy as that frame's
     // copy type reads it. Absent in files of windows that kept none.
@@ -126,16 +115,16 @@ public:
             return;
         const QJsonValue value = object_.value(key);
         const QJsonArray array = value.toArray();
-        if (!value.isArray() || array.size() > static_cast<qsizetype>(std::size(FrameCopyReaders)))
+        if (!value.isArray() || array.size() > static_cast<qsizetype>(editorsWithCopies()))
             return fail(key);
         for (const QJsonValue &entry : array) {
             const QJsonObject object = entry.toObject();
             const QString frame = object.value(QStringLiteral("frame")).toString();
-            const FrameCopyReader *reader = readerOf(frame);
+            const EditorKind *kind = editorKindNamed(frame);
             const bool taken = std::any_of(out.begin(), out.end(), [&frame](const auto &c) { return c.frame == frame; });
-            if (!entry.isObject() || object.size() != 2 || !reader || taken)
+            if (!entry.isObject() || object.size() != 2 || !kind || !kind->readCopy || taken)
                 return fail(key);
-            std::shared_ptr<const FrameState> copy = reader->read(object.value(QStringLiteral("copy")));
+            std::shared_ptr<const FrameState> copy = kind->readCopy(object.value(QStringLiteral("copy")));
             if (!copy)
                 return fail(QStringLiteral("%1\" of \"%2").arg(key, frame));
             out.push_back({frame, std::move(copy)});
@@ -155,8 +144,39 @@ private:
 
 } // namespace
 
+RecoveryDocument RecoveryDocument::of(const DecoderDocument &document, const QDateTime &written)
+{
+    RecoveryDocument kept;
+    kept.filePath = document.identity().path;
+    kept.fileContent = document.identity().content;
+    kept.damageFindings = document.identity().damageFindings;
+    kept.written = written;
+    kept.image = document.session().image;
+    kept.addressTexts = document.addressTexts();
+    kept.functionTexts = document.functionTexts();
+    for (std::size_t s = 0; s < Slots; ++s)
+        kept.green[s] = document.session().slotValues[s].green;
+    for (const DecoderDocument::EditorCopy &c : document.editorCopies())
+        kept.frameCopies.push_back({c.editor, c.copy});
+    return kept;
+}
+
+DecoderDocument::Edits RecoveryDocument::edits() const
+{
+    DecoderDocument::Edits edits;
+    edits.image = std::make_shared<const ImageSnapshot>(image);
+    edits.addressTexts = addressTexts;
+    edits.functionTexts = functionTexts;
+    edits.green = green;
+    for (const FrameCopy &c : frameCopies)
+        edits.editors.push_back({c.frame, c.copy});
+    return edits;
+}
+
 QByteArray RecoveryDocument::loadedContent() const
 {
+    if (!fileContent.isEmpty())
+        return fileContent;
     QByteArray content;
     for (int i = 0; i < image.lineCount; ++i)
         content += image.hexLines[static_cast<std::size_t>(i)].toUtf8() + "\r\n";
@@ -169,6 +189,10 @@ QByteArray RecoveryDocument::toBytes() const
     object.insert(QStringLiteral("format"), Format);
     object.insert(QStringLiteral("version"), Version);
     object.insert(QStringLiteral("file"), filePath);
+    if (!fileContent.isEmpty()) {
+        object.insert(QStringLiteral("content"), QString::fromLatin1(fileContent.toBase64()));
+        object.insert(QStringLiteral("sha256"), QString::fromLatin1(DecoderDocument::Identity{{}, fileContent, {}}.sha256()));
+    }
     object.insert(QStringLiteral("written"), written.toUTC().toString(Qt::ISODateWithMs));
     object.insert(QStringLiteral("lines"), textArray(image.hexLines, static_cast<std::size_t>(image.lineCount)));
     object.insert(QStringLiteral("rom"), textArray(image.rom, FirmwareImage::RomSize));
@@ -231,6 +255,7 @@ RecoveryDocument::ReadResult RecoveryDocument::fromBytes(const QByteArray &bytes
     read.texts(QStringLiteral("damage"), 0, MaxFindings, MaxEditTextLength,
                [&doc](qsizetype, const QString &t) { doc->damageFindings.append(t); });
     read.frameCopies(QStringLiteral("frames"), doc->frameCopies);
+    doc->fileContent = read.bytes(QStringLiteral("content"));
     if (read.failed())
         return read.fault();
     if (!doc->written.isValid())

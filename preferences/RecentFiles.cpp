@@ -1,6 +1,6 @@
-#include "app/RecentFiles.h"
+#include "preferences/RecentFiles.h"
 
-#include "app/IniFile.h"
+#include "preferences/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>

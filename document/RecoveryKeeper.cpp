@@ -1,6 +1,6 @@
-#include "app/RecoveryKeeper.h"
+#include "document/RecoveryKeeper.h"
 
-#include "app/RecoveryDocument.h"
+#include "document/RecoveryDocument.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
 

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "preferences/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>
