@@ -2,6 +2,9 @@
 // every sample and fixture, a table of documents with their outcomes, and a
 // table of bad documents with their messages.
 #include "decoder/DecoderSession.h"
+#include "frames/Frame_register/CvListModel.h"
+#include "frames/Frame_tamb/ServoModel.h"
+#include "frames/Frame_zusatz/ModesModel.h"
 #include "settings/SettingsDiff.h"
 #include "settings/SettingsDocument.h"
 
@@ -101,6 +104,27 @@ QJsonObject changed(const QJsonObject &document, const QString &path, const QJso
     return replaced(document, path.split(QLatin1Char('.')), value).toObject();
 }
 
+// What "HEX speichern" writes without edits: the type's editor loaded as the
+// window loads it (loading corrects a fading code and the SW1 byte), the
+// slots written, the records built. The save's refusal, if any. (The blink
+// editors keep a working copy: loading them writes nothing.)
+std::optional<QString> saveWithoutEdits(DecoderSession &session)
+{
+    switch (session.editorFrame()) {
+    case EditorFrameKind::Modes: Zusatz::ModesModel(session.image).load(session.typeCode()); break;
+    case EditorFrameKind::CvList: Cv::CvListModel(session.image).load(session.typeCode()); break;
+    case EditorFrameKind::Servo: ServoModel(session).load(); break;
+    default: break;
+    }
+    if (const auto fault = session.writeSlots())
+        return fault->message;
+    if (const auto fault = session.checkWritable())
+        return *fault;
+    if (session.buildHexLines() == 0)
+        return DecoderSession::checksumProblemMessage();
+    return std::nullopt;
+}
+
 // ---------------------------------------------------------------- round trips
 
 TEST(SettingsRoundTrip, ExportThenApplyWritesWhatASaveWithoutEditsWrites)
@@ -112,13 +136,13 @@ TEST(SettingsRoundTrip, ExportThenApplyWritesWhatASaveWithoutEditsWrites)
         if (!loads(saved, content))
             continue;
         SCOPED_TRACE(path.toStdString());
-        const std::optional<Fault> saveFault = prepareSave(saved);
+        const std::optional<QString> saveFault = saveWithoutEdits(saved);
         const QJsonObject document = exported(content);
         const Applied result = applied(content, document);
         if (saveFault) {
             // What the save refuses, the apply refuses with the same message.
             ASSERT_TRUE(result.fault);
-            EXPECT_EQ(result.fault->message.toStdString(), saveFault->message.toStdString());
+            EXPECT_EQ(result.fault->message.toStdString(), saveFault->toStdString());
             continue;
         }
         ASSERT_FALSE(result.fault) << result.fault->text().toStdString();
