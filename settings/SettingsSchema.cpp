@@ -244,13 +244,15 @@ ReadDocument readDocument(const QByteArray &text)
         read.fault = Fault{QString(), QStringLiteral("not a settings document: the JSON is no object")};
         return read;
     }
-    // QJsonDocument keeps the last of two keys and takes raw control
-    // characters: such a document is refused before it is looked at.
-    read.fault = saysEachThingOnce(text);
-    if (read.fault)
-        return read;
     read.document = json.object();
     read.fault = checkDocument(read.document);
+    // QJsonDocument keeps the last of two keys and takes raw control
+    // characters. The shape has passed, so every key is known and short.
+    if (!read.fault) {
+        read.fault = saysEachThingOnce(text);
+        if (read.fault)
+            read.document = QJsonObject();
+    }
     return read;
 }
 

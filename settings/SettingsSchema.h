@@ -84,9 +84,9 @@ NodePtr array(NodePtr element, int max);
 // every value of its kind and within its range.
 std::optional<Fault> checkDocument(const QJsonObject &document);
 
-// Reads and checks a document's text: JSON that says each thing once (no key
-// twice in an object, no raw control character in a text; a UTF-8 byte order
-// mark before it is allowed), then the shape.
+// Reads and checks a document's text: JSON (after a UTF-8 byte order mark, if
+// any) of the document's shape that says each thing once: no key twice in an
+// object, no slot twice, no raw control character in a text.
 struct ReadDocument {
     QJsonObject document;
     std::optional<Fault> fault;
