@@ -89,7 +89,7 @@ QString slotName(const QHash<qint64, QString> &labels, qint64 slot)
         return QStringLiteral("Slot %1").arg(slot);
     const auto sameLabel = std::count(labels.cbegin(), labels.cend(), label);
     const QString shown = escapedText(label);
-    return sameLabel > 1 ? QStringLiteral("%1 (Slot %2)").arg(shown).arg(slot) : shown;
+    return sameLabel > 1 ? QStringLiteral("%1 (Slot %2)").arg(shown, QString::number(slot)) : shown;
 }
 
 // The slots are matched by their number and compared whole. Within one
