@@ -211,12 +211,6 @@ std::optional<QString> singleOutput(const Options &options)
     return outputs.first();
 }
 
-// A file that starts with '{' is taken for a settings document, any other for HEX.
-bool looksLikeDocument(const QByteArray &content)
-{
-    return content.trimmed().startsWith('{');
-}
-
 bool settingsOf(const QString &path, bool refuseDamage, QJsonObject &document, CliOutput &o)
 {
     const InputFile file = readInputFile(path);
@@ -224,7 +218,7 @@ bool settingsOf(const QString &path, bool refuseDamage, QJsonObject &document, C
         printMessage(o, QString(), *file.error);
         return false;
     }
-    if (looksLikeDocument(file.content))
+    if (Settings::isDocumentText(file.content))
         return loadDocument(path, document, o);
     Loaded loaded;
     if (!loadHex(path, loaded, o, refuseDamage))

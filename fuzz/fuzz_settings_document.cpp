@@ -1,6 +1,7 @@
-// A settings document read, checked and applied to a decoder of each editor
-// kind, then compared with the decoder's own settings. A refused document
-// leaves the image as it was; an applied one leaves well-formed bytes.
+// A settings document read, checked, written and read back, and applied to a
+// decoder of each editor kind, then compared with the decoder's own settings.
+// A refused document leaves the image as it was; an applied one leaves
+// well-formed bytes.
 #include "FuzzChecks.h"
 
 #include "decoder/DecoderSession.h"
@@ -43,6 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         requireSafeMessage(read.fault->text());
         return 0;
     }
+    // The document as written reads back: no raw control character, no fault.
+    const QByteArray written = Settings::documentText(read.document);
+    fuzzRequire(!holdsRawControl(QString::fromUtf8(written)), "no raw control character in a written document");
+    fuzzRequire(!Settings::readDocument(written).fault, "a written document reads back");
     for (const DecoderSession &decoder : decoders()) {
         // The document is made to name each decoder's type, so that it reaches the editors.
         QJsonObject document = read.document;

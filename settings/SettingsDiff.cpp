@@ -1,5 +1,6 @@
 #include "settings/SettingsDiff.h"
 
+#include "image/SafeText.h"
 #include "settings/SettingsSchema.h"
 
 #include <QJsonArray>
@@ -27,13 +28,15 @@ bool present(const QJsonValue &value)
 
 class Comparer {
 public:
-    explicit Comparer(int typeCode) : typeCode_(typeCode) {}
+    Comparer(int typeCode, bool sameType) : typeCode_(typeCode), sameType_(sameType) {}
 
     // B's value where it differs from A's (undefined where nothing differs).
     QJsonValue compare(const Node &node, const QJsonValue &a, const QJsonValue &b, const QString &fieldName, int index)
     {
         if (!present(a) || !present(b) || !node.compared)
             return Nothing;
+        if (node.compareWhole)
+            return node.compareWhole(a, b, sameType_, lines);
         switch (node.kind) {
         case Kind::Object: return compareObject(node, a.toObject(), b.toObject(), index);
         case Kind::Array: return compareArray(node, a.toArray(), b.toArray());
@@ -51,36 +54,9 @@ public:
         return b;
     }
 
-    // The slots are matched by their number and compared whole.
-    QJsonValue compareSlots(const QJsonArray &a, const QJsonArray &b)
-    {
-        QJsonArray differing;
-        for (const QJsonValue &second : b) {
-            const QJsonObject slot = second.toObject();
-            for (const QJsonValue &first : a) {
-                const QJsonObject before = first.toObject();
-                if (before.value(QStringLiteral("slot")) != slot.value(QStringLiteral("slot")) || slotText(before) == slotText(slot))
-                    continue;
-                lines.append(QStringLiteral("%1: %2 -> %3").arg(slot.value(QStringLiteral("label")).toString(), slotText(before), slotText(slot)));
-                differing.append(slot);
-            }
-        }
-        return differing.isEmpty() ? Nothing : QJsonValue(differing);
-    }
-
     QStringList lines;
 
 private:
-    static QString slotText(const QJsonObject &slot)
-    {
-        QString text = QString::number(slot.value(QStringLiteral("address")).toInteger());
-        if (slot.contains(QStringLiteral("green")))
-            text += slot.value(QStringLiteral("green")).toBool() ? QLatin1Char('g') : QLatin1Char('r');
-        if (slot.contains(QStringLiteral("function")))
-            text += QLatin1Char('/') + QString::number(slot.value(QStringLiteral("function")).toInteger());
-        return text;
-    }
-
     void addLine(const QString &fieldName, const QJsonValue &a, const QJsonValue &b)
     {
         const QString change = valueText(a) + QStringLiteral(" -> ") + valueText(b);
@@ -101,9 +77,7 @@ private:
         QJsonObject differing;
         for (const Field &field : node.fields) {
             const QString name = field.node->name ? field.node->name(typeCode_, -1) : field.key;
-            QJsonValue changed = field.key == QStringLiteral("slots")
-                                     ? compareSlots(a.value(field.key).toArray(), b.value(field.key).toArray())
-                                     : compare(*field.node, a.value(field.key), b.value(field.key), name, -1);
+            const QJsonValue changed = compare(*field.node, a.value(field.key), b.value(field.key), name, -1);
             if (!changed.isUndefined())
                 differing[field.key] = changed;
         }
@@ -128,6 +102,7 @@ private:
     }
 
     int typeCode_;
+    bool sameType_;
     QStringList contexts_;
 };
 
@@ -142,11 +117,11 @@ Comparison compareSettings(const QJsonObject &first, const QJsonObject &second)
 {
     Comparison comparison;
     const int typeCode = typeCodeOf(second);
-    Comparer comparer(typeCode);
+    Comparer comparer(typeCode, typeCodeOf(first) == typeCode);
     if (typeCodeOf(first) != typeCode) {
         const auto typeText = [](const QJsonObject &document) {
             const QJsonObject decoder = document.value(QStringLiteral("decoder")).toObject();
-            return QStringLiteral("%1 %2").arg(decoder.value(QStringLiteral("typeCode")).toInteger()).arg(decoder.value(QStringLiteral("label")).toString());
+            return QStringLiteral("%1 %2").arg(decoder.value(QStringLiteral("typeCode")).toInteger()).arg(escapedText(decoder.value(QStringLiteral("label")).toString()));
         };
         comparer.lines.append(QStringLiteral("Dekodertyp: %1 -> %2").arg(typeText(first), typeText(second)));
     }

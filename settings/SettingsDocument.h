@@ -34,7 +34,9 @@ QJsonArray slotsJson(const DecoderSession &session);
 // the document of what they show.
 QJsonObject exportSettings(DecoderSession &session, const Source &source);
 
-// The document as a file holds it: indented JSON, UTF-8.
+// The document as a file holds it: indented JSON, UTF-8, with every control
+// character and every character that reorders text (bidirectional controls)
+// written as a JSON escape, so that the text cannot act on a terminal.
 QByteArray documentText(const QJsonObject &document);
 
 // Applies a checked document to the session through the edit models: all or
@@ -48,10 +50,5 @@ std::optional<Fault> applySettings(DecoderSession &session, const QJsonObject &d
 // fading code no position has), one line each in the order of the image:
 // "EEPROM-Byte 00: FF -> F0". The session is left as it is.
 QStringList loadCorrections(const DecoderSession &session);
-
-// What a save without edits writes: the editors loaded as the window loads
-// them, the slots written, the records built. Nothing when the slots are
-// refused (the fault then).
-std::optional<Fault> prepareSave(DecoderSession &session);
 
 } // namespace Settings

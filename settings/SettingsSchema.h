@@ -36,6 +36,15 @@ struct Field {
 // index of the array element it belongs to (-1 outside arrays).
 using Namer = std::function<QString(int typeCode, int index)>;
 
+// A rule of a whole value beyond its shape ("the same slot twice"), given its path.
+using Rule = std::function<std::optional<Fault>(const QJsonValue &value, const QString &path)>;
+
+// A comparison of a value that is compared whole rather than field by field:
+// the second value's differing part (undefined where nothing differs), with a
+// line for each difference added. sameType: both documents are of one decoder type.
+using WholeComparer =
+    std::function<QJsonValue(const QJsonValue &first, const QJsonValue &second, bool sameType, QStringList &lines)>;
+
 struct Node {
     Kind kind = Kind::Integer;
     int min = 0;           // Integer: the range; String: the shortest text
@@ -46,25 +55,47 @@ struct Node {
     QStringList choices;                 // String: the only texts allowed, when given
     QString characters;                  // String: the only characters allowed, when given
     Namer name;                          // the setting's name in a comparison
+    Rule rule;                           // checked after the shape, when given
+    WholeComparer compareWhole;          // compares the value whole, when given
     // Settings of the document's frame (source, decoder, format) are no setting.
     bool compared = true;
 
     const Node *child(const QString &key) const;
 };
 
-// The whole document.
+using NodePtr = std::shared_ptr<const Node>;
+
+// The whole document: the frame (format version, source, decoder) and the
+// section of the slots and of each editor.
 const Node &documentShape();
+
+// Building blocks of a shape. A fixed name, or one counted from 1 by the
+// element's index ("Kurve %1" for element 0 is "Kurve 1").
+Namer fixed(const QString &name);
+Namer counted(const QString &pattern);
+NodePtr integer(int min, int max, Namer name = {}, bool nullable = false);
+NodePtr boolean(Namer name = {}, bool nullable = false);
+NodePtr text(Namer name = {}, QStringList choices = {}, bool compared = true);
+// Objects may be null (left out).
+NodePtr object(std::vector<Field> fields, Namer name = {}, bool compared = true);
+NodePtr array(NodePtr element, int max);
 
 // Checks a document against the shape: the format version, every key known,
 // every value of its kind and within its range.
 std::optional<Fault> checkDocument(const QJsonObject &document);
 
-// Reads and checks a document's text.
+// Reads and checks a document's text: JSON (after a UTF-8 byte order mark, if
+// any) of the document's shape that says each thing once: no key twice in an
+// object, no slot twice, no raw control character in a text.
 struct ReadDocument {
     QJsonObject document;
     std::optional<Fault> fault;
 };
 ReadDocument readDocument(const QByteArray &text);
+
+// Whether a file's text is taken for a settings document rather than a HEX
+// file: it starts with '{' after a UTF-8 byte order mark and blanks.
+bool isDocumentText(const QByteArray &content);
 
 // Path texts: "servo" + "curves" -> "servo.curves", "servo.curves" + 1 -> "servo.curves[1]".
 QString pathOf(const QString &parent, const QString &key);

@@ -45,6 +45,7 @@ protected:
     {
         QJsonObject document = exported(Servo);
         write(path("servo.json"), QJsonDocument(document).toJson());
+        write(path("bom.json"), QByteArray("\xEF\xBB\xBF") + QJsonDocument(document).toJson());
         QJsonObject servo = document[QStringLiteral("servo")].toObject();
         QJsonArray curves = servo[QStringLiteral("curves")].toArray();
         QJsonObject curve = curves[1].toObject();
@@ -96,6 +97,7 @@ TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
         {{"apply", Servo, "-o", out}, 2, "a HEX file and a settings document expected", false},
         {{"export", Servo, "--jsn"}, 2, "Unknown option 'jsn'", false},
         {{"diff", "--settings", Servo, path("servo.json")}, 0, "", false},
+        {{"diff", "--settings", Servo, path("bom.json")}, 0, "", false},
         {{"diff", "--settings", Servo, path("missing.json")}, 2, "missing.json", false},
         {{"diff", "--settings", Servo, path("bad.json")}, 2, "servo.curves[1].points[7]: 300 is more than 127", false},
         {{"diff", "--settings", Servo, path("changed.json")}, 1, "Kurve 2, Punkt 7: 127 -> 52\n", false},

@@ -1,0 +1,46 @@
+#include "settings/Sections.h"
+
+namespace Settings {
+
+const std::vector<const EditorSection *> &editorSections()
+{
+    static const std::vector<const EditorSection *> sections{&modesSection(), &cvsSection(), &blinkSection(),
+                                                             &servoSection()};
+    return sections;
+}
+
+QString noSuchSetting()
+{
+    return QStringLiteral("this decoder type has no such setting");
+}
+
+int intOf(const QJsonValue &value)
+{
+    return static_cast<int>(value.toInteger());
+}
+
+QJsonArray arrayOf(int count, const std::function<QJsonValue(int)> &at)
+{
+    QJsonArray values;
+    for (int i = 0; i < count; ++i)
+        values.append(at(i));
+    return values;
+}
+
+std::optional<Fault> typed(const TypedEntry<int> &entry, const QString &path, int given)
+{
+    if (entry.isRefused())
+        return Fault{path, entry.message};
+    if (entry.isAccepted() && entry.value != given)
+        return Fault{path, QStringLiteral("%1 is out of range: the editor would store %2").arg(given).arg(entry.value)};
+    return std::nullopt;
+}
+
+std::optional<Fault> outOfRange(const QString &path, int value, int min, int max)
+{
+    if (value >= min && value <= max)
+        return std::nullopt;
+    return Fault{path, QStringLiteral("%1 is outside %2..%3").arg(value).arg(min).arg(max)};
+}
+
+} // namespace Settings
