@@ -1,14 +1,66 @@
 #include "settings/Inventory.h"
 
+#include "image/SafeFile.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <map>
+#include <strings.h>
+#include <sys/stat.h>
 
 namespace Settings {
 
 namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The run of digits at `at`, without its leading zeros; `at` moves past it.
+QByteArrayView digitRun(QByteArrayView text, qsizetype &at)
+{
+    while (at < text.size() && text[at] == '0' && at + 1 < text.size() && isDigit(text[at + 1]))
+        ++at;
+    const qsizetype start = at;
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return text.sliced(start, at - start);
+}
+
+// Negative, zero or positive as a comes before, ties with or follows b.
+int naturalComparison(QByteArrayView a, QByteArrayView b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            const QByteArrayView x = digitRun(a, i);
+            const QByteArrayView y = digitRun(b, j);
+            if (x.size() != y.size())
+                return x.size() < y.size() ? -1 : 1;
+            if (const int c = std::memcmp(x.data(), y.data(), static_cast<std::size_t>(x.size())))
+                return c;
+            continue;
+        }
+        if (a[i] != b[j])
+            return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]) ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    return (a.size() - i > 0) - (b.size() - j > 0);
+}
+
+bool endsInHex(const char *name)
+{
+    const std::size_t size = std::strlen(name);
+    return size >= 4 && strncasecmp(name + size - 4, ".hex", 4) == 0;
+}
 
 // One CSV field: quoted when it holds a separator, a quote or a line break; a
 // leading = + - @ is kept from being read as a formula.
@@ -68,6 +120,47 @@ void writeJsonArray(const Inventory::Sink &sink, const QString &name, std::size_
 }
 
 } // namespace
+
+bool naturallyBefore(QByteArrayView a, QByteArrayView b)
+{
+    const int natural = naturalComparison(a, b);
+    return natural != 0 ? natural < 0 : a.compare(b) < 0;
+}
+
+InventorySources::InventorySources(const QString &argument)
+{
+    const QByteArray path = pathBytes(argument);
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        // The file itself; its load says what is wrong with it.
+        folder_ = path;
+        names_ = QByteArray(1, '\0');
+        starts_.push_back(0);
+        return;
+    }
+    DIR *dir = ::opendir(path.constData());
+    if (!dir) {
+        error_ = fileMessage(argument, QStringLiteral("the folder cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    folder_ = path.endsWith('/') ? path : path + '/';
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!endsInHex(entry->d_name))
+            continue;
+        starts_.push_back(static_cast<std::uint32_t>(names_.size()));
+        names_.append(entry->d_name, static_cast<qsizetype>(std::strlen(entry->d_name) + 1));
+    }
+    ::closedir(dir);
+    const char *names = names_.constData();
+    std::sort(starts_.begin(), starts_.end(), [names](std::uint32_t a, std::uint32_t b) {
+        return naturallyBefore(QByteArrayView(names + a), QByteArrayView(names + b));
+    });
+}
+
+QString InventorySources::path(qsizetype k) const
+{
+    return pathFromBytes(folder_ + QByteArray(names_.constData() + starts_[static_cast<std::size_t>(k)]));
+}
 
 void Inventory::add(const QString &file, const DecoderSession &session)
 {

@@ -8,10 +8,39 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <tuple>
 #include <vector>
 
 namespace Settings {
+
+// The files an inventory argument stands for. A folder (a link to one is
+// followed) stands for every entry in it whose name ends in ".hex", in any
+// case, whatever the entry is: one that cannot be read as a file (a FIFO, a
+// dangling link, a link loop, no permission) is listed all the same, so that
+// its load names it. Names are kept as the bytes the system gives and come in
+// natural order (x-2 before x-10). Anything else is the one file it names.
+class InventorySources {
+public:
+    explicit InventorySources(const QString &argument);
+
+    qsizetype size() const { return static_cast<qsizetype>(starts_.size()); }
+    QString path(qsizetype k) const;
+    // Why the folder could not be listed, naming it.
+    const std::optional<QString> &error() const { return error_; }
+
+private:
+    QByteArray folder_; // the folder's path with its trailing '/'
+    // The names one after the other, each ended by a NUL (which no name
+    // holds), and where each starts, in their order.
+    QByteArray names_;
+    std::vector<std::uint32_t> starts_;
+    std::optional<QString> error_;
+};
+
+// Natural order of two names: runs of digits compare by their numbers, the rest
+// byte by byte; names equal so (x-2, x-02) fall back to plain byte order.
+bool naturallyBefore(QByteArrayView a, QByteArrayView b);
 
 struct InventoryRow {
     QString file;     // as shown to the user
