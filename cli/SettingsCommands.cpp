@@ -399,7 +399,7 @@ CliOutput runInventory(const QStringList &args, const OutputSink &sink)
         inventory.writeText([&write](const QString &piece) { write(escapedText(piece, true)); });
     if (failed)
         o.exitCode = CliExit::Failed;
-    else if (options.isSet(QStringLiteral("strict")) && !inventory.shared().empty())
+    else if (options.isSet(QStringLiteral("strict")) && inventory.anyShared())
         o.exitCode = CliExit::Refused;
     else
         o.exitCode = CliExit::Ok;
