@@ -82,7 +82,7 @@ bool FileActions::loadNow(const QString &path)
     // one on screen exactly as it was. (On the heap: a session holds the whole
     // image, over a hundred kilobytes.)
     auto loaded = std::make_unique<DecoderSession>();
-    const DecoderSession::LoadOutcome outcome = loaded->load(file.content);
+    const DecoderSession::LoadOutcome outcome = loaded->load(file.content, path);
     if (outcome.error) {
         Dialogs::showMessage(window_, *outcome.error);
         return false;

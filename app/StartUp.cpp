@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 #include "app/StandardDialogs.h"
 #include "ui/BandedFrameStyle.h"
+#include "image/SafeSave.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -53,6 +54,7 @@ bool installGermanTranslations(QApplication &app)
 
 void prepareApplication(QApplication &app)
 {
+    ignoreFileSizeLimitSignal();
     QApplication::setApplicationName(QStringLiteral("Quaxel"));
     // No display name: the platform would append it to the window's caption.
     QApplication::setDesktopFileName(QStringLiteral("quaxel"));

@@ -11,7 +11,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <optional>
@@ -227,35 +226,6 @@ bool settingsOf(const QString &path, bool refuseDamage, QJsonObject &document, C
     return true;
 }
 
-// The files an inventory argument stands for: the file itself, or the .hex
-// files of a folder in name order.
-struct InventoryFiles {
-    QString folder; // what goes before each name
-    QStringList names;
-    QString path(qsizetype k) const { return folder + names[k]; }
-};
-
-InventoryFiles inventoryFiles(const QString &argument)
-{
-    const QFileInfo info(argument);
-    if (!info.isDir() || info.isSymLink())
-        return {QString(), {argument}};
-    // QDirIterator keeps no file information of the entries, as a sorted
-    // QDir listing does, and the folder is kept once: a folder of many files
-    // costs only their names.
-    InventoryFiles files;
-    QDirIterator entries(argument, {QStringLiteral("*.hex"), QStringLiteral("*.HEX")}, QDir::Files | QDir::Hidden);
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        const QString name = entries.fileName();
-        if (files.names.isEmpty())
-            files.folder = path.chopped(name.size());
-        files.names.append(name);
-    }
-    files.names.sort();
-    return files;
-}
-
 } // namespace
 
 bool isSettingsDiff(const QStringList &args)
@@ -399,8 +369,12 @@ CliOutput runInventory(const QStringList &args, const OutputSink &sink)
     bool failed = false;
     Settings::Inventory inventory;
     for (const QString &argument : options.files()) {
-        const InventoryFiles files = inventoryFiles(argument);
-        for (qsizetype k = 0; k < files.names.size(); ++k) {
+        const Settings::InventorySources files(argument);
+        if (files.error()) {
+            printMessage(o, QString(), *files.error());
+            failed = true;
+        }
+        for (qsizetype k = 0; k < files.size(); ++k) {
             const QString path = files.path(k);
             Loaded loaded;
             if (!loadHex(path, loaded, o, false)) {
@@ -419,7 +393,7 @@ CliOutput runInventory(const QStringList &args, const OutputSink &sink)
         inventory.writeText([&write](const QString &piece) { write(escapedText(piece, true)); });
     if (failed)
         o.exitCode = CliExit::Failed;
-    else if (options.isSet(QStringLiteral("strict")) && !inventory.shared().empty())
+    else if (options.isSet(QStringLiteral("strict")) && inventory.anyShared())
         o.exitCode = CliExit::Refused;
     else
         o.exitCode = CliExit::Ok;

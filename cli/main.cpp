@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "image/SafeFile.h"
+#include "image/SafeSave.h"
 
 #include <cstdio>
 
@@ -16,6 +17,7 @@ void print(const QString &text, std::FILE *stream)
 
 int main(int argc, char *argv[])
 {
+    ignoreFileSizeLimitSignal();
     // Arguments keep the bytes the system gave: a file name that is no UTF-8
     // is read and written under exactly its name.
     QStringList arguments;

@@ -9,9 +9,9 @@ std::optional<UserMessage> DecoderSession::checkLineCount(const QStringList &lin
     return checkHexLineCount(lines);
 }
 
-HexLoadResult DecoderSession::readLines(const QStringList &lines)
+HexLoadResult DecoderSession::readLines(const QStringList &lines, const QString &fileName)
 {
-    return loadHexLines(image, lines);
+    return loadHexLines(image, lines, fileName);
 }
 
 void DecoderSession::identify()
@@ -73,7 +73,7 @@ void DecoderSession::readSlots()
         slotValues[static_cast<std::size_t>(s)] = readSlot(image, s, slotCoding, maxAddress, *tables_);
 }
 
-DecoderSession::LoadOutcome DecoderSession::load(const QByteArray &content)
+DecoderSession::LoadOutcome DecoderSession::load(const QByteArray &content, const QString &fileName)
 {
     LoadOutcome outcome;
     const QStringList lines = splitHexFileLines(content);
@@ -82,7 +82,7 @@ DecoderSession::LoadOutcome DecoderSession::load(const QByteArray &content)
         return outcome;
     }
     outcome.imageTouched = true;
-    outcome.lines = readLines(lines);
+    outcome.lines = readLines(lines, fileName);
     if (!outcome.lines.complete) {
         outcome.error = outcome.lines.error;
         return outcome;

@@ -61,8 +61,9 @@ public:
     // A file of more lines than the image holds: the message, before anything changes.
     static std::optional<UserMessage> checkLineCount(const QStringList &lines);
     // Resets the image and parses every line into it; the first bad line ends
-    // the load with its message, the bytes stored before it stay.
-    HexLoadResult readLines(const QStringList &lines);
+    // the load with its message, the bytes stored before it stay. The file's
+    // name, where known, goes into the message of a file that was cut off.
+    HexLoadResult readLines(const QStringList &lines, const QString &fileName = QString());
     // Type code and ID words, protocol, the type's row, slot labels, column
     // break, editor frame and whether the file counts as recognised.
     void identify();
@@ -82,7 +83,7 @@ public:
         // Signs of damage in a file that loaded.
         HexDamage damage;
     };
-    LoadOutcome load(const QByteArray &content);
+    LoadOutcome load(const QByteArray &content, const QString &fileName = QString());
 
     // ---- the slot rules for the loaded type ----
     bool isLabelled(int slot) const { return !slotLabel(slot).isEmpty(); }

@@ -146,6 +146,18 @@
         <source>Dieses File hat zu viele Zeilen (max. 512)</source>
         <translation>This file has too many lines (max. 512)</translation>
     </message>
+    <message>
+        <source>Dieses File enthält einen Wert außerhalb von 0 bis 255 in Zeile %1</source>
+        <translation>This file holds a value outside 0 to 255 in line %1</translation>
+    </message>
+    <message>
+        <source>Dieses File ist leer</source>
+        <translation>This file is empty</translation>
+    </message>
+    <message>
+        <source>Dieses File endet nach Zeile %1; %2 Zeilen erwartet</source>
+        <translation>This file ends after line %1; %2 lines expected</translation>
+    </message>
 </context>
 <context>
     <name>CurvePlayback</name>
@@ -977,6 +989,14 @@
         <source>Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.</source>
         <translation>The file ends without an end record; it may be cut off.</translation>
     </message>
+    <message>
+        <source>Für %1 enthält die Datei keine Records: die angezeigten Einstellungen sind gelöschte Bytes (FF), und Speichern bringt sie nicht zurück.</source>
+        <translation>The file holds no records for %1: the settings shown are erased bytes (FF), and saving does not bring them back.</translation>
+    </message>
+    <message>
+        <source>Für %1 enthält die Datei keine Records; Speichern bringt sie nicht zurück.</source>
+        <translation>The file holds no records for %1; saving does not bring them back.</translation>
+    </message>
 </context>
 <context>
     <name>HexFile</name>
@@ -1050,6 +1070,14 @@ Please do not burn it!</translation>
     <message>
         <source>E209: Überschreitung EEPROM-Adressbereich</source>
         <translation>E209: Beyond the EEPROM address range</translation>
+    </message>
+    <message>
+        <source>E208: Die Datei endet mitten in einem Record (Zeile %1); sie ist wahrscheinlich abgeschnitten, etwa bei einem abgebrochenen Download.</source>
+        <translation>E208: The file ends in the middle of a record (line %1); it was probably cut off, as by an interrupted download.</translation>
+    </message>
+    <message>
+        <source>E208: Die Datei %1 endet mitten in einem Record (Zeile %2); sie ist wahrscheinlich abgeschnitten, etwa bei einem abgebrochenen Download.</source>
+        <translation>E208: The file %1 ends in the middle of a record (line %2); it was probably cut off, as by an interrupted download.</translation>
     </message>
 </context>
 <context>

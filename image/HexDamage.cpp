@@ -1,6 +1,10 @@
 #include "image/HexDamage.h"
 
+#include "image/HexRecord.h"
+
 #include <QCoreApplication>
+
+#include <utility>
 
 namespace {
 
@@ -40,6 +44,24 @@ bool isEndRecord(const QString &line)
     return line.size() >= 9 && line[7] == u'0' && line[8] == u'1';
 }
 
+// The areas of the image that no data record of the lines reaches.
+QStringList areasWithoutRecords(const QStringList &lines)
+{
+    bool reached[5] = {}; // by RecordTarget
+    for (const QString &line : lines) {
+        if (line.startsWith(u':'))
+            reached[static_cast<int>(parseHexRecord(upperCaseLine(line)).target)] = true;
+    }
+    QStringList missing;
+    const std::pair<RecordTarget, const char *> areas[] = {
+        {RecordTarget::Rom, "ROM"}, {RecordTarget::Id, "ID"}, {RecordTarget::Config, "CONFIG"}, {RecordTarget::Eeprom, "EEPROM"}};
+    for (const auto &[target, name] : areas) {
+        if (!reached[static_cast<int>(target)])
+            missing << QString::fromLatin1(name);
+    }
+    return missing;
+}
+
 } // namespace
 
 QStringList HexDamage::findings() const
@@ -51,6 +73,12 @@ QStringList HexDamage::findings() const
                      .arg(firstBadLine);
     if (missingEndRecord)
         texts << QCoreApplication::translate("HexDamage", "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.");
+    const QString areas = areasWithoutRecords.join(QStringLiteral(", "));
+    if (areasWithoutRecords.contains(QStringLiteral("EEPROM")))
+        texts << QCoreApplication::translate("HexDamage", "Für %1 enthält die Datei keine Records: die angezeigten Einstellungen sind gelöschte Bytes (FF), und Speichern bringt sie nicht zurück.")
+                     .arg(areas);
+    else if (!areasWithoutRecords.isEmpty())
+        texts << QCoreApplication::translate("HexDamage", "Für %1 enthält die Datei keine Records; Speichern bringt sie nicht zurück.").arg(areas);
     return texts;
 }
 
@@ -69,5 +97,7 @@ HexDamage findHexDamage(const QStringList &lines)
         if (!checksumHolds(line) && damage.badChecksumLines++ == 0)
             damage.firstBadLine = static_cast<int>(n + 1);
     }
+    if (damage.missingEndRecord)
+        damage.areasWithoutRecords = areasWithoutRecords(lines);
     return damage;
 }

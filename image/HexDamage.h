@@ -9,6 +9,10 @@ struct HexDamage {
     int badChecksumLines = 0;
     int firstBadLine = 0; // counted from 1 as in the file, 0 for none
     bool missingEndRecord = false;
+    // In a file without an end record: the areas that got no data record, in
+    // address order ("ROM", "ID", "CONFIG", "EEPROM"). What the window shows
+    // of them are erased bytes, not the decoder's.
+    QStringList areasWithoutRecords;
 
     bool any() const { return badChecksumLines > 0 || missingEndRecord; }
     // One line of text per finding.
@@ -18,5 +22,6 @@ struct HexDamage {
 // Looks at the lines of a file as the reader splits them. A line counts as
 // damaged when it comes before the end record and its bytes, read as hex
 // pairs after the colon, do not add up to 0 modulo 256, or it holds a
-// character there that is not a hex digit.
+// character there that is not a hex digit. A file without an end record is
+// looked at once more for the areas its records reach.
 HexDamage findHexDamage(const QStringList &lines);

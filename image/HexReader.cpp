@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 
+#include "image/SafeFile.h"
 #include "image/SafeText.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -105,7 +108,18 @@ UserMessage readerMessage(RecordError error, const QString &fileLine)
     return {};
 }
 
-HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines)
+UserMessage cutOffMessage(const QString &fileName, int lastLine)
+{
+    if (fileName.isEmpty())
+        return {QCoreApplication::translate("HexReader", "E208: Die Datei endet mitten in einem Record (Zeile %1); sie ist wahrscheinlich abgeschnitten, etwa bei einem abgebrochenen Download.")
+                    .arg(lastLine),
+                BoxKind::Plain};
+    return {QCoreApplication::translate("HexReader", "E208: Die Datei %1 endet mitten in einem Record (Zeile %2); sie ist wahrscheinlich abgeschnitten, etwa bei einem abgebrochenen Download.")
+                .arg(shownPath(QFileInfo(fileName).fileName()), QString::number(lastLine)),
+            BoxKind::Plain};
+}
+
+HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines, const QString &fileName)
 {
     HexLoadResult result;
     image.resetForLoad();
@@ -120,7 +134,8 @@ HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines)
         const RecordError error = record.error;
         storeRecord(image, std::move(record));
         if (error != RecordError::None) {
-            result.error = readerMessage(error, line);
+            const bool cutOff = error == RecordError::Truncated && n + 1 == lines.size();
+            result.error = cutOff ? cutOffMessage(fileName, n + 1) : readerMessage(error, line);
             return result;
         }
         if (line.startsWith(QLatin1String(":08400")))

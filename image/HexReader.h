@@ -22,8 +22,10 @@ std::optional<UserMessage> checkLineCount(const QStringList &lines, const QStrin
 
 // Stores the upper-cased lines in hexLines, resets the image and parses every
 // line into it; the first bad line ends the load with its message. Bytes stored
-// before that line stay in the image.
-HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines);
+// before that line stay in the image. A last line that ends before its data
+// does is a file cut off in the middle of a record: its message says so and
+// names the file, when a name is given.
+HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines, const QString &fileName = QString());
 
 // Applies one parsed record to the image (bytes before an overflow included);
 // its texts move into the image.
@@ -31,3 +33,7 @@ void storeRecord(FirmwareImage &image, HexRecord &&record);
 
 // The loader's message for a record error; line is the upper-cased line.
 UserMessage readerMessage(RecordError error, const QString &line);
+
+// The loader's message for a file that ends inside the record of its last line
+// (counted from 1); fileName may be empty.
+UserMessage cutOffMessage(const QString &fileName, int lastLine);

@@ -16,15 +16,18 @@
 
 namespace {
 
-// Length of the valid UTF-8 sequence at bytes[i], or 0 when there is none.
-int utf8SequenceLength(const QByteArray &bytes, qsizetype i)
+// Length of the valid UTF-8 sequence at bytes[i], or 0 when there is none;
+// code gets the character it stands for.
+int utf8SequenceLength(const QByteArray &bytes, qsizetype i, char32_t &code)
 {
     const auto at = [&bytes](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
     const unsigned char lead = at(i);
     int length = 0;
     unsigned lowest = 0;
-    if (lead < 0x80)
+    if (lead < 0x80) {
+        code = lead;
         return 1;
+    }
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
         lowest = 0x80;
@@ -39,7 +42,7 @@ int utf8SequenceLength(const QByteArray &bytes, qsizetype i)
     }
     if (i + length > bytes.size())
         return 0;
-    unsigned code = lead & (0x7F >> length);
+    code = lead & (0x7F >> length);
     for (int k = 1; k < length; ++k) {
         if ((at(i + k) & 0xC0) != 0x80)
             return 0;
@@ -63,13 +66,21 @@ QString pathFromBytes(const QByteArray &bytes)
     QString path;
     path.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size();) {
-        const int length = utf8SequenceLength(bytes, i);
+        char32_t code = 0;
+        const int length = utf8SequenceLength(bytes, i, code);
         if (length == 0) {
             path += QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[i])));
             ++i;
             continue;
         }
-        path += QString::fromUtf8(bytes.constData() + i, length);
+        // Not QString::fromUtf8: it drops a byte-order mark at its start, a
+        // character the name holds.
+        if (QChar::requiresSurrogates(code)) {
+            path += QChar(QChar::highSurrogate(code));
+            path += QChar(QChar::lowSurrogate(code));
+        } else {
+            path += QChar(static_cast<char16_t>(code));
+        }
         i += length;
     }
     return path;

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <csignal>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -496,4 +498,9 @@ std::optional<QString> saveVerifiedFile(const QString &path, const QByteArray &c
     if (auto error = file.commit())
         return fileMessage(path, *error);
     return std::nullopt;
+}
+
+void ignoreFileSizeLimitSignal()
+{
+    ::signal(SIGXFSZ, SIG_IGN);
 }

@@ -100,3 +100,9 @@ std::optional<QString> saveFileWhole(const QString &path, const QByteArray &cont
 // Stages, reads the staged file back and compares it byte by byte, and only
 // then commits: the message (naming the path) when any step fails.
 std::optional<QString> saveVerifiedFile(const QString &path, const QByteArray &content);
+
+// A file size limit (ulimit -f) would kill the process at the first write past
+// it (SIGXFSZ) and leave the work unsaved without a word. Ignored, the write
+// fails with EFBIG instead and is reported like any other write error. Called
+// once at the start of each program.
+void ignoreFileSizeLimitSignal();

@@ -15,6 +15,20 @@ bool isLayoutControl(char16_t c)
     return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
+// Characters that show as nothing, the format characters: zero-width space
+// and joiners, word joiner, soft hyphen, byte-order mark, tags and the like.
+// A name holding one looks like the name without it. (The bidirectional marks
+// are among them.) A character beyond U+FFFF is looked at from either half.
+bool isInvisibleFormat(const QString &text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return QChar::category(QChar::surrogateToUcs4(c, text[i + 1])) == QChar::Other_Format;
+    if (c.isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())
+        return QChar::category(QChar::surrogateToUcs4(text[i - 1], c)) == QChar::Other_Format;
+    return c.category() == QChar::Other_Format;
+}
+
 // A byte of a file name that is no UTF-8, as pathFromBytes() keeps it.
 bool isEscapedByte(char16_t c)
 {
@@ -36,7 +50,7 @@ bool needsEscape(const QString &text, qsizetype i, bool keepLineBreaks)
     const char16_t c = text[i].unicode();
     if (c == u'\n')
         return !keepLineBreaks;
-    return isControl(c) || isLayoutControl(c) || isLoneSurrogate(text, i);
+    return isControl(c) || isLayoutControl(c) || isLoneSurrogate(text, i) || isInvisibleFormat(text, i);
 }
 
 QString hex(int value, int digits)

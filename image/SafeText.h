@@ -6,7 +6,8 @@
 // name that are no UTF-8 are shown as \xHH, so a file cannot retitle or clear
 // the user's terminal, nor cut a message at a NUL. Bidirectional controls and
 // line separators are shown as \uHHHH, so that "rtl\u202Eexe.txt.hex" cannot
-// pass for a name ending in ".exe".
+// pass for a name ending in ".exe"; so are the invisible format characters
+// (U+200B and its kin), so that two names that look alike are told apart.
 
 // Every such character escaped; line breaks too unless keepLineBreaks.
 QString escapedText(const QString &text, bool keepLineBreaks = false);

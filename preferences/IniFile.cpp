@@ -117,19 +117,42 @@ QByteArray IniFile::toBytes() const
 
 namespace {
 
+// A half of a surrogate pair without its other half: how a file name keeps a
+// byte that is no UTF-8. Written as UTF-8 it would become '?'.
+bool isLoneSurrogate(const QString &text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !text.at(i - 1).isHighSurrogate();
+    return false;
+}
+
+// A character that the quoted form writes as \uXXXX.
+bool needsUnicodeEscape(const QString &text, qsizetype i)
+{
+    return text.at(i).category() == QChar::Other_Control || isLoneSurrogate(text, i);
+}
+
 // A text that reads back as it is without quotes: no control characters, no
-// blanks around it, not beginning with a double quote.
+// lone surrogates, no blanks around it, not beginning with a double quote.
 bool isPlainText(const QString &value)
 {
     if (value != value.trimmed() || value.startsWith(u'"'))
         return false;
-    return std::none_of(value.begin(), value.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (needsUnicodeEscape(value, i))
+            return false;
+    }
+    return true;
 }
 
 QString quoted(const QString &value)
 {
     QString out = QStringLiteral("\"");
-    for (const QChar c : value) {
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
         if (c == u'\\' || c == u'"')
             out += u'\\' + QString(c);
         else if (c == u'\n')
@@ -138,7 +161,7 @@ QString quoted(const QString &value)
             out += QStringLiteral("\\r");
         else if (c == u'\t')
             out += QStringLiteral("\\t");
-        else if (c.category() == QChar::Other_Control)
+        else if (needsUnicodeEscape(value, i))
             out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             out += c;

@@ -2,27 +2,35 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <optional>
+#include <variant>
 
 namespace CurveFiles {
 
 namespace {
 
-// A line as a byte value: a decimal integer (blanks around it allowed), values
-// above 255 become 255 and negative ones 0. Nothing for anything else.
-std::optional<int> byteValue(const QString &line)
+// A line as a byte value: a decimal integer from 0 to 255, blanks around it
+// allowed. Otherwise the warning that refuses the file at this line (counted
+// from 1): a number outside a byte is as foreign to the file as a letter,
+// since no editor writes one.
+std::variant<int, QString> byteValue(const QString &line, int lineNumber)
 {
     bool ok = false;
     const int value = line.trimmed().toInt(&ok, 10);
     if (!ok)
-        return std::nullopt;
-    return std::clamp(value, 0, 255);
+        return QCoreApplication::translate("CurveFiles", "Dieses File enthält ungültige Zeichen (kein Zahlenwert) in Zeile %1").arg(lineNumber);
+    if (value < 0 || value > 255)
+        return QCoreApplication::translate("CurveFiles", "Dieses File enthält einen Wert außerhalb von 0 bis 255 in Zeile %1").arg(lineNumber);
+    return value;
 }
 
-QString invalidLineWarning(int line)
+QString emptyFileWarning()
 {
-    return QCoreApplication::translate("CurveFiles", "Dieses File enthält ungültige Zeichen (kein Zahlenwert) in Zeile %1").arg(line);
+    return QCoreApplication::translate("CurveFiles", "Dieses File ist leer");
+}
+
+QString tooShortWarning(int lines)
+{
+    return QCoreApplication::translate("CurveFiles", "Dieses File endet nach Zeile %1; %2 Zeilen erwartet").arg(lines).arg(SetLines);
 }
 
 void appendLine(QByteArray &content, int value)
@@ -82,18 +90,18 @@ LoadResult loadCurveFile(const QStringList &lines, CurveRecords::Record &record)
         n = MaxCurveLines;
     }
     if (n == 0) {
-        result.warnings << invalidLineWarning(1);
+        result.warnings << emptyFileWarning();
         return result;
     }
     // Read into a copy: the record changes only once every line has been read.
     CurveRecords::Record read = record;
     for (int k = 0; k < n; ++k) {
-        const std::optional<int> value = byteValue(lines[k]);
-        if (!value) {
-            result.warnings << invalidLineWarning(k + 1);
+        const std::variant<int, QString> value = byteValue(lines[k], k + 1);
+        if (const QString *warning = std::get_if<QString>(&value)) {
+            result.warnings << *warning;
             return result;
         }
-        read[static_cast<std::size_t>(k)] = *value;
+        read[static_cast<std::size_t>(k)] = std::get<int>(value);
     }
     read[CurveRecords::CountEntry] = n;
     record = read;
@@ -119,15 +127,23 @@ LoadResult loadSetFile(const QStringList &lines, CurveRecords &curves)
         result.warnings << QCoreApplication::translate("CurveFiles", "Dieses File hat zu viele Zeilen (max. 512)");
         return result;
     }
-    // Read into a copy: the records change only once every pair has been read.
+    if (n == 0) {
+        result.warnings << emptyFileWarning();
+        return result;
+    }
+    // Read into a copy: the records change only once every line has been read.
     CurveRecords read = curves;
     for (int j = 0; j < SetLines; ++j) {
-        const std::optional<int> value = j < n ? byteValue(lines[j]) : std::nullopt;
-        if (!value) {
-            result.warnings << invalidLineWarning(j + 1);
+        if (j == n) {
+            result.warnings << tooShortWarning(n);
             return result;
         }
-        tableByte(read, j % 2, j / 2) = *value;
+        const std::variant<int, QString> value = byteValue(lines[j], j + 1);
+        if (const QString *warning = std::get_if<QString>(&value)) {
+            result.warnings << *warning;
+            return result;
+        }
+        tableByte(read, j % 2, j / 2) = std::get<int>(value);
     }
     curves = read;
     result.complete = true;

@@ -12,8 +12,8 @@
 //  - A set file holds all four records, 512 lines: line 2t is byte t of the
 //    first table (records 0 and 1), line 2t+1 byte t of the second (records 2
 //    and 3).
-// Values read are limited to 0..255, so nothing outside a byte reaches the
-// records.
+// Every line must be a byte value, 0..255: a file with any other line is
+// refused as a whole and changes nothing.
 namespace CurveFiles {
 
 constexpr int MaxCurveLines = 100;
@@ -35,19 +35,19 @@ QByteArray curveFileContent(const CurveRecords::Record &record);
 
 // Stores the lines as the record's points and their number as its count. Only
 // the first 100 lines are used (with a warning). A line that is not a number
-// refuses the file with a warning naming the line as an editor counts it (the
-// first line is 1); the record is then left exactly as it was. A file without
-// lines is refused the same way (line 1).
+// or lies outside 0..255 refuses the file with a warning naming the line as an
+// editor counts it (the first line is 1); the record is then left exactly as
+// it was. A file without lines is refused as empty.
 LoadResult loadCurveFile(const QStringList &lines, CurveRecords::Record &record);
 
 // All four records as 512 lines.
 QByteArray setFileContent(const CurveRecords &curves);
 
 // Stores the lines pair by pair (one byte of each table). More than 512 lines
-// are refused with a warning. A line that is missing or not a number refuses
-// the file with a warning naming that line, counted from 1 (a missing one is
-// the first line after the file's end); the records are then left exactly as
-// they were.
+// are refused with a warning, and so are fewer: the warning says after which
+// line the file ends. A line that is not a number or lies outside 0..255
+// refuses the file with a warning naming that line, counted from 1. A refused
+// file leaves the records exactly as they were.
 LoadResult loadSetFile(const QStringList &lines, CurveRecords &curves);
 
 } // namespace CurveFiles

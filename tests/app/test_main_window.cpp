@@ -264,7 +264,9 @@ TEST_F(MainWindowTest, DamagedFilesLoadWithOneWarning)
          "Die Datei ist vielleicht beschädigt: 1 Zeile(n) mit falscher Prüfsumme (erste: Zeile 2)."},
         {"no-end-record.hex", "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten."},
         {"huge-line.hex", "Die Datei ist vielleicht beschädigt: 1 Zeile(n) mit falscher Prüfsumme (erste: Zeile 2).\n"
-                          "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten."},
+                          "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.\n"
+                          "Für ID, CONFIG, EEPROM enthält die Datei keine Records: die angezeigten Einstellungen sind "
+                          "gelöschte Bytes (FF), und Speichern bringt sie nicht zurück."},
         {"crlf.hex", ""},
     };
     for (const auto &c : cases) {

@@ -1,4 +1,5 @@
 // The recent files and the last folder, and their section of the settings file.
+#include "image/SafeFile.h"
 #include "preferences/IniFile.h"
 #include "preferences/RecentFiles.h"
 
@@ -59,7 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"/a/x.hex", "/b/y.hex"},
                                  "/a"},
                       RecentCase{"ten: the last eight", numbered(1, 10), reversed(numbered(3, 10)), "/hex"},
-                      RecentCase{"a folder with blanks", {"/my hex/a b.hex"}, {"/my hex/a b.hex"}, "/my hex"}));
+                      RecentCase{"a folder with blanks", {"/my hex/a b.hex"}, {"/my hex/a b.hex"}, "/my hex"},
+                      // Latin-1 bytes, no UTF-8: kept byte for byte, beside a name with a character
+                      // beyond the BMP, which is UTF-8.
+                      RecentCase{"names that are no UTF-8",
+                                 {pathFromBytes("/alt/\xE4/ampel\xE4\xFC.hex"), QStringLiteral("/b/\U0001F682.hex")},
+                                 {QStringLiteral("/b/\U0001F682.hex"), pathFromBytes("/alt/\xE4/ampel\xE4\xFC.hex")},
+                                 "/b"}));
 
 // A name from the file system must not reach into the settings file's
 // structure: a line break in it would start a key or section of its own.

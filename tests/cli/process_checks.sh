@@ -36,6 +36,15 @@ expect 0 "$cli" diff "$work/set.hex" "$work/set.hex"
 expect 1 "$cli" set "$dcc" -o "$work/refused.hex" --slot 1=4000
 [ -e "$work/refused.hex" ] && { echo "FAIL: a refused set wrote its file"; failures=$((failures + 1)); }
 
+# A file size limit makes a write fail like any other: status 1, a message
+# naming the file, and nothing left of it (no SIGXFSZ, status 153).
+for command in "export $dcc" "set $dcc --slot 1=42g"; do
+    # shellcheck disable=SC2086
+    expect 1 sh -c "ulimit -f 1; exec \"\$0\" \"\$@\"" "$cli" $command -o "$work/limited.out"
+    grep -q "limited.out" "$work/err" || { echo "FAIL: no message naming the file: $command"; failures=$((failures + 1)); }
+    [ -e "$work/limited.out" ] && { echo "FAIL: a partial file is left: $command"; failures=$((failures + 1)); }
+done
+
 if command -v ldd >/dev/null && ldd "$cli" | grep -q 'libQt6\(Gui\|Widgets\)'; then
     echo "FAIL: quaxel-cli links a display library:"
     ldd "$cli" | grep libQt6

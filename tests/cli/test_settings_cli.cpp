@@ -1,6 +1,8 @@
 // The settings commands of the command line: export, apply, diff --settings
 // and inventory, with their exit statuses, refusals and written files.
 #include "cli/CliCommands.h"
+#include "image/SafeFile.h"
+#include "settings/Inventory.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -161,6 +164,79 @@ TEST_F(SettingsCli, InventoryFindsASharedAddressPlantedInTwoSamples)
     const QJsonObject json = QJsonDocument::fromJson(runCli({"inventory", "--json", path("folder")}).out.toUtf8()).object();
     EXPECT_EQ(json[QStringLiteral("rows")].toArray().size(), lines.size() - 1);
     EXPECT_EQ(json[QStringLiteral("shared")].toArray().size(), 1);
+}
+
+// Every entry of a folder named *.hex is listed or named on standard error.
+// Names that are no UTF-8 are read by their bytes; they and invisible
+// characters are shown escaped. A FIFO, a dangling link and a link loop are
+// named and fail the inventory, --strict or not. A link to a folder stands for
+// the folder. Files come in natural order of their names in every format, and
+// unused slots (address 0) are left out.
+TEST_F(SettingsCli, InventoryListsEveryEntryOrNamesIt)
+{
+    ASSERT_TRUE(QDir().mkpath(path("names")));
+    ASSERT_TRUE(QDir().mkpath(path("odd")));
+    // Slot 1 holds the address that tells the file; slot 2 is unused.
+    const struct {
+        QByteArray name;
+        int address;
+    } files[] = {{"x-10.hex", 10}, {"\xE4mpel.hex", 50}, {"x-2.hex", 20}, {"UPPER.HEX", 60},
+                 {"zw\xE2\x80\x8B.hex", 40}, {"x-1.hex", 30}, {"notes.txt", 70}};
+    for (const auto &f : files) {
+        const QString file = pathFromBytes(QFile::encodeName(path("names")) + '/' + f.name);
+        ASSERT_EQ(runCli({"set", Turnout, "-o", file, "--slot", QStringLiteral("1=%1g").arg(f.address), "--slot", "2=0"}).exitCode, 0);
+    }
+    const QList<int> natural{60, 30, 20, 10, 40, 50};
+    ASSERT_EQ(::symlink("names", QFile::encodeName(path("link")).constData()), 0);
+
+    for (const QString &folder : {path("names"), path("link")}) {
+        SCOPED_TRACE(folder.toStdString());
+        const CliOutput text = runCli({"inventory", "--strict", folder});
+        EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+        EXPECT_TRUE(text.err.isEmpty()) << text.err.toStdString();
+        QList<int> order;
+        for (const QString &line : text.out.split(u'\n').mid(1, natural.size()))
+            order << line.simplified().section(u' ', -2, -2).toInt();
+        EXPECT_EQ(order, natural) << text.out.toStdString();
+        EXPECT_TRUE(text.out.contains(QStringLiteral("/zw\\u200B.hex "))) << text.out.toStdString();
+        EXPECT_TRUE(text.out.contains(QStringLiteral("/\\xE4mpel.hex "))) << text.out.toStdString();
+        EXPECT_FALSE(text.out.contains(QChar(0x200B)));
+
+        const QStringList csv = runCli({"inventory", "--csv", folder}).out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        order.clear();
+        for (const QString &line : csv.mid(1))
+            order << line.section(u',', 6, 6).toInt();
+        EXPECT_EQ(order, natural);
+
+        const QJsonArray rows = QJsonDocument::fromJson(runCli({"inventory", "--json", folder}).out.toUtf8())
+                                    .object()[QStringLiteral("rows")].toArray();
+        order.clear();
+        for (const QJsonValue &row : rows)
+            order << row[QStringLiteral("address")].toInt();
+        EXPECT_EQ(order, natural);
+    }
+
+    ASSERT_EQ(runCli({"set", Turnout, "-o", path("odd/ok.hex")}).exitCode, 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("odd/fifo.hex")).constData(), 0600), 0);
+    ASSERT_EQ(::symlink("nowhere.hex", QFile::encodeName(path("odd/dangling.hex")).constData()), 0);
+    ASSERT_EQ(::symlink("loop.hex", QFile::encodeName(path("odd/loop.hex")).constData()), 0);
+    for (const char *strict : {"--csv", "--strict"}) {
+        const CliOutput o = runCli({"inventory", strict, path("odd")});
+        EXPECT_EQ(o.exitCode, 2) << strict;
+        for (const char *name : {"fifo.hex", "dangling.hex", "loop.hex"})
+            EXPECT_TRUE(o.err.contains(QLatin1String(name))) << name << ": " << o.err.toStdString();
+        EXPECT_TRUE(o.out.contains(QStringLiteral("ok.hex"))) << o.out.toStdString();
+    }
+}
+
+// Natural order compares runs of digits by their numbers.
+TEST(InventoryOrder, NamesInNaturalOrder)
+{
+    const QByteArrayView ordered[] = {"", "a", "x-01", "x-1", "x-2", "x-9.hex", "x-10", "x-10a", "x-10b2", "x-10b10", "x-100", "xa", "\xE4"};
+    for (std::size_t i = 0; i + 1 < std::size(ordered); ++i) {
+        EXPECT_TRUE(Settings::naturallyBefore(ordered[i], ordered[i + 1])) << ordered[i].data() << " < " << ordered[i + 1].data();
+        EXPECT_FALSE(Settings::naturallyBefore(ordered[i + 1], ordered[i])) << ordered[i + 1].data() << " > " << ordered[i].data();
+    }
 }
 
 // The inventory goes out piece by piece as it is written; the pieces make the

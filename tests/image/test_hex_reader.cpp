@@ -1,4 +1,5 @@
 #include "common/HexRecords.h"
+#include "image/HexDamage.h"
 #include "image/HexReader.h"
 #include "image/ImageSnapshot.h"
 
@@ -180,6 +181,63 @@ TEST(HexReader, TruncatedRecordStoresNothingOfItself)
     ASSERT_TRUE(result.error.has_value());
     EXPECT_EQ(image.rom[0x10], QStringLiteral("FF"));
     EXPECT_EQ(image.rom[0x12], QStringLiteral("FF"));
+}
+
+// A download cut off inside its last record: the message names the file (its
+// name escaped, never read as a placeholder) and says what probably happened.
+// The same short record before another line is an ordinary E208.
+TEST(HexReader, AFileCutInsideARecordSaysSo)
+{
+    const QString cut = QStringLiteral(
+        " endet mitten in einem Record (Zeile 3); sie ist wahrscheinlich abgeschnitten, etwa bei einem abgebrochenen Download.");
+    const struct {
+        QString fileName;
+        QString message;
+    } cases[] = {
+        {QStringLiteral("/downloads/ampel.hex"), QStringLiteral("E208: Die Datei ampel.hex") + cut},
+        {QStringLiteral("/d/a%2\x1b.hex"), QStringLiteral("E208: Die Datei a%2\\x1B.hex") + cut},
+        {QString(), QStringLiteral("E208: Die Datei") + cut},
+    };
+    for (const auto &c : cases) {
+        FirmwareImage image;
+        const HexLoadResult result =
+            loadHexLines(image, {ExtendedAddressRecord, hexRecord(0x0000, "00", "A1"), QStringLiteral(":0400100001020")}, c.fileName);
+        ASSERT_TRUE(result.error.has_value());
+        EXPECT_EQ(result.error->text, c.message);
+        EXPECT_EQ(image.rom[0], QStringLiteral("A1"));
+    }
+}
+
+// A file cut off before its end record says which areas got no records at all,
+// and what that means for the window: a cut before the EEPROM records leaves
+// every setting shown as erased bytes. A file with its end record is taken as
+// it was written.
+TEST(HexDamage, ACutFileNamesTheAreasWithoutRecords)
+{
+    const QString rom = hexRecord(0x0000, "00", "0830");
+    const QString id = hexRecord(0x4000, "00", "0100030005000100");
+    const QString config = hexRecord(0x400E, "00", "3A3F");
+    const QString eeprom = hexRecord(0x4200, "00", "1100");
+    const QString noEnd = QStringLiteral("Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.");
+    const QString settingsErased = QStringLiteral(
+        ": die angezeigten Einstellungen sind gelöschte Bytes (FF), und Speichern bringt sie nicht zurück.");
+    const struct {
+        const char *what;
+        QStringList lines;
+        QStringList findings;
+    } cases[] = {
+        {"whole", {ExtendedAddressRecord, rom, id, config, eeprom, EndRecord}, {}},
+        {"cut before the EEPROM", {ExtendedAddressRecord, rom, id, config},
+         {noEnd, QStringLiteral("Für EEPROM enthält die Datei keine Records") + settingsErased}},
+        {"cut after the ROM", {ExtendedAddressRecord, rom},
+         {noEnd, QStringLiteral("Für ID, CONFIG, EEPROM enthält die Datei keine Records") + settingsErased}},
+        {"EEPROM only", {ExtendedAddressRecord, eeprom},
+         {noEnd, QStringLiteral("Für ROM, ID, CONFIG enthält die Datei keine Records; Speichern bringt sie nicht zurück.")}},
+        {"every area, no end", {ExtendedAddressRecord, rom, id, config, eeprom}, {noEnd}},
+        {"no EEPROM but an end record", {ExtendedAddressRecord, rom, id, config, EndRecord}, {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(findHexDamage(c.lines).findings(), c.findings) << c.what;
 }
 
 TEST(HexReader, RejectsMoreThan512Lines)

@@ -36,6 +36,9 @@ TEST(PathBytes, EveryNameRoundTripsAndShowsItsUndecodableBytes)
         {"rtl\xE2\x80\xAE" "exe.txt.hex", "rtl\\u202Eexe.txt.hex"},
         {"marks\xE2\x80\x8E\xE2\x80\x8F-isolate\xE2\x81\xA6\xE2\x81\xA9.hex", "marks\\u200E\\u200F-isolate\\u2066\\u2069.hex"},
         {"embed\xE2\x80\xAA\xE2\x80\xAC-line\xE2\x80\xA8.hex", "embed\\u202A\\u202C-line\\u2028.hex"},
+        // Invisible: zero-width space, word joiner, soft hyphen, byte-order mark, a tag (U+E0041).
+        {"zero\xE2\x80\x8Bwidth\xE2\x81\xA0-soft\xC2\xAD" "bom\xEF\xBB\xBF-tag\xF3\xA0\x81\x81.hex",
+         "zero\\u200Bwidth\\u2060-soft\\u00ADbom\\uFEFF-tag\\uDB40\\uDC41.hex"},
     };
     for (const auto &row : rows) {
         const QString path = pathFromBytes(row.bytes);

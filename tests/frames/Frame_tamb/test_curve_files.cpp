@@ -14,9 +14,21 @@ namespace {
 const QString TooManyCurveLines = QStringLiteral("Nur die ersten 100 Zeilen dieses File werden verwendet");
 const QString TooManySetLines = QStringLiteral("Dieses File hat zu viele Zeilen (max. 512)");
 
+const QString EmptyFile = QStringLiteral("Dieses File ist leer");
+
 QString invalidLine(int line)
 {
     return QStringLiteral("Dieses File enthält ungültige Zeichen (kein Zahlenwert) in Zeile %1").arg(line);
+}
+
+QString outsideAByte(int line)
+{
+    return QStringLiteral("Dieses File enthält einen Wert außerhalb von 0 bis 255 in Zeile %1").arg(line);
+}
+
+QString endsAfter(int line)
+{
+    return QStringLiteral("Dieses File endet nach Zeile %1; 512 Zeilen erwartet").arg(line);
 }
 
 // Every byte of every record different from its neighbours.
@@ -104,10 +116,14 @@ INSTANTIATE_TEST_SUITE_P(
         CurveLoadCase{"lastLineBad", numbers(99, 1) << "x", {invalidLine(100)}, false, {33, 33, 33}, 10},
         CurveLoadCase{"badAfterTruncation", numbers(100) << "x", {TooManyCurveLines}, true, {0, 1}, 100},
         CurveLoadCase{"emptyLine", {"10", ""}, {invalidLine(2)}, false, {33, 33}, 10},
-        CurveLoadCase{"limits", {"256", "70000", "-4", " 17 ", "+3"}, {}, true, {255, 255, 0, 17, 3}, 5},
+        CurveLoadCase{"limits", {"255", "0", " 17 ", "+3"}, {}, true, {255, 0, 17, 3, 33}, 4},
+        // A number no editor writes would switch a relay on (bit 7): refused, nothing changes.
+        CurveLoadCase{"above255", {"10", "20", "300", "40"}, {outsideAByte(3)}, false, {33, 33, 33, 33}, 10},
+        CurveLoadCase{"justAbove", {"256"}, {outsideAByte(1)}, false, {33}, 10},
+        CurveLoadCase{"negative", {"10", "-1"}, {outsideAByte(2)}, false, {33, 33}, 10},
         CurveLoadCase{"hugeNumber", {"99999999999"}, {invalidLine(1)}, false, {33}, 10},
         CurveLoadCase{"decimal", {"1.5", "2"}, {invalidLine(1)}, false, {33}, 10},
-        CurveLoadCase{"noLines", {}, {invalidLine(1)}, false, {33}, 10}),
+        CurveLoadCase{"noLines", {}, {EmptyFile}, false, {33}, 10}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SetFile, LayoutInterleavesTheTwoTables)
@@ -182,23 +198,32 @@ INSTANTIATE_TEST_SUITE_P(
     Files, LoadSet,
     ::testing::Values(SetLoadCase{"complete", numbers(512), {}, true},
                       SetLoadCase{"tooLong", numbers(513), {TooManySetLines}, false},
-                      SetLoadCase{"hundredLines", numbers(100), {invalidLine(101)}, false},
-                      SetLoadCase{"secondOfPairMissing", numbers(101), {invalidLine(102)}, false},
-                      SetLoadCase{"lastLineMissing", numbers(511), {invalidLine(512)}, false},
+                      SetLoadCase{"hundredLines", numbers(100), {endsAfter(100)}, false},
+                      SetLoadCase{"secondOfPairMissing", numbers(101), {endsAfter(101)}, false},
+                      SetLoadCase{"lastLineMissing", numbers(511), {endsAfter(511)}, false},
+                      SetLoadCase{"badLineBeforeTheEnd", withLine(numbers(300), 7, "7a"), {invalidLine(8)}, false},
+                      SetLoadCase{"above255", withLine(numbers(512), 4, "999"), {outsideAByte(5)}, false},
+                      SetLoadCase{"lastAbove255", withLine(numbers(512), 511, "256"), {outsideAByte(512)}, false},
+                      SetLoadCase{"negative", withLine(numbers(512), 1, "-1"), {outsideAByte(2)}, false},
                       SetLoadCase{"firstLineBad", withLine(numbers(512), 0, "x"), {invalidLine(1)}, false},
                       SetLoadCase{"secondOfPairBad", withLine(numbers(512), 7, "7a"), {invalidLine(8)}, false},
                       SetLoadCase{"firstOfPairBad", withLine(numbers(512), 300, "-"), {invalidLine(301)}, false},
                       SetLoadCase{"lastLineBad", withLine(numbers(512), 511, "1 2"), {invalidLine(512)}, false},
-                      SetLoadCase{"empty", {}, {invalidLine(1)}, false}),
+                      SetLoadCase{"empty", {}, {EmptyFile}, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(SetFile, ValuesAreLimitedToBytes)
+// The bounds themselves are bytes.
+TEST(SetFile, ValuesOutsideAByteAreRefusedNotLimited)
 {
     QStringList lines = numbers(512);
-    lines[0] = QStringLiteral("300");
-    lines[1] = QStringLiteral("-1");
+    lines[0] = QStringLiteral("255");
+    lines[1] = QStringLiteral("0");
     CurveRecords curves;
     EXPECT_TRUE(loadSetFile(lines, curves).complete);
     EXPECT_EQ(curves[0][0], 255);
     EXPECT_EQ(curves[2][0], 0);
+    lines[0] = QStringLiteral("300");
+    const CurveRecords before = curves;
+    EXPECT_EQ(loadSetFile(lines, curves).warnings, QStringList{outsideAByte(1)});
+    EXPECT_EQ(curves, before);
 }
