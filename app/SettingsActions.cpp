@@ -142,29 +142,48 @@ std::unique_ptr<DecoderSession> SettingsActions::shownSession()
     return shown;
 }
 
-QJsonObject SettingsActions::documentOf(DecoderSession &session) const
+Settings::Source SettingsActions::source() const
 {
-    const Settings::Source source{shownPath(QFileInfo(parts_.session.filePath).fileName()), loadedContent_,
-                                  loadedVersion_};
-    return Settings::exportSettings(session, source);
+    return {shownPath(QFileInfo(parts_.session.filePath).fileName()), loadedContent_, loadedVersion_};
 }
 
-std::optional<QJsonObject> SettingsActions::documentWithWorkingCopies()
+QJsonObject SettingsActions::documentOf(DecoderSession &session) const
+{
+    return Settings::exportSettings(session, source());
+}
+
+namespace {
+
+bool workingCopiesWait(const std::vector<EditorFrame *> &frames)
+{
+    return std::any_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); });
+}
+
+} // namespace
+
+std::unique_ptr<DecoderSession> SettingsActions::sessionWithWorkingCopies()
 {
     const std::vector<EditorFrame *> frames = parts_.frames.frames();
-    if (std::none_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); }))
-        return std::nullopt;
+    if (!workingCopiesWait(frames))
+        return shownSession();
     const EditHistory::Quiet quiet(parts_.history);
     const WindowState before = parts_.capture();
     for (EditorFrame *frame : frames) {
         if (frame->hasUnappliedChanges())
             frame->applyChanges();
     }
-    std::optional<QJsonObject> document;
-    if (auto shown = shownSession())
-        document = documentOf(*shown);
+    auto shown = shownSession();
     parts_.restore(before);
-    return document;
+    return shown;
+}
+
+std::optional<QJsonObject> SettingsActions::documentWithWorkingCopies()
+{
+    if (!workingCopiesWait(parts_.frames.frames()))
+        return std::nullopt;
+    if (auto shown = sessionWithWorkingCopies())
+        return documentOf(*shown);
+    return std::nullopt;
 }
 
 QString SettingsActions::changesText()

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/WindowState.h"
 #include "image/HexReader.h"
+#include "settings/SettingsDocument.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -48,6 +49,13 @@ public:
 
     // A file has just been read into the session, before its editors load.
     void fileLoaded(const HexLoadResult &lines);
+    bool hasFile() const { return loaded_ != nullptr; }
+    // The file the window shows, as the settings document names it.
+    Settings::Source source() const;
+    // The session as the window shows it, the working copies that wait
+    // applied; the window is left as it was. Nothing after the grid's message
+    // for an edit it refuses.
+    std::unique_ptr<DecoderSession> sessionWithWorkingCopies();
 
     // What "Änderungen anzeigen…" shows.
     QString changesText();

@@ -5,6 +5,7 @@
 #include "app/FileActions.h"
 #include "app/RecentFilesPanel.h"
 #include "app/SettingsActions.h"
+#include "app/SheetActions.h"
 #include "app/Version.h"
 #include "app/WebPage.h"
 #include "app/WindowRecovery.h"
@@ -169,6 +170,8 @@ void TFormMain::createParts()
     settingsActions_ = new SettingsActions({this, session, grid_, frames_, *history_, [this] { return captureState(); },
                                             [this](const WindowState &state) { restoreState(state); }});
     settingsActions_->addTo(GroupBoxButtons);
+    sheetActions_ = new SheetActions({this, session, *settingsActions_, [this] { return history_->isModified(); }});
+    sheetActions_->addTo(GroupBoxButtons);
 
     connect(recent_, &RecentFilesPanel::listChanged, this, [this] { settings_.saveRecentFiles(*recent_); });
     recovery_ = new WindowRecovery({this, session, grid_, frames_, *history_, *files_, [this] { return captureState(); },
@@ -359,6 +362,7 @@ void TFormMain::btn_saveClick()
 void TFormMain::showLoadedSession(const HexLoadResult &lines)
 {
     settingsActions_->fileLoaded(lines);
+    sheetActions_->fileLoaded();
     for (int panel = 0; panel < 4; ++panel)
         setStatusPanelText(panel, QString());
     showFilePath();

@@ -25,6 +25,7 @@ class QPushButton;
 class QStatusBar;
 class RecentFilesPanel;
 class SettingsActions;
+class SheetActions;
 class RecoveryKeeper;
 class WindowRecovery;
 class WindowShortcuts;
@@ -178,6 +179,7 @@ private:
     FileActions *files_ = nullptr;
     WindowShortcuts *shortcuts_ = nullptr;
     SettingsActions *settingsActions_ = nullptr;
+    SheetActions *sheetActions_ = nullptr;
     WindowRecovery *recovery_ = nullptr;
     bool endingByButton_ = false;
 };
