@@ -17,37 +17,37 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("DataSheet", text);
+    return QCoreApplication::translate("Sheet", text);
 }
 
 // The fixed names of the settings document's settings, as the editors show
 // them: their texts for the translation.
 [[maybe_unused]] constexpr const char *SettingNames[] = {
-    QT_TRANSLATE_NOOP("DataSheet", "Wert"),
-    QT_TRANSLATE_NOOP("DataSheet", "Abschalten des Antriebes NUR nach TimeOut"),
-    QT_TRANSLATE_NOOP("DataSheet", "Mode Auswahl"),
-    QT_TRANSLATE_NOOP("DataSheet", "Dumm Mode"),
-    QT_TRANSLATE_NOOP("DataSheet", "Mode-Umschaltung SPERREN"),
-    QT_TRANSLATE_NOOP("DataSheet", "Geschwindigkeit Überblendung (Fading)"),
-    QT_TRANSLATE_NOOP("DataSheet", "Geschwindigkeit"),
-    QT_TRANSLATE_NOOP("DataSheet", "Leuchtstufe DUNKEL"),
-    QT_TRANSLATE_NOOP("DataSheet", "Leuchtstufe HELL"),
-    QT_TRANSLATE_NOOP("DataSheet", "Mindestanzahl (1..9)"),
-    QT_TRANSLATE_NOOP("DataSheet", "SW1"),
-    QT_TRANSLATE_NOOP("DataSheet", "Servo-Bedienung"),
-    QT_TRANSLATE_NOOP("DataSheet", "Lernen + Justage"),
-    QT_TRANSLATE_NOOP("DataSheet", "Servo"),
-    QT_TRANSLATE_NOOP("DataSheet", "Aktion"),
-    QT_TRANSLATE_NOOP("DataSheet", "Kurve"),
-    QT_TRANSLATE_NOOP("DataSheet", "Relais"),
-    QT_TRANSLATE_NOOP("DataSheet", "Start"),
-    QT_TRANSLATE_NOOP("DataSheet", "Start Loop"),
-    QT_TRANSLATE_NOOP("DataSheet", "Abbruch"),
-    QT_TRANSLATE_NOOP("DataSheet", "Beenden"),
-    QT_TRANSLATE_NOOP("DataSheet", "Spannung aus"),
-    QT_TRANSLATE_NOOP("DataSheet", "Impulse aus"),
-    QT_TRANSLATE_NOOP("DataSheet", "keine Unterbrechung"),
-    QT_TRANSLATE_NOOP("DataSheet", "keine Wiederholung"),
+    QT_TRANSLATE_NOOP("Sheet", "Wert"),
+    QT_TRANSLATE_NOOP("Sheet", "Abschalten des Antriebes NUR nach TimeOut"),
+    QT_TRANSLATE_NOOP("Sheet", "Mode Auswahl"),
+    QT_TRANSLATE_NOOP("Sheet", "Dumm Mode"),
+    QT_TRANSLATE_NOOP("Sheet", "Mode-Umschaltung SPERREN"),
+    QT_TRANSLATE_NOOP("Sheet", "Geschwindigkeit Überblendung (Fading)"),
+    QT_TRANSLATE_NOOP("Sheet", "Geschwindigkeit"),
+    QT_TRANSLATE_NOOP("Sheet", "Leuchtstufe DUNKEL"),
+    QT_TRANSLATE_NOOP("Sheet", "Leuchtstufe HELL"),
+    QT_TRANSLATE_NOOP("Sheet", "Mindestanzahl (1..9)"),
+    QT_TRANSLATE_NOOP("Sheet", "SW1"),
+    QT_TRANSLATE_NOOP("Sheet", "Servo-Bedienung"),
+    QT_TRANSLATE_NOOP("Sheet", "Lernen + Justage"),
+    QT_TRANSLATE_NOOP("Sheet", "Servo"),
+    QT_TRANSLATE_NOOP("Sheet", "Aktion"),
+    QT_TRANSLATE_NOOP("Sheet", "Kurve"),
+    QT_TRANSLATE_NOOP("Sheet", "Relais"),
+    QT_TRANSLATE_NOOP("Sheet", "Start"),
+    QT_TRANSLATE_NOOP("Sheet", "Start Loop"),
+    QT_TRANSLATE_NOOP("Sheet", "Abbruch"),
+    QT_TRANSLATE_NOOP("Sheet", "Beenden"),
+    QT_TRANSLATE_NOOP("Sheet", "Spannung aus"),
+    QT_TRANSLATE_NOOP("Sheet", "Impulse aus"),
+    QT_TRANSLATE_NOOP("Sheet", "keine Unterbrechung"),
+    QT_TRANSLATE_NOOP("Sheet", "keine Wiederholung"),
 };
 
 // A name or choice of the settings document in the window's language. Names
@@ -55,7 +55,7 @@ QString tr(const char *text)
 // they are.
 QString shownName(const QString &name)
 {
-    return QCoreApplication::translate("DataSheet", name.toUtf8().constData());
+    return QCoreApplication::translate("Sheet", name.toUtf8().constData());
 }
 
 QString onOff(bool on)
