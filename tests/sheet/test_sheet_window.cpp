@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -72,4 +74,22 @@ TEST_F(SheetWindowTest, SheetShowsTheWindowAndMarksItUnsaved)
     EXPECT_EQ(w.session.image.rom, romBefore);
     EXPECT_EQ(w.windowTitle(), titleBefore);
     EXPECT_EQ(w.edtAddress[slot]->text(), QStringLiteral("1999"));
+}
+
+// "Datenblatt drucken…" shows the sheet's pages in Qt's print preview.
+TEST_F(SheetWindowTest, PrintShowsThePagesInAPreview)
+{
+    TFormMain w(settingsPath());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo-servo.hex")));
+    int pages = -1;
+    whenModalShows<QPrintPreviewDialog>([&pages](QPrintPreviewDialog *preview) {
+        if (auto *view = preview->findChild<QPrintPreviewWidget *>())
+            pages = view->pageCount();
+        preview->reject();
+    });
+    chooseFromButtonsMenu(w, "actPrintSheet");
+    // The servo decoder's sheet: slots and settings, then four curves.
+    EXPECT_GE(pages, 2);
 }
