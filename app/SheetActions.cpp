@@ -7,13 +7,12 @@
 #include "image/SafeSave.h"
 #include "image/SafeText.h"
 #include "sheet/SheetLayout.h"
+#include "sheet/SheetPrinting.h"
 #include "ui/Dialogs.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QTextStream>
 #include <QWidget>
 
@@ -90,14 +89,8 @@ void SheetActions::printSheet()
     const std::optional<Sheet::Content> sheet = content();
     if (!sheet)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(desktopPaper());
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(sheet->title);
-    QPrintPreviewDialog preview(&printer, parts_.window);
-    preview.setObjectName(QStringLiteral("sheetPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&sheet](QPrinter *target) { Sheet::paint(*sheet, *target); });
-    preview.exec();
+    if (const auto error = Sheet::printPreview(parts_.window, *sheet, desktopPaper()))
+        Dialogs::warningOk(parts_.window, tr("Drucken ist nicht möglich: %1").arg(*error));
 }
 
 void SheetActions::saveSheet()

@@ -1438,6 +1438,10 @@ Please do not burn it!</translation>
         <source>das PDF kann nicht erstellt werden</source>
         <translation>the PDF cannot be made</translation>
     </message>
+    <message>
+        <source>Drucken ist nicht möglich: %1</source>
+        <translation>Printing is not possible: %1</translation>
+    </message>
 </context>
 <context>
     <name>SlotGrid</name>

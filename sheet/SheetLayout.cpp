@@ -295,6 +295,11 @@ void curvePlot(Pages &pages, const CurvePlot &c, const Content &content)
 
 } // namespace
 
+QMarginsF pageMarginsMm()
+{
+    return {MarginMm, MarginMm, MarginMm, MarginMm};
+}
+
 QPageSize paperFor(const QLocale &locale)
 {
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
@@ -346,7 +351,7 @@ QByteArray pdf(const Content &content, const QPageSize &paper)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, pageMarginsMm(), QPageLayout::Millimeter));
         writer.setResolution(600);
         writer.setCreator(QStringLiteral("Quaxel"));
         writer.setTitle(content.title + QStringLiteral(": ") + (content.file.empty() ? QString() : content.file.front().value));

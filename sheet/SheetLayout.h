@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QLocale>
+#include <QMarginsF>
 #include <QPageSize>
 
 class QPagedPaintDevice;
@@ -14,6 +15,8 @@ namespace Sheet {
 
 // Letter where the locale measures in US units, A4 everywhere else.
 QPageSize paperFor(const QLocale &locale);
+// The margins of every page, in millimetres.
+QMarginsF pageMarginsMm();
 
 // Paints the sheet onto a printer or PDF writer whose page is set up; new
 // pages as the content needs them. False when the device cannot be painted on.
