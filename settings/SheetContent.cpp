@@ -203,13 +203,18 @@ QString addressRowText(const Settings::Node &shape, const QJsonObject &row, int 
     return parts.isEmpty() ? tr("keine Zuordnung") : parts.join(QStringLiteral(", "));
 }
 
-// The pulse times of a servo and the options it has switched on.
-QString servoText(const Settings::Node &shape, const QJsonObject &servo, const QLocale &locale)
+QStringList pulseTexts(const QJsonObject &servo, const QLocale &locale)
 {
     const int offset = intOf(servo, QStringLiteral("offset"));
     const int span = intOf(servo, QStringLiteral("span"));
-    QStringList parts{tr("Impuls Min %1 ms").arg(PulseTimes::timeText(PulseTimes::minMs(offset), locale)),
-                      tr("Impuls Max %1 ms").arg(PulseTimes::timeText(PulseTimes::maxMs(offset, span), locale))};
+    return {tr("Impuls Min %1 ms").arg(PulseTimes::timeText(PulseTimes::minMs(offset), locale)),
+            tr("Impuls Max %1 ms").arg(PulseTimes::timeText(PulseTimes::maxMs(offset, span), locale))};
+}
+
+// The pulse times of a servo and the options it has switched on.
+QString servoText(const Settings::Node &shape, const QJsonObject &servo, const QLocale &locale)
+{
+    QStringList parts = pulseTexts(servo, locale);
     for (const Settings::Field &field : shape.fields) {
         if (field.node->kind == Settings::Kind::Boolean && servo.value(field.key).toBool())
             parts << nameOf(*field.node, 0, -1, field.key);
@@ -234,6 +239,27 @@ std::vector<Section> servoSections(const Settings::Node &shape, const QJsonObjec
     return {addresses, servos};
 }
 
+// "Servo 1: Impuls Min 1,000 ms, Impuls Max 2,016 ms; Servo 3: …" for the
+// servos that address rows move along the curve; a decoder with one servo
+// moves it along every curve.
+QString curvePulseTimes(const QJsonObject &servo, int curve, const QLocale &locale)
+{
+    const QJsonArray servos = servo.value(QStringLiteral("servos")).toArray();
+    std::vector<bool> moved(static_cast<std::size_t>(servos.size()), servos.size() == 1);
+    for (const QJsonValue &row : servo.value(QStringLiteral("addresses")).toArray()) {
+        const QJsonObject items = row.toObject();
+        const int n = intOf(items, QStringLiteral("servo")) - 1;
+        if (intOf(items, QStringLiteral("curve")) == curve + 1 && n >= 0 && n < servos.size())
+            moved[static_cast<std::size_t>(n)] = true;
+    }
+    QStringList parts;
+    for (qsizetype n = 0; n < servos.size(); ++n) {
+        if (moved[static_cast<std::size_t>(n)])
+            parts << tr("Servo %1").arg(n + 1) + QStringLiteral(": ") + pulseTexts(servos[n].toObject(), locale).join(QStringLiteral(", "));
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
 void addSettings(Content &content, const QJsonObject &document, int typeCode, const QLocale &locale)
 {
     const Settings::Node &shape = Settings::documentShape();
@@ -250,8 +276,10 @@ void addSettings(Content &content, const QJsonObject &document, int typeCode, co
         for (Section &section : servoSections(*shape.child(QStringLiteral("servo")), servo, typeCode, locale))
             content.settings.push_back(std::move(section));
         const QJsonArray curves = servo.value(QStringLiteral("curves")).toArray();
-        for (qsizetype c = 0; c < curves.size(); ++c)
+        for (qsizetype c = 0; c < curves.size(); ++c) {
             content.curves.push_back(curveOf(curves[c].toObject(), static_cast<int>(c), servoVariant(typeCode)));
+            content.curves.back().pulseTimes = curvePulseTimes(servo, static_cast<int>(c), locale);
+        }
     }
 }
 

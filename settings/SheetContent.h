@@ -7,6 +7,7 @@
 #include "decoder/DecoderSession.h"
 #include "settings/SettingsDocument.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -68,6 +69,8 @@ struct CurvePlot {
     QString settings; // count, stretch, key action
     QString stepTime;
     QString curveTime;
+    // The pulse times of the servos whose address rows play the curve.
+    QString pulseTimes;
     int stepMs = 0;
     std::vector<int> positions;
     std::vector<bool> relays; // empty without relays

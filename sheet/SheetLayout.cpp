@@ -229,9 +229,11 @@ void curvePlot(Pages &pages, const CurvePlot &c, const Content &content)
     const double plotHeight = pages.mm(40);
     const double relayHeight = c.relays.empty() ? 0.0 : pages.mm(6);
     const double axisWidth = pages.mm(14);
-    pages.reserve(pages.mm(14) + plotHeight + relayHeight + pages.mm(8));
+    pages.reserve(pages.mm(18) + plotHeight + relayHeight + pages.mm(8));
     pages.paragraph(c.title, Pages::font(10, true));
     pages.paragraph(c.settings + QStringLiteral(";  ") + c.stepTime + QStringLiteral(";  ") + c.curveTime, Pages::font(8));
+    if (!c.pulseTimes.isEmpty())
+        pages.paragraph(c.pulseTimes, Pages::font(8));
     pages.down(pages.mm(1.5));
     QPainter &p = pages.painter();
     const double top = pages.y();

@@ -3,6 +3,7 @@
 // (poppler-utils), its paper and language from the locale, and the exit
 // statuses of good and bad files and targets.
 #include "decoder/DecoderSession.h"
+#include "frames/Frame_tamb_adr/PulseTimes.h"
 #include "frames/Frame_zusatz/ZusatzRules.h"
 #include "settings/SettingsDocument.h"
 #include "settings/SettingsSchema.h"
@@ -139,7 +140,8 @@ std::vector<QStringList> settingLines(const QJsonObject &document, int typeCode)
     return lines;
 }
 
-// The settings and times each pattern and curve states: "Zeit-Raster = 100 ms", ...
+// The settings and times each pattern and curve states: "Zeit-Raster = 100 ms", ...,
+// and the pulse times of the servos that play a curve.
 QStringList timeTexts(const QJsonObject &document)
 {
     QStringList texts;
@@ -154,6 +156,21 @@ QStringList timeTexts(const QJsonObject &document)
         const qint64 stretch = curve.toObject().value(QStringLiteral("stretch")).toInteger();
         const qint64 count = curve.toObject().value(QStringLiteral("count")).toInteger();
         texts << QStringLiteral("Gesamtzeit für diese Kurve = %1 ms").arg((count - 1) * stretch * 20);
+    }
+    // Each servo that an address row moves along a curve, with its pulse times.
+    const QJsonObject servo = document.value(QStringLiteral("servo")).toObject();
+    const QJsonArray servos = servo.value(QStringLiteral("servos")).toArray();
+    const QLocale german(QLocale::German);
+    for (const QJsonValue &row : servo.value(QStringLiteral("addresses")).toArray()) {
+        const int n = row.toObject().value(QStringLiteral("servo")).toInt();
+        if (n < 1)
+            continue;
+        const QJsonObject times = servos[n - 1].toObject();
+        const int offset = times.value(QStringLiteral("offset")).toInt();
+        const int span = times.value(QStringLiteral("span")).toInt();
+        texts << QStringLiteral("Servo %1: Impuls Min %2 ms, Impuls Max %3 ms")
+                     .arg(n)
+                     .arg(PulseTimes::timeText(PulseTimes::minMs(offset), german), PulseTimes::timeText(PulseTimes::maxMs(offset, span), german));
     }
     return texts;
 }
