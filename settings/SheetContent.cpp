@@ -128,7 +128,9 @@ Table slotTableOf(const QJsonArray &slotList, bool accessory)
         const QJsonObject slot = value.toObject();
         const QString output = accessory ? (slot.value(QStringLiteral("green")).toBool() ? tr("grün") : tr("rot"))
                                          : QString::number(slot.value(QStringLiteral("function")).toInteger());
-        table.rows.push_back({slot.value(QStringLiteral("label")).toString(),
+        // The slot's label as the window's grid shows it.
+        const QByteArray label = slot.value(QStringLiteral("label")).toString().toUtf8();
+        table.rows.push_back({QCoreApplication::translate("DecoderTypes", label.constData()),
                               QString::number(slot.value(QStringLiteral("address")).toInteger()), output});
     }
     return table;
