@@ -3,6 +3,7 @@
 #include "ui/Dialogs.h"
 #include "app/MainWindowHost.h"
 #include "app/ProgramLanguage.h"
+#include "app/SheetActions.h"
 #include "app/Screenshot.h"
 #include "app/StartUp.h"
 #include "app/TFormMain.h"
@@ -28,6 +29,8 @@ struct Options {
     // its start; -1 for none.
     qint64 playAt = -1;
     bool playAtRefused = false;
+    QString sheet;
+    bool sheetAsked = false;
 };
 
 // The arguments as the system gave them: a name that is no UTF-8 keeps its
@@ -56,6 +59,9 @@ Options parseOptions(const QStringList &arguments)
                                                    "pictured MS milliseconds after the start."),
                                     QStringLiteral("MS"));
     parser.addOption(playAt);
+    const QCommandLineOption sheet(QStringLiteral("sheet"), QStringLiteral("Write the data sheet of FILE into a PDF file and quit."),
+                                   QStringLiteral("SHEET.pdf"));
+    parser.addOption(sheet);
     parser.process(arguments);
     Options options;
     if (!parser.positionalArguments().isEmpty())
@@ -67,6 +73,8 @@ Options parseOptions(const QStringList &arguments)
         options.playAt = parser.value(playAt).toLongLong(&ok);
         options.playAtRefused = !ok || options.playAt < 0 || !options.screenshotAsked;
     }
+    options.sheet = parser.value(sheet);
+    options.sheetAsked = parser.isSet(sheet);
     return options;
 }
 
@@ -97,10 +105,37 @@ int renderScreenshot(TFormMain &window, const Options &options)
     return loaded ? 0 : 1;
 }
 
+// A data sheet needs no window: where no platform is chosen, it is written
+// without a display.
+void chooseOffscreenForSheet(int argc, char *argv[])
+{
+    for (int k = 1; k < argc; ++k) {
+        const QByteArray argument(argv[k]);
+        if ((argument == "--sheet" || argument.startsWith("--sheet=")) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+// Refuses a target name at once, before anything is loaded.
+bool refusedAtOnce(const char *option, const QString &target)
+{
+    QTextStream err(stderr);
+    if (target.isEmpty()) {
+        err << "Quaxel: --" << option << ": no file name given" << Qt::endl;
+        return true;
+    }
+    if (const auto refused = refusedTarget(target)) {
+        err << "Quaxel: --" << option << ": " << fileMessage(target, *refused).replace(u'\n', u' ') << Qt::endl;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runQuaxel(int argc, char *argv[])
 {
+    chooseOffscreenForSheet(argc, argv);
     QApplication app(argc, argv);
     prepareApplication(app);
     useLanguage(app, desktopLanguage());
@@ -111,19 +146,12 @@ int runQuaxel(int argc, char *argv[])
             QTextStream(stderr) << "Quaxel: --play-at needs --screenshot and a number of milliseconds" << Qt::endl;
             return 1;
         }
-        if (options.screenshotAsked) {
-            // Refused at once: an empty name would otherwise start the window
-            // interactively, which waits forever where there is no display.
-            QTextStream err(stderr);
-            if (options.screenshot.isEmpty()) {
-                err << "Quaxel: --screenshot: no file name given" << Qt::endl;
-                return 1;
-            }
-            if (const auto refused = refusedTarget(options.screenshot)) {
-                err << "Quaxel: --screenshot: " << fileMessage(options.screenshot, *refused).replace(u'\n', u' ') << Qt::endl;
-                return 1;
-            }
-        }
+        // Refused at once: an empty name would otherwise start the window
+        // interactively, which waits forever where there is no display.
+        if (options.screenshotAsked && refusedAtOnce("screenshot", options.screenshot))
+            return 1;
+        if (options.sheetAsked)
+            return refusedAtOnce("sheet", options.sheet) ? 1 : writeSheetFile(options.hexFile, options.sheet);
         if (!options.screenshot.isEmpty()) {
             TFormMain window;
             return renderScreenshot(window, options);

@@ -87,6 +87,11 @@ void SettingsActions::addTo(QWidget *panel)
         panel->addAction(action);
 }
 
+bool SettingsActions::hasFile() const
+{
+    return document_.hasFile();
+}
+
 void SettingsActions::updateEnabled()
 {
     for (QAction *action : {diffAction_, exportAction_, applyAction_})
@@ -103,30 +108,49 @@ std::unique_ptr<DecoderSession> SettingsActions::shownSession()
     return shown;
 }
 
-QJsonObject SettingsActions::documentOf(DecoderSession &session) const
+Settings::Source SettingsActions::source() const
 {
     const DecoderDocument::Identity &file = document_.identity();
-    const Settings::Source source{shownPath(QFileInfo(file.path).fileName()), file.content,
-                                  Settings::versionOf(document_.readResult())};
-    return Settings::exportSettings(session, source);
+    return {shownPath(QFileInfo(file.path).fileName()), file.content, Settings::versionOf(document_.readResult())};
 }
 
-std::optional<QJsonObject> SettingsActions::documentWithWorkingCopies()
+QJsonObject SettingsActions::documentOf(DecoderSession &session) const
+{
+    return Settings::exportSettings(session, source());
+}
+
+namespace {
+
+bool workingCopiesWait(const std::vector<EditorFrame *> &frames)
+{
+    return std::any_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); });
+}
+
+} // namespace
+
+std::unique_ptr<DecoderSession> SettingsActions::sessionWithWorkingCopies()
 {
     const std::vector<EditorFrame *> frames = frames_.frames();
-    if (std::none_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); }))
-        return std::nullopt;
+    if (!workingCopiesWait(frames))
+        return shownSession();
     const DecoderDocument::Quiet quiet(document_);
     const DecoderDocument::Edits before = document_.edits();
     for (EditorFrame *frame : frames) {
         if (frame->hasUnappliedChanges())
             frame->applyChanges();
     }
-    std::optional<QJsonObject> document;
-    if (auto shown = shownSession())
-        document = documentOf(*shown);
+    auto shown = shownSession();
     document_.restore(before);
-    return document;
+    return shown;
+}
+
+std::optional<QJsonObject> SettingsActions::documentWithWorkingCopies()
+{
+    if (!workingCopiesWait(frames_.frames()))
+        return std::nullopt;
+    if (auto shown = sessionWithWorkingCopies())
+        return documentOf(*shown);
+    return std::nullopt;
 }
 
 QString SettingsActions::changesText()

@@ -1,4 +1,6 @@
 #pragma once
+#include "settings/SettingsDocument.h"
+
 #include <QJsonObject>
 #include <QObject>
 #include <QStringList>
@@ -28,6 +30,13 @@ public:
     QAction *showChangesAction() const { return diffAction_; }
     // The actions in the right-click menu of panel.
     void addTo(QWidget *panel);
+    bool hasFile() const;
+    // The file the window shows, as the settings document names it.
+    Settings::Source source() const;
+    // The session as the window shows it, the working copies that wait
+    // applied; the window is left as it was. Nothing after the grid's message
+    // for an edit it refuses.
+    std::unique_ptr<DecoderSession> sessionWithWorkingCopies();
 
     // What "Änderungen anzeigen…" shows.
     QString changesText();

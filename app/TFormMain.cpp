@@ -4,6 +4,7 @@
 #include "app/FileActions.h"
 #include "app/RecentFilesPanel.h"
 #include "app/SettingsActions.h"
+#include "app/SheetActions.h"
 #include "app/Version.h"
 #include "app/WebPage.h"
 #include "app/WindowRecovery.h"
@@ -71,6 +72,8 @@ void TFormMain::createParts()
     settingsActions_->addTo(GroupBoxButtons);
     shortcuts_->addChangesCommand(settingsActions_->showChangesAction());
     recovery_ = new WindowRecovery(document_, *files_, this);
+    sheetActions_ = new SheetActions(document_, *settingsActions_, [this] { return history_->isModified(); }, this);
+    sheetActions_->addTo(GroupBoxButtons);
 
     connect(&document_, &DecoderDocument::opened, this, &TFormMain::showLoadedSession);
     connect(&document_, &DecoderDocument::identityChanged, this, &TFormMain::showFilePath);

@@ -24,6 +24,7 @@ class QPushButton;
 class QStatusBar;
 class RecentFilesPanel;
 class SettingsActions;
+class SheetActions;
 class WindowRecovery;
 class WindowShortcuts;
 
@@ -173,6 +174,7 @@ private:
     FileActions *files_ = nullptr;
     WindowShortcuts *shortcuts_ = nullptr;
     SettingsActions *settingsActions_ = nullptr;
+    SheetActions *sheetActions_ = nullptr;
     WindowRecovery *recovery_ = nullptr;
     bool endingByButton_ = false;
 };

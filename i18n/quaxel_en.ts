@@ -1251,6 +1251,276 @@ Please do not burn it!</translation>
     </message>
 </context>
 <context>
+    <name>Sheet</name>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Abschalten des Antriebes NUR nach TimeOut</source>
+        <translation>Switch the motor off ONLY after the time-out</translation>
+    </message>
+    <message>
+        <source>Mode Auswahl</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Dumm Mode</source>
+        <translation>Dumb mode</translation>
+    </message>
+    <message>
+        <source>Mode-Umschaltung SPERREN</source>
+        <translation>LOCK mode switching</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit Überblendung (Fading)</source>
+        <translation>Fading speed</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Leuchtstufe DUNKEL</source>
+        <translation>Level DIM</translation>
+    </message>
+    <message>
+        <source>Leuchtstufe HELL</source>
+        <translation>Level BRIGHT</translation>
+    </message>
+    <message>
+        <source>Mindestanzahl (1..9)</source>
+        <translation>Minimum (1..9)</translation>
+    </message>
+    <message>
+        <source>SW1</source>
+        <translation>SW1</translation>
+    </message>
+    <message>
+        <source>Servo-Bedienung</source>
+        <translation>Servo control</translation>
+    </message>
+    <message>
+        <source>Lernen + Justage</source>
+        <translation>Learn + adjust</translation>
+    </message>
+    <message>
+        <source>Servo</source>
+        <translation>Servo</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Kurve</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>Relais</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Start Loop</source>
+        <translation>Start loop</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Spannung aus</source>
+        <translation>Power off</translation>
+    </message>
+    <message>
+        <source>Impulse aus</source>
+        <translation>Pulses off</translation>
+    </message>
+    <message>
+        <source>keine Unterbrechung</source>
+        <translation>no interruption</translation>
+    </message>
+    <message>
+        <source>keine Wiederholung</source>
+        <translation>no repetition</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Funktion</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>grün</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>rot</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>Blinkmuster Adresse %1</source>
+        <translation>Blink pattern address %1</translation>
+    </message>
+    <message>
+        <source>Anzahl %1, Stretch %2, Loop %3</source>
+        <translation>Count %1, stretch %2, loop %3</translation>
+    </message>
+    <message>
+        <source>Ausgang %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <source>Kurve %1</source>
+        <translation>Curve %1</translation>
+    </message>
+    <message>
+        <source>Anzahl Punkte %1, Stretch %2, %3: %4</source>
+        <translation>Points %1, stretch %2, %3: %4</translation>
+    </message>
+    <message>
+        <source>keine Zuordnung</source>
+        <translation>not assigned</translation>
+    </message>
+    <message>
+        <source>Impuls Min %1 ms</source>
+        <translation>Pulse min %1 ms</translation>
+    </message>
+    <message>
+        <source>Impuls Max %1 ms</source>
+        <translation>Pulse max %1 ms</translation>
+    </message>
+    <message>
+        <source>Adressen der Servos</source>
+        <translation>Addresses of the servos</translation>
+    </message>
+    <message>
+        <source>Impulszeiten und Optionen</source>
+        <translation>Pulse times and options</translation>
+    </message>
+    <message>
+        <source>Servo %1</source>
+        <translation>Servo %1</translation>
+    </message>
+    <message>
+        <source>Betriebsarten</source>
+        <translation>Operating modes</translation>
+    </message>
+    <message>
+        <source>CVs</source>
+        <translation>CVs</translation>
+    </message>
+    <message>
+        <source>Datenblatt</source>
+        <translation>Data sheet</translation>
+    </message>
+    <message>
+        <source>Ungespeicherte Änderungen: dieses Blatt zeigt, was das Fenster zeigt, nicht die Datei.</source>
+        <translation>Unsaved changes: this sheet shows what the window shows, not the file.</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>Adressen</source>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>Blinkmuster</source>
+        <translation>Blink patterns</translation>
+    </message>
+    <message>
+        <source>Servo-Kurven</source>
+        <translation>Servo curves</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>nicht benutzt</source>
+        <translation>not used</translation>
+    </message>
+</context>
+<context>
+    <name>SheetActions</name>
+    <message>
+        <source>PDF (*.pdf);;Alle Dateien (*)</source>
+        <translation>PDF (*.pdf);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Datenblatt drucken…</source>
+        <translation>Print data sheet…</translation>
+    </message>
+    <message>
+        <source>Datenblatt als PDF…</source>
+        <translation>Data sheet as PDF…</translation>
+    </message>
+    <message>
+        <source>das PDF kann nicht erstellt werden</source>
+        <translation>the PDF cannot be made</translation>
+    </message>
+    <message>
+        <source>Drucken ist nicht möglich: %1</source>
+        <translation>Printing is not possible: %1</translation>
+    </message>
+</context>
+<context>
     <name>SlotGrid</name>
     <message>
         <source>Funktion Nummer</source>

@@ -36,34 +36,6 @@ void typeOver(QLineEdit *edit, const QString &text)
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
-// A right click on the command buttons' panel, then a click on the menu
-// entry of the action.
-void chooseFromButtonsMenu(TFormMain &w, const char *actionName)
-{
-    auto *action = w.findChild<QAction *>(QString::fromLatin1(actionName));
-    ASSERT_NE(action, nullptr) << actionName;
-    bool clicked = false;
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action, &clicked] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        clicked = menu->actions().contains(action);
-        if (clicked)
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-        else
-            menu->close();
-    });
-    timer->start();
-    const QPoint at(w.GroupBoxButtons->width() - 4, w.GroupBoxButtons->height() - 4);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, w.GroupBoxButtons->mapToGlobal(at));
-    QApplication::sendEvent(w.GroupBoxButtons, &event);
-    EXPECT_TRUE(clicked) << actionName << " is not in the menu";
-}
-
 // Ctrl+D from where the focus is; the list as the dialog shows it.
 QString pressShowChanges(TFormMain &w)
 {

@@ -1,0 +1,144 @@
+#include "app/SheetActions.h"
+
+#include "app/ProgramLanguage.h"
+#include "app/SettingsActions.h"
+#include "decoder/DecoderSession.h"
+#include "document/DecoderDocument.h"
+#include "image/SafeFile.h"
+#include "image/SafeSave.h"
+#include "image/SafeText.h"
+#include "sheet/SheetLayout.h"
+#include "sheet/SheetPrinting.h"
+#include "ui/Dialogs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QWidget>
+
+namespace {
+
+QAction *makeAction(QObject *parent, const QString &name, const QString &text)
+{
+    auto *action = new QAction(text, parent);
+    action->setObjectName(name);
+    action->setEnabled(false);
+    return action;
+}
+
+QString pdfFilter()
+{
+    return SheetActions::tr("PDF (*.pdf);;Alle Dateien (*)");
+}
+
+// The paper of the desktop's locale.
+QPageSize desktopPaper()
+{
+    return Sheet::paperFor(QLocale::system());
+}
+
+} // namespace
+
+QLocale sheetLocale()
+{
+    const QLocale::Language language = desktopLanguage() == ProgramLanguage::English ? QLocale::English : QLocale::German;
+    const QLocale system = QLocale::system();
+    return system.language() == language ? system : QLocale(language);
+}
+
+SheetActions::SheetActions(const DecoderDocument &document, SettingsActions &settings, std::function<bool()> unsaved,
+                           QWidget *window)
+    : QObject(window), document_(document), settings_(settings), unsaved_(std::move(unsaved)), window_(window)
+{
+    setObjectName(QStringLiteral("sheetActions"));
+    printAction_ = makeAction(this, QStringLiteral("actPrintSheet"), tr("Datenblatt drucken…"));
+    pdfAction_ = makeAction(this, QStringLiteral("actSheetPdf"), tr("Datenblatt als PDF…"));
+    connect(printAction_, &QAction::triggered, this, &SheetActions::printSheet);
+    connect(pdfAction_, &QAction::triggered, this, &SheetActions::saveSheet);
+    connect(&document_, &DecoderDocument::opened, this, &SheetActions::fileLoaded);
+}
+
+void SheetActions::addTo(QWidget *panel)
+{
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    panel->addAction(separator);
+    panel->addAction(printAction_);
+    panel->addAction(pdfAction_);
+}
+
+void SheetActions::fileLoaded()
+{
+    printAction_->setEnabled(true);
+    pdfAction_->setEnabled(true);
+}
+
+std::optional<Sheet::Content> SheetActions::content()
+{
+    if (!settings_.hasFile())
+        return std::nullopt;
+    auto shown = settings_.sessionWithWorkingCopies();
+    if (!shown)
+        return std::nullopt;
+    if (!shown->recognised()) {
+        Dialogs::warningOk(window_, DecoderSession::unrecognisedMessage());
+        return std::nullopt;
+    }
+    return Sheet::gather({std::move(*shown), settings_.source(), QDate::currentDate(), sheetLocale(), unsaved_()});
+}
+
+void SheetActions::printSheet()
+{
+    const std::optional<Sheet::Content> sheet = content();
+    if (!sheet)
+        return;
+    if (const auto error = Sheet::printPreview(window_, *sheet, desktopPaper()))
+        Dialogs::warningOk(window_, tr("Drucken ist nicht möglich: %1").arg(*error));
+}
+
+void SheetActions::saveSheet()
+{
+    const std::optional<Sheet::Content> sheet = content();
+    if (!sheet)
+        return;
+    const QByteArray bytes = Sheet::pdf(*sheet, desktopPaper());
+    const QFileInfo file(document_.identity().path);
+    const QString proposed = file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+    const QString path = Dialogs::getSaveFileName(window_, pdfFilter(), QStringLiteral("pdf"), proposed);
+    if (path.isEmpty())
+        return;
+    if (const auto error = bytes.isEmpty() ? fileMessage(path, tr("das PDF kann nicht erstellt werden")) : saveVerifiedFile(path, bytes))
+        Dialogs::warningOk(window_, *error);
+}
+
+// ---------------------------------------------------------------- --sheet
+
+int writeSheetFile(const QString &hexFile, const QString &sheetPath)
+{
+    QTextStream err(stderr);
+    const auto fail = [&err](const QString &message) {
+        err << "Quaxel: " << escapedText(QString(message).replace(u'\r', u'\n'), true) << Qt::endl;
+        return 1;
+    };
+    if (hexFile.isEmpty())
+        return fail(QStringLiteral("--sheet: no HEX file given"));
+    const InputFile file = readInputFile(hexFile);
+    if (file.error)
+        return fail(*file.error);
+    Sheet::Input input{DecoderSession(), {}, QDate::currentDate(), sheetLocale(), false};
+    const DecoderSession::LoadOutcome outcome = input.session.load(file.content);
+    if (outcome.error)
+        return fail(outcome.error->text);
+    if (!input.session.recognised())
+        return fail(fileMessage(hexFile, DecoderSession::unrecognisedMessage()));
+    for (const QString &finding : outcome.damage.findings())
+        err << "Quaxel: " << escapedText(finding) << Qt::endl;
+    input.session.filePath = hexFile;
+    input.source = {shownPath(QFileInfo(hexFile).fileName()), file.content, Settings::versionOf(outcome.lines)};
+    const QByteArray bytes = Sheet::pdf(Sheet::gather(std::move(input)), Sheet::paperFor(QLocale::system()));
+    const auto failure = bytes.isEmpty() ? fileMessage(sheetPath, QStringLiteral("the PDF cannot be made")) : saveVerifiedFile(sheetPath, bytes);
+    if (failure)
+        return fail(QStringLiteral("cannot write ") + QString(*failure).replace(u'\n', u' '));
+    return 0;
+}
