@@ -79,10 +79,15 @@ void fitFileDialog(QFileDialog &dialog)
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
-void prepareStandardDialogs(QApplication &app)
+void prepareStandardDialogFonts()
 {
     const QFont font = standardDialogFont();
     for (const char *className : SelfSizingDialogs)
         QApplication::setFont(font, className);
+}
+
+void prepareStandardDialogs(QApplication &app)
+{
+    prepareStandardDialogFonts();
     app.installEventFilter(new FileDialogFitter(&app));
 }

@@ -14,6 +14,9 @@ class QFileDialog;
 // again drops the dialogs' font.
 void prepareStandardDialogs(QApplication &app);
 
+// Only the fonts of prepareStandardDialogs, again after the UI font was set anew.
+void prepareStandardDialogFonts();
+
 // The font of Qt's dialogs: the desktop's general font.
 QFont standardDialogFont();
 // The language of Qt's dialogs, for the dates and sizes the file dialog lists.
