@@ -59,5 +59,5 @@ void WindowShortcuts::addUndoCommands(QWidget *panel, QAction *undo, QAction *re
 
 void WindowShortcuts::showHelp()
 {
-    Dialogs::plainMessage(window_, tr(HelpText));
+    Dialogs::ownTextMessage(window_, tr(HelpText));
 }

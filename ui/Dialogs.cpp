@@ -31,17 +31,21 @@ const QString Caption = QStringLiteral("Quaxel");
 // line or name may hold tags), its line breaks kept (a lone \r, as the
 // program's texts have it, breaks the line too) and every other control
 // character escaped.
-QString shownMessageText(const QString &text)
+QString withLineBreaks(const QString &text)
 {
     QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    return escapedText(lines, true);
+    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
-int execMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
-                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+QString shownMessageText(const QString &text)
 {
-    QMessageBox box(icon, Caption, shownMessageText(text), buttons, parent);
+    return escapedText(withLineBreaks(text), true);
+}
+
+int execMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &shownText,
+                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, Caption, shownText, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
@@ -69,7 +73,9 @@ QString hexFileFilter()
     return QStringLiteral("HEX (*.hex);;TXT (*.txt);;*.* (*)");
 }
 
-void showMessage(QWidget *parent, const UserMessage &message)
+namespace {
+
+void showMessageAs(QWidget *parent, const UserMessage &message, const QString &shownText)
 {
     if (presets().record) {
         presets().messages.append(message);
@@ -79,15 +85,22 @@ void showMessage(QWidget *parent, const UserMessage &message)
         return;
     switch (message.kind) {
     case BoxKind::WarningCancel:
-        execMessageBox(parent, QMessageBox::Warning, message.text, QMessageBox::Cancel);
+        execMessageBox(parent, QMessageBox::Warning, shownText, QMessageBox::Cancel);
         break;
     case BoxKind::WarningOk:
-        execMessageBox(parent, QMessageBox::Warning, message.text, QMessageBox::Ok);
+        execMessageBox(parent, QMessageBox::Warning, shownText, QMessageBox::Ok);
         break;
     case BoxKind::Plain:
-        execMessageBox(parent, QMessageBox::NoIcon, message.text, QMessageBox::Ok);
+        execMessageBox(parent, QMessageBox::NoIcon, shownText, QMessageBox::Ok);
         break;
     }
+}
+
+} // namespace
+
+void showMessage(QWidget *parent, const UserMessage &message)
+{
+    showMessageAs(parent, message, shownMessageText(message.text));
 }
 
 void warningCancel(QWidget *parent, const QString &text)
@@ -95,9 +108,9 @@ void warningCancel(QWidget *parent, const QString &text)
     showMessage(parent, {text, BoxKind::WarningCancel});
 }
 
-void plainMessage(QWidget *parent, const QString &text)
+void ownTextMessage(QWidget *parent, const QString &text)
 {
-    showMessage(parent, {text, BoxKind::Plain});
+    showMessageAs(parent, {text, BoxKind::Plain}, withLineBreaks(text));
 }
 
 void warningOk(QWidget *parent, const QString &text)
@@ -111,7 +124,7 @@ bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault)
         return presets().yesNo.dequeue();
     if (refusedAsUnexpected(QStringLiteral("question: ") + text))
         return false;
-    return execMessageBox(parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No,
+    return execMessageBox(parent, QMessageBox::Warning, shownMessageText(text), QMessageBox::Yes | QMessageBox::No,
                           keepByDefault ? QMessageBox::No : QMessageBox::NoButton)
         == QMessageBox::Yes;
 }

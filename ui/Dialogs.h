@@ -18,7 +18,10 @@ QString hexFileFilter();
 // Shows a message of the given kind with the caption "Quaxel".
 void showMessage(QWidget *parent, const UserMessage &message);
 void warningCancel(QWidget *parent, const QString &text);
-void plainMessage(QWidget *parent, const QString &text);
+// A text of the program's own, with no file's text in it (the help): shown
+// as written, its tabs lining up the columns, without the escaping that
+// every other message gets for what a file may hold.
+void ownTextMessage(QWidget *parent, const QString &text);
 void warningOk(QWidget *parent, const QString &text);
 // Warning box with Yes and No; true for Yes. Enter answers Yes unless the
 // question keeps the work (keepByDefault): then No is the default button.
