@@ -6,6 +6,7 @@
 #include "app/RecentFilesPanel.h"
 #include "app/SettingsActions.h"
 #include "app/Version.h"
+#include "image/DesktopLanguage.h"
 #include "app/WebPage.h"
 #include "app/WindowRecovery.h"
 #include "app/WindowShortcuts.h"
@@ -50,7 +51,7 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     setObjectName(QStringLiteral("FormMain"));
     createControls();
     setWindowTitle(programCaption());
-    setStatusPanelText(4, tr(" %1 vom %2").arg(programCaption(), programReleaseDate()));
+    setStatusPanelText(4, tr(" %1 vom %2").arg(programCaption(), longDateText(programReleaseDate())));
 
     move(20, 20);
     setMinimumSize(StartMinWidth, StartMinHeight);

@@ -897,6 +897,17 @@
     </message>
 </context>
 <context>
+    <name>DesktopLanguage</name>
+    <message>
+        <source>de_DE</source>
+        <translation>en_US</translation>
+    </message>
+    <message>
+        <source>d. MMMM yyyy</source>
+        <translation>MMMM d, yyyy</translation>
+    </message>
+</context>
+<context>
     <name>EditHistory</name>
     <message>
         <source>Rückgängig (Strg+Z)</source>
