@@ -34,10 +34,11 @@ EditHistory::EditHistory(Capture capture, Restore restore, QObject *parent)
 {
     setObjectName(QStringLiteral("editHistory"));
     stack_.setUndoLimit(MaxSteps);
-    undoAction_ = new QAction(tr("Rückgängig (Strg+Z)"), this);
+    // Without the keys in the text: a menu shows the shortcut beside it.
+    undoAction_ = new QAction(tr("Rückgängig"), this);
     undoAction_->setObjectName(QStringLiteral("actUndo"));
     undoAction_->setShortcuts({QKeySequence::Undo});
-    redoAction_ = new QAction(tr("Wiederholen (Strg+Y)"), this);
+    redoAction_ = new QAction(tr("Wiederholen"), this);
     redoAction_->setObjectName(QStringLiteral("actRedo"));
     redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (QAction *action : {undoAction_, redoAction_}) {

@@ -98,6 +98,8 @@ bool FileActions::loadNow(const QString &path)
     parts_.history.reset();
     parts_.recent.noteLoaded(path);
     parts_.showFilePath();
+    // A save's confirmation named the file before.
+    parts_.status->clearMessage();
     if (outcome.damage.any())
         Dialogs::warningOk(parts_.window, outcome.damage.findings().join(u'\n'));
     return true;
@@ -121,6 +123,7 @@ bool FileActions::restore(const RecoveryDocument &document, const std::function<
     damageFindings_ = document.damageFindings;
     parts_.history.resetUnsaved();
     parts_.showFilePath();
+    parts_.status->clearMessage();
     return true;
 }
 

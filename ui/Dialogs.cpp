@@ -4,6 +4,8 @@
 #include "image/SafeText.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -52,6 +54,23 @@ int execMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &shown
     if (buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
     return box.exec();
+}
+
+// The folder of the file last chosen in a dialog of each filter: a dialog
+// given no folder starts there, so a curve file's dialog opens where the
+// last curve file was, not where Qt's dialogs were last (a HEX file's
+// folder, say).
+QHash<QString, QString> &lastFolders()
+{
+    static QHash<QString, QString> folders;
+    return folders;
+}
+
+QString chosen(const QString &filter, const QString &path)
+{
+    if (!path.isEmpty())
+        lastFolders().insert(filter, QFileInfo(path).absolutePath());
+    return path;
 }
 
 // True when the dialog must not show: the handler has been told.
@@ -132,29 +151,29 @@ bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault)
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder)
 {
     if (!presets().openNames.isEmpty())
-        return presets().openNames.dequeue();
+        return chosen(filter, presets().openNames.dequeue());
     if (refusedAsUnexpected(QStringLiteral("open dialog")))
         return QString();
     // Qt lists a name that is no UTF-8 under a name no file has, and a dialog
     // for existing files would refuse it: this one takes any name, and the
     // name as listed leads to the file it shows. A name that names no file
     // fails as the load's own message says.
-    QFileDialog dialog(parent, QString(), folder, filter);
+    QFileDialog dialog(parent, QString(), folder.isEmpty() ? lastFolders().value(filter) : folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return existingPathFor(dialog.selectedFiles().first());
+    return chosen(filter, existingPathFor(dialog.selectedFiles().first()));
 }
 
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                         const QString &proposedName)
 {
     if (!presets().saveNames.isEmpty())
-        return presets().saveNames.dequeue();
+        return chosen(filter, presets().saveNames.dequeue());
     if (refusedAsUnexpected(QStringLiteral("save dialog")))
         return QString();
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent, QString(), lastFolders().value(filter), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -163,7 +182,7 @@ QString getSaveFileName(QWidget *parent, const QString &filter, const QString &d
         dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return existingPathFor(dialog.selectedFiles().first());
+    return chosen(filter, existingPathFor(dialog.selectedFiles().first()));
 }
 
 void presetOpenFileName(const QString &path)

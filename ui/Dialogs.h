@@ -29,7 +29,8 @@ void warningOk(QWidget *parent, const QString &text);
 bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault = false);
 
 // Open / save dialogs; an empty text means the user cancelled. The open
-// dialog starts in `folder` where one is given.
+// dialog starts in `folder` where one is given; else, like the save dialog,
+// in the folder of the file last chosen with the same filter.
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder = QString());
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                         const QString &proposedName);
