@@ -33,9 +33,10 @@ EditHistory::EditHistory(DecoderDocument &document, QObject *parent) : QObject(p
 {
     setObjectName(QStringLiteral("editHistory"));
     stack_.setUndoLimit(MaxSteps);
-    undoAction_ = new QAction(tr("Rückgängig (Strg+Z)"), this);
+    // Without the keys in the text: a menu shows the shortcut beside it.
+    undoAction_ = new QAction(tr("Rückgängig"), this);
     undoAction_->setObjectName(QStringLiteral("actUndo"));
-    redoAction_ = new QAction(tr("Wiederholen (Strg+Y)"), this);
+    redoAction_ = new QAction(tr("Wiederholen"), this);
     redoAction_->setObjectName(QStringLiteral("actRedo"));
     undoAction_->setEnabled(false);
     redoAction_->setEnabled(false);

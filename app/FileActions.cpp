@@ -91,6 +91,8 @@ bool FileActions::loadNow(const QString &path)
     document_.open(std::move(*loaded), {path, file.content, outcome.damage.findings()}, outcome.lines);
     showProgress(ShownStep);
     recent_.noteLoaded(path);
+    // A save's confirmation named the file before.
+    status_->clearMessage();
     if (outcome.damage.any())
         Dialogs::warningOk(window_, outcome.damage.findings().join(u'\n'));
     return true;
@@ -114,6 +116,7 @@ int FileActions::restore(const RecoveryDocument &kept)
         return !shown || c.editor != shown->nameText();
     });
     document_.bringBack(edits);
+    status_->clearMessage();
     return static_cast<int>(left);
 }
 

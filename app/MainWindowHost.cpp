@@ -51,8 +51,15 @@ void MainWindowHost::fitToContent()
     const QSize size = WindowPlacement::scrolledWindowSize(form_->size(), available, extent);
     // Never larger than the content, never smaller than the content or the
     // screen allows: the user cannot cut the layout where it would fit.
-    setMaximumSize(size == form_->size() ? size : form_->size() + QSize(extent, extent));
+    const bool fits = size == form_->size();
+    setMaximumSize(fits ? size : form_->size() + QSize(extent, extent));
     setMinimumSize(size);
+    // Where the screen holds the whole window, the window system may still
+    // round its size to a device pixel less at a fractional scale: that
+    // pixel brings no scroll bars (which would cover the status bar).
+    const Qt::ScrollBarPolicy bars = fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    setHorizontalScrollBarPolicy(bars);
+    setVerticalScrollBarPolicy(bars);
     resize(size);
     if (placed_ && isVisible())
         keepReachable();

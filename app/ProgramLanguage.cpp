@@ -3,27 +3,6 @@
 #include <QApplication>
 #include <QTranslator>
 
-namespace {
-
-bool isEnglish(const QString &locale)
-{
-    return locale.startsWith(QLatin1String("en"));
-}
-
-} // namespace
-
-ProgramLanguage desktopLanguage(const QString &languageVariable, const QString &langVariable)
-{
-    const QString first = languageVariable.section(u':', 0, 0);
-    const QString chosen = first.isEmpty() ? langVariable : first;
-    return isEnglish(chosen) ? ProgramLanguage::English : ProgramLanguage::German;
-}
-
-ProgramLanguage desktopLanguage()
-{
-    return desktopLanguage(qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LANG"));
-}
-
 bool useLanguage(QApplication &app, ProgramLanguage language)
 {
     if (language == ProgramLanguage::German)

@@ -153,6 +153,10 @@ int runQuaxel(int argc, char *argv[])
         if (options.sheetAsked)
             return refusedAtOnce("sheet", options.sheet) ? 1 : writeSheetFile(options.hexFile, options.sheet);
         if (!options.screenshot.isEmpty()) {
+            // What the desktop's theme sets once the program runs (fonts, a
+            // palette) arrives before the picture's window is made, as it
+            // does before a user loads a file.
+            QApplication::processEvents();
             TFormMain window;
             return renderScreenshot(window, options);
         }

@@ -28,6 +28,7 @@ RecentFilesPanel::RecentFilesPanel(QWidget *hintParent, QPushButton *loadButton,
     hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint_->setWordWrap(true);
     hint_->setTextFormat(Qt::RichText);
+    connect(hint_, &QLabel::linkHovered, this, &RecentFilesPanel::showHoveredPath);
     connect(hint_, &QLabel::linkActivated, this, [this](const QString &link) {
         const int index = link.toInt();
         if (index >= 0 && index < files_.files().size())
@@ -57,16 +58,34 @@ void RecentFilesPanel::showFiles()
     const QStringList files = files_.files();
     if (!files.isEmpty()) {
         html += QStringLiteral("<p>%1</p><p>").arg(tr("Zuletzt geöffnet:").toHtmlEscaped());
+        const QStringList names = distinguishingNames(files);
         for (int i = 0; i < files.size(); ++i) {
             // Not underlined: an underline hides the underscores of the names.
             html += QStringLiteral("<a href=\"%1\" style=\"text-decoration:none\">%2</a><br>")
                         .arg(i)
-                        .arg(shownPath(QFileInfo(files.at(i)).fileName()).toHtmlEscaped());
+                        .arg(shownPath(QDir::toNativeSeparators(names.at(i))).toHtmlEscaped());
         }
         html += QStringLiteral("</p>");
     }
     hint_->setText(html);
+    showAllPathsAsToolTip();
+}
+
+void RecentFilesPanel::showAllPathsAsToolTip()
+{
+    const QStringList files = files_.files();
     hint_->setToolTip(files.isEmpty() ? QString() : PlainText::toolTipText(QDir::toNativeSeparators(files.join(u'\n'))));
+}
+
+// Over a name the hint's tooltip is that file's whole path.
+void RecentFilesPanel::showHoveredPath(const QString &link)
+{
+    const int index = link.isEmpty() ? -1 : link.toInt();
+    if (index < 0 || index >= files_.files().size()) {
+        showAllPathsAsToolTip();
+        return;
+    }
+    hint_->setToolTip(PlainText::toolTipText(QDir::toNativeSeparators(files_.files().at(index))));
 }
 
 void RecentFilesPanel::noteLoaded(const QString &path)

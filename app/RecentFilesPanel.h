@@ -43,6 +43,8 @@ signals:
 
 private:
     void showFiles();
+    void showAllPathsAsToolTip();
+    void showHoveredPath(const QString &link);
     void showMenu(const QPoint &where);
 
     RecentFiles files_;

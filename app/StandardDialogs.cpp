@@ -15,9 +15,14 @@ QFont standardDialogFont()
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
 }
 
-void prepareStandardDialogs(QApplication &)
+void prepareStandardDialogFonts()
 {
     const QFont font = standardDialogFont();
     for (const char *className : SelfSizingDialogs)
         QApplication::setFont(font, className);
+}
+
+void prepareStandardDialogs(QApplication &)
+{
+    prepareStandardDialogFonts();
 }

@@ -13,5 +13,8 @@ class QApplication;
 // again drops the dialogs' font.
 void prepareStandardDialogs(QApplication &app);
 
+// Only the fonts of prepareStandardDialogs, again after the UI font was set anew.
+void prepareStandardDialogFonts();
+
 // The font of Qt's dialogs: the desktop's general font.
 QFont standardDialogFont();

@@ -4,6 +4,7 @@
 #include "image/SafeSave.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QStyleFactory>
@@ -15,6 +16,25 @@ namespace {
 // laid out for.
 constexpr qreal UiFontPoints = 8.0;
 constexpr qreal LayoutDpi = 96.0;
+
+// Puts the program's fonts back whenever something else sets the program's
+// font: a platform theme (qt6ct, a desktop's own) sets the desktop's font
+// once the event loop runs and again when the desktop's settings change, and
+// the windows laid out for the fixed font would cut their texts.
+class UiFontKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationFontChange && QApplication::font() != uiFont()) {
+            applyUiFont();
+            prepareStandardDialogFonts();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -65,4 +85,5 @@ void prepareApplication(QApplication &app)
         QApplication::setStyle(new BandedFrameStyle(fusion));
     applyUiFont();
     prepareStandardDialogs(app);
+    app.installEventFilter(new UiFontKeeper(&app));
 }

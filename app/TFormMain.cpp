@@ -6,6 +6,7 @@
 #include "app/SettingsActions.h"
 #include "app/SheetActions.h"
 #include "app/Version.h"
+#include "image/DesktopLanguage.h"
 #include "app/WebPage.h"
 #include "app/WindowRecovery.h"
 #include "app/WindowShortcuts.h"
@@ -33,7 +34,7 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     setObjectName(QStringLiteral("FormMain"));
     createControls();
     setWindowTitle(programCaption());
-    setStatusPanelText(4, tr(" %1 vom %2").arg(programCaption(), programReleaseDate()));
+    setStatusPanelText(4, tr(" %1 vom %2").arg(programCaption(), longDateText(programReleaseDate())));
 
     grid_.build(GroupBoxMain, btn_close);
     Line = grid_.line();

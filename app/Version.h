@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QString>
 
 // The program's version and release date come from the build (the project's
@@ -8,9 +9,9 @@ inline QString programVersion()
     return QStringLiteral(QUAXEL_VERSION);
 }
 
-inline QString programReleaseDate()
+inline QDate programReleaseDate()
 {
-    return QString::fromUtf8(QUAXEL_RELEASE_DATE);
+    return QDate::fromString(QStringLiteral(QUAXEL_RELEASE_DATE), Qt::ISODate);
 }
 
 // "Quaxel V0.981": the window caption.

@@ -106,5 +106,5 @@ bool WindowShortcuts::eventFilter(QObject *watched, QEvent *event)
 
 void WindowShortcuts::showHelp()
 {
-    Dialogs::plainMessage(window_, tr(HelpText));
+    Dialogs::ownTextMessage(window_, tr(HelpText));
 }

@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Übernehmen</source>
-        <translation>Apply</translation>
+        <translation>Accept</translation>
     </message>
     <message>
         <source>Spielt das Muster der gezeigten Adresse in Echtzeit ab</source>
@@ -947,14 +947,25 @@
     </message>
 </context>
 <context>
-    <name>EditHistory</name>
+    <name>DesktopLanguage</name>
     <message>
-        <source>Rückgängig (Strg+Z)</source>
-        <translation>Undo (Ctrl+Z)</translation>
+        <source>de_DE</source>
+        <translation>en_US</translation>
     </message>
     <message>
-        <source>Wiederholen (Strg+Y)</source>
-        <translation>Redo (Ctrl+Y)</translation>
+        <source>d. MMMM yyyy</source>
+        <translation>MMMM d, yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>
@@ -1816,11 +1827,11 @@ with the (adjusting) button</translation>
     </message>
     <message>
         <source>übernehmen</source>
-        <translation>apply</translation>
+        <translation>accept</translation>
     </message>
     <message>
         <source>Daten übernehmen</source>
-        <translation>Applies the data</translation>
+        <translation>Accepts the data</translation>
     </message>
     <message>
         <source>Wert, um den die Kurve nach oben (positive Werte) oder nach unten (negative Werte) verschoben wird

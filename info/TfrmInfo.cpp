@@ -4,6 +4,7 @@
 
 #include "ui/Dialogs.h"
 #include "ui/PlainText.h"
+#include "ui/TextColour.h"
 #include "image/SafeText.h"
 #include "image/SafeFile.h"
 #include "info/InfoListing.h"
@@ -38,6 +39,7 @@ QLineEdit *newDisabledEdit(QWidget *parent, const QString &name)
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setEnabled(false);
+    keepReadableWhenDisabled(edit);
     return edit;
 }
 

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString Section = QStringLiteral("Recent");
@@ -59,4 +61,35 @@ void RecentFiles::add(const QString &path)
 void RecentFiles::remove(const QString &path)
 {
     files_.removeAll(absolute(path));
+}
+
+namespace {
+
+// The last `count` parts of a path split at its separators.
+QString lastParts(const QStringList &parts, qsizetype count)
+{
+    return parts.mid(std::max<qsizetype>(0, parts.size() - count)).join(u'/');
+}
+
+} // namespace
+
+QStringList distinguishingNames(const QStringList &paths)
+{
+    QList<QStringList> parts;
+    for (const QString &path : paths)
+        parts.append(QDir::cleanPath(path).split(u'/'));
+    QStringList names;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        qsizetype count = 1;
+        const auto sharedByAnother = [&] {
+            for (qsizetype j = 0; j < parts.size(); ++j)
+                if (j != i && lastParts(parts[j], count) == lastParts(parts[i], count))
+                    return true;
+            return false;
+        };
+        while (count < parts[i].size() && sharedByAnother())
+            ++count;
+        names.append(lastParts(parts[i], count));
+    }
+    return names;
 }

@@ -27,3 +27,8 @@ private:
     QStringList files_;
     QString folder_;
 };
+
+// The names a list of files shows: each file's name with as many of its
+// folders as tell it apart from the others ("a/servo.hex", "b/servo.hex",
+// "out.hex"), in the list's order.
+QStringList distinguishingNames(const QStringList &paths);

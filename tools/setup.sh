@@ -10,7 +10,7 @@ shift
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libjpeg-dev libgtest-dev libgmock-dev
           libbenchmark-dev gputils srecord python3 fonts-dejavu-core fonts-liberation2 xvfb xauth clang libclang-rt-14-dev ccache
           qt6-translations-l10n qt6-l10n-tools qt6-tools-dev openbox xdotool x11-utils appstream dpkg-dev lintian bash-completion python3-jsonschema
-          poppler-utils)
+          poppler-utils qt6ct desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
 #include <QQueue>
 #include <QStyledItemDelegate>
@@ -88,23 +90,44 @@ const QString Caption = QStringLiteral("Quaxel");
 // line or name may hold tags), its line breaks kept (a lone \r, as the
 // program's texts have it, breaks the line too) and every other control
 // character escaped.
-QString shownMessageText(const QString &text)
+QString withLineBreaks(const QString &text)
 {
     QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    return escapedText(lines, true);
+    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
-int execMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
-                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+QString shownMessageText(const QString &text)
 {
-    QMessageBox box(icon, Caption, shownMessageText(text), buttons, parent);
+    return escapedText(withLineBreaks(text), true);
+}
+
+int execMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &shownText,
+                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, Caption, shownText, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     if (buttons.testFlag(QMessageBox::No))
         box.setEscapeButton(QMessageBox::No);
     return box.exec();
+}
+
+// The folder of the file last chosen in a dialog of each filter: a dialog
+// given no folder starts there, so a curve file's dialog opens where the
+// last curve file was, not where Qt's dialogs were last (a HEX file's
+// folder, say).
+QHash<QString, QString> &lastFolders()
+{
+    static QHash<QString, QString> folders;
+    return folders;
+}
+
+QString chosen(const QString &filter, const QString &path)
+{
+    if (!path.isEmpty())
+        lastFolders().insert(filter, QFileInfo(path).absolutePath());
+    return path;
 }
 
 // True when the dialog must not show: the handler has been told.
@@ -131,7 +154,9 @@ QString hexFileFilter()
     return QStringLiteral("HEX (*.hex);;TXT (*.txt);;*.* (*)");
 }
 
-void showMessage(QWidget *parent, const UserMessage &message)
+namespace {
+
+void showMessageAs(QWidget *parent, const UserMessage &message, const QString &shownText)
 {
     if (presets().record) {
         presets().messages.append(message);
@@ -141,15 +166,22 @@ void showMessage(QWidget *parent, const UserMessage &message)
         return;
     switch (message.kind) {
     case BoxKind::WarningCancel:
-        execMessageBox(parent, QMessageBox::Warning, message.text, QMessageBox::Cancel);
+        execMessageBox(parent, QMessageBox::Warning, shownText, QMessageBox::Cancel);
         break;
     case BoxKind::WarningOk:
-        execMessageBox(parent, QMessageBox::Warning, message.text, QMessageBox::Ok);
+        execMessageBox(parent, QMessageBox::Warning, shownText, QMessageBox::Ok);
         break;
     case BoxKind::Plain:
-        execMessageBox(parent, QMessageBox::NoIcon, message.text, QMessageBox::Ok);
+        execMessageBox(parent, QMessageBox::NoIcon, shownText, QMessageBox::Ok);
         break;
     }
+}
+
+} // namespace
+
+void showMessage(QWidget *parent, const UserMessage &message)
+{
+    showMessageAs(parent, message, shownMessageText(message.text));
 }
 
 void warningCancel(QWidget *parent, const QString &text)
@@ -157,9 +189,9 @@ void warningCancel(QWidget *parent, const QString &text)
     showMessage(parent, {text, BoxKind::WarningCancel});
 }
 
-void plainMessage(QWidget *parent, const QString &text)
+void ownTextMessage(QWidget *parent, const QString &text)
 {
-    showMessage(parent, {text, BoxKind::Plain});
+    showMessageAs(parent, {text, BoxKind::Plain}, withLineBreaks(text));
 }
 
 void warningOk(QWidget *parent, const QString &text)
@@ -173,7 +205,7 @@ bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault)
         return presets().yesNo.dequeue();
     if (refusedAsUnexpected(QStringLiteral("question: ") + text))
         return false;
-    return execMessageBox(parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No,
+    return execMessageBox(parent, QMessageBox::Warning, shownMessageText(text), QMessageBox::Yes | QMessageBox::No,
                           keepByDefault ? QMessageBox::No : QMessageBox::NoButton)
         == QMessageBox::Yes;
 }
@@ -181,30 +213,30 @@ bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault)
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder)
 {
     if (!presets().openNames.isEmpty())
-        return presets().openNames.dequeue();
+        return chosen(filter, presets().openNames.dequeue());
     if (refusedAsUnexpected(QStringLiteral("open dialog")))
         return QString();
     // Qt lists a name that is no UTF-8 under a name no file has, and a dialog
     // for existing files would refuse it: this one takes any name, and the
     // name as listed leads to the file it shows. A name that names no file
     // fails as the load's own message says.
-    QFileDialog dialog(parent, QString(), folder, filter);
+    QFileDialog dialog(parent, QString(), folder.isEmpty() ? lastFolders().value(filter) : folder, filter);
     new FileDialogFitter(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return existingPathFor(dialog.selectedFiles().first());
+    return chosen(filter, existingPathFor(dialog.selectedFiles().first()));
 }
 
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                         const QString &proposedName)
 {
     if (!presets().saveNames.isEmpty())
-        return presets().saveNames.dequeue();
+        return chosen(filter, presets().saveNames.dequeue());
     if (refusedAsUnexpected(QStringLiteral("save dialog")))
         return QString();
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent, QString(), lastFolders().value(filter), filter);
     new FileDialogFitter(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -214,7 +246,7 @@ QString getSaveFileName(QWidget *parent, const QString &filter, const QString &d
         dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return existingPathFor(dialog.selectedFiles().first());
+    return chosen(filter, existingPathFor(dialog.selectedFiles().first()));
 }
 
 void presetOpenFileName(const QString &path)

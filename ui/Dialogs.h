@@ -21,7 +21,10 @@ QLocale fileDialogLocale();
 // Shows a message of the given kind with the caption "Quaxel".
 void showMessage(QWidget *parent, const UserMessage &message);
 void warningCancel(QWidget *parent, const QString &text);
-void plainMessage(QWidget *parent, const QString &text);
+// A text of the program's own, with no file's text in it (the help): shown
+// as written, its tabs lining up the columns, without the escaping that
+// every other message gets for what a file may hold.
+void ownTextMessage(QWidget *parent, const QString &text);
 void warningOk(QWidget *parent, const QString &text);
 // Warning box with Yes and No; true for Yes. Enter answers Yes unless the
 // question keeps the work (keepByDefault): then No is the default button.
@@ -29,7 +32,8 @@ void warningOk(QWidget *parent, const QString &text);
 bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault = false);
 
 // Open / save dialogs; an empty text means the user cancelled. The open
-// dialog starts in `folder` where one is given.
+// dialog starts in `folder` where one is given; else, like the save dialog,
+// in the folder of the file last chosen with the same filter.
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder = QString());
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                         const QString &proposedName);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 // a^2.4 for a in [0, 1], as a squared times the fifth root of a squared; the
@@ -39,14 +41,32 @@ double luminance(const QColor &c)
 
 } // namespace
 
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 QColor readableTextColour(const QColor &background)
 {
-    // The contrast of white and of black against the background, as in the
-    // usual contrast ratio (L1 + 0.05) / (L2 + 0.05); the larger one wins.
-    const double l = luminance(background);
-    const double withWhite = 1.05 / (l + 0.05);
-    const double withBlack = (l + 0.05) / 0.05;
-    return withBlack >= withWhite ? QColor(Qt::black) : QColor(Qt::white);
+    // The contrast of white and of black against the background; the larger
+    // one wins.
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+void keepReadableWhenDisabled(QWidget *field)
+{
+    // What the usual guidance asks of body text.
+    constexpr double ReadableContrast = 4.5;
+    QPalette palette = field->palette();
+    const QColor background = palette.color(QPalette::Disabled, QPalette::Base);
+    const QColor normal = palette.color(QPalette::Active, QPalette::Text);
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+                     contrastRatio(normal, background) >= ReadableContrast ? normal : readableTextColour(background));
+    field->setPalette(palette);
 }
 
 void setFieldColour(QWidget *field, const QColor &background)

@@ -12,3 +12,13 @@ QColor readableTextColour(const QColor &background);
 // colour on it, in its palette and in its own style sheet, so that neither a
 // dark palette nor an application style sheet hides them.
 void setFieldColour(QWidget *field, const QColor &background);
+
+// The contrast ratio of two colours, (L1 + 0.05) / (L2 + 0.05) of their
+// relative luminances, the lighter one above: 1 to 21.
+double contrastRatio(const QColor &a, const QColor &b);
+
+// A disabled field whose value is to be read: its text keeps the palette's
+// normal text colour where that reads on the disabled background, else black
+// or white, so that no look greys it into its background. The field stays
+// disabled. For the palette the field has when this is called.
+void keepReadableWhenDisabled(QWidget *field);

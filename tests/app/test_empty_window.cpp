@@ -1,7 +1,9 @@
 // The empty window: its hint and the recent files stand in the left column,
 // clear of the slot grid's divider, and a file's name shows its underscores.
 #include "MainWindowFixture.h"
+#include "ui/PlainText.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
@@ -98,4 +100,40 @@ TEST_F(EmptyWindow, UnderscoresOfANameStayVisible)
     ASSERT_FALSE(underscore.isNull());
     ASSERT_EQ(underscore.size(), blank.size());
     EXPECT_NE(underscore, blank);
+}
+
+// Three files of the same name in three folders: the hint names each with its
+// folder, and the mouse over a name shows that file's whole path.
+TEST_F(EmptyWindow, FilesOfTheSameNameShowTheirFolders)
+{
+    QStringList paths;
+    QByteArray recent = "[Recent]\r\n";
+    for (const char *folder : {"a", "b", "c"}) {
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QString::fromLatin1(folder)));
+        paths << writeFile(QString::fromLatin1(folder) + QStringLiteral("/servo.hex"), Torvel);
+        recent += "File" + QByteArray::number(paths.size()) + "=" + paths.last().toUtf8() + "\r\n";
+    }
+    QFile ini(settingsPath());
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(recent);
+    ini.close();
+    TFormMain w(settingsPath());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QLabel *hint = emptyHint(w);
+    for (const char *name : {">a/servo.hex<", ">b/servo.hex<", ">c/servo.hex<"})
+        EXPECT_TRUE(hint->text().contains(QString::fromLatin1(name))) << hint->text().toStdString();
+
+    // The mouse down the hint, line by line: the tooltip over each name.
+    QStringList tips;
+    for (const QString &path : paths)
+        tips << PlainText::toolTipText(path);
+    QStringList hovered;
+    for (int y = 0; y < hint->height(); y += 2) {
+        QTest::mouseMove(hint, QPoint(20, y));
+        QApplication::processEvents();
+        if (tips.contains(hint->toolTip()) && !hovered.contains(hint->toolTip()))
+            hovered << hint->toolTip();
+    }
+    EXPECT_EQ(hovered, tips);
 }

@@ -85,3 +85,23 @@ TEST(RecentFilesSettings, StrangeNamesStayInTheirKey)
     const IniFile edited = IniFile::fromBytes("[Recent]\nFile1=/a.hex\nFile2=b.hex\nFile3=/a.hex\nFile4=/c.hex\n");
     EXPECT_EQ(RecentFiles::fromIni(edited).files(), QStringList({"/a.hex", "/c.hex"}));
 }
+
+// Each name with as many folders as tell it apart from the others in the list.
+TEST(RecentNames, AsManyFoldersAsTellTheFilesApart)
+{
+    const struct {
+        QStringList paths;
+        QStringList names;
+    } rows[] = {
+        {{"/w/a/servo.hex", "/w/out.hex", "/w/b/servo.hex", "/w/c/servo.hex"},
+         {"a/servo.hex", "out.hex", "b/servo.hex", "c/servo.hex"}},
+        {{"/x/a/servo.hex", "/y/a/servo.hex", "/y/b/servo.hex"},
+         {"x/a/servo.hex", "y/a/servo.hex", "b/servo.hex"}},
+        {{"/servo.hex", "/a/servo.hex"}, {"/servo.hex", "a/servo.hex"}},
+        {{"/a/Servo.hex", "/b/servo.hex"}, {"Servo.hex", "servo.hex"}},
+        {{"/only/one.hex"}, {"one.hex"}},
+        {{}, {}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(distinguishingNames(row.paths), row.names) << row.paths.join(u' ').toStdString();
+}

@@ -96,6 +96,19 @@ TEST_F(UntrustedTextTest, MessageBoxesShowFileTextLiterally)
     }
 }
 
+// The help (F1) is the program's own text: its tabs line up keys and texts
+// in the box, where a file's text would show them escaped.
+TEST_F(UntrustedTextTest, HelpShowsItsTabsAsTabs)
+{
+    TFormMain w(settingsPath());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const ShownBox box = realBoxOf([&w] { QTest::keyClick(&w, Qt::Key_F1); });
+    EXPECT_EQ(box.format, Qt::PlainText);
+    EXPECT_TRUE(box.text.contains(QStringLiteral("\nStrg+O\tHEX laden\nStrg+S\tHEX speichern"))) << box.text.toStdString();
+    EXPECT_FALSE(box.text.contains(QStringLiteral("\\x"))) << box.text.toStdString();
+}
+
 // A file whose name looks like markup or holds control characters loads, and
 // the status bar and the title show its whole name, escaped.
 TEST_F(UntrustedTextTest, StatusBarTitleAndInfoDialogShowTheWholeName)

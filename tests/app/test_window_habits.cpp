@@ -6,6 +6,7 @@
 #include "preferences/IniFile.h"
 #include "info/TfrmInfo.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -210,4 +211,30 @@ TEST_F(MainWindowTest, StandardDialogsAreGerman)
     EXPECT_EQ(title, QStringLiteral("Speichern unter"));
     EXPECT_TRUE(dialogTexts.contains(QStringLiteral("Abbrechen"))) << dialogTexts.join(u'|').toStdString();
     EXPECT_TRUE(dialogTexts.contains(QStringLiteral("Suchen in:"))) << dialogTexts.join(u'|').toStdString();
+}
+
+// After a save, loading another file: the save's confirmation, which names
+// the saved file, is gone. The context menu beside the buttons names each
+// command's keys once, in the menu's shortcut column.
+TEST_F(MainWindowTest, SaveConfirmationEndsWithTheNextLoadAndMenuKeysShowOnce)
+{
+    TFormMain w(settingsPath());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(w.loadHexFile(Sample));
+    const QString saved = dir.filePath(QStringLiteral("saved.hex"));
+    Dialogs::presetSaveFileName(saved);
+    QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_S));
+    ASSERT_EQ(w.StatusBar1->currentMessage(), QStringLiteral("Gespeichert und geprüft: ") + saved);
+    Dialogs::presetOpenFileName(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex"));
+    QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(w.statusPanelText(4), QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex"));
+    EXPECT_EQ(w.StatusBar1->currentMessage(), QString());
+
+    for (const char *name : {"actUndo", "actRedo"}) {
+        const QAction *action = w.findChild<QAction *>(QString::fromLatin1(name));
+        ASSERT_FALSE(action->shortcut().isEmpty()) << name;
+        const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+        EXPECT_FALSE(action->text().contains(keys)) << name << ": " << action->text().toStdString();
+    }
 }

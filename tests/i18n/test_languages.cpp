@@ -1,4 +1,4 @@
-// The window's language: taken from the desktop (LANGUAGE before LANG),
+// The window's language: taken from the desktop's list of languages,
 // English texts from the built-in translation, German ones as written.
 #include "app/MainWindowFixture.h"
 #include "app/ProgramLanguage.h"
@@ -13,8 +13,8 @@
 namespace {
 
 struct LanguageCase {
-    const char *language;
-    const char *lang;
+    const char *environment;
+    QStringList uiLanguages; // as QLocale::system() reads that environment
     ProgramLanguage expected;
 };
 
@@ -30,9 +30,10 @@ QString textOf(const TFormMain &w, const char *name)
 }
 
 // The texts that show a window's language: the buttons, a slot's caption,
-// the editor's caption and check box, and the help that F1 brings up.
+// the editor's caption and check box, the help that F1 brings up and the
+// release in the status bar.
 struct WindowTexts {
-    QString load, save, info, close, slot, caption, box, help;
+    QString load, save, info, close, slot, caption, box, help, status;
 };
 
 WindowTexts textsOfWindowWithDemo(const QString &settings)
@@ -40,13 +41,15 @@ WindowTexts textsOfWindowWithDemo(const QString &settings)
     TFormMain w(settings);
     w.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QString status = w.statusPanelText(4); // the release, before a file's name
     EXPECT_TRUE(w.loadHexFile(Demo));
     Dialogs::clearPresets();
     QTest::keyClick(&w, Qt::Key_F1);
     const auto messages = Dialogs::recordedMessages();
     return {textOf<QPushButton>(w, "btn_load"), textOf<QPushButton>(w, "btn_save"), textOf<QPushButton>(w, "btn_info"),
             textOf<QPushButton>(w, "btn_close"), textOf<QLabel>(w, "lblSlot[1]"), textOf<QLabel>(w, "lbl_zusatz"),
-            textOf<QCheckBox>(w, "cbx_weiche_ab"), messages.isEmpty() ? QString() : messages.first().text};
+            textOf<QCheckBox>(w, "cbx_weiche_ab"), messages.isEmpty() ? QString() : messages.first().text,
+            status};
 }
 
 } // namespace
@@ -54,22 +57,24 @@ WindowTexts textsOfWindowWithDemo(const QString &settings)
 TEST_P(DesktopLanguage, EnglishOnlyWhenTheDesktopSpeaksIt)
 {
     const LanguageCase &c = GetParam();
-    EXPECT_EQ(desktopLanguage(QString::fromLatin1(c.language), QString::fromLatin1(c.lang)), c.expected)
-        << "LANGUAGE=" << c.language << " LANG=" << c.lang;
+    EXPECT_EQ(languageOf(c.uiLanguages), c.expected) << c.environment;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Environments, DesktopLanguage,
-    ::testing::Values(LanguageCase{"", "en_US.UTF-8", ProgramLanguage::English},
-                      LanguageCase{"", "en_GB", ProgramLanguage::English},
-                      LanguageCase{"", "de_DE.UTF-8", ProgramLanguage::German},
-                      LanguageCase{"", "C.UTF-8", ProgramLanguage::German},
-                      LanguageCase{"", "POSIX", ProgramLanguage::German},
-                      LanguageCase{"", "", ProgramLanguage::German},
-                      LanguageCase{"", "fr_FR.UTF-8", ProgramLanguage::German},
-                      LanguageCase{"en_GB:de", "de_DE.UTF-8", ProgramLanguage::English},
-                      LanguageCase{"de:en", "en_US.UTF-8", ProgramLanguage::German},
-                      LanguageCase{"fr", "en_US.UTF-8", ProgramLanguage::German}));
+    ::testing::Values(LanguageCase{"LANG=en_US.UTF-8", {"en-US", "en-Latn-US", "en"}, ProgramLanguage::English},
+                      LanguageCase{"LANG=en_GB", {"en-GB", "en-Latn-GB", "en"}, ProgramLanguage::English},
+                      LanguageCase{"LANG=de_DE.UTF-8", {"de-DE", "de-Latn-DE", "de"}, ProgramLanguage::German},
+                      LanguageCase{"LANG=C.UTF-8", {"C"}, ProgramLanguage::German},
+                      LanguageCase{"nothing set", {}, ProgramLanguage::German},
+                      LanguageCase{"LANG=fr_FR.UTF-8", {"fr-FR", "fr-Latn-FR", "fr"}, ProgramLanguage::German},
+                      LanguageCase{"LANGUAGE=en_GB:de LANG=de_DE.UTF-8",
+                                   {"en-GB", "en-Latn-GB", "de", "de-Latn-DE", "de-DE"}, ProgramLanguage::English},
+                      LanguageCase{"LANGUAGE=de:en LANG=en_US.UTF-8",
+                                   {"de", "de-Latn-DE", "de-DE", "en", "en-Latn-US", "en-US"}, ProgramLanguage::German},
+                      LanguageCase{"LANGUAGE=fr LANG=en_US.UTF-8", {"fr", "fr-Latn-FR", "fr-FR"}, ProgramLanguage::German},
+                      LanguageCase{"LANGUAGE=fr:en LANG=de_DE.UTF-8",
+                                   {"fr", "fr-Latn-FR", "fr-FR", "en", "en-Latn-US", "en-US"}, ProgramLanguage::English}));
 
 // German: the texts are the source texts, exactly, and Qt's own are German.
 TEST_F(MainWindowTest, TheWindowInGerman)
@@ -83,6 +88,7 @@ TEST_F(MainWindowTest, TheWindowInGerman)
     EXPECT_EQ(german.box, QStringLiteral("Abschalten des Antriebes NUR nach TimeOut"));
     EXPECT_TRUE(german.help.contains(QStringLiteral("Strg+O\tHEX laden\r"))) << german.help.toStdString();
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(german.status, QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
 }
 
 // English, from the translation built into the program, as under LANG=en_US.
@@ -103,4 +109,5 @@ TEST_F(MainWindowTest, TheWindowInEnglish)
     EXPECT_TRUE(english.help.contains(QStringLiteral("Ctrl+O\tLoad HEX\r"))) << english.help.toStdString();
     // Qt's own texts are English too: its German translation is gone.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    EXPECT_EQ(english.status, QStringLiteral(" Quaxel V0.981 of June 27, 2011"));
 }

@@ -1,5 +1,8 @@
 #include "info/TfrmInfo.h"
 #include "tests/app/MainWindowFixture.h"
+#include "ui/TextColour.h"
+
+#include <QStyle>
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -180,4 +183,31 @@ TEST_F(InfoDialogTest, EachCompareStartsItsCountsFromZero)
         EXPECT_EQ(dlg.eepromDiffs + dlg.romDiffs + dlg.idDiffs + dlg.configDiffs, 0);
         EXPECT_FALSE(dlg.Memo1a->toPlainText().contains(QStringLiteral("EE0x1a")));
     }
+}
+
+// The Config and ID values stay in disabled fields, and their text reads on
+// the disabled background in a light look (the style's own) and in a dark
+// one that greys disabled text as dark themes do.
+TEST_F(InfoDialogTest, DisabledValuesReadInALightAndADarkLook)
+{
+    QPalette dark = QApplication::style()->standardPalette();
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+    dark.setColor(QPalette::Disabled, QPalette::Base, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x50, 0x50, 0x50));
+    const QPalette before = QApplication::palette();
+    for (const auto &[look, palette] : {std::pair{"light", QApplication::style()->standardPalette()}, std::pair{"dark", dark}}) {
+        QApplication::setPalette(palette);
+        TfrmInfo dlg(w.session.image, w.statusPanelText(4), &w);
+        for (const QLineEdit *field : {dlg.edt_config, dlg.edt_ID}) {
+            EXPECT_FALSE(field->isEnabled()) << look;
+            const QPalette shown = field->palette();
+            EXPECT_GE(contrastRatio(shown.color(QPalette::Disabled, QPalette::Text),
+                                    shown.color(QPalette::Disabled, QPalette::Base)),
+                      4.5)
+                << look << " " << field->objectName().toStdString();
+        }
+    }
+    QApplication::setPalette(before);
 }

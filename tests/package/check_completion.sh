@@ -13,8 +13,9 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "0 passed, 1 failed"; exit 1; }
 export XDG_DATA_DIRS=$prefix/share PATH=$prefix/bin:$PATH BASH_COMPLETION_USER_DIR=$prefix/none
-# Files to offer: HEX files in either case and folders, never other files.
-cd "$prefix" && mkdir work && cd work && touch a.hex B.HEX notes.txt && mkdir folder
+# Files to offer: HEX files in either case, settings documents where one is
+# expected, and folders; never other files.
+cd "$prefix" && mkdir work && cd work && touch a.hex B.HEX doc.json notes.txt && mkdir folder
 
 source "$loader"
 __load_completion quaxel-cli || { echo "bash-completion finds no completion for quaxel-cli"; echo "0 passed, 1 failed"; exit 1; }
@@ -61,6 +62,15 @@ quaxel-cli set in.hex -o |B.HEX a.hex folder
 quaxel-cli set in.hex --output a|a.hex
 quaxel-cli set in.hex --series |
 quaxel-cli set in.hex --slot |
+quaxel-cli diff --|--force --help --json --settings
+quaxel-cli apply |B.HEX a.hex folder
+quaxel-cli apply a.hex |doc.json folder
+quaxel-cli apply a.hex doc.json -o |B.HEX a.hex folder
+quaxel-cli apply a.hex doc.json -o out.hex |
+quaxel-cli export a.hex -o |doc.json folder
+quaxel-cli diff --settings |B.HEX a.hex doc.json folder
+quaxel-cli diff --settings --json a.hex |B.HEX a.hex doc.json folder
+quaxel-cli inventory --csv a.hex |B.HEX a.hex folder
 TABLE
 
 echo "$passed passed, $failed failed"

@@ -51,6 +51,17 @@ for command in $commands; do
   fi
 done
 
+# Each option is described once: two entries of one option drift apart.
+twice=$(section "$cli_page" OPTIONS | awk '/^\.TP/ { getline; print }' | sort | uniq -d)
+checked=$((checked + 1))
+[ -z "$twice" ] || bad "quaxel-cli.1 describes more than once: $twice"
+# The window's language comes from the environment, as the manual tells.
+environment=$(section "$app_page" ENVIRONMENT)
+for variable in LANGUAGE LC_ALL LC_MESSAGES LANG; do
+  checked=$((checked + 1))
+  mentions "$environment" "$variable" || bad "quaxel.1 does not describe $variable"
+done
+
 echo "$checked names checked"
 if [ $fail -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
 exit $fail

@@ -35,7 +35,9 @@ for file in ./usr/bin/quaxel ./usr/bin/quaxel-cli \
             ./usr/share/man/man1/quaxel-cli.1.gz \
             ./usr/share/bash-completion/completions/quaxel-cli \
             ./usr/share/doc/quaxel/copyright \
-            ./usr/share/doc/quaxel/changelog.gz; do
+            ./usr/share/doc/quaxel/changelog.gz \
+            ./usr/share/doc/quaxel/settings-format.md.gz \
+            ./usr/share/quaxel/settings-schema.json; do
   grep -qxF "$file" <<<"$contents" || bad "$file is not in the package"
 done
 
@@ -44,6 +46,11 @@ appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.quaxel
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$work/root/usr/share/applications/quaxel.desktop" || bad "the desktop entry is not valid"
 fi
+# The files the manual of quaxel-cli names are where it says.
+for named in $(zcat "$work/root/usr/share/man/man1/quaxel-cli.1.gz" | grep -o '/usr/share/[^ ,]*' | sed 's/\\-/-/g'); do
+  [ -f "$work/root$named" ] || bad "quaxel-cli.1 names $named, which the package does not hold"
+done
+grep -qx 'Comment\[de\]=.*' "$work/root/usr/share/applications/quaxel.desktop" || bad "the desktop entry has no German comment"
 for page in quaxel:QUAXEL quaxel-cli:QUAXEL-CLI; do
   zcat "$work/root/usr/share/man/man1/${page%%:*}.1.gz" | grep -q "^\.TH ${page#*:} 1" || bad "the manual page of ${page%%:*} has no title line"
 done

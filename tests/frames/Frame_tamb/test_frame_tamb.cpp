@@ -12,7 +12,11 @@
 #include "ui/Dialogs.h"
 #include "ui/UpDown.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -431,6 +435,32 @@ TEST_F(CurveEditor, FilesLoadIntoTheWorkingCopyAndEnableApplyWhenTheyChangeIt)
     EXPECT_EQ(frame->model().curves(), loaded);
     frame->servo_btn_uebernehmen->click();
     EXPECT_EQ(CurveRecords::read(session.image), loaded);
+}
+
+// The curve-save dialog starts in the folder of the last curve file, not in
+// the folder of the HEX file chosen since.
+TEST_F(CurveEditor, CurveSaveDialogStartsWhereTheLastCurveFileWas)
+{
+    load(Sample211);
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("curves")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("hex")));
+    Dialogs::presetOpenFileName(writeFile(QStringLiteral("curves/a.cur"), QByteArray("5\r\n5\r\n5\r\n")));
+    frame->servo_load_1->click();
+    Dialogs::presetOpenFileName(dir.filePath(QStringLiteral("hex/other.hex")));
+    EXPECT_FALSE(Dialogs::getOpenFileName(nullptr, Dialogs::hexFileFilter()).isEmpty());
+
+    QString startFolder;
+    {
+        const Dialogs::RealDialogsAllowed real;
+        QTimer::singleShot(0, [&startFolder] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                startFolder = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        });
+        frame->servo_save_1->click();
+    }
+    EXPECT_EQ(startFolder, QDir(dir.filePath(QStringLiteral("curves"))).absolutePath());
 }
 
 // Whatever file was loaded before, a servo firmware shows its SW1 function

@@ -1,0 +1,44 @@
+#include "image/DesktopLanguage.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <optional>
+
+namespace {
+
+// The locale and the format of dates in the program's texts: translated like
+// every other text, so a date is in the language the rest is in.
+const char *const DateLocale = QT_TRANSLATE_NOOP("DesktopLanguage", "de_DE");
+const char *const LongDateFormat = QT_TRANSLATE_NOOP("DesktopLanguage", "d. MMMM yyyy");
+
+std::optional<ProgramLanguage> languageOfEntry(const QString &entry)
+{
+    const QString language = entry.section(u'-', 0, 0).section(u'_', 0, 0);
+    if (language == QLatin1String("en"))
+        return ProgramLanguage::English;
+    if (language == QLatin1String("de") || language == QLatin1String("C") || language == QLatin1String("POSIX"))
+        return ProgramLanguage::German;
+    return std::nullopt;
+}
+
+} // namespace
+
+ProgramLanguage languageOf(const QStringList &uiLanguages)
+{
+    for (const QString &entry : uiLanguages)
+        if (const auto language = languageOfEntry(entry))
+            return *language;
+    return ProgramLanguage::German;
+}
+
+ProgramLanguage desktopLanguage()
+{
+    return languageOf(QLocale::system().uiLanguages());
+}
+
+QString longDateText(const QDate &date)
+{
+    const QLocale locale(QCoreApplication::translate("DesktopLanguage", DateLocale));
+    return locale.toString(date, QCoreApplication::translate("DesktopLanguage", LongDateFormat));
+}
