@@ -460,7 +460,7 @@ CliOutput runDiff(const QStringList &args)
 
 // ---- set ----
 
-CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
+CliOutput runSet(const QStringList &args)
 {
     const QString command = QStringLiteral("set");
     const ParsedArgs parsed = parseArgs(args, {{QStringLiteral("--output"), QStringLiteral("-o"), true},
@@ -561,7 +561,7 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
 
     // Every file is staged and read back; one file is in memory at a time.
     // Only when all are written do they take their names, all or none.
-    StagedSeries staged;
+    VerifiedSave staged;
     for (int n = 1; n <= count; ++n) {
         const QString path = fileName(n);
         DecoderSession file = n == 1 ? first : session;
@@ -575,13 +575,7 @@ CliOutput runSet(const QStringList &args, const AfterWriteHook &afterWrite)
             printMessage(o, shownPath(path), ChecksumProblem);
             return o;
         }
-        if (const auto error = staged.stage(path, file.fileContent())) {
-            printMessage(o, QString(), fileMessage(path, *error));
-            return o;
-        }
-        if (afterWrite)
-            afterWrite(staged.lastTemporaryPath());
-        if (const auto failure = verifyHexFile(staged.lastTemporaryPath(), file.image, path)) {
+        if (const auto failure = staged.add(path, file.fileContent(), sameImage(file.image))) {
             printMessage(o, QString(), *failure);
             return o;
         }
@@ -630,7 +624,7 @@ QString seriesFileName(const QString &output, int number)
     return output + QLatin1Char('-') + QString::number(number) + suffix;
 }
 
-CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite, const OutputSink &sink)
+CliOutput runCli(const QStringList &arguments, const OutputSink &sink)
 {
     if (arguments.isEmpty())
         return usageError(QString(), QStringLiteral("a command is needed: info, diff, set, export, apply or inventory"));
@@ -645,11 +639,11 @@ CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite,
     if (command == QStringLiteral("diff"))
         return isSettingsDiff(rest) ? runSettingsDiff(rest) : runDiff(rest);
     if (command == QStringLiteral("set"))
-        return runSet(rest, afterWrite);
+        return runSet(rest);
     if (command == QStringLiteral("export"))
         return runExport(rest);
     if (command == QStringLiteral("apply"))
-        return runApply(rest, afterWrite);
+        return runApply(rest);
     if (command == QStringLiteral("inventory"))
         return runInventory(rest, sink);
     return usageError(QString(), QStringLiteral("unknown command '%1'").arg(command));

@@ -31,9 +31,8 @@ constexpr int Failed = 2;
 // pieces go to CliOutput::out.
 using OutputSink = std::function<void(const QString &piece)>;
 
-// Runs one command line (the arguments after the program name). afterWrite
-// runs between writing each file and reading it back.
-CliOutput runCli(const QStringList &arguments, const AfterWriteHook &afterWrite = {}, const OutputSink &sink = {});
+// Runs one command line (the arguments after the program name).
+CliOutput runCli(const QStringList &arguments, const OutputSink &sink = {});
 
 // The change a --slot N=ADDRESS[r|g][/FUNCTION] value asks for, or nothing when the text has not that form.
 std::optional<SlotChange> parseSlotChange(const QString &text);

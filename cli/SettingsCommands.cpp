@@ -196,8 +196,8 @@ bool writeOutput(const QString &path, const QByteArray &content, CliOutput &o)
         o.out = QString::fromUtf8(content);
         return true;
     }
-    if (const auto error = saveFileWhole(path, content)) {
-        printMessage(o, QString(), fileMessage(path, *error));
+    if (const auto failure = saveVerified(path, content)) {
+        printMessage(o, QString(), *failure);
         return false;
     }
     return true;
@@ -306,7 +306,7 @@ CliOutput runExport(const QStringList &args)
     return o;
 }
 
-CliOutput runApply(const QStringList &args, const AfterWriteHook &afterWrite)
+CliOutput runApply(const QStringList &args)
 {
     const QString command = QStringLiteral("apply");
     const Options options(args, {outputOption(), flag(QStringLiteral("force"))});
@@ -341,19 +341,8 @@ CliOutput runApply(const QStringList &args, const AfterWriteHook &afterWrite)
         o.exitCode = CliExit::Ok;
         return o;
     }
-    StagedFile staged;
-    if (const auto error = staged.stage(*output, loaded.session.fileContent())) {
-        printMessage(o, QString(), fileMessage(*output, *error));
-        return o;
-    }
-    if (afterWrite)
-        afterWrite(staged.temporaryPath());
-    if (const auto failure = verifyHexFile(staged.temporaryPath(), loaded.session.image, *output)) {
+    if (const auto failure = loaded.session.saveFile(*output)) {
         printMessage(o, QString(), *failure);
-        return o;
-    }
-    if (const auto error = staged.commit()) {
-        printMessage(o, QString(), fileMessage(*output, *error));
         return o;
     }
     o.out = escapedText(QStringLiteral("written and verified: %1\n").arg(shownPath(*output)), true);

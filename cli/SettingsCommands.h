@@ -7,7 +7,7 @@
 #include <QStringList>
 
 CliOutput runExport(const QStringList &args);
-CliOutput runApply(const QStringList &args, const AfterWriteHook &afterWrite = {});
+CliOutput runApply(const QStringList &args);
 CliOutput runSettingsDiff(const QStringList &args);
 CliOutput runInventory(const QStringList &args, const OutputSink &sink = {});
 

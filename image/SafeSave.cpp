@@ -483,17 +483,68 @@ std::optional<QString> saveFileWhole(const QString &path, const QByteArray &cont
     return file.commit();
 }
 
+namespace {
+
+const SaveFileLayer DiskLayer;
+const SaveFileLayer *currentLayer = &DiskLayer;
+
+} // namespace
+
+InputFile SaveFileLayer::readBack(const QString &stagedPath, qint64 maxSize) const
+{
+    return readInputFile(stagedPath, maxSize);
+}
+
+const SaveFileLayer *useSaveFileLayer(const SaveFileLayer *layer)
+{
+    const SaveFileLayer *previous = currentLayer == &DiskLayer ? nullptr : currentLayer;
+    currentLayer = layer ? layer : &DiskLayer;
+    return previous;
+}
+
+ReadBackCheck sameBytes(const QByteArray &content)
+{
+    return [content](const InputFile &readBack, const QString &shownAs) -> std::optional<QString> {
+        if (readBack.reason)
+            return fileMessage(shownAs, QStringLiteral("the written file cannot be read back (%1); it is not saved")
+                                            .arg(*readBack.reason));
+        if (readBack.content != content)
+            return fileMessage(shownAs, QStringLiteral("the written file reads back different bytes; it is not saved"));
+        return std::nullopt;
+    };
+}
+
+std::optional<QString> VerifiedSave::add(const QString &path, const QByteArray &content, const ReadBackCheck &check)
+{
+    if (failure_)
+        return failure_;
+    if (auto error = series_.stage(path, content)) {
+        failure_ = fileMessage(path, *error);
+        return failure_;
+    }
+    // A file that reads back longer than it was written is read no further.
+    const qint64 limit = std::max<qint64>(content.size(), MaxInputFileSize);
+    const InputFile readBack = currentLayer->readBack(series_.lastTemporaryPath(), limit);
+    failure_ = (check ? check : sameBytes(content))(readBack, path);
+    return failure_;
+}
+
+std::optional<QString> VerifiedSave::commit()
+{
+    if (failure_)
+        return failure_;
+    return series_.commit();
+}
+
+std::optional<QString> saveVerified(const QString &path, const QByteArray &content, const ReadBackCheck &check)
+{
+    VerifiedSave save;
+    if (auto failure = save.add(path, content, check))
+        return failure;
+    return save.commit();
+}
+
 std::optional<QString> saveVerifiedFile(const QString &path, const QByteArray &content)
 {
-    StagedFile file;
-    if (auto error = file.stage(path, content))
-        return fileMessage(path, *error);
-    const InputFile readBack = readInputFile(file.temporaryPath(), content.size());
-    if (readBack.reason)
-        return fileMessage(path, QStringLiteral("the written file cannot be read back (%1); it is not saved").arg(*readBack.reason));
-    if (readBack.content != content)
-        return fileMessage(path, QStringLiteral("the written file reads back different bytes; it is not saved"));
-    if (auto error = file.commit())
-        return fileMessage(path, *error);
-    return std::nullopt;
+    return saveVerified(path, content);
 }

@@ -189,7 +189,7 @@ TEST_F(SettingsCli, InventoryWrittenPieceByPieceMakesTheSameValidTables)
             const QStringList args{QStringLiteral("inventory"), QString::fromLatin1(format), c.input};
             const CliOutput whole = runCli(args);
             QString pieces;
-            const CliOutput streamed = runCli(args, {}, [&pieces](const QString &piece) { pieces += piece; });
+            const CliOutput streamed = runCli(args, [&pieces](const QString &piece) { pieces += piece; });
             EXPECT_EQ(streamed.exitCode, whole.exitCode);
             EXPECT_TRUE(streamed.out.isEmpty());
             EXPECT_EQ(pieces.toStdString(), whole.out.toStdString());
