@@ -15,7 +15,8 @@ const char *const ApplyHelp =
     "if they were typed into the window, writes OUT with the same writer as\n"
     "\"HEX speichern\" and reads it back to verify it. A setting DOC leaves out\n"
     "keeps its value. DOC may come from another version of the same decoder type;\n"
-    "a document for another type is refused.\n"
+    "a document for another type, or a FILE whose decoder is not recognised, is\n"
+    "refused.\n"
     "\n"
     "  -o, --output OUT.hex   the file to write (required); '-' writes the HEX text\n"
     "                         to standard output, without reading it back\n"
@@ -57,8 +58,12 @@ private:
         LoadedHex loaded;
         if (!loadHex(input, damagePolicy(isSet(QStringLiteral("force"))), loaded, o))
             return o;
-        if (!loaded.session.recognised())
+        // The editors' rules apply to a decoder they know; nothing is written
+        // into one they do not.
+        if (!loaded.session.recognised()) {
             printMessage(o, shownPath(input), DecoderSession::unrecognisedMessage());
+            return o;
+        }
         QJsonObject document;
         if (!loadDocument(documentPath, document, o))
             return o;

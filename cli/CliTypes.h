@@ -8,6 +8,9 @@ struct CliOutput {
     int exitCode = 0;
     QString out; // standard output
     QString err; // standard error
+    // The status of a failed operation, as the command documents it: what a
+    // run exits with when its standard output cannot be written.
+    int failedStatus = 1;
 };
 
 // Exit statuses. diff uses Differ for files that differ and Failed for every

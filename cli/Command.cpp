@@ -16,11 +16,15 @@ Command::Command(QString name, const char *help, const QList<QCommandLineOption>
 CliOutput Command::run(const QStringList &args)
 {
     const bool parsed = parser_.parse(QStringList{programName()} + args);
+    CliOutput result;
     if (parser_.isSet(QStringLiteral("help")))
-        return helpText(help_);
-    if (!parsed)
-        return commandLineFault(parser_.errorText());
-    return execute();
+        result = helpText(help_);
+    else if (!parsed)
+        result = commandLineFault(parser_.errorText());
+    else
+        result = execute();
+    result.failedStatus = failedStatus();
+    return result;
 }
 
 CliOutput Command::commandLineFault(const QString &text) const

@@ -24,6 +24,8 @@ protected:
 
     // Runs the command on the command line read.
     virtual CliOutput execute() = 0;
+    // The exit status the command documents for a failed operation.
+    virtual int failedStatus() const { return CliExit::Refused; }
 
     // The refusal of a command line this command cannot run (exit status 2).
     CliOutput commandLineFault(const QString &text) const;

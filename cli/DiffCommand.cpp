@@ -53,6 +53,8 @@ public:
     ByteDiffCommand() : Command(QStringLiteral("diff"), DiffHelp, {flag(QStringLiteral("force"))}) {}
 
 private:
+    int failedStatus() const override { return CliExit::Failed; }
+
     CliOutput execute() override
     {
         if (files().size() != 2)
@@ -148,6 +150,8 @@ public:
     }
 
 private:
+    int failedStatus() const override { return CliExit::Failed; }
+
     CliOutput execute() override
     {
         if (files().size() != 2)

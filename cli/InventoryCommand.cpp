@@ -74,6 +74,8 @@ public:
     }
 
 private:
+    int failedStatus() const override { return CliExit::Failed; }
+
     CliOutput execute() override
     {
         if (files().isEmpty())

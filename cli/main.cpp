@@ -25,9 +25,10 @@ int main(int argc, char *argv[])
     const CliOutput result = runCli(arguments, [](const QString &piece) { print(piece, stdout); });
     print(result.out, stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        // Output that did not arrive is no success, least of all with -o -.
+        // Output that did not arrive is no success, least of all with -o -:
+        // the command failed, whatever it did before.
         print(result.err + QStringLiteral("quaxel-cli: standard output: write error\n"), stderr);
-        return CliExit::Failed;
+        return result.failedStatus;
     }
     print(result.err, stderr);
     return result.exitCode;

@@ -78,6 +78,13 @@ struct Target {
     struct stat info {};
 };
 
+// A new file's name that another program (another save, say) took while this
+// one was writing: what the other wrote stays.
+QString takenMeanwhile()
+{
+    return QStringLiteral("was created by another program while this one was writing it; it is not replaced");
+}
+
 QString notRegular(unsigned mode)
 {
     return QStringLiteral("is %1, not a regular file; it is not replaced").arg(fileKindName(mode));
@@ -242,7 +249,8 @@ std::optional<QString> refusedTarget(const QString &path)
 StagedFile::StagedFile(StagedFile &&other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       temporary_(std::exchange(other.temporary_, QByteArray())),
-      target_(std::move(other.target_))
+      target_(std::move(other.target_)),
+      newTarget_(other.newTarget_)
 {
 }
 
@@ -253,6 +261,7 @@ StagedFile &StagedFile::operator=(StagedFile &&other) noexcept
         fd_ = std::exchange(other.fd_, -1);
         temporary_ = std::exchange(other.temporary_, QByteArray());
         target_ = std::move(other.target_);
+        newTarget_ = other.newTarget_;
     }
     return *this;
 }
@@ -299,6 +308,7 @@ std::optional<QString> StagedFile::stageIn(const QString &path, const QByteArray
     fd_ = fd;
     temporary_ = name;
     target_ = target.path;
+    newTarget_ = !target.exists;
     return std::nullopt;
 }
 
@@ -338,11 +348,16 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
         return systemError(errno);
     if (targetThere && !S_ISREG(now.st_mode))
         return notRegular(now.st_mode);
+    // A file that appeared meanwhile is another program's (another save's):
+    // the staged file was made for a new name and would not keep its owner
+    // and mode.
+    if (targetThere && newTarget_)
+        return takenMeanwhile();
     // A new target: the unnamed file takes the name directly, and never over
     // anything that took the name meanwhile.
     if (!targetThere && fd_ >= 0) {
         if (!linkDescriptor(fd_, target_))
-            return systemError(errno);
+            return errno == EEXIST ? takenMeanwhile() : systemError(errno);
         struct stat fresh {};
         ::fstat(fd_, &fresh);
         ::close(std::exchange(fd_, -1));
@@ -360,7 +375,7 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
         const unsigned flags = targetThere ? 0 : RENAME_NOREPLACE;
         if (::renameat2(AT_FDCWD, temporary_.constData(), AT_FDCWD, target_.constData(), flags) != 0
             && !(unsupported(errno) && flags != 0 && ::rename(temporary_.constData(), target_.constData()) == 0))
-            return systemError(errno);
+            return errno == EEXIST ? takenMeanwhile() : systemError(errno);
         temporary_.clear();
         return std::nullopt;
     }

@@ -20,6 +20,8 @@
 // cannot be kept, or where the file has more than one hard link, the write is
 // refused rather than splitting the link or widening or losing a permission.
 // On every failure the old file stays as it was, and the reason is returned.
+// A name that was free when the file was staged and that another program
+// takes meanwhile (a second save racing this one) stays that program's.
 //
 // Where the file system allows, the staged file has no name until it takes
 // the target's (O_TMPFILE), so a killed process leaves nothing behind.
@@ -67,6 +69,7 @@ private:
     int fd_ = -1;          // the unnamed staged file; -1 when it has a name or nothing is staged
     QByteArray temporary_; // the staged file's name; empty while unnamed or nothing is staged
     QByteArray target_;    // the regular file's own name, links resolved
+    bool newTarget_ = false; // no file had the target's name when it was staged
 };
 
 // A series of files put in place together: either every file takes its name,

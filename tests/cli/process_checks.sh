@@ -36,6 +36,28 @@ expect 0 "$cli" diff "$work/set.hex" "$work/set.hex"
 expect 1 "$cli" set "$dcc" -o "$work/refused.hex" --slot 1=4000
 [ -e "$work/refused.hex" ] && { echo "FAIL: a refused set wrote its file"; failures=$((failures + 1)); }
 
+# Standard output that cannot be written fails the command with the status it
+# documents for a failed operation, never with the one for a wrong command line.
+expect 0 "$cli" export "$dcc" -o "$work/dcc.json"
+full() { # STATUS COMMAND...
+    want=$1
+    shift
+    "$@" >/dev/full 2>"$work/err"
+    got=$?
+    if [ "$got" -ne "$want" ] || ! grep -q 'standard output: write error' "$work/err"; then
+        echo "FAIL: exit $got, expected $want, with standard output full: $*"
+        sed 's/^/  | /' "$work/err"
+        failures=$((failures + 1))
+    fi
+}
+full 1 "$cli" info "$dcc"
+full 1 "$cli" set "$dcc" -o - --slot 1=42g
+full 1 "$cli" export "$dcc"
+full 1 "$cli" apply "$dcc" "$work/dcc.json" -o -
+full 2 "$cli" diff "$dcc" "$mot"
+full 2 "$cli" diff --settings "$dcc" "$mot"
+full 2 "$cli" inventory "$dcc"
+
 if command -v ldd >/dev/null && ldd "$cli" | grep -q 'libQt6\(Gui\|Widgets\)'; then
     echo "FAIL: quaxel-cli links a display library:"
     ldd "$cli" | grep libQt6

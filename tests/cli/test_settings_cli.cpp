@@ -18,6 +18,7 @@ QString sample(const char *name) { return QStringLiteral(QUAXEL_SOURCE_DIR "/sam
 const QString Servo = sample("211-tamb-4-servo-dekoder-dcc.hex");
 const QString Turnout = sample("8-torvel-dcc.hex");
 const QString Damaged = QStringLiteral(QUAXEL_TEST_DATA "/bad-input/no-end-record.hex");
+const QString Unrecognised = QStringLiteral(QUAXEL_TEST_DATA "/bad-input/lines-512.hex"); // type 526344
 
 QByteArray contentOf(const QString &path)
 {
@@ -63,6 +64,7 @@ protected:
         write(path("bad.json"), QJsonDocument(document).toJson());
         write(path("turnout.json"), QJsonDocument(exported(Turnout)).toJson());
         write(path("damaged.json"), runCli({"export", Damaged}).out.toUtf8());
+        write(path("unrecognised.json"), R"({"formatVersion": 1, "decoder": {"typeCode": 526344}})");
         QDir(dir.path()).mkdir(QStringLiteral("folder"));
         ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.json")).constData(), 0600), 0);
     }
@@ -95,6 +97,8 @@ TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
         {{"apply", Servo, path("servo.json")}, 2, "one output file expected", false},
         {{"apply", Servo, "-o", out}, 2, "a HEX file and a settings document expected", false},
         {{"export", Servo, "--jsn"}, 2, "Unknown option 'jsn'", false},
+        // The editors' rules know no unrecognised decoder: nothing goes into it.
+        {{"apply", Unrecognised, path("unrecognised.json"), "-o", out}, 1, "nicht erkannt", false},
         {{"diff", "--settings", Servo, path("servo.json")}, 0, "", false},
         {{"diff", "--settings", Servo, path("missing.json")}, 2, "missing.json", false},
         {{"diff", "--settings", Servo, path("bad.json")}, 2, "servo.curves[1].points[7]: 300 is more than 127", false},
@@ -109,6 +113,42 @@ TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
         EXPECT_EQ(o.exitCode, row.exitCode) << o.err.toStdString();
         EXPECT_TRUE((o.out + o.err).contains(QString::fromUtf8(row.said))) << (o.out + o.err).toStdString();
         EXPECT_EQ(QFile::exists(out), row.written);
+    }
+}
+
+// export -o replaces an existing file only when it holds a document: never
+// the firmware itself ("export X.hex -o X.hex"), nor any other file.
+TEST_F(SettingsCli, ExportReplacesNoFileButAnEarlierDocument)
+{
+    const QString firmware = path("x.hex");
+    write(firmware, contentOf(Servo));
+    const QByteArray document = runCli({"export", firmware}).out.toUtf8();
+    ASSERT_FALSE(document.isEmpty());
+    const struct {
+        const char *name;
+        QByteArray before; // null: no such file
+        int exitCode;
+    } rows[] = {
+        {"x.hex", contentOf(Servo), 1},
+        {"notes.txt", "to do: servo 3\n", 1},
+        {"earlier.json", contentOf(path("turnout.json")), 0},
+        {"bom.json", "\xEF\xBB\xBF{}", 0},
+        {"empty.json", "", 0},
+        {"new.json", QByteArray(), 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.before.isNull())
+            write(path(row.name), row.before);
+        const CliOutput o = runCli({"export", firmware, "-o", path(row.name)});
+        EXPECT_EQ(o.exitCode, row.exitCode) << o.err.toStdString();
+        if (row.exitCode == 0) {
+            EXPECT_EQ(contentOf(path(row.name)), document);
+            continue;
+        }
+        EXPECT_EQ(o.err, QStringLiteral("quaxel-cli: %1:\nexists and is no settings document; it is not replaced\n")
+                             .arg(path(row.name)));
+        EXPECT_EQ(contentOf(path(row.name)), row.before);
     }
 }
 
