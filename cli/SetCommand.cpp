@@ -21,6 +21,8 @@ const char *const SetHelp =
     "\n"
     "Loads IN, changes the slots, checks them with the rules and messages of\n"
     "\"HEX speichern\", writes OUT with the same writer and reads it back to verify it.\n"
+    "Like \"HEX speichern\", it writes the corrections the editors make to what\n"
+    "they load (an SW1 byte or a fading code the firmware does not know).\n"
     "\n"
     "  -o, --output OUT.hex   the file to write (required); '-' writes the HEX text\n"
     "                         to standard output, without reading it back\n"
@@ -138,6 +140,21 @@ CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, 
     return o;
 }
 
+// Writes what a window save writes: the corrections the editors make to what
+// they load (an SW1 byte or a fading code the firmware does not know) go into
+// the files too, as the settings' own document applied back puts them.
+bool takeEditorCorrections(LoadedHex &loaded, CliOutput &o)
+{
+    if (!loaded.session.recognised())
+        return true;
+    const QJsonObject own = Settings::exportSettings(loaded.session, loaded.source);
+    if (const auto fault = Settings::applySettings(loaded.session, own)) {
+        printMessage(o, shownPath(loaded.source.fileName), fault->text());
+        return false;
+    }
+    return true;
+}
+
 // Loads the input, checks the changes with the window's rules and writes.
 CliOutput setSlots(const SetRequest &request, Damaged policy)
 {
@@ -146,13 +163,15 @@ CliOutput setSlots(const SetRequest &request, Damaged policy)
     LoadedHex loaded;
     if (!loadHex(request.input, policy, loaded, o))
         return o;
-    const DecoderSession &session = loaded.session;
+    DecoderSession &session = loaded.session;
     if (!session.recognised())
         printMessage(o, shownPath(request.input), DecoderSession::unrecognisedMessage());
     if (const auto fault = session.checkWritable()) {
         printMessage(o, shownPath(request.input), *fault);
         return o;
     }
+    if (!takeEditorCorrections(loaded, o))
+        return o;
     if (const auto refused = checkSlotChanges(session, request.changes)) {
         printMessage(o, QStringLiteral("--slot %1").arg(refused->slot), refused->message);
         return o;

@@ -1,6 +1,9 @@
 // The settings commands of the command line: export, apply, diff --settings
 // and inventory, with their exit statuses, refusals and written files.
 #include "cli/CliCommands.h"
+#include "decoder/DecoderSession.h"
+#include "image/HexReader.h"
+#include "image/HexRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -149,6 +152,38 @@ TEST_F(SettingsCli, ExportReplacesNoFileButAnEarlierDocument)
         EXPECT_EQ(o.err, QStringLiteral("quaxel-cli: %1:\nexists and is no settings document; it is not replaced\n")
                              .arg(path(row.name)));
         EXPECT_EQ(contentOf(path(row.name)), row.before);
+    }
+}
+
+// set and apply write what a window save writes: a byte that the editors
+// correct when they load it (a servo decoder's SW1 byte FF, a traffic light's
+// fading code 44) is written corrected by both, and both write the same file.
+TEST_F(SettingsCli, SetAndApplyWriteTheEditorsCorrectionsAsAWindowSaveDoes)
+{
+    const struct {
+        const char *sample;
+        int byte; // in the EEPROM
+        const char *stored;
+        const char *written;
+    } rows[] = {
+        {"211-tamb-4-servo-dekoder-dcc.hex", 0x00, "FF", "F0"},
+        {"359-led-dekoder-ampel-v3-40-dcc.hex", 0x20, "44", "11"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.sample);
+        DecoderSession session;
+        ASSERT_FALSE(session.load(contentOf(sample(row.sample))).error);
+        session.image.eeprom[row.byte] = QString::fromLatin1(row.stored);
+        ASSERT_GT(session.buildHexLines(), 0);
+        const QString input = path("input.hex");
+        write(input, session.fileContent());
+        ASSERT_EQ(runCli({"export", input, "-o", path("own.json")}).exitCode, 0);
+        ASSERT_EQ(runCli({"set", input, "-o", path("set.hex")}).exitCode, 0);
+        ASSERT_EQ(runCli({"apply", input, path("own.json"), "-o", path("apply.hex")}).exitCode, 0);
+        EXPECT_EQ(contentOf(path("set.hex")), contentOf(path("apply.hex")));
+        FirmwareImage written;
+        ASSERT_TRUE(loadHexLines(written, splitHexFileLines(contentOf(path("set.hex")))).complete);
+        EXPECT_EQ(written.eeprom[row.byte].text(), QString::fromLatin1(row.written));
     }
 }
 
