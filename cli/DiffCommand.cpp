@@ -48,6 +48,68 @@ const char *const SettingsDiffHelp =
     "\n"
     "Exit status: 0 every setting is equal, 1 a setting differs, 2 an error.\n";
 
+// The listing's lines under their headings, as the dialog shows them.
+QString listingText(const CompareListing &listing)
+{
+    return QStringLiteral("EEPROM\n") + listing.eepromLines.join(QLatin1Char('\n'))
+           + (listing.eepromLines.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("ROM\n")
+           + listing.romLines.join(QLatin1Char('\n')) + (listing.romLines.isEmpty() ? QString() : QStringLiteral("\n"));
+}
+
+// The listing compares only what B's records hold; bytes of A that B leaves
+// out make the images differ all the same: the line that names the first.
+std::optional<QString> uncoveredBytes(const FirmwareImage &first, const QStringList &secondLines)
+{
+    FirmwareImage second;
+    loadHexLines(second, secondLines);
+    const auto uncovered = compareImages(first, second);
+    if (!uncovered)
+        return std::nullopt;
+    return QStringLiteral("Not in the records of File2: %1: File1:0x%2 - File2:0x%3 (%4 in all)\n")
+        .arg(uncovered->where, quotedLine(uncovered->first), quotedLine(uncovered->second))
+        .arg(uncovered->count);
+}
+
+// Compares B's records with the loaded A: exit 0 equal, 1 they differ, 2 an
+// error, when nothing is printed on standard output.
+CliOutput compareWith(const FirmwareImage &first, const QString &second, Damaged policy, CliOutput o)
+{
+    const InputFile file = readInputFile(second);
+    if (file.error) {
+        printMessage(o, QString(), *file.error);
+        return o;
+    }
+    const QStringList lines = splitHexFileLines(file.content);
+    if (const auto tooLong = checkCompareLineCount(lines)) {
+        printMessage(o, shownPath(second), tooLong->text);
+        return o;
+    }
+    QStringList upperLines;
+    upperLines.reserve(lines.size());
+    for (const QString &line : lines)
+        upperLines.append(upperCaseLine(line));
+    const CompareListing listing = compareHexLines(first, upperLines);
+    if (listing.error) {
+        // The listing as far as it got goes to standard error before the
+        // message, as the dialog shows it.
+        o.err += printable(listingText(listing));
+        printMessage(o, shownPath(second), listing.error->text);
+        return o;
+    }
+    if (!acceptDamage(findHexDamage(lines), second, policy, o))
+        return o;
+    o.out = printable(listingText(listing));
+    o.exitCode = CliExit::Differ;
+    if (listing.eepromDiffs + listing.romDiffs + listing.idDiffs + listing.configDiffs > 0)
+        return o;
+    if (const auto uncovered = uncoveredBytes(first, lines)) {
+        o.out += printable(*uncovered);
+        return o;
+    }
+    o.exitCode = CliExit::Ok;
+    return o;
+}
+
 class ByteDiffCommand : public Command {
 public:
     ByteDiffCommand() : Command(QStringLiteral("diff"), DiffHelp, {flag(QStringLiteral("force"))}) {}
@@ -61,61 +123,11 @@ private:
             return commandLineFault(QStringLiteral("two HEX files expected"));
         CliOutput o;
         o.exitCode = CliExit::Failed;
-        const QString first = files()[0];
-        const QString second = files()[1];
         const Damaged policy = damagePolicy(isSet(QStringLiteral("force")));
         LoadedHex loaded;
-        if (!loadHex(first, policy, loaded, o))
+        if (!loadHex(files()[0], policy, loaded, o))
             return o;
-        const DecoderSession &session = loaded.session;
-        const InputFile file = readInputFile(second);
-        if (file.error) {
-            printMessage(o, QString(), *file.error);
-            return o;
-        }
-        const QStringList lines = splitHexFileLines(file.content);
-        if (const auto tooLong = checkCompareLineCount(lines)) {
-            printMessage(o, shownPath(second), tooLong->text);
-            return o;
-        }
-        QStringList upperLines;
-        upperLines.reserve(lines.size());
-        for (const QString &line : lines)
-            upperLines.append(upperCaseLine(line));
-        const CompareListing listing = compareHexLines(session.image, upperLines);
-        o.out = QStringLiteral("EEPROM\n") + listing.eepromLines.join(QLatin1Char('\n'))
-                + (listing.eepromLines.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("ROM\n")
-                + listing.romLines.join(QLatin1Char('\n')) + (listing.romLines.isEmpty() ? QString() : QStringLiteral("\n"));
-        if (listing.error) {
-            // Standard output stays empty on an error: the listing as far as it
-            // got goes to standard error before the message, as the dialog shows it.
-            o.err += printable(o.out);
-            o.out.clear();
-            printMessage(o, shownPath(second), listing.error->text);
-            return o;
-        }
-        if (!acceptDamage(findHexDamage(lines), second, policy, o)) {
-            o.out.clear();
-            return o;
-        }
-        o.out = printable(o.out);
-        if (listing.eepromDiffs + listing.romDiffs + listing.idDiffs + listing.configDiffs > 0) {
-            o.exitCode = CliExit::Differ;
-            return o;
-        }
-        // The listing compares only what B's records hold; bytes of A that B leaves
-        // out make the images differ all the same.
-        FirmwareImage secondImage;
-        loadHexLines(secondImage, lines);
-        if (const auto uncovered = compareImages(session.image, secondImage)) {
-            o.out += printable(QStringLiteral("Not in the records of File2: %1: File1:0x%2 - File2:0x%3 (%4 in all)\n")
-                                   .arg(uncovered->where, quotedLine(uncovered->first), quotedLine(uncovered->second))
-                                   .arg(uncovered->count));
-            o.exitCode = CliExit::Differ;
-            return o;
-        }
-        o.exitCode = CliExit::Ok;
-        return o;
+        return compareWith(loaded.session.image, files()[1], policy, o);
     }
 };
 
