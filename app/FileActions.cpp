@@ -218,10 +218,8 @@ void FileActions::save()
         return;
     }
     // The file is read back and compared with the image; a mismatch fails the save.
-    const auto failure = session.saveFile(path, [this](const QString &written) {
-        showProgress(WrittenStep);
-        emit fileWritten(written);
-    });
+    showProgress(WrittenStep);
+    const auto failure = session.saveFile(path);
     if (failure) {
         showProgress(Idle);
         Dialogs::warningOk(window_, *failure);

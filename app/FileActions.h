@@ -52,10 +52,6 @@ public:
     // A dropped .hex file is the window's, also over an edit that takes drops.
     void acceptFileDropsOver(QWidget *root);
 
-signals:
-    // The saved file is written and about to be read back for the check.
-    void fileWritten(const QString &path);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

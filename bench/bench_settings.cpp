@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     if (inventory) {
         // The table goes out piece by piece, as quaxel-cli writes it to standard output.
         qsizetype written = 0;
-        const CliOutput o = runCli({QStringLiteral("inventory"), QStringLiteral("--csv"), in.path()}, {},
+        const CliOutput o = runCli({QStringLiteral("inventory"), QStringLiteral("--csv"), in.path()},
                                    [&written](const QString &piece) { written += piece.toUtf8().size(); });
         if (!expect(o, 0, in.path()) || written == 0)
             return 1;

@@ -24,12 +24,13 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(pathFromBytes(QByteArray(argv[i])));
     // Output that grows with the input goes out as it is made.
-    const CliOutput result = runCli(arguments, {}, [](const QString &piece) { print(piece, stdout); });
+    const CliOutput result = runCli(arguments, [](const QString &piece) { print(piece, stdout); });
     print(result.out, stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        // Output that did not arrive is no success, least of all with -o -.
+        // Output that did not arrive is no success, least of all with -o -:
+        // the command failed, whatever it did before.
         print(result.err + QStringLiteral("quaxel-cli: standard output: write error\n"), stderr);
-        return CliExit::Failed;
+        return result.failedStatus;
     }
     print(result.err, stderr);
     return result.exitCode;

@@ -163,7 +163,7 @@ QByteArray DecoderSession::fileContent() const
     return hexFileContent(image);
 }
 
-std::optional<QString> DecoderSession::saveFile(const QString &path, const AfterWriteHook &afterWrite) const
+std::optional<QString> DecoderSession::saveFile(const QString &path) const
 {
-    return saveVerifiedHexFile(path, fileContent(), image, afterWrite);
+    return saveVerifiedHexFile(path, fileContent(), image);
 }

@@ -109,10 +109,10 @@ public:
     int buildHexLines();
     // The regenerated lines as file content (CR LF).
     QByteArray fileContent() const;
-    // Writes fileContent() to the file and reads the file back: the message of a
-    // write error or of a file that does not hold the image; nothing on success.
-    // afterWrite runs between writing the file and reading it back.
-    std::optional<QString> saveFile(const QString &path, const AfterWriteHook &afterWrite = {}) const;
+    // Writes fileContent() to the file through the verified save: the message of
+    // a write error or of a file that does not read back as the image (the old
+    // file stays then); nothing on success.
+    std::optional<QString> saveFile(const QString &path) const;
 
 private:
     IdWords ids_;

@@ -40,30 +40,10 @@ void compareText(const QString &name, const QString &first, const QString &secon
     ++difference->count;
 }
 
-} // namespace
-
-std::optional<ImageDifference> compareImages(const FirmwareImage &first, const FirmwareImage &second)
-{
-    std::optional<ImageDifference> difference;
-    compareBytes(first.rom, second.rom,
-                 [](int k) { return QStringLiteral("ROM 0x%1").arg(k, 4, 16, QLatin1Char('0')); }, difference);
-    compareText(QStringLiteral("ID"), first.idText, second.idText, difference);
-    compareText(QStringLiteral("CONFIG"), first.configText, second.configText, difference);
-    compareBytes(first.eeprom, second.eeprom,
-                 [](int k) { return QStringLiteral("EEPROM 0x%1").arg(k, 2, 16, QLatin1Char('0')); }, difference);
-    return difference;
-}
-
-std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved)
-{
-    return verifyHexFile(path, saved, path);
-}
-
-std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved, const QString &shownAs)
+std::optional<QString> compareReadBack(const InputFile &file, const FirmwareImage &saved, const QString &shownAs)
 {
     // A fresh image: ID and CONFIG texts stay empty when the file lacks their record.
     FirmwareImage readBack;
-    const InputFile file = readInputFile(path);
     if (file.reason)
         return QCoreApplication::translate("HexFile", "Die gespeicherte Datei kann nicht zurückgelesen werden:\n%1").arg(fileMessage(shownAs, *file.reason));
     const QStringList lines = splitHexFileLines(file.content);
@@ -88,14 +68,33 @@ std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &s
         .arg(difference->count);
 }
 
-std::optional<QString> saveVerifiedHexFile(const QString &path, const QByteArray &content, const FirmwareImage &saved,
-                                           const AfterWriteHook &afterWrite)
+} // namespace
+
+std::optional<ImageDifference> compareImages(const FirmwareImage &first, const FirmwareImage &second)
 {
-    if (const auto error = saveFileWhole(path, content))
-        return fileMessage(path, *error);
-    if (afterWrite)
-        afterWrite(path);
-    return verifyHexFile(path, saved);
+    std::optional<ImageDifference> difference;
+    compareBytes(first.rom, second.rom,
+                 [](int k) { return QStringLiteral("ROM 0x%1").arg(k, 4, 16, QLatin1Char('0')); }, difference);
+    compareText(QStringLiteral("ID"), first.idText, second.idText, difference);
+    compareText(QStringLiteral("CONFIG"), first.configText, second.configText, difference);
+    compareBytes(first.eeprom, second.eeprom,
+                 [](int k) { return QStringLiteral("EEPROM 0x%1").arg(k, 2, 16, QLatin1Char('0')); }, difference);
+    return difference;
+}
+
+std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved)
+{
+    return sameImage(saved)(readInputFile(path), path);
+}
+
+ReadBackCheck sameImage(const FirmwareImage &saved)
+{
+    return [&saved](const InputFile &file, const QString &shownAs) { return compareReadBack(file, saved, shownAs); };
+}
+
+std::optional<QString> saveVerifiedHexFile(const QString &path, const QByteArray &content, const FirmwareImage &saved)
+{
+    return saveVerified(path, content, sameImage(saved));
 }
 
 QString droppedHexFile(const QList<QUrl> &urls)

@@ -1,11 +1,11 @@
 #pragma once
 #include "image/FirmwareImage.h"
+#include "image/SafeSave.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QUrl>
-#include <functional>
 #include <optional>
 
 // The first place where two images differ, and how many bytes differ in all.
@@ -25,18 +25,16 @@ std::optional<ImageDifference> compareImages(const FirmwareImage &first, const F
 // programmer verifies a chip after burning it. The message when the file cannot
 // be read back or holds other bytes; nothing when it holds exactly the image.
 std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved);
-// The same for a file written under another name (a staged file): the
-// messages name shownAs.
-std::optional<QString> verifyHexFile(const QString &path, const FirmwareImage &saved, const QString &shownAs);
 
-// Called after the file is written and before it is read back.
-using AfterWriteHook = std::function<void(const QString &path)>;
+// The read-back check of a HEX file: what was read loads, with the loader's
+// rules, into exactly the image; the messages name the file as shownAs. The
+// image is not copied: it must outlive the check.
+ReadBackCheck sameImage(const FirmwareImage &saved);
 
-// Writes the content in one piece (the old file stays until the new one is
-// complete) and verifies it against the image. The message of a write error or
-// a failed verification; nothing when the file is written and verified.
-std::optional<QString> saveVerifiedHexFile(const QString &path, const QByteArray &content, const FirmwareImage &saved,
-                                           const AfterWriteHook &afterWrite = {});
+// Saves the content through the verified save (see SafeSave.h), read back as
+// a HEX file of the image. The message of a write error or a failed check;
+// the old file stays then.
+std::optional<QString> saveVerifiedHexFile(const QString &path, const QByteArray &content, const FirmwareImage &saved);
 
 // The HEX file among dropped URLs: exactly one local file ending in ".hex"
 // (any case). Empty for anything else.

@@ -80,6 +80,13 @@ struct Target {
     struct stat info {};
 };
 
+// A new file's name that another program (another save, say) took while this
+// one was writing: what the other wrote stays.
+QString takenMeanwhile()
+{
+    return QStringLiteral("was created by another program while this one was writing it; it is not replaced");
+}
+
 QString notRegular(unsigned mode)
 {
     return QStringLiteral("is %1, not a regular file; it is not replaced").arg(fileKindName(mode));
@@ -244,7 +251,8 @@ std::optional<QString> refusedTarget(const QString &path)
 StagedFile::StagedFile(StagedFile &&other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       temporary_(std::exchange(other.temporary_, QByteArray())),
-      target_(std::move(other.target_))
+      target_(std::move(other.target_)),
+      newTarget_(other.newTarget_)
 {
 }
 
@@ -255,6 +263,7 @@ StagedFile &StagedFile::operator=(StagedFile &&other) noexcept
         fd_ = std::exchange(other.fd_, -1);
         temporary_ = std::exchange(other.temporary_, QByteArray());
         target_ = std::move(other.target_);
+        newTarget_ = other.newTarget_;
     }
     return *this;
 }
@@ -301,6 +310,7 @@ std::optional<QString> StagedFile::stageIn(const QString &path, const QByteArray
     fd_ = fd;
     temporary_ = name;
     target_ = target.path;
+    newTarget_ = !target.exists;
     return std::nullopt;
 }
 
@@ -340,11 +350,16 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
         return systemError(errno);
     if (targetThere && !S_ISREG(now.st_mode))
         return notRegular(now.st_mode);
+    // A file that appeared meanwhile is another program's (another save's):
+    // the staged file was made for a new name and would not keep its owner
+    // and mode.
+    if (targetThere && newTarget_)
+        return takenMeanwhile();
     // A new target: the unnamed file takes the name directly, and never over
     // anything that took the name meanwhile.
     if (!targetThere && fd_ >= 0) {
         if (!linkDescriptor(fd_, target_))
-            return systemError(errno);
+            return errno == EEXIST ? takenMeanwhile() : systemError(errno);
         struct stat fresh {};
         ::fstat(fd_, &fresh);
         ::close(std::exchange(fd_, -1));
@@ -362,7 +377,7 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
         const unsigned flags = targetThere ? 0 : RENAME_NOREPLACE;
         if (::renameat2(AT_FDCWD, temporary_.constData(), AT_FDCWD, target_.constData(), flags) != 0
             && !(unsupported(errno) && flags != 0 && ::rename(temporary_.constData(), target_.constData()) == 0))
-            return systemError(errno);
+            return errno == EEXIST ? takenMeanwhile() : systemError(errno);
         temporary_.clear();
         return std::nullopt;
     }
@@ -485,19 +500,70 @@ std::optional<QString> saveFileWhole(const QString &path, const QByteArray &cont
     return file.commit();
 }
 
+namespace {
+
+const SaveFileLayer DiskLayer;
+const SaveFileLayer *currentLayer = &DiskLayer;
+
+} // namespace
+
+InputFile SaveFileLayer::readBack(const QString &stagedPath, qint64 maxSize) const
+{
+    return readInputFile(stagedPath, maxSize);
+}
+
+const SaveFileLayer *useSaveFileLayer(const SaveFileLayer *layer)
+{
+    const SaveFileLayer *previous = currentLayer == &DiskLayer ? nullptr : currentLayer;
+    currentLayer = layer ? layer : &DiskLayer;
+    return previous;
+}
+
+ReadBackCheck sameBytes(const QByteArray &content)
+{
+    return [content](const InputFile &readBack, const QString &shownAs) -> std::optional<QString> {
+        if (readBack.reason)
+            return fileMessage(shownAs, QStringLiteral("the written file cannot be read back (%1); it is not saved")
+                                            .arg(*readBack.reason));
+        if (readBack.content != content)
+            return fileMessage(shownAs, QStringLiteral("the written file reads back different bytes; it is not saved"));
+        return std::nullopt;
+    };
+}
+
+std::optional<QString> VerifiedSave::add(const QString &path, const QByteArray &content, const ReadBackCheck &check)
+{
+    if (failure_)
+        return failure_;
+    if (auto error = series_.stage(path, content)) {
+        failure_ = fileMessage(path, *error);
+        return failure_;
+    }
+    // A file that reads back longer than it was written is read no further.
+    const qint64 limit = std::max<qint64>(content.size(), MaxInputFileSize);
+    const InputFile readBack = currentLayer->readBack(series_.lastTemporaryPath(), limit);
+    failure_ = (check ? check : sameBytes(content))(readBack, path);
+    return failure_;
+}
+
+std::optional<QString> VerifiedSave::commit()
+{
+    if (failure_)
+        return failure_;
+    return series_.commit();
+}
+
+std::optional<QString> saveVerified(const QString &path, const QByteArray &content, const ReadBackCheck &check)
+{
+    VerifiedSave save;
+    if (auto failure = save.add(path, content, check))
+        return failure;
+    return save.commit();
+}
+
 std::optional<QString> saveVerifiedFile(const QString &path, const QByteArray &content)
 {
-    StagedFile file;
-    if (auto error = file.stage(path, content))
-        return fileMessage(path, *error);
-    const InputFile readBack = readInputFile(file.temporaryPath(), content.size());
-    if (readBack.reason)
-        return fileMessage(path, QStringLiteral("the written file cannot be read back (%1); it is not saved").arg(*readBack.reason));
-    if (readBack.content != content)
-        return fileMessage(path, QStringLiteral("the written file reads back different bytes; it is not saved"));
-    if (auto error = file.commit())
-        return fileMessage(path, *error);
-    return std::nullopt;
+    return saveVerified(path, content);
 }
 
 void ignoreFileSizeLimitSignal()

@@ -1,6 +1,9 @@
 #pragma once
+#include "image/SafeFile.h"
+
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <sys/types.h>
 #include <vector>
@@ -17,6 +20,8 @@
 // cannot be kept, or where the file has more than one hard link, the write is
 // refused rather than splitting the link or widening or losing a permission.
 // On every failure the old file stays as it was, and the reason is returned.
+// A name that was free when the file was staged and that another program
+// takes meanwhile (a second save racing this one) stays that program's.
 //
 // Where the file system allows, the staged file has no name until it takes
 // the target's (O_TMPFILE), so a killed process leaves nothing behind.
@@ -64,6 +69,7 @@ private:
     int fd_ = -1;          // the unnamed staged file; -1 when it has a name or nothing is staged
     QByteArray temporary_; // the staged file's name; empty while unnamed or nothing is staged
     QByteArray target_;    // the regular file's own name, links resolved
+    bool newTarget_ = false; // no file had the target's name when it was staged
 };
 
 // A series of files put in place together: either every file takes its name,
@@ -97,8 +103,54 @@ std::optional<QString> refusedTarget(const QString &path);
 // Stages and commits in one go.
 std::optional<QString> saveFileWhole(const QString &path, const QByteArray &content);
 
-// Stages, reads the staged file back and compares it byte by byte, and only
-// then commits: the message (naming the path) when any step fails.
+// ---- the verified save ----
+//
+// Every file the program saves goes the same way: it is staged beside its
+// target, read back from the disk, checked against what was meant, and only
+// then takes the target's name. A file that does not read back as written
+// never replaces the old one.
+
+// The file layer under every verified save: how a staged file is read back.
+// The disk's, unless another is put in place (tests plant faults that way).
+class SaveFileLayer {
+public:
+    virtual ~SaveFileLayer() = default;
+    virtual InputFile readBack(const QString &stagedPath, qint64 maxSize) const;
+};
+
+// Puts a file layer under the saves that follow (nullptr: the disk's) and
+// returns the one it replaces.
+const SaveFileLayer *useSaveFileLayer(const SaveFileLayer *layer);
+
+// Checks what a staged file read back as: the message, naming shownAs, when it
+// is not what was meant.
+using ReadBackCheck = std::function<std::optional<QString>(const InputFile &readBack, const QString &shownAs)>;
+
+// The check of a file that must read back byte for byte as written.
+ReadBackCheck sameBytes(const QByteArray &content);
+
+// Files saved together: each is staged and read back as it is added, and
+// commit() puts all in place, or none. One file's content is in memory at a
+// time.
+class VerifiedSave {
+public:
+    // Stages the file and checks its read-back (byte for byte without a
+    // check): the message, naming the path, when it cannot be staged or does
+    // not read back as meant. Nothing is in place then.
+    std::optional<QString> add(const QString &path, const QByteArray &content, const ReadBackCheck &check = {});
+    // Puts every added file in place: the message when one cannot be, or
+    // when an add() failed, and then no file of them replaced its old one.
+    std::optional<QString> commit();
+
+private:
+    StagedSeries series_;
+    std::optional<QString> failure_; // the first add() that failed
+};
+
+// One file, verified: as VerifiedSave with a single file.
+std::optional<QString> saveVerified(const QString &path, const QByteArray &content, const ReadBackCheck &check = {});
+
+// One file that must read back byte for byte as written.
 std::optional<QString> saveVerifiedFile(const QString &path, const QByteArray &content);
 
 // A file size limit (ulimit -f) would kill the process at the first write past

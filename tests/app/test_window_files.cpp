@@ -3,6 +3,7 @@
 #include "SlotRows.h"
 #include "MainWindowFixture.h"
 #include "app/FileActions.h"
+#include "common/PlantedReadBack.h"
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 
 #include <QDropEvent>
@@ -109,8 +110,8 @@ TEST_F(WindowFilesTest, OtherDropsAreIgnored)
     }
 }
 
-// The file is changed after it was written: the save shows why it failed and
-// the window keeps the name of the file it had.
+// The file does not read back as it was written: the save shows why it failed,
+// the file saved over keeps its bytes and the window the name of the file it had.
 TEST_F(WindowFilesTest, SaveThatDoesNotReadBackFails)
 {
     TFormMain w(settingsPath());
@@ -119,12 +120,11 @@ TEST_F(WindowFilesTest, SaveThatDoesNotReadBackFails)
     Dialogs::setRecordMessages(true);
     auto *files = w.findChild<FileActions *>(QStringLiteral("fileActions"));
     ASSERT_TRUE(files);
-    QObject::connect(files, &FileActions::fileWritten, [](const QString &path) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::Append));
-        file.write(":02420000AA0012\r\n"); // EEPROM byte 0 becomes AA
+    const PlantedReadBack planted([](InputFile &file) {
+        file.content += ":02420000AA0012\r\n"; // EEPROM byte 0 becomes AA
     });
-    const QString out = dir.filePath(QStringLiteral("saved.hex"));
+    // The file saved over holds other bytes: they stay.
+    const QString out = writeFile(QStringLiteral("saved.hex"), "old bytes\n");
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
 
@@ -136,6 +136,9 @@ TEST_F(WindowFilesTest, SaveThatDoesNotReadBackFails)
                              "EEPROM 0x00: gespeichert 0xFF, gelesen 0xAA (1 Unterschiede)\nBitte nicht brennen!")
                   .arg(out));
     EXPECT_EQ(w.statusPanelText(4), loaded);
+    QFile kept(out);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old bytes\n"));
 }
 
 // Files that are no regular file, or far too big, are refused before a byte is

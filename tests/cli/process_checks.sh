@@ -44,6 +44,27 @@ for command in "export $dcc" "set $dcc --slot 1=42g"; do
     grep -q "limited.out" "$work/err" || { echo "FAIL: no message naming the file: $command"; failures=$((failures + 1)); }
     [ -e "$work/limited.out" ] && { echo "FAIL: a partial file is left: $command"; failures=$((failures + 1)); }
 done
+# Standard output that cannot be written fails the command with the status it
+# documents for a failed operation, never with the one for a wrong command line.
+expect 0 "$cli" export "$dcc" -o "$work/dcc.json"
+full() { # STATUS COMMAND...
+    want=$1
+    shift
+    "$@" >/dev/full 2>"$work/err"
+    got=$?
+    if [ "$got" -ne "$want" ] || ! grep -q 'standard output: write error' "$work/err"; then
+        echo "FAIL: exit $got, expected $want, with standard output full: $*"
+        sed 's/^/  | /' "$work/err"
+        failures=$((failures + 1))
+    fi
+}
+full 1 "$cli" info "$dcc"
+full 1 "$cli" set "$dcc" -o - --slot 1=42g
+full 1 "$cli" export "$dcc"
+full 1 "$cli" apply "$dcc" "$work/dcc.json" -o -
+full 2 "$cli" diff "$dcc" "$mot"
+full 2 "$cli" diff --settings "$dcc" "$mot"
+full 2 "$cli" inventory "$dcc"
 
 if command -v ldd >/dev/null && ldd "$cli" | grep -q 'libQt6\(Gui\|Widgets\)'; then
     echo "FAIL: quaxel-cli links a display library:"

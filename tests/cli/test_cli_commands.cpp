@@ -1,6 +1,7 @@
 // The command line's commands on the bundled samples: what they print, their
 // exit statuses, the refusals with the window's messages, and the series.
 #include "cli/CliCommands.h"
+#include "common/PlantedReadBack.h"
 #include "common/Samples.h"
 #include "decoder/DecoderSession.h"
 #include "samples/SampleList.h"
@@ -49,10 +50,10 @@ TEST_F(CliTest, CommandLineFaultsExitWithTwoAndWriteNothing)
         {{}, "a command is needed"},
         {{"frob"}, "unknown command 'frob'"},
         {{"info"}, "one HEX file expected"},
-        {{"info", Signal, "--jsn"}, "unknown option '--jsn'"},
+        {{"info", Signal, "--jsn"}, "Unknown option 'jsn'."},
         {{"diff", Signal}, "two HEX files expected"},
         {{"set", Signal}, "one output file expected"},
-        {{"set", Signal, "-o"}, "option '-o' needs a value"},
+        {{"set", Signal, "-o"}, "Missing value after '-o'."},
         {{"set", Signal, "-o", o, "--slot", "48=1"}, "--slot '48=1': expected N=ADDRESS"},
         {{"set", Signal, "-o", o, "--slot", "1"}, "--slot '1': expected"},
         {{"set", Signal, "-o", o, "--slot=1="}, "--slot '1=': expected"},
@@ -230,23 +231,61 @@ TEST_F(CliTest, SeriesNeedingAnAddressOutOfRangeWritesNoFile)
     EXPECT_TRUE(writtenFiles().isEmpty());
 }
 
-// A file changed between writing and reading back fails the command.
-TEST_F(CliTest, SetReportsAFileThatDoesNotReadBackAsWritten)
+// A file that does not read back as written fails the command, and every old
+// file stays as it was: a single file, each file of a series (the second one
+// reads back wrong, after the first was staged and checked), the apply's HEX
+// file and the export's document. Without the fault each command writes.
+TEST_F(CliTest, AFileThatDoesNotReadBackAsWrittenReplacesNothing)
 {
-    const QString o = out(QStringLiteral("o.hex"));
-    const CliOutput result = runCli({"set", Signal, "-o", o, "--slot", "1=9g"}, [](const QString &path) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        QByteArray content = file.readAll();
-        content.replace(":10420000", ":10420200"); // the first EEPROM record moves by one byte
-        file.resize(0);
-        file.write(content);
-    });
-    EXPECT_EQ(result.exitCode, CliExit::Refused);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("Die gespeicherte Datei enthält andere Daten als gespeichert")))
-        << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(QStringLiteral("EEPROM 0x"))) << result.err.toStdString();
-    EXPECT_FALSE(result.out.contains(QStringLiteral("written and verified")));
+    const QString document = out(QStringLiteral("doc.json"));
+    ASSERT_EQ(runCli({"export", Signal, "-o", document}).exitCode, 0);
+    const QString differs = QStringLiteral("Die gespeicherte Datei enthält andere Daten als gespeichert:");
+    const struct {
+        QStringList args;
+        QStringList outputs;
+        int faultyRead; // which read-back goes wrong, from 1
+        QString said;
+    } rows[] = {
+        {{"set", Signal, "-o", out("o.hex"), "--slot", "1=9g"}, {"o.hex"}, 1, differs + "\n" + out("o.hex") + "\nEEPROM 0x"},
+        {{"set", Signal, "-o", out("s.hex"), "--slot", "9=100", "--series", "3", "--step", "1"},
+         {"s-1.hex", "s-2.hex", "s-3.hex"}, 2, differs + "\n" + out("s-2.hex") + "\nEEPROM 0x"},
+        {{"apply", Signal, document, "-o", out("a.hex")}, {"a.hex"}, 1, differs},
+        {{"export", Signal, "-o", out("e.json")}, {"e.json"}, 1, out("e.json") + ":\nthe written file reads back different bytes"},
+    };
+    // The old files hold a settings document, which an export may replace.
+    QFile oldFile(document);
+    ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
+    const QByteArray old = oldFile.readAll();
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        for (const QString &name : row.outputs) {
+            QFile file(out(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        int reads = 0;
+        {
+            const PlantedReadBack planted([&](InputFile &file) {
+                if (++reads != row.faultyRead)
+                    return;
+                file.content.replace(":10420000", ":10420200"); // the first EEPROM record moves by one byte
+                if (file.content.startsWith('{'))
+                    file.content.append('\n');
+            });
+            const CliOutput result = runCli(row.args);
+            EXPECT_EQ(result.exitCode, CliExit::Refused);
+            EXPECT_TRUE(result.err.contains(row.said)) << result.err.toStdString();
+            EXPECT_FALSE(result.out.contains(QStringLiteral("written and verified")));
+            for (const QString &name : row.outputs) {
+                QFile file(out(name));
+                ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+                EXPECT_EQ(file.readAll(), old) << name.toStdString();
+            }
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+        }
+        EXPECT_EQ(runCli(row.args).exitCode, 0);
+    }
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 // The settings commands of the command line: export, apply, diff --settings
 // and inventory, with their exit statuses, refusals and written files.
 #include "cli/CliCommands.h"
+#include "decoder/DecoderSession.h"
+#include "image/HexReader.h"
+#include "image/HexRecord.h"
 #include "image/SafeFile.h"
 #include "settings/Inventory.h"
 
@@ -21,6 +24,7 @@ QString sample(const char *name) { return QStringLiteral(QUAXEL_SOURCE_DIR "/sam
 const QString Servo = sample("211-tamb-4-servo-dekoder-dcc.hex");
 const QString Turnout = sample("8-torvel-dcc.hex");
 const QString Damaged = QStringLiteral(QUAXEL_TEST_DATA "/bad-input/no-end-record.hex");
+const QString Unrecognised = QStringLiteral(QUAXEL_TEST_DATA "/bad-input/lines-512.hex"); // type 526344
 
 QByteArray contentOf(const QString &path)
 {
@@ -67,6 +71,7 @@ protected:
         write(path("bad.json"), QJsonDocument(document).toJson());
         write(path("turnout.json"), QJsonDocument(exported(Turnout)).toJson());
         write(path("damaged.json"), runCli({"export", Damaged}).out.toUtf8());
+        write(path("unrecognised.json"), R"({"formatVersion": 1, "decoder": {"typeCode": 526344}})");
         QDir(dir.path()).mkdir(QStringLiteral("folder"));
         ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.json")).constData(), 0600), 0);
     }
@@ -99,6 +104,8 @@ TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
         {{"apply", Servo, path("servo.json")}, 2, "one output file expected", false},
         {{"apply", Servo, "-o", out}, 2, "a HEX file and a settings document expected", false},
         {{"export", Servo, "--jsn"}, 2, "Unknown option 'jsn'", false},
+        // The editors' rules know no unrecognised decoder: nothing goes into it.
+        {{"apply", Unrecognised, path("unrecognised.json"), "-o", out}, 1, "nicht erkannt", false},
         {{"diff", "--settings", Servo, path("servo.json")}, 0, "", false},
         {{"diff", "--settings", Servo, path("bom.json")}, 0, "", false},
         {{"diff", "--settings", Servo, path("missing.json")}, 2, "missing.json", false},
@@ -114,6 +121,74 @@ TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
         EXPECT_EQ(o.exitCode, row.exitCode) << o.err.toStdString();
         EXPECT_TRUE((o.out + o.err).contains(QString::fromUtf8(row.said))) << (o.out + o.err).toStdString();
         EXPECT_EQ(QFile::exists(out), row.written);
+    }
+}
+
+// export -o replaces an existing file only when it holds a document: never
+// the firmware itself ("export X.hex -o X.hex"), nor any other file.
+TEST_F(SettingsCli, ExportReplacesNoFileButAnEarlierDocument)
+{
+    const QString firmware = path("x.hex");
+    write(firmware, contentOf(Servo));
+    const QByteArray document = runCli({"export", firmware}).out.toUtf8();
+    ASSERT_FALSE(document.isEmpty());
+    const struct {
+        const char *name;
+        QByteArray before; // null: no such file
+        int exitCode;
+    } rows[] = {
+        {"x.hex", contentOf(Servo), 1},
+        {"notes.txt", "to do: servo 3\n", 1},
+        {"earlier.json", contentOf(path("turnout.json")), 0},
+        {"bom.json", "\xEF\xBB\xBF{}", 0},
+        {"empty.json", "", 0},
+        {"new.json", QByteArray(), 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.before.isNull())
+            write(path(row.name), row.before);
+        const CliOutput o = runCli({"export", firmware, "-o", path(row.name)});
+        EXPECT_EQ(o.exitCode, row.exitCode) << o.err.toStdString();
+        if (row.exitCode == 0) {
+            EXPECT_EQ(contentOf(path(row.name)), document);
+            continue;
+        }
+        EXPECT_EQ(o.err, QStringLiteral("quaxel-cli: %1:\nexists and is no settings document; it is not replaced\n")
+                             .arg(path(row.name)));
+        EXPECT_EQ(contentOf(path(row.name)), row.before);
+    }
+}
+
+// set and apply write what a window save writes: a byte that the editors
+// correct when they load it (a servo decoder's SW1 byte FF, a traffic light's
+// fading code 44) is written corrected by both, and both write the same file.
+TEST_F(SettingsCli, SetAndApplyWriteTheEditorsCorrectionsAsAWindowSaveDoes)
+{
+    const struct {
+        const char *sample;
+        int byte; // in the EEPROM
+        const char *stored;
+        const char *written;
+    } rows[] = {
+        {"211-tamb-4-servo-dekoder-dcc.hex", 0x00, "FF", "F0"},
+        {"359-led-dekoder-ampel-v3-40-dcc.hex", 0x20, "44", "11"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.sample);
+        DecoderSession session;
+        ASSERT_FALSE(session.load(contentOf(sample(row.sample))).error);
+        session.image.eeprom[row.byte] = QString::fromLatin1(row.stored);
+        ASSERT_GT(session.buildHexLines(), 0);
+        const QString input = path("input.hex");
+        write(input, session.fileContent());
+        ASSERT_EQ(runCli({"export", input, "-o", path("own.json")}).exitCode, 0);
+        ASSERT_EQ(runCli({"set", input, "-o", path("set.hex")}).exitCode, 0);
+        ASSERT_EQ(runCli({"apply", input, path("own.json"), "-o", path("apply.hex")}).exitCode, 0);
+        EXPECT_EQ(contentOf(path("set.hex")), contentOf(path("apply.hex")));
+        FirmwareImage written;
+        ASSERT_TRUE(loadHexLines(written, splitHexFileLines(contentOf(path("set.hex")))).complete);
+        EXPECT_EQ(written.eeprom[row.byte].text(), QString::fromLatin1(row.written));
     }
 }
 
@@ -267,7 +342,7 @@ TEST_F(SettingsCli, InventoryWrittenPieceByPieceMakesTheSameValidTables)
             const QStringList args{QStringLiteral("inventory"), QString::fromLatin1(format), c.input};
             const CliOutput whole = runCli(args);
             QString pieces;
-            const CliOutput streamed = runCli(args, {}, [&pieces](const QString &piece) { pieces += piece; });
+            const CliOutput streamed = runCli(args, [&pieces](const QString &piece) { pieces += piece; });
             EXPECT_EQ(streamed.exitCode, whole.exitCode);
             EXPECT_TRUE(streamed.out.isEmpty());
             EXPECT_EQ(pieces.toStdString(), whole.out.toStdString());

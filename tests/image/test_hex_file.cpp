@@ -5,6 +5,7 @@
 #include "image/HexRecord.h"
 #include "image/HexWriter.h"
 #include "image/SafeFile.h"
+#include "common/PlantedReadBack.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,10 +26,10 @@ const QStringList Lines{
     QStringLiteral(":00000001FF"),
 };
 
-// What happens to the file between writing and reading back.
+// How the file reads back after it was written.
 struct Tampering {
     const char *name;
-    std::function<void(QByteArray &)> change; // nullptr: the file is removed
+    std::function<void(QByteArray &)> change; // nullptr: the file is gone
     const char *message;                      // nullptr: the file verifies
 };
 
@@ -55,34 +56,37 @@ std::vector<Tampering> tamperings()
 
 class VerifiedSave : public ::testing::TestWithParam<Tampering> {};
 
-TEST_P(VerifiedSave, FindsAFileChangedBetweenWritingAndReadingBack)
+TEST_P(VerifiedSave, FindsAFileThatDoesNotReadBackAsWrittenAndKeepsTheOldOne)
 {
     QTemporaryDir dir;
     FirmwareImage image;
     ASSERT_TRUE(loadHexLines(image, Lines).complete);
     ASSERT_EQ(BuildHexLines(image), 6);
     const QString path = dir.filePath(QStringLiteral("out.hex"));
+    const QByteArray old(":00000001FF\r\n");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
     const Tampering &t = GetParam();
-    const auto failure = saveVerifiedHexFile(path, hexFileContent(image), image, [&t](const QString &written) {
-        QFile file(written);
-        if (!t.change) {
-            file.remove();
-            return;
-        }
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        QByteArray content = file.readAll();
-        t.change(content);
-        file.resize(0);
-        file.write(content);
+    const PlantedReadBack planted([&t](InputFile &file) {
+        if (!t.change)
+            file.reason = QStringLiteral("No such file or directory");
+        else
+            t.change(file.content);
     });
+    const auto failure = saveVerifiedHexFile(path, hexFileContent(image), image);
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     if (!t.message) {
         EXPECT_FALSE(failure) << failure->toStdString();
+        EXPECT_EQ(written.readAll(), hexFileContent(image));
         return;
     }
     ASSERT_TRUE(failure);
     EXPECT_TRUE(failure->contains(QString::fromUtf8(t.message).arg(path))) << failure->toStdString();
-    // The same file verified later gives the same verdict.
-    EXPECT_EQ(verifyHexFile(path, image), failure);
+    EXPECT_EQ(written.readAll(), old);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tamperings, VerifiedSave, ::testing::ValuesIn(tamperings()));
@@ -90,8 +94,9 @@ INSTANTIATE_TEST_SUITE_P(Tamperings, VerifiedSave, ::testing::ValuesIn(tampering
 TEST(VerifiedSaveWrite, UnwritablePlaceIsAWriteError)
 {
     FirmwareImage image;
+    const PlantedReadBack planted([](InputFile &) { ADD_FAILURE() << "nothing was written"; });
     const auto failure = saveVerifiedHexFile(QStringLiteral("/nonexistent-folder/out.hex"), QByteArray(":00000001FF\r\n"),
-                                             image, [](const QString &) { ADD_FAILURE() << "nothing was written"; });
+                                             image);
     ASSERT_TRUE(failure);
     EXPECT_TRUE(failure->startsWith(QStringLiteral("/nonexistent-folder/out.hex:\n"))) << failure->toStdString();
 }

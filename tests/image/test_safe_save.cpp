@@ -322,6 +322,27 @@ TEST(StagedFiles, AStagedFileShowsNoNameBeforeItsCommit)
     EXPECT_EQ(strayNames(dir.path(), {QStringLiteral("out.hex")}), QStringList());
 }
 
+// Two saves of a file that does not exist yet, racing: the one that puts its
+// file in place first wins; the other names the file, says why, and keeps
+// what the winner wrote.
+TEST(StagedFiles, TheLoserOfTwoSavesOfANewFileNamesItAndKeepsTheWinner)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString target = dir.filePath(QStringLiteral("out.hex"));
+    VerifiedSave loser;
+    VerifiedSave winner;
+    ASSERT_FALSE(loser.add(target, QByteArrayLiteral("loser\n")));
+    ASSERT_FALSE(winner.add(target, NewContent));
+    ASSERT_FALSE(winner.commit());
+    const auto failure = loser.commit();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(*failure, target + QStringLiteral(":\nwas created by another program while this one was writing it; "
+                                                 "it is not replaced"));
+    EXPECT_EQ(readFile(target), NewContent);
+    EXPECT_EQ(strayNames(dir.path(), {QStringLiteral("out.hex")}), QStringList());
+}
+
 // ---- reading ----
 
 // A file whose size the system does not tell (0 in /proc) is read to its

@@ -1,0 +1,202 @@
+// quaxel-cli diff: the byte differences of two HEX files as "HEX Info" lists
+// them, or with --settings the settings that differ.
+#include "cli/Command.h"
+#include "cli/Commands.h"
+#include "cli/Inputs.h"
+#include "cli/Messages.h"
+
+#include "image/HexDamage.h"
+#include "image/HexFile.h"
+#include "image/HexReader.h"
+#include "image/SafeFile.h"
+#include "image/SafeText.h"
+#include "info/InfoListing.h"
+#include "settings/SettingsDiff.h"
+#include "settings/SettingsDocument.h"
+
+namespace {
+
+const char *const DiffHelp =
+    "Usage: quaxel-cli diff A.hex B.hex\n"
+    "\n"
+    "Loads A and compares every record of B with it, as \"HEX Info\" and \"vergleiche\n"
+    "mit 2. HEX-File\" do: the EEPROM lines, the ROM, ID and CONFIG lines, each\n"
+    "followed by the counts. When B's records show no difference but B leaves out\n"
+    "bytes that A holds, a last line names the first of them.\n"
+    "\n"
+    "  --force  compare files with bad record checksums or without an end record\n"
+    "           (refused otherwise)\n"
+    "  --help   this text\n"
+    "\n"
+    "Exit status: 0 the images are equal, 1 they differ, 2 an error (nothing is\n"
+    "printed on standard output then).\n";
+
+const char *const SettingsDiffHelp =
+    "Usage: quaxel-cli diff --settings A B [--json] [--force]\n"
+    "\n"
+    "Compares the settings of A and B, each a HEX file or a settings document, and\n"
+    "prints one line for each setting that differs, in the editors' terms:\n"
+    "\"Adresse 03: 12g -> 14r\", \"Kurve 2: Anzahl Punkte 30 -> 20\". A setting\n"
+    "that a document leaves out is not compared.\n"
+    "\n"
+    "  --settings  compare settings, not bytes\n"
+    "  --json      print a partial settings document of B's differing settings\n"
+    "              instead, which 'apply' takes\n"
+    "  --force     compare HEX files with bad record checksums or without an end\n"
+    "              record (refused otherwise)\n"
+    "  --help      this text\n"
+    "  --          ends the options\n"
+    "\n"
+    "Exit status: 0 every setting is equal, 1 a setting differs, 2 an error.\n";
+
+// The listing's lines under their headings, as the dialog shows them.
+QString listingText(const CompareListing &listing)
+{
+    return QStringLiteral("EEPROM\n") + listing.eepromLines.join(QLatin1Char('\n'))
+           + (listing.eepromLines.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("ROM\n")
+           + listing.romLines.join(QLatin1Char('\n')) + (listing.romLines.isEmpty() ? QString() : QStringLiteral("\n"));
+}
+
+// The listing compares only what B's records hold; bytes of A that B leaves
+// out make the images differ all the same: the line that names the first.
+std::optional<QString> uncoveredBytes(const FirmwareImage &first, const QStringList &secondLines)
+{
+    FirmwareImage second;
+    loadHexLines(second, secondLines);
+    const auto uncovered = compareImages(first, second);
+    if (!uncovered)
+        return std::nullopt;
+    return QStringLiteral("Not in the records of File2: %1: File1:0x%2 - File2:0x%3 (%4 in all)\n")
+        .arg(uncovered->where, quotedLine(uncovered->first), quotedLine(uncovered->second))
+        .arg(uncovered->count);
+}
+
+// Compares B's records with the loaded A: exit 0 equal, 1 they differ, 2 an
+// error, when nothing is printed on standard output.
+CliOutput compareWith(const FirmwareImage &first, const QString &second, Damaged policy, CliOutput o)
+{
+    const InputFile file = readInputFile(second);
+    if (file.error) {
+        printMessage(o, QString(), *file.error);
+        return o;
+    }
+    const QStringList lines = splitHexFileLines(file.content);
+    if (const auto tooLong = checkCompareLineCount(lines)) {
+        printMessage(o, shownPath(second), tooLong->text);
+        return o;
+    }
+    QStringList upperLines;
+    upperLines.reserve(lines.size());
+    for (const QString &line : lines)
+        upperLines.append(upperCaseLine(line));
+    const CompareListing listing = compareHexLines(first, upperLines);
+    if (listing.error) {
+        // The listing as far as it got goes to standard error before the
+        // message, as the dialog shows it.
+        o.err += printable(listingText(listing));
+        printMessage(o, shownPath(second), listing.error->text);
+        return o;
+    }
+    if (!acceptDamage(findHexDamage(lines), second, policy, o))
+        return o;
+    o.out = printable(listingText(listing));
+    o.exitCode = CliExit::Differ;
+    if (listing.eepromDiffs + listing.romDiffs + listing.idDiffs + listing.configDiffs > 0)
+        return o;
+    if (const auto uncovered = uncoveredBytes(first, lines)) {
+        o.out += printable(*uncovered);
+        return o;
+    }
+    o.exitCode = CliExit::Ok;
+    return o;
+}
+
+class ByteDiffCommand : public Command {
+public:
+    ByteDiffCommand() : Command(QStringLiteral("diff"), DiffHelp, {flag(QStringLiteral("force"))}) {}
+
+private:
+    int failedStatus() const override { return CliExit::Failed; }
+
+    CliOutput execute() override
+    {
+        if (files().size() != 2)
+            return commandLineFault(QStringLiteral("two HEX files expected"));
+        CliOutput o;
+        o.exitCode = CliExit::Failed;
+        const Damaged policy = damagePolicy(isSet(QStringLiteral("force")));
+        LoadedHex loaded;
+        if (!loadHex(files()[0], policy, loaded, o))
+            return o;
+        return compareWith(loaded.session.image, files()[1], policy, o);
+    }
+};
+
+bool settingsOf(const QString &path, Damaged policy, QJsonObject &document, CliOutput &o)
+{
+    const InputFile file = readInputFile(path);
+    if (file.error) {
+        printMessage(o, QString(), *file.error);
+        return false;
+    }
+    if (Settings::isDocumentText(file.content))
+        return loadDocument(path, document, o);
+    LoadedHex loaded;
+    if (!loadHex(path, policy, loaded, o))
+        return false;
+    document = Settings::exportSettings(loaded.session, loaded.source);
+    return true;
+}
+
+class SettingsDiffCommand : public Command {
+public:
+    SettingsDiffCommand()
+        : Command(QStringLiteral("diff"), SettingsDiffHelp,
+                  {flag(QStringLiteral("settings")), flag(QStringLiteral("json")), flag(QStringLiteral("force"))})
+    {
+    }
+
+private:
+    int failedStatus() const override { return CliExit::Failed; }
+
+    CliOutput execute() override
+    {
+        if (files().size() != 2)
+            return commandLineFault(QStringLiteral("two HEX files or settings documents expected"));
+        CliOutput o;
+        o.exitCode = CliExit::Failed;
+        const Damaged policy = damagePolicy(isSet(QStringLiteral("force")));
+        QJsonObject first;
+        QJsonObject second;
+        if (!settingsOf(files()[0], policy, first, o) || !settingsOf(files()[1], policy, second, o))
+            return o;
+        const Settings::Comparison comparison = Settings::compareSettings(first, second);
+        if (isSet(QStringLiteral("json")))
+            o.out = QString::fromUtf8(Settings::documentText(comparison.partial));
+        else
+            o.out = printable(comparison.lines.join(QLatin1Char('\n')) + (comparison.equal() ? QString() : QStringLiteral("\n")));
+        o.exitCode = comparison.equal() ? CliExit::Ok : CliExit::Differ;
+        return o;
+    }
+};
+
+// True for a diff command line that asks for the settings comparison.
+bool isSettingsDiff(const QStringList &args)
+{
+    for (const QString &arg : args) {
+        if (arg == QStringLiteral("--"))
+            return false;
+        if (arg == QStringLiteral("--settings"))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::unique_ptr<Command> makeDiffCommand(const QStringList &args)
+{
+    if (isSettingsDiff(args))
+        return std::make_unique<SettingsDiffCommand>();
+    return std::make_unique<ByteDiffCommand>();
+}
