@@ -18,6 +18,104 @@ namespace {
 
 constexpr int FrameLeft = 410;
 
+using Frames = std::vector<EditorFrame *>;
+using Placement = EditorFrameHost::Placement;
+
+// A frame sized to end 15 pixels right of and below its take-over button.
+void placeBesideGrid(QWidget *frame, const QWidget *takeOverButton, const Placement &at)
+{
+    frame->setGeometry(FrameLeft, at.grid->y() + 5, Widgets::rightEdgeIn(takeOverButton, frame) + 15,
+                       Widgets::bottomEdgeIn(takeOverButton, frame) + 15);
+}
+
+// The blink pattern editors: placed beside the grid, window fitted, then set up
+// for their width and drawn.
+void showBlinkFrame(EditorFrame *frame, const QWidget *takeOverButton, const Placement &at)
+{
+    placeBesideGrid(frame, takeOverButton, at);
+    at.arrange(5, FrameLeft, frame->height(), frame->width());
+    frame->show();
+    frame->loadFromSession();
+}
+
+// The frames of each editor kind: how they are made, and how they are placed
+// beside the slot grid and shown. The rows stand in the order in which a save
+// asks about changes not applied.
+struct FrameRow {
+    EditorFrameKind kind;
+    Frames (*make)(DecoderSession &session, EditorFrameHost &host, QWidget *window);
+    void (*show)(const Frames &frames, EditorFrameHost &host, const Placement &at);
+};
+
+const FrameRow FrameTable[] = {
+    {EditorFrameKind::Servo,
+     [](DecoderSession &session, EditorFrameHost &host, QWidget *window) -> Frames {
+         auto *curves = new TFrameTamb(session, window);
+         auto *addresses = new TFrameTambAdr(session, curves->model(), window);
+         curves->setAddressFrame(addresses);
+         QObject::connect(curves, &TFrameTamb::rasterChanged, &host, [&host](int x, int y) {
+             host.rasterX = x;
+             host.rasterY = y;
+         });
+         return {curves, addresses};
+     },
+     [](const Frames &frames, EditorFrameHost &host, const Placement &at) {
+         auto *curves = static_cast<TFrameTamb *>(frames[0]);
+         EditorFrame *addresses = frames[1];
+         placeBesideGrid(curves, curves->servo_btn_uebernehmen, at);
+         addresses->setGeometry(at.grid->x() + 1, 120, at.grid->width() - 2, 530);
+         at.arrange(FrameLeft, 650, curves->height(), Widgets::rightEdgeIn(curves->servo_btn_uebernehmen, curves) - 225);
+         curves->setGridChoice(host.rasterX, host.rasterY);
+         curves->show();
+         addresses->show();
+         curves->loadFromSession();
+         addresses->loadFromSession();
+     }},
+    {EditorFrameKind::Blink,
+     [](DecoderSession &session, EditorFrameHost &, QWidget *window) -> Frames {
+         return {new TFrameBlinkmuster(session, window)};
+     },
+     [](const Frames &frames, EditorFrameHost &, const Placement &at) {
+         showBlinkFrame(frames[0], static_cast<TFrameBlinkmuster *>(frames[0])->blinkmuster_btn_uebernehmen, at);
+     }},
+    {EditorFrameKind::LedBlink,
+     [](DecoderSession &session, EditorFrameHost &, QWidget *window) -> Frames {
+         return {new TFrameBlinkmuster_led(session, window)};
+     },
+     [](const Frames &frames, EditorFrameHost &, const Placement &at) {
+         showBlinkFrame(frames[0], static_cast<TFrameBlinkmuster_led *>(frames[0])->led_blinkmuster_btn_uebernehmen, at);
+     }},
+    {EditorFrameKind::Modes,
+     [](DecoderSession &session, EditorFrameHost &, QWidget *window) -> Frames {
+         return {new TFrameZusatz(session, window)};
+     },
+     [](const Frames &frames, EditorFrameHost &, const Placement &at) {
+         const int width = TFrameZusatz::ShownWidth;
+         frames[0]->setGeometry(FrameLeft, at.grid->y() + 5, width, 485);
+         at.arrange(5, FrameLeft, 485, width);
+         frames[0]->show();
+         frames[0]->loadFromSession();
+     }},
+    {EditorFrameKind::CvList,
+     [](DecoderSession &session, EditorFrameHost &, QWidget *window) -> Frames {
+         return {new TFrameRegister(session, window)};
+     },
+     [](const Frames &frames, EditorFrameHost &, const Placement &at) {
+         at.arrange(5, FrameLeft, 555, 535);
+         frames[0]->setGeometry(5, at.grid->y() + 3, 940, 555);
+         frames[0]->show();
+         frames[0]->raise();
+         frames[0]->loadFromSession();
+     }},
+};
+
+const FrameRow *frameRow(EditorFrameKind kind)
+{
+    const auto *found =
+        std::find_if(std::begin(FrameTable), std::end(FrameTable), [kind](const FrameRow &row) { return row.kind == kind; });
+    return found == std::end(FrameTable) ? nullptr : found;
+}
+
 } // namespace
 
 EditorFrameHost::EditorFrameHost(DecoderDocument &document) : document_(document), session_(document.session())
@@ -35,11 +133,12 @@ void EditorFrameHost::attach(QWidget *window, const QWidget *grid, Arrange arran
 
 void EditorFrameHost::create(EditorFrameKind kind)
 {
-    const std::vector<EditorFrame *> before = frames();
-    make(kind);
-    for (EditorFrame *frame : frames()) {
-        if (std::find(before.begin(), before.end(), frame) != before.end())
-            continue;
+    const FrameRow *row = frameRow(kind);
+    if (!row || madeOf(kind))
+        return;
+    const Frames made = row->make(session_, *this, window_);
+    made_.emplace_back(kind, made);
+    for (EditorFrame *frame : made) {
         frame->reportUserActions();
         connect(frame, &EditorFrame::changed, this, [this] {
             storeCopies();
@@ -53,39 +152,13 @@ void EditorFrameHost::create(EditorFrameKind kind)
     }
 }
 
-void EditorFrameHost::make(EditorFrameKind kind)
+const std::vector<EditorFrame *> *EditorFrameHost::madeOf(EditorFrameKind kind) const
 {
-    switch (kind) {
-    case EditorFrameKind::Modes:
-        if (!FrameZusatz1)
-            FrameZusatz1 = new TFrameZusatz(session_, window_);
-        break;
-    case EditorFrameKind::Blink:
-        if (!FrameBlinkmuster1)
-            FrameBlinkmuster1 = new TFrameBlinkmuster(session_, window_);
-        break;
-    case EditorFrameKind::LedBlink:
-        if (!FrameBlinkmuster_led1)
-            FrameBlinkmuster_led1 = new TFrameBlinkmuster_led(session_, window_);
-        break;
-    case EditorFrameKind::Servo:
-        if (!FrameTamb1) {
-            FrameTamb1 = new TFrameTamb(session_, window_);
-            FrameTambAdr1 = new TFrameTambAdr(session_, FrameTamb1->model(), window_);
-            FrameTamb1->setAddressFrame(FrameTambAdr1);
-            connect(FrameTamb1, &TFrameTamb::rasterChanged, this, [this](int x, int y) {
-                rasterX = x;
-                rasterY = y;
-            });
-        }
-        break;
-    case EditorFrameKind::CvList:
-        if (!FrameRegister1)
-            FrameRegister1 = new TFrameRegister(session_, window_);
-        break;
-    case EditorFrameKind::None:
-        break;
+    for (const auto &[madeKind, frames] : made_) {
+        if (madeKind == kind)
+            return &frames;
     }
+    return nullptr;
 }
 
 bool EditorFrameHost::applyWaitingChanges(QWidget *asker)
@@ -103,14 +176,12 @@ bool EditorFrameHost::applyWaitingChanges(QWidget *asker)
 
 std::vector<EditorFrame *> EditorFrameHost::frames() const
 {
-    std::vector<EditorFrame *> made;
-    for (EditorFrame *frame : std::initializer_list<EditorFrame *>{FrameTamb1, FrameBlinkmuster1,
-                                                                   FrameBlinkmuster_led1, FrameTambAdr1,
-                                                                   FrameZusatz1, FrameRegister1}) {
-        if (frame)
-            made.push_back(frame);
+    std::vector<EditorFrame *> all;
+    for (const FrameRow &row : FrameTable) {
+        if (const Frames *made = madeOf(row.kind))
+            all.insert(all.end(), made->begin(), made->end());
     }
-    return made;
+    return all;
 }
 
 void EditorFrameHost::hideAll()
@@ -120,64 +191,12 @@ void EditorFrameHost::hideAll()
     storeCopies();
 }
 
-// A frame sized to end 15 pixels right of and below its take-over button.
-void EditorFrameHost::placeBesideGrid(QWidget *frame, const QWidget *takeOverButton) const
-{
-    frame->setGeometry(FrameLeft, grid_->y() + 5, Widgets::rightEdgeIn(takeOverButton, frame) + 15,
-                       Widgets::bottomEdgeIn(takeOverButton, frame) + 15);
-}
-
-// The blink pattern editors: placed beside the grid, window fitted, then set up
-// for their width and drawn.
-template <class BlinkFrame> void EditorFrameHost::showBlinkFrame(BlinkFrame *frame, const QWidget *takeOverButton)
-{
-    placeBesideGrid(frame, takeOverButton);
-    arrange_(5, FrameLeft, frame->height(), frame->width());
-    frame->show();
-    frame->loadFromSession();
-}
-
 void EditorFrameHost::show(EditorFrameKind kind)
 {
     hideAll();
     create(kind);
-
-    switch (kind) {
-    case EditorFrameKind::Modes: {
-        const int width = TFrameZusatz::ShownWidth;
-        FrameZusatz1->setGeometry(FrameLeft, grid_->y() + 5, width, 485);
-        arrange_(5, FrameLeft, 485, width);
-        FrameZusatz1->show();
-        FrameZusatz1->loadFromSession();
-        break;
-    }
-    case EditorFrameKind::Blink:
-        showBlinkFrame(FrameBlinkmuster1, FrameBlinkmuster1->blinkmuster_btn_uebernehmen);
-        break;
-    case EditorFrameKind::LedBlink:
-        showBlinkFrame(FrameBlinkmuster_led1, FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen);
-        break;
-    case EditorFrameKind::Servo:
-        placeBesideGrid(FrameTamb1, FrameTamb1->servo_btn_uebernehmen);
-        FrameTambAdr1->setGeometry(grid_->x() + 1, 120, grid_->width() - 2, 530);
-        arrange_(FrameLeft, 650, FrameTamb1->height(),
-                 Widgets::rightEdgeIn(FrameTamb1->servo_btn_uebernehmen, FrameTamb1) - 225);
-        FrameTamb1->setGridChoice(rasterX, rasterY);
-        FrameTamb1->show();
-        FrameTambAdr1->show();
-        FrameTamb1->loadFromSession();
-        FrameTambAdr1->loadFromSession();
-        break;
-    case EditorFrameKind::CvList:
-        arrange_(5, FrameLeft, 555, 535);
-        FrameRegister1->setGeometry(5, grid_->y() + 3, 940, 555);
-        FrameRegister1->show();
-        FrameRegister1->raise();
-        FrameRegister1->loadFromSession();
-        break;
-    case EditorFrameKind::None:
-        break;
-    }
+    if (const FrameRow *row = frameRow(kind))
+        row->show(*madeOf(kind), *this, Placement{window_, grid_, arrange_});
     storeCopies();
 }
 

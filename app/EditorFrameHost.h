@@ -6,16 +6,11 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class EditorFrame;
 class QWidget;
-class TFrameZusatz;
-class TFrameBlinkmuster;
-class TFrameBlinkmuster_led;
-class TFrameTamb;
-class TFrameTambAdr;
-class TFrameRegister;
 
 // Makes, places and shows the editor frames of the main window. A frame is
 // made the first time a decoder type asks for it, then shown beside the slot
@@ -29,16 +24,17 @@ public:
     // Fits the window: ArrangeWindow(imageLeft, buttonsLeft, contentHeight, contentWidth).
     using Arrange = std::function<void(int, int, int, int)>;
 
+    // Where the frames go: the window, the slot grid's box beside which they
+    // stand, and how the window is fitted around them.
+    struct Placement {
+        QWidget *window;
+        const QWidget *grid;
+        const Arrange &arrange;
+    };
+
     explicit EditorFrameHost(DecoderDocument &document);
     // window: the frames' parent; grid: the slot grid's box, the frames line up with it.
     void attach(QWidget *window, const QWidget *grid, Arrange arrange);
-
-    TFrameZusatz *FrameZusatz1 = nullptr;
-    TFrameBlinkmuster *FrameBlinkmuster1 = nullptr;
-    TFrameBlinkmuster_led *FrameBlinkmuster_led1 = nullptr;
-    TFrameTamb *FrameTamb1 = nullptr;
-    TFrameTambAdr *FrameTambAdr1 = nullptr;
-    TFrameRegister *FrameRegister1 = nullptr;
 
     // Grid choices of the servo curve editor, kept in the settings file.
     int rasterX = 0;
@@ -69,9 +65,8 @@ signals:
     void actionFinished();
 
 private:
-    void make(EditorFrameKind kind);
-    void placeBesideGrid(QWidget *frame, const QWidget *takeOverButton) const;
-    template <class BlinkFrame> void showBlinkFrame(BlinkFrame *frame, const QWidget *takeOverButton);
+    // The frames of the kind made so far; null before the first.
+    const std::vector<EditorFrame *> *madeOf(EditorFrameKind kind) const;
 
     // The working copies of the frames shown go into the document; a frame
     // hidden keeps none there.
@@ -82,4 +77,6 @@ private:
     QWidget *window_ = nullptr;
     const QWidget *grid_ = nullptr;
     Arrange arrange_;
+    // The frames of each kind made so far, by kind (the servo editor has two).
+    std::vector<std::pair<EditorFrameKind, std::vector<EditorFrame *>>> made_;
 };

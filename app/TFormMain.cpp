@@ -36,6 +36,8 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     setWindowTitle(programCaption());
     setStatusPanelText(4, tr(" %1 vom %2").arg(programCaption(), longDateText(programReleaseDate())));
 
+    grid_.setParent(this);
+    frames_.setParent(this);
     grid_.build(GroupBoxMain, btn_close);
     Line = grid_.line();
     frames_.attach(this, GroupBoxMain, [this](int imageLeft, int buttonsLeft, int height, int width) {
@@ -216,15 +218,15 @@ void TFormMain::showFilePath()
 
 void TFormMain::ApplyDecoderType()
 {
-    session.identify();
-    setStatusPanelText(3, idPanelText(session.ids()));
+    document_.session().identify();
+    setStatusPanelText(3, idPanelText(document_.session().ids()));
     ResetWindowLayout();
-    if (session.type())
-        setStatusPanelText(3, session.type()->label);
+    if (document_.session().type())
+        setStatusPanelText(3, document_.session().type()->label);
     grid_.showType();
-    if (session.type() && session.editorFrame() != EditorFrameKind::None)
-        ShowEditorFrame(session.editorFrame());
-    if (!session.recognised())
+    if (document_.session().type() && document_.session().editorFrame() != EditorFrameKind::None)
+        ShowEditorFrame(document_.session().editorFrame());
+    if (!document_.session().recognised())
         Dialogs::warningOk(this, DecoderSession::unrecognisedMessage());
 }
 
@@ -233,51 +235,21 @@ void TFormMain::ShowEditorFrame(EditorFrameKind frame)
     frames_.show(frame);
 }
 
-void TFormMain::createEditorFrame(EditorFrameKind kind)
-{
-    frames_.create(kind);
-}
-
 void TFormMain::ApplyProtocolLimits()
 {
-    session.applyProtocolLimits();
-    setStatusPanelText(2, protocolPanelText(session.protocol()));
+    document_.session().applyProtocolLimits();
+    setStatusPanelText(2, protocolPanelText(document_.session().protocol()));
     grid_.showProtocolLimits();
 }
 
 void TFormMain::ReadSlots()
 {
-    session.readSlots();
+    document_.session().readSlots();
     document_.showSlotValues();
     grid_.showDocument();
 }
 
-bool TFormMain::WriteSlots()
-{
-    return grid_.writeToSession(this);
-}
-
-void TFormMain::makeSlotRow(int s)
-{
-    grid_.makeRow(s);
-}
-
-QString TFormMain::slotAddressText(int s) const
-{
-    return document_.addressText(s);
-}
-
-QString TFormMain::slotFunctionText(int s) const
-{
-    return document_.functionText(s);
-}
-
 // ---------------------------------------------------------------- undo and the marker
-
-bool TFormMain::hasUnsavedChanges() const
-{
-    return history_->isModified();
-}
 
 // The title names the file; "* " before it marks changes not saved. The
 // window's modified flag follows, for whoever shows the window.
@@ -322,7 +294,7 @@ void TFormMain::closeEvent(QCloseEvent *event)
 
 void TFormMain::btn_infoClick()
 {
-    TfrmInfo dialog(session.image, document_.identity().path, this);
+    TfrmInfo dialog(document_.session().image, document_.identity().path, this);
     dialog.exec();
 }
 

@@ -49,18 +49,15 @@ private:
     // What the window edits; before the views below, which show it.
     DecoderDocument document_;
 
-public:
-    // ---- the firmware, what was recognised in it and the slot values ----
-    DecoderSession &session = document_.session();
-
-private:
+    // The views of the document; children of the window, found by name
+    // ("slotGrid", "editorFrameHost").
     SlotGrid grid_;
     EditorFrameHost frames_;
 
 public:
-    // Grid choices of the servo curve editor, kept in the settings file.
-    int &rasterX = frames_.rasterX;
-    int &rasterY = frames_.rasterY;
+    // ---- what the window edits: the firmware, its slots, the working copies ----
+    DecoderDocument &document() { return document_; }
+    const DecoderDocument &document() const { return document_; }
 
     // ---- controls (objectName = member name) ----
     QGroupBox *GroupBoxMain = nullptr;
@@ -74,17 +71,6 @@ public:
     QGroupBox *GroupBoxImage = nullptr;
     QLabel *Image2 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
-    // A slot's controls are null until its row is made (makeSlotRow).
-    const SlotGrid::Row<QLabel> &lblSlot = grid_.lblSlot;
-    const SlotGrid::Row<QLineEdit> &edtAddress = grid_.edtAddress;
-    const SlotGrid::Row<QLineEdit> &edtFunction = grid_.edtFunction;
-    const SlotGrid::Row<QPushButton> &btnRG = grid_.btnRG;
-    TFrameZusatz *const &FrameZusatz1 = frames_.FrameZusatz1;
-    TFrameBlinkmuster *const &FrameBlinkmuster1 = frames_.FrameBlinkmuster1;
-    TFrameBlinkmuster_led *const &FrameBlinkmuster_led1 = frames_.FrameBlinkmuster_led1;
-    TFrameTamb *const &FrameTamb1 = frames_.FrameTamb1;
-    TFrameTambAdr *const &FrameTambAdr1 = frames_.FrameTambAdr1;
-    TFrameRegister *const &FrameRegister1 = frames_.FrameRegister1;
 
     QString statusPanelText(int panel) const;
 
@@ -114,29 +100,17 @@ public:
     // status panel 3, slot labels, the grid's columns and the editor frame.
     void ApplyDecoderType();
     void ShowEditorFrame(EditorFrameKind frame);
-    // Makes the frame (both servo frames) unless it exists.
-    void createEditorFrame(EditorFrameKind kind);
     // Limits for the detected protocol, status panel 2 and the slot hints.
     void ApplyProtocolLimits();
     // Decodes the slots and shows them in the grid.
     void ReadSlots();
-    // Validates the slot edits and writes the codes into the image; false after
-    // a message was shown.
-    bool WriteSlots();
-    // Makes a slot's row, in the grid's state at that moment.
-    void makeSlotRow(int s);
-    QString slotAddressText(int s) const;
-    QString slotFunctionText(int s) const;
 
     // ---- the rest of the command buttons ----
     void btn_infoClick();
     void btn_closeClick();
     void gointoweb();
 
-    // ---- unsaved changes ----
-    // True while the image, the slot texts or an editor's working copy differ
-    // from what was loaded or last saved.
-    bool hasUnsavedChanges() const;
+    // ---- closing ----
     // Whether the window may close now: "Ende" always, the title bar after the question.
     bool mayClose();
 

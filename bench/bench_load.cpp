@@ -183,8 +183,8 @@ void BM_WindowLoadAndBuild(benchmark::State &state)
     TFormMain window(dir.filePath(QStringLiteral("bench.ini")));
     for (auto _ : state) {
         window.loadHexFile(FullSample);
-        benchmark::DoNotOptimize(window.WriteSlots());
-        benchmark::DoNotOptimize(BuildHexLines(window.session.image));
+        benchmark::DoNotOptimize(window.findChild<SlotGrid *>(QStringLiteral("slotGrid"))->writeToSession(&window));
+        benchmark::DoNotOptimize(BuildHexLines(window.document().session().image));
     }
     if (!Dialogs::recordedMessages().isEmpty())
         state.SkipWithError("the window showed a message");

@@ -3,6 +3,7 @@
 // files and the settings file each show their message, and what was there
 // before stays byte for byte.
 // The folders come from tests/with_blocked_folders.sh.
+#include "EditorFrames.h"
 #include "MainWindowFixture.h"
 #include "frames/Frame_tamb/TFrameTamb.h"
 
@@ -78,8 +79,8 @@ TEST_F(FailedSave, CurveAndSetFilesShowTheErrorAndKeepTheOldFile)
 {
     TFormMain w(settingsPath());
     w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/211-tamb-4-servo-dekoder-dcc.hex"));
-    ASSERT_TRUE(w.FrameTamb1->isVisibleTo(&w));
-    for (QPushButton *save : {w.FrameTamb1->servo_save_1, w.FrameTamb1->servo_save_all}) {
+    ASSERT_TRUE(editorFrame<TFrameTamb>(w)->isVisibleTo(&w));
+    for (QPushButton *save : {editorFrame<TFrameTamb>(w)->servo_save_1, editorFrame<TFrameTamb>(w)->servo_save_all}) {
         for (const BlockedTarget &target : blockedTargets()) {
             SCOPED_TRACE(save->objectName().toStdString() + ": " + target.what);
             Dialogs::clearPresets();

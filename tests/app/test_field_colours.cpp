@@ -1,6 +1,7 @@
 // The address fields' red and green and their text colour as the window
 // paints them, under the fusion style: an application style sheet that styles
 // every line edit, with a dark palette, changes none of it.
+#include "WindowParts.h"
 #include "MainWindowFixture.h"
 #include "common/Samples.h"
 #include "ui/TextColour.h"
@@ -85,12 +86,12 @@ protected:
         EXPECT_TRUE(w.loadHexFile(sampleHex("105-relaisdekoder-8-dcc")));
         w.show();
         Swap swap;
-        EXPECT_FALSE(w.btnRG[2]->isHidden());
-        if (w.btnRG[2]->isHidden())
+        EXPECT_FALSE(gridOf(w).btnRG[2]->isHidden());
+        if (gridOf(w).btnRG[2]->isHidden())
             return swap;
-        swap.before = lookOf(w.edtAddress[2]);
-        QTest::mouseClick(w.btnRG[2], Qt::LeftButton);
-        swap.after = lookOf(w.edtAddress[2]);
+        swap.before = lookOf(gridOf(w).edtAddress[2]);
+        QTest::mouseClick(gridOf(w).btnRG[2], Qt::LeftButton);
+        swap.after = lookOf(gridOf(w).edtAddress[2]);
         return swap;
     }
 };

@@ -4,6 +4,8 @@
 // changes not yet applied with it), a damaged load is
 // asked about before it is saved clean, and the recent files survive every
 // way of closing, names kept exactly.
+#include "WindowParts.h"
+#include "EditorFrames.h"
 #include "MainWindowFixture.h"
 #include "document/RecoveryKeeper.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
@@ -40,13 +42,13 @@ void typeOver(QLineEdit *edit, const QString &text)
 // does, the event loop turning after each as between the user's actions.
 void editRelais(TFormMain &w)
 {
-    typeOver(w.edtAddress[1], QStringLiteral("17"));
-    QTest::keyClick(w.edtAddress[1], Qt::Key_Return);
+    typeOver(gridOf(w).edtAddress[1], QStringLiteral("17"));
+    QTest::keyClick(gridOf(w).edtAddress[1], Qt::Key_Return);
     QCoreApplication::processEvents();
-    typeOver(w.edtAddress[2], QStringLiteral("29"));
-    QTest::keyClick(w.edtAddress[2], Qt::Key_Tab);
+    typeOver(gridOf(w).edtAddress[2], QStringLiteral("29"));
+    QTest::keyClick(gridOf(w).edtAddress[2], Qt::Key_Tab);
     QCoreApplication::processEvents();
-    QTest::mouseClick(w.btnRG[2], Qt::LeftButton);
+    QTest::mouseClick(gridOf(w).btnRG[2], Qt::LeftButton);
     QCoreApplication::processEvents();
 }
 
@@ -72,29 +74,29 @@ const Work Works[] = {
     {"servo curve and pulse",
      "demo-servo.hex",
      [](TFormMain &w) {
-         clickAndTurn(w.FrameTamb1->servo_rad_a[2]);
-         clickAndTurn(w.FrameTamb1->btn_MirrorVertikal);
-         clickAndTurn(w.FrameTambAdr1->btn_offset[0][3]);
+         clickAndTurn(editorFrame<TFrameTamb>(w)->servo_rad_a[2]);
+         clickAndTurn(editorFrame<TFrameTamb>(w)->btn_MirrorVertikal);
+         clickAndTurn(editorFrame<TFrameTambAdr>(w)->btn_offset[0][3]);
      },
-     [](TFormMain &w) { return w.FrameTamb1->servo_btn_uebernehmen; },
-     [](TFormMain &w) { return w.FrameTamb1->servo_rad_a[2]; }},
+     [](TFormMain &w) { return editorFrame<TFrameTamb>(w)->servo_btn_uebernehmen; },
+     [](TFormMain &w) { return editorFrame<TFrameTamb>(w)->servo_rad_a[2]; }},
     {"blink pattern",
      "demo-blink.hex",
      [](TFormMain &w) {
-         clickAndTurn(w.FrameBlinkmuster1->blinkmuster_rad_a[1]);
-         clickAndTurn(w.FrameBlinkmuster1->blinkmuster_cbx_loop);
-         clickAndTurn(w.FrameBlinkmuster1->blinkmuster_btn_copy[2]);
+         clickAndTurn(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_rad_a[1]);
+         clickAndTurn(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop);
+         clickAndTurn(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_copy[2]);
      },
-     [](TFormMain &w) { return w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen; },
-     [](TFormMain &w) { return w.FrameBlinkmuster1->blinkmuster_rad_a[1]; }},
+     [](TFormMain &w) { return editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen; },
+     [](TFormMain &w) { return editorFrame<TFrameBlinkmuster>(w)->blinkmuster_rad_a[1]; }},
     {"LED blink pattern",
      "demo-led-blink.hex",
      [](TFormMain &w) {
-         clickAndTurn(w.FrameBlinkmuster_led1->led_blinkmuster_rad_a[3]);
-         clickAndTurn(w.FrameBlinkmuster_led1->led_blinkmuster_cbx_loop);
+         clickAndTurn(editorFrame<TFrameBlinkmuster_led>(w)->led_blinkmuster_rad_a[3]);
+         clickAndTurn(editorFrame<TFrameBlinkmuster_led>(w)->led_blinkmuster_cbx_loop);
      },
-     [](TFormMain &w) { return w.FrameBlinkmuster_led1->led_blinkmuster_btn_uebernehmen; },
-     [](TFormMain &w) { return w.FrameBlinkmuster_led1->led_blinkmuster_rad_a[3]; }},
+     [](TFormMain &w) { return editorFrame<TFrameBlinkmuster_led>(w)->led_blinkmuster_btn_uebernehmen; },
+     [](TFormMain &w) { return editorFrame<TFrameBlinkmuster_led>(w)->led_blinkmuster_rad_a[3]; }},
 };
 
 QString samplePath(const Work &work)
@@ -106,7 +108,7 @@ QStringList slotTexts(const TFormMain &w)
 {
     QStringList texts;
     for (int s = 0; s < TFormMain::SlotCount; ++s)
-        texts << w.slotAddressText(s) + u'/' + w.slotFunctionText(s);
+        texts << w.document().addressText(s) + u'/' + w.document().functionText(s);
     return texts;
 }
 
@@ -181,7 +183,7 @@ protected:
     {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("* ") + QFileInfo(reference.loaded).fileName() + Caption);
         EXPECT_TRUE(w.isWindowModified());
-        EXPECT_EQ(w.session.filePath, reference.loaded);
+        EXPECT_EQ(w.document().session().filePath, reference.loaded);
         EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("actUndo"))->isEnabled());
         if (work.shown) {
             EXPECT_TRUE(work.shown(w)->isChecked()) << "the curve or address edited shows again";
@@ -218,7 +220,7 @@ TEST_F(KeepingWork, EnterAndEscapeKeepTheWork)
             TFormMain w(settingsPath());
             ASSERT_TRUE(w.loadHexFile(loaded));
             showActive(w);
-            typeOver(w.edtAddress[1], QStringLiteral("77"));
+            typeOver(gridOf(w).edtAddress[1], QStringLiteral("77"));
             const Dialogs::RealDialogsAllowed real;
             QString asked;
             whenModalShows<QMessageBox>([&asked, key](QMessageBox *box) {
@@ -234,8 +236,8 @@ TEST_F(KeepingWork, EnterAndEscapeKeepTheWork)
             }
             EXPECT_EQ(asked, QStringLiteral("Ungespeicherte Änderungen an relais.hex verwerfen?"));
             EXPECT_TRUE(w.isVisible()) << key;
-            EXPECT_EQ(w.session.filePath, loaded) << key;
-            EXPECT_EQ(w.edtAddress[1]->text(), QStringLiteral("77")) << key;
+            EXPECT_EQ(w.document().session().filePath, loaded) << key;
+            EXPECT_EQ(gridOf(w).edtAddress[1]->text(), QStringLiteral("77")) << key;
             EXPECT_TRUE(w.isWindowModified()) << key;
         }
     }
@@ -262,8 +264,8 @@ TEST_F(KeepingWork, RecentFilesSurviveTheTitleBarWithTheirNamesExact)
     ASSERT_EQ(again.recentFiles().files(), QStringList({blanks, feed}));
     for (const QString &path : {feed, blanks}) {
         ASSERT_TRUE(again.loadRecentFile(path));
-        EXPECT_EQ(again.session.filePath, path);
-        EXPECT_EQ(again.session.typeCode(), 520) << "the Torvel file, not the relais file of the cut name";
+        EXPECT_EQ(again.document().session().filePath, path);
+        EXPECT_EQ(again.document().session().typeCode(), 520) << "the Torvel file, not the relais file of the cut name";
     }
 }
 
@@ -354,7 +356,7 @@ void KeepingWork::endeLeavesTheWork(const Work &work)
         } else {
             Dialogs::presetYesNo(false);
             next.offerRecovery();
-            EXPECT_TRUE(next.session.filePath.isEmpty());
+            EXPECT_TRUE(next.document().session().filePath.isEmpty());
             EXPECT_TRUE(recoveryFiles().isEmpty()) << "Nein gives the work up";
         }
     }
@@ -406,7 +408,7 @@ TEST_F(KeepingWork, AnUnreadableRecoveryFileIsRefused)
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("nicht lesbar")));
     EXPECT_FALSE(QFile::exists(bad));
-    EXPECT_TRUE(w.session.filePath.isEmpty());
+    EXPECT_TRUE(w.document().session().filePath.isEmpty());
 }
 
 // The work of a process killed with SIGKILL after its last step comes back as

@@ -1,6 +1,7 @@
 // Every text the window shows fits its control: loaded with each sample
 // firmware (every decoder type, so every editor frame), at the program's own
 // font and with the desktop's font set to 14 pt.
+#include "WindowParts.h"
 #include "SlotRows.h"
 #include "MainWindowFixture.h"
 #include "app/StartUp.h"
@@ -129,8 +130,8 @@ void fillLongestSlotValues(TFormMain &w)
 {
     makeEverySlotRow(w);
     for (int s = 0; s < TFormMain::SlotCount; ++s) {
-        w.edtAddress[s]->setText(QString::number(w.session.maxAddress));
-        w.edtFunction[s]->setText(QString::number(w.session.maxFunction));
+        gridOf(w).edtAddress[s]->setText(QString::number(w.document().session().maxAddress));
+        gridOf(w).edtFunction[s]->setText(QString::number(w.document().session().maxFunction));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "WindowParts.h"
 #include "MainWindowFixture.h"
 #include "SlotRows.h"
 #include "preferences/IniFile.h"
@@ -60,14 +61,14 @@ TEST_F(MainWindowTest, SlotControlsExistHiddenWithTheirNames)
     makeEverySlotRow(w);
     for (int s = 0; s < TFormMain::SlotCount; ++s) {
         auto *edit = w.findChild<QLineEdit *>(QStringLiteral("edtAddress[%1]").arg(s));
-        ASSERT_EQ(edit, w.edtAddress[s]);
-        EXPECT_EQ(w.findChild<QLabel *>(QStringLiteral("lblSlot[%1]").arg(s)), w.lblSlot[s]);
-        EXPECT_EQ(w.findChild<QLineEdit *>(QStringLiteral("edtFunction[%1]").arg(s)), w.edtFunction[s]);
-        EXPECT_EQ(w.findChild<QPushButton *>(QStringLiteral("btnRG[%1]").arg(s)), w.btnRG[s]);
-        EXPECT_TRUE(w.lblSlot[s]->isHidden());
+        ASSERT_EQ(edit, gridOf(w).edtAddress[s]);
+        EXPECT_EQ(w.findChild<QLabel *>(QStringLiteral("lblSlot[%1]").arg(s)), gridOf(w).lblSlot[s]);
+        EXPECT_EQ(w.findChild<QLineEdit *>(QStringLiteral("edtFunction[%1]").arg(s)), gridOf(w).edtFunction[s]);
+        EXPECT_EQ(w.findChild<QPushButton *>(QStringLiteral("btnRG[%1]").arg(s)), gridOf(w).btnRG[s]);
+        EXPECT_TRUE(gridOf(w).lblSlot[s]->isHidden());
         EXPECT_TRUE(edit->isHidden());
         EXPECT_EQ(edit->size(), QSize(40, 20));
-        EXPECT_EQ(w.btnRG[s]->toolTip(), QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
+        EXPECT_EQ(gridOf(w).btnRG[s]->toolTip(), QStringLiteral("Wechsel zwischen ROTer und GRÜNer Adresse "));
     }
 }
 
@@ -84,8 +85,8 @@ TEST_F(MainWindowTest, EndeWritesTheSettingsAndClosingDoesNot)
         TFormMain w(settingsPath());
         w.show();
         w.setGeometry(QRect(QPoint(33, 44), w.size())); // the window's inside, without its frame
-        w.rasterX = 5;
-        w.rasterY = 2;
+        frameHost(w).rasterX = 5;
+        frameHost(w).rasterY = 2;
         w.btn_close->click();
         EXPECT_FALSE(w.isVisible());
     }
@@ -102,7 +103,7 @@ TEST_F(MainWindowTest, EndeWritesTheSettingsAndClosingDoesNot)
 
     TFormMain again(settingsPath());
     EXPECT_EQ(again.pos(), QPoint(33, 44)) << "the stored position comes back";
-    EXPECT_EQ(again.rasterX, 5);
+    EXPECT_EQ(frameHost(again).rasterX, 5);
 }
 
 TEST_F(MainWindowTest, EndeKeepsTheWindowOpenWhenTheSettingsCannotBeWritten)
@@ -124,8 +125,8 @@ TEST_F(MainWindowTest, CompleteLoadFillsPanelsAndEnablesSave)
     EXPECT_EQ(w.statusPanelText(0), QStringLiteral("ID: 1"));
     EXPECT_EQ(w.statusPanelText(1), QStringLiteral("V 3.51"));
     EXPECT_EQ(w.statusPanelText(4), path);
-    EXPECT_EQ(w.session.image.rom[0], QStringLiteral("08"));
-    EXPECT_EQ(w.session.image.idText, QStringLiteral("1351"));
+    EXPECT_EQ(w.document().session().image.rom[0], QStringLiteral("08"));
+    EXPECT_EQ(w.document().session().image.idText, QStringLiteral("1351"));
     EXPECT_TRUE(w.btn_save->isEnabled());
 }
 
@@ -135,7 +136,7 @@ TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing)
     Dialogs::presetOpenFileName(QString());
     w.btn_load->click();
     EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
-    EXPECT_TRUE(w.session.image.rom.at(0).isEmpty());
+    EXPECT_TRUE(w.document().session().image.rom.at(0).isEmpty());
 }
 
 // A file that fails to load leaves the file on screen as it was, with its
@@ -157,7 +158,7 @@ TEST_F(MainWindowTest, FailedLoadLeavesTheLoadedFileAndItsEditsAsTheyWere)
         TFormMain w(settingsPath());
         const QString good = writeFile(QStringLiteral("good.hex"), Torvel);
         w.loadHexFile(good);
-        w.edtAddress[1]->setText(QStringLiteral("77"));
+        gridOf(w).edtAddress[1]->setText(QStringLiteral("77"));
         const QString before = dir.filePath(QStringLiteral("before.hex"));
         Dialogs::presetSaveFileName(before);
         w.btn_saveClick();
@@ -172,7 +173,7 @@ TEST_F(MainWindowTest, FailedLoadLeavesTheLoadedFileAndItsEditsAsTheyWere)
             << Dialogs::recordedMessages().first().text.toStdString();
         for (int p = 0; p < 5; ++p)
             EXPECT_EQ(w.statusPanelText(p), panels[p]) << "panel " << p;
-        EXPECT_EQ(w.edtAddress[1]->text(), QStringLiteral("77"));
+        EXPECT_EQ(gridOf(w).edtAddress[1]->text(), QStringLiteral("77"));
         EXPECT_TRUE(w.btn_save->isEnabled());
 
         const QString after = dir.filePath(QStringLiteral("after.hex"));
@@ -201,7 +202,7 @@ TEST_F(MainWindowTest, UnreadableFileChangesNothing)
     EXPECT_EQ(Dialogs::recordedMessages().first().kind, BoxKind::WarningOk);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("missing.hex")));
     EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("good.hex")));
-    EXPECT_EQ(w.session.image.rom[0], QStringLiteral("08"));
+    EXPECT_EQ(w.document().session().image.rom[0], QStringLiteral("08"));
     EXPECT_TRUE(w.btn_save->isEnabled());
 }
 
@@ -217,7 +218,7 @@ TEST_F(MainWindowTest, TooManyLinesAreRejectedBeforeAnythingChanges)
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.startsWith(QStringLiteral("E207: ")));
     EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("good.hex")));
-    EXPECT_EQ(w.session.image.lineCount, 7);
+    EXPECT_EQ(w.document().session().image.lineCount, 7);
 }
 
 TEST_F(MainWindowTest, LoadThroughTheRealFileDialogAndMessageBox)

@@ -1,3 +1,5 @@
+#include "WindowParts.h"
+#include "EditorFrames.h"
 #include "MainWindowFixture.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_tamb/TFrameTamb.h"
@@ -48,8 +50,8 @@ TEST_F(SaveTest, WritesRegeneratedRecordsWithCrLfAndShowsTheNewPath)
 
     FirmwareImage reloaded;
     ASSERT_TRUE(loadHexLines(reloaded, splitHexFileLines(content)).complete);
-    EXPECT_EQ(reloaded.rom, w.session.image.rom);
-    EXPECT_EQ(reloaded.eeprom, w.session.image.eeprom);
+    EXPECT_EQ(reloaded.rom, w.document().session().image.rom);
+    EXPECT_EQ(reloaded.eeprom, w.document().session().image.eeprom);
     EXPECT_EQ(reloaded.idText, QStringLiteral("1351"));
     EXPECT_EQ(reloaded.configText, QStringLiteral("3A3F"));
 }
@@ -70,17 +72,17 @@ TEST_F(SaveTest, PendingFrameChangesAreAskedForInOrder)
     TFormMain w(settingsPath());
     loadTorvel(w);
     const QString out = dir.filePath(QStringLiteral("out.hex"));
-    w.createEditorFrame(EditorFrameKind::Servo);
-    w.createEditorFrame(EditorFrameKind::Blink);
-    w.FrameTamb1->btn_MirrorVertikal->click(); // a change to the servo curves
-    w.FrameBlinkmuster1->blinkmuster_cbx_loop->click();
+    frameHost(w).create(EditorFrameKind::Servo);
+    frameHost(w).create(EditorFrameKind::Blink);
+    editorFrame<TFrameTamb>(w)->btn_MirrorVertikal->click(); // a change to the servo curves
+    editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop->click();
 
     Dialogs::presetYesNo(true);  // servo frame: apply
     Dialogs::presetYesNo(false); // blink frame: abandon the save
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
-    EXPECT_FALSE(w.FrameTamb1->servo_btn_uebernehmen->isEnabled()) << "Yes applies the frame's changes";
-    EXPECT_TRUE(w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->isEnabled());
+    EXPECT_FALSE(editorFrame<TFrameTamb>(w)->servo_btn_uebernehmen->isEnabled()) << "Yes applies the frame's changes";
+    EXPECT_TRUE(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->isEnabled());
     EXPECT_FALSE(QFile::exists(out)) << "No ends the save before the dialog";
 
     Dialogs::clearPresets();
@@ -88,7 +90,7 @@ TEST_F(SaveTest, PendingFrameChangesAreAskedForInOrder)
     Dialogs::presetYesNo(true);
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
-    EXPECT_FALSE(w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->isEnabled());
+    EXPECT_FALSE(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->isEnabled());
     EXPECT_TRUE(QFile::exists(out));
 }
 
@@ -96,7 +98,7 @@ TEST_F(SaveTest, ChecksumFailureStopsBeforeTheDialog)
 {
     TFormMain w(settingsPath());
     loadTorvel(w);
-    w.session.image.rom[3] = QStringLiteral("X0");
+    w.document().session().image.rom[3] = QStringLiteral("X0");
     const QString out = dir.filePath(QStringLiteral("out.hex"));
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
@@ -104,7 +106,7 @@ TEST_F(SaveTest, ChecksumFailureStopsBeforeTheDialog)
     EXPECT_EQ(Dialogs::recordedMessages().first().text, QStringLiteral("Problem bei der Checksummen-Berechnung"));
     EXPECT_EQ(Dialogs::recordedMessages().first().kind, BoxKind::WarningCancel);
     EXPECT_FALSE(QFile::exists(out)) << "no empty file is written";
-    EXPECT_EQ(w.session.image.lineCount, 0);
+    EXPECT_EQ(w.document().session().image.lineCount, 0);
 }
 
 TEST_F(SaveTest, ImageWithoutIdRecordIsNotWritten)
@@ -181,20 +183,20 @@ TEST_F(SaveTest, TheProgressBarShowsTheStepsOfALoadAndASave)
 // a text meaning the number stored ("017") stays as typed.
 TEST_F(SaveTest, TheWindowShowsWhatTheSavedFileHolds)
 {
-    const auto colour = [](const TFormMain &w, int s) { return w.edtAddress[s]->palette().color(QPalette::Base); };
+    const auto colour = [](const TFormMain &w, int s) { return gridOf(w).edtAddress[s]->palette().color(QPalette::Base); };
     const QColor red(0xFF, 0x00, 0x00);
     TFormMain w(settingsPath());
     ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/105-relaisdekoder-8-dcc.hex")));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     for (const auto &[slot, text] : {std::pair{1, "017"}, std::pair{2, "0"}}) {
-        w.edtAddress[slot]->setFocus();
-        w.edtAddress[slot]->selectAll();
-        QTest::keyClicks(w.edtAddress[slot], QString::fromLatin1(text));
-        QTest::keyClick(w.edtAddress[slot], Qt::Key_Return);
+        gridOf(w).edtAddress[slot]->setFocus();
+        gridOf(w).edtAddress[slot]->selectAll();
+        QTest::keyClicks(gridOf(w).edtAddress[slot], QString::fromLatin1(text));
+        QTest::keyClick(gridOf(w).edtAddress[slot], Qt::Key_Return);
     }
     if (colour(w, 2) == red)
-        QTest::mouseClick(w.btnRG[2], Qt::LeftButton);
+        QTest::mouseClick(gridOf(w).btnRG[2], Qt::LeftButton);
     ASSERT_NE(colour(w, 2), red);
 
     const QString saved = dir.filePath(QStringLiteral("saved.hex"));
@@ -203,14 +205,14 @@ TEST_F(SaveTest, TheWindowShowsWhatTheSavedFileHolds)
     ASSERT_TRUE(Dialogs::recordedMessages().isEmpty());
     EXPECT_FALSE(w.windowTitle().startsWith(QStringLiteral("* ")));
     EXPECT_EQ(colour(w, 2), red);
-    EXPECT_EQ(w.edtAddress[1]->text(), QStringLiteral("017"));
+    EXPECT_EQ(gridOf(w).edtAddress[1]->text(), QStringLiteral("017"));
 
     TFormMain reloaded(settingsPath());
     ASSERT_TRUE(reloaded.loadHexFile(saved));
     for (int s = 0; s < TFormMain::SlotCount; ++s) {
-        if (!reloaded.edtAddress[s] || reloaded.edtAddress[s]->isHidden())
+        if (!gridOf(reloaded).edtAddress[s] || gridOf(reloaded).edtAddress[s]->isHidden())
             continue;
-        EXPECT_EQ(w.edtAddress[s]->text().toInt(), reloaded.edtAddress[s]->text().toInt()) << "slot " << s;
+        EXPECT_EQ(gridOf(w).edtAddress[s]->text().toInt(), gridOf(reloaded).edtAddress[s]->text().toInt()) << "slot " << s;
         EXPECT_EQ(colour(w, s), colour(reloaded, s)) << "slot " << s;
     }
 }

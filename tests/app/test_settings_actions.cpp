@@ -2,6 +2,8 @@
 // settings terms, a document exported from one window and applied in another
 // gives the same file, an apply is one undo step, and a refused document
 // changes nothing.
+#include "WindowParts.h"
+#include "EditorFrames.h"
 #include "MainWindowFixture.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_zusatz/TFrameZusatz.h"
@@ -77,8 +79,8 @@ protected:
     // The two edits: an address typed into slot 1, a time into the modes editor.
     static void editTwoSettings(TFormMain &w)
     {
-        typeOver(w.edtAddress[1], QStringLiteral("1093"));
-        typeOver(w.FrameZusatz1->edt_zusatz, QStringLiteral("100"));
+        typeOver(gridOf(w).edtAddress[1], QStringLiteral("1093"));
+        typeOver(editorFrame<TFrameZusatz>(w)->edt_zusatz, QStringLiteral("100"));
     }
 
     QByteArray saved(TFormMain &w, const QString &name)
@@ -98,10 +100,10 @@ protected:
     static Seen seen(const TFormMain &w)
     {
         Seen s;
-        for (const QString &byte : w.session.image.eeprom)
+        for (const QString &byte : w.document().session().image.eeprom)
             s.eeprom += byte.toLatin1();
         for (int k = 0; k < TFormMain::SlotCount; ++k)
-            s.texts << w.slotAddressText(k) + u'/' + w.slotFunctionText(k) + (w.session.slotValues[k].green ? u'g' : u'r');
+            s.texts << w.document().addressText(k) + u'/' + w.document().functionText(k) + (w.document().session().slotValues[k].green ? u'g' : u'r');
         s.title = w.windowTitle();
         return s;
     }
@@ -115,8 +117,8 @@ TEST_F(SettingsActionsTest, CtrlDListsExactlyTheTwoEditsInSettingsTerms)
               QStringList());
     editTwoSettings(w);
     // The address edit keeps the focus: the window's key all the same.
-    w.edtAddress[1]->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), w.edtAddress[1]);
+    gridOf(w).edtAddress[1]->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), gridOf(w).edtAddress[1]);
     const QString text = pressShowChanges(w);
     EXPECT_EQ(sectionLines(text, QStringLiteral("Geändert gegenüber der geladenen Datei:")).join(u'|').toStdString(),
               "Weiche 1: 1092g -> 1093g|Time Out (1..127): 255 -> 100");
@@ -131,20 +133,20 @@ TEST_F(SettingsActionsTest, CtrlDListsAWorkingCopyApartUntilItIsApplied)
     const QString waiting = QStringLiteral("Noch nicht übernommen (nicht im Image):");
     TFormMain w(settingsPath());
     open(w, "demo-blink.hex");
-    QCheckBox *loop = w.FrameBlinkmuster1->blinkmuster_cbx_loop;
+    QCheckBox *loop = editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop;
     ASSERT_TRUE(loop->isEnabled());
     loop->setFocus();
     QTest::keyClick(loop, Qt::Key_Space);
-    ASSERT_TRUE(w.FrameBlinkmuster1->hasUnappliedChanges());
+    ASSERT_TRUE(editorFrame<TFrameBlinkmuster>(w)->hasUnappliedChanges());
     const Seen before = seen(w);
     const QString first = pressShowChanges(w);
     const QStringList copyLines = sectionLines(first, waiting);
     EXPECT_EQ(copyLines.size(), 1) << qPrintable(first);
     EXPECT_TRUE(sectionLines(first, changed).isEmpty());
     EXPECT_EQ(seen(w), before);
-    EXPECT_TRUE(w.FrameBlinkmuster1->hasUnappliedChanges());
+    EXPECT_TRUE(editorFrame<TFrameBlinkmuster>(w)->hasUnappliedChanges());
 
-    QTest::mouseClick(w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen, Qt::LeftButton);
+    QTest::mouseClick(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen, Qt::LeftButton);
     const QString second = pressShowChanges(w);
     EXPECT_EQ(sectionLines(second, changed), copyLines) << qPrintable(second);
     EXPECT_TRUE(sectionLines(second, waiting).isEmpty());
@@ -171,7 +173,7 @@ TEST_F(SettingsActionsTest, ExportThenApplyOntoAFreshLoadGivesTheSameFileAndOneU
     chooseFromButtonsMenu(fresh, "actApplySettings");
     EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
     EXPECT_TRUE(fresh.windowTitle().startsWith(QStringLiteral("* ")));
-    EXPECT_EQ(fresh.slotAddressText(1), QStringLiteral("1093"));
+    EXPECT_EQ(fresh.document().addressText(1), QStringLiteral("1093"));
     const Seen applied = seen(fresh);
 
     QTest::keyClick(&fresh, Qt::Key_Z, Qt::ControlModifier);

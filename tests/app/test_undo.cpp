@@ -3,6 +3,8 @@
 // redone to the end, the image as it was before the undo. Ctrl+Z and Ctrl+Y
 // reach the window from an edit with the cursor in it; the "* " marker follows
 // every keystroke; selecting is no change.
+#include "WindowParts.h"
+#include "EditorFrames.h"
 #include "MainWindowFixture.h"
 #include "app/MainWindowHost.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
@@ -59,9 +61,9 @@ struct Seen {
 
 Seen seen(const TFormMain &w)
 {
-    Seen s{w.session.image.rom, w.session.image.eeprom, {}};
+    Seen s{w.document().session().image.rom, w.document().session().image.eeprom, {}};
     for (int k = 0; k < TFormMain::SlotCount; ++k)
-        s.grid << w.slotAddressText(k) + u'/' + w.slotFunctionText(k);
+        s.grid << w.document().addressText(k) + u'/' + w.document().functionText(k);
     return s;
 }
 
@@ -80,7 +82,7 @@ using Action = std::function<void(TFormMain &, std::mt19937 &)>;
 void typeIntoASlot(TFormMain &w, std::mt19937 &random)
 {
     std::vector<QLineEdit *> shown;
-    for (QLineEdit *edit : w.edtAddress) {
+    for (QLineEdit *edit : gridOf(w).edtAddress) {
         if (edit && !edit->isHidden())
             shown.push_back(edit);
     }
@@ -96,24 +98,24 @@ std::vector<Action> actionsFor(const char *file)
     std::vector<Action> actions{typeIntoASlot};
     const QString name = QString::fromLatin1(file);
     if (name.contains(QStringLiteral("servo"))) {
-        actions.push_back([](TFormMain &w, std::mt19937 &r) { w.FrameTamb1->servo_rad_a[r() % 4]->click(); });
-        actions.push_back([](TFormMain &w, std::mt19937 &) { w.FrameTamb1->btn_MirrorVertikal->click(); });
-        actions.push_back([](TFormMain &w, std::mt19937 &) { w.FrameTamb1->servo_btn_uebernehmen->click(); });
-        actions.push_back([](TFormMain &w, std::mt19937 &) { w.FrameTamb1->servo_btn_verwerfen->click(); });
+        actions.push_back([](TFormMain &w, std::mt19937 &r) { editorFrame<TFrameTamb>(w)->servo_rad_a[r() % 4]->click(); });
+        actions.push_back([](TFormMain &w, std::mt19937 &) { editorFrame<TFrameTamb>(w)->btn_MirrorVertikal->click(); });
+        actions.push_back([](TFormMain &w, std::mt19937 &) { editorFrame<TFrameTamb>(w)->servo_btn_uebernehmen->click(); });
+        actions.push_back([](TFormMain &w, std::mt19937 &) { editorFrame<TFrameTamb>(w)->servo_btn_verwerfen->click(); });
     } else if (name.contains(QStringLiteral("blink"))) {
-        actions.push_back([](TFormMain &w, std::mt19937 &r) { w.FrameBlinkmuster1->blinkmuster_rad_a[r() % 4]->click(); });
-        actions.push_back([](TFormMain &w, std::mt19937 &) { w.FrameBlinkmuster1->blinkmuster_cbx_loop->click(); });
-        actions.push_back([](TFormMain &w, std::mt19937 &r) { w.FrameBlinkmuster1->blinkmuster_btn_copy[r() % 4]->click(); });
-        actions.push_back([](TFormMain &w, std::mt19937 &) { w.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->click(); });
+        actions.push_back([](TFormMain &w, std::mt19937 &r) { editorFrame<TFrameBlinkmuster>(w)->blinkmuster_rad_a[r() % 4]->click(); });
+        actions.push_back([](TFormMain &w, std::mt19937 &) { editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop->click(); });
+        actions.push_back([](TFormMain &w, std::mt19937 &r) { editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_copy[r() % 4]->click(); });
+        actions.push_back([](TFormMain &w, std::mt19937 &) { editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->click(); });
     } else if (name.contains(QStringLiteral("neon"))) {
         actions.push_back([](TFormMain &w, std::mt19937 &r) {
-            QSlider *level = w.FrameZusatz1->TrackBar_neon_1;
+            QSlider *level = editorFrame<TFrameZusatz>(w)->TrackBar_neon_1;
             level->setFocus();
             QTest::keyClick(level, r() % 2 ? Qt::Key_Right : Qt::Key_Left);
         });
     } else {
         actions.push_back([](TFormMain &w, std::mt19937 &r) {
-            QLineEdit *edit = w.FrameRegister1->cv_edt[r() % 4];
+            QLineEdit *edit = editorFrame<TFrameRegister>(w)->cv_edt[r() % 4];
             typeOver(edit, QString::number(r() % 256));
             QTest::keyClick(edit, Qt::Key_Return);
         });
@@ -143,7 +145,7 @@ TEST_P(UndoProperty, UndoneToTheStartGivesTheLoadedImageAndRedoneTheLast)
         for (int step = 0; step < 25; ++step)
             pressUndo(w);
         EXPECT_TRUE(seen(w) == loaded);
-        EXPECT_FALSE(w.hasUnsavedChanges());
+        EXPECT_FALSE(w.isWindowModified());
         EXPECT_FALSE(marked(w));
         for (int step = 0; step < 25; ++step)
             pressRedo(w);
@@ -175,7 +177,7 @@ TEST_F(UndoTest, UndoAndRedoKeysFromTheEditThatWasTyped)
         TFormMain w(settingsPath());
         ASSERT_TRUE(w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel)));
         showActive(w);
-        QLineEdit *edit = w.edtAddress[1];
+        QLineEdit *edit = gridOf(w).edtAddress[1];
         const QString loaded = edit->text();
         ASSERT_NE(loaded, QStringLiteral("42"));
 
@@ -218,12 +220,12 @@ TEST_F(UndoTest, UndoKeysWorkInTheHostWindowToo)
     ASSERT_TRUE(w->loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel)));
     host.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
-    typeOver(w->edtAddress[1], QStringLiteral("42"));
+    typeOver(gridOf(*w).edtAddress[1], QStringLiteral("42"));
     EXPECT_EQ(host.windowTitle(), QStringLiteral("* good.hex") + Caption);
-    QTest::keyClick(w->edtAddress[1], Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(gridOf(*w).edtAddress[1], Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(host.windowTitle(), QStringLiteral("good.hex") + Caption);
-    QTest::keyClick(w->edtAddress[1], Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(w->edtAddress[1]->text(), QStringLiteral("42"));
+    QTest::keyClick(gridOf(*w).edtAddress[1], Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(gridOf(*w).edtAddress[1]->text(), QStringLiteral("42"));
 }
 
 // Two addresses typed and a colour switched, three Ctrl+Z from an edit: the
@@ -234,18 +236,18 @@ TEST_F(UndoTest, ThreeUndoKeysAfterTwoAddressesAndAColourSaveTheLoadedFile)
     TFormMain w(settingsPath());
     ASSERT_TRUE(w.loadHexFile(loaded));
     showActive(w);
-    ASSERT_FALSE(w.btnRG[2]->isHidden());
+    ASSERT_FALSE(gridOf(w).btnRG[2]->isHidden());
 
-    typeOver(w.edtAddress[1], QStringLiteral("17"));
-    QTest::keyClick(w.edtAddress[1], Qt::Key_Return);
-    typeOver(w.edtAddress[2], QStringLiteral("29"));
-    QTest::keyClick(w.edtAddress[2], Qt::Key_Tab);
-    QTest::mouseClick(w.btnRG[2], Qt::LeftButton);
+    typeOver(gridOf(w).edtAddress[1], QStringLiteral("17"));
+    QTest::keyClick(gridOf(w).edtAddress[1], Qt::Key_Return);
+    typeOver(gridOf(w).edtAddress[2], QStringLiteral("29"));
+    QTest::keyClick(gridOf(w).edtAddress[2], Qt::Key_Tab);
+    QTest::mouseClick(gridOf(w).btnRG[2], Qt::LeftButton);
     EXPECT_TRUE(marked(w));
 
-    w.edtAddress[1]->setFocus();
+    gridOf(w).edtAddress[1]->setFocus();
     for (int k = 0; k < 3; ++k)
-        QTest::keyClick(w.edtAddress[1], Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(gridOf(w).edtAddress[1], Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("relais.hex") + Caption);
 
     const QString saved = dir.filePath(QStringLiteral("saved.hex"));
@@ -262,9 +264,9 @@ TEST_F(UndoTest, SelectingAnAddressOrACurveIsNoChange)
         const char *file;
         std::function<QRadioButton *(TFormMain &)> choice;
     } cases[] = {
-        {"demo-blink.hex", [](TFormMain &w) { return w.FrameBlinkmuster1->blinkmuster_rad_a[2]; }},
-        {"demo-led-blink.hex", [](TFormMain &w) { return w.FrameBlinkmuster_led1->led_blinkmuster_rad_a[2]; }},
-        {"demo-servo.hex", [](TFormMain &w) { return w.FrameTamb1->servo_rad_a[2]; }},
+        {"demo-blink.hex", [](TFormMain &w) { return editorFrame<TFrameBlinkmuster>(w)->blinkmuster_rad_a[2]; }},
+        {"demo-led-blink.hex", [](TFormMain &w) { return editorFrame<TFrameBlinkmuster_led>(w)->led_blinkmuster_rad_a[2]; }},
+        {"demo-servo.hex", [](TFormMain &w) { return editorFrame<TFrameTamb>(w)->servo_rad_a[2]; }},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
@@ -301,7 +303,7 @@ TEST_F(UndoTest, CurveAndSetFileLoadsAreMarkedAtOnce)
         TFormMain w(settingsPath());
         ASSERT_TRUE(w.loadHexFile(sample("demo-servo.hex")));
         showActive(w);
-        TFrameTamb &servo = *w.FrameTamb1;
+        TFrameTamb &servo = *editorFrame<TFrameTamb>(w);
         QTest::mouseClick(servo.btn_MirrorVertikal, Qt::LeftButton);
         ASSERT_TRUE(marked(w));
         const QString file = dir.filePath(QString::fromLatin1(c.file));
@@ -334,14 +336,14 @@ TEST_F(UndoTest, UnsavedChangesAreMarkedAndAskedFor)
     EXPECT_EQ(w.windowTitle(), QStringLiteral("good.hex – Quaxel V0.981"));
     showActive(w);
 
-    typeOver(w.edtAddress[1], QStringLiteral("77"));
+    typeOver(gridOf(w).edtAddress[1], QStringLiteral("77"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("* good.hex – Quaxel V0.981"));
     EXPECT_TRUE(w.isWindowModified());
 
     Dialogs::presetYesNo(false);
     w.btn_load->click();
-    EXPECT_EQ(w.session.filePath, good) << "No keeps the file and its changes";
-    EXPECT_EQ(w.edtAddress[1]->text(), QStringLiteral("77"));
+    EXPECT_EQ(w.document().session().filePath, good) << "No keeps the file and its changes";
+    EXPECT_EQ(gridOf(w).edtAddress[1]->text(), QStringLiteral("77"));
 
     Dialogs::presetYesNo(false);
     w.close();
@@ -356,14 +358,14 @@ TEST_F(UndoTest, UnsavedChangesAreMarkedAndAskedFor)
     w.btn_saveClick();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("saved.hex – Quaxel V0.981"));
 
-    typeOver(w.edtAddress[1], QStringLiteral("78"));
+    typeOver(gridOf(w).edtAddress[1], QStringLiteral("78"));
     Dialogs::presetYesNo(true);
     Dialogs::presetOpenFileName(other);
     w.btn_load->click();
-    EXPECT_EQ(w.session.filePath, other);
+    EXPECT_EQ(w.document().session().filePath, other);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("other.hex – Quaxel V0.981"));
 
-    typeOver(w.edtAddress[1], QStringLiteral("79"));
+    typeOver(gridOf(w).edtAddress[1], QStringLiteral("79"));
     w.btn_close->click(); // "Ende": no question (an unexpected one fails the test)
     EXPECT_FALSE(w.isVisible());
 }
@@ -375,9 +377,9 @@ TEST_F(UndoTest, AnEditTypedBackToWhereItBeganIsNoStep)
 {
     const QString made = dir.filePath(QStringLiteral("408.hex"));
     const auto firstAddress = [](TFormMain &w) {
-        const auto shown = std::find_if(w.edtAddress.begin(), w.edtAddress.end(),
+        const auto shown = std::find_if(gridOf(w).edtAddress.begin(), gridOf(w).edtAddress.end(),
                                         [](const QLineEdit *e) { return e && !e->isHidden(); });
-        return shown == w.edtAddress.end() ? nullptr : *shown;
+        return shown == gridOf(w).edtAddress.end() ? nullptr : *shown;
     };
     {
         TFormMain w(settingsPath());
@@ -418,7 +420,7 @@ TEST_F(UndoTest, AfterASaveUndoTakesTheEditBackAndRedoComesBackToTheFile)
     TFormMain w(settingsPath());
     ASSERT_TRUE(w.loadHexFile(writeFile(QStringLiteral("good.hex"), Torvel)));
     showActive(w);
-    QLineEdit *edit = w.edtAddress[1];
+    QLineEdit *edit = gridOf(w).edtAddress[1];
     const QString loaded = edit->text();
     typeOver(edit, QStringLiteral("42"));
     QTest::keyClick(edit, Qt::Key_Return);

@@ -135,7 +135,7 @@ TEST_F(UntrustedTextTest, StatusBarTitleAndInfoDialogShowTheWholeName)
         w.show();
         EXPECT_TRUE(w.windowHandle()->title().startsWith(row.shown)) << w.windowHandle()->title().toStdString();
 
-        TfrmInfo info(w.session.image, w.session.filePath, &w);
+        TfrmInfo info(w.document().session().image, w.document().session().filePath, &w);
         Dialogs::presetOpenFileName(path);
         info.findChild<QPushButton *>(QStringLiteral("btn_compare"))->click();
         for (int k = 0; k < TfrmInfo::StatusPanelCount; ++k) {
@@ -169,7 +169,7 @@ TEST_F(UntrustedTextTest, ANameThatIsNoUtf8LoadsFromTheOpenDialog)
     });
     w.btn_load->click();
     EXPECT_EQ(unexpected, QString());
-    EXPECT_EQ(w.session.filePath, path);
+    EXPECT_EQ(w.document().session().filePath, path);
     EXPECT_TRUE(w.btn_save->isEnabled());
     Dialogs::setRecordMessages(true);
 }
@@ -188,7 +188,7 @@ TEST_F(UntrustedTextTest, ANameThatIsNoUtf8LoadsFromADropAndSavesUnderItsBytes)
     QDropEvent dropped(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &dropped);
     EXPECT_EQ(Dialogs::recordedMessages().size(), 0);
-    EXPECT_EQ(w.session.filePath, path);
+    EXPECT_EQ(w.document().session().filePath, path);
     EXPECT_TRUE(w.btn_save->isEnabled());
     EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("bad\\xFF\\xFE.hex")));
 

@@ -1,5 +1,7 @@
 // Files reaching the main window from outside the dialogs: a dropped file
 // loads as "HEX laden" loads it, and a save is read back before it counts.
+#include "WindowParts.h"
+#include "EditorFrames.h"
 #include "SlotRows.h"
 #include "MainWindowFixture.h"
 #include "app/FileActions.h"
@@ -29,10 +31,10 @@ protected:
         for (int panel = 0; panel < TFormMain::StatusPanelCount; ++panel)
             state << w.statusPanelText(panel);
         state << (w.btn_save->isEnabled() ? QStringLiteral("save on") : QStringLiteral("save off"));
-        state << QString::number(w.session.typeCode());
+        state << QString::number(w.document().session().typeCode());
         for (int s = 0; s < TFormMain::SlotCount; ++s) {
             if (slotShown(w, s))
-                state << QStringLiteral("%1=%2").arg(s).arg(w.edtAddress[s]->text());
+                state << QStringLiteral("%1=%2").arg(s).arg(gridOf(w).edtAddress[s]->text());
         }
         return state;
     }
@@ -82,7 +84,7 @@ TEST_F(WindowFilesTest, DroppedHexFileLoadsAsHexLadenDoes)
                 makeEverySlotRow(viaDrop);
                 data->setText(path);
             }
-            EXPECT_TRUE(drop(ontoEdit ? static_cast<QWidget &>(*viaDrop.edtAddress[1]) : viaDrop, *data));
+            EXPECT_TRUE(drop(ontoEdit ? static_cast<QWidget &>(*gridOf(viaDrop).edtAddress[1]) : viaDrop, *data));
             EXPECT_EQ(visibleState(viaDrop), expected) << "onto the edit: " << ontoEdit;
         }
     }
@@ -201,16 +203,16 @@ TEST_F(WindowFilesTest, FilesDroppedOntoAnEditorFrameMadeLaterLoad)
         std::function<QLineEdit *(TFormMain &)> edit;
     };
     const Case cases[] = {
-        {"demo.hex", [](TFormMain &w) { return w.FrameZusatz1->edt_zusatz; }},
+        {"demo.hex", [](TFormMain &w) { return editorFrame<TFrameZusatz>(w)->edt_zusatz; }},
         // The minimum count, made after the frame for the type that shows it.
-        {"113-led-dekoder-haus-dcc.hex", [](TFormMain &w) { return w.FrameZusatz1->edt_mindestAnzahl; }},
-        {"615-led-dekoder-ampel-ab-v3-41-dcc.hex", [](TFormMain &w) { return w.FrameZusatz1->extra_edt[1]; }},
+        {"113-led-dekoder-haus-dcc.hex", [](TFormMain &w) { return editorFrame<TFrameZusatz>(w)->edt_mindestAnzahl; }},
+        {"615-led-dekoder-ampel-ab-v3-41-dcc.hex", [](TFormMain &w) { return editorFrame<TFrameZusatz>(w)->extra_edt[1]; }},
     };
     TFormMain w(settingsPath());
     for (const Case &c : cases) {
         SCOPED_TRACE(c.sample);
         ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/") + QString::fromLatin1(c.sample)));
-        ASSERT_NE(w.FrameZusatz1, nullptr);
+        ASSERT_NE(editorFrame<TFrameZusatz>(w), nullptr);
         QLineEdit *edit = c.edit(w);
         ASSERT_NE(edit, nullptr);
         const QString before = edit->text();
@@ -218,8 +220,8 @@ TEST_F(WindowFilesTest, FilesDroppedOntoAnEditorFrameMadeLaterLoad)
         std::unique_ptr<QMimeData> data(urls({QUrl::fromLocalFile(other)}));
         data->setText(other);
         EXPECT_TRUE(drop(*edit, *data));
-        EXPECT_EQ(w.session.filePath, other);
-        EXPECT_EQ(w.session.typeCode(), 12543);
+        EXPECT_EQ(w.document().session().filePath, other);
+        EXPECT_EQ(w.document().session().typeCode(), 12543);
         EXPECT_EQ(edit->text(), before);
     }
 }

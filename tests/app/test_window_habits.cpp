@@ -1,6 +1,7 @@
 // The main window's desktop habits: shortcuts, recent files, the hint in the
 // empty window, the save confirmation, readable coloured fields and Qt's own
 // dialogs in German.
+#include "WindowParts.h"
 #include "SlotRows.h"
 #include "MainWindowFixture.h"
 #include "preferences/IniFile.h"
@@ -170,7 +171,7 @@ TEST_F(MainWindowTest, ColouredAddressFieldsStayReadableUnderADarkPalette)
         ASSERT_TRUE(w.loadHexFile(sample));
         makeEverySlotRow(w);
         int shown = 0;
-        for (QLineEdit *edit : w.edtAddress) {
+        for (QLineEdit *edit : gridOf(w).edtAddress) {
             if (edit->isHidden())
                 continue;
             ++shown;

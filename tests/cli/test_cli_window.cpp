@@ -1,6 +1,7 @@
 // The command line and the window agree: info shows what the main window shows
 // after "HEX laden", diff lists what the information dialog lists, and a file
 // written by set loads in the window with the new addresses.
+#include "WindowParts.h"
 #include "SlotRows.h"
 #include "cli/CliCommands.h"
 #include "common/Samples.h"
@@ -57,10 +58,10 @@ TEST_F(CliWindowTest, InfoShowsWhatTheWindowShows)
         const QJsonObject info = QJsonDocument::fromJson(o.out.toUtf8()).object();
         const TFormMain &w = windowWith(path);
 
-        EXPECT_EQ(info["typeCode"].toInt(), w.session.typeCode());
+        EXPECT_EQ(info["typeCode"].toInt(), w.document().session().typeCode());
         // Panel 3 shows the label, or the type words of an unknown type.
         const QString label = info["label"].toString();
-        EXPECT_EQ(label.isEmpty() ? idPanelText(w.session.ids()) : label, w.statusPanelText(3));
+        EXPECT_EQ(label.isEmpty() ? idPanelText(w.document().session().ids()) : label, w.statusPanelText(3));
         EXPECT_EQ(info["protocol"].toString(), w.statusPanelText(2));
         EXPECT_EQ(QStringLiteral("ID: ") + info["id"].toString(), w.statusPanelText(0).isEmpty()
                                                                      ? QStringLiteral("ID: ")
@@ -68,8 +69,8 @@ TEST_F(CliWindowTest, InfoShowsWhatTheWindowShows)
         EXPECT_EQ(QStringLiteral("V ") + info["version"].toString(), w.statusPanelText(1).isEmpty()
                                                                         ? QStringLiteral("V ")
                                                                         : w.statusPanelText(1));
-        EXPECT_EQ(info["idWords"].toString(), w.session.image.idText);
-        EXPECT_EQ(info["config"].toString(), w.session.image.configText);
+        EXPECT_EQ(info["idWords"].toString(), w.document().session().image.idText);
+        EXPECT_EQ(info["config"].toString(), w.document().session().image.configText);
         // The unrecognised warning: in the window as a message, on the command line on stderr.
         const bool warned = !Dialogs::recordedMessages().isEmpty();
         EXPECT_EQ(!info["recognised"].toBool(), warned);
@@ -86,12 +87,12 @@ TEST_F(CliWindowTest, InfoShowsWhatTheWindowShows)
             const int s = shown[k];
             const QJsonObject slot = slotList[k].toObject();
             EXPECT_EQ(slot["slot"].toInt(), s);
-            EXPECT_EQ(slot["label"].toString(), w.lblSlot[s]->text());
-            EXPECT_EQ(QString::number(slot["address"].toInt()), w.edtAddress[s]->text()) << "slot " << s;
-            if (w.btnRG[s]->isHidden())
-                EXPECT_EQ(QString::number(slot["function"].toInt()), w.edtFunction[s]->text()) << "slot " << s;
+            EXPECT_EQ(slot["label"].toString(), gridOf(w).lblSlot[s]->text());
+            EXPECT_EQ(QString::number(slot["address"].toInt()), gridOf(w).edtAddress[s]->text()) << "slot " << s;
+            if (gridOf(w).btnRG[s]->isHidden())
+                EXPECT_EQ(QString::number(slot["function"].toInt()), gridOf(w).edtFunction[s]->text()) << "slot " << s;
             else
-                EXPECT_EQ(slot["green"].toBool(), w.session.slotValues[s].green) << "slot " << s;
+                EXPECT_EQ(slot["green"].toBool(), w.document().session().slotValues[s].green) << "slot " << s;
         }
     }
 }
@@ -134,7 +135,7 @@ TEST_F(CliWindowTest, DiffListsWhatTheDialogLists)
         }
 
         TFormMain &w = windowWith(first);
-        TfrmInfo dlg(w.session.image, w.statusPanelText(4), &w);
+        TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
         Dialogs::setRecordMessages(true);
         Dialogs::presetOpenFileName(second);
         dlg.btn_compareClick();
@@ -191,12 +192,12 @@ TEST_F(CliWindowTest, SetThenLoadShowsTheNewAddresses)
         EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
         for (const SampleSlot &slot : row.expected) {
             const int s = slot.slot;
-            EXPECT_EQ(w.edtAddress[s]->text(), QString::number(slot.address)) << "slot " << s;
+            EXPECT_EQ(gridOf(w).edtAddress[s]->text(), QString::number(slot.address)) << "slot " << s;
             if (slot.form == 'g' || slot.form == 'r') {
-                EXPECT_EQ(w.session.slotValues[s].green, slot.form == 'g') << "slot " << s;
+                EXPECT_EQ(w.document().session().slotValues[s].green, slot.form == 'g') << "slot " << s;
             }
             if (slot.form == 'f') {
-                EXPECT_EQ(w.edtFunction[s]->text(), QString::number(slot.function)) << "slot " << s;
+                EXPECT_EQ(gridOf(w).edtFunction[s]->text(), QString::number(slot.function)) << "slot " << s;
             }
         }
         // Every other shown slot is as the input file holds it (hidden slots may
@@ -207,10 +208,10 @@ TEST_F(CliWindowTest, SetThenLoadShowsTheNewAddresses)
             const bool changed = std::any_of(row.expected.begin(), row.expected.end(),
                                              [s](const SampleSlot &slot) { return slot.slot == s; });
             if (!changed && slotShown(before, s)) {
-                EXPECT_EQ(w.edtAddress[s]->text(), before.edtAddress[s]->text()) << "slot " << s;
+                EXPECT_EQ(gridOf(w).edtAddress[s]->text(), gridOf(before).edtAddress[s]->text()) << "slot " << s;
             }
         }
-        EXPECT_EQ(w.session.image.rom, before.session.image.rom);
+        EXPECT_EQ(w.document().session().image.rom, before.document().session().image.rom);
     }
 }
 

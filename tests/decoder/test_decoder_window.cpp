@@ -1,5 +1,7 @@
 // The main window after loading a decoder firmware: type, slots, frames, and
 // writing the slots back before a save.
+#include "WindowParts.h"
+#include "EditorFrames.h"
 #include "SlotRows.h"
 #include "ui/Dialogs.h"
 #include "app/TFormMain.h"
@@ -130,11 +132,11 @@ class DecoderWindow : public ::testing::Test {
         window->loadHexFile(path);
     }
 
-    QColor addressColour(int s) const { return window->edtAddress[s]->palette().color(QPalette::Base); }
+    QColor addressColour(int s) const { return gridOf(*window).edtAddress[s]->palette().color(QPalette::Base); }
     QString storedCode(int s) const
     {
         const int j = s < 16 ? s : 64 + (s - 16) % 16;
-        return window->session.image.eeprom[j] + window->session.image.eeprom[j + 16] + window->session.image.eeprom[j + 32];
+        return window->document().session().image.eeprom[j] + window->document().session().image.eeprom[j + 16] + window->document().session().image.eeprom[j + 32];
     }
     QList<UserMessage> messages() const { return Dialogs::recordedMessages(); }
 
@@ -161,25 +163,25 @@ TEST_F(DecoderWindow, EveryTypeLabelsItsSlotsAndShowsItsFrame)
             SCOPED_TRACE(code);
             load(TestFirmware::ofType(code, Marker::Dcc));
             makeEverySlotRow(*window);
-            EXPECT_EQ(window->session.typeCode(), code);
+            EXPECT_EQ(window->document().session().typeCode(), code);
             EXPECT_EQ(window->statusPanelText(3), type.label);
             EXPECT_EQ(window->statusPanelText(2), QStringLiteral("DCC"));
-            EXPECT_EQ(window->session.isAccessory(), type.kind == SlotKind::Accessory);
-            EXPECT_EQ(window->session.isFunctionDecoder(), type.kind == SlotKind::Function);
+            EXPECT_EQ(window->document().session().isAccessory(), type.kind == SlotKind::Accessory);
+            EXPECT_EQ(window->document().session().isFunctionDecoder(), type.kind == SlotKind::Function);
             for (int s = 0; s < TFormMain::SlotCount; ++s) {
                 const bool labelled = !type.slotLabel(s).isEmpty();
-                EXPECT_EQ(window->lblSlot[s]->text(), type.slotLabel(s)) << s;
-                EXPECT_EQ(!window->lblSlot[s]->isHidden(), labelled) << s;
-                EXPECT_EQ(!window->edtAddress[s]->isHidden(), labelled) << s;
-                EXPECT_EQ(!window->btnRG[s]->isHidden(), labelled && window->session.isAccessory()) << s;
-                EXPECT_EQ(!window->edtFunction[s]->isHidden(), labelled && !window->session.isAccessory()) << s;
+                EXPECT_EQ(gridOf(*window).lblSlot[s]->text(), type.slotLabel(s)) << s;
+                EXPECT_EQ(!gridOf(*window).lblSlot[s]->isHidden(), labelled) << s;
+                EXPECT_EQ(!gridOf(*window).edtAddress[s]->isHidden(), labelled) << s;
+                EXPECT_EQ(!gridOf(*window).btnRG[s]->isHidden(), labelled && window->document().session().isAccessory()) << s;
+                EXPECT_EQ(!gridOf(*window).edtFunction[s]->isHidden(), labelled && !window->document().session().isAccessory()) << s;
             }
-            EXPECT_EQ(shown(window->FrameZusatz1), type.frame == EditorFrameKind::Modes);
-            EXPECT_EQ(shown(window->FrameBlinkmuster1), type.frame == EditorFrameKind::Blink);
-            EXPECT_EQ(shown(window->FrameBlinkmuster_led1), type.frame == EditorFrameKind::LedBlink);
-            EXPECT_EQ(shown(window->FrameTamb1), type.frame == EditorFrameKind::Servo);
-            EXPECT_EQ(shown(window->FrameTambAdr1), type.frame == EditorFrameKind::Servo);
-            EXPECT_EQ(shown(window->FrameRegister1), type.frame == EditorFrameKind::CvList);
+            EXPECT_EQ(shown(editorFrame<TFrameZusatz>(*window)), type.frame == EditorFrameKind::Modes);
+            EXPECT_EQ(shown(editorFrame<TFrameBlinkmuster>(*window)), type.frame == EditorFrameKind::Blink);
+            EXPECT_EQ(shown(editorFrame<TFrameBlinkmuster_led>(*window)), type.frame == EditorFrameKind::LedBlink);
+            EXPECT_EQ(shown(editorFrame<TFrameTamb>(*window)), type.frame == EditorFrameKind::Servo);
+            EXPECT_EQ(shown(editorFrame<TFrameTambAdr>(*window)), type.frame == EditorFrameKind::Servo);
+            EXPECT_EQ(shown(editorFrame<TFrameRegister>(*window)), type.frame == EditorFrameKind::CvList);
             EXPECT_TRUE(messages().isEmpty());
         }
     }
@@ -194,7 +196,7 @@ TEST_F(DecoderWindow, UnknownFirmwareIsReportedAndKeepsItsIdText)
     EXPECT_EQ(window->statusPanelText(3), QStringLiteral("ID1:12 ID2:0 ID3:0"));
     makeEverySlotRow(*window);
     for (int s = 0; s < TFormMain::SlotCount; ++s)
-        EXPECT_TRUE(window->lblSlot[s]->isHidden()) << s;
+        EXPECT_TRUE(gridOf(*window).lblSlot[s]->isHidden()) << s;
     EXPECT_TRUE(window->btn_save->isEnabled());
 }
 
@@ -206,15 +208,15 @@ QStringList slotGrid(TFormMain &w)
     QStringList rows;
     for (int s = 0; s < TFormMain::SlotCount; ++s) {
         QStringList row;
-        for (const QWidget *widget : {static_cast<QWidget *>(w.lblSlot[s]), static_cast<QWidget *>(w.edtAddress[s]),
-                                      static_cast<QWidget *>(w.edtFunction[s]), static_cast<QWidget *>(w.btnRG[s])}) {
+        for (const QWidget *widget : {static_cast<QWidget *>(gridOf(w).lblSlot[s]), static_cast<QWidget *>(gridOf(w).edtAddress[s]),
+                                      static_cast<QWidget *>(gridOf(w).edtFunction[s]), static_cast<QWidget *>(gridOf(w).btnRG[s])}) {
             const QRect g = widget->geometry();
             row << widget->objectName() << (widget->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"))
                 << QStringLiteral("%1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
                 << widget->toolTip() << widget->font().toString();
         }
-        const QPalette colours = w.edtAddress[s]->palette();
-        row << w.lblSlot[s]->text() << w.edtAddress[s]->text() << w.edtFunction[s]->text()
+        const QPalette colours = gridOf(w).edtAddress[s]->palette();
+        row << gridOf(w).lblSlot[s]->text() << gridOf(w).edtAddress[s]->text() << gridOf(w).edtFunction[s]->text()
             << colours.color(QPalette::Base).name() << colours.color(QPalette::Text).name();
         rows << row.join(u'|');
     }
@@ -264,8 +266,8 @@ TEST_F(DecoderWindow, SlotRowsMadeLateLookAndWriteAsIfTheyHadAlwaysBeenThere)
         TFormMain late(settings);
         for (qsizetype k = 0; k <= n; ++k)
             late.loadHexFile(paths[k]);
-        EXPECT_EQ(late.WriteSlots(), eager.WriteSlots());
-        EXPECT_EQ(late.session.image.eeprom, eager.session.image.eeprom);
+        EXPECT_EQ(gridOf(late).writeToSession(&late), gridOf(eager).writeToSession(&eager));
+        EXPECT_EQ(late.document().session().image.eeprom, eager.document().session().image.eeprom);
         const QStringList seenLate = slotGrid(late);
         const QStringList seenEager = slotGrid(eager);
         ASSERT_EQ(seenLate.size(), seenEager.size());
@@ -280,47 +282,47 @@ TEST_F(DecoderWindow, TurntablesBreakTheGridWhereTheirRowSays)
     small.rom[274] = 0x17;
     small.mark(Marker::Dcc);
     load(small);
-    EXPECT_EQ(window->session.typeCode(), 1566720);
-    EXPECT_EQ(window->lblSlot[7]->pos(), QPoint(5, 15 + 6 * 25 + 4));
-    EXPECT_EQ(window->lblSlot[8]->pos(), QPoint(205, 19));
-    EXPECT_EQ(window->edtAddress[8]->pos(), QPoint(305, 15));
-    EXPECT_EQ(window->btnRG[8]->pos(), QPoint(355, 17));
+    EXPECT_EQ(window->document().session().typeCode(), 1566720);
+    EXPECT_EQ(gridOf(*window).lblSlot[7]->pos(), QPoint(5, 15 + 6 * 25 + 4));
+    EXPECT_EQ(gridOf(*window).lblSlot[8]->pos(), QPoint(205, 19));
+    EXPECT_EQ(gridOf(*window).edtAddress[8]->pos(), QPoint(305, 15));
+    EXPECT_EQ(gridOf(*window).btnRG[8]->pos(), QPoint(355, 17));
 
     TestFirmware large;
     large.rom[274] = 0x2F;
     large.mark(Marker::Dcc);
     load(large);
-    EXPECT_EQ(window->session.typeCode(), 12543);
-    EXPECT_EQ(window->lblSlot[15]->pos(), QPoint(5, 15 + 14 * 25 + 4));
-    EXPECT_EQ(window->lblSlot[16]->pos(), QPoint(205, 19));
-    EXPECT_EQ(window->edtFunction[31]->pos(), QPoint(355, 15 + 15 * 25));
+    EXPECT_EQ(window->document().session().typeCode(), 12543);
+    EXPECT_EQ(gridOf(*window).lblSlot[15]->pos(), QPoint(5, 15 + 14 * 25 + 4));
+    EXPECT_EQ(gridOf(*window).lblSlot[16]->pos(), QPoint(205, 19));
+    EXPECT_EQ(gridOf(*window).edtFunction[31]->pos(), QPoint(355, 15 + 15 * 25));
 }
 
 TEST_F(DecoderWindow, EditorFramesArePlacedBesideTheGrid)
 {
     load(TestFirmware::ofType(8, Marker::Dcc));
-    EXPECT_EQ(window->FrameZusatz1->geometry(), QRect(410, 10, 320, 485));
+    EXPECT_EQ(editorFrame<TFrameZusatz>(*window)->geometry(), QRect(410, 10, 320, 485));
     EXPECT_EQ(window->width(), 410 + 320 + 10);
 
     // The blink editors end 15 pixels beyond their take-over buttons; the window fits them.
     load(TestFirmware::ofType(1, Marker::Motorola));
-    const QWidget *blink = window->FrameBlinkmuster1;
-    const QWidget *takeOver = window->FrameBlinkmuster1->blinkmuster_btn_uebernehmen;
+    const QWidget *blink = editorFrame<TFrameBlinkmuster>(*window);
+    const QWidget *takeOver = editorFrame<TFrameBlinkmuster>(*window)->blinkmuster_btn_uebernehmen;
     const QRect button(takeOver->mapTo(blink, QPoint(0, 0)), takeOver->size());
     EXPECT_EQ(blink->geometry(), QRect(410, 10, button.x() + button.width() + 15, button.y() + button.height() + 15));
     EXPECT_EQ(window->width(), 410 + blink->width() + 10);
     load(TestFirmware::ofType(221, Marker::Dcc));
-    EXPECT_EQ(window->width(), 410 + window->FrameBlinkmuster_led1->width() + 10);
-    EXPECT_EQ(window->FrameBlinkmuster_led1->pos(), QPoint(410, 10));
+    EXPECT_EQ(window->width(), 410 + editorFrame<TFrameBlinkmuster_led>(*window)->width() + 10);
+    EXPECT_EQ(editorFrame<TFrameBlinkmuster_led>(*window)->pos(), QPoint(410, 10));
 
     load(TestFirmware::ofType(211, Marker::Dcc));
-    EXPECT_EQ(window->FrameTamb1->geometry(), QRect(410, 10, 550, 570));
-    EXPECT_EQ(window->FrameTambAdr1->geometry(), QRect(6, 120, 398, 530));
-    EXPECT_TRUE(window->FrameZusatz1->isHidden());
+    EXPECT_EQ(editorFrame<TFrameTamb>(*window)->geometry(), QRect(410, 10, 550, 570));
+    EXPECT_EQ(editorFrame<TFrameTambAdr>(*window)->geometry(), QRect(6, 120, 398, 530));
+    EXPECT_TRUE(editorFrame<TFrameZusatz>(*window)->isHidden());
 
     load(TestFirmware::ofType(17408, Marker::Dcc));
-    EXPECT_EQ(window->FrameRegister1->geometry(), QRect(5, 8, 940, 555));
-    EXPECT_TRUE(window->FrameTamb1->isHidden());
+    EXPECT_EQ(editorFrame<TFrameRegister>(*window)->geometry(), QRect(5, 8, 940, 555));
+    EXPECT_TRUE(editorFrame<TFrameTamb>(*window)->isHidden());
     EXPECT_TRUE(messages().isEmpty());
 }
 
@@ -333,22 +335,22 @@ TEST_F(DecoderWindow, MotorolaAccessorySlotsShowAddressAndOutput)
     firmware.slot(2, "00003F");
     load(firmware);
     EXPECT_EQ(window->statusPanelText(2), QStringLiteral("Mot"));
-    EXPECT_EQ(window->session.maxAddress, 320);
-    EXPECT_EQ(window->session.maxFunction, 4);
-    EXPECT_EQ(window->edtAddress[1]->text(), QStringLiteral("1"));
-    EXPECT_EQ(window->edtAddress[2]->text(), QStringLiteral("320"));
+    EXPECT_EQ(window->document().session().maxAddress, 320);
+    EXPECT_EQ(window->document().session().maxFunction, 4);
+    EXPECT_EQ(gridOf(*window).edtAddress[1]->text(), QStringLiteral("1"));
+    EXPECT_EQ(gridOf(*window).edtAddress[2]->text(), QStringLiteral("320"));
     EXPECT_EQ(addressColour(1), Green);
     EXPECT_EQ(addressColour(2), Red);
-    EXPECT_EQ(window->edtAddress[1]->toolTip(),
+    EXPECT_EQ(gridOf(*window).edtAddress[1]->toolTip(),
               QStringLiteral("gültiger Adressbereich: 1 bis 320\n'0' für unbenutzt (keine Reaktion auf irgendeinen "
                              "Befehl)"));
     EXPECT_EQ(window->ProgressBar1->maximum(), 32);
     EXPECT_EQ(window->ProgressBar1->value(), 0);
 
-    window->btnRG[1]->click();
+    gridOf(*window).btnRG[1]->click();
     EXPECT_EQ(addressColour(1), Red);
-    EXPECT_EQ(window->edtAddress[1]->text(), QStringLiteral("1"));
-    ASSERT_TRUE(window->WriteSlots());
+    EXPECT_EQ(gridOf(*window).edtAddress[1]->text(), QStringLiteral("1"));
+    ASSERT_TRUE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(storedCode(1), QStringLiteral("030003"));
     EXPECT_EQ(storedCode(2), QStringLiteral("00003F"));
 }
@@ -359,13 +361,13 @@ TEST_F(DecoderWindow, DccAccessoryToggleAndErasedSlots)
     firmware.slot(1, "79F005");
     // slot 2 stays erased
     load(firmware);
-    EXPECT_EQ(window->edtAddress[1]->text(), QStringLiteral("1"));
-    EXPECT_EQ(window->edtAddress[2]->text(), QStringLiteral("0"));
+    EXPECT_EQ(gridOf(*window).edtAddress[1]->text(), QStringLiteral("1"));
+    EXPECT_EQ(gridOf(*window).edtAddress[2]->text(), QStringLiteral("0"));
     EXPECT_EQ(addressColour(1), Red);
-    window->btnRG[1]->click();
+    gridOf(*window).btnRG[1]->click();
     EXPECT_EQ(addressColour(1), Green);
-    window->edtAddress[3]->setText(QStringLiteral("2044"));
-    ASSERT_TRUE(window->WriteSlots());
+    gridOf(*window).edtAddress[3]->setText(QStringLiteral("2044"));
+    ASSERT_TRUE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(storedCode(1), QStringLiteral("78F205"));
     EXPECT_EQ(storedCode(2), QStringLiteral("000000"));
     EXPECT_EQ(storedCode(3), QStringLiteral("311CFD"));
@@ -378,28 +380,28 @@ TEST_F(DecoderWindow, FunctionFaultBeforeAddressFaultWithFocus)
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     for (int s = 1; s <= 5; ++s)
-        window->edtAddress[s]->setText(QStringLiteral("0")); // erased slots read as 16383
-    const auto eepromBefore = window->session.image.eeprom;
+        gridOf(*window).edtAddress[s]->setText(QStringLiteral("0")); // erased slots read as 16383
+    const auto eepromBefore = window->document().session().image.eeprom;
     makeEverySlotRow(*window);
-    window->edtAddress[2]->setText(QStringLiteral("20000"));
-    window->edtFunction[5]->setText(QStringLiteral("x"));
-    window->edtAddress[9]->setText(QStringLiteral("-5")); // hidden: never reported
+    gridOf(*window).edtAddress[2]->setText(QStringLiteral("20000"));
+    gridOf(*window).edtFunction[5]->setText(QStringLiteral("x"));
+    gridOf(*window).edtAddress[9]->setText(QStringLiteral("-5")); // hidden: never reported
 
-    EXPECT_FALSE(window->WriteSlots());
+    EXPECT_FALSE(gridOf(*window).writeToSession(window.get()));
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages()[0].text, QStringLiteral("Ungültige Eingabe Funktion von <Hell-Dunkel> "));
     EXPECT_EQ(messages()[0].kind, BoxKind::WarningCancel);
-    EXPECT_EQ(QApplication::focusWidget(), window->edtFunction[5]);
+    EXPECT_EQ(QApplication::focusWidget(), gridOf(*window).edtFunction[5]);
 
-    window->edtFunction[5]->setText(QStringLiteral("12"));
-    EXPECT_FALSE(window->WriteSlots());
+    gridOf(*window).edtFunction[5]->setText(QStringLiteral("12"));
+    EXPECT_FALSE(gridOf(*window).writeToSession(window.get()));
     ASSERT_EQ(messages().size(), 2);
     EXPECT_EQ(messages()[1].text, QStringLiteral("Adresse für <Out 2> ist zu gross"));
-    EXPECT_EQ(QApplication::focusWidget(), window->edtAddress[2]);
-    EXPECT_EQ(window->session.image.eeprom, eepromBefore);
+    EXPECT_EQ(QApplication::focusWidget(), gridOf(*window).edtAddress[2]);
+    EXPECT_EQ(window->document().session().image.eeprom, eepromBefore);
 
-    window->edtAddress[2]->setText(QStringLiteral("128"));
-    EXPECT_TRUE(window->WriteSlots());
+    gridOf(*window).edtAddress[2]->setText(QStringLiteral("128"));
+    EXPECT_TRUE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(storedCode(5), QStringLiteral("A80000"));
     EXPECT_EQ(messages().size(), 2);
 }
@@ -409,19 +411,19 @@ TEST_F(DecoderWindow, DccLocomotiveSlots)
     TestFirmware firmware = TestFirmware::ofType(15616, Marker::Dcc);
     firmware.slot(1, "822CC1");
     load(firmware);
-    EXPECT_EQ(window->edtAddress[1]->text(), QStringLiteral("300"));
-    EXPECT_EQ(window->edtFunction[1]->text(), QStringLiteral("2"));
-    EXPECT_EQ(window->edtAddress[2]->text(), QStringLiteral("16383"));
+    EXPECT_EQ(gridOf(*window).edtAddress[1]->text(), QStringLiteral("300"));
+    EXPECT_EQ(gridOf(*window).edtFunction[1]->text(), QStringLiteral("2"));
+    EXPECT_EQ(gridOf(*window).edtAddress[2]->text(), QStringLiteral("16383"));
     EXPECT_EQ(addressColour(1), QColor(Qt::white));
-    EXPECT_EQ(window->edtFunction[1]->toolTip(), QStringLiteral("gültiger Bereich für die Funktions-Nummer: 1 bis 12"));
+    EXPECT_EQ(gridOf(*window).edtFunction[1]->toolTip(), QStringLiteral("gültiger Bereich für die Funktions-Nummer: 1 bis 12"));
 
-    EXPECT_FALSE(window->WriteSlots());
+    EXPECT_FALSE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(messages().last().text, QStringLiteral("Adresse für <Out 2> ist zu gross"));
-    window->edtAddress[2]->setText(QStringLiteral("128"));
-    window->edtFunction[2]->setText(QStringLiteral("12"));
-    window->edtAddress[3]->setText(QStringLiteral("100"));
-    window->edtAddress[4]->setText(QStringLiteral("0"));
-    ASSERT_TRUE(window->WriteSlots());
+    gridOf(*window).edtAddress[2]->setText(QStringLiteral("128"));
+    gridOf(*window).edtFunction[2]->setText(QStringLiteral("12"));
+    gridOf(*window).edtAddress[3]->setText(QStringLiteral("100"));
+    gridOf(*window).edtAddress[4]->setText(QStringLiteral("0"));
+    ASSERT_TRUE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(storedCode(1), QStringLiteral("822CC1"));
     EXPECT_EQ(storedCode(2), QStringLiteral("A880C0"));
     EXPECT_EQ(storedCode(3), QStringLiteral("FF6400")) << "function 0 keeps the stored function code";
@@ -434,19 +436,19 @@ TEST_F(DecoderWindow, MotorolaLocomotiveAddressesStopAt255)
     for (int s = 2; s <= 4; ++s)
         firmware.slot(s, "030051");
     load(firmware);
-    EXPECT_EQ(window->edtAddress[1]->text(), QStringLiteral("83"));
-    EXPECT_EQ(window->edtFunction[1]->text(), QStringLiteral("3"));
-    EXPECT_TRUE(window->edtAddress[1]->toolTip().startsWith(QStringLiteral("gültiger Adressbereich: 1 bis 255\n")));
+    EXPECT_EQ(gridOf(*window).edtAddress[1]->text(), QStringLiteral("83"));
+    EXPECT_EQ(gridOf(*window).edtFunction[1]->text(), QStringLiteral("3"));
+    EXPECT_TRUE(gridOf(*window).edtAddress[1]->toolTip().startsWith(QStringLiteral("gültiger Adressbereich: 1 bis 255\n")));
 
-    window->edtAddress[1]->setText(QStringLiteral("256"));
-    EXPECT_FALSE(window->WriteSlots());
+    gridOf(*window).edtAddress[1]->setText(QStringLiteral("256"));
+    EXPECT_FALSE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(messages().last().text, QStringLiteral("Adresse für <Out 1> ist zu gross"));
     EXPECT_EQ(storedCode(1), QStringLiteral("025C15"));
 
-    window->edtAddress[1]->setText(QStringLiteral("0"));
-    window->edtFunction[1]->setText(QStringLiteral("1"));
-    window->edtAddress[2]->setText(QStringLiteral("255"));
-    ASSERT_TRUE(window->WriteSlots());
+    gridOf(*window).edtAddress[1]->setText(QStringLiteral("0"));
+    gridOf(*window).edtFunction[1]->setText(QStringLiteral("1"));
+    gridOf(*window).edtAddress[2]->setText(QStringLiteral("255"));
+    ASSERT_TRUE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(storedCode(1), QStringLiteral("025C51")) << "address 0 keeps the stored address bytes";
     EXPECT_EQ(storedCode(2), QStringLiteral("02A451"));
 }
@@ -457,21 +459,21 @@ TEST_F(DecoderWindow, WithoutProtocolSlotsAreHiddenAndWrittenBackAsRead)
     accessory.slot(1, "123456");
     load(accessory);
     EXPECT_EQ(window->statusPanelText(2), QStringLiteral("ohne"));
-    EXPECT_EQ(window->lblSlot[1]->text(), QStringLiteral("Out 1"));
+    EXPECT_EQ(gridOf(*window).lblSlot[1]->text(), QStringLiteral("Out 1"));
     makeEverySlotRow(*window);
     for (int s = 0; s < TFormMain::SlotCount; ++s) {
-        EXPECT_TRUE(window->lblSlot[s]->isHidden());
-        EXPECT_TRUE(window->edtAddress[s]->isHidden());
-        EXPECT_TRUE(window->btnRG[s]->isHidden());
+        EXPECT_TRUE(gridOf(*window).lblSlot[s]->isHidden());
+        EXPECT_TRUE(gridOf(*window).edtAddress[s]->isHidden());
+        EXPECT_TRUE(gridOf(*window).btnRG[s]->isHidden());
     }
-    ASSERT_TRUE(window->WriteSlots());
+    ASSERT_TRUE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(storedCode(1), QStringLiteral("123456"));
 
     TestFirmware loco = TestFirmware::ofType(15616, Marker::None);
     loco.slot(2, "025C15");
     load(loco);
-    EXPECT_EQ(window->edtAddress[2]->text(), QStringLiteral("0"));
-    ASSERT_TRUE(window->WriteSlots());
+    EXPECT_EQ(gridOf(*window).edtAddress[2]->text(), QStringLiteral("0"));
+    ASSERT_TRUE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(storedCode(2), QStringLiteral("025C15"));
 }
 
@@ -480,15 +482,15 @@ TEST_F(DecoderWindow, UnmatchedCodeDoesNotInheritThePreviousFile)
     TestFirmware first = TestFirmware::ofType(15616, Marker::Dcc);
     first.slot(1, "840300");
     load(first);
-    EXPECT_EQ(window->session.slotValues[1].function, 3);
+    EXPECT_EQ(window->document().session().slotValues[1].function, 3);
 
     TestFirmware second = TestFirmware::ofType(15616, Marker::Dcc);
     second.slot(1, "770300");
     load(second);
-    EXPECT_EQ(window->edtFunction[1]->text(), QStringLiteral("0"));
+    EXPECT_EQ(gridOf(*window).edtFunction[1]->text(), QStringLiteral("0"));
     for (int s = 2; s <= 4; ++s)
-        window->edtAddress[s]->setText(QStringLiteral("0"));
-    ASSERT_TRUE(window->WriteSlots());
+        gridOf(*window).edtAddress[s]->setText(QStringLiteral("0"));
+    ASSERT_TRUE(gridOf(*window).writeToSession(window.get()));
     EXPECT_EQ(storedCode(1), QStringLiteral("770300"));
 }
 

@@ -3,6 +3,7 @@
 // timelines, a pattern without loop and a curve played once end by
 // themselves, another address, curve or file ends playback, and playing
 // changes no byte and leaves no undo step.
+#include "EditorFrames.h"
 #include "app/TFormMain.h"
 #include "frames/Frame_blinkmuster/BlinkTimeline.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
@@ -48,7 +49,7 @@ protected:
         decltype(FirmwareImage::eeprom) eeprom;
         bool operator==(const Bytes &) const = default;
     };
-    Bytes bytes() const { return {window->session.image.rom, window->session.image.eeprom}; }
+    Bytes bytes() const { return {window->document().session().image.rom, window->document().session().image.eeprom}; }
     bool canUndo() const { return window->findChild<QAction *>(QStringLiteral("actUndo"))->isEnabled(); }
 
     std::unique_ptr<TFormMain> window;
@@ -60,7 +61,7 @@ protected:
 TEST_F(PlaybackTest, BlinkLampsFollowThePatternInTime)
 {
     ASSERT_TRUE(window->loadHexFile(sample("demo-blink.hex")));
-    TFrameBlinkmuster *f = window->FrameBlinkmuster1;
+    TFrameBlinkmuster *f = editorFrame<TFrameBlinkmuster>(*window);
     const Bytes loaded = bytes();
     SetClock *clock = setClockOf(f->playback());
     EXPECT_TRUE(f->lamps().empty()) << "lamps are made at the first play";
@@ -124,7 +125,7 @@ TEST_F(PlaybackTest, BlinkLampsFollowThePatternInTime)
 TEST_F(PlaybackTest, PlayingIsNoChangeAndNoUndoStep)
 {
     ASSERT_TRUE(window->loadHexFile(sample("demo-led-blink.hex")));
-    TFrameBlinkmuster_led *led = window->FrameBlinkmuster_led1;
+    TFrameBlinkmuster_led *led = editorFrame<TFrameBlinkmuster_led>(*window);
     const Bytes loaded = bytes();
     SetClock *clock = setClockOf(led->playback());
     QTest::mouseClick(led->led_blinkmuster_btn_play, Qt::LeftButton);
@@ -135,18 +136,18 @@ TEST_F(PlaybackTest, PlayingIsNoChangeAndNoUndoStep)
     QTest::mouseClick(led->led_blinkmuster_btn_play, Qt::LeftButton);
     EXPECT_EQ(led->lamps().size(), 10U);
     EXPECT_FALSE(canUndo());
-    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(bytes(), loaded);
 
     ASSERT_TRUE(window->loadHexFile(sample("demo-servo.hex")));
-    TFrameTamb *servo = window->FrameTamb1;
+    TFrameTamb *servo = editorFrame<TFrameTamb>(*window);
     const Bytes servoLoaded = bytes();
     setClockOf(servo->playback().playback())->set(700);
     servo->playback().repeat()->click();
     QTest::mouseClick(servo->playback().button(), Qt::LeftButton);
     QTest::mouseClick(servo->playback().button(), Qt::LeftButton);
     EXPECT_FALSE(canUndo());
-    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(bytes(), servoLoaded);
 }
 
@@ -155,7 +156,7 @@ TEST_F(PlaybackTest, PlayingIsNoChangeAndNoUndoStep)
 TEST_F(PlaybackTest, CurveMarkerAndRelayLampFollowTheCurveInTime)
 {
     ASSERT_TRUE(window->loadHexFile(sample("211-tamb-4-servo-dekoder-dcc.hex")));
-    TFrameTamb *f = window->FrameTamb1;
+    TFrameTamb *f = editorFrame<TFrameTamb>(*window);
     CurvePlayback &play = f->playback();
     ServoWorkingCopy copy = f->model().snapshot();
     for (int i = 0; i < 10; ++i)
@@ -215,7 +216,7 @@ TEST_F(PlaybackTest, CurveMarkerAndRelayLampFollowTheCurveInTime)
 TEST_F(PlaybackTest, OneServoTypesShowNoRelayLamp)
 {
     ASSERT_TRUE(window->loadHexFile(sample("210-tamb-kubo-servo-dekoder-dcc.hex")));
-    CurvePlayback &play = window->FrameTamb1->playback();
+    CurvePlayback &play = editorFrame<TFrameTamb>(*window)->playback();
     setClockOf(play.playback());
     QTest::mouseClick(play.button(), Qt::LeftButton);
     EXPECT_FALSE(play.relayLamp()->isVisible());

@@ -141,7 +141,7 @@ TEST_P(AssembledFirmwareTest, SavedFileHoldsTheAssemblersMemory)
 {
     if (!srecordInstalled())
         GTEST_SKIP() << "srec_cat / srec_cmp (Debian package srecord) not installed";
-    const FirmwareImage loaded = window->session.image;
+    const FirmwareImage loaded = window->document().session().image;
     const QString saved = save();
     ASSERT_TRUE(Dialogs::recordedMessages().isEmpty()) << Dialogs::recordedMessages().first().text.toStdString();
 
@@ -160,15 +160,15 @@ TEST_P(AssembledFirmwareTest, SavedFileHoldsTheAssemblersMemory)
 
 TEST_P(AssembledFirmwareTest, SavedFileLoadsBackToTheSameImage)
 {
-    const FirmwareImage loaded = window->session.image;
+    const FirmwareImage loaded = window->document().session().image;
     const QString saved = save();
     TFormMain second(dir.filePath(QStringLiteral("q2.ini")));
     second.loadHexFile(saved);
     EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
-    EXPECT_TRUE(std::equal(loaded.rom.begin(), loaded.rom.end(), second.session.image.rom.begin()));
-    EXPECT_TRUE(std::equal(loaded.eeprom.begin(), loaded.eeprom.end(), second.session.image.eeprom.begin()));
-    EXPECT_EQ(second.session.image.idText, loaded.idText);
-    EXPECT_EQ(second.session.image.configText, loaded.configText);
+    EXPECT_TRUE(std::equal(loaded.rom.begin(), loaded.rom.end(), second.document().session().image.rom.begin()));
+    EXPECT_TRUE(std::equal(loaded.eeprom.begin(), loaded.eeprom.end(), second.document().session().image.eeprom.begin()));
+    EXPECT_EQ(second.document().session().image.idText, loaded.idText);
+    EXPECT_EQ(second.document().session().image.configText, loaded.configText);
     expectWindowShows(second, GetParam().expected);
 }
 

@@ -1,5 +1,6 @@
 // Every sample firmware loads with its type, protocol and addresses, saves to the
 // same file, and a file saved with other addresses loads back with those.
+#include "WindowParts.h"
 #include "SampleIndex.h"
 #include "common/Samples.h"
 #include "tests/app/MainWindowFixture.h"
@@ -100,7 +101,7 @@ TEST_P(SampleFirmware, SavesTheSameFileAndReloadsTheSameImage)
     // firmware comes back byte for byte.
     EXPECT_EQ(fileBytes(saved), fileBytes(original));
     const auto second = load(saved);
-    expectSameImage(first->session.image, second->session.image);
+    expectSameImage(first->document().session().image, second->document().session().image);
     expectWindowShows(*second, GetParam());
 }
 
@@ -120,24 +121,24 @@ TEST_P(SampleFirmware, ChangedAddressesLoadBack)
         for (int i : slotBytes(slot.slot))
             codeBytes[i] = true;
         slot.address = changedAddress(slot, changed.protocol);
-        first->edtAddress[slot.slot]->setText(QString::number(slot.address));
+        gridOf(*first).edtAddress[slot.slot]->setText(QString::number(slot.address));
         if (slot.form == 'f') {
             slot.function = changedFunction(slot, changed.protocol);
-            first->edtFunction[slot.slot]->setText(QString::number(slot.function));
+            gridOf(*first).edtFunction[slot.slot]->setText(QString::number(slot.function));
         } else if (!toggled) {
-            first->btnRG[slot.slot]->click();
+            gridOf(*first).btnRG[slot.slot]->click();
             slot.form = slot.form == 'g' ? 'r' : 'g';
             toggled = true;
         }
     }
-    const FirmwareImage loaded = first->session.image;
+    const FirmwareImage loaded = first->document().session().image;
     const auto second = load(save(*first, QStringLiteral("changed.hex")));
     expectWindowShows(*second, changed);
 
-    EXPECT_EQ(firstDifference(second->session.image.rom, loaded.rom), -1) << "first differing ROM byte";
+    EXPECT_EQ(firstDifference(second->document().session().image.rom, loaded.rom), -1) << "first differing ROM byte";
     for (int i = 0; i < FirmwareImage::EepromSize; ++i)
         if (!codeBytes[i]) {
-            EXPECT_EQ(second->session.image.eeprom[i], loaded.eeprom[i]) << "EEPROM byte " << i << " outside the slots";
+            EXPECT_EQ(second->document().session().image.eeprom[i], loaded.eeprom[i]) << "EEPROM byte " << i << " outside the slots";
         }
 }
 

@@ -1,5 +1,6 @@
 // The four-output blink pattern editor: painting, drawing, edits, copy, apply
 // and discard, and the save's question for unapplied patterns.
+#include "EditorFrames.h"
 #include "BlinkFrameKit.h"
 #include "ui/UpDown.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
@@ -255,18 +256,18 @@ TEST_F(BlinkSave, UnappliedPatternsAreAskedForBeforeSaving)
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.loadHexFile(sampleHex("1-kandor-blinkmuster-dcc"));
-    TFrameBlinkmuster *f = w.FrameBlinkmuster1;
+    TFrameBlinkmuster *f = editorFrame<TFrameBlinkmuster>(w);
     ASSERT_FALSE(f->isHidden());
     EXPECT_FALSE(f->blinkmuster_btn_uebernehmen->isEnabled());
 
     drag(f->Image_Blink[0], {{5, 40}});
-    const FirmwareImage before = w.session.image;
+    const FirmwareImage before = w.document().session().image;
     const QString out = dir.filePath(QStringLiteral("out.hex"));
     Dialogs::presetYesNo(false);
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
     EXPECT_FALSE(QFile::exists(out));
-    EXPECT_EQ(w.session.image.rom, before.rom);
+    EXPECT_EQ(w.document().session().image.rom, before.rom);
     EXPECT_TRUE(f->blinkmuster_btn_uebernehmen->isEnabled());
 
     Dialogs::clearPresets();
@@ -274,11 +275,11 @@ TEST_F(BlinkSave, UnappliedPatternsAreAskedForBeforeSaving)
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
     ASSERT_TRUE(QFile::exists(out));
-    EXPECT_EQ(w.session.image.rom[0x600], QStringLiteral("FE"));
-    EXPECT_EQ(w.session.image.rom[0x601], QStringLiteral("3F"));
+    EXPECT_EQ(w.document().session().image.rom[0x600], QStringLiteral("FE"));
+    EXPECT_EQ(w.document().session().image.rom[0x601], QStringLiteral("3F"));
     TFormMain reloaded(settingsPath());
     reloaded.loadHexFile(out);
-    EXPECT_EQ(reloaded.FrameBlinkmuster1->model().table()[0], 0xFE);
+    EXPECT_EQ(editorFrame<TFrameBlinkmuster>(reloaded)->model().table()[0], 0xFE);
 }
 
 } // namespace

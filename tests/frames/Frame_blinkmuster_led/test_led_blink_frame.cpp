@@ -1,5 +1,6 @@
 // The ten-output LED blink pattern editor: its split step bytes, layout,
 // drawing, edits, apply and discard.
+#include "EditorFrames.h"
 #include "tests/frames/Frame_blinkmuster/BlinkFrameKit.h"
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
 #include "frames/Frame_blinkmuster_led/TFrameBlinkmuster_led.h"
@@ -148,7 +149,7 @@ TEST_F(LedBlinkSave, AnErasedTableLoadsCleanAndAPaintedStepIsAskedFor)
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.loadHexFile(sampleHex("221-led-blinkmuster-dcc"));
-    TFrameBlinkmuster_led *f = w.FrameBlinkmuster_led1;
+    TFrameBlinkmuster_led *f = editorFrame<TFrameBlinkmuster_led>(w);
     ASSERT_FALSE(f->isHidden());
     EXPECT_FALSE(f->led_blinkmuster_btn_uebernehmen->isEnabled());
     // The count is limited on the way in; the stretch edit waits while loading.
@@ -161,7 +162,7 @@ TEST_F(LedBlinkSave, AnErasedTableLoadsCleanAndAPaintedStepIsAskedFor)
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
     EXPECT_TRUE(QFile::exists(out));
-    EXPECT_EQ(w.session.image.rom[0x600 + 2 * 128], QStringLiteral("FE"));
+    EXPECT_EQ(w.document().session().image.rom[0x600 + 2 * 128], QStringLiteral("FE"));
     EXPECT_FALSE(f->led_blinkmuster_btn_uebernehmen->isEnabled());
 }
 

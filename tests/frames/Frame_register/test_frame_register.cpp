@@ -1,4 +1,5 @@
 // The CV list in the main window: its pairs, their places, their values and what typing writes.
+#include "EditorFrames.h"
 #include "frames/Frame_register/CvTable.h"
 #include "frames/Frame_register/TFrameRegister.h"
 #include "tests/frames/Frame_zusatz/EepromFrameFixture.h"
@@ -11,7 +12,7 @@ constexpr int CvDecoder = 17408;
 
 class FrameRegister : public EepromFrameTest {
 protected:
-    TFrameRegister *frame() const { return window->FrameRegister1; }
+    TFrameRegister *frame() const { return editorFrame<TFrameRegister>(*window); }
 };
 
 TEST_F(FrameRegister, ShowsTheTwentyFiveCvsInTwoColumnsWithTheirValues)
@@ -111,9 +112,9 @@ TEST(CvListPlaces, PairsFillFourColumnsOf21_21_21_1)
 TEST_F(FrameRegister, LoadingLeavesEveryByteAsTheImageHoldsIt)
 {
     load(CvDecoder);
-    window->session.image.eeprom[0x60] = QStringLiteral("G1");
-    window->session.image.eeprom[0x68] = QStringLiteral("1d");
-    fileEeprom = window->session.image.eeprom;
+    window->document().session().image.eeprom[0x60] = QStringLiteral("G1");
+    window->document().session().image.eeprom[0x68] = QStringLiteral("1d");
+    fileEeprom = window->document().session().image.eeprom;
     frame()->loadFromSession();
     expectOthersAsInFile({});
     EXPECT_EQ(frame()->cv_edt[0]->text(), QStringLiteral("113"));

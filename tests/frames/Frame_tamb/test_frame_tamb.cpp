@@ -1,5 +1,7 @@
 // The servo curve editor on a loaded servo firmware: types, key actions, mouse
 // editing, edits, apply and discard, files, and the grid kept by the window.
+#include "WindowParts.h"
+#include "EditorFrames.h"
 #include "app/TFormMain.h"
 #include "common/Samples.h"
 #include "frames/Frame_tamb/CurveDiagram.h"
@@ -492,10 +494,10 @@ TEST(CurveEditorWindow, Sw1AfterEachLoadFollowsTheFileAlone)
         for (const QString &byte0 : c.bytes)
             window.loadHexFile(fileWithSw1(byte0));
         const std::string name = c.bytes.join(QLatin1Char(' ')).toStdString();
-        EXPECT_EQ(window.session.image.eeprom[0], QLatin1String(c.after)) << name;
-        EXPECT_EQ(window.FrameTamb1->servo_rad_lernen->isChecked(), c.learn) << name;
-        EXPECT_EQ(window.FrameTamb1->servo_rad_servo->isChecked(), !c.learn) << name;
-        EXPECT_FALSE(window.FrameTamb1->servo_btn_uebernehmen->isEnabled()) << name;
+        EXPECT_EQ(window.document().session().image.eeprom[0], QLatin1String(c.after)) << name;
+        EXPECT_EQ(editorFrame<TFrameTamb>(window)->servo_rad_lernen->isChecked(), c.learn) << name;
+        EXPECT_EQ(editorFrame<TFrameTamb>(window)->servo_rad_servo->isChecked(), !c.learn) << name;
+        EXPECT_FALSE(editorFrame<TFrameTamb>(window)->servo_btn_uebernehmen->isEnabled()) << name;
     }
     Dialogs::setRecordMessages(false);
 }
@@ -512,7 +514,7 @@ TEST(CurveEditorWindow, GridChoicesComeFromAndGoToTheSettings)
     TFormMain window(ini);
     window.show();
     window.loadHexFile(sampleHex(Sample211));
-    TFrameTamb *frame = window.FrameTamb1;
+    TFrameTamb *frame = editorFrame<TFrameTamb>(window);
     EXPECT_EQ(frame->cbx_raster_x->currentIndex(), 4);
     EXPECT_EQ(frame->cbx_raster_y->currentIndex(), 3);
     // The erased tables give 100 points: the fifth line ends the curve at 519.
@@ -521,8 +523,8 @@ TEST(CurveEditorWindow, GridChoicesComeFromAndGoToTheSettings)
 
     frame->cbx_raster_x->setFocus();
     QTest::keyClick(frame->cbx_raster_x, Qt::Key_Down);
-    EXPECT_EQ(window.rasterX, 5);
-    EXPECT_EQ(window.rasterY, 3);
+    EXPECT_EQ(frameHost(window).rasterX, 5);
+    EXPECT_EQ(frameHost(window).rasterY, 3);
     EXPECT_FALSE(frame->servo_btn_uebernehmen->isEnabled());
     Dialogs::setRecordMessages(false);
 }
@@ -541,7 +543,7 @@ struct ServoShown {
 
 ServoShown servoShown(TFormMain &window)
 {
-    TFrameTamb *f = window.FrameTamb1;
+    TFrameTamb *f = editorFrame<TFrameTamb>(window);
     ServoShown shown;
     shown.texts << f->edt_Anzahl->text() << f->edt_stretch->text() << f->lbl_KurveInfo1->text()
                 << f->lbl_KurveInfo2->text() << window.windowTitle()
@@ -551,7 +553,7 @@ ServoShown servoShown(TFormMain &window)
     shown.diagram = f->servo_Image1->picture.copy();
     shown.relays = f->servo_Image2->picture.copy();
     shown.curves = f->model().curves();
-    shown.image = window.session.image;
+    shown.image = window.document().session().image;
     return shown;
 }
 
@@ -601,7 +603,7 @@ TEST_P(CurveFileLoads, LoadWholeOrNotAtAll)
     TFormMain window(dir.filePath(QStringLiteral("quaxel.ini")));
     window.show();
     ASSERT_TRUE(window.loadHexFile(sampleHex(Sample211)));
-    TFrameTamb *frame = window.FrameTamb1;
+    TFrameTamb *frame = editorFrame<TFrameTamb>(window);
     ASSERT_TRUE(frame->isVisible());
     const ServoShown before = servoShown(window);
     const QString path = dir.filePath(QStringLiteral("curves.txt"));

@@ -1,5 +1,6 @@
 // The servo address frame on the sample servo firmwares: layout by type,
 // choices written into the working copy, option boxes and pulse buttons.
+#include "EditorFrames.h"
 #include "app/TFormMain.h"
 #include "common/Samples.h"
 #include "frames/Frame_tamb/ServoModel.h"
@@ -217,8 +218,8 @@ TEST(FrameTambAdr, InTheWindowChangesEnableApplyWhichStoresThePulseBytes)
     Dialogs::setRecordMessages(true);
     TFormMain window(dir.filePath(QStringLiteral("quaxel.ini")));
     window.loadHexFile(samplePath(QLatin1String(Sample211)));
-    TFrameTamb &curves = *window.FrameTamb1;
-    TFrameTambAdr &w = *window.FrameTambAdr1;
+    TFrameTamb &curves = *editorFrame<TFrameTamb>(window);
+    TFrameTambAdr &w = *editorFrame<TFrameTambAdr>(window);
     ASSERT_FALSE(curves.servo_btn_uebernehmen->isEnabled());
     const ServoModel &model = curves.model();
     const int actionBefore = w.cbx_ax_action[4]->currentIndex();
@@ -238,11 +239,11 @@ TEST(FrameTambAdr, InTheWindowChangesEnableApplyWhichStoresThePulseBytes)
     // Discarding reads the pulse bytes back from the image as loading does, and
     // the address frame shows the image's rows and times again.
     curves.servo_btn_verwerfen->click();
-    EXPECT_EQ(model.curves(), CurveRecords::read(window.session.image));
+    EXPECT_EQ(model.curves(), CurveRecords::read(window.document().session().image));
     EXPECT_EQ(model.pulseBytes(), before);
     EXPECT_EQ(w.servo_edt_max[1]->text(), maxBefore);
     EXPECT_EQ(w.cbx_ax_action[4]->currentIndex(), actionBefore);
-    EXPECT_EQ(window.session.image.eeprom[0x63], hexByte(before[3]));
+    EXPECT_EQ(window.document().session().image.eeprom[0x63], hexByte(before[3]));
     EXPECT_FALSE(curves.servo_btn_uebernehmen->isEnabled());
 
     w.btn_offset[0][2]->click();
@@ -250,7 +251,7 @@ TEST(FrameTambAdr, InTheWindowChangesEnableApplyWhichStoresThePulseBytes)
     curves.servo_btn_uebernehmen->click();
     const std::array<int, 8> stored = model.pulseBytes();
     for (int j = 0; j < 8; ++j)
-        EXPECT_EQ(window.session.image.eeprom[0x60 + j], hexByte(stored[static_cast<std::size_t>(j)])) << j;
+        EXPECT_EQ(window.document().session().image.eeprom[0x60 + j], hexByte(stored[static_cast<std::size_t>(j)])) << j;
     Dialogs::setRecordMessages(false);
 }
 

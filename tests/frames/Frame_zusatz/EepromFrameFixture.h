@@ -64,13 +64,13 @@ protected:
         out.write(file.fileContent());
         out.close();
         window->loadHexFile(path);
-        ASSERT_EQ(window->session.typeCode(), code);
+        ASSERT_EQ(window->document().session().typeCode(), code);
         fileEeprom = file.image.eeprom;
         for (const auto &[index, text] : bytes)
             ASSERT_EQ(fileEeprom[index], text) << "EEPROM byte " << index << " did not reach the file";
     }
 
-    const QString &byte(int index) const { return window->session.image.eeprom[index]; }
+    const QString &byte(int index) const { return window->document().session().image.eeprom[index]; }
 
     // The messages shown since the last call.
     QStringList takeMessages()

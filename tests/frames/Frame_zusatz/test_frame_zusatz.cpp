@@ -1,5 +1,6 @@
 // The operating-mode editor in the main window: what each type shows, and what
 // typing, clicking and sliding write into the EEPROM image.
+#include "EditorFrames.h"
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 #include "ui/UpDown.h"
 #include "frames/Frame_zusatz/ZusatzRules.h"
@@ -51,7 +52,7 @@ protected:
         }
         ASSERT_EQ(groups.size(), 6u) << "a group of controls that no type shows";
     }
-    TFrameZusatz *frame() const { return window->FrameZusatz1; }
+    TFrameZusatz *frame() const { return editorFrame<TFrameZusatz>(*window); }
     template <class W>
     W *control(const char *name) const
     {
@@ -229,24 +230,24 @@ TEST_F(FrameZusatz, ControlsMadeLateLookAsIfTheyHadAlwaysBeenThere)
     for (int code : codes) {
         SCOPED_TRACE(code);
         EepromFrameTest::load(code, {{ModeByte, code % 3 ? QStringLiteral("04") : QStringLiteral("C0")}});
-        ASSERT_TRUE(early.loadHexFile(window->session.filePath));
-        TFrameZusatz &late = *window->FrameZusatz1;
+        ASSERT_TRUE(early.loadHexFile(window->document().session().filePath));
+        TFrameZusatz &late = *editorFrame<TFrameZusatz>(*window);
         const QStringList made = namesOf(late);
-        EXPECT_EQ(frameLook(late), frameLook(*early.FrameZusatz1, made));
-        for (QWidget *w : early.FrameZusatz1->pnl_Zusatz->findChildren<QWidget *>()) {
+        EXPECT_EQ(frameLook(late), frameLook(*editorFrame<TFrameZusatz>(early), made));
+        for (QWidget *w : editorFrame<TFrameZusatz>(early)->pnl_Zusatz->findChildren<QWidget *>()) {
             if (!made.contains(w->objectName())) {
-                EXPECT_FALSE(w->isVisibleTo(early.FrameZusatz1)) << w->objectName().toStdString();
+                EXPECT_FALSE(w->isVisibleTo(editorFrame<TFrameZusatz>(early))) << w->objectName().toStdString();
             }
         }
     }
     // Once every type has been shown, all of it is alike, the hidden
     // controls' state included; and a value typed into each writes the same
     // bytes.
-    EXPECT_EQ(frameLook(*window->FrameZusatz1), frameLook(*early.FrameZusatz1));
-    typeInto(window->FrameZusatz1->edt_zusatz, QStringLiteral("7"));
-    typeInto(early.FrameZusatz1->edt_zusatz, QStringLiteral("7"));
+    EXPECT_EQ(frameLook(*editorFrame<TFrameZusatz>(*window)), frameLook(*editorFrame<TFrameZusatz>(early)));
+    typeInto(editorFrame<TFrameZusatz>(*window)->edt_zusatz, QStringLiteral("7"));
+    typeInto(editorFrame<TFrameZusatz>(early)->edt_zusatz, QStringLiteral("7"));
     for (int i = 0; i < FirmwareImage::EepromSize; ++i)
-        EXPECT_EQ(byte(i), early.session.image.eeprom.at(i)) << i;
+        EXPECT_EQ(byte(i), early.document().session().image.eeprom.at(i)) << i;
 }
 
 // Typing key by key: every keystroke is a change of its own.
