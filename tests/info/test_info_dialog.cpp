@@ -199,7 +199,7 @@ TEST_F(InfoDialogTest, DisabledValuesReadInALightAndADarkLook)
     const QPalette before = QApplication::palette();
     for (const auto &[look, palette] : {std::pair{"light", QApplication::style()->standardPalette()}, std::pair{"dark", dark}}) {
         QApplication::setPalette(palette);
-        TfrmInfo dlg(w.session.image, w.statusPanelText(4), &w);
+        TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
         for (const QLineEdit *field : {dlg.edt_config, dlg.edt_ID}) {
             EXPECT_FALSE(field->isEnabled()) << look;
             const QPalette shown = field->palette();

@@ -3,6 +3,8 @@
 // and marks it unsaved, and printing it changes nothing in the window.
 #include "tests/app/MainWindowFixture.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
+#include "tests/EditorFrames.h"
+#include "tests/WindowParts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -35,10 +37,10 @@ TEST_F(SheetWindowTest, SheetShowsTheWindowAndMarksItUnsaved)
     ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo-blink.hex")));
     Dialogs::clearPresets();
     int slot = 0;
-    while (!w.session.slotShown(slot))
+    while (!w.document().session().slotShown(slot))
         ++slot;
-    const QString label = w.session.slotLabel(slot);
-    QCheckBox *loop = w.FrameBlinkmuster1->blinkmuster_cbx_loop;
+    const QString label = w.document().session().slotLabel(slot);
+    QCheckBox *loop = editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop;
     ASSERT_TRUE(loop->isChecked());
 
     const auto sheetText = [&](const QString &name) {
@@ -54,14 +56,14 @@ TEST_F(SheetWindowTest, SheetShowsTheWindowAndMarksItUnsaved)
     EXPECT_FALSE(editedSlot.match(asLoaded).hasMatch());
 
     // A slot edit and an unapplied change of the shown pattern.
-    w.edtAddress[slot]->setFocus();
-    w.edtAddress[slot]->selectAll();
-    QTest::keyClicks(w.edtAddress[slot], QStringLiteral("1999"));
-    QTest::keyClick(w.edtAddress[slot], Qt::Key_Return);
+    gridOf(w).edtAddress[slot]->setFocus();
+    gridOf(w).edtAddress[slot]->selectAll();
+    QTest::keyClicks(gridOf(w).edtAddress[slot], QStringLiteral("1999"));
+    QTest::keyClick(gridOf(w).edtAddress[slot], Qt::Key_Return);
     loop->setFocus();
     QTest::keyClick(loop, Qt::Key_Space);
-    ASSERT_TRUE(w.FrameBlinkmuster1->hasUnappliedChanges());
-    const auto romBefore = w.session.image.rom;
+    ASSERT_TRUE(editorFrame<TFrameBlinkmuster>(w)->hasUnappliedChanges());
+    const auto romBefore = w.document().session().image.rom;
     const QString titleBefore = w.windowTitle();
 
     const QString edited = sheetText(QStringLiteral("edited.pdf"));
@@ -69,11 +71,11 @@ TEST_F(SheetWindowTest, SheetShowsTheWindowAndMarksItUnsaved)
     EXPECT_TRUE(editedSlot.match(edited).hasMatch());
     EXPECT_TRUE(edited.contains(QStringLiteral("Loop aus; Zeit-Raster")));
     // The window is left as it was: the copy waits, the image is untouched.
-    EXPECT_TRUE(w.FrameBlinkmuster1->hasUnappliedChanges());
+    EXPECT_TRUE(editorFrame<TFrameBlinkmuster>(w)->hasUnappliedChanges());
     EXPECT_FALSE(loop->isChecked());
-    EXPECT_EQ(w.session.image.rom, romBefore);
+    EXPECT_EQ(w.document().session().image.rom, romBefore);
     EXPECT_EQ(w.windowTitle(), titleBefore);
-    EXPECT_EQ(w.edtAddress[slot]->text(), QStringLiteral("1999"));
+    EXPECT_EQ(gridOf(w).edtAddress[slot]->text(), QStringLiteral("1999"));
 }
 
 // "Datenblatt drucken…" shows the sheet's pages in Qt's print preview.
