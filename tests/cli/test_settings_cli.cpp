@@ -93,6 +93,8 @@ TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
         {{"export", sample("missing.hex")}, 1, "missing.hex", false},
         {{"apply", Servo, path("servo.json"), "-o", out}, 0, "written and verified: ", true},
         {{"apply", Servo, path("changed.json"), "-o", out}, 0, "written and verified: ", true},
+        // A good write to standard output is a success, not a failed operation.
+        {{"apply", Servo, path("changed.json"), "-o", "-"}, 0, ":00000001FF", false},
         {{"apply", Servo, path("bad.json"), "-o", out}, 1, "bad.json: servo.curves[1].points[7]: 300 is more than 127", false},
         {{"apply", Servo, path("turnout.json"), "-o", out}, 1,
          "turnout.json: decoder.typeCode: a document for decoder type 8 (Torvel) cannot go into a file of type 211", false},
