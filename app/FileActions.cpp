@@ -218,7 +218,7 @@ void FileActions::save()
     showProgress(LinesBuiltStep);
     const QString path = Dialogs::getSaveFileName(parts_.window, Dialogs::hexFileFilter(), QStringLiteral("hex"),
                                                   session.filePath);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || (mayReplace_ && !mayReplace_(path))) {
         showProgress(Idle);
         return;
     }

@@ -56,6 +56,10 @@ public:
     // there, marked unsaved. False (after a message) when the lines fail.
     bool restore(const RecoveryDocument &document, const std::function<void()> &restoreWork);
 
+    // Asked before a save replaces the file it names; false stops the save
+    // before anything is written.
+    void setMayReplace(std::function<bool(const QString &path)> mayReplace) { mayReplace_ = std::move(mayReplace); }
+
     // Asks before unsaved changes are thrown away; true when they may be.
     bool mayDiscardChanges();
 
@@ -84,4 +88,5 @@ private:
 
     Parts parts_;
     QStringList damageFindings_;
+    std::function<bool(const QString &)> mayReplace_;
 };

@@ -190,6 +190,8 @@ QByteArray RecoveryDocument::toBytes() const
             copies.append(QJsonObject{{QStringLiteral("frame"), c.frame}, {QStringLiteral("copy"), c.copy->toJson()}});
     }
     object.insert(QStringLiteral("frames"), copies);
+    if (base)
+        object.insert(QStringLiteral("base"), base->toJson());
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -231,9 +233,21 @@ RecoveryDocument::ReadResult RecoveryDocument::fromBytes(const QByteArray &bytes
     read.texts(QStringLiteral("damage"), 0, MaxFindings, MaxEditTextLength,
                [&doc](qsizetype, const QString &t) { doc->damageFindings.append(t); });
     read.frameCopies(QStringLiteral("frames"), doc->frameCopies);
+    if (object.contains(QStringLiteral("base"))) {
+        doc->base = FileFingerprint::fromJson(object.value(QStringLiteral("base")));
+        if (!doc->base)
+            return QStringLiteral("the field \"base\" is missing or wrong");
+    }
     if (read.failed())
         return read.fault();
     if (!doc->written.isValid())
         return QStringLiteral("the field \"written\" is missing or wrong");
     return doc;
+}
+
+bool RecoveryDocument::isNewerVersion(const QByteArray &bytes)
+{
+    const QJsonObject object = QJsonDocument::fromJson(bytes).object();
+    return object.value(QStringLiteral("format")).toString() == Format
+        && object.value(QStringLiteral("version")).toInt(-1) > Version;
 }

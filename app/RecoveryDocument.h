@@ -1,6 +1,7 @@
 #pragma once
 #include "decoder/DecoderTypes.h"
 #include "frames/FrameState.h"
+#include "image/FileFingerprint.h"
 #include "image/FirmwareImage.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 #include <variant>
 
@@ -36,6 +38,9 @@ struct RecoveryDocument {
         std::shared_ptr<const FrameState> copy;
     };
     std::vector<FrameCopy> frameCopies;
+    // The file the work started from as it was when the work was first kept
+    // (key "base"); none for files of windows that recorded none.
+    std::optional<FileFingerprint> base;
 
     // The lines of the file the image was loaded from (or last saved to), as
     // one text: loading it again gives the state the edits started from.
@@ -45,4 +50,6 @@ struct RecoveryDocument {
     // The document, or why the bytes are none (a damaged or foreign file).
     using ReadResult = std::variant<std::unique_ptr<RecoveryDocument>, QString>;
     static ReadResult fromBytes(const QByteArray &bytes);
+    // True for a recovery file of a later version than this program reads.
+    static bool isNewerVersion(const QByteArray &bytes);
 };

@@ -22,6 +22,7 @@ WindowRecovery::WindowRecovery(Parts parts, QObject *parent)
     due_->setSingleShot(true);
     due_->setInterval(0);
     connect(due_, &QTimer::timeout, this, [this] { keep(); });
+    parts_.files.setMayReplace([this](const QString &path) { return mayReplaceChangedBase(path); });
     connect(&parts_.history, &EditHistory::settled, this, [this] {
         if (parts_.history.isModified())
             due_->start();
@@ -30,7 +31,7 @@ WindowRecovery::WindowRecovery(Parts parts, QObject *parent)
     });
 }
 
-RecoveryDocument WindowRecovery::document() const
+RecoveryDocument WindowRecovery::document()
 {
     RecoveryDocument document;
     document.filePath = parts_.session.filePath;
@@ -43,7 +44,19 @@ RecoveryDocument WindowRecovery::document() const
     }
     document.damageFindings = parts_.files.damageFindings();
     document.frameCopies = parts_.frames.namedWorkingCopies();
+    document.base = baseFingerprint();
     return document;
+}
+
+// Taken at the first keep of unsaved work (the first edit after a load or a
+// save), and kept while the work stays unsaved.
+const std::optional<FileFingerprint> &WindowRecovery::baseFingerprint()
+{
+    if (basePath_ != parts_.session.filePath) {
+        basePath_ = parts_.session.filePath;
+        base_ = basePath_.isEmpty() ? std::nullopt : FileFingerprint::of(basePath_);
+    }
+    return base_;
 }
 
 bool WindowRecovery::keep(bool tellFailure)
@@ -57,9 +70,14 @@ bool WindowRecovery::keep(bool tellFailure)
         return true;
     if (const auto failure = keeper_.keep(document().toBytes())) {
         kept_.reset();
+        // Told at the first failure, not again at every edit while it lasts.
         if (tellFailure)
             Dialogs::warningOk(parts_.window, tr("Die ungespeicherten Änderungen konnten nicht aufbewahrt werden:\n%1")
                                                   .arg(*failure));
+        else if (!keeper_.failedBefore())
+            Dialogs::warningOk(parts_.window, tr("Die ungespeicherten Änderungen an %1 werden nicht aufbewahrt; bei "
+                                                 "einem Absturz gehen sie verloren. Speichern Sie die Datei:\n%2")
+                                                  .arg(QFileInfo(parts_.session.filePath).fileName(), *failure));
         return false;
     }
     kept_ = std::move(now);
@@ -71,6 +89,9 @@ void WindowRecovery::discard()
 {
     keeper_.discard();
     kept_.reset();
+    basePath_.clear();
+    base_.reset();
+    changedBase_.reset();
 }
 
 void WindowRecovery::release()
@@ -81,31 +102,75 @@ void WindowRecovery::release()
 void WindowRecovery::offer()
 {
     for (const QString &path : keeper_.leftBehind()) {
-        if (restoreFrom(path))
+        // Held through the question: another window does not offer it too.
+        const RecoveryKeeper::Claim claim = RecoveryKeeper::claim(path);
+        if (claim && restoreFrom(path))
             return;
     }
 }
 
-// True when the work was brought back; a file that was refused or declined is gone.
+// A file that cannot be brought back is put aside, never deleted; declined
+// work goes, work asked about later stays where it is.
 bool WindowRecovery::restoreFrom(const QString &path)
 {
     const RecoveryKeeper::Found found = RecoveryKeeper::read(path);
-    RecoveryDocument::ReadResult read = found.error ? RecoveryDocument::ReadResult(*found.error)
-                                                    : RecoveryDocument::fromBytes(found.content);
+    if (found.error) {
+        keepAside(path, QStringLiteral("unreadable"),
+                  tr("Die aufbewahrten Änderungen in %1 lassen sich nicht öffnen:\n%2").arg(path, *found.error));
+        return false;
+    }
+    RecoveryDocument::ReadResult read = RecoveryDocument::fromBytes(found.content);
     if (auto *refused = std::get_if<QString>(&read)) {
-        Dialogs::warningOk(parts_.window,
-                           tr("Die aufbewahrten Änderungen in %1 sind nicht lesbar und werden verworfen:\n%2")
-                               .arg(path, *refused));
-        RecoveryKeeper::remove(path);
+        if (RecoveryDocument::isNewerVersion(found.content))
+            keepAside(path, QStringLiteral("newer-version"),
+                      tr("Die aufbewahrten Änderungen in %1 stammen von einer neueren Version von Quaxel:\n%2")
+                          .arg(path, *refused));
+        else
+            keepAside(path, QStringLiteral("damaged"),
+                      tr("Die aufbewahrten Änderungen in %1 sind nicht lesbar:\n%2").arg(path, *refused));
         return false;
     }
     const RecoveryDocument &document = *std::get<std::unique_ptr<RecoveryDocument>>(read);
-    const QString name = document.filePath.isEmpty() ? tr("(ohne Namen)") : QFileInfo(document.filePath).fileName();
-    const bool wanted = Dialogs::askYesNo(parts_.window, tr("Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?")
-                                                             .arg(name, document.written.toLocalTime().toString(
-                                                                            QStringLiteral("dd.MM.yyyy HH:mm:ss"))));
+    // The lines the work started from load before the question: work that
+    // cannot come back is not offered.
+    const DecoderSession::LoadOutcome lines = std::make_unique<DecoderSession>()->load(document.loadedContent());
+    if (lines.error) {
+        keepAside(path, QStringLiteral("damaged"),
+                  tr("Die aufbewahrten Änderungen in %1 lassen sich nicht wiederherstellen, weil die Zeilen der "
+                     "Datei, von der sie ausgehen, nicht mehr laden:\n%2")
+                      .arg(path, lines.error->text));
+        return false;
+    }
+    const std::optional<QString> note = baseChangeNote(document);
+    switch (askRestore(document, note)) {
+    case Answer::Later:
+        return false;
+    case Answer::Discard:
+        RecoveryKeeper::remove(path);
+        return false;
+    case Answer::Restore:
+        break;
+    }
+    if (!bringBack(document)) {
+        keepAside(path, QStringLiteral("damaged"),
+                  tr("Die aufbewahrten Änderungen in %1 ließen sich nicht wiederherstellen.").arg(path));
+        return false;
+    }
+    // Brought back, the work is this window's now (it keeps its own file of
+    // it, with the fingerprint of the file it started from).
+    RecoveryKeeper::remove(path);
+    basePath_ = document.filePath;
+    base_ = document.base;
+    if (note && document.base)
+        changedBase_ = document.base;
+    keep();
+    return true;
+}
+
+bool WindowRecovery::bringBack(const RecoveryDocument &document)
+{
     int copiesLeft = 0;
-    const bool restored = wanted && parts_.files.restore(document, [this, &document, &copiesLeft] {
+    const bool restored = parts_.files.restore(document, [this, &document, &copiesLeft] {
         WindowState state;
         state.image = std::make_shared<const ImageSnapshot>(document.image);
         state.addressTexts = document.addressTexts;
@@ -120,9 +185,62 @@ bool WindowRecovery::restoreFrom(const QString &path)
         Dialogs::warningOk(parts_.window, tr("Nicht übernommene Änderungen in %n Editor(en) passen nicht zum "
                                              "Decodertyp der Datei und wurden verworfen.",
                                              nullptr, copiesLeft));
-    // Brought back, the work is this window's now (it keeps its own file of it).
-    RecoveryKeeper::remove(path);
-    if (restored)
-        keep();
     return restored;
+}
+
+void WindowRecovery::keepAside(const QString &path, const QString &why, const QString &fault)
+{
+    const RecoveryKeeper::KeptAside aside = RecoveryKeeper::keepAside(path, why);
+    const QString where = aside.error ? tr("Die Datei wurde nicht gelöscht; sie ließ sich nicht umbenennen:\n%1")
+                                            .arg(*aside.error)
+                                      : tr("Die Datei wurde nicht gelöscht, sondern umbenannt in:\n%1").arg(aside.path);
+    Dialogs::warningOk(parts_.window, fault + u'\n' + where);
+}
+
+// Enter brings the work back; Escape and closing the box ask again at the next start.
+WindowRecovery::Answer WindowRecovery::askRestore(const RecoveryDocument &document, const std::optional<QString> &baseNote)
+{
+    const QString name = document.filePath.isEmpty() ? tr("(ohne Namen)") : QFileInfo(document.filePath).fileName();
+    QString question = tr("Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?")
+                           .arg(name, document.written.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+    if (baseNote)
+        question += QStringLiteral("\n\n") + *baseNote;
+    switch (Dialogs::askChoice(parts_.window, question, tr("Wiederherstellen"), tr("Verwerfen"), tr("Später fragen"))) {
+    case 0:
+        return Answer::Restore;
+    case 1:
+        return Answer::Discard;
+    default:
+        return Answer::Later;
+    }
+}
+
+std::optional<QString> WindowRecovery::baseChangeNote(const RecoveryDocument &document) const
+{
+    if (!document.base || document.filePath.isEmpty())
+        return std::nullopt;
+    const QString name = QFileInfo(document.filePath).fileName();
+    const std::optional<FileFingerprint> now = FileFingerprint::of(document.filePath);
+    if (!now)
+        return tr("%1 gibt es nicht mehr oder lässt sich nicht lesen.").arg(name);
+    if (now->sameContentAs(*document.base))
+        return std::nullopt;
+    return tr("Achtung: %1 wurde geändert, nachdem die Änderungen aufbewahrt wurden (am %2). Sie gehen von der "
+              "alten Fassung aus; vor dem Speichern über die Datei wird gefragt.")
+        .arg(name, now->modified.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+}
+
+bool WindowRecovery::mayReplaceChangedBase(const QString &path)
+{
+    const QString base = QFileInfo(basePath_).canonicalFilePath();
+    if (!changedBase_ || (path != basePath_ && (base.isEmpty() || QFileInfo(path).canonicalFilePath() != base)))
+        return true;
+    const std::optional<FileFingerprint> now = FileFingerprint::of(path);
+    if (!now || now->sameContentAs(*changedBase_))
+        return true;
+    return Dialogs::askYesNo(parts_.window,
+                             tr("%1 wurde von einem anderen Programm geändert, nachdem die wiederhergestellten "
+                                "Änderungen aufbewahrt wurden. Die Datei trotzdem ersetzen?")
+                                 .arg(QFileInfo(path).fileName()),
+                             true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/RecoveryKeeper.h"
 #include "app/WindowState.h"
+#include "image/FileFingerprint.h"
 
 #include <QObject>
 #include <QString>
@@ -48,8 +49,22 @@ public:
     const RecoveryKeeper &keeper() const { return keeper_; }
 
 private:
-    RecoveryDocument document() const;
+    RecoveryDocument document();
+    // The question flow for one recovery file left behind, held by this
+    // window while it runs: true when the work was brought back.
     bool restoreFrom(const QString &path);
+    bool bringBack(const RecoveryDocument &document);
+    // Why a recovery file cannot be brought back, and where it was put aside.
+    void keepAside(const QString &path, const QString &why, const QString &fault);
+    enum class Answer { Restore, Discard, Later };
+    Answer askRestore(const RecoveryDocument &document, const std::optional<QString> &baseNote);
+    // Said in the question when the file the work started from changed since
+    // it was kept, or is gone.
+    std::optional<QString> baseChangeNote(const RecoveryDocument &document) const;
+    // Asked by a save after work was brought back over a file changed since.
+    bool mayReplaceChangedBase(const QString &path);
+    // The file the work started from, as it was when it was first kept.
+    const std::optional<FileFingerprint> &baseFingerprint();
 
     Parts parts_;
     RecoveryKeeper keeper_;
@@ -57,4 +72,10 @@ private:
     // What the recovery file holds now; empty while there is none.
     std::optional<WindowState> kept_;
     QString keptPath_;
+    // The base file's fingerprint, of the file named basePath_.
+    std::optional<FileFingerprint> base_;
+    QString basePath_;
+    // Set while work brought back over a changed file is unsaved: the
+    // fingerprint the work started from.
+    std::optional<FileFingerprint> changedBase_;
 };
