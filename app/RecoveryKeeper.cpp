@@ -35,8 +35,8 @@ QString systemReason()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// A folder of the program's own: made 0700, and narrowed to that where it
-// is the user's and others may look in. A link to a folder is followed.
+// A folder of the program's own: made 0700, and narrowed to the owner where
+// it is the user's and others may look in. A link to a folder is followed.
 std::optional<QString> makePrivateFolder(const QString &path)
 {
     const QByteArray bytes = pathBytes(path);
@@ -51,8 +51,9 @@ std::optional<QString> makePrivateFolder(const QString &path)
     }
     if (!S_ISDIR(info.st_mode))
         return fileMessage(path, QStringLiteral("is %1, not a folder").arg(fileKindName(info.st_mode)));
-    if (info.st_uid == ::geteuid() && (info.st_mode & 07777) != PrivateFolderMode
-        && ::chmod(bytes.constData(), PrivateFolderMode) != 0)
+    // Narrowed only: the owner's own bits stay as the owner set them.
+    if (info.st_uid == ::geteuid() && (info.st_mode & 07077) != 0
+        && ::chmod(bytes.constData(), info.st_mode & PrivateFolderMode) != 0)
         return fileMessage(path, QStringLiteral("the folder cannot be made private (%1)").arg(systemReason()));
     // By the effective user: root without the right to pass over
     // permissions is told the truth too.
@@ -241,7 +242,6 @@ RecoveryKeeper::Found RecoveryKeeper::read(const QString &path)
 void RecoveryKeeper::remove(const QString &path)
 {
     QFile::remove(path);
-    QFile::remove(lockPathOf(path));
 }
 
 RecoveryKeeper::KeptAside RecoveryKeeper::keepAside(const QString &path, const QString &why)

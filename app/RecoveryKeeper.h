@@ -51,7 +51,7 @@ public:
         std::optional<QString> error;
     };
     static Found read(const QString &path);
-    // Removes a recovery file left behind, with its lock.
+    // Removes a recovery file left behind; its lock goes with the claim.
     static void remove(const QString &path);
     // Renames a recovery file that cannot be brought back so that its name
     // ends in "-" and why (a number added where that name is taken); it is
