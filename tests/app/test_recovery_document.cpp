@@ -124,6 +124,22 @@ TEST(RecoveryDocument, ComesBackExactly)
               QByteArray(":020000040000FA\r\n:10000000083002300030000000000000000000005x\r\n:00000001FF\r\n"));
 }
 
+// A file that kept the file's bytes but no fingerprint yet tells the file
+// changed from the bytes: its base is theirs.
+TEST(RecoveryDocument, BytesWithoutAFingerprintGiveTheBase)
+{
+    RecoveryDocument doc = sampleDocument();
+    doc.base.reset();
+    doc.fileContent = QByteArray(":00000001FF\r\n");
+    auto read = RecoveryDocument::fromBytes(doc.toBytes());
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<RecoveryDocument>>(read)) << std::get<QString>(read).toStdString();
+    const RecoveryDocument &back = *std::get<std::unique_ptr<RecoveryDocument>>(read);
+    EXPECT_EQ(back.loadedContent(), doc.fileContent);
+    ASSERT_TRUE(back.base);
+    EXPECT_TRUE(back.base->sameContentAs(FileFingerprint::ofContent(doc.fileContent, doc.written)));
+    EXPECT_FALSE(back.base->sameContentAs(FileFingerprint::ofContent(":00000001FE\r\n", doc.written)));
+}
+
 struct Hostile {
     const char *what;
     std::function<void(QJsonObject &)> change;
