@@ -213,7 +213,7 @@ void FileActions::save()
     showProgress(LinesBuiltStep);
     const QString path = Dialogs::getSaveFileName(window_, Dialogs::hexFileFilter(), QStringLiteral("hex"),
                                                   document_.identity().path);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || (mayReplace_ && !mayReplace_(path))) {
         showProgress(Idle);
         return;
     }

@@ -43,6 +43,10 @@ public:
     // message) when the file fails.
     int restore(const RecoveryDocument &kept);
 
+    // Asked before a save replaces the file it names; false stops the save
+    // before anything is written.
+    void setMayReplace(std::function<bool(const QString &path)> mayReplace) { mayReplace_ = std::move(mayReplace); }
+
     // Asks before unsaved changes are thrown away; true when they may be.
     bool mayDiscardChanges();
 
@@ -67,4 +71,5 @@ private:
     QWidget *window_;
     QProgressBar *progress_;
     QStatusBar *status_;
+    std::function<bool(const QString &)> mayReplace_;
 };

@@ -320,3 +320,8 @@ void TFormMain::offerRecovery()
 {
     recovery_->offer();
 }
+
+const RecoveryKeeper &TFormMain::recovery() const
+{
+    return recovery_->keeper();
+}

@@ -22,6 +22,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
+class RecoveryKeeper;
 class RecentFilesPanel;
 class SettingsActions;
 class SheetActions;
@@ -118,6 +119,7 @@ public:
     // Offers the work of windows that ended with unsaved changes (by "Ende",
     // a crash or a kill) and are no longer open; Ja brings the newest back.
     void offerRecovery();
+    const RecoveryKeeper &recovery() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

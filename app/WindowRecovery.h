@@ -1,6 +1,7 @@
 #pragma once
 #include "document/DecoderDocument.h"
 #include "document/RecoveryKeeper.h"
+#include "image/FileFingerprint.h"
 
 #include <QObject>
 #include <QString>
@@ -9,6 +10,7 @@
 class FileActions;
 class QTimer;
 class QWidget;
+struct RecoveryDocument;
 
 // Keeps the window's document in its recovery file while it holds unsaved
 // work, so that "Ende", a crash or a kill loses at most the edit in progress,
@@ -34,9 +36,24 @@ public:
     void release();
     // Offers the work of windows no longer open; Ja brings the newest back.
     void offer();
+    const RecoveryKeeper &keeper() const { return keeper_; }
 
 private:
+    // The question flow for one recovery file left behind, held by this
+    // window while it runs: true when the work was brought back.
     bool restoreFrom(const QString &path);
+    bool bringBack(const RecoveryDocument &document);
+    // Why a recovery file cannot be brought back, and where it was put aside.
+    void keepAside(const QString &path, const QString &why, const QString &fault);
+    enum class Answer { Restore, Discard, Later };
+    Answer askRestore(const RecoveryDocument &document, const std::optional<QString> &baseNote);
+    // Said in the question when the file the work started from changed since
+    // it was kept, or is gone.
+    std::optional<QString> baseChangeNote(const RecoveryDocument &document) const;
+    // Asked by a save after work was brought back over a file changed since.
+    bool mayReplaceChangedBase(const QString &path);
+    // The file the work started from, as it was loaded or last saved.
+    const std::optional<FileFingerprint> &baseFingerprint();
 
     DecoderDocument &document_;
     FileActions &files_;
@@ -46,4 +63,12 @@ private:
     // What the recovery file holds now; empty while there is none.
     std::optional<DecoderDocument::Edits> kept_;
     QString keptPath_;
+    // The base file's fingerprint, of the file named basePath_ whose bytes
+    // in the document have the SHA-256 baseContent_.
+    std::optional<FileFingerprint> base_;
+    QString basePath_;
+    QByteArray baseContent_;
+    // Set while work brought back over a changed file is unsaved: the
+    // fingerprint the work started from.
+    std::optional<FileFingerprint> changedBase_;
 };

@@ -189,10 +189,8 @@ QByteArray RecoveryDocument::toBytes() const
     object.insert(QStringLiteral("format"), Format);
     object.insert(QStringLiteral("version"), Version);
     object.insert(QStringLiteral("file"), filePath);
-    if (!fileContent.isEmpty()) {
+    if (!fileContent.isEmpty())
         object.insert(QStringLiteral("content"), QString::fromLatin1(fileContent.toBase64()));
-        object.insert(QStringLiteral("sha256"), QString::fromLatin1(DecoderDocument::Identity{{}, fileContent, {}}.sha256()));
-    }
     object.insert(QStringLiteral("written"), written.toUTC().toString(Qt::ISODateWithMs));
     object.insert(QStringLiteral("lines"), textArray(image.hexLines, static_cast<std::size_t>(image.lineCount)));
     object.insert(QStringLiteral("rom"), textArray(image.rom, FirmwareImage::RomSize));
@@ -214,6 +212,8 @@ QByteArray RecoveryDocument::toBytes() const
             copies.append(QJsonObject{{QStringLiteral("frame"), c.frame}, {QStringLiteral("copy"), c.copy->toJson()}});
     }
     object.insert(QStringLiteral("frames"), copies);
+    if (base)
+        object.insert(QStringLiteral("base"), base->toJson());
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -256,9 +256,25 @@ RecoveryDocument::ReadResult RecoveryDocument::fromBytes(const QByteArray &bytes
                [&doc](qsizetype, const QString &t) { doc->damageFindings.append(t); });
     read.frameCopies(QStringLiteral("frames"), doc->frameCopies);
     doc->fileContent = read.bytes(QStringLiteral("content"));
+    if (object.contains(QStringLiteral("base"))) {
+        doc->base = FileFingerprint::fromJson(object.value(QStringLiteral("base")));
+        if (!doc->base)
+            return QStringLiteral("the field \"base\" is missing or wrong");
+    } else if (!doc->fileContent.isEmpty()) {
+        // Written before the fingerprint was: the bytes kept tell what the
+        // file held; it was last changed no later than the work was kept.
+        doc->base = FileFingerprint::ofContent(doc->fileContent, doc->written);
+    }
     if (read.failed())
         return read.fault();
     if (!doc->written.isValid())
         return QStringLiteral("the field \"written\" is missing or wrong");
     return doc;
+}
+
+bool RecoveryDocument::isNewerVersion(const QByteArray &bytes)
+{
+    const QJsonObject object = QJsonDocument::fromJson(bytes).object();
+    return object.value(QStringLiteral("format")).toString() == Format
+        && object.value(QStringLiteral("version")).toInt(-1) > Version;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "document/DecoderDocument.h"
+#include "image/FileFingerprint.h"
 #include "image/FirmwareImage.h"
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 #include <variant>
 
@@ -39,6 +41,10 @@ struct RecoveryDocument {
     std::vector<FrameCopy> frameCopies;
     // The bytes of the file as loaded or last saved; empty in older files.
     QByteArray fileContent;
+    // The file the work started from (key "base"); none for files of windows
+    // that recorded none. Files that carry the bytes but no "base" take it
+    // from the bytes.
+    std::optional<FileFingerprint> base;
 
     // The document as kept at written.
     static RecoveryDocument of(const DecoderDocument &document, const QDateTime &written);
@@ -54,4 +60,6 @@ struct RecoveryDocument {
     // The document, or why the bytes are none (a damaged or foreign file).
     using ReadResult = std::variant<std::unique_ptr<RecoveryDocument>, QString>;
     static ReadResult fromBytes(const QByteArray &bytes);
+    // True for a recovery file of a later version than this program reads.
+    static bool isNewerVersion(const QByteArray &bytes);
 };

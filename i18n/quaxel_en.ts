@@ -2170,10 +2170,57 @@ Of no interest to the ordinary user!</translation>
 %1</translation>
     </message>
     <message>
-        <source>Die aufbewahrten Änderungen in %1 sind nicht lesbar und werden verworfen:
+        <source>Die ungespeicherten Änderungen an %1 werden nicht aufbewahrt; bei einem Absturz gehen sie verloren. Speichern Sie die Datei:
 %2</source>
-        <translation>The kept changes in %1 cannot be read and are discarded:
+        <translation>The unsaved changes to %1 are not being kept; a crash would lose them. Save the file:
 %2</translation>
+    </message>
+    <message>
+        <source>Die aufbewahrten Änderungen in %1 lassen sich nicht öffnen:
+%2</source>
+        <translation>The kept changes in %1 cannot be opened:
+%2</translation>
+    </message>
+    <message>
+        <source>Die aufbewahrten Änderungen in %1 stammen von einer neueren Version von Quaxel:
+%2</source>
+        <translation>The kept changes in %1 come from a newer version of Quaxel:
+%2</translation>
+    </message>
+    <message>
+        <source>Die aufbewahrten Änderungen in %1 sind nicht lesbar:
+%2</source>
+        <translation>The kept changes in %1 cannot be read:
+%2</translation>
+    </message>
+    <message>
+        <source>Die aufbewahrten Änderungen in %1 lassen sich nicht wiederherstellen, weil die Zeilen der Datei, von der sie ausgehen, nicht mehr laden:
+%2</source>
+        <translation>The kept changes in %1 cannot be restored because the lines of the file they start from no longer load:
+%2</translation>
+    </message>
+    <message>
+        <source>Die aufbewahrten Änderungen in %1 ließen sich nicht wiederherstellen.</source>
+        <translation>The kept changes in %1 could not be restored.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nicht übernommene Änderungen in %n Editor(en) passen nicht zum Decodertyp der Datei und wurden verworfen.</source>
+        <translation>
+            <numerusform>Changes not applied in %n editor do not fit the file&apos;s decoder type and were discarded.</numerusform>
+            <numerusform>Changes not applied in %n editors do not fit the file&apos;s decoder type and were discarded.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die Datei wurde nicht gelöscht; sie ließ sich nicht umbenennen:
+%1</source>
+        <translation>The file was not deleted; it could not be renamed:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Datei wurde nicht gelöscht, sondern umbenannt in:
+%1</source>
+        <translation>The file was not deleted but renamed to:
+%1</translation>
     </message>
     <message>
         <source>(ohne Namen)</source>
@@ -2183,12 +2230,29 @@ Of no interest to the ordinary user!</translation>
         <source>Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?</source>
         <translation>Restore the unsaved changes to %1 of %2?</translation>
     </message>
-    <message numerus="yes">
-        <source>Nicht übernommene Änderungen in %n Editor(en) passen nicht zum Decodertyp der Datei und wurden verworfen.</source>
-        <translation>
-            <numerusform>Changes not applied in %n editor do not fit the file&apos;s decoder type and were discarded.</numerusform>
-            <numerusform>Changes not applied in %n editors do not fit the file&apos;s decoder type and were discarded.</numerusform>
-        </translation>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Später fragen</source>
+        <translation>Ask later</translation>
+    </message>
+    <message>
+        <source>%1 gibt es nicht mehr oder lässt sich nicht lesen.</source>
+        <translation>%1 no longer exists or cannot be read.</translation>
+    </message>
+    <message>
+        <source>Achtung: %1 wurde geändert, nachdem die Änderungen aufbewahrt wurden (am %2). Sie gehen von der alten Fassung aus; vor dem Speichern über die Datei wird gefragt.</source>
+        <translation>Note: %1 was changed after the changes were kept (on %2). They start from the old version; saving over the file asks first.</translation>
+    </message>
+    <message>
+        <source>%1 wurde von einem anderen Programm geändert, nachdem die wiederhergestellten Änderungen aufbewahrt wurden. Die Datei trotzdem ersetzen?</source>
+        <translation>%1 was changed by another program after the restored changes were kept. Replace the file anyway?</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QQueue>
 #include <QStyledItemDelegate>
 #include <QTreeView>
@@ -72,6 +73,7 @@ struct Presets {
     QQueue<QString> openNames;
     QQueue<QString> saveNames;
     QQueue<bool> yesNo;
+    QQueue<int> choices;
     bool record = false;
     QList<UserMessage> messages;
     Dialogs::UnexpectedDialogHandler unexpected;
@@ -210,6 +212,32 @@ bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault)
         == QMessageBox::Yes;
 }
 
+// The buttons keep the roles of Yes, No and Cancel (the last is the escape
+// button), under the texts given.
+int askChoice(QWidget *parent, const QString &text, const QString &first, const QString &second, const QString &last)
+{
+    if (!presets().choices.isEmpty())
+        return presets().choices.dequeue();
+    if (refusedAsUnexpected(QStringLiteral("question: ") + text))
+        return 2;
+    QMessageBox box(QMessageBox::Question, Caption, shownMessageText(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(first);
+    box.button(QMessageBox::No)->setText(second);
+    box.button(QMessageBox::Cancel)->setText(last);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return 0;
+    case QMessageBox::No:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder)
 {
     if (!presets().openNames.isEmpty())
@@ -264,6 +292,11 @@ void presetYesNo(bool yes)
     presets().yesNo.enqueue(yes);
 }
 
+void presetChoice(int index)
+{
+    presets().choices.enqueue(index);
+}
+
 void setRecordMessages(bool on)
 {
     presets().record = on;
@@ -281,6 +314,7 @@ void clearPresets()
     p.openNames.clear();
     p.saveNames.clear();
     p.yesNo.clear();
+    p.choices.clear();
     p.messages.clear();
 }
 

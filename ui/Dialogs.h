@@ -30,6 +30,11 @@ void warningOk(QWidget *parent, const QString &text);
 // question keeps the work (keepByDefault): then No is the default button.
 // Escape always answers No.
 bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault = false);
+// A question with three answers, named by the texts of their buttons: the
+// index of the one chosen. Enter gives the first; Escape and closing the box
+// give the last, which must be the one that changes nothing.
+int askChoice(QWidget *parent, const QString &text, const QString &first, const QString &second,
+              const QString &last);
 
 // Open / save dialogs; an empty text means the user cancelled. The open
 // dialog starts in `folder` where one is given; else, like the save dialog,
@@ -43,6 +48,7 @@ QString getSaveFileName(QWidget *parent, const QString &filter, const QString &d
 void presetOpenFileName(const QString &path);
 void presetSaveFileName(const QString &path); // empty: the user cancels
 void presetYesNo(bool yes);
+void presetChoice(int index);
 // Message boxes are not shown but recorded while this is on.
 void setRecordMessages(bool on);
 QList<UserMessage> recordedMessages();

@@ -354,10 +354,10 @@ void KeepingWork::endeLeavesTheWork(const Work &work)
             EXPECT_TRUE(asked.endsWith(QStringLiteral(" wiederherstellen?")));
             expectRestored(next, work, reference);
         } else {
-            Dialogs::presetYesNo(false);
+            Dialogs::presetChoice(1);
             next.offerRecovery();
             EXPECT_TRUE(next.document().session().filePath.isEmpty());
-            EXPECT_TRUE(recoveryFiles().isEmpty()) << "Nein gives the work up";
+            EXPECT_TRUE(recoveryFiles().isEmpty()) << "Verwerfen gives the work up";
         }
     }
     // A close the user confirmed gives the work up too.

@@ -57,6 +57,7 @@ RecoveryDocument sampleDocument()
                        {QStringLiteral("FrameBlinkmuster_led1"), frameStateOf(led)},
                        {QStringLiteral("FrameBlinkmuster1"),
                         frameStateOf(BlinkEditorCopy{PatternTable(blinkPatternLayout()), true})}};
+    doc.base = FileFingerprint{QByteArray(64, 'a'), 1048576, QDateTime(QDate(2026, 12, 9), QTime(16, 1, 2, 345), Qt::UTC)};
     return doc;
 }
 
@@ -104,17 +105,39 @@ TEST(RecoveryDocument, ComesBackExactly)
     EXPECT_EQ(back.green, doc.green);
     EXPECT_EQ(back.damageFindings, doc.damageFindings);
     expectSameCopies(back.frameCopies, doc.frameCopies);
+    ASSERT_TRUE(back.base);
+    EXPECT_EQ(back.base->sha256, doc.base->sha256);
+    EXPECT_EQ(back.base->size, doc.base->size);
+    EXPECT_EQ(back.base->modified, doc.base->modified);
     EXPECT_EQ(dynamic_cast<const FrameStateOf<BlinkEditorCopy> &>(*back.frameCopies[1].copy).value.table.size(), 1024)
         << "an LED table read with the LED layout";
 
     // A file written before the working copies were kept brings the rest back.
     QJsonObject older = QJsonDocument::fromJson(doc.toBytes()).object();
     older.remove("frames");
+    older.remove("base");
     const auto olderRead = RecoveryDocument::fromBytes(QJsonDocument(older).toJson());
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<RecoveryDocument>>(olderRead));
     EXPECT_TRUE(std::get<std::unique_ptr<RecoveryDocument>>(olderRead)->frameCopies.empty());
+    EXPECT_FALSE(std::get<std::unique_ptr<RecoveryDocument>>(olderRead)->base);
     EXPECT_EQ(back.loadedContent(),
               QByteArray(":020000040000FA\r\n:10000000083002300030000000000000000000005x\r\n:00000001FF\r\n"));
+}
+
+// A file that kept the file's bytes but no fingerprint yet tells the file
+// changed from the bytes: its base is theirs.
+TEST(RecoveryDocument, BytesWithoutAFingerprintGiveTheBase)
+{
+    RecoveryDocument doc = sampleDocument();
+    doc.base.reset();
+    doc.fileContent = QByteArray(":00000001FF\r\n");
+    auto read = RecoveryDocument::fromBytes(doc.toBytes());
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<RecoveryDocument>>(read)) << std::get<QString>(read).toStdString();
+    const RecoveryDocument &back = *std::get<std::unique_ptr<RecoveryDocument>>(read);
+    EXPECT_EQ(back.loadedContent(), doc.fileContent);
+    ASSERT_TRUE(back.base);
+    EXPECT_TRUE(back.base->sameContentAs(FileFingerprint::ofContent(doc.fileContent, doc.written)));
+    EXPECT_FALSE(back.base->sameContentAs(FileFingerprint::ofContent(":00000001FE\r\n", doc.written)));
 }
 
 struct Hostile {
@@ -165,6 +188,11 @@ TEST(RecoveryDocument, RefusesWhatNoWindowWrote)
             curves[r] = record;
             c.insert("curves", curves);
         });
+    };
+    const auto changeBase = [](QJsonObject &o, const char *key, const QJsonValue &v) {
+        QJsonObject base = o.value("base").toObject();
+        base.insert(QLatin1String(key), v);
+        o.insert("base", base);
     };
     const Hostile cases[] = {
         {"another format", [](QJsonObject &o) { o.insert("format", "Quaxel settings"); }},
@@ -227,6 +255,13 @@ TEST(RecoveryDocument, RefusesWhatNoWindowWrote)
              c.insert("table", table);
          }); }},
         {"no copy", [&](QJsonObject &o) { changeFrame(o, 2, [](QJsonObject &f) { f.remove("copy"); }); }},
+        {"a base fingerprint cut short", [&](QJsonObject &o) { changeBase(o, "sha256", QString(63, u'a')); }},
+        {"a base fingerprint in capitals", [&](QJsonObject &o) { changeBase(o, "sha256", QString(64, u'A')); }},
+        {"a negative base size", [&](QJsonObject &o) { changeBase(o, "size", -1); }},
+        {"a base size as a text", [&](QJsonObject &o) { changeBase(o, "size", "12"); }},
+        {"a base time that is none", [&](QJsonObject &o) { changeBase(o, "modified", "gestern"); }},
+        {"a base with a key too many", [&](QJsonObject &o) { changeBase(o, "x", 1); }},
+        {"a base as a text", [](QJsonObject &o) { o.insert("base", "relais.hex"); }},
     };
     for (const Hostile &c : cases) {
         QJsonObject changed = good;
