@@ -9,6 +9,8 @@
 #include "common/PermissionsHold.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_tamb/TFrameTamb.h"
+#include "EditorFrames.h"
+#include "WindowParts.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -40,8 +42,8 @@ void typeAndEnter(QLineEdit *edit, const QString &text)
 
 void editRelais(TFormMain &w)
 {
-    typeAndEnter(w.edtAddress[1], QStringLiteral("17"));
-    typeAndEnter(w.edtAddress[2], QStringLiteral("29"));
+    typeAndEnter(gridOf(w).edtAddress[1], QStringLiteral("17"));
+    typeAndEnter(gridOf(w).edtAddress[2], QStringLiteral("29"));
 }
 
 void clickAndTurn(QWidget *control)
@@ -148,7 +150,7 @@ TEST_F(KeptWorkFaults, WorkThatCannotComeBackIsPutAsideUnderItsReason)
         EXPECT_FALSE(QFile::exists(kept));
         QFile::setPermissions(aside, QFile::ReadOwner | QFile::WriteOwner);
         EXPECT_EQ(contentOf(aside), bytes) << "nothing of it is lost";
-        EXPECT_TRUE(next.session.filePath.isEmpty());
+        EXPECT_TRUE(next.document().session().filePath.isEmpty());
         next.offerRecovery();
         EXPECT_EQ(Dialogs::recordedMessages().size(), 1) << "not offered again";
         QFile::remove(aside);
@@ -183,7 +185,7 @@ TEST_F(KeptWorkFaults, TheRestoreQuestionLosesNothingOnEscape)
         });
         next.offerRecovery();
         EXPECT_TRUE(buttons.contains(QStringLiteral("Später fragen"))) << buttons.toStdString();
-        EXPECT_TRUE(next.session.filePath.isEmpty());
+        EXPECT_TRUE(next.document().session().filePath.isEmpty());
         EXPECT_EQ(QFile::exists(kept), row.stays);
         if (row.stays) {
             EXPECT_EQ(contentOf(kept), bytes);
@@ -217,7 +219,7 @@ TEST_F(KeptWorkFaults, AFileChangedSinceTheWorkWasKeptIsToldAndAskedFor)
         EXPECT_EQ(asked.contains(QStringLiteral("relais.hex wurde geändert, nachdem die Änderungen aufbewahrt wurden")),
                   changed)
             << asked.toStdString();
-        ASSERT_EQ(next.session.filePath, loaded);
+        ASSERT_EQ(next.document().session().filePath, loaded);
         if (changed) {
             const Dialogs::RealDialogsAllowed real;
             QString question;
@@ -290,9 +292,9 @@ TEST_F(KeptWorkFaults, AFailedKeepIsToldAtOnceAndOnce)
                                                    "aufbewahrt")))
             << told.toStdString();
         EXPECT_TRUE(told.contains(QLatin1String(row.reason))) << told.toStdString();
-        EXPECT_EQ(w.edtAddress[2]->text(), QStringLiteral("29"));
+        EXPECT_EQ(gridOf(w).edtAddress[2]->text(), QStringLiteral("29"));
         EXPECT_TRUE(w.isWindowModified());
-        typeAndEnter(w.edtAddress[3], QStringLiteral("31"));
+        typeAndEnter(gridOf(w).edtAddress[3], QStringLiteral("31"));
         EXPECT_EQ(namesIn(QStringLiteral("*.recovery")).size(), 1) << "kept as soon as it can be";
         Dialogs::presetYesNo(true);
         w.close();
@@ -334,11 +336,11 @@ TEST_F(KeptWorkFaults, AWorkingCopyGoesBackOnlyIntoAnEditorOfItsType)
         return std::get<std::unique_ptr<RecoveryDocument>>(std::move(read));
     };
     const auto servo = endedDocument("demo-servo.hex", [](TFormMain &w) {
-        clickAndTurn(w.FrameTamb1->servo_rad_a[2]);
-        clickAndTurn(w.FrameTamb1->btn_MirrorVertikal);
+        clickAndTurn(editorFrame<TFrameTamb>(w)->servo_rad_a[2]);
+        clickAndTurn(editorFrame<TFrameTamb>(w)->btn_MirrorVertikal);
     });
     const auto blink = endedDocument("demo-blink.hex", [](TFormMain &w) {
-        clickAndTurn(w.FrameBlinkmuster1->blinkmuster_cbx_loop);
+        clickAndTurn(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop);
     });
     ASSERT_TRUE(servo && blink);
     ASSERT_EQ(servo->frameCopies.size(), 1u);
@@ -350,13 +352,13 @@ TEST_F(KeptWorkFaults, AWorkingCopyGoesBackOnlyIntoAnEditorOfItsType)
     showActive(next);
     // The blink editor is made (and hidden again by the servo file).
     ASSERT_TRUE(next.loadHexFile(dir.filePath(QStringLiteral("demo-blink.hex"))));
-    ASSERT_NE(next.FrameBlinkmuster1, nullptr);
+    ASSERT_NE(editorFrame<TFrameBlinkmuster>(next), nullptr);
     Dialogs::presetChoice(0);
     next.offerRecovery();
-    ASSERT_EQ(next.session.filePath, servo->filePath);
+    ASSERT_EQ(next.document().session().filePath, servo->filePath);
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("in 1 Editor(en) passen nicht")))
         << Dialogs::recordedMessages().first().text.toStdString();
-    EXPECT_TRUE(next.FrameTamb1->servo_btn_uebernehmen->isEnabled()) << "the servo editor's copy is back";
-    EXPECT_FALSE(next.FrameBlinkmuster1->blinkmuster_btn_uebernehmen->isEnabled());
+    EXPECT_TRUE(editorFrame<TFrameTamb>(next)->servo_btn_uebernehmen->isEnabled()) << "the servo editor's copy is back";
+    EXPECT_FALSE(editorFrame<TFrameBlinkmuster>(next)->blinkmuster_btn_uebernehmen->isEnabled());
 }

@@ -3,8 +3,8 @@
 // and marks it unsaved, and printing it changes nothing in the window.
 #include "tests/app/MainWindowFixture.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
-#include "tests/EditorFrames.h"
-#include "tests/WindowParts.h"
+#include "EditorFrames.h"
+#include "WindowParts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
