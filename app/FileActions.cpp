@@ -125,6 +125,11 @@ bool FileActions::loadAsked(const QString &path)
     return mayDiscardChanges() && load(path);
 }
 
+QStringList FileActions::recentFiles() const
+{
+    return recent_.files().files();
+}
+
 bool FileActions::loadRecent(const QString &path)
 {
     if (!QFileInfo(path).isFile())

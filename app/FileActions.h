@@ -47,6 +47,9 @@ public:
     // before anything is written.
     void setMayReplace(std::function<bool(const QString &path)> mayReplace) { mayReplace_ = std::move(mayReplace); }
 
+    // The files of the recent list, newest first.
+    QStringList recentFiles() const;
+
     // Asks before unsaved changes are thrown away; true when they may be.
     bool mayDiscardChanges();
 

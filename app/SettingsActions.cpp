@@ -198,8 +198,10 @@ void SettingsActions::exportSettings()
     if (!shown)
         return;
     const QByteArray text = Settings::documentText(documentOf(*shown));
+    // Named after the HEX file, in the folder of the last settings document.
     const QFileInfo file(document_.identity().path);
-    const QString proposed = file.dir().filePath(file.completeBaseName() + QStringLiteral(".json"));
+    const QString proposed = QDir(Dialogs::lastFolder(documentFilter(), file.absolutePath()))
+                                 .filePath(file.completeBaseName() + QStringLiteral(".json"));
     const QString path = Dialogs::getSaveFileName(window_, documentFilter(), QStringLiteral("json"), proposed);
     if (path.isEmpty())
         return;
@@ -212,8 +214,8 @@ void SettingsActions::applySettings()
     emit actionFinished();
     if (!document_.hasFile())
         return;
-    const QString path = Dialogs::getOpenFileName(window_, documentFilter(),
-                                                  QFileInfo(document_.identity().path).absolutePath());
+    const QString path = Dialogs::getOpenFileName(
+        window_, documentFilter(), Dialogs::lastFolder(documentFilter(), QFileInfo(document_.identity().path).absolutePath()));
     if (path.isEmpty())
         return;
     const InputFile file = readInputFile(path);

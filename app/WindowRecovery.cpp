@@ -4,9 +4,12 @@
 
 #include "decoder/DecoderSession.h"
 #include "document/RecoveryDocument.h"
+#include "image/DesktopLanguage.h"
+#include "preferences/RecentFiles.h"
 #include "ui/Dialogs.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
@@ -184,9 +187,9 @@ void WindowRecovery::keepAside(const QString &path, const QString &why, const QS
 // Enter brings the work back; Escape and closing the box ask again at the next start.
 WindowRecovery::Answer WindowRecovery::askRestore(const RecoveryDocument &document, const std::optional<QString> &baseNote)
 {
-    const QString name = document.filePath.isEmpty() ? tr("(ohne Namen)") : QFileInfo(document.filePath).fileName();
+    const QString name = document.filePath.isEmpty() ? tr("(ohne Namen)") : shownName(document.filePath);
     QString question = tr("Ungespeicherte Änderungen an %1 vom %2 wiederherstellen?")
-                           .arg(name, document.written.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+                           .arg(name, dateTimeText(document.written.toLocalTime()));
     if (baseNote)
         question += QStringLiteral("\n\n") + *baseNote;
     switch (Dialogs::askChoice(window_, question, tr("Wiederherstellen"), tr("Verwerfen"), tr("Später fragen"))) {
@@ -199,11 +202,21 @@ WindowRecovery::Answer WindowRecovery::askRestore(const RecoveryDocument &docume
     }
 }
 
+// The file as the recent list names it: with the folders that tell it apart
+// from the files there.
+QString WindowRecovery::shownName(const QString &path) const
+{
+    QStringList paths = files_.recentFiles();
+    paths.removeAll(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    paths.prepend(path);
+    return QDir::toNativeSeparators(distinguishingNames(paths).constFirst());
+}
+
 std::optional<QString> WindowRecovery::baseChangeNote(const RecoveryDocument &document) const
 {
     if (!document.base || document.filePath.isEmpty())
         return std::nullopt;
-    const QString name = QFileInfo(document.filePath).fileName();
+    const QString name = shownName(document.filePath);
     const std::optional<FileFingerprint> now = FileFingerprint::of(document.filePath);
     if (!now)
         return tr("%1 gibt es nicht mehr oder lässt sich nicht lesen.").arg(name);
@@ -211,7 +224,7 @@ std::optional<QString> WindowRecovery::baseChangeNote(const RecoveryDocument &do
         return std::nullopt;
     return tr("Achtung: %1 wurde geändert, nachdem die Änderungen aufbewahrt wurden (am %2). Sie gehen von der "
               "alten Fassung aus; vor dem Speichern über die Datei wird gefragt.")
-        .arg(name, now->modified.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
+        .arg(name, dateTimeText(now->modified.toLocalTime()));
 }
 
 bool WindowRecovery::mayReplaceChangedBase(const QString &path)

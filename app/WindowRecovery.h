@@ -50,6 +50,7 @@ private:
     // Said in the question when the file the work started from changed since
     // it was kept, or is gone.
     std::optional<QString> baseChangeNote(const RecoveryDocument &document) const;
+    QString shownName(const QString &path) const;
     // Asked by a save after work was brought back over a file changed since.
     bool mayReplaceChangedBase(const QString &path);
     // The file the work started from, as it was loaded or last saved.

@@ -956,6 +956,10 @@
         <source>d. MMMM yyyy</source>
         <translation>MMMM d, yyyy</translation>
     </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm:ss</source>
+        <translation>MMMM d, yyyy, h:mm:ss AP</translation>
+    </message>
 </context>
 <context>
     <name>EditHistory</name>

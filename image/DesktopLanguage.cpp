@@ -11,6 +11,13 @@ namespace {
 // every other text, so a date is in the language the rest is in.
 const char *const DateLocale = QT_TRANSLATE_NOOP("DesktopLanguage", "de_DE");
 const char *const LongDateFormat = QT_TRANSLATE_NOOP("DesktopLanguage", "d. MMMM yyyy");
+const char *const DateTimeFormat = QT_TRANSLATE_NOOP("DesktopLanguage", "dd.MM.yyyy HH:mm:ss");
+
+QString inTextLocale(const auto &moment, const char *format)
+{
+    const QLocale locale(QCoreApplication::translate("DesktopLanguage", DateLocale));
+    return locale.toString(moment, QCoreApplication::translate("DesktopLanguage", format));
+}
 
 std::optional<ProgramLanguage> languageOfEntry(const QString &entry)
 {
@@ -39,6 +46,10 @@ ProgramLanguage desktopLanguage()
 
 QString longDateText(const QDate &date)
 {
-    const QLocale locale(QCoreApplication::translate("DesktopLanguage", DateLocale));
-    return locale.toString(date, QCoreApplication::translate("DesktopLanguage", LongDateFormat));
+    return inTextLocale(date, LongDateFormat);
+}
+
+QString dateTimeText(const QDateTime &moment)
+{
+    return inTextLocale(moment, DateTimeFormat);
 }

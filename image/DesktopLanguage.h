@@ -1,5 +1,6 @@
 #pragma once
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -20,3 +21,6 @@ ProgramLanguage desktopLanguage();
 // German, "June 27, 2011" in English. Needs the translation installed (it
 // holds the locale and the format), as the window's texts do.
 QString longDateText(const QDate &date);
+// A moment to the second as the current translation writes it:
+// "27.06.2011 14:03:05" in German, "June 27, 2011, 2:03:05 PM" in English.
+QString dateTimeText(const QDateTime &moment);

@@ -24,8 +24,8 @@ NodePtr stepText()
 NodePtr shape()
 {
     static const NodePtr built =
-        array(object({{QStringLiteral("count"), integer(0, 255, fixed(QStringLiteral("Anzahl")))},
-                      {QStringLiteral("stretch"), integer(0, 255, fixed(QStringLiteral("Stretch")))},
+        array(object({{QStringLiteral("count"), editedInteger(fixed(QStringLiteral("Anzahl")))},
+                      {QStringLiteral("stretch"), editedInteger(fixed(QStringLiteral("Stretch")))},
                       {QStringLiteral("loop"), boolean(fixed(QStringLiteral("Loop")))},
                       {QStringLiteral("outputs"), array(boolean(counted(QStringLiteral("Ausgang %1 benutzt")), true), 10)},
                       {QStringLiteral("steps"), array(stepText(), 100)}},

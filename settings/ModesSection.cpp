@@ -38,7 +38,7 @@ NodePtr buildShape()
 {
     NodePtr neonBox = boolean([](int, int k) { return Zusatz::neonBoxes()[static_cast<std::size_t>(k)].caption; }, true);
     return object({
-        {QStringLiteral("value"), integer(0, 255, [](int code, int) { return valueCaption(code); })},
+        {QStringLiteral("value"), editedInteger([](int code, int) { return valueCaption(code); })},
         {QStringLiteral("switchOff"), boolean(fixed(QStringLiteral("Abschalten des Antriebes NUR nach TimeOut")))},
         {QStringLiteral("mode"), integer(1, Zusatz::ModeRadioCount, fixed(QStringLiteral("Mode Auswahl")))},
         {QStringLiteral("dummMode"), boolean(fixed(QStringLiteral("Dumm Mode")))},
@@ -47,9 +47,9 @@ NodePtr buildShape()
                                            fixed(QStringLiteral("Geschwindigkeit Überblendung (Fading)")))},
         {QStringLiteral("speed"), integer(0, 255, fixed(QStringLiteral("Geschwindigkeit")))},
         {QStringLiteral("outputs"), array(neonBox, Zusatz::NeonBoxCount)},
-        {QStringLiteral("neonDark"), integer(0, 255, fixed(QStringLiteral("Leuchtstufe DUNKEL")))},
-        {QStringLiteral("neonBright"), integer(0, 255, fixed(QStringLiteral("Leuchtstufe HELL")))},
-        {QStringLiteral("minimumCount"), integer(0, 255, fixed(QStringLiteral("Mindestanzahl (1..9)")))},
+        {QStringLiteral("neonDark"), editedInteger(fixed(QStringLiteral("Leuchtstufe DUNKEL")))},
+        {QStringLiteral("neonBright"), editedInteger(fixed(QStringLiteral("Leuchtstufe HELL")))},
+        {QStringLiteral("minimumCount"), editedInteger(fixed(QStringLiteral("Mindestanzahl (1..9)")))},
         {QStringLiteral("extras"), array(integer(0, 255, extraCaption, true), Zusatz::ExtraFieldCount)},
     });
 }
@@ -124,7 +124,7 @@ std::optional<Fault> applyNeonLevel(Zusatz::ModesModel &m, bool dark, int number
 {
     if (number == (dark ? m.neonDark() : m.neonBright()))
         return std::nullopt;
-    if (auto fault = outOfRange(path, number, 0, 15))
+    if (auto fault = outOfRange(path, number, 0, Zusatz::NeonLevelMax))
         return fault;
     dark ? m.setNeonDark(number) : m.setNeonBright(number);
     return std::nullopt;

@@ -42,8 +42,8 @@ NodePtr buildShape()
                             {QStringLiteral("offset"), integer(0, 255, fixed(QStringLiteral("Impuls Min (Offset)")))},
                             {QStringLiteral("span"), integer(0, 255, fixed(QStringLiteral("Impuls Max (Span)")))}},
                            counted(QStringLiteral("Servo %1")));
-    NodePtr curve = object({{QStringLiteral("count"), integer(0, 255, fixed(QStringLiteral("Anzahl Punkte")))},
-                            {QStringLiteral("stretch"), integer(0, 255, fixed(QStringLiteral("Stretch")))},
+    NodePtr curve = object({{QStringLiteral("count"), editedInteger(fixed(QStringLiteral("Anzahl Punkte")))},
+                            {QStringLiteral("stretch"), editedInteger(fixed(QStringLiteral("Stretch")))},
                             {QStringLiteral("keyAction"), integer(0, 8, fixed(QStringLiteral("Tasten-Aktion")))},
                             {QStringLiteral("points"), array(integer(0, 127, counted(QStringLiteral("Punkt %1")), true), 100)},
                             {QStringLiteral("relays"), array(boolean(counted(QStringLiteral("Relais %1")), true), 100)}},

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <cmath>
+#include <limits>
 
 namespace Settings {
 
@@ -48,6 +49,11 @@ NodePtr integer(int min, int max, Namer name, bool nullable)
     node->name = std::move(name);
     node->nullable = nullable;
     return node;
+}
+
+NodePtr editedInteger(Namer name, bool nullable)
+{
+    return integer(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), std::move(name), nullable);
 }
 
 NodePtr boolean(Namer name, bool nullable)

@@ -74,6 +74,10 @@ const Node &documentShape();
 Namer fixed(const QString &name);
 Namer counted(const QString &pattern);
 NodePtr integer(int min, int max, Namer name = {}, bool nullable = false);
+// A whole number that the editor's own rule takes or refuses when the
+// document is applied, with the editor's message naming the range it stores
+// (the shape asks only for a number an int holds).
+NodePtr editedInteger(Namer name = {}, bool nullable = false);
 NodePtr boolean(Namer name = {}, bool nullable = false);
 NodePtr text(Namer name = {}, QStringList choices = {}, bool compared = true);
 // Objects may be null (left out).

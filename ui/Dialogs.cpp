@@ -277,6 +277,11 @@ QString getSaveFileName(QWidget *parent, const QString &filter, const QString &d
     return chosen(filter, existingPathFor(dialog.selectedFiles().first()));
 }
 
+QString lastFolder(const QString &filter, const QString &otherwise)
+{
+    return lastFolders().value(filter, otherwise);
+}
+
 void presetOpenFileName(const QString &path)
 {
     presets().openNames.enqueue(path);

@@ -42,6 +42,9 @@ int askChoice(QWidget *parent, const QString &text, const QString &first, const 
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder = QString());
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
                         const QString &proposedName);
+// The folder of the file last chosen with the filter, or `otherwise` while
+// none has been: where a dialog of that filter should start.
+QString lastFolder(const QString &filter, const QString &otherwise);
 
 // ---- for tests ----
 // Answers the next dialogs of the given kind without showing them.

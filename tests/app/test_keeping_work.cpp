@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -211,6 +212,40 @@ private:
 
 // Enter and Escape answer the question with "Nein", before a load and before
 // a close by the title bar: the work stays.
+// The question names the file with the folders that tell it apart from the
+// recent files of the same name, and its date as the window writes dates.
+TEST_F(KeepingWork, TheQuestionTellsFilesOfOneNameApart)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("a")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("b")));
+    const QString first = writeFile(QStringLiteral("a/servo.hex"), contentOf(Relais));
+    const QString second = writeFile(QStringLiteral("b/servo.hex"), contentOf(Relais));
+    {
+        TFormMain earlier(settingsPath());
+        ASSERT_TRUE(earlier.loadHexFile(first));
+    }
+    const QDateTime edited = QDateTime::currentDateTime();
+    {
+        TFormMain ended(settingsPath());
+        ASSERT_TRUE(ended.loadHexFile(second));
+        showActive(ended);
+        editRelais(ended);
+        ended.btn_close->click();
+    }
+    ASSERT_EQ(recoveryFiles().size(), 1u);
+    TFormMain next(settingsPath());
+    showActive(next);
+    const QString asked = offerAnsweredYes(next);
+
+    const QString start = QStringLiteral("Ungespeicherte Änderungen an %1 vom ").arg(QDir::toNativeSeparators(QStringLiteral("b/servo.hex")));
+    const QString end = QStringLiteral(" wiederherstellen?");
+    ASSERT_TRUE(asked.startsWith(start) && asked.endsWith(end)) << asked.toStdString();
+    const QString date = asked.mid(start.size(), asked.size() - start.size() - end.size());
+    const QDateTime written = QDateTime::fromString(date, QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    ASSERT_TRUE(written.isValid()) << date.toStdString();
+    EXPECT_LE(std::abs(written.secsTo(edited)), 60) << date.toStdString();
+}
+
 TEST_F(KeepingWork, EnterAndEscapeKeepTheWork)
 {
     const QString loaded = writeFile(QStringLiteral("relais.hex"), contentOf(Relais));

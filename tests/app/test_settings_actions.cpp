@@ -15,6 +15,8 @@
 #include <QJsonObject>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -231,6 +233,38 @@ TEST_F(SettingsActionsTest, AfterASaveTheChangesAndTheExportFollowTheSavedFile)
     EXPECT_EQ(source.value("file").toString(), QStringLiteral("new.hex"));
     EXPECT_EQ(source.value("sha256").toString(),
               QString::fromLatin1(QCryptographicHash::hash(written, QCryptographicHash::Sha256).toHex()));
+}
+
+// Export and apply start where the last settings document was, whatever
+// folder the HEX file is in; the export proposes the HEX file's name there.
+TEST_F(SettingsActionsTest, DocumentDialogsStartInTheLastDocumentsFolder)
+{
+    TFormMain w(settingsPath());
+    open(w, Kandor);
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("documents")));
+    const QString documents = QDir(dir.filePath(QStringLiteral("documents"))).absolutePath();
+    Dialogs::presetSaveFileName(documents + QStringLiteral("/first.json"));
+    chooseFromButtonsMenu(w, "actExportSettings");
+    ASSERT_FALSE(contentOf(documents + QStringLiteral("/first.json")).isEmpty());
+    ASSERT_TRUE(w.loadHexFile(writeFile(QStringLiteral("servo.hex"), contentOf(sample(Kandor)))));
+
+    const Dialogs::RealDialogsAllowed real;
+    for (const char *action : {"actExportSettings", "actApplySettings"}) {
+        SCOPED_TRACE(action);
+        QString folder;
+        QString name;
+        whenModalShows<QFileDialog>([&](QFileDialog *dialog) {
+            folder = dialog->directory().absolutePath();
+            if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name = edit->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        chooseFromButtonsMenu(w, action);
+        EXPECT_EQ(folder.toStdString(), documents.toStdString());
+        if (QByteArray(action) == "actExportSettings") {
+            EXPECT_EQ(name.toStdString(), "servo.json");
+        }
+    }
 }
 
 } // namespace

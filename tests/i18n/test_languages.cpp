@@ -89,6 +89,7 @@ TEST_F(MainWindowTest, TheWindowInGerman)
     EXPECT_TRUE(german.help.contains(QStringLiteral("Strg+O\tHEX laden\r"))) << german.help.toStdString();
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     EXPECT_EQ(german.status, QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
+    EXPECT_EQ(dateTimeText(QDateTime(QDate(2011, 6, 27), QTime(14, 3, 5))), QStringLiteral("27.06.2011 14:03:05"));
 }
 
 // English, from the translation built into the program, as under LANG=en_US.
@@ -110,4 +111,5 @@ TEST_F(MainWindowTest, TheWindowInEnglish)
     // Qt's own texts are English too: its German translation is gone.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     EXPECT_EQ(english.status, QStringLiteral(" Quaxel V0.981 of June 27, 2011"));
+    EXPECT_EQ(dateTimeText(QDateTime(QDate(2011, 6, 27), QTime(14, 3, 5))), QStringLiteral("June 27, 2011, 2:03:05 PM"));
 }

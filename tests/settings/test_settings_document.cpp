@@ -254,6 +254,12 @@ const Outcome Outcomes[] = {
     {"full-15872-led-function-decoder-mot.hex", "slots.1.function", 0, "slots[1].function: function number 0 cannot be stored: function numbers run from 1 to 4", true},
     {"full-15872-led-function-decoder-mot.hex", "slots.1.address", 0, "slots[1].address: address 0 cannot be stored by this decoder type (the slot would read back as address 80)", true},
     {"211-tamb-4-servo-dekoder-dcc.hex", "servo.curves.0.count", 150, "servo.curves[0].count: 150 is out of range: the editor would store 100", true},
+    // beyond a byte too, the limit named is the one the editor stores
+    {"211-tamb-4-servo-dekoder-dcc.hex", "servo.curves.0.count", 300, "servo.curves[0].count: 300 is out of range: the editor would store 100", true},
+    {"221-led-blinkmuster-mot.hex", "blink.0.count", 300, "blink[0].count: 300 is out of range: the editor would store 100", true},
+    {"1-kandor-blinkmuster-dcc.hex", "blink.2.stretch", 1000, "blink[2].stretch: 1000 is out of range: the editor would store 200", true},
+    {"2769152-kandor-rimno-f-dekoder-neon-ab-v0-60-dcc.hex", "modes.neonBright", 300, "modes.neonBright: 300 is outside 0..15", true},
+    {"8-torvel-dcc.hex", "modes.value", 300, "modes.value: Wert für <Time Out (1..127)> ist zu gross", true},
     {"211-tamb-4-servo-dekoder-dcc.hex", "servo.servos.0.offset", 40, "servo.servos[0].offset: offset 40 is outside 50..255, the range of the pulse buttons", true},
     {"1-kandor-blinkmuster-dcc.hex", "blink.0.steps.60", "1111", "blink[0].steps[60]: the pattern has 50 steps", true},
     // a step past the count: out of the mouse's reach with four outputs, within it with ten
