@@ -258,13 +258,13 @@ QString getOpenFileName(QWidget *parent, const QString &filter, const QString &f
 }
 
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
-                        const QString &proposedName)
+                        const QString &proposedName, const QString &folder)
 {
     if (!presets().saveNames.isEmpty())
         return chosen(filter, presets().saveNames.dequeue());
     if (refusedAsUnexpected(QStringLiteral("save dialog")))
         return QString();
-    QFileDialog dialog(parent, QString(), lastFolders().value(filter), filter);
+    QFileDialog dialog(parent, QString(), folder.isEmpty() ? lastFolders().value(filter) : folder, filter);
     new FileDialogFitter(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -321,6 +321,11 @@ void clearPresets()
     p.yesNo.clear();
     p.choices.clear();
     p.messages.clear();
+}
+
+void forgetFolders()
+{
+    lastFolders().clear();
 }
 
 void setUnexpectedDialogHandler(UnexpectedDialogHandler handler)

@@ -36,12 +36,12 @@ bool askYesNo(QWidget *parent, const QString &text, bool keepByDefault = false);
 int askChoice(QWidget *parent, const QString &text, const QString &first, const QString &second,
               const QString &last);
 
-// Open / save dialogs; an empty text means the user cancelled. The open
-// dialog starts in `folder` where one is given; else, like the save dialog,
-// in the folder of the file last chosen with the same filter.
+// Open / save dialogs; an empty text means the user cancelled. They start
+// in `folder` where one is given, else in the folder of the file last chosen
+// with the same filter; a proposed name with a folder starts in that folder.
 QString getOpenFileName(QWidget *parent, const QString &filter, const QString &folder = QString());
 QString getSaveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
-                        const QString &proposedName);
+                        const QString &proposedName, const QString &folder = QString());
 // The folder of the file last chosen with the filter, or `otherwise` while
 // none has been: where a dialog of that filter should start.
 QString lastFolder(const QString &filter, const QString &otherwise);
@@ -57,6 +57,8 @@ void setRecordMessages(bool on);
 QList<UserMessage> recordedMessages();
 // Empties the preset answers and the recorded messages; recording stays as it is.
 void clearPresets();
+// Forgets the folders of the files chosen so far, as in a new process.
+void forgetFolders();
 
 // Called instead of showing a dialog that nothing answers: the window tests
 // set it so that an unexpected box fails the test at once instead of waiting

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -584,9 +585,17 @@ void TFrameTamb::btn_shiftClick()
 
 // ---------------------------------------------------------------- files
 
+// Curve and set files are looked for where the last of their kind was, at
+// first beside the HEX file.
+QString TFrameTamb::startFolder(const QString &filter) const
+{
+    const QString hexFile = session().filePath;
+    return Dialogs::lastFolder(filter, hexFile.isEmpty() ? QString() : QFileInfo(hexFile).absolutePath());
+}
+
 bool TFrameTamb::readChosenFile(const QString &filter, QStringList &lines)
 {
-    const QString path = Dialogs::getOpenFileName(this, filter);
+    const QString path = Dialogs::getOpenFileName(this, filter, startFolder(filter));
     if (path.isEmpty())
         return false;
     const InputFile file = readInputFile(path);
@@ -600,7 +609,7 @@ bool TFrameTamb::readChosenFile(const QString &filter, QStringList &lines)
 
 void TFrameTamb::saveChosenFile(const QString &filter, const QString &suffix, const QByteArray &content)
 {
-    const QString path = Dialogs::getSaveFileName(this, filter, suffix, QString());
+    const QString path = Dialogs::getSaveFileName(this, filter, suffix, QString(), startFolder(filter));
     if (path.isEmpty())
         return;
     if (const auto error = saveFileWhole(path, content))

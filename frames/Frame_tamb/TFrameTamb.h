@@ -171,6 +171,7 @@ private:
     // A scale or shift that was refused: the warning, the focus back.
     bool refusedNumber(const TypedEntry<float> &entry, QLineEdit *edit);
     // The file the user chose read as lines, or false after a cancel or a read error.
+    QString startFolder(const QString &filter) const;
     bool readChosenFile(const QString &filter, QStringList &lines);
     void saveChosenFile(const QString &filter, const QString &suffix, const QByteArray &content);
 

@@ -439,6 +439,26 @@ TEST_F(CurveEditor, FilesLoadIntoTheWorkingCopyAndEnableApplyWhenTheyChangeIt)
     EXPECT_EQ(CurveRecords::read(session.image), loaded);
 }
 
+namespace {
+
+// The folder the real file dialog that the button opens starts in; the
+// dialog is cancelled.
+QString startFolderOfDialogFrom(QPushButton *button)
+{
+    QString startFolder;
+    const Dialogs::RealDialogsAllowed real;
+    QTimer::singleShot(0, [&startFolder] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            startFolder = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    });
+    button->click();
+    return startFolder;
+}
+
+} // namespace
+
 // The curve-save dialog starts in the folder of the last curve file, not in
 // the folder of the HEX file chosen since.
 TEST_F(CurveEditor, CurveSaveDialogStartsWhereTheLastCurveFileWas)
@@ -451,18 +471,26 @@ TEST_F(CurveEditor, CurveSaveDialogStartsWhereTheLastCurveFileWas)
     Dialogs::presetOpenFileName(dir.filePath(QStringLiteral("hex/other.hex")));
     EXPECT_FALSE(Dialogs::getOpenFileName(nullptr, Dialogs::hexFileFilter()).isEmpty());
 
-    QString startFolder;
-    {
-        const Dialogs::RealDialogsAllowed real;
-        QTimer::singleShot(0, [&startFolder] {
-            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                startFolder = dialog->directory().absolutePath();
-                dialog->reject();
-            }
-        });
-        frame->servo_save_1->click();
-    }
+    const QString startFolder = startFolderOfDialogFrom(frame->servo_save_1);
     EXPECT_EQ(startFolder, QDir(dir.filePath(QStringLiteral("curves"))).absolutePath());
+}
+
+// Before any curve or set file was chosen, their dialogs start beside the
+// HEX file, not where a dialog of another kind was last.
+TEST_F(CurveEditor, FirstCurveAndSetDialogsStartBesideTheHexFile)
+{
+    load(Sample211);
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("hex")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("documents")));
+    session.filePath = dir.filePath(QStringLiteral("hex/servo.hex"));
+    Dialogs::forgetFolders();
+    Dialogs::presetOpenFileName(dir.filePath(QStringLiteral("documents/a.json")));
+    EXPECT_FALSE(Dialogs::getOpenFileName(nullptr, QStringLiteral("JSON (*.json)")).isEmpty());
+
+    for (QPushButton *button : {frame->servo_save_1, frame->servo_load_all}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        EXPECT_EQ(startFolderOfDialogFrom(button).toStdString(), QDir(dir.filePath(QStringLiteral("hex"))).absolutePath().toStdString());
+    }
 }
 
 // Whatever file was loaded before, a servo firmware shows its SW1 function
