@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTranslator>
 
 #include <optional>
 
@@ -41,4 +42,19 @@ QString longDateText(const QDate &date)
 {
     const QLocale locale(QCoreApplication::translate("DesktopLanguage", DateLocale));
     return locale.toString(date, QCoreApplication::translate("DesktopLanguage", LongDateFormat));
+}
+
+bool installEnglishTexts()
+{
+    auto *english = new QTranslator(QCoreApplication::instance());
+    if (!english->load(QStringLiteral(":/i18n/quaxel_en.qm"))) {
+        delete english;
+        return false;
+    }
+    return QCoreApplication::installTranslator(english);
+}
+
+bool installLanguage(ProgramLanguage language)
+{
+    return language == ProgramLanguage::German || installEnglishTexts();
 }

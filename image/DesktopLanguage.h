@@ -20,3 +20,11 @@ ProgramLanguage desktopLanguage();
 // German, "June 27, 2011" in English. Needs the translation installed (it
 // holds the locale and the format), as the window's texts do.
 QString longDateText(const QDate &date);
+
+// Puts the program's English texts into the running application (a
+// QCoreApplication must exist): every QCoreApplication::translate() and tr()
+// answers in English from then on. False when they cannot be loaded.
+bool installEnglishTexts();
+// Puts the running application into the language: English texts for English,
+// the source texts (German) otherwise. False when English cannot be loaded.
+bool installLanguage(ProgramLanguage language);
