@@ -11,11 +11,5 @@ bool useLanguage(QApplication &app, ProgramLanguage language)
         QApplication::removeTranslator(german);
         delete german;
     }
-    auto *english = new QTranslator(&app);
-    if (!english->load(QStringLiteral(":/i18n/quaxel_en.qm"))) {
-        delete english;
-        return false;
-    }
-    QApplication::installTranslator(english);
-    return true;
+    return installEnglishTexts();
 }

@@ -1,36 +1,40 @@
 // quaxel-cli apply: puts a settings document into a new, verified HEX file.
 #include "cli/Command.h"
+
 #include "cli/Commands.h"
 #include "cli/Inputs.h"
 #include "cli/Messages.h"
 
 #include "image/SafeFile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const char *const ApplyHelp =
-    "Usage: quaxel-cli apply FILE.hex DOC.json -o OUT.hex [--force]\n"
+const char *const ApplyHelp = QT_TRANSLATE_NOOP("quaxel-cli",
+    "Aufruf: quaxel-cli apply FILE.hex DOC.json -o OUT.hex [--force]\n"
     "\n"
-    "Loads FILE, puts the settings of DOC into it through the editors' rules, as\n"
-    "if they were typed into the window, writes OUT with the same writer as\n"
-    "\"HEX speichern\" and reads it back to verify it. A setting DOC leaves out\n"
-    "keeps its value. DOC may come from another version of the same decoder type;\n"
-    "a document for another type, or a FILE whose decoder is not recognised, is\n"
-    "refused.\n"
+    "Lädt FILE, bringt die Einstellungen von DOC über die Regeln der Editoren hinein,\n"
+    "als wären sie im Fenster eingegeben, schreibt OUT mit demselben Schreiber wie\n"
+    "\"HEX speichern\" und liest die Datei zur Prüfung zurück. Eine Einstellung, die\n"
+    "DOC auslässt, behält ihren Wert. DOC darf von einer anderen Version desselben\n"
+    "Decoder-Typs stammen; ein Dokument für einen anderen Typ, oder eine FILE, deren\n"
+    "Decoder nicht erkannt wird, wird abgelehnt.\n"
     "\n"
-    "  -o, --output OUT.hex   the file to write (required); '-' writes the HEX text\n"
-    "                         to standard output, without reading it back\n"
-    "  --force                use an input with bad record checksums or without an\n"
-    "                         end record (refused otherwise)\n"
-    "  --help                 this text\n"
-    "  --                     ends the options\n"
+    "  -o, --output OUT.hex   die zu schreibende Datei (nötig); '-' schreibt den\n"
+    "                         HEX-Text auf die Standardausgabe, ohne Zurücklesen\n"
+    "  --force                nimmt eine Eingabe mit falschen Record-Prüfsummen oder\n"
+    "                         ohne End-Record (sonst abgelehnt)\n"
+    "  --help                 dieser Text\n"
+    "  --                     beendet die Optionen\n"
     "\n"
-    "All or nothing: a document that is no JSON, has another format version, an\n"
-    "unknown key or a value of the wrong kind or range, or a setting that the rules\n"
-    "refuse, stops the command with a message naming the JSON path of the setting\n"
-    "(and the window's message where it has one); nothing is written.\n"
+    "Alles oder nichts: ein Dokument, das kein JSON ist, eine andere Format-Version,\n"
+    "einen unbekannten Schlüssel oder einen Wert falscher Art oder außerhalb des\n"
+    "Bereichs hat, oder eine Einstellung, die die Regeln ablehnen, beendet den Befehl\n"
+    "mit einer Meldung, die den JSON-Pfad der Einstellung nennt (und die Meldung des\n"
+    "Fensters, wo es eine hat); nichts wird geschrieben.\n"
     "\n"
-    "Exit status: 0 written and verified, 1 refused or not verified, 2 wrong command line.\n";
+    "Exit-Status: 0 geschrieben und geprüft, 1 abgelehnt oder nicht geprüft, 2 falsche Befehlszeile.\n");
 
 class ApplyCommand : public Command {
 public:
@@ -44,10 +48,10 @@ private:
     CliOutput execute() override
     {
         if (files().size() != 2)
-            return commandLineFault(QStringLiteral("a HEX file and a settings document expected"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "eine HEX-Datei und ein Einstellungsdokument erwartet"));
         const QStringList outputs = values(QStringLiteral("output"));
         if (outputs.size() != 1 || outputs.first().isEmpty())
-            return commandLineFault(QStringLiteral("one output file expected (-o OUT.hex)"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "eine Ausgabedatei erwartet (-o OUT.hex)"));
         return apply(files()[0], files()[1], outputs.first());
     }
 
@@ -80,7 +84,7 @@ private:
             printMessage(o, QString(), *failure);
             return o;
         }
-        o.out = printable(QStringLiteral("written and verified: %1\n").arg(shownPath(output)));
+        o.out = printable(QCoreApplication::translate("quaxel-cli", "geschrieben und geprüft: %1\n").arg(shownPath(output)));
         o.exitCode = CliExit::Ok;
         return o;
     }

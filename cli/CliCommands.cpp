@@ -3,37 +3,40 @@
 #include "cli/Commands.h"
 #include "cli/Messages.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const char *const MainHelp =
-    "Usage: quaxel-cli COMMAND [OPTIONS]\n"
+const char *const MainHelp = QT_TRANSLATE_NOOP("quaxel-cli",
+    "Aufruf: quaxel-cli BEFEHL [OPTIONEN]\n"
     "\n"
-    "Reads, compares and writes decoder firmware HEX files with the rules of the\n"
-    "Quaxel window, without a display.\n"
+    "Liest, vergleicht und schreibt HEX-Dateien von Decoder-Firmware mit den Regeln\n"
+    "des Quaxel-Fensters, ohne Bildschirm.\n"
     "\n"
-    "Commands:\n"
-    "  info FILE.hex [--json]   type, version, protocol, slots, ID and config words\n"
-    "  diff A.hex B.hex         the byte differences of B against A, as \"HEX Info\" lists them\n"
+    "Befehle:\n"
+    "  info FILE.hex [--json]   Typ, Version, Protokoll, Slots, ID und Config-Worte\n"
+    "  diff A.hex B.hex         die Byte-Unterschiede von B gegen A, wie \"HEX Info\" sie auflistet\n"
     "  set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]... [--series COUNT --step K]\n"
-    "                           changes slots and writes a new, verified HEX file\n"
+    "                           ändert Slots und schreibt eine neue, geprüfte HEX-Datei\n"
     "  export FILE.hex [-o DOC.json]\n"
-    "                           the settings document: every setting the editors show\n"
+    "                           das Einstellungsdokument: jede Einstellung, die die Editoren zeigen\n"
     "  apply FILE.hex DOC.json -o OUT.hex [--force]\n"
-    "                           puts a settings document into a new, verified HEX file\n"
+    "                           bringt ein Einstellungsdokument in eine neue, geprüfte HEX-Datei\n"
     "  diff --settings A B [--json]\n"
-    "                           the settings that differ, A and B HEX files or documents\n"
+    "                           die Einstellungen, die sich unterscheiden; A und B HEX-Dateien oder Dokumente\n"
     "  inventory [--csv | --json] [--strict] FILE.hex|FOLDER...\n"
-    "                           every address in use, and the addresses slots share\n"
+    "                           jede benutzte Adresse, und die Adressen, die Slots teilen\n"
     "\n"
-    "Run 'quaxel-cli COMMAND --help' for the options of a command.\n"
-    "  --help      this text\n"
-    "  --version   the program's version\n"
-    "  --          ends the options: every argument after it is a file name\n"
+    "'quaxel-cli BEFEHL --help' zeigt die Optionen eines Befehls.\n"
+    "  --help      dieser Text\n"
+    "  --version   die Version des Programms\n"
+    "  --          beendet die Optionen: jedes Argument danach ist ein Dateiname\n"
     "\n"
-    "Only regular files of at most 1 MiB are read; only a regular file is replaced,\n"
-    "keeping its mode, owner and group. A FIFO, a device, a socket, a folder, a\n"
-    "file with more than one hard link or one whose owner or mode cannot be kept\n"
-    "is refused and left untouched (exit status 1; 2 for diff).\n";
+    "Gelesen werden nur reguläre Dateien von höchstens 1 MiB; ersetzt wird nur eine\n"
+    "reguläre Datei, mit ihren Rechten, ihrem Besitzer und ihrer Gruppe. Ein FIFO,\n"
+    "ein Gerät, ein Socket, ein Ordner, eine Datei mit mehr als einem harten Link\n"
+    "oder eine, deren Besitzer oder Rechte sich nicht behalten lassen, wird\n"
+    "abgelehnt und nicht angerührt (Exit-Status 1; 2 bei diff).\n");
 
 // The command a name stands for; nothing for an unknown name.
 std::unique_ptr<Command> commandNamed(const QString &name, const QStringList &args, const OutputSink &sink)
@@ -58,7 +61,7 @@ std::unique_ptr<Command> commandNamed(const QString &name, const QStringList &ar
 CliOutput runCli(const QStringList &arguments, const OutputSink &sink)
 {
     if (arguments.isEmpty())
-        return commandLineFault(QString(), QStringLiteral("a command is needed: info, diff, set, export, apply or inventory"));
+        return commandLineFault(QString(), QCoreApplication::translate("quaxel-cli", "ein Befehl fehlt: info, diff, set, export, apply oder inventory"));
     const QString name = arguments.first();
     const QStringList rest = arguments.mid(1);
     if (name == QStringLiteral("--help") || name == QStringLiteral("-h") || name == QStringLiteral("help"))
@@ -67,6 +70,6 @@ CliOutput runCli(const QStringList &arguments, const OutputSink &sink)
         return {CliExit::Ok, programName() + QStringLiteral(" ") + QStringLiteral(QUAXEL_VERSION) + QLatin1Char('\n'), QString()};
     const std::unique_ptr<Command> command = commandNamed(name, rest, sink);
     if (!command)
-        return commandLineFault(QString(), QStringLiteral("unknown command '%1'").arg(name));
+        return commandLineFault(QString(), QCoreApplication::translate("quaxel-cli", "unbekannter Befehl '%1'").arg(name));
     return command->run(rest);
 }

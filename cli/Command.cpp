@@ -2,6 +2,9 @@
 
 #include "cli/Messages.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
+
 #include <utility>
 
 Command::Command(QString name, const char *help, const QList<QCommandLineOption> &options)
@@ -20,7 +23,7 @@ CliOutput Command::run(const QStringList &args)
     if (parser_.isSet(QStringLiteral("help")))
         result = helpText(help_);
     else if (!parsed)
-        result = commandLineFault(parser_.errorText());
+        result = commandLineFault(parserComplaint());
     else
         result = execute();
     result.failedStatus = failedStatus();
@@ -30,6 +33,24 @@ CliOutput Command::run(const QStringList &args)
 CliOutput Command::commandLineFault(const QString &text) const
 {
     return ::commandLineFault(name_, text);
+}
+
+QString Command::parserComplaint() const
+{
+    const QStringList unknown = parser_.unknownOptionNames();
+    if (unknown.size() == 1)
+        return QCoreApplication::translate("quaxel-cli", "Unbekannte Option '%1'.").arg(unknown.first());
+    if (!unknown.isEmpty())
+        return QCoreApplication::translate("quaxel-cli", "Unbekannte Optionen: %1.").arg(unknown.join(QStringLiteral(", ")));
+    // The parser's other complaints name the option in its own English words.
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    const QString text = parser_.errorText();
+    if (const QRegularExpressionMatch m = missing.match(text); m.hasMatch())
+        return QCoreApplication::translate("quaxel-cli", "Fehlender Wert nach '%1'.").arg(m.captured(1));
+    if (const QRegularExpressionMatch m = unexpected.match(text); m.hasMatch())
+        return QCoreApplication::translate("quaxel-cli", "Unerwarteter Wert nach '%1'.").arg(m.captured(1));
+    return QCoreApplication::translate("quaxel-cli", "Die Befehlszeile ist fehlerhaft.");
 }
 
 QCommandLineOption Command::flag(const QString &name)

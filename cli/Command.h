@@ -41,6 +41,9 @@ protected:
     static QCommandLineOption valueOption(const QStringList &names);
 
 private:
+    // The parser's refusal of the command line in the reader's language.
+    QString parserComplaint() const;
+
     QString name_;
     const char *help_;
     QCommandLineParser parser_;

@@ -1,6 +1,7 @@
 // quaxel-cli diff: the byte differences of two HEX files as "HEX Info" lists
 // them, or with --settings the settings that differ.
 #include "cli/Command.h"
+
 #include "cli/Commands.h"
 #include "cli/Inputs.h"
 #include "cli/Messages.h"
@@ -14,40 +15,44 @@
 #include "settings/SettingsDiff.h"
 #include "settings/SettingsDocument.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const char *const DiffHelp =
-    "Usage: quaxel-cli diff A.hex B.hex\n"
+const char *const DiffHelp = QT_TRANSLATE_NOOP("quaxel-cli",
+    "Aufruf: quaxel-cli diff A.hex B.hex\n"
     "\n"
-    "Loads A and compares every record of B with it, as \"HEX Info\" and \"vergleiche\n"
-    "mit 2. HEX-File\" do: the EEPROM lines, the ROM, ID and CONFIG lines, each\n"
-    "followed by the counts. When B's records show no difference but B leaves out\n"
-    "bytes that A holds, a last line names the first of them.\n"
+    "Lädt A und vergleicht jeden Record von B damit, wie es \"HEX Info\" und\n"
+    "\"vergleiche mit 2. HEX-File\" tun: die EEPROM-Zeilen, die ROM-, ID- und\n"
+    "CONFIG-Zeilen, jeweils gefolgt von den Anzahlen. Zeigen die Records von B keinen\n"
+    "Unterschied, lässt B aber Bytes aus, die A enthält, nennt eine letzte Zeile das\n"
+    "erste davon.\n"
     "\n"
-    "  --force  compare files with bad record checksums or without an end record\n"
-    "           (refused otherwise)\n"
-    "  --help   this text\n"
+    "  --force  vergleicht Dateien mit falschen Record-Prüfsummen oder ohne End-Record\n"
+    "           (sonst abgelehnt)\n"
+    "  --help   dieser Text\n"
     "\n"
-    "Exit status: 0 the images are equal, 1 they differ, 2 an error (nothing is\n"
-    "printed on standard output then).\n";
+    "Exit-Status: 0 die Abbilder sind gleich, 1 sie unterscheiden sich, 2 ein Fehler\n"
+    "(dann wird nichts auf die Standardausgabe geschrieben).\n");
 
-const char *const SettingsDiffHelp =
-    "Usage: quaxel-cli diff --settings A B [--json] [--force]\n"
+const char *const SettingsDiffHelp = QT_TRANSLATE_NOOP("quaxel-cli",
+    "Aufruf: quaxel-cli diff --settings A B [--json] [--force]\n"
     "\n"
-    "Compares the settings of A and B, each a HEX file or a settings document, and\n"
-    "prints one line for each setting that differs, in the editors' terms:\n"
-    "\"Adresse 03: 12g -> 14r\", \"Kurve 2: Anzahl Punkte 30 -> 20\". A setting\n"
-    "that a document leaves out is not compared.\n"
+    "Vergleicht die Einstellungen von A und B, jeweils eine HEX-Datei oder ein\n"
+    "Einstellungsdokument, und gibt für jede Einstellung, die sich unterscheidet,\n"
+    "eine Zeile in den Worten der Editoren aus: \"Adresse 03: 12g -> 14r\",\n"
+    "\"Kurve 2: Anzahl Punkte 30 -> 20\". Eine Einstellung, die ein Dokument auslässt,\n"
+    "wird nicht verglichen.\n"
     "\n"
-    "  --settings  compare settings, not bytes\n"
-    "  --json      print a partial settings document of B's differing settings\n"
-    "              instead, which 'apply' takes\n"
-    "  --force     compare HEX files with bad record checksums or without an end\n"
-    "              record (refused otherwise)\n"
-    "  --help      this text\n"
-    "  --          ends the options\n"
+    "  --settings  vergleicht Einstellungen, nicht Bytes\n"
+    "  --json      gibt stattdessen ein Teil-Einstellungsdokument der abweichenden\n"
+    "              Einstellungen von B aus, das 'apply' annimmt\n"
+    "  --force     vergleicht HEX-Dateien mit falschen Record-Prüfsummen oder ohne\n"
+    "              End-Record (sonst abgelehnt)\n"
+    "  --help      dieser Text\n"
+    "  --          beendet die Optionen\n"
     "\n"
-    "Exit status: 0 every setting is equal, 1 a setting differs, 2 an error.\n";
+    "Exit-Status: 0 alle Einstellungen sind gleich, 1 eine Einstellung unterscheidet sich, 2 ein Fehler.\n");
 
 // The listing's lines under their headings, as the dialog shows them.
 QString listingText(const CompareListing &listing)
@@ -66,7 +71,7 @@ std::optional<QString> uncoveredBytes(const FirmwareImage &first, const QStringL
     const auto uncovered = compareImages(first, second);
     if (!uncovered)
         return std::nullopt;
-    return QStringLiteral("Not in the records of File2: %1: File1:0x%2 - File2:0x%3 (%4 in all)\n")
+    return QCoreApplication::translate("quaxel-cli", "Nicht in den Records von File2: %1: File1:0x%2 - File2:0x%3 (%4 insgesamt)\n")
         .arg(uncovered->where, quotedLine(uncovered->first), quotedLine(uncovered->second))
         .arg(uncovered->count);
 }
@@ -121,7 +126,7 @@ private:
     CliOutput execute() override
     {
         if (files().size() != 2)
-            return commandLineFault(QStringLiteral("two HEX files expected"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "zwei HEX-Dateien erwartet"));
         CliOutput o;
         o.exitCode = CliExit::Failed;
         const Damaged policy = damagePolicy(isSet(QStringLiteral("force")));
@@ -162,7 +167,7 @@ private:
     CliOutput execute() override
     {
         if (files().size() != 2)
-            return commandLineFault(QStringLiteral("two HEX files or settings documents expected"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "zwei HEX-Dateien oder Einstellungsdokumente erwartet"));
         CliOutput o;
         o.exitCode = CliExit::Failed;
         const Damaged policy = damagePolicy(isSet(QStringLiteral("force")));

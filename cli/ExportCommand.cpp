@@ -1,5 +1,6 @@
 // quaxel-cli export: the settings document of a HEX file.
 #include "cli/Command.h"
+
 #include "cli/Commands.h"
 #include "cli/Inputs.h"
 #include "cli/Messages.h"
@@ -7,32 +8,34 @@
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <sys/stat.h>
 
 namespace {
 
-const char *const ExportHelp =
-    "Usage: quaxel-cli export FILE.hex [-o DOC.json]\n"
+const char *const ExportHelp = QT_TRANSLATE_NOOP("quaxel-cli",
+    "Aufruf: quaxel-cli export FILE.hex [-o DOC.json]\n"
     "\n"
-    "Loads FILE as \"HEX laden\" does and writes its settings document: every\n"
-    "setting the editors show for its decoder type (slots, modes, CVs, blink\n"
-    "patterns, servo settings and curves), with the decoder and the source file's\n"
-    "name and SHA-256. The format is described in docs/settings-format.md.\n"
+    "Lädt FILE wie \"HEX laden\" und schreibt ihr Einstellungsdokument: jede\n"
+    "Einstellung, die die Editoren für ihren Decoder-Typ zeigen (Slots, Modes, CVs,\n"
+    "Blinkmuster, Servo-Einstellungen und Kurven), mit dem Decoder und dem Namen und\n"
+    "SHA-256 der Quelldatei. Das Format beschreibt docs/settings-format.md.\n"
     "\n"
-    "  -o, --output DOC.json   the file to write; without it, or with '-', the\n"
-    "                          document goes to standard output\n"
-    "  --help                  this text\n"
-    "  --                      ends the options\n"
+    "  -o, --output DOC.json   die zu schreibende Datei; ohne sie, oder mit '-', geht\n"
+    "                          das Dokument auf die Standardausgabe\n"
+    "  --help                  dieser Text\n"
+    "  --                      beendet die Optionen\n"
     "\n"
-    "An existing DOC.json is replaced only when it holds a JSON object (an earlier\n"
-    "document); any other file, the HEX file itself among them, is refused and kept.\n"
+    "Eine vorhandene DOC.json wird nur ersetzt, wenn sie ein JSON-Objekt enthält (ein\n"
+    "früheres Dokument); jede andere Datei, die HEX-Datei selbst eingeschlossen, wird\n"
+    "abgelehnt und behalten.\n"
     "\n"
-    "A file with bad record checksums or without an end record is read all the\n"
-    "same; each finding is printed on standard error.\n"
+    "Eine Datei mit falschen Record-Prüfsummen oder ohne End-Record wird trotzdem\n"
+    "gelesen; jeder Befund wird auf der Standardfehlerausgabe gemeldet.\n"
     "\n"
-    "Exit status: 0 written, 1 the file cannot be loaded, is not recognised or the\n"
-    "document cannot be written, 2 wrong command line.\n";
+    "Exit-Status: 0 geschrieben, 1 die Datei lässt sich nicht laden, wird nicht\n"
+    "erkannt oder das Dokument lässt sich nicht schreiben, 2 falsche Befehlszeile.\n");
 
 // Why an existing output must not be replaced: a file that holds something
 // other than a JSON object, as the firmware of "export X.hex -o X.hex" does.
@@ -52,7 +55,7 @@ std::optional<QString> notADocument(const QString &path)
     QJsonParseError error;
     if (QJsonDocument::fromJson(content, &error).isObject())
         return std::nullopt;
-    return fileMessage(path, QStringLiteral("exists and is no settings document; it is not replaced"));
+    return fileMessage(path, QCoreApplication::translate("quaxel-cli", "existiert und ist kein Einstellungsdokument; sie wird nicht ersetzt"));
 }
 
 // Writes the document to a file through the verified save, or to standard
@@ -82,10 +85,10 @@ private:
     CliOutput execute() override
     {
         if (files().size() != 1)
-            return commandLineFault(QStringLiteral("one HEX file expected"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "eine HEX-Datei erwartet"));
         const QStringList outputs = values(QStringLiteral("output"));
         if (outputs.size() > 1 || (outputs.size() == 1 && outputs.first().isEmpty()))
-            return commandLineFault(QStringLiteral("at most one output file expected (-o DOC.json)"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "höchstens eine Ausgabedatei erwartet (-o DOC.json)"));
 
         CliOutput o;
         o.exitCode = CliExit::Refused;

@@ -1,5 +1,6 @@
 // quaxel-cli info: what the window shows of a HEX file, as text or JSON.
 #include "cli/Command.h"
+
 #include "cli/Commands.h"
 #include "cli/Inputs.h"
 #include "cli/Messages.h"
@@ -7,6 +8,7 @@
 #include "image/SafeFile.h"
 #include "info/InfoListing.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,23 +16,24 @@
 
 namespace {
 
-const char *const InfoHelp =
-    "Usage: quaxel-cli info FILE.hex [--json]\n"
+const char *const InfoHelp = QT_TRANSLATE_NOOP("quaxel-cli",
+    "Aufruf: quaxel-cli info FILE.hex [--json]\n"
     "\n"
-    "Loads FILE as \"HEX laden\" does and prints what the window shows: the decoder\n"
-    "type code and label, version, ID, protocol, every slot of the type with its\n"
-    "address and red/green output (g, r) or function number (/N), the type words,\n"
-    "the ID words and the config word.\n"
+    "Lädt FILE wie \"HEX laden\" und gibt aus, was das Fenster zeigt: Code und\n"
+    "Bezeichnung des Decoder-Typs, Version, ID, Protokoll, jeden Slot des Typs mit\n"
+    "seiner Adresse und dem roten/grünen Ausgang (g, r) oder der Funktions-Nummer\n"
+    "(/N), die Typ-Worte, die ID-Worte und das Config-Wort.\n"
     "\n"
-    "  --json   one JSON object instead of text\n"
-    "  --help   this text\n"
+    "  --json   ein JSON-Objekt statt Text\n"
+    "  --help   dieser Text\n"
     "\n"
-    "A file with record checksums that do not add up, or without an end record,\n"
-    "is read all the same; each such finding is printed on standard error (and\n"
-    "listed as \"warnings\" with --json).\n"
+    "Eine Datei, deren Record-Prüfsummen nicht aufgehen, oder ohne End-Record wird\n"
+    "trotzdem gelesen; jeder solche Befund wird auf der Standardfehlerausgabe\n"
+    "gemeldet (und mit --json als \"warnings\" aufgeführt).\n"
     "\n"
-    "Exit status: 0 loaded and recognised, 1 the file cannot be loaded or its type\n"
-    "is not recognised (what was read is printed all the same), 2 wrong command line.\n";
+    "Exit-Status: 0 geladen und erkannt, 1 die Datei lässt sich nicht laden oder ihr\n"
+    "Typ wird nicht erkannt (was gelesen wurde, wird trotzdem ausgegeben), 2 falsche\n"
+    "Befehlszeile.\n");
 
 // The value in the form --slot takes: "12g", "12r" or "12/3".
 QString slotValueText(const DecoderSession &session, int slot)
@@ -48,6 +51,16 @@ QString slotKindName(const DecoderSession &session)
     if (session.isFunctionDecoder())
         return QStringLiteral("function");
     return QStringLiteral("none");
+}
+
+// The kind of the slots as a person reads it; the JSON keeps slotKindName().
+QString slotKindText(const DecoderSession &session)
+{
+    if (session.isAccessory())
+        return QCoreApplication::translate("quaxel-cli", "Zubehör");
+    if (session.isFunctionDecoder())
+        return QCoreApplication::translate("quaxel-cli", "Funktion");
+    return QCoreApplication::translate("quaxel-cli", "keine");
 }
 
 // "ID: 1" -> "1", "V 3.51" -> "3.51"; empty without an ID record.
@@ -85,30 +98,30 @@ QString infoText(const QString &path, const DecoderSession &session, const HexLo
         return (name + QLatin1Char(':')).leftJustified(12) + value + QLatin1Char('\n');
     };
     QString text;
-    text += row(QStringLiteral("File"), shownPath(path));
-    text += row(QStringLiteral("Type"), QString::number(session.typeCode())
+    text += row(QCoreApplication::translate("quaxel-cli", "Datei"), shownPath(path));
+    text += row(QCoreApplication::translate("quaxel-cli", "Typ"), QString::number(session.typeCode())
                                             + (session.type() ? QStringLiteral("  ") + session.type()->label
-                                                            : QStringLiteral("  (unknown)")));
+                                                            : QCoreApplication::translate("quaxel-cli", "  (unbekannt)")));
     text += row(QStringLiteral("Version"), panelValue(lines.versionPanel, QStringLiteral("V ")));
     text += row(QStringLiteral("ID"), panelValue(lines.idPanel, QStringLiteral("ID: ")));
-    text += row(QStringLiteral("Protocol"), protocolPanelText(session.protocol()));
-    text += row(QStringLiteral("Type words"), idPanelText(session.ids()));
-    text += row(QStringLiteral("ID words"), session.image.idText);
+    text += row(QCoreApplication::translate("quaxel-cli", "Protokoll"), protocolPanelText(session.protocol()));
+    text += row(QCoreApplication::translate("quaxel-cli", "Typ-Wörter"), idPanelText(session.ids()));
+    text += row(QCoreApplication::translate("quaxel-cli", "ID-Wörter"), session.image.idText);
     text += row(QStringLiteral("Config"), session.image.configText);
     qsizetype labelWidth = 0;
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
         if (session.slotShown(s))
-            labelWidth = std::max(labelWidth, session.slotLabel(s).size());
+            labelWidth = std::max(labelWidth, slotLabelText(session.slotLabel(s)).size());
     }
     if (labelWidth == 0)
         return text;
-    text += QStringLiteral("Slots (%1):\n").arg(slotKindName(session));
+    text += QCoreApplication::translate("quaxel-cli", "Slots (%1):\n").arg(slotKindText(session));
     for (int s = 0; s < DecoderSession::SlotCount; ++s) {
         if (!session.slotShown(s))
             continue;
         text += QStringLiteral("%1  %2  %3\n")
                     .arg(s, 4)
-                    .arg(session.slotLabel(s).leftJustified(labelWidth), slotValueText(session, s));
+                    .arg(slotLabelText(session.slotLabel(s)).leftJustified(labelWidth), slotValueText(session, s));
     }
     return text;
 }
@@ -121,7 +134,7 @@ private:
     CliOutput execute() override
     {
         if (files().size() != 1)
-            return commandLineFault(QStringLiteral("one HEX file expected"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "eine HEX-Datei erwartet"));
         CliOutput o;
         const QString path = files().first();
         LoadedHex loaded;

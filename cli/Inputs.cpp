@@ -5,6 +5,7 @@
 #include "image/SafeFile.h"
 #include "settings/SettingsSchema.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 bool acceptDamage(const HexDamage &damage, const QString &path, Damaged policy, CliOutput &o)
@@ -15,7 +16,7 @@ bool acceptDamage(const HexDamage &damage, const QString &path, Damaged policy, 
         printMessage(o, shownPath(path), finding);
     if (policy == Damaged::Warn)
         return true;
-    printMessage(o, shownPath(path), QStringLiteral("refused: the file may be damaged (--force uses it all the same)"));
+    printMessage(o, shownPath(path), QCoreApplication::translate("quaxel-cli", "abgelehnt: die Datei ist vielleicht beschädigt (--force nimmt sie trotzdem)"));
     return false;
 }
 
@@ -32,7 +33,7 @@ bool loadHex(const QString &path, Damaged policy, LoadedHex &loaded, CliOutput &
         return false;
     }
     loaded.lines = outcome.lines;
-    loaded.findings = outcome.damage.findings();
+    loaded.findings = outcome.damage.machineFindings();
     loaded.source = {shownPath(QFileInfo(path).fileName()), file.content, Settings::versionOf(outcome.lines)};
     return acceptDamage(outcome.damage, path, policy, o);
 }

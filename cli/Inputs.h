@@ -22,7 +22,7 @@ inline Damaged damagePolicy(bool forced)
 struct LoadedHex {
     DecoderSession session;
     HexLoadResult lines;
-    QStringList findings;    // the signs of damage, each printed
+    QStringList findings;    // the signs of damage in the source texts, for --json
     Settings::Source source; // the file as a settings document names it
 };
 

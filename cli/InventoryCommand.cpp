@@ -1,6 +1,7 @@
 // quaxel-cli inventory: every address in use across many decoders, and the
 // addresses slots share.
 #include "cli/Command.h"
+
 #include "cli/Commands.h"
 #include "cli/Inputs.h"
 #include "cli/Messages.h"
@@ -8,31 +9,34 @@
 #include "image/SafeFile.h"
 #include "settings/Inventory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-const char *const InventoryHelp =
-    "Usage: quaxel-cli inventory [--csv | --json] [--strict] FILE.hex|FOLDER...\n"
+const char *const InventoryHelp = QT_TRANSLATE_NOOP("quaxel-cli",
+    "Aufruf: quaxel-cli inventory [--csv | --json] [--strict] FILE.hex|FOLDER...\n"
     "\n"
-    "Lists every address in use across many decoders, one row per slot: file, type,\n"
-    "protocol, slot label, address and output (g, r) or function (F3). A FOLDER\n"
-    "stands for the .hex files in it (not those of its subfolders). Addresses that\n"
-    "two slots share (the same protocol, address and output, in one file or in\n"
-    "several) are listed at the end; sharing may be intended and is no error.\n"
+    "Listet jede benutzte Adresse über viele Decoder, eine Zeile je Slot: Datei, Typ,\n"
+    "Protokoll, Slot-Bezeichnung, Adresse und Ausgang (g, r) oder Funktion (F3). Ein\n"
+    "FOLDER steht für die .hex-Dateien darin (nicht die seiner Unterordner).\n"
+    "Adressen, die zwei Slots teilen (dasselbe Protokoll, dieselbe Adresse und\n"
+    "derselbe Ausgang, in einer Datei oder in mehreren), stehen am Ende; Teilen kann\n"
+    "gewollt sein und ist kein Fehler.\n"
     "\n"
-    "  --csv      a comma-separated table with one header row; its last column\n"
-    "             counts the other slots that share the row's address\n"
-    "  --json     the rows and the shared addresses as JSON\n"
-    "  --strict   exit with status 1 when an address is shared\n"
-    "  --help     this text\n"
-    "  --         ends the options\n"
+    "  --csv      eine Tabelle mit Kommas und einer Kopfzeile; ihre letzte Spalte\n"
+    "             zählt die anderen Slots, die die Adresse der Zeile teilen\n"
+    "  --json     die Zeilen und die geteilten Adressen als JSON\n"
+    "  --strict   Exit-Status 1, wenn eine Adresse geteilt wird\n"
+    "  --help     dieser Text\n"
+    "  --         beendet die Optionen\n"
     "\n"
-    "A file that cannot be loaded is named on standard error and left out.\n"
+    "Eine Datei, die sich nicht laden lässt, wird auf der Standardfehlerausgabe\n"
+    "genannt und ausgelassen.\n"
     "\n"
-    "Exit status: 0 listed, 1 an address is shared and --strict is given, 2 a file\n"
-    "could not be loaded or a wrong command line.\n";
+    "Exit-Status: 0 aufgelistet, 1 eine Adresse wird geteilt und --strict ist\n"
+    "gegeben, 2 eine Datei ließ sich nicht laden oder eine falsche Befehlszeile.\n");
 
 class InventoryCommand : public Command {
 public:
@@ -49,9 +53,9 @@ private:
     CliOutput execute() override
     {
         if (files().isEmpty())
-            return commandLineFault(QStringLiteral("at least one HEX file or folder expected"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "mindestens eine HEX-Datei oder ein Ordner erwartet"));
         if (isSet(QStringLiteral("csv")) && isSet(QStringLiteral("json")))
-            return commandLineFault(QStringLiteral("--csv and --json exclude each other"));
+            return commandLineFault(QCoreApplication::translate("quaxel-cli", "--csv und --json schließen einander aus"));
         CliOutput o;
         Settings::Inventory inventory;
         const bool failed = !addFiles(inventory, o);

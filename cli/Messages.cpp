@@ -2,6 +2,8 @@
 
 #include "image/SafeText.h"
 
+#include <QCoreApplication>
+
 QString programName()
 {
     return QStringLiteral("quaxel-cli");
@@ -25,10 +27,11 @@ CliOutput commandLineFault(const QString &command, const QString &text)
 {
     const QString name = command.isEmpty() ? programName() : programName() + QLatin1Char(' ') + command;
     return {CliExit::Failed, QString(),
-            name + QStringLiteral(": ") + escapedText(text) + QStringLiteral("\nTry '") + name + QStringLiteral(" --help'.\n")};
+            name + QStringLiteral(": ") + escapedText(text) + u'\n'
+                + QCoreApplication::translate("quaxel-cli", "Mehr dazu: '%1 --help'.").arg(name) + u'\n'};
 }
 
 CliOutput helpText(const char *text)
 {
-    return {CliExit::Ok, QString::fromUtf8(text), QString()};
+    return {CliExit::Ok, QCoreApplication::translate("quaxel-cli", text), QString()};
 }

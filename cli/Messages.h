@@ -17,5 +17,6 @@ QString printable(const QString &text);
 // to the help of the command (of the program for an empty command).
 CliOutput commandLineFault(const QString &command, const QString &text);
 
-// A help text on standard output, exit status 0.
+// A help text (marked with QT_TRANSLATE_NOOP in the context "quaxel-cli") on
+// standard output in the reader's language, exit status 0.
 CliOutput helpText(const char *text);

@@ -10,47 +10,51 @@
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <vector>
 
 namespace {
 
-const char *const SetHelp =
-    "Usage: quaxel-cli set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]...\n"
+const char *const SetHelp = QT_TRANSLATE_NOOP("quaxel-cli",
+    "Aufruf: quaxel-cli set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]...\n"
     "                      [--series COUNT --step K]\n"
     "\n"
-    "Loads IN, changes the slots, checks them with the rules and messages of\n"
-    "\"HEX speichern\", writes OUT with the same writer and reads it back to verify it.\n"
-    "Like \"HEX speichern\", it writes the corrections the editors make to what\n"
-    "they load (an SW1 byte or a fading code the firmware does not know).\n"
+    "Lädt IN, ändert die Slots, prüft sie mit den Regeln und Meldungen von\n"
+    "\"HEX speichern\", schreibt OUT mit demselben Schreiber und liest die Datei zur\n"
+    "Prüfung zurück. Wie \"HEX speichern\" schreibt es die Korrekturen, die die\n"
+    "Editoren am Geladenen machen (ein SW1-Byte oder ein Fading-Code, den die\n"
+    "Firmware nicht kennt).\n"
     "\n"
-    "  -o, --output OUT.hex   the file to write (required); '-' writes the HEX text\n"
-    "                         to standard output, without reading it back\n"
-    "  --slot N=VALUE         slot N (1 to 47, as 'info' numbers it) gets a new value:\n"
-    "                           ADDRESS        the address (0: unused, where the decoder\n"
-    "                                          type can store it)\n"
-    "                           ADDRESS g / r  and the green or red output (accessory decoders)\n"
-    "                           ADDRESS/F      and function number F, from 1 (function decoders)\n"
-    "                         a part left out keeps its value, e.g. 3=g or 4=/2\n"
-    "  --series COUNT         writes COUNT files OUT-1.hex .. OUT-COUNT.hex\n"
-    "  --step K               the addresses of file n+1 are those of file n plus K\n"
-    "                         (K >= 1; slots with address 0 stay unused)\n"
-    "  --force                use an input with bad record checksums or without an\n"
-    "                         end record (refused otherwise)\n"
-    "  --help                 this text\n"
-    "  --                     ends the options\n"
+    "  -o, --output OUT.hex   die zu schreibende Datei (nötig); '-' schreibt den\n"
+    "                         HEX-Text auf die Standardausgabe, ohne Zurücklesen\n"
+    "  --slot N=VALUE         Slot N (1 bis 47, wie 'info' ihn zählt) bekommt einen neuen Wert:\n"
+    "                           ADDRESS        die Adresse (0: unbenutzt, wo der\n"
+    "                                          Decoder-Typ das speichern kann)\n"
+    "                           ADDRESS g / r  und den grünen oder roten Ausgang (Zubehör-Decoder)\n"
+    "                           ADDRESS/F      und die Funktions-Nummer F, ab 1 (Funktions-Decoder)\n"
+    "                         ein ausgelassener Teil behält seinen Wert, z. B. 3=g oder 4=/2\n"
+    "  --series COUNT         schreibt COUNT Dateien OUT-1.hex .. OUT-COUNT.hex\n"
+    "  --step K               die Adressen von Datei n+1 sind die von Datei n plus K\n"
+    "                         (K >= 1; Slots mit Adresse 0 bleiben unbenutzt)\n"
+    "  --force                nimmt eine Eingabe mit falschen Record-Prüfsummen oder\n"
+    "                         ohne End-Record (sonst abgelehnt)\n"
+    "  --help                 dieser Text\n"
+    "  --                     beendet die Optionen\n"
     "\n"
-    "A value the rules refuse, or one the decoder cannot store, stops the command\n"
-    "with the window's message and writes nothing. A series is written all or\n"
-    "nothing: every file goes to a temporary name first and is read back; only when\n"
-    "all are written are they renamed into place. Addresses that would leave the\n"
-    "valid range are refused before anything is written.\n"
+    "Ein Wert, den die Regeln ablehnen, oder einer, den der Decoder nicht speichern\n"
+    "kann, beendet den Befehl mit der Meldung des Fensters und schreibt nichts. Eine\n"
+    "Serie wird ganz oder gar nicht geschrieben: jede Datei geht zuerst unter einen\n"
+    "vorläufigen Namen und wird zurückgelesen; erst wenn alle geschrieben sind,\n"
+    "werden sie an ihren Platz umbenannt. Adressen, die den gültigen Bereich\n"
+    "verlassen würden, werden abgelehnt, bevor etwas geschrieben wird.\n"
     "\n"
-    "Only a regular file (or a link to one) is replaced, keeping its mode, owner and\n"
-    "group; a FIFO, a device, a folder, a file with more than one hard link or one\n"
-    "whose owner or mode cannot be kept is refused and left untouched.\n"
+    "Ersetzt wird nur eine reguläre Datei (oder ein Link auf eine), mit ihren\n"
+    "Rechten, ihrem Besitzer und ihrer Gruppe; ein FIFO, ein Gerät, ein Ordner, eine\n"
+    "Datei mit mehr als einem harten Link oder eine, deren Besitzer oder Rechte sich\n"
+    "nicht behalten lassen, wird abgelehnt und nicht angerührt.\n"
     "\n"
-    "Exit status: 0 written and verified, 1 refused or not verified, 2 wrong command line.\n";
+    "Exit-Status: 0 geschrieben und geprüft, 1 abgelehnt oder nicht geprüft, 2 falsche Befehlszeile.\n");
 
 // What a set command line asks for.
 struct SetRequest {
@@ -66,9 +70,9 @@ struct SetRequest {
     // A fault of the slots' values names the slot and the file it was meant for.
     QString slotContext(int slot, int n) const
     {
-        return QStringLiteral("slot %1%2, %3")
+        return QCoreApplication::translate("quaxel-cli", "Slot %1%2, %3")
             .arg(slot)
-            .arg(series ? QStringLiteral(", file %1 of %2").arg(n).arg(count) : QString(), shownPath(fileName(n)));
+            .arg(series ? QCoreApplication::translate("quaxel-cli", ", Datei %1 von %2").arg(n).arg(count) : QString(), shownPath(fileName(n)));
     }
 };
 
@@ -76,7 +80,7 @@ struct SetRequest {
 std::optional<QString> readSeries(const QStringList &counts, const QStringList &steps, SetRequest &request)
 {
     if (counts.size() > 1 || steps.size() > 1 || counts.size() != steps.size())
-        return QStringLiteral("--series COUNT and --step K go together, once each");
+        return QCoreApplication::translate("quaxel-cli", "--series COUNT und --step K gehören zusammen, je einmal");
     request.series = !counts.isEmpty();
     if (!request.series)
         return std::nullopt;
@@ -85,11 +89,11 @@ std::optional<QString> readSeries(const QStringList &counts, const QStringList &
     request.count = counts.first().toInt(&countOk);
     request.step = steps.first().toInt(&stepOk);
     if (!countOk || request.count < 1)
-        return QStringLiteral("--series needs a whole number of at least 1");
+        return QCoreApplication::translate("quaxel-cli", "--series braucht eine ganze Zahl ab 1");
     if (!stepOk || request.step < 1)
-        return QStringLiteral("--step needs a whole number of at least 1");
+        return QCoreApplication::translate("quaxel-cli", "--step braucht eine ganze Zahl ab 1");
     if (request.toStandardOutput())
-        return QStringLiteral("--series needs an output file name, not '-'");
+        return QCoreApplication::translate("quaxel-cli", "--series braucht einen Namen der Ausgabedatei, nicht '-'");
     return std::nullopt;
 }
 
@@ -134,7 +138,7 @@ CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, 
     }
     QString written;
     for (int n = 1; n <= request.count; ++n)
-        written += QStringLiteral("written and verified: %1\n").arg(shownPath(request.fileName(n)));
+        written += QCoreApplication::translate("quaxel-cli", "geschrieben und geprüft: %1\n").arg(shownPath(request.fileName(n)));
     o.out = printable(written);
     o.exitCode = CliExit::Ok;
     return o;
@@ -216,16 +220,16 @@ private:
     std::optional<QString> readRequest(SetRequest &request) const
     {
         if (files().size() != 1)
-            return QStringLiteral("one input HEX file expected");
+            return QCoreApplication::translate("quaxel-cli", "eine HEX-Datei als Eingabe erwartet");
         request.input = files().first();
         const QStringList outputs = values(QStringLiteral("output"));
         if (outputs.size() != 1 || outputs.first().isEmpty())
-            return QStringLiteral("one output file expected (-o OUT.hex)");
+            return QCoreApplication::translate("quaxel-cli", "eine Ausgabedatei erwartet (-o OUT.hex)");
         request.output = outputs.first();
         for (const QString &value : values(QStringLiteral("slot"))) {
             const auto change = parseSlotChange(value);
             if (!change)
-                return QStringLiteral("--slot '%1': expected N=ADDRESS[r|g][/FUNCTION] with N from 1 to %2")
+                return QCoreApplication::translate("quaxel-cli", "--slot '%1': erwartet N=ADDRESS[r|g][/FUNCTION] mit N von 1 bis %2")
                     .arg(value)
                     .arg(DecoderSession::SlotCount - 1);
             request.changes.push_back(*change);

@@ -1,6 +1,10 @@
 #include "cli/CliCommands.h"
+#include "cli/Messages.h"
+#include "image/DesktopLanguage.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -23,13 +27,17 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(pathFromBytes(QByteArray(argv[i])));
+    // The texts for people in the desktop's language, as the window chooses it.
+    QCoreApplication application(argc, argv);
+    installLanguage(desktopLanguage());
     // Output that grows with the input goes out as it is made.
     const CliOutput result = runCli(arguments, [](const QString &piece) { print(piece, stdout); });
     print(result.out, stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         // Output that did not arrive is no success, least of all with -o -:
         // the command failed, whatever it did before.
-        print(result.err + QStringLiteral("quaxel-cli: standard output: write error\n"), stderr);
+        print(result.err + programName() + QStringLiteral(": ")
+                  + QCoreApplication::translate("quaxel-cli", "Standardausgabe: Schreibfehler") + u'\n', stderr);
         return result.failedStatus;
     }
     print(result.err, stderr);

@@ -9,6 +9,7 @@
 #include "image/HexRecord.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -22,8 +23,8 @@
 class DecoderSession {
 public:
     // The session's own messages, as the window and the command line show them.
-    static QString unrecognisedMessage() { return QStringLiteral("Das HEX-File konnte leider nicht erkannt werden"); }
-    static QString checksumProblemMessage() { return QStringLiteral("Problem bei der Checksummen-Berechnung"); }
+    static QString unrecognisedMessage() { return QCoreApplication::translate("DecoderSession", "Das HEX-File konnte leider nicht erkannt werden"); }
+    static QString checksumProblemMessage() { return QCoreApplication::translate("DecoderSession", "Problem bei der Checksummen-Berechnung"); }
 
     static constexpr int SlotCount = DecoderSlotCount;
     static constexpr int DefaultSlotBreak = 15;

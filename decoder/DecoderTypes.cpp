@@ -1,9 +1,8 @@
 #include "decoder/DecoderTypes.h"
 
-#include <QCoreApplication>
-
 #include "image/HexByte.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -427,6 +426,11 @@ QString DecoderType::slotLabel(int slot) const
             return QString::fromUtf8(text);
     }
     return {};
+}
+
+QString slotLabelText(const QString &label)
+{
+    return QCoreApplication::translate("DecoderTypes", label.toUtf8().constData());
 }
 
 QStringList DecoderType::slotLabels() const

@@ -49,6 +49,11 @@ struct DecoderType {
     QStringList slotLabels() const;
 };
 
+// A slot's label as the reader's language writes it ("Weiche 1" becomes
+// "Turnout 1" in English). slotLabel() keeps the table's own text, which
+// machine formats carry in every language.
+QString slotLabelText(const QString &label);
+
 constexpr int DecoderSlotCount = 48;
 // The type without labelled slots that is still recognised (the CV decoder).
 constexpr int CvDecoderTypeCode = 17408;

@@ -1,5 +1,7 @@
 #include "decoder/SlotChanges.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 std::size_t index(int slot)
@@ -10,15 +12,15 @@ std::size_t index(int slot)
 std::optional<QString> whyRefused(const DecoderSession &session, const SlotChange &change)
 {
     if (session.protocol() == Protocol::None)
-        return QStringLiteral("the file has no protocol marker: its slots are not shown and cannot be set");
+        return SlotRefusal::noProtocolMarker();
     if (!session.isLabelled(change.slot))
-        return QStringLiteral("this decoder type has no slot %1 (see 'quaxel-cli info')").arg(change.slot);
+        return QCoreApplication::translate("SlotChanges", "dieser Decoder-Typ hat keinen Slot %1 (siehe 'quaxel-cli info')").arg(change.slot);
     if (!session.isAccessory() && !session.isFunctionDecoder())
-        return QStringLiteral("this decoder type keeps no address in its slots");
+        return SlotRefusal::keepsNoAddress();
     if (change.green && !session.isAccessory())
-        return QStringLiteral("only accessory decoders have a red and a green output");
+        return SlotRefusal::noRedOrGreen();
     if (change.functionText && !session.isFunctionDecoder())
-        return QStringLiteral("only function decoders have a function number");
+        return SlotRefusal::noFunctionNumber();
     return std::nullopt;
 }
 
@@ -30,6 +32,26 @@ bool climbsInSeries(const DecoderSession &first, int slot)
 
 } // namespace
 
+QString SlotRefusal::noProtocolMarker()
+{
+    return QCoreApplication::translate("SlotChanges", "die Datei hat keine Protokoll-Kennung: ihre Slots werden nicht angezeigt und lassen sich nicht setzen");
+}
+
+QString SlotRefusal::keepsNoAddress()
+{
+    return QCoreApplication::translate("SlotChanges", "dieser Decoder-Typ speichert keine Adresse in seinen Slots");
+}
+
+QString SlotRefusal::noRedOrGreen()
+{
+    return QCoreApplication::translate("SlotChanges", "nur Zubehör-Decoder haben einen roten und einen grünen Ausgang");
+}
+
+QString SlotRefusal::noFunctionNumber()
+{
+    return QCoreApplication::translate("SlotChanges", "nur Funktions-Decoder haben eine Funktions-Nummer");
+}
+
 std::optional<SlotFault> changeNotStored(const DecoderSession &written, const std::vector<SlotChange> &changes)
 {
     DecoderSession readBack = written;
@@ -38,19 +60,18 @@ std::optional<SlotFault> changeNotStored(const DecoderSession &written, const st
         const SlotValues &wanted = written.slotValues[index(change.slot)];
         const SlotValues &stored = readBack.slotValues[index(change.slot)];
         if (change.functionText && !change.functionText->isEmpty() && stored.function != wanted.function)
-            return SlotFault{QStringLiteral("function number %1 cannot be stored: function numbers run from 1 to %2")
+            return SlotFault{QCoreApplication::translate("SlotChanges", "die Funktions-Nummer %1 lässt sich nicht speichern: Funktions-Nummern gehen von 1 bis %2")
                                  .arg(wanted.function)
                                  .arg(written.maxFunction),
                              change.slot, SlotField::Function};
         if (!change.addressText.isEmpty() && stored.address != wanted.address)
-            return SlotFault{QStringLiteral("address %1 cannot be stored by this decoder type "
-                                            "(the slot would read back as address %2)")
+            return SlotFault{QCoreApplication::translate("SlotChanges", "die Adresse %1 kann dieser Decoder-Typ nicht speichern (der Slot läse sich als Adresse %2 zurück)")
                                  .arg(wanted.address)
                                  .arg(stored.address),
                              change.slot, SlotField::Address};
         if (change.green && wanted.address != 0 && stored.green != *change.green)
-            return SlotFault{QStringLiteral("the %1 output cannot be stored for address %2")
-                                 .arg(*change.green ? QStringLiteral("green") : QStringLiteral("red"))
+            return SlotFault{QCoreApplication::translate("SlotChanges", "der %1 Ausgang lässt sich für die Adresse %2 nicht speichern")
+                                 .arg(*change.green ? QCoreApplication::translate("SlotChanges", "grüne") : QCoreApplication::translate("SlotChanges", "rote"))
                                  .arg(wanted.address),
                              change.slot, SlotField::Address};
     }
@@ -105,7 +126,7 @@ std::optional<SeriesOverflow> seriesOverflow(const DecoderSession &first, int co
             earliest = SeriesOverflow{s, number, address + static_cast<qint64>(number - 1) * step, QString()};
     }
     if (earliest)
-        earliest->message = QStringLiteral("%1 (%2; at most %3)")
+        earliest->message = QCoreApplication::translate("SlotChanges", "%1 (%2; höchstens %3)")
                                 .arg(addressTooLargeMessage(first.slotLabel(earliest->slot)))
                                 .arg(earliest->address)
                                 .arg(limit);

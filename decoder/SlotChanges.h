@@ -25,6 +25,15 @@ struct RefusedSlotChange {
     QString message;
 };
 
+// Why a slot change cannot go into a file, whatever its value: the texts that
+// quaxel-cli set and a settings document's slots share.
+namespace SlotRefusal {
+QString noProtocolMarker();
+QString keepsNoAddress();
+QString noRedOrGreen();
+QString noFunctionNumber();
+} // namespace SlotRefusal
+
 // The first change that cannot go into the loaded file, or nothing.
 std::optional<RefusedSlotChange> checkSlotChanges(const DecoderSession &session,
                                                   const std::vector<SlotChange> &changes);

@@ -1,6 +1,9 @@
 #include "decoder/SlotRules.h"
 
+#include "decoder/DecoderTypes.h"
 #include "image/HexByte.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -27,7 +30,7 @@ std::optional<int> integerOf(const QString &text)
 
 QString withLabel(const char *pattern, const QString &label)
 {
-    return QString::fromUtf8(pattern).arg(label);
+    return QCoreApplication::translate("SlotRules", pattern).arg(slotLabelText(label));
 }
 
 // The texts of one kind of number check; %1 is the slot's label.
@@ -38,10 +41,12 @@ struct NumberCheck {
     const char *tooLarge;
 };
 
-const NumberCheck AddressCheck{SlotField::Address, "Ungültige Eingabe für <%1> ", "Adresse für <%1> ist zu klein",
-                               "Adresse für <%1> ist zu gross"};
-const NumberCheck FunctionCheck{SlotField::Function, "Ungültige Eingabe Funktion von <%1> ",
-                                "Funktions-Nummer für <%1> ist zu klein", "Funktions-Nummer für <%1> ist zu gross"};
+const NumberCheck AddressCheck{SlotField::Address, QT_TRANSLATE_NOOP("SlotRules", "Ungültige Eingabe für <%1> "),
+                               QT_TRANSLATE_NOOP("SlotRules", "Adresse für <%1> ist zu klein"),
+                               QT_TRANSLATE_NOOP("SlotRules", "Adresse für <%1> ist zu gross")};
+const NumberCheck FunctionCheck{SlotField::Function, QT_TRANSLATE_NOOP("SlotRules", "Ungültige Eingabe Funktion von <%1> "),
+                                QT_TRANSLATE_NOOP("SlotRules", "Funktions-Nummer für <%1> ist zu klein"),
+                                QT_TRANSLATE_NOOP("SlotRules", "Funktions-Nummer für <%1> ist zu gross")};
 
 // Converts the text into numbers[slot]; a range fault counts only for a labelled slot.
 std::optional<SlotFault> checkNumber(const NumberCheck &check, const SlotInput &input, int slot, int limit,

@@ -3,6 +3,7 @@
 #include "document/EditorKinds.h"
 #include "frames/FrameCopyJson.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -135,7 +136,7 @@ private:
     void fail(const QString &key)
     {
         if (fault_.isEmpty())
-            fault_ = QStringLiteral("the field \"%1\" is missing or wrong").arg(key);
+            fault_ = QCoreApplication::translate("RecoveryDocument", "das Feld \"%1\" fehlt oder ist falsch").arg(key);
     }
 
     const QJsonObject &object_;
@@ -220,16 +221,16 @@ QByteArray RecoveryDocument::toBytes() const
 RecoveryDocument::ReadResult RecoveryDocument::fromBytes(const QByteArray &bytes)
 {
     if (bytes.size() > MaxFileSize)
-        return QStringLiteral("the file is too big");
+        return QCoreApplication::translate("RecoveryDocument", "die Datei ist zu groß");
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !json.isObject())
-        return QStringLiteral("the file is no recovery file");
+        return QCoreApplication::translate("RecoveryDocument", "die Datei ist keine Wiederherstellungsdatei");
     const QJsonObject object = json.object();
     if (object.value(QStringLiteral("format")).toString() != Format)
-        return QStringLiteral("the file is no recovery file");
+        return QCoreApplication::translate("RecoveryDocument", "die Datei ist keine Wiederherstellungsdatei");
     if (object.value(QStringLiteral("version")).toInt(-1) != Version)
-        return QStringLiteral("the file's version is not known");
+        return QCoreApplication::translate("RecoveryDocument", "die Version der Datei ist unbekannt");
 
     auto doc = std::make_unique<RecoveryDocument>();
     FieldReader read(object);
@@ -259,7 +260,7 @@ RecoveryDocument::ReadResult RecoveryDocument::fromBytes(const QByteArray &bytes
     if (object.contains(QStringLiteral("base"))) {
         doc->base = FileFingerprint::fromJson(object.value(QStringLiteral("base")));
         if (!doc->base)
-            return QStringLiteral("the field \"base\" is missing or wrong");
+            return QCoreApplication::translate("RecoveryDocument", "das Feld \"base\" fehlt oder ist falsch");
     } else if (!doc->fileContent.isEmpty()) {
         // Written before the fingerprint was: the bytes kept tell what the
         // file held; it was last changed no later than the work was kept.
@@ -268,7 +269,7 @@ RecoveryDocument::ReadResult RecoveryDocument::fromBytes(const QByteArray &bytes
     if (read.failed())
         return read.fault();
     if (!doc->written.isValid())
-        return QStringLiteral("the field \"written\" is missing or wrong");
+        return QCoreApplication::translate("RecoveryDocument", "das Feld \"written\" fehlt oder ist falsch");
     return doc;
 }
 

@@ -3,6 +3,7 @@
 #include "document/RecoveryDocument.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
+#include "image/SystemErrors.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +34,7 @@ QString lockPathOf(const QString &recoveryPath)
 
 QString systemReason()
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return systemErrorText(errno);
 }
 
 // A folder of the program's own: made 0700, and narrowed to the owner where
@@ -41,24 +43,24 @@ std::optional<QString> makePrivateFolder(const QString &path)
 {
     const QByteArray bytes = pathBytes(path);
     if (::mkdir(bytes.constData(), PrivateFolderMode) != 0 && errno != EEXIST)
-        return fileMessage(path, QStringLiteral("the folder cannot be made (%1)").arg(systemReason()));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "der Ordner lässt sich nicht anlegen (%1)").arg(systemReason()));
     struct stat info {};
     if (::stat(bytes.constData(), &info) != 0) {
         struct stat link {};
         if (::lstat(bytes.constData(), &link) == 0 && S_ISLNK(link.st_mode))
-            return fileMessage(path, QStringLiteral("is a link to a folder that does not exist"));
-        return fileMessage(path, QStringLiteral("the folder cannot be read (%1)").arg(systemReason()));
+            return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "ist ein Link auf einen Ordner, den es nicht gibt"));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "der Ordner lässt sich nicht lesen (%1)").arg(systemReason()));
     }
     if (!S_ISDIR(info.st_mode))
-        return fileMessage(path, QStringLiteral("is %1, not a folder").arg(fileKindName(info.st_mode)));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "ist %1, kein Ordner").arg(fileKindName(info.st_mode)));
     // Narrowed only: the owner's own bits stay as the owner set them.
     if (info.st_uid == ::geteuid() && (info.st_mode & 07077) != 0
         && ::chmod(bytes.constData(), info.st_mode & PrivateFolderMode) != 0)
-        return fileMessage(path, QStringLiteral("the folder cannot be made private (%1)").arg(systemReason()));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "der Ordner lässt sich nicht privat machen (%1)").arg(systemReason()));
     // By the effective user: root without the right to pass over
     // permissions is told the truth too.
     if (::faccessat(AT_FDCWD, bytes.constData(), W_OK | X_OK, AT_EACCESS) != 0)
-        return fileMessage(path, QStringLiteral("the folder is not writable (%1)").arg(systemReason()));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "der Ordner ist nicht beschreibbar (%1)").arg(systemReason()));
     return std::nullopt;
 }
 
@@ -69,7 +71,7 @@ std::optional<QString> makeFolders(const QString &folder)
     const QString program = QFileInfo(folder).path();
     const QString above = QFileInfo(program).path();
     if (!QDir().mkpath(above))
-        return fileMessage(above, QStringLiteral("the folder cannot be made"));
+        return fileMessage(above, QCoreApplication::translate("RecoveryKeeper", "der Ordner lässt sich nicht anlegen"));
     if (auto fault = makePrivateFolder(program))
         return fault;
     return makePrivateFolder(folder);
@@ -82,12 +84,12 @@ std::optional<QString> makePrivateFile(const QString &path)
     const QByteArray bytes = pathBytes(path);
     const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, PrivateFileMode);
     if (fd < 0)
-        return fileMessage(path, QStringLiteral("cannot be made (%1)").arg(systemReason()));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "lässt sich nicht anlegen (%1)").arg(systemReason()));
     const bool narrowed = ::fchmod(fd, PrivateFileMode) == 0;
     const QString reason = narrowed ? QString() : systemReason();
     ::close(fd);
     if (!narrowed)
-        return fileMessage(path, QStringLiteral("cannot be made private (%1)").arg(reason));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "lässt sich nicht privat machen (%1)").arg(reason));
     return std::nullopt;
 }
 
@@ -95,11 +97,11 @@ QString lockFault(const QString &path, QLockFile::LockError error)
 {
     switch (error) {
     case QLockFile::LockFailedError:
-        return fileMessage(path, QStringLiteral("another window holds the lock"));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "ein anderes Fenster hält die Sperre"));
     case QLockFile::PermissionError:
-        return fileMessage(path, QStringLiteral("the lock cannot be made: the folder is not writable"));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "die Sperre lässt sich nicht anlegen: der Ordner ist nicht beschreibbar"));
     default:
-        return fileMessage(path, QStringLiteral("the lock cannot be taken"));
+        return fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "die Sperre lässt sich nicht nehmen"));
     }
 }
 
@@ -251,10 +253,9 @@ RecoveryKeeper::KeptAside RecoveryKeeper::keepAside(const QString &path, const Q
         const QString aside = n == 1 ? named : named + u'-' + QString::number(n);
         if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
             continue;
-        QFile file(path);
-        if (file.rename(aside))
+        if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0)
             return {aside, std::nullopt};
-        return {path, fileMessage(path, QStringLiteral("cannot be renamed (%1)").arg(file.errorString()))};
+        return {path, fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "lässt sich nicht umbenennen (%1)").arg(systemReason()))};
     }
-    return {path, fileMessage(path, QStringLiteral("cannot be renamed: every new name is taken"))};
+    return {path, fileMessage(path, QCoreApplication::translate("RecoveryKeeper", "lässt sich nicht umbenennen: jeder neue Name ist vergeben"))};
 }

@@ -304,6 +304,17 @@
     </message>
 </context>
 <context>
+    <name>DecoderSession</name>
+    <message>
+        <source>Das HEX-File konnte leider nicht erkannt werden</source>
+        <translation>Sorry, the HEX file could not be recognised</translation>
+    </message>
+    <message>
+        <source>Problem bei der Checksummen-Berechnung</source>
+        <translation>Problem calculating the checksum</translation>
+    </message>
+</context>
+<context>
     <name>DecoderTypes</name>
     <message>
         <source>Licht</source>
@@ -1101,6 +1112,10 @@ Please do not burn it!</translation>
         <source>Das HEX-File kann nicht geschrieben werden: die ID &quot;%1&quot; hat nicht vier Stellen.</source>
         <translation>The HEX file cannot be written: the ID &quot;%1&quot; does not have four digits.</translation>
     </message>
+    <message>
+        <source>Das HEX-File kann nicht geschrieben werden: der Config-Wert &quot;%1&quot; ist keine vierstellige Hex-Zahl.</source>
+        <translation>The HEX file cannot be written: the config value &quot;%1&quot; is not a four-digit hex number.</translation>
+    </message>
 </context>
 <context>
     <name>InfoListing</name>
@@ -1162,6 +1177,52 @@ Please do not burn it!</translation>
     </message>
 </context>
 <context>
+    <name>Inventory</name>
+    <message>
+        <source>der Ordner lässt sich nicht lesen: </source>
+        <translation>the folder cannot be read: </translation>
+    </message>
+    <message>
+        <source>
+Geteilte Adressen:
+</source>
+        <translation>
+Shared addresses:
+</translation>
+    </message>
+    <message>
+        <source>
+Keine Adresse wird geteilt.
+</source>
+        <translation>
+No address is shared.
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeptAttributes</name>
+    <message>
+        <source>eine Zugriffssteuerungsliste (ACL)</source>
+        <translation>an access control list (ACL)</translation>
+    </message>
+    <message>
+        <source>das erweiterte Attribut %1</source>
+        <translation>the extended attribute %1</translation>
+    </message>
+    <message>
+        <source>hat %1, das der Ersatz nicht behalten konnte (%2); sie wird nicht geschrieben</source>
+        <translation>has %1, which the replacement could not keep (%2); it is not written</translation>
+    </message>
+    <message>
+        <source>ihre erweiterten Attribute lassen sich nicht lesen (%1); sie wird nicht geschrieben</source>
+        <translation>its extended attributes cannot be read (%1); it is not written</translation>
+    </message>
+    <message>
+        <source>bekäme %1 von ihrem Ordner, das der Ersatz nicht entfernen konnte (%2); sie wird nicht geschrieben</source>
+        <translation>would gain %1 from its folder, which the replacement could not remove (%2); it is not written</translation>
+    </message>
+</context>
+<context>
     <name>Playback</name>
     <message>
         <source>Abspielen</source>
@@ -1185,6 +1246,178 @@ Please do not burn it!</translation>
     <message>
         <source>Keine zuletzt geöffneten Dateien</source>
         <translation>No recently opened files</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryDocument</name>
+    <message>
+        <source>das Feld &quot;%1&quot; fehlt oder ist falsch</source>
+        <translation>the field &quot;%1&quot; is missing or wrong</translation>
+    </message>
+    <message>
+        <source>die Datei ist zu groß</source>
+        <translation>the file is too big</translation>
+    </message>
+    <message>
+        <source>die Datei ist keine Wiederherstellungsdatei</source>
+        <translation>the file is no recovery file</translation>
+    </message>
+    <message>
+        <source>die Version der Datei ist unbekannt</source>
+        <translation>the file&apos;s version is not known</translation>
+    </message>
+    <message>
+        <source>das Feld &quot;base&quot; fehlt oder ist falsch</source>
+        <translation>the field &quot;base&quot; is missing or wrong</translation>
+    </message>
+    <message>
+        <source>das Feld &quot;written&quot; fehlt oder ist falsch</source>
+        <translation>the field &quot;written&quot; is missing or wrong</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>der Ordner lässt sich nicht anlegen (%1)</source>
+        <translation>the folder cannot be made (%1)</translation>
+    </message>
+    <message>
+        <source>ist ein Link auf einen Ordner, den es nicht gibt</source>
+        <translation>is a link to a folder that does not exist</translation>
+    </message>
+    <message>
+        <source>der Ordner lässt sich nicht lesen (%1)</source>
+        <translation>the folder cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>ist %1, kein Ordner</source>
+        <translation>is %1, not a folder</translation>
+    </message>
+    <message>
+        <source>der Ordner lässt sich nicht privat machen (%1)</source>
+        <translation>the folder cannot be made private (%1)</translation>
+    </message>
+    <message>
+        <source>der Ordner ist nicht beschreibbar (%1)</source>
+        <translation>the folder is not writable (%1)</translation>
+    </message>
+    <message>
+        <source>der Ordner lässt sich nicht anlegen</source>
+        <translation>the folder cannot be made</translation>
+    </message>
+    <message>
+        <source>lässt sich nicht anlegen (%1)</source>
+        <translation>cannot be made (%1)</translation>
+    </message>
+    <message>
+        <source>lässt sich nicht privat machen (%1)</source>
+        <translation>cannot be made private (%1)</translation>
+    </message>
+    <message>
+        <source>ein anderes Fenster hält die Sperre</source>
+        <translation>another window holds the lock</translation>
+    </message>
+    <message>
+        <source>die Sperre lässt sich nicht anlegen: der Ordner ist nicht beschreibbar</source>
+        <translation>the lock cannot be made: the folder is not writable</translation>
+    </message>
+    <message>
+        <source>die Sperre lässt sich nicht nehmen</source>
+        <translation>the lock cannot be taken</translation>
+    </message>
+    <message>
+        <source>lässt sich nicht umbenennen (%1)</source>
+        <translation>cannot be renamed (%1)</translation>
+    </message>
+    <message>
+        <source>lässt sich nicht umbenennen: jeder neue Name ist vergeben</source>
+        <translation>cannot be renamed: every new name is taken</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>ein FIFO (benannte Pipe)</source>
+        <translation>a FIFO (named pipe)</translation>
+    </message>
+    <message>
+        <source>ein zeichenorientiertes Gerät</source>
+        <translation>a character device</translation>
+    </message>
+    <message>
+        <source>ein blockorientiertes Gerät</source>
+        <translation>a block device</translation>
+    </message>
+    <message>
+        <source>ein Socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>ein Ordner</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>ein symbolischer Link</source>
+        <translation>a symbolic link</translation>
+    </message>
+    <message>
+        <source>keine reguläre Datei</source>
+        <translation>no regular file</translation>
+    </message>
+    <message>
+        <source>ist %1, keine reguläre Datei; sie wird nicht gelesen</source>
+        <translation>is %1, not a regular file; it is not read</translation>
+    </message>
+    <message>
+        <source>ist zu groß (%1 Bytes): keine gültige Datei hat mehr als %2; sie wird nicht gelesen</source>
+        <translation>is too big (%1 bytes): no valid file has more than %2; it is not read</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>wurde von einem anderen Programm angelegt, während dieses sie schrieb; sie wird nicht ersetzt</source>
+        <translation>was created by another program while this one was writing it; it is not replaced</translation>
+    </message>
+    <message>
+        <source>ist %1, keine reguläre Datei; sie wird nicht ersetzt</source>
+        <translation>is %1, not a regular file; it is not replaced</translation>
+    </message>
+    <message>
+        <source>ist ein symbolischer Link auf eine Datei, die es nicht gibt; sie wird nicht geschrieben</source>
+        <translation>is a symbolic link to a file that does not exist; it is not written</translation>
+    </message>
+    <message>
+        <source>hat %1 harte Links; sie zu ersetzen trennte sie, daher wird sie nicht geschrieben</source>
+        <translation>has %1 hard links; replacing it would split them, so it is not written</translation>
+    </message>
+    <message>
+        <source>gehört Benutzer %1 und Gruppe %2, die der Ersatz nicht behalten konnte (%3); sie wird nicht geschrieben</source>
+        <translation>belongs to user %1 and group %2, which the replacement could not keep (%3); it is not written</translation>
+    </message>
+    <message>
+        <source>hat die Rechte %1, die der Ersatz nicht behalten konnte (%2); sie wird nicht geschrieben</source>
+        <translation>has mode %1, which the replacement could not keep (%2); it is not written</translation>
+    </message>
+    <message>
+        <source>
+die Serie wurde nicht geschrieben: keine ihrer Dateien wurde geändert</source>
+        <translation>
+the series was not written: no file of it was changed</translation>
+    </message>
+    <message>
+        <source>
+die Serie ist nur zum Teil geschrieben: %1 ließ sich nicht wiederherstellen, wie es war</source>
+        <translation>
+the series is written only in part: %1 could not be put back as it was</translation>
+    </message>
+    <message>
+        <source>die geschriebene Datei lässt sich nicht zurücklesen (%1); sie wird nicht gespeichert</source>
+        <translation>the written file cannot be read back (%1); it is not saved</translation>
+    </message>
+    <message>
+        <source>die geschriebene Datei liest sich mit anderen Bytes zurück; sie wird nicht gespeichert</source>
+        <translation>the written file reads back different bytes; it is not saved</translation>
     </message>
 </context>
 <context>
@@ -1227,6 +1460,21 @@ Please do not burn it!</translation>
     </message>
 </context>
 <context>
+    <name>ServoModel</name>
+    <message>
+        <source>es gibt keinen Servo %1</source>
+        <translation>there is no servo %1</translation>
+    </message>
+    <message>
+        <source>Offset %1 liegt außerhalb von %2..%3, dem Bereich der Impuls-Knöpfe</source>
+        <translation>offset %1 is outside %2..%3, the range of the pulse buttons</translation>
+    </message>
+    <message>
+        <source>Spanne %1 liegt außerhalb von 1..253, dem Bereich der Impuls-Knöpfe</source>
+        <translation>span %1 is outside 1..253, the range of the pulse buttons</translation>
+    </message>
+</context>
+<context>
     <name>SettingsActions</name>
     <message>
         <source>Einstellungen (*.json);;Alle Dateien (*)</source>
@@ -1263,6 +1511,221 @@ Please do not burn it!</translation>
     <message>
         <source>Noch nicht übernommen (nicht im Image):</source>
         <translation>Not applied yet (not in the image):</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDocument</name>
+    <message>
+        <source>ein Objekt</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>eine Liste</source>
+        <translation>an array</translation>
+    </message>
+    <message>
+        <source>unbekannter Schlüssel</source>
+        <translation>unknown key</translation>
+    </message>
+    <message>
+        <source>leerer Text</source>
+        <translation>empty text</translation>
+    </message>
+    <message>
+        <source>Text länger als %1 Zeichen</source>
+        <translation>text longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>%1 Elemente, höchstens %2 sind erlaubt</source>
+        <translation>%1 elements, at most %2 are allowed</translation>
+    </message>
+    <message>
+        <source>%1 ist kleiner als %2</source>
+        <translation>%1 is less than %2</translation>
+    </message>
+    <message>
+        <source>%1 ist größer als %2</source>
+        <translation>%1 is more than %2</translation>
+    </message>
+    <message>
+        <source>fehlt: dieses Programm liest die Format-Version %1</source>
+        <translation>missing: this program reads format version %1</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht die Format-Version %2, die dieses Programm liest</source>
+        <translation>%1 is not format version %2, the one this program reads</translation>
+    </message>
+    <message>
+        <source>kein Einstellungsdokument: das JSON ist kein Objekt</source>
+        <translation>not a settings document: the JSON is no object</translation>
+    </message>
+    <message>
+        <source>rohes Steuerzeichen U+%1 in einem Text: JSON schreibt es als \u%1</source>
+        <translation>raw control character U+%1 in a text: JSON writes it as \u%1</translation>
+    </message>
+    <message>
+        <source>doppelt angegeben: ein Dokument nennt jede Einstellung einmal</source>
+        <translation>given twice: a document says each setting once</translation>
+    </message>
+    <message>
+        <source>fehlt: das Dokument muss seinen Decoder-Typ nennen</source>
+        <translation>missing: the document must name its decoder type</translation>
+    </message>
+    <message>
+        <source>ein Dokument für den Decoder-Typ %1 passt nicht in eine Datei vom Typ %2</source>
+        <translation>a document for decoder type %1 cannot go into a file of type %2</translation>
+    </message>
+    <message>
+        <source>dieser Decoder-Typ hat keinen solchen Editor</source>
+        <translation>this decoder type has no such editor</translation>
+    </message>
+    <message>
+        <source>dieser Decoder-Typ hat keine solche Einstellung</source>
+        <translation>this decoder type has no such setting</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb des Bereichs: der Editor speicherte %2</source>
+        <translation>%1 is out of range: the editor would store %2</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb von %2..%3</source>
+        <translation>%1 is outside %2..%3</translation>
+    </message>
+    <message>
+        <source>Slot %1 ist doppelt angegeben, auch bei %2</source>
+        <translation>slot %1 is given twice, also at %2</translation>
+    </message>
+    <message>
+        <source>fehlt: welcher Slot gemeint ist</source>
+        <translation>missing: which slot is meant</translation>
+    </message>
+    <message>
+        <source>dieser Decoder-Typ hat keinen Slot %1</source>
+        <translation>this decoder type has no slot %1</translation>
+    </message>
+    <message>
+        <source>dieser Decoder-Typ hat %1 CVs</source>
+        <translation>this decoder type has %1 CVs</translation>
+    </message>
+    <message>
+        <source>das Muster hat %1 Schritte</source>
+        <translation>the pattern has %1 steps</translation>
+    </message>
+    <message>
+        <source>das Muster hat %1 Ausgänge</source>
+        <translation>the pattern has %1 outputs</translation>
+    </message>
+    <message>
+        <source>die Liste hat keinen solchen Eintrag</source>
+        <translation>the list has no such item</translation>
+    </message>
+    <message>
+        <source>die Kurve hat %1 Punkte</source>
+        <translation>the curve has %1 points</translation>
+    </message>
+    <message>
+        <source>die Liste hat die Einträge 0 bis %1</source>
+        <translation>the list has the items 0 to %1</translation>
+    </message>
+    <message>
+        <source>nicht abgeschlossenes Objekt</source>
+        <translation>unterminated object</translation>
+    </message>
+    <message>
+        <source>fehlender Doppelpunkt nach einem Namen</source>
+        <translation>missing name separator</translation>
+    </message>
+    <message>
+        <source>nicht abgeschlossene Liste</source>
+        <translation>unterminated array</translation>
+    </message>
+    <message>
+        <source>fehlendes Komma zwischen Werten</source>
+        <translation>missing value separator</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert</source>
+        <translation>illegal value</translation>
+    </message>
+    <message>
+        <source>Ende mitten in einer Zahl</source>
+        <translation>invalid termination by number</translation>
+    </message>
+    <message>
+        <source>ungültige Zahl</source>
+        <translation>illegal number</translation>
+    </message>
+    <message>
+        <source>ungültige Escape-Sequenz</source>
+        <translation>invalid escape sequence</translation>
+    </message>
+    <message>
+        <source>ungültiges UTF-8 in einem Text</source>
+        <translation>invalid UTF8 string</translation>
+    </message>
+    <message>
+        <source>nicht abgeschlossener Text</source>
+        <translation>unterminated string</translation>
+    </message>
+    <message>
+        <source>Objekt fehlt nach einem Komma</source>
+        <translation>object is missing after a comma</translation>
+    </message>
+    <message>
+        <source>zu tief verschachteltes Dokument</source>
+        <translation>too deeply nested document</translation>
+    </message>
+    <message>
+        <source>zu großes Dokument</source>
+        <translation>too large document</translation>
+    </message>
+    <message>
+        <source>überzählige Zeichen am Ende des Dokuments</source>
+        <translation>garbage at the end of the document</translation>
+    </message>
+    <message>
+        <source>ungültiges JSON</source>
+        <translation>invalid JSON</translation>
+    </message>
+    <message>
+        <source>kein JSON: %1 bei Byte %2</source>
+        <translation>not JSON: %1 at offset %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keins von &quot;%2&quot;</source>
+        <translation>&quot;%1&quot; is none of &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; enthält ein anderes Zeichen als %2</source>
+        <translation>&quot;%1&quot; holds a character other than %2</translation>
+    </message>
+    <message>
+        <source> oder </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist nicht je eine 0 oder 1 für jeden der %2 Ausgänge</source>
+        <translation>&quot;%1&quot; is not one 0 or 1 for each of the %2 outputs</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Objekt</source>
+        <translation>%1 is not an object</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Liste</source>
+        <translation>%1 is not an array</translation>
+    </message>
+    <message>
+        <source>%1 ist keine ganze Zahl</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht true oder false</source>
+        <translation>%1 is not true or false</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Text</source>
+        <translation>%1 is not a text</translation>
     </message>
 </context>
 <context>
@@ -1536,6 +1999,53 @@ Please do not burn it!</translation>
     </message>
 </context>
 <context>
+    <name>SlotChanges</name>
+    <message>
+        <source>die Datei hat keine Protokoll-Kennung: ihre Slots werden nicht angezeigt und lassen sich nicht setzen</source>
+        <translation>the file has no protocol marker: its slots are not shown and cannot be set</translation>
+    </message>
+    <message>
+        <source>dieser Decoder-Typ hat keinen Slot %1 (siehe &apos;quaxel-cli info&apos;)</source>
+        <translation>this decoder type has no slot %1 (see &apos;quaxel-cli info&apos;)</translation>
+    </message>
+    <message>
+        <source>dieser Decoder-Typ speichert keine Adresse in seinen Slots</source>
+        <translation>this decoder type keeps no address in its slots</translation>
+    </message>
+    <message>
+        <source>nur Zubehör-Decoder haben einen roten und einen grünen Ausgang</source>
+        <translation>only accessory decoders have a red and a green output</translation>
+    </message>
+    <message>
+        <source>nur Funktions-Decoder haben eine Funktions-Nummer</source>
+        <translation>only function decoders have a function number</translation>
+    </message>
+    <message>
+        <source>die Funktions-Nummer %1 lässt sich nicht speichern: Funktions-Nummern gehen von 1 bis %2</source>
+        <translation>function number %1 cannot be stored: function numbers run from 1 to %2</translation>
+    </message>
+    <message>
+        <source>die Adresse %1 kann dieser Decoder-Typ nicht speichern (der Slot läse sich als Adresse %2 zurück)</source>
+        <translation>address %1 cannot be stored by this decoder type (the slot would read back as address %2)</translation>
+    </message>
+    <message>
+        <source>der %1 Ausgang lässt sich für die Adresse %2 nicht speichern</source>
+        <translation>the %1 output cannot be stored for address %2</translation>
+    </message>
+    <message>
+        <source>grüne</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>rote</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>%1 (%2; höchstens %3)</source>
+        <translation>%1 (%2; at most %3)</translation>
+    </message>
+</context>
+<context>
     <name>SlotGrid</name>
     <message>
         <source>Funktion Nummer</source>
@@ -1558,6 +2068,156 @@ Please do not burn it!</translation>
     <message>
         <source>gültiger Bereich für die Funktions-Nummer: 1 bis %1</source>
         <translation>valid function numbers: 1 to %1</translation>
+    </message>
+</context>
+<context>
+    <name>SlotRules</name>
+    <message>
+        <source>Ungültige Eingabe für &lt;%1&gt; </source>
+        <translation>Invalid entry for &lt;%1&gt; </translation>
+    </message>
+    <message>
+        <source>Adresse für &lt;%1&gt; ist zu klein</source>
+        <translation>Address for &lt;%1&gt; is too small</translation>
+    </message>
+    <message>
+        <source>Adresse für &lt;%1&gt; ist zu gross</source>
+        <translation>Address for &lt;%1&gt; is too large</translation>
+    </message>
+    <message>
+        <source>Ungültige Eingabe Funktion von &lt;%1&gt; </source>
+        <translation>Invalid function entry for &lt;%1&gt; </translation>
+    </message>
+    <message>
+        <source>Funktions-Nummer für &lt;%1&gt; ist zu klein</source>
+        <translation>Function number for &lt;%1&gt; is too small</translation>
+    </message>
+    <message>
+        <source>Funktions-Nummer für &lt;%1&gt; ist zu gross</source>
+        <translation>Function number for &lt;%1&gt; is too large</translation>
+    </message>
+</context>
+<context>
+    <name>SystemErrors</name>
+    <message>
+        <source>Vorgang nicht erlaubt</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>Datei oder Ordner nicht gefunden</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Ein- oder Ausgabefehler</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>Gerät oder Adresse nicht gefunden</source>
+        <translation>No such device or address</translation>
+    </message>
+    <message>
+        <source>Ungültiger Dateideskriptor</source>
+        <translation>Bad file descriptor</translation>
+    </message>
+    <message>
+        <source>Vorübergehend nicht verfügbar</source>
+        <translation>Resource temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher</source>
+        <translation>Cannot allocate memory</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Gerät oder Datei wird gerade benutzt</source>
+        <translation>Device or resource busy</translation>
+    </message>
+    <message>
+        <source>Datei existiert bereits</source>
+        <translation>File exists</translation>
+    </message>
+    <message>
+        <source>Verschieben auf ein anderes Dateisystem nicht möglich</source>
+        <translation>Invalid cross-device link</translation>
+    </message>
+    <message>
+        <source>Gerät nicht gefunden</source>
+        <translation>No such device</translation>
+    </message>
+    <message>
+        <source>Kein Ordner</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>Ist ein Ordner</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>Ungültiges Argument</source>
+        <translation>Invalid argument</translation>
+    </message>
+    <message>
+        <source>Zu viele offene Dateien</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Programmdatei wird gerade benutzt</source>
+        <translation>Text file busy</translation>
+    </message>
+    <message>
+        <source>Datei zu groß</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>Kein Platz mehr auf dem Gerät</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Dateisystem nur lesbar</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>Zu viele harte Links</source>
+        <translation>Too many links</translation>
+    </message>
+    <message>
+        <source>Name zu lang</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>Ordner ist nicht leer</source>
+        <translation>Directory not empty</translation>
+    </message>
+    <message>
+        <source>Zu viele Ebenen symbolischer Links</source>
+        <translation>Too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>Keine Daten vorhanden</source>
+        <translation>No data available</translation>
+    </message>
+    <message>
+        <source>Vorgang nicht unterstützt</source>
+        <translation>Operation not supported</translation>
+    </message>
+    <message>
+        <source>Festplatten-Kontingent überschritten</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Unterbrochener Systemaufruf</source>
+        <translation>Interrupted system call</translation>
+    </message>
+    <message>
+        <source>Ergebnis außerhalb des Wertebereichs</source>
+        <translation>Numerical result out of range</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1</source>
+        <translation>system error %1</translation>
     </message>
 </context>
 <context>
@@ -2449,6 +3109,552 @@ Of no interest to the ordinary user!</translation>
     <message>
         <source>(%3.1f sek.)</source>
         <translation>(%3.1f s)</translation>
+    </message>
+</context>
+<context>
+    <name>quaxel-cli</name>
+    <message>
+        <source>Mehr dazu: &apos;%1 --help&apos;.</source>
+        <translation>Try &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option &apos;%1&apos;.</source>
+        <translation>Unknown option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Optionen: %1.</source>
+        <translation>Unknown options: %1.</translation>
+    </message>
+    <message>
+        <source>Fehlender Wert nach &apos;%1&apos;.</source>
+        <translation>Missing value after &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unerwarteter Wert nach &apos;%1&apos;.</source>
+        <translation>Unexpected value after &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Die Befehlszeile ist fehlerhaft.</source>
+        <translation>The command line is faulty.</translation>
+    </message>
+    <message>
+        <source>abgelehnt: die Datei ist vielleicht beschädigt (--force nimmt sie trotzdem)</source>
+        <translation>refused: the file may be damaged (--force uses it all the same)</translation>
+    </message>
+    <message>
+        <source>ein Befehl fehlt: info, diff, set, export, apply oder inventory</source>
+        <translation>a command is needed: info, diff, set, export, apply or inventory</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl &apos;%1&apos;</source>
+        <translation>unknown command &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Zubehör</source>
+        <translation>accessory</translation>
+    </message>
+    <message>
+        <source>Funktion</source>
+        <translation>function</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>  (unbekannt)</source>
+        <translation>  (unknown)</translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>Typ-Wörter</source>
+        <translation>Type words</translation>
+    </message>
+    <message>
+        <source>ID-Wörter</source>
+        <translation>ID words</translation>
+    </message>
+    <message>
+        <source>Slots (%1):
+</source>
+        <translation>Slots (%1):
+</translation>
+    </message>
+    <message>
+        <source>eine HEX-Datei erwartet</source>
+        <translation>one HEX file expected</translation>
+    </message>
+    <message>
+        <source>Nicht in den Records von File2: %1: File1:0x%2 - File2:0x%3 (%4 insgesamt)
+</source>
+        <translation>Not in the records of File2: %1: File1:0x%2 - File2:0x%3 (%4 in all)
+</translation>
+    </message>
+    <message>
+        <source>zwei HEX-Dateien erwartet</source>
+        <translation>two HEX files expected</translation>
+    </message>
+    <message>
+        <source>zwei HEX-Dateien oder Einstellungsdokumente erwartet</source>
+        <translation>two HEX files or settings documents expected</translation>
+    </message>
+    <message>
+        <source>Slot %1%2, %3</source>
+        <translation>slot %1%2, %3</translation>
+    </message>
+    <message>
+        <source>, Datei %1 von %2</source>
+        <translation>, file %1 of %2</translation>
+    </message>
+    <message>
+        <source>--series COUNT und --step K gehören zusammen, je einmal</source>
+        <translation>--series COUNT and --step K go together, once each</translation>
+    </message>
+    <message>
+        <source>--series braucht eine ganze Zahl ab 1</source>
+        <translation>--series needs a whole number of at least 1</translation>
+    </message>
+    <message>
+        <source>--step braucht eine ganze Zahl ab 1</source>
+        <translation>--step needs a whole number of at least 1</translation>
+    </message>
+    <message>
+        <source>--series braucht einen Namen der Ausgabedatei, nicht &apos;-&apos;</source>
+        <translation>--series needs an output file name, not &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>geschrieben und geprüft: %1
+</source>
+        <translation>written and verified: %1
+</translation>
+    </message>
+    <message>
+        <source>eine HEX-Datei als Eingabe erwartet</source>
+        <translation>one input HEX file expected</translation>
+    </message>
+    <message>
+        <source>eine Ausgabedatei erwartet (-o OUT.hex)</source>
+        <translation>one output file expected (-o OUT.hex)</translation>
+    </message>
+    <message>
+        <source>--slot &apos;%1&apos;: erwartet N=ADDRESS[r|g][/FUNCTION] mit N von 1 bis %2</source>
+        <translation>--slot &apos;%1&apos;: expected N=ADDRESS[r|g][/FUNCTION] with N from 1 to %2</translation>
+    </message>
+    <message>
+        <source>existiert und ist kein Einstellungsdokument; sie wird nicht ersetzt</source>
+        <translation>exists and is no settings document; it is not replaced</translation>
+    </message>
+    <message>
+        <source>höchstens eine Ausgabedatei erwartet (-o DOC.json)</source>
+        <translation>at most one output file expected (-o DOC.json)</translation>
+    </message>
+    <message>
+        <source>eine HEX-Datei und ein Einstellungsdokument erwartet</source>
+        <translation>a HEX file and a settings document expected</translation>
+    </message>
+    <message>
+        <source>mindestens eine HEX-Datei oder ein Ordner erwartet</source>
+        <translation>at least one HEX file or folder expected</translation>
+    </message>
+    <message>
+        <source>--csv und --json schließen einander aus</source>
+        <translation>--csv and --json exclude each other</translation>
+    </message>
+    <message>
+        <source>Standardausgabe: Schreibfehler</source>
+        <translation>standard output: write error</translation>
+    </message>
+    <message>
+        <source>Aufruf: quaxel-cli BEFEHL [OPTIONEN]
+
+Liest, vergleicht und schreibt HEX-Dateien von Decoder-Firmware mit den Regeln
+des Quaxel-Fensters, ohne Bildschirm.
+
+Befehle:
+  info FILE.hex [--json]   Typ, Version, Protokoll, Slots, ID und Config-Worte
+  diff A.hex B.hex         die Byte-Unterschiede von B gegen A, wie &quot;HEX Info&quot; sie auflistet
+  set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]... [--series COUNT --step K]
+                           ändert Slots und schreibt eine neue, geprüfte HEX-Datei
+  export FILE.hex [-o DOC.json]
+                           das Einstellungsdokument: jede Einstellung, die die Editoren zeigen
+  apply FILE.hex DOC.json -o OUT.hex [--force]
+                           bringt ein Einstellungsdokument in eine neue, geprüfte HEX-Datei
+  diff --settings A B [--json]
+                           die Einstellungen, die sich unterscheiden; A und B HEX-Dateien oder Dokumente
+  inventory [--csv | --json] [--strict] FILE.hex|FOLDER...
+                           jede benutzte Adresse, und die Adressen, die Slots teilen
+
+&apos;quaxel-cli BEFEHL --help&apos; zeigt die Optionen eines Befehls.
+  --help      dieser Text
+  --version   die Version des Programms
+  --          beendet die Optionen: jedes Argument danach ist ein Dateiname
+
+Gelesen werden nur reguläre Dateien von höchstens 1 MiB; ersetzt wird nur eine
+reguläre Datei, mit ihren Rechten, ihrem Besitzer und ihrer Gruppe. Ein FIFO,
+ein Gerät, ein Socket, ein Ordner, eine Datei mit mehr als einem harten Link
+oder eine, deren Besitzer oder Rechte sich nicht behalten lassen, wird
+abgelehnt und nicht angerührt (Exit-Status 1; 2 bei diff).
+</source>
+        <translation>Usage: quaxel-cli COMMAND [OPTIONS]
+
+Reads, compares and writes decoder firmware HEX files with the rules of the
+Quaxel window, without a display.
+
+Commands:
+  info FILE.hex [--json]   type, version, protocol, slots, ID and config words
+  diff A.hex B.hex         the byte differences of B against A, as &quot;HEX Info&quot; lists them
+  set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]... [--series COUNT --step K]
+                           changes slots and writes a new, verified HEX file
+  export FILE.hex [-o DOC.json]
+                           the settings document: every setting the editors show
+  apply FILE.hex DOC.json -o OUT.hex [--force]
+                           puts a settings document into a new, verified HEX file
+  diff --settings A B [--json]
+                           the settings that differ, A and B HEX files or documents
+  inventory [--csv | --json] [--strict] FILE.hex|FOLDER...
+                           every address in use, and the addresses slots share
+
+Run &apos;quaxel-cli COMMAND --help&apos; for the options of a command.
+  --help      this text
+  --version   the program&apos;s version
+  --          ends the options: every argument after it is a file name
+
+Only regular files of at most 1 MiB are read; only a regular file is replaced,
+keeping its mode, owner and group. A FIFO, a device, a socket, a folder, a
+file with more than one hard link or one whose owner or mode cannot be kept
+is refused and left untouched (exit status 1; 2 for diff).
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: quaxel-cli info FILE.hex [--json]
+
+Lädt FILE wie &quot;HEX laden&quot; und gibt aus, was das Fenster zeigt: Code und
+Bezeichnung des Decoder-Typs, Version, ID, Protokoll, jeden Slot des Typs mit
+seiner Adresse und dem roten/grünen Ausgang (g, r) oder der Funktions-Nummer
+(/N), die Typ-Worte, die ID-Worte und das Config-Wort.
+
+  --json   ein JSON-Objekt statt Text
+  --help   dieser Text
+
+Eine Datei, deren Record-Prüfsummen nicht aufgehen, oder ohne End-Record wird
+trotzdem gelesen; jeder solche Befund wird auf der Standardfehlerausgabe
+gemeldet (und mit --json als &quot;warnings&quot; aufgeführt).
+
+Exit-Status: 0 geladen und erkannt, 1 die Datei lässt sich nicht laden oder ihr
+Typ wird nicht erkannt (was gelesen wurde, wird trotzdem ausgegeben), 2 falsche
+Befehlszeile.
+</source>
+        <translation>Usage: quaxel-cli info FILE.hex [--json]
+
+Loads FILE as &quot;HEX laden&quot; does and prints what the window shows: the decoder
+type code and label, version, ID, protocol, every slot of the type with its
+address and red/green output (g, r) or function number (/N), the type words,
+the ID words and the config word.
+
+  --json   one JSON object instead of text
+  --help   this text
+
+A file with record checksums that do not add up, or without an end record,
+is read all the same; each such finding is printed on standard error (and
+listed as &quot;warnings&quot; with --json).
+
+Exit status: 0 loaded and recognised, 1 the file cannot be loaded or its type
+is not recognised (what was read is printed all the same), 2 wrong command line.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: quaxel-cli diff A.hex B.hex
+
+Lädt A und vergleicht jeden Record von B damit, wie es &quot;HEX Info&quot; und
+&quot;vergleiche mit 2. HEX-File&quot; tun: die EEPROM-Zeilen, die ROM-, ID- und
+CONFIG-Zeilen, jeweils gefolgt von den Anzahlen. Zeigen die Records von B keinen
+Unterschied, lässt B aber Bytes aus, die A enthält, nennt eine letzte Zeile das
+erste davon.
+
+  --force  vergleicht Dateien mit falschen Record-Prüfsummen oder ohne End-Record
+           (sonst abgelehnt)
+  --help   dieser Text
+
+Exit-Status: 0 die Abbilder sind gleich, 1 sie unterscheiden sich, 2 ein Fehler
+(dann wird nichts auf die Standardausgabe geschrieben).
+</source>
+        <translation>Usage: quaxel-cli diff A.hex B.hex
+
+Loads A and compares every record of B with it, as &quot;HEX Info&quot; and &quot;vergleiche
+mit 2. HEX-File&quot; do: the EEPROM lines, the ROM, ID and CONFIG lines, each
+followed by the counts. When B&apos;s records show no difference but B leaves out
+bytes that A holds, a last line names the first of them.
+
+  --force  compare files with bad record checksums or without an end record
+           (refused otherwise)
+  --help   this text
+
+Exit status: 0 the images are equal, 1 they differ, 2 an error (nothing is
+printed on standard output then).
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: quaxel-cli diff --settings A B [--json] [--force]
+
+Vergleicht die Einstellungen von A und B, jeweils eine HEX-Datei oder ein
+Einstellungsdokument, und gibt für jede Einstellung, die sich unterscheidet,
+eine Zeile in den Worten der Editoren aus: &quot;Adresse 03: 12g -&gt; 14r&quot;,
+&quot;Kurve 2: Anzahl Punkte 30 -&gt; 20&quot;. Eine Einstellung, die ein Dokument auslässt,
+wird nicht verglichen.
+
+  --settings  vergleicht Einstellungen, nicht Bytes
+  --json      gibt stattdessen ein Teil-Einstellungsdokument der abweichenden
+              Einstellungen von B aus, das &apos;apply&apos; annimmt
+  --force     vergleicht HEX-Dateien mit falschen Record-Prüfsummen oder ohne
+              End-Record (sonst abgelehnt)
+  --help      dieser Text
+  --          beendet die Optionen
+
+Exit-Status: 0 alle Einstellungen sind gleich, 1 eine Einstellung unterscheidet sich, 2 ein Fehler.
+</source>
+        <translation>Usage: quaxel-cli diff --settings A B [--json] [--force]
+
+Compares the settings of A and B, each a HEX file or a settings document, and
+prints one line for each setting that differs, in the editors&apos; terms:
+&quot;Adresse 03: 12g -&gt; 14r&quot;, &quot;Kurve 2: Anzahl Punkte 30 -&gt; 20&quot;. A setting
+that a document leaves out is not compared.
+
+  --settings  compare settings, not bytes
+  --json      print a partial settings document of B&apos;s differing settings
+              instead, which &apos;apply&apos; takes
+  --force     compare HEX files with bad record checksums or without an end
+              record (refused otherwise)
+  --help      this text
+  --          ends the options
+
+Exit status: 0 every setting is equal, 1 a setting differs, 2 an error.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: quaxel-cli set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]...
+                      [--series COUNT --step K]
+
+Lädt IN, ändert die Slots, prüft sie mit den Regeln und Meldungen von
+&quot;HEX speichern&quot;, schreibt OUT mit demselben Schreiber und liest die Datei zur
+Prüfung zurück. Wie &quot;HEX speichern&quot; schreibt es die Korrekturen, die die
+Editoren am Geladenen machen (ein SW1-Byte oder ein Fading-Code, den die
+Firmware nicht kennt).
+
+  -o, --output OUT.hex   die zu schreibende Datei (nötig); &apos;-&apos; schreibt den
+                         HEX-Text auf die Standardausgabe, ohne Zurücklesen
+  --slot N=VALUE         Slot N (1 bis 47, wie &apos;info&apos; ihn zählt) bekommt einen neuen Wert:
+                           ADDRESS        die Adresse (0: unbenutzt, wo der
+                                          Decoder-Typ das speichern kann)
+                           ADDRESS g / r  und den grünen oder roten Ausgang (Zubehör-Decoder)
+                           ADDRESS/F      und die Funktions-Nummer F, ab 1 (Funktions-Decoder)
+                         ein ausgelassener Teil behält seinen Wert, z. B. 3=g oder 4=/2
+  --series COUNT         schreibt COUNT Dateien OUT-1.hex .. OUT-COUNT.hex
+  --step K               die Adressen von Datei n+1 sind die von Datei n plus K
+                         (K &gt;= 1; Slots mit Adresse 0 bleiben unbenutzt)
+  --force                nimmt eine Eingabe mit falschen Record-Prüfsummen oder
+                         ohne End-Record (sonst abgelehnt)
+  --help                 dieser Text
+  --                     beendet die Optionen
+
+Ein Wert, den die Regeln ablehnen, oder einer, den der Decoder nicht speichern
+kann, beendet den Befehl mit der Meldung des Fensters und schreibt nichts. Eine
+Serie wird ganz oder gar nicht geschrieben: jede Datei geht zuerst unter einen
+vorläufigen Namen und wird zurückgelesen; erst wenn alle geschrieben sind,
+werden sie an ihren Platz umbenannt. Adressen, die den gültigen Bereich
+verlassen würden, werden abgelehnt, bevor etwas geschrieben wird.
+
+Ersetzt wird nur eine reguläre Datei (oder ein Link auf eine), mit ihren
+Rechten, ihrem Besitzer und ihrer Gruppe; ein FIFO, ein Gerät, ein Ordner, eine
+Datei mit mehr als einem harten Link oder eine, deren Besitzer oder Rechte sich
+nicht behalten lassen, wird abgelehnt und nicht angerührt.
+
+Exit-Status: 0 geschrieben und geprüft, 1 abgelehnt oder nicht geprüft, 2 falsche Befehlszeile.
+</source>
+        <translation>Usage: quaxel-cli set IN.hex -o OUT.hex [--slot N=ADDRESS[r|g][/FUNCTION]]...
+                      [--series COUNT --step K]
+
+Loads IN, changes the slots, checks them with the rules and messages of
+&quot;HEX speichern&quot;, writes OUT with the same writer and reads it back to verify it.
+Like &quot;HEX speichern&quot;, it writes the corrections the editors make to what
+they load (an SW1 byte or a fading code the firmware does not know).
+
+  -o, --output OUT.hex   the file to write (required); &apos;-&apos; writes the HEX text
+                         to standard output, without reading it back
+  --slot N=VALUE         slot N (1 to 47, as &apos;info&apos; numbers it) gets a new value:
+                           ADDRESS        the address (0: unused, where the decoder
+                                          type can store it)
+                           ADDRESS g / r  and the green or red output (accessory decoders)
+                           ADDRESS/F      and function number F, from 1 (function decoders)
+                         a part left out keeps its value, e.g. 3=g or 4=/2
+  --series COUNT         writes COUNT files OUT-1.hex .. OUT-COUNT.hex
+  --step K               the addresses of file n+1 are those of file n plus K
+                         (K &gt;= 1; slots with address 0 stay unused)
+  --force                use an input with bad record checksums or without an
+                         end record (refused otherwise)
+  --help                 this text
+  --                     ends the options
+
+A value the rules refuse, or one the decoder cannot store, stops the command
+with the window&apos;s message and writes nothing. A series is written all or
+nothing: every file goes to a temporary name first and is read back; only when
+all are written are they renamed into place. Addresses that would leave the
+valid range are refused before anything is written.
+
+Only a regular file (or a link to one) is replaced, keeping its mode, owner and
+group; a FIFO, a device, a folder, a file with more than one hard link or one
+whose owner or mode cannot be kept is refused and left untouched.
+
+Exit status: 0 written and verified, 1 refused or not verified, 2 wrong command line.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: quaxel-cli export FILE.hex [-o DOC.json]
+
+Lädt FILE wie &quot;HEX laden&quot; und schreibt ihr Einstellungsdokument: jede
+Einstellung, die die Editoren für ihren Decoder-Typ zeigen (Slots, Modes, CVs,
+Blinkmuster, Servo-Einstellungen und Kurven), mit dem Decoder und dem Namen und
+SHA-256 der Quelldatei. Das Format beschreibt docs/settings-format.md.
+
+  -o, --output DOC.json   die zu schreibende Datei; ohne sie, oder mit &apos;-&apos;, geht
+                          das Dokument auf die Standardausgabe
+  --help                  dieser Text
+  --                      beendet die Optionen
+
+Eine vorhandene DOC.json wird nur ersetzt, wenn sie ein JSON-Objekt enthält (ein
+früheres Dokument); jede andere Datei, die HEX-Datei selbst eingeschlossen, wird
+abgelehnt und behalten.
+
+Eine Datei mit falschen Record-Prüfsummen oder ohne End-Record wird trotzdem
+gelesen; jeder Befund wird auf der Standardfehlerausgabe gemeldet.
+
+Exit-Status: 0 geschrieben, 1 die Datei lässt sich nicht laden, wird nicht
+erkannt oder das Dokument lässt sich nicht schreiben, 2 falsche Befehlszeile.
+</source>
+        <translation>Usage: quaxel-cli export FILE.hex [-o DOC.json]
+
+Loads FILE as &quot;HEX laden&quot; does and writes its settings document: every
+setting the editors show for its decoder type (slots, modes, CVs, blink
+patterns, servo settings and curves), with the decoder and the source file&apos;s
+name and SHA-256. The format is described in docs/settings-format.md.
+
+  -o, --output DOC.json   the file to write; without it, or with &apos;-&apos;, the
+                          document goes to standard output
+  --help                  this text
+  --                      ends the options
+
+An existing DOC.json is replaced only when it holds a JSON object (an earlier
+document); any other file, the HEX file itself among them, is refused and kept.
+
+A file with bad record checksums or without an end record is read all the
+same; each finding is printed on standard error.
+
+Exit status: 0 written, 1 the file cannot be loaded, is not recognised or the
+document cannot be written, 2 wrong command line.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: quaxel-cli apply FILE.hex DOC.json -o OUT.hex [--force]
+
+Lädt FILE, bringt die Einstellungen von DOC über die Regeln der Editoren hinein,
+als wären sie im Fenster eingegeben, schreibt OUT mit demselben Schreiber wie
+&quot;HEX speichern&quot; und liest die Datei zur Prüfung zurück. Eine Einstellung, die
+DOC auslässt, behält ihren Wert. DOC darf von einer anderen Version desselben
+Decoder-Typs stammen; ein Dokument für einen anderen Typ, oder eine FILE, deren
+Decoder nicht erkannt wird, wird abgelehnt.
+
+  -o, --output OUT.hex   die zu schreibende Datei (nötig); &apos;-&apos; schreibt den
+                         HEX-Text auf die Standardausgabe, ohne Zurücklesen
+  --force                nimmt eine Eingabe mit falschen Record-Prüfsummen oder
+                         ohne End-Record (sonst abgelehnt)
+  --help                 dieser Text
+  --                     beendet die Optionen
+
+Alles oder nichts: ein Dokument, das kein JSON ist, eine andere Format-Version,
+einen unbekannten Schlüssel oder einen Wert falscher Art oder außerhalb des
+Bereichs hat, oder eine Einstellung, die die Regeln ablehnen, beendet den Befehl
+mit einer Meldung, die den JSON-Pfad der Einstellung nennt (und die Meldung des
+Fensters, wo es eine hat); nichts wird geschrieben.
+
+Exit-Status: 0 geschrieben und geprüft, 1 abgelehnt oder nicht geprüft, 2 falsche Befehlszeile.
+</source>
+        <translation>Usage: quaxel-cli apply FILE.hex DOC.json -o OUT.hex [--force]
+
+Loads FILE, puts the settings of DOC into it through the editors&apos; rules, as
+if they were typed into the window, writes OUT with the same writer as
+&quot;HEX speichern&quot; and reads it back to verify it. A setting DOC leaves out
+keeps its value. DOC may come from another version of the same decoder type;
+a document for another type, or a FILE whose decoder is not recognised, is
+refused.
+
+  -o, --output OUT.hex   the file to write (required); &apos;-&apos; writes the HEX text
+                         to standard output, without reading it back
+  --force                use an input with bad record checksums or without an
+                         end record (refused otherwise)
+  --help                 this text
+  --                     ends the options
+
+All or nothing: a document that is no JSON, has another format version, an
+unknown key or a value of the wrong kind or range, or a setting that the rules
+refuse, stops the command with a message naming the JSON path of the setting
+(and the window&apos;s message where it has one); nothing is written.
+
+Exit status: 0 written and verified, 1 refused or not verified, 2 wrong command line.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: quaxel-cli inventory [--csv | --json] [--strict] FILE.hex|FOLDER...
+
+Listet jede benutzte Adresse über viele Decoder, eine Zeile je Slot: Datei, Typ,
+Protokoll, Slot-Bezeichnung, Adresse und Ausgang (g, r) oder Funktion (F3). Ein
+FOLDER steht für die .hex-Dateien darin (nicht die seiner Unterordner).
+Adressen, die zwei Slots teilen (dasselbe Protokoll, dieselbe Adresse und
+derselbe Ausgang, in einer Datei oder in mehreren), stehen am Ende; Teilen kann
+gewollt sein und ist kein Fehler.
+
+  --csv      eine Tabelle mit Kommas und einer Kopfzeile; ihre letzte Spalte
+             zählt die anderen Slots, die die Adresse der Zeile teilen
+  --json     die Zeilen und die geteilten Adressen als JSON
+  --strict   Exit-Status 1, wenn eine Adresse geteilt wird
+  --help     dieser Text
+  --         beendet die Optionen
+
+Eine Datei, die sich nicht laden lässt, wird auf der Standardfehlerausgabe
+genannt und ausgelassen.
+
+Exit-Status: 0 aufgelistet, 1 eine Adresse wird geteilt und --strict ist
+gegeben, 2 eine Datei ließ sich nicht laden oder eine falsche Befehlszeile.
+</source>
+        <translation>Usage: quaxel-cli inventory [--csv | --json] [--strict] FILE.hex|FOLDER...
+
+Lists every address in use across many decoders, one row per slot: file, type,
+protocol, slot label, address and output (g, r) or function (F3). A FOLDER
+stands for the .hex files in it (not those of its subfolders). Addresses that
+two slots share (the same protocol, address and output, in one file or in
+several) are listed at the end; sharing may be intended and is no error.
+
+  --csv      a comma-separated table with one header row; its last column
+             counts the other slots that share the row&apos;s address
+  --json     the rows and the shared addresses as JSON
+  --strict   exit with status 1 when an address is shared
+  --help     this text
+  --         ends the options
+
+A file that cannot be loaded is named on standard error and left out.
+
+Exit status: 0 listed, 1 an address is shared and --strict is given, 2 a file
+could not be loaded or a wrong command line.
+</translation>
     </message>
 </context>
 </TS>

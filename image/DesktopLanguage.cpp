@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTranslator>
 
 #include <optional>
 
@@ -52,4 +53,19 @@ QString longDateText(const QDate &date)
 QString dateTimeText(const QDateTime &moment)
 {
     return inTextLocale(moment, DateTimeFormat);
+}
+
+bool installEnglishTexts()
+{
+    auto *english = new QTranslator(QCoreApplication::instance());
+    if (!english->load(QStringLiteral(":/i18n/quaxel_en.qm"))) {
+        delete english;
+        return false;
+    }
+    return QCoreApplication::installTranslator(english);
+}
+
+bool installLanguage(ProgramLanguage language)
+{
+    return language == ProgramLanguage::German || installEnglishTexts();
 }

@@ -24,3 +24,11 @@ QString longDateText(const QDate &date);
 // A moment to the second as the current translation writes it:
 // "27.06.2011 14:03:05" in German, "June 27, 2011, 2:03:05 PM" in English.
 QString dateTimeText(const QDateTime &moment);
+
+// Puts the program's English texts into the running application (a
+// QCoreApplication must exist): every QCoreApplication::translate() and tr()
+// answers in English from then on. False when they cannot be loaded.
+bool installEnglishTexts();
+// Puts the running application into the language: English texts for English,
+// the source texts (German) otherwise. False when English cannot be loaded.
+bool installLanguage(ProgramLanguage language);

@@ -66,19 +66,32 @@ QStringList areasWithoutRecords(const QStringList &lines)
 
 QStringList HexDamage::findings() const
 {
+    return findingTexts(true);
+}
+
+QStringList HexDamage::machineFindings() const
+{
+    return findingTexts(false);
+}
+
+QStringList HexDamage::findingTexts(bool translated) const
+{
+    const auto text = [translated](const char *source) {
+        return translated ? QCoreApplication::translate("HexDamage", source) : QString::fromUtf8(source);
+    };
     QStringList texts;
     if (badChecksumLines > 0)
-        texts << QCoreApplication::translate("HexDamage", "Die Datei ist vielleicht beschädigt: %1 Zeile(n) mit falscher Prüfsumme (erste: Zeile %2).")
+        texts << text(QT_TRANSLATE_NOOP("HexDamage", "Die Datei ist vielleicht beschädigt: %1 Zeile(n) mit falscher Prüfsumme (erste: Zeile %2)."))
                      .arg(badChecksumLines)
                      .arg(firstBadLine);
     if (missingEndRecord)
-        texts << QCoreApplication::translate("HexDamage", "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten.");
+        texts << text(QT_TRANSLATE_NOOP("HexDamage", "Die Datei endet ohne End-Record; sie ist vielleicht abgeschnitten."));
     const QString areas = areasWithoutRecords.join(QStringLiteral(", "));
     if (areasWithoutRecords.contains(QStringLiteral("EEPROM")))
-        texts << QCoreApplication::translate("HexDamage", "Für %1 enthält die Datei keine Records: die angezeigten Einstellungen sind gelöschte Bytes (FF), und Speichern bringt sie nicht zurück.")
+        texts << text(QT_TRANSLATE_NOOP("HexDamage", "Für %1 enthält die Datei keine Records: die angezeigten Einstellungen sind gelöschte Bytes (FF), und Speichern bringt sie nicht zurück."))
                      .arg(areas);
     else if (!areasWithoutRecords.isEmpty())
-        texts << QCoreApplication::translate("HexDamage", "Für %1 enthält die Datei keine Records; Speichern bringt sie nicht zurück.").arg(areas);
+        texts << text(QT_TRANSLATE_NOOP("HexDamage", "Für %1 enthält die Datei keine Records; Speichern bringt sie nicht zurück.")).arg(areas);
     return texts;
 }
 

@@ -15,8 +15,14 @@ struct HexDamage {
     QStringList areasWithoutRecords;
 
     bool any() const { return badChecksumLines > 0 || missingEndRecord; }
-    // One line of text per finding.
+    // One line of text per finding, in the reader's language.
     QStringList findings() const;
+    // The same in the program's source texts (German), whatever the
+    // language: for machine formats, which never change with it.
+    QStringList machineFindings() const;
+
+private:
+    QStringList findingTexts(bool translated) const;
 };
 
 // Looks at the lines of a file as the reader splits them. A line counts as

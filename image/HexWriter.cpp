@@ -1,9 +1,8 @@
 #include "image/HexWriter.h"
 
-#include <QCoreApplication>
-
 #include "image/HexByte.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -140,8 +139,7 @@ std::optional<QString> checkWritableImage(const FirmwareImage &image)
         return QCoreApplication::translate("HexWriter", "Das HEX-File kann nicht geschrieben werden: die ID \"%1\" hat nicht vier Stellen.")
             .arg(image.idText);
     if (image.configText.size() != 4 || !isHexText(image.configText))
-        return QStringLiteral(
-                   "Das HEX-File kann nicht geschrieben werden: der Config-Wert \"%1\" ist keine vierstellige Hex-Zahl.")
+        return QCoreApplication::translate("HexWriter", "Das HEX-File kann nicht geschrieben werden: der Config-Wert \"%1\" ist keine vierstellige Hex-Zahl.")
             .arg(image.configText);
     return std::nullopt;
 }

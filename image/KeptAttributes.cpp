@@ -1,5 +1,8 @@
 #include "image/KeptAttributes.h"
 
+#include "image/SystemErrors.h"
+
+#include <QCoreApplication>
 #include <QByteArrayList>
 
 #include <cerrno>
@@ -7,11 +10,6 @@
 #include <sys/xattr.h>
 
 namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 bool notSupported(int error)
 {
@@ -50,14 +48,14 @@ QByteArrayList namesIn(const QByteArray &list)
 QString attributeName(const QByteArray &name)
 {
     if (name == "system.posix_acl_access")
-        return QStringLiteral("an access control list (ACL)");
-    return QStringLiteral("the extended attribute %1").arg(QString::fromUtf8(name));
+        return QCoreApplication::translate("KeptAttributes", "eine Zugriffssteuerungsliste (ACL)");
+    return QCoreApplication::translate("KeptAttributes", "das erweiterte Attribut %1").arg(QString::fromUtf8(name));
 }
 
 QString notKept(const QByteArray &name, int error)
 {
-    return QStringLiteral("has %1, which the replacement could not keep (%2); it is not written")
-        .arg(attributeName(name), systemError(error));
+    return QCoreApplication::translate("KeptAttributes", "hat %1, das der Ersatz nicht behalten konnte (%2); sie wird nicht geschrieben")
+        .arg(attributeName(name), systemErrorText(error));
 }
 
 std::optional<QByteArray> freshValue(int fd, const QByteArray &name)
@@ -74,20 +72,20 @@ std::optional<QString> keepExtendedAttributes(int freshFd, const QByteArray &old
         [&oldPath](char *data, size_t size) { return ::listxattr(oldPath.constData(), data, size); });
     if (oldList)
         kept = namesIn(*oldList);
-    else if (!notSupported(errno))
-        return QStringLiteral("its extended attributes cannot be read (%1); it is not written").arg(systemError(errno));
+    else if (const int error = errno; !notSupported(error))
+        return QCoreApplication::translate("KeptAttributes", "ihre erweiterten Attribute lassen sich nicht lesen (%1); sie wird nicht geschrieben").arg(systemErrorText(error));
 
     const auto freshList =
         readGrowing([freshFd](char *data, size_t size) { return ::flistxattr(freshFd, data, size); });
     for (const QByteArray &name : freshList ? namesIn(*freshList) : QByteArrayList()) {
         if (kept.contains(name) || ::fremovexattr(freshFd, name.constData()) == 0 || errno == ENODATA)
             continue;
+        const int error = errno;
         // The system's own labels (security.*) come with every new file and
         // are not the user's to remove.
         if (!name.startsWith("security."))
-            return QStringLiteral("would gain %1 from its folder, which the replacement could not remove (%2); "
-                                  "it is not written")
-                .arg(attributeName(name), systemError(errno));
+            return QCoreApplication::translate("KeptAttributes", "bekäme %1 von ihrem Ordner, das der Ersatz nicht entfernen konnte (%2); sie wird nicht geschrieben")
+                .arg(attributeName(name), systemErrorText(error));
     }
 
     for (const QByteArray &name : kept) {

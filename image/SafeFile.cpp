@@ -1,7 +1,9 @@
 #include "image/SafeFile.h"
 
 #include "image/SafeText.h"
+#include "image/SystemErrors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -52,11 +54,6 @@ int utf8SequenceLength(const QByteArray &bytes, qsizetype i, char32_t &code)
     if (code < lowest || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
         return 0;
     return length;
-}
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace
@@ -174,19 +171,19 @@ QString fileKindName(unsigned mode)
 {
     switch (mode & S_IFMT) {
     case S_IFIFO:
-        return QStringLiteral("a FIFO (named pipe)");
+        return QCoreApplication::translate("SafeFile", "ein FIFO (benannte Pipe)");
     case S_IFCHR:
-        return QStringLiteral("a character device");
+        return QCoreApplication::translate("SafeFile", "ein zeichenorientiertes Gerät");
     case S_IFBLK:
-        return QStringLiteral("a block device");
+        return QCoreApplication::translate("SafeFile", "ein blockorientiertes Gerät");
     case S_IFSOCK:
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("SafeFile", "ein Socket");
     case S_IFDIR:
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("SafeFile", "ein Ordner");
     case S_IFLNK:
-        return QStringLiteral("a symbolic link");
+        return QCoreApplication::translate("SafeFile", "ein symbolischer Link");
     default:
-        return QStringLiteral("no regular file");
+        return QCoreApplication::translate("SafeFile", "keine reguläre Datei");
     }
 }
 
@@ -199,7 +196,7 @@ InputFile readInputFile(const QString &path, qint64 maxSize)
         return result;
     };
     const auto notRegular = [&refuse](unsigned mode) {
-        return refuse(QStringLiteral("is %1, not a regular file; it is not read").arg(fileKindName(mode)));
+        return refuse(QCoreApplication::translate("SafeFile", "ist %1, keine reguläre Datei; sie wird nicht gelesen").arg(fileKindName(mode)));
     };
     const QByteArray name = pathBytes(path);
     // A device is refused before it is opened: opening some has effects of its own.
@@ -210,17 +207,17 @@ InputFile readInputFile(const QString &path, qint64 maxSize)
     // does not wait for a writer; fstat then refuses it.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return refuse(systemError(errno));
+        return refuse(systemErrorText(errno));
     struct FdCloser {
         int fd;
         ~FdCloser() { ::close(fd); }
     } closer{fd};
     if (::fstat(fd, &info) != 0)
-        return refuse(systemError(errno));
+        return refuse(systemErrorText(errno));
     if (!S_ISREG(info.st_mode))
         return notRegular(info.st_mode);
     const auto tooBig = [&refuse, maxSize](qint64 size) {
-        return refuse(QStringLiteral("is too big (%1 bytes): no valid file has more than %2; it is not read")
+        return refuse(QCoreApplication::translate("SafeFile", "ist zu groß (%1 Bytes): keine gültige Datei hat mehr als %2; sie wird nicht gelesen")
                           .arg(size)
                           .arg(maxSize));
     };
@@ -243,7 +240,7 @@ InputFile readInputFile(const QString &path, qint64 maxSize)
         if (got < 0) {
             const int error = errno;
             result.content.clear();
-            return refuse(systemError(error));
+            return refuse(systemErrorText(error));
         }
         if (got == 0)
             break;

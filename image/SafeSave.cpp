@@ -3,7 +3,9 @@
 #include "image/KeptAttributes.h"
 #include "image/SafeFile.h"
 #include "image/StagingNames.h"
+#include "image/SystemErrors.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <csignal>
@@ -21,11 +23,6 @@
 #include <utility>
 
 namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QByteArray folderOf(const QByteArray &path)
 {
@@ -84,33 +81,33 @@ struct Target {
 // one was writing: what the other wrote stays.
 QString takenMeanwhile()
 {
-    return QStringLiteral("was created by another program while this one was writing it; it is not replaced");
+    return QCoreApplication::translate("SafeSave", "wurde von einem anderen Programm angelegt, während dieses sie schrieb; sie wird nicht ersetzt");
 }
 
 QString notRegular(unsigned mode)
 {
-    return QStringLiteral("is %1, not a regular file; it is not replaced").arg(fileKindName(mode));
+    return QCoreApplication::translate("SafeSave", "ist %1, keine reguläre Datei; sie wird nicht ersetzt").arg(fileKindName(mode));
 }
 
 std::optional<QString> findTarget(const QString &path, Target &target)
 {
     target.path = pathBytes(path);
     if (target.path.isEmpty())
-        return systemError(ENOENT);
+        return systemErrorText(ENOENT);
     struct stat link {};
     if (::lstat(target.path.constData(), &link) != 0) {
         if (errno != ENOENT)
-            return systemError(errno);
+            return systemErrorText(errno);
         return std::nullopt; // a new file
     }
     if (S_ISLNK(link.st_mode)) {
         char resolved[PATH_MAX];
         if (!::realpath(target.path.constData(), resolved))
-            return errno == ENOENT ? QStringLiteral("is a symbolic link to a file that does not exist; it is not written")
-                                   : systemError(errno);
+            return errno == ENOENT ? QCoreApplication::translate("SafeSave", "ist ein symbolischer Link auf eine Datei, die es nicht gibt; sie wird nicht geschrieben")
+                                   : systemErrorText(errno);
         target.path = QByteArray(resolved);
         if (::stat(target.path.constData(), &target.info) != 0)
-            return systemError(errno);
+            return systemErrorText(errno);
     } else {
         target.info = link;
     }
@@ -118,10 +115,10 @@ std::optional<QString> findTarget(const QString &path, Target &target)
     if (!S_ISREG(target.info.st_mode))
         return notRegular(target.info.st_mode);
     if (target.info.st_nlink > 1)
-        return QStringLiteral("has %1 hard links; replacing it would split them, so it is not written")
+        return QCoreApplication::translate("SafeSave", "hat %1 harte Links; sie zu ersetzen trennte sie, daher wird sie nicht geschrieben")
             .arg(target.info.st_nlink);
     if (::access(target.path.constData(), W_OK) != 0)
-        return systemError(errno);
+        return systemErrorText(errno);
     return std::nullopt;
 }
 
@@ -161,27 +158,30 @@ std::optional<QString> takeOverPermissions(int fd, const Target &target, bool cr
 {
     if (!target.exists) {
         if (!createdAsPlain && ::fchmod(fd, 0666 & ~currentUmask()) != 0)
-            return systemError(errno);
+            return systemErrorText(errno);
         return std::nullopt;
     }
     struct stat fresh {};
     if (::fstat(fd, &fresh) != 0)
-        return systemError(errno);
+        return systemErrorText(errno);
     if ((fresh.st_uid != target.info.st_uid || fresh.st_gid != target.info.st_gid)
-        && ::fchown(fd, target.info.st_uid, target.info.st_gid) != 0)
-        return QStringLiteral("belongs to user %1 and group %2, which the replacement could not keep (%3); "
-                              "it is not written")
+        && ::fchown(fd, target.info.st_uid, target.info.st_gid) != 0) {
+        const QString reason = systemErrorText(errno);
+        return QCoreApplication::translate("SafeSave", "gehört Benutzer %1 und Gruppe %2, die der Ersatz nicht behalten konnte (%3); sie wird nicht geschrieben")
             .arg(target.info.st_uid)
             .arg(target.info.st_gid)
-            .arg(systemError(errno));
+            .arg(reason);
+    }
     if (auto lost = keepExtendedAttributes(fd, target.path))
         return lost;
     // Last: changing the owner clears the set-ID bits, and the mode's group
     // bits are the ACL's mask, which the ACL just set agrees with.
-    if (::fchmod(fd, target.info.st_mode & 07777) != 0)
-        return QStringLiteral("has mode %1, which the replacement could not keep (%2); it is not written")
+    if (::fchmod(fd, target.info.st_mode & 07777) != 0) {
+        const QString reason = systemErrorText(errno);
+        return QCoreApplication::translate("SafeSave", "hat die Rechte %1, die der Ersatz nicht behalten konnte (%2); sie wird nicht geschrieben")
             .arg(target.info.st_mode & 07777, 4, 8, QLatin1Char('0'))
-            .arg(systemError(errno));
+            .arg(reason);
+    }
     return std::nullopt;
 }
 
@@ -244,7 +244,7 @@ std::optional<QString> refusedTarget(const QString &path)
     if (auto refused = findTarget(path, target))
         return refused;
     if (!target.exists && ::access(folderOf(target.path).constData(), W_OK | X_OK) != 0)
-        return systemError(errno);
+        return systemErrorText(errno);
     return std::nullopt;
 }
 
@@ -293,13 +293,13 @@ std::optional<QString> StagedFile::stageIn(const QString &path, const QByteArray
     if (!unnamed)
         fd = openNamed(target.path, name);
     if (fd < 0)
-        return systemError(errno);
+        return systemErrorText(errno);
     std::optional<QString> error = takeOverPermissions(fd, target, unnamed);
     if (!error && !(writeAll(fd, content) && ::fsync(fd) == 0))
-        error = systemError(errno);
+        error = systemErrorText(errno);
     if (error || !unnamed) {
         if (::close(fd) != 0 && !error)
-            error = systemError(errno);
+            error = systemErrorText(errno);
         fd = -1;
     }
     if (error) {
@@ -336,9 +336,9 @@ std::optional<QString> StagedFile::name()
             return std::nullopt;
         }
         if (errno != EEXIST)
-            return systemError(errno);
+            return systemErrorText(errno);
     }
-    return systemError(EEXIST);
+    return systemErrorText(EEXIST);
 }
 
 std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
@@ -347,7 +347,7 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
     struct stat now {};
     const bool targetThere = ::lstat(target_.constData(), &now) == 0;
     if (!targetThere && errno != ENOENT)
-        return systemError(errno);
+        return systemErrorText(errno);
     if (targetThere && !S_ISREG(now.st_mode))
         return notRegular(now.st_mode);
     // A file that appeared meanwhile is another program's (another save's):
@@ -359,7 +359,7 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
     // anything that took the name meanwhile.
     if (!targetThere && fd_ >= 0) {
         if (!linkDescriptor(fd_, target_))
-            return errno == EEXIST ? takenMeanwhile() : systemError(errno);
+            return errno == EEXIST ? takenMeanwhile() : systemErrorText(errno);
         struct stat fresh {};
         ::fstat(fd_, &fresh);
         ::close(std::exchange(fd_, -1));
@@ -377,14 +377,14 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
         const unsigned flags = targetThere ? 0 : RENAME_NOREPLACE;
         if (::renameat2(AT_FDCWD, temporary_.constData(), AT_FDCWD, target_.constData(), flags) != 0
             && !(unsupported(errno) && flags != 0 && ::rename(temporary_.constData(), target_.constData()) == 0))
-            return errno == EEXIST ? takenMeanwhile() : systemError(errno);
+            return errno == EEXIST ? takenMeanwhile() : systemErrorText(errno);
         temporary_.clear();
         return std::nullopt;
     }
     bool asideIsFresh = false;
     const QByteArray aside = stagingName(target_);
     if (!replaceKeepingOld(temporary_, target_, aside, asideIsFresh))
-        return systemError(errno);
+        return systemErrorText(errno);
     placed.aside = asideIsFresh ? temporary_ : aside;
     temporary_.clear();
     return std::nullopt;
@@ -393,7 +393,7 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
 std::optional<QString> StagedFile::commit()
 {
     if (fd_ < 0 && temporary_.isEmpty())
-        return systemError(ENOENT);
+        return systemErrorText(ENOENT);
     Placed placed;
     if (auto error = place(placed, false)) {
         discard();
@@ -474,8 +474,8 @@ std::optional<QString> StagedSeries::commit()
         if (!keepOld)
             return failed;
         if (notRestored.isEmpty())
-            return failed + QStringLiteral("\nthe series was not written: no file of it was changed");
-        return failed + QStringLiteral("\nthe series is written only in part: %1 could not be put back as it was")
+            return failed + QCoreApplication::translate("SafeSave", "\ndie Serie wurde nicht geschrieben: keine ihrer Dateien wurde geändert");
+        return failed + QCoreApplication::translate("SafeSave", "\ndie Serie ist nur zum Teil geschrieben: %1 ließ sich nicht wiederherstellen, wie es war")
                             .arg(notRestored.join(QStringLiteral(", ")));
     }
     for (const StagedFile::Placed &one : placed) {
@@ -523,10 +523,10 @@ ReadBackCheck sameBytes(const QByteArray &content)
 {
     return [content](const InputFile &readBack, const QString &shownAs) -> std::optional<QString> {
         if (readBack.reason)
-            return fileMessage(shownAs, QStringLiteral("the written file cannot be read back (%1); it is not saved")
+            return fileMessage(shownAs, QCoreApplication::translate("SafeSave", "die geschriebene Datei lässt sich nicht zurücklesen (%1); sie wird nicht gespeichert")
                                             .arg(*readBack.reason));
         if (readBack.content != content)
-            return fileMessage(shownAs, QStringLiteral("the written file reads back different bytes; it is not saved"));
+            return fileMessage(shownAs, QCoreApplication::translate("SafeSave", "die geschriebene Datei liest sich mit anderen Bytes zurück; sie wird nicht gespeichert"));
         return std::nullopt;
     };
 }

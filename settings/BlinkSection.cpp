@@ -1,8 +1,11 @@
 // The section "blink": the blink patterns of Frame_blinkmuster (four outputs)
 // and Frame_blinkmuster_led (ten outputs), one block per decoder address.
 #include "frames/Frame_blinkmuster/BlinkModel.h"
+
 #include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
 #include "settings/Sections.h"
+
+#include <QCoreApplication>
 
 namespace Settings {
 
@@ -59,12 +62,12 @@ std::optional<Fault> applySteps(BlinkModel &m, const QJsonValue &value, const QS
     return eachElement(value, path, [&](int step, const QJsonValue &text, const QString &at) -> std::optional<Fault> {
         const QString wanted = text.toString();
         if (wanted.size() != m.layout().outputs)
-            return Fault{at, QStringLiteral("\"%1\" is not one 0 or 1 for each of the %2 outputs").arg(wanted).arg(m.layout().outputs)};
+            return Fault{at, QCoreApplication::translate("SettingsDocument", "\"%1\" ist nicht je eine 0 oder 1 für jeden der %2 Ausgänge").arg(wanted).arg(m.layout().outputs)};
         // A step beyond the pattern's steps may stay as it is stored.
         if (step < m.layout().maxCount && wanted == stepText(m, step))
             return std::nullopt;
         if (step >= m.paintableSteps())
-            return Fault{at, QStringLiteral("the pattern has %1 steps").arg(m.paintableSteps())};
+            return Fault{at, QCoreApplication::translate("SettingsDocument", "das Muster hat %1 Schritte").arg(m.paintableSteps())};
         for (int output = 0; output < m.layout().outputs; ++output)
             m.setStep(output, step, wanted[output] == QLatin1Char('1'));
         changed = true;
@@ -76,7 +79,7 @@ std::optional<Fault> applyOutputs(BlinkModel &m, const QJsonValue &value, const 
 {
     return eachElement(value, path, [&](int k, const QJsonValue &used, const QString &at) -> std::optional<Fault> {
         if (k >= m.layout().outputs)
-            return Fault{at, QStringLiteral("the pattern has %1 outputs").arg(m.layout().outputs)};
+            return Fault{at, QCoreApplication::translate("SettingsDocument", "das Muster hat %1 Ausgänge").arg(m.layout().outputs)};
         if (used.toBool() != m.outputUsed(k)) {
             m.setOutputUsed(k, used.toBool());
             changed = true;

@@ -1,7 +1,10 @@
 // The section "cvs": the CV list of Frame_register.
 #include "frames/Frame_register/CvListModel.h"
+
 #include "frames/Frame_register/CvTable.h"
 #include "settings/Sections.h"
+
+#include <QCoreApplication>
 
 namespace Settings {
 
@@ -34,7 +37,7 @@ public:
     {
         return eachElement(section, QStringLiteral("cvs"), [&](int k, const QJsonValue &cv, const QString &path) -> std::optional<Fault> {
             if (k >= model_.count())
-                return Fault{path, QStringLiteral("this decoder type has %1 CVs").arg(model_.count())};
+                return Fault{path, QCoreApplication::translate("SettingsDocument", "dieser Decoder-Typ hat %1 CVs").arg(model_.count())};
             const int wanted = intOf(cv);
             return wanted == model_.value(k) ? std::nullopt : typed(model_.typeValue(k, QString::number(wanted)), path, wanted);
         });

@@ -2,6 +2,7 @@
 
 #include "image/SafeText.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace Settings {
@@ -40,7 +41,7 @@ QChar unescaped(char c)
 Fault rawControlFault(const QString &path, int control)
 {
     const QString code = QStringLiteral("%1").arg(control, 4, 16, QLatin1Char('0')).toUpper();
-    return Fault{path, QStringLiteral("raw control character U+%1 in a text: JSON writes it as \\u%1").arg(code)};
+    return Fault{path, QCoreApplication::translate("SettingsDocument", "rohes Steuerzeichen U+%1 in einem Text: JSON schreibt es als \\u%1").arg(code)};
 }
 
 // Walks a JSON text that QJsonDocument has read, value by value, with the
@@ -108,7 +109,7 @@ private:
                 ++p_;
             const QString at = pathOf(path, escapedText(key));
             if (keys.contains(key))
-                return Fault{at, QStringLiteral("given twice: a document says each setting once")};
+                return Fault{at, QCoreApplication::translate("SettingsDocument", "doppelt angegeben: ein Dokument nennt jede Einstellung einmal")};
             keys.insert(key);
             if (auto fault = value(at))
                 return fault;

@@ -2,7 +2,9 @@
 
 #include "decoder/AddressCodes.h"
 #include "image/SafeFile.h"
+#include "image/SystemErrors.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -140,7 +142,7 @@ InventorySources::InventorySources(const QString &argument)
     }
     DIR *dir = ::opendir(path.constData());
     if (!dir) {
-        error_ = fileMessage(argument, QStringLiteral("the folder cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno)));
+        error_ = fileMessage(argument, QCoreApplication::translate("Inventory", "der Ordner lässt sich nicht lesen: ") + systemErrorText(errno));
         return;
     }
     folder_ = path.endsWith('/') ? path : path + '/';
@@ -309,7 +311,7 @@ void Inventory::writeText(const Sink &sink) const
     bool any = false;
     forEachShared([this, &sink, &any](const std::uint32_t *first, std::size_t count) {
         if (!any)
-            sink(QStringLiteral("\nShared addresses:\n"));
+            sink(QCoreApplication::translate("Inventory", "\nGeteilte Adressen:\n"));
         any = true;
         const Row &r = rows_[*first];
         QString text = QStringLiteral("%1 %2%3:\n").arg(protocolPanelText(static_cast<Protocol>(r.protocol))).arg(r.address).arg(outputText(r));
@@ -318,7 +320,7 @@ void Inventory::writeText(const Sink &sink) const
         sink(text);
     });
     if (!any)
-        sink(QStringLiteral("\nNo address is shared.\n"));
+        sink(QCoreApplication::translate("Inventory", "\nKeine Adresse wird geteilt.\n"));
 }
 
 void Inventory::writeCsv(const Sink &sink) const

@@ -1,5 +1,7 @@
 #include "settings/Sections.h"
 
+#include <QCoreApplication>
+
 namespace Settings {
 
 const std::vector<const EditorSection *> &editorSections()
@@ -11,7 +13,7 @@ const std::vector<const EditorSection *> &editorSections()
 
 QString noSuchSetting()
 {
-    return QStringLiteral("this decoder type has no such setting");
+    return QCoreApplication::translate("SettingsDocument", "dieser Decoder-Typ hat keine solche Einstellung");
 }
 
 int intOf(const QJsonValue &value)
@@ -32,7 +34,7 @@ std::optional<Fault> typed(const TypedEntry<int> &entry, const QString &path, in
     if (entry.isRefused())
         return Fault{path, entry.message};
     if (entry.isAccepted() && entry.value != given)
-        return Fault{path, QStringLiteral("%1 is out of range: the editor would store %2").arg(given).arg(entry.value)};
+        return Fault{path, QCoreApplication::translate("SettingsDocument", "%1 liegt außerhalb des Bereichs: der Editor speicherte %2").arg(given).arg(entry.value)};
     return std::nullopt;
 }
 
@@ -40,7 +42,7 @@ std::optional<Fault> outOfRange(const QString &path, int value, int min, int max
 {
     if (value >= min && value <= max)
         return std::nullopt;
-    return Fault{path, QStringLiteral("%1 is outside %2..%3").arg(value).arg(min).arg(max)};
+    return Fault{path, QCoreApplication::translate("SettingsDocument", "%1 liegt außerhalb von %2..%3").arg(value).arg(min).arg(max)};
 }
 
 } // namespace Settings

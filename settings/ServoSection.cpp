@@ -1,9 +1,12 @@
 // The section "servo": the servo addresses of Frame_tamb_adr and the pulses
 // and curves of Frame_tamb, for the four-servo and the one-servo decoders.
 #include "frames/Frame_tamb/CurveEditorRules.h"
+
 #include "frames/Frame_tamb/ServoModel.h"
 #include "frames/Frame_tamb_adr/ServoAssignments.h"
 #include "settings/Sections.h"
+
+#include <QCoreApplication>
 
 namespace Settings {
 
@@ -153,7 +156,7 @@ std::optional<Fault> applyRowItem(ServoModel &m, int row, ServoAssign::Column co
         return std::nullopt;
     const int item = value.isString() ? static_cast<int>(actionNames().indexOf(value.toString())) : intOf(value) - 1;
     if (item < 0 || item >= ServoAssign::ChoiceCount)
-        return Fault{path, QStringLiteral("the list has no such item")};
+        return Fault{path, QCoreApplication::translate("SettingsDocument", "die Liste hat keinen solchen Eintrag")};
     if (item == ServoAssign::shownItem(current))
         return std::nullopt;
     m.chooseRowItem(row, column, item);
@@ -242,7 +245,7 @@ std::optional<Fault> applyCurvePoints(ServoModel &m, const QJsonObject &curve, c
                 if (isPoint ? intOf(value) == CurveRecords::position(point) : value.toBool() == CurveRecords::relayOn(point))
                     return std::nullopt;
                 if (i >= m.pointCount())
-                    return Fault{at, QStringLiteral("the curve has %1 points").arg(m.pointCount())};
+                    return Fault{at, QCoreApplication::translate("SettingsDocument", "die Kurve hat %1 Punkte").arg(m.pointCount())};
                 if (isPoint)
                     m.drawPoint(i, intOf(value));
                 else
@@ -272,7 +275,7 @@ std::optional<Fault> applyCurve(ServoModel &m, int c, const QJsonObject &curve, 
     if (keyAction.isDouble() && intOf(keyAction) != m.keyActionItem(c)) {
         const auto items = CurveEditorRules::keyActionItems(m.variant())[static_cast<std::size_t>(c)];
         if (intOf(keyAction) >= items.size())
-            return Fault{pathOf(path, QStringLiteral("keyAction")), QStringLiteral("the list has the items 0 to %1").arg(items.size() - 1)};
+            return Fault{pathOf(path, QStringLiteral("keyAction")), QCoreApplication::translate("SettingsDocument", "die Liste hat die Einträge 0 bis %1").arg(items.size() - 1)};
         m.chooseKeyAction(c, intOf(keyAction));
         changed = true;
     }

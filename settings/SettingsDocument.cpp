@@ -5,6 +5,7 @@
 #include "image/SafeText.h"
 #include "settings/Sections.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,9 +67,9 @@ std::optional<Fault> checkDecoder(const DecoderSession &session, const QJsonObje
 {
     const QJsonValue code = document.value(QStringLiteral("decoder")).toObject().value(QStringLiteral("typeCode"));
     if (!code.isDouble())
-        return Fault{QStringLiteral("decoder.typeCode"), QStringLiteral("missing: the document must name its decoder type")};
+        return Fault{QStringLiteral("decoder.typeCode"), QCoreApplication::translate("SettingsDocument", "fehlt: das Dokument muss seinen Decoder-Typ nennen")};
     if (intOf(code) != session.typeCode())
-        return Fault{QStringLiteral("decoder.typeCode"), QStringLiteral("a document for decoder type %1 cannot go into a file of type %2")
+        return Fault{QStringLiteral("decoder.typeCode"), QCoreApplication::translate("SettingsDocument", "ein Dokument für den Decoder-Typ %1 passt nicht in eine Datei vom Typ %2")
                                                              .arg(typeName(intOf(code)), typeName(session.typeCode()))};
     return std::nullopt;
 }
@@ -79,7 +80,7 @@ std::optional<Fault> sectionFault(const QJsonObject &document, const LoadedEdito
     for (const EditorSection *section : editorSections()) {
         const QJsonValue value = document.value(section->key);
         if (!loaded.of(section) && !value.isUndefined() && !value.isNull())
-            return Fault{section->key, QStringLiteral("this decoder type has no such editor")};
+            return Fault{section->key, QCoreApplication::translate("SettingsDocument", "dieser Decoder-Typ hat keinen solchen Editor")};
     }
     return std::nullopt;
 }

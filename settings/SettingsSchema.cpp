@@ -3,6 +3,7 @@
 #include "image/SafeText.h"
 #include "settings/DocumentScan.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -98,14 +99,15 @@ NodePtr array(NodePtr element, int max)
 
 namespace {
 
-QString kindName(Kind kind)
+// The refusal of a value of another kind: "2.5 ist keine ganze Zahl".
+QString notOfKind(const QString &value, Kind kind)
 {
     switch (kind) {
-    case Kind::Object: return QStringLiteral("an object");
-    case Kind::Array: return QStringLiteral("an array");
-    case Kind::Integer: return QStringLiteral("a whole number");
-    case Kind::Boolean: return QStringLiteral("true or false");
-    case Kind::String: return QStringLiteral("a text");
+    case Kind::Object: return QCoreApplication::translate("SettingsDocument", "%1 ist kein Objekt").arg(value);
+    case Kind::Array: return QCoreApplication::translate("SettingsDocument", "%1 ist keine Liste").arg(value);
+    case Kind::Integer: return QCoreApplication::translate("SettingsDocument", "%1 ist keine ganze Zahl").arg(value);
+    case Kind::Boolean: return QCoreApplication::translate("SettingsDocument", "%1 ist nicht true oder false").arg(value);
+    case Kind::String: return QCoreApplication::translate("SettingsDocument", "%1 ist kein Text").arg(value);
     }
     return {};
 }
@@ -124,7 +126,7 @@ QString shown(const QJsonValue &value)
     if (value.isString())
         text = QLatin1Char('"') + value.toString() + QLatin1Char('"');
     else if (value.isArray() || value.isObject())
-        text = value.isArray() ? QStringLiteral("an array") : QStringLiteral("an object");
+        text = value.isArray() ? QCoreApplication::translate("SettingsDocument", "eine Liste") : QCoreApplication::translate("SettingsDocument", "ein Objekt");
     else
         text = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
     return quoted(text);
@@ -156,7 +158,7 @@ std::optional<Fault> checkObject(const Node &node, const QJsonObject &object, co
     for (auto it = object.begin(); it != object.end(); ++it) {
         const Node *child = node.child(it.key());
         if (!child)
-            return Fault{pathOf(path, quoted(it.key())), QStringLiteral("unknown key")};
+            return Fault{pathOf(path, quoted(it.key())), QCoreApplication::translate("SettingsDocument", "unbekannter Schlüssel")};
         if (auto fault = check(*child, it.value(), pathOf(path, it.key())))
             return fault;
     }
@@ -166,15 +168,15 @@ std::optional<Fault> checkObject(const Node &node, const QJsonObject &object, co
 std::optional<Fault> checkText(const Node &node, const QString &text, const QString &path)
 {
     if (!node.choices.isEmpty() && !node.choices.contains(text))
-        return Fault{path, QStringLiteral("\"%1\" is none of \"%2\"").arg(quoted(text), node.choices.join(QStringLiteral("\", \"")))};
+        return Fault{path, QCoreApplication::translate("SettingsDocument", "\"%1\" ist keins von \"%2\"").arg(quoted(text), node.choices.join(QStringLiteral("\", \"")))};
     if (text.size() < node.min)
-        return Fault{path, QStringLiteral("empty text")};
+        return Fault{path, QCoreApplication::translate("SettingsDocument", "leerer Text")};
     if (text.size() > node.max)
-        return Fault{path, QStringLiteral("text longer than %1 characters").arg(node.max)};
+        return Fault{path, QCoreApplication::translate("SettingsDocument", "Text länger als %1 Zeichen").arg(node.max)};
     for (const QChar c : text) {
         if (!node.characters.isEmpty() && !node.characters.contains(c))
-            return Fault{path, QStringLiteral("\"%1\" holds a character other than %2")
-                                   .arg(quoted(text), node.characters.split(QString(), Qt::SkipEmptyParts).join(QStringLiteral(" or ")))};
+            return Fault{path, QCoreApplication::translate("SettingsDocument", "\"%1\" enthält ein anderes Zeichen als %2")
+                                   .arg(quoted(text), node.characters.split(QString(), Qt::SkipEmptyParts).join(QCoreApplication::translate("SettingsDocument", " oder ")))};
     }
     return std::nullopt;
 }
@@ -182,7 +184,7 @@ std::optional<Fault> checkText(const Node &node, const QString &text, const QStr
 std::optional<Fault> checkArray(const Node &node, const QJsonArray &elements, const QString &path)
 {
     if (elements.size() > node.max)
-        return Fault{path, QStringLiteral("%1 elements, at most %2 are allowed").arg(elements.size()).arg(node.max)};
+        return Fault{path, QCoreApplication::translate("SettingsDocument", "%1 Elemente, höchstens %2 sind erlaubt").arg(elements.size()).arg(node.max)};
     for (qsizetype i = 0; i < elements.size(); ++i) {
         if (auto fault = check(*node.element, elements[i], pathOf(path, static_cast<int>(i))))
             return fault;
@@ -194,9 +196,9 @@ std::optional<Fault> checkInteger(const Node &node, const QJsonValue &value, con
 {
     const double number = value.toDouble();
     if (number < node.min)
-        return Fault{path, QStringLiteral("%1 is less than %2").arg(shown(value)).arg(node.min)};
+        return Fault{path, QCoreApplication::translate("SettingsDocument", "%1 ist kleiner als %2").arg(shown(value)).arg(node.min)};
     if (number > node.max)
-        return Fault{path, QStringLiteral("%1 is more than %2").arg(shown(value)).arg(node.max)};
+        return Fault{path, QCoreApplication::translate("SettingsDocument", "%1 ist größer als %2").arg(shown(value)).arg(node.max)};
     return std::nullopt;
 }
 
@@ -217,7 +219,7 @@ std::optional<Fault> check(const Node &node, const QJsonValue &value, const QStr
     if (value.isNull() && node.nullable)
         return std::nullopt;
     if (!ofKind(value, node.kind))
-        return Fault{path, QStringLiteral("%1 is not %2").arg(shown(value), kindName(node.kind))};
+        return Fault{path, notOfKind(shown(value), node.kind)};
     if (auto fault = checkShape(node, value, path))
         return fault;
     return node.rule ? node.rule(value, path) : std::nullopt;
@@ -229,13 +231,41 @@ std::optional<Fault> checkDocument(const QJsonObject &document)
 {
     const QJsonValue version = document.value(QStringLiteral("formatVersion"));
     if (version.isUndefined())
-        return Fault{QStringLiteral("formatVersion"), QStringLiteral("missing: this program reads format version %1").arg(FormatVersion)};
+        return Fault{QStringLiteral("formatVersion"), QCoreApplication::translate("SettingsDocument", "fehlt: dieses Programm liest die Format-Version %1").arg(FormatVersion)};
     if (!ofKind(version, Kind::Integer) || version.toInteger() != FormatVersion)
-        return Fault{QStringLiteral("formatVersion"), QStringLiteral("%1 is not format version %2, the one this program reads")
+        return Fault{QStringLiteral("formatVersion"), QCoreApplication::translate("SettingsDocument", "%1 ist nicht die Format-Version %2, die dieses Programm liest")
                                                           .arg(shown(version))
                                                           .arg(FormatVersion)};
     return checkObject(documentShape(), document, QString());
 }
+
+namespace {
+
+// What JSON's reader found wrong, in the reader's language (Qt's own texts
+// follow Qt's translations, not the program's).
+QString jsonErrorText(QJsonParseError::ParseError error)
+{
+    switch (error) {
+    case QJsonParseError::UnterminatedObject: return QCoreApplication::translate("SettingsDocument", "nicht abgeschlossenes Objekt");
+    case QJsonParseError::MissingNameSeparator: return QCoreApplication::translate("SettingsDocument", "fehlender Doppelpunkt nach einem Namen");
+    case QJsonParseError::UnterminatedArray: return QCoreApplication::translate("SettingsDocument", "nicht abgeschlossene Liste");
+    case QJsonParseError::MissingValueSeparator: return QCoreApplication::translate("SettingsDocument", "fehlendes Komma zwischen Werten");
+    case QJsonParseError::IllegalValue: return QCoreApplication::translate("SettingsDocument", "ungültiger Wert");
+    case QJsonParseError::TerminationByNumber: return QCoreApplication::translate("SettingsDocument", "Ende mitten in einer Zahl");
+    case QJsonParseError::IllegalNumber: return QCoreApplication::translate("SettingsDocument", "ungültige Zahl");
+    case QJsonParseError::IllegalEscapeSequence: return QCoreApplication::translate("SettingsDocument", "ungültige Escape-Sequenz");
+    case QJsonParseError::IllegalUTF8String: return QCoreApplication::translate("SettingsDocument", "ungültiges UTF-8 in einem Text");
+    case QJsonParseError::UnterminatedString: return QCoreApplication::translate("SettingsDocument", "nicht abgeschlossener Text");
+    case QJsonParseError::MissingObject: return QCoreApplication::translate("SettingsDocument", "Objekt fehlt nach einem Komma");
+    case QJsonParseError::DeepNesting: return QCoreApplication::translate("SettingsDocument", "zu tief verschachteltes Dokument");
+    case QJsonParseError::DocumentTooLarge: return QCoreApplication::translate("SettingsDocument", "zu großes Dokument");
+    case QJsonParseError::GarbageAtEnd: return QCoreApplication::translate("SettingsDocument", "überzählige Zeichen am Ende des Dokuments");
+    case QJsonParseError::NoError: break;
+    }
+    return QCoreApplication::translate("SettingsDocument", "ungültiges JSON");
+}
+
+} // namespace
 
 ReadDocument readDocument(const QByteArray &text)
 {
@@ -243,11 +273,13 @@ ReadDocument readDocument(const QByteArray &text)
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError) {
-        read.fault = Fault{QString(), QStringLiteral("not JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset)};
+        read.fault = Fault{QString(), QCoreApplication::translate("SettingsDocument", "kein JSON: %1 bei Byte %2")
+                                          .arg(jsonErrorText(error.error))
+                                          .arg(error.offset)};
         return read;
     }
     if (!json.isObject()) {
-        read.fault = Fault{QString(), QStringLiteral("not a settings document: the JSON is no object")};
+        read.fault = Fault{QString(), QCoreApplication::translate("SettingsDocument", "kein Einstellungsdokument: das JSON ist kein Objekt")};
         return read;
     }
     read.document = json.object();

@@ -1,10 +1,12 @@
 // The section "slots": the slots of the address grid, as "quaxel-cli info
 // --json" lists them, applied as the grid's edits and the save take them.
 #include "decoder/SlotChanges.h"
+
 #include "image/SafeText.h"
 #include "settings/Sections.h"
 #include "settings/SettingsDocument.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -31,7 +33,7 @@ std::optional<Fault> eachSlotOnce(const QJsonValue &value, const QString &path)
         const auto earlier = seenAt.constFind(slot.toInteger());
         if (earlier != seenAt.constEnd())
             return Fault{pathOf(pathOf(path, i), SlotKey),
-                         QStringLiteral("slot %1 is given twice, also at %2").arg(slot.toInteger()).arg(pathOf(path, *earlier))};
+                         QCoreApplication::translate("SettingsDocument", "Slot %1 ist doppelt angegeben, auch bei %2").arg(slot.toInteger()).arg(pathOf(path, *earlier))};
         seenAt.insert(slot.toInteger(), i);
     }
     return std::nullopt;
@@ -149,13 +151,13 @@ std::optional<Fault> readSlotRequest(const DecoderSession &session, const QJsonO
                                      SlotRequest &request)
 {
     if (!object.contains(SlotKey))
-        return Fault{pathOf(path, SlotKey), QStringLiteral("missing: which slot is meant")};
+        return Fault{pathOf(path, SlotKey), QCoreApplication::translate("SettingsDocument", "fehlt: welcher Slot gemeint ist")};
     request.slot = intOf(object.value(SlotKey));
     request.path = path;
     if (session.protocol() == Protocol::None)
-        return Fault{path, QStringLiteral("the file has no protocol marker: its slots are not shown and cannot be set")};
+        return Fault{path, SlotRefusal::noProtocolMarker()};
     if (!session.isLabelled(request.slot))
-        return Fault{pathOf(path, SlotKey), QStringLiteral("this decoder type has no slot %1").arg(request.slot)};
+        return Fault{pathOf(path, SlotKey), QCoreApplication::translate("SettingsDocument", "dieser Decoder-Typ hat keinen Slot %1").arg(request.slot)};
     // Only a value that differs from the slot's own is a change.
     const SlotValues &current = session.slotValues[static_cast<std::size_t>(request.slot)];
     const QJsonValue address = object.value(AddressKey);
@@ -170,11 +172,11 @@ std::optional<Fault> readSlotRequest(const DecoderSession &session, const QJsonO
     if (!request.address && !request.green && !request.function)
         return std::nullopt;
     if (!session.isAccessory() && !session.isFunctionDecoder())
-        return Fault{path, QStringLiteral("this decoder type keeps no address in its slots")};
+        return Fault{path, SlotRefusal::keepsNoAddress()};
     if (request.green && !session.isAccessory())
-        return Fault{pathOf(path, GreenKey), QStringLiteral("only accessory decoders have a red and a green output")};
+        return Fault{pathOf(path, GreenKey), SlotRefusal::noRedOrGreen()};
     if (request.function && !session.isFunctionDecoder())
-        return Fault{pathOf(path, FunctionKey), QStringLiteral("only function decoders have a function number")};
+        return Fault{pathOf(path, FunctionKey), SlotRefusal::noFunctionNumber()};
     return std::nullopt;
 }
 

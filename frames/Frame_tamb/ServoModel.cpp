@@ -3,6 +3,7 @@
 #include "frames/Frame_tamb/CurveEditorRules.h"
 #include "frames/FrameCopyJson.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 #include <algorithm>
@@ -195,15 +196,15 @@ void ServoModel::stepSpan(int servo, int button)
 std::optional<QString> ServoModel::setPulse(int servo, int offset, int span)
 {
     if (servo < 0 || servo >= PulseTimes::ServoCount)
-        return QStringLiteral("there is no servo %1").arg(servo + 1);
+        return QCoreApplication::translate("ServoModel", "es gibt keinen Servo %1").arg(servo + 1);
     const auto at = static_cast<std::size_t>(servo);
     if (offset != working_.pulses.offset[at] && (offset < PulseTimes::MinOffset || offset > PulseTimes::MaxOffset))
-        return QStringLiteral("offset %1 is outside %2..%3, the range of the pulse buttons")
+        return QCoreApplication::translate("ServoModel", "Offset %1 liegt außerhalb von %2..%3, dem Bereich der Impuls-Knöpfe")
             .arg(offset)
             .arg(PulseTimes::MinOffset)
             .arg(PulseTimes::MaxOffset);
     if (span != working_.pulses.span[at] && (span < 1 || span > 253))
-        return QStringLiteral("span %1 is outside 1..253, the range of the pulse buttons").arg(span);
+        return QCoreApplication::translate("ServoModel", "Spanne %1 liegt außerhalb von 1..253, dem Bereich der Impuls-Knöpfe").arg(span);
     working_.pulses.offset[at] = offset;
     working_.pulses.span[at] = span;
     edited_ = true;

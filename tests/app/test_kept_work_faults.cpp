@@ -258,21 +258,21 @@ TEST_F(KeptWorkFaults, AFailedKeepIsToldAtOnceAndOnce)
         const char *reason;
     } rows[] = {
         {"a folder not writable", [&] { QDir().mkpath(folder()); chmodFolder(0500); }, [&] { chmodFolder(0700); },
-         "not writable"},
+         "nicht beschreibbar"},
         {"a dangling link",
          [&] {
              QDir(folder()).removeRecursively();
              QDir().mkpath(QFileInfo(folder()).path());
              QFile::link(dir.filePath(QStringLiteral("nowhere")), folder());
          },
-         [&] { QFile::remove(folder()); }, "does not exist"},
+         [&] { QFile::remove(folder()); }, "den es nicht gibt"},
         {"a file size limit",
          [&] {
              rlimit small = unlimited;
              small.rlim_cur = 4096;
              ::setrlimit(RLIMIT_FSIZE, &small);
          },
-         [&] { ::setrlimit(RLIMIT_FSIZE, &unlimited); }, "too large"},
+         [&] { ::setrlimit(RLIMIT_FSIZE, &unlimited); }, "zu groß"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -291,7 +291,7 @@ TEST_F(KeptWorkFaults, AFailedKeepIsToldAtOnceAndOnce)
         EXPECT_TRUE(told.startsWith(QStringLiteral("Die ungespeicherten Änderungen an relais.hex werden nicht "
                                                    "aufbewahrt")))
             << told.toStdString();
-        EXPECT_TRUE(told.contains(QLatin1String(row.reason))) << told.toStdString();
+        EXPECT_TRUE(told.contains(QString::fromUtf8(row.reason))) << told.toStdString();
         EXPECT_EQ(gridOf(w).edtAddress[2]->text(), QStringLiteral("29"));
         EXPECT_TRUE(w.isWindowModified());
         typeAndEnter(gridOf(w).edtAddress[3], QStringLiteral("31"));

@@ -160,10 +160,10 @@ TEST_F(WindowFilesTest, HostileFilesAreRefusedAndShownSafely)
         QString path;
         QString reason;
     } rows[] = {
-        {fifo, QStringLiteral("is a FIFO (named pipe), not a regular file")},
-        {folder, QStringLiteral("is a folder, not a regular file")},
-        {sparse, QStringLiteral("is too big (2147483648 bytes)")},
-        {QStringLiteral("/dev/zero"), QStringLiteral("is a character device, not a regular file")},
+        {fifo, QStringLiteral("ist ein FIFO (benannte Pipe), keine reguläre Datei")},
+        {folder, QStringLiteral("ist ein Ordner, keine reguläre Datei")},
+        {sparse, QStringLiteral("ist zu groß (2147483648 Bytes)")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("ist ein zeichenorientiertes Gerät, keine reguläre Datei")},
     };
     TFormMain defaults(dir.filePath(QStringLiteral("missing.ini")));
     for (const auto &row : rows) {
@@ -176,9 +176,9 @@ TEST_F(WindowFilesTest, HostileFilesAreRefusedAndShownSafely)
         EXPECT_FALSE(w.loadHexFile(row.path));
         ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
         EXPECT_EQ(Dialogs::recordedMessages().first().text, row.path + QStringLiteral(":\n") + row.reason
-                                                                + (row.reason.startsWith(QStringLiteral("is too big"))
-                                                                       ? QStringLiteral(": no valid file has more than 1048576; it is not read")
-                                                                       : QStringLiteral("; it is not read")));
+                                                                + (row.reason.startsWith(QStringLiteral("ist zu groß"))
+                                                                       ? QStringLiteral(": keine gültige Datei hat mehr als 1048576; sie wird nicht gelesen")
+                                                                       : QStringLiteral("; sie wird nicht gelesen")));
         Dialogs::setRecordMessages(true);
         EXPECT_EQ(visibleState(w), before);
     }

@@ -52,7 +52,7 @@ full() { # STATUS COMMAND...
     shift
     "$@" >/dev/full 2>"$work/err"
     got=$?
-    if [ "$got" -ne "$want" ] || ! grep -q 'standard output: write error' "$work/err"; then
+    if [ "$got" -ne "$want" ] || ! grep -q 'Standardausgabe: Schreibfehler' "$work/err"; then
         echo "FAIL: exit $got, expected $want, with standard output full: $*"
         sed 's/^/  | /' "$work/err"
         failures=$((failures + 1))

@@ -34,7 +34,7 @@ TEST_F(CliTest, EveryCommandHasHelp)
                                     QStringList{"set", Signal, "--help"}}) {
         const CliOutput o = runCli(args);
         EXPECT_EQ(o.exitCode, 0) << args.join(' ').toStdString();
-        const QString usage = QStringLiteral("Usage: quaxel-cli ") + (args.size() > 1 ? args.first() : QString());
+        const QString usage = QStringLiteral("Aufruf: quaxel-cli ") + (args.size() > 1 ? args.first() : QString());
         EXPECT_TRUE(o.out.startsWith(usage)) << o.out.toStdString();
         EXPECT_TRUE(o.err.isEmpty());
     }
@@ -47,19 +47,19 @@ TEST_F(CliTest, CommandLineFaultsExitWithTwoAndWriteNothing)
         QStringList args;
         const char *said;
     } rows[] = {
-        {{}, "a command is needed"},
-        {{"frob"}, "unknown command 'frob'"},
-        {{"info"}, "one HEX file expected"},
-        {{"info", Signal, "--jsn"}, "Unknown option 'jsn'."},
-        {{"diff", Signal}, "two HEX files expected"},
-        {{"set", Signal}, "one output file expected"},
-        {{"set", Signal, "-o"}, "Missing value after '-o'."},
-        {{"set", Signal, "-o", o, "--slot", "48=1"}, "--slot '48=1': expected N=ADDRESS"},
-        {{"set", Signal, "-o", o, "--slot", "1"}, "--slot '1': expected"},
-        {{"set", Signal, "-o", o, "--slot=1="}, "--slot '1=': expected"},
-        {{"set", Signal, "-o", o, "--series", "3"}, "--series COUNT and --step K go together"},
-        {{"set", Signal, "-o", o, "--series", "0", "--step", "1"}, "--series needs a whole number of at least 1"},
-        {{"set", Signal, "-o", o, "--series", "2", "--step", "-4"}, "--step needs a whole number of at least 1"},
+        {{}, "ein Befehl fehlt"},
+        {{"frob"}, "unbekannter Befehl 'frob'"},
+        {{"info"}, "eine HEX-Datei erwartet"},
+        {{"info", Signal, "--jsn"}, "Unbekannte Option 'jsn'."},
+        {{"diff", Signal}, "zwei HEX-Dateien erwartet"},
+        {{"set", Signal}, "eine Ausgabedatei erwartet"},
+        {{"set", Signal, "-o"}, "Fehlender Wert nach '-o'."},
+        {{"set", Signal, "-o", o, "--slot", "48=1"}, "--slot '48=1': erwartet N=ADDRESS"},
+        {{"set", Signal, "-o", o, "--slot", "1"}, "--slot '1': erwartet"},
+        {{"set", Signal, "-o", o, "--slot=1="}, "--slot '1=': erwartet"},
+        {{"set", Signal, "-o", o, "--series", "3"}, "--series COUNT und --step K gehören zusammen"},
+        {{"set", Signal, "-o", o, "--series", "0", "--step", "1"}, "--series braucht eine ganze Zahl ab 1"},
+        {{"set", Signal, "-o", o, "--series", "2", "--step", "-4"}, "--step braucht eine ganze Zahl ab 1"},
     };
     for (const auto &row : rows) {
         const CliOutput result = runCli(row.args);
@@ -83,9 +83,9 @@ TEST(CliInfo, TextListsEverySampleAsTheIndexDescribesIt)
         const CliOutput o = runCli({"info", samplePath(QString::fromStdString(entry.name) + ".hex")});
         ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
         const QStringList lines = outputLines(o.out);
-        EXPECT_TRUE(lines.contains(QStringLiteral("Type:       %1  %2").arg(entry.code).arg(entry.label))
-                    || lines.contains(QStringLiteral("Type:       %1  (unknown)").arg(entry.code)));
-        EXPECT_TRUE(lines.contains(QStringLiteral("Protocol:   ") + entry.protocol));
+        EXPECT_TRUE(lines.contains(QStringLiteral("Typ:        %1  %2").arg(entry.code).arg(entry.label))
+                    || lines.contains(QStringLiteral("Typ:        %1  (unbekannt)").arg(entry.code)));
+        EXPECT_TRUE(lines.contains(QStringLiteral("Protokoll:  ") + entry.protocol));
         // Without a protocol the window hides every slot, and so does the listing.
         if (entry.protocol == QStringLiteral("ohne")) {
             EXPECT_TRUE(lines.filter(QStringLiteral("Slots")).isEmpty());
@@ -125,7 +125,7 @@ TEST_F(CliTest, DiffExitStatuses)
         const char *said; // on stdout for 0 and 1, on stderr for 2
     } rows[] = {
         {Signal, Signal, 0, "   0 gefundene Unterschiede in Config"},
-        {Signal, shorter.fileName(), 1, "Not in the records of File2: ROM 0x"},
+        {Signal, shorter.fileName(), 1, "Nicht in den Records von File2: ROM 0x"},
         {shorter.fileName(), Signal, 1, "ROM 0x0000: File1:0xFF - File2:0x"},
         {samplePath(QStringLiteral("index.txt")), Signal, 2, "E206: "},
         {Signal, out(QStringLiteral("missing.hex")), 2, "missing.hex:\n"},
@@ -152,15 +152,15 @@ TEST_F(CliTest, RefusalsGiveTheWindowsMessageAndWriteNothing)
         {Signal, "1=abc", "o.hex: Ungültige Eingabe für <Hp0> \n"},
         {Signal, "1=2045", "Adresse für <Hp0> ist zu gross"},
         {Signal, "2=-1g", "Adresse für <Hp1> ist zu klein"},
-        {Signal, "1=3/2", "--slot 1: only function decoders have a function number"},
-        {Signal, "20=3", "--slot 20: this decoder type has no slot 20"},
-        {Functions, "1=3g", "--slot 1: only accessory decoders have a red and a green output"},
+        {Signal, "1=3/2", "--slot 1: nur Funktions-Decoder haben eine Funktions-Nummer"},
+        {Signal, "20=3", "--slot 20: dieser Decoder-Typ hat keinen Slot 20"},
+        {Functions, "1=3g", "--slot 1: nur Zubehör-Decoder haben einen roten und einen grünen Ausgang"},
         {Functions, "1=3/5", "Funktions-Nummer für <Out 1> ist zu gross"},
         {Functions, "3=/x", "Ungültige Eingabe Funktion von <Out 3> "},
         {Functions, "1=256", "Adresse für <Out 1> ist zu gross"},
-        {samplePath(QStringLiteral("8-torvel-no-protocol.hex")), "1=3", "--slot 1: the file has no protocol marker"},
+        {samplePath(QStringLiteral("8-torvel-no-protocol.hex")), "1=3", "--slot 1: die Datei hat keine Protokoll-Kennung"},
         {samplePath(QStringLiteral("16384-kandor-f-dekoder-neon-ab-v0-37-dcc.hex")), "1=3",
-         "--slot 1: this decoder type keeps no address in its slots"},
+         "--slot 1: dieser Decoder-Typ speichert keine Adresse in seinen Slots"},
         {samplePath(QStringLiteral("index.txt")), "1=3", "E206: Unerwartete Zeile im File"},
     };
     for (const auto &row : rows) {
@@ -250,7 +250,7 @@ TEST_F(CliTest, AFileThatDoesNotReadBackAsWrittenReplacesNothing)
         {{"set", Signal, "-o", out("s.hex"), "--slot", "9=100", "--series", "3", "--step", "1"},
          {"s-1.hex", "s-2.hex", "s-3.hex"}, 2, differs + "\n" + out("s-2.hex") + "\nEEPROM 0x"},
         {{"apply", Signal, document, "-o", out("a.hex")}, {"a.hex"}, 1, differs},
-        {{"export", Signal, "-o", out("e.json")}, {"e.json"}, 1, out("e.json") + ":\nthe written file reads back different bytes"},
+        {{"export", Signal, "-o", out("e.json")}, {"e.json"}, 1, out("e.json") + ":\ndie geschriebene Datei liest sich mit anderen Bytes zurück"},
     };
     // The old files hold a settings document, which an export may replace.
     QFile oldFile(document);
@@ -276,7 +276,7 @@ TEST_F(CliTest, AFileThatDoesNotReadBackAsWrittenReplacesNothing)
             const CliOutput result = runCli(row.args);
             EXPECT_EQ(result.exitCode, CliExit::Refused);
             EXPECT_TRUE(result.err.contains(row.said)) << result.err.toStdString();
-            EXPECT_FALSE(result.out.contains(QStringLiteral("written and verified")));
+            EXPECT_FALSE(result.out.contains(QStringLiteral("geschrieben und geprüft")));
             for (const QString &name : row.outputs) {
                 QFile file(out(name));
                 ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -45,7 +45,7 @@ TEST(DiffWords, AnIdOrConfigDifferenceAloneIsListedAndCountedThere)
         EXPECT_TRUE(lines.contains(QStringLiteral("   %1 gefundene Unterschiede in Config").arg(row.configDiffs))) << row.name;
         EXPECT_TRUE(lines.contains(QStringLiteral("   0 gefundene Unterschiede im EEprom"))) << o.out.toStdString();
         EXPECT_TRUE(lines.contains(QStringLiteral("   0 gefundene Unterschiede im ROM"))) << o.out.toStdString();
-        EXPECT_FALSE(o.out.contains(QStringLiteral("Not in the records"))) << row.name << ":\n" << o.out.toStdString();
+        EXPECT_FALSE(o.out.contains(QStringLiteral("Nicht in den Records"))) << row.name << ":\n" << o.out.toStdString();
     }
 }
 

@@ -204,34 +204,34 @@ std::vector<Case> cases()
             return f.read(name).rfind(":020000040000FA", 0) == 0 ? std::string() : std::string("not written");
         };
     };
-    const std::string tooBig = "is too big (2147483648 bytes)";
+    const std::string tooBig = "ist zu groß (2147483648 Bytes)";
 
     return {
         // ---- inputs that are no regular file, or too big ----
-        {"info of a FIFO", fifo("in.hex"), {"info", "in.hex"}, 1, "in.hex:\nis a FIFO (named pipe), not a regular file", "",
+        {"info of a FIFO", fifo("in.hex"), {"info", "in.hex"}, 1, "in.hex:\nist ein FIFO (benannte Pipe), keine reguläre Datei", "",
          only({"in.hex"})},
-        {"diff with a FIFO", fifo("in.hex"), {"diff", Signal, "in.hex"}, 2, "is a FIFO", "", only({"in.hex"})},
-        {"set from a FIFO", fifo("in.hex"), {"set", "in.hex", "-o", "o.hex"}, 1, "is a FIFO", "", only({"in.hex"})},
-        {"info of a character device", nothing, {"info", "/dev/zero"}, 1, "/dev/zero:\nis a character device", "", only({})},
+        {"diff with a FIFO", fifo("in.hex"), {"diff", Signal, "in.hex"}, 2, "ist ein FIFO", "", only({"in.hex"})},
+        {"set from a FIFO", fifo("in.hex"), {"set", "in.hex", "-o", "o.hex"}, 1, "ist ein FIFO", "", only({"in.hex"})},
+        {"info of a character device", nothing, {"info", "/dev/zero"}, 1, "/dev/zero:\nist ein zeichenorientiertes Gerät", "", only({})},
         {"info of a folder", [](const Folder &f) { return ::mkdir(f.at("d.hex").c_str(), 0755) == 0; }, {"info", "d.hex"}, 1,
-         "is a folder", "", only({"d.hex"})},
+         "ist ein Ordner", "", only({"d.hex"})},
         {"info of a sparse 2 GiB file", [](const Folder &f) { f.write("big.hex", ""); return ::truncate(f.at("big.hex").c_str(), 1LL << 31) == 0; },
          {"info", "big.hex"}, 1, tooBig, "", only({"big.hex"})},
         {"diff with a sparse 2 GiB file", [](const Folder &f) { f.write("big.hex", ""); return ::truncate(f.at("big.hex").c_str(), 1LL << 31) == 0; },
          {"diff", Signal, "big.hex"}, 2, tooBig, "", only({"big.hex"})},
 
         // ---- outputs: nothing but a regular file is replaced ----
-        {"set onto a FIFO", fifo("o.hex"), {"set", Signal, "-o", "o.hex"}, 1, "o.hex:\nis a FIFO (named pipe), not a regular file; it is not replaced",
+        {"set onto a FIFO", fifo("o.hex"), {"set", Signal, "-o", "o.hex"}, 1, "o.hex:\nist ein FIFO (benannte Pipe), keine reguläre Datei; sie wird nicht ersetzt",
          "", stillFifo("o.hex")},
         {"set onto a character device",
          [](const Folder &f) { return ::mknod(f.at("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0; },
-         {"set", Signal, "-o", "null"}, 1, "is a character device, not a regular file", "",
+         {"set", Signal, "-o", "null"}, 1, "ist ein zeichenorientiertes Gerät, keine reguläre Datei", "",
          [](const Folder &f) { return S_ISCHR(f.info("null").st_mode) ? std::string() : std::string("the device was replaced"); }},
         {"set onto a folder", [](const Folder &f) { return ::mkdir(f.at("o.hex").c_str(), 0755) == 0; }, {"set", Signal, "-o", "o.hex"}, 1,
-         "is a folder", "", [](const Folder &f) { return S_ISDIR(f.info("o.hex").st_mode) ? expectNames(f, {"o.hex"}) : "not a folder"; }},
+         "ist ein Ordner", "", [](const Folder &f) { return S_ISDIR(f.info("o.hex").st_mode) ? expectNames(f, {"o.hex"}) : "not a folder"; }},
         {"set through a symbolic link writes its file and keeps the link",
          [](const Folder &f) { f.write("t.hex", "old"); return ::symlink("t.hex", f.at("l.hex").c_str()) == 0; },
-         {"set", Signal, "-o", "l.hex"}, 0, "", "written and verified: l.hex",
+         {"set", Signal, "-o", "l.hex"}, 0, "", "geschrieben und geprüft: l.hex",
          [](const Folder &f) {
              if (!S_ISLNK(f.info("l.hex").st_mode))
                  return std::string("the link was replaced");
@@ -240,21 +240,21 @@ std::vector<Case> cases()
          }},
         {"set over a file with a second hard link",
          [](const Folder &f) { f.write("h.hex", "old"); return ::link(f.at("h.hex").c_str(), f.at("h2.hex").c_str()) == 0; },
-         {"set", Signal, "-o", "h.hex"}, 1, "h.hex:\nhas 2 hard links; replacing it would split them", "",
+         {"set", Signal, "-o", "h.hex"}, 1, "h.hex:\nhat 2 harte Links; sie zu ersetzen trennte sie", "",
          [](const Folder &f) {
              return f.read("h.hex") == "old" && f.info("h.hex").st_nlink == 2 ? expectNames(f, {"h.hex", "h2.hex"})
                                                                               : std::string("the link was split");
          }},
-        {"a replaced file keeps its mode", withFile("m.hex", "old", 0604), {"set", Signal, "-o", "m.hex"}, 0, "", "written",
+        {"a replaced file keeps its mode", withFile("m.hex", "old", 0604), {"set", Signal, "-o", "m.hex"}, 0, "", "geschrieben",
          replacedWithMode("m.hex", 0604)},
         {"a replaced file keeps its set-ID and sticky bits", withFile("m.hex", "old", 07751), {"set", Signal, "-o", "m.hex"}, 0, "",
-         "written", replacedWithMode("m.hex", 07751)},
+         "geschrieben", replacedWithMode("m.hex", 07751)},
         {"root replacing a read-only file keeps it read-only",
          [withFile](const Folder &f) { return isRoot() && withFile("r.hex", "old", 0444)(f); }, {"set", Signal, "-o", "r.hex"}, 0, "",
-         "written", replacedWithMode("r.hex", 0444)},
+         "geschrieben", replacedWithMode("r.hex", 0444)},
         {"root replacing a user's file keeps its owner and group",
          [](const Folder &f) { f.write("u.hex", "old"); return isRoot() && ::chown(f.at("u.hex").c_str(), 1, 2) == 0; },
-         {"set", Signal, "-o", "u.hex"}, 0, "", "written",
+         {"set", Signal, "-o", "u.hex"}, 0, "", "geschrieben",
          [](const Folder &f) {
              const struct stat st = f.info("u.hex");
              return st.st_uid == 1 && st.st_gid == 2 && f.read("u.hex") != "old" ? std::string() : std::string("owner or group lost");
@@ -263,20 +263,20 @@ std::vector<Case> cases()
         // ---- a series is all or nothing ----
         {"a series that fails part-way leaves nothing new and every old file as it was",
          [](const Folder &f) { f.write("s-1.hex", "old"); return ::mkdir(f.at("s-3.hex").c_str(), 0755) == 0; },
-         {"set", Signal, "-o", "s.hex", "--slot", "9=0", "--slot", "10=0", "--series", "4", "--step", "1"}, 1, "s-3.hex:\nis a folder", "",
+         {"set", Signal, "-o", "s.hex", "--slot", "9=0", "--slot", "10=0", "--series", "4", "--step", "1"}, 1, "s-3.hex:\nist ein Ordner", "",
          [](const Folder &f) { return f.read("s-1.hex") == "old" ? expectNames(f, {"s-1.hex", "s-3.hex"}) : "s-1.hex changed"; }},
         {"a series whose addresses overflow is refused before writing", nothing,
-         {"set", Signal, "-o", "s.hex", "--series", "2", "--step", "2147483647"}, 1, "file 2 of 2, s-2.hex: Adresse für <",
+         {"set", Signal, "-o", "s.hex", "--series", "2", "--step", "2147483647"}, 1, "Datei 2 von 2, s-2.hex: Adresse für <",
          "", only({})},
         {"a series past the limit names slot, file and limit", nothing,
          {"set", Signal, "-o", "s.hex", "--slot", "9=2040", "--series", "9", "--step", "1"}, 1,
-         "slot 10, file 5 of 9, s-5.hex: Adresse für <Vr0> ist zu gross (2045; at most 2044)", "", only({})},
+         "Slot 10, Datei 5 von 9, s-5.hex: Adresse für <Vr0> ist zu gross (2045; höchstens 2044)", "", only({})},
 
         // ---- names that are no UTF-8 ----
         {"an output name that is no UTF-8 is written under its bytes", nothing, {"set", Signal, "-o", "bad\xFF.hex"}, 0, "",
-         "written and verified: bad\\xFF.hex", only({"bad\xFF.hex"})},
+         "geschrieben und geprüft: bad\\xFF.hex", only({"bad\xFF.hex"})},
         {"an input name that is no UTF-8 is read", [](const Folder &f) { f.copy(Signal, "in\xFE\xC0.hex"); return true; },
-         {"info", "in\xFE\xC0.hex"}, 0, "", "File:       in\\xFE\\xC0.hex", only({"in\xFE\xC0.hex"})},
+         {"info", "in\xFE\xC0.hex"}, 0, "", "Datei:      in\\xFE\\xC0.hex", only({"in\xFE\xC0.hex"})},
 
         // ---- text from a file is escaped and cut ----
         {"escape sequences in a record are shown escaped", withFile("esc.hex", Escapes, 0644), {"info", "esc.hex"}, 1,
@@ -296,25 +296,25 @@ std::vector<Case> cases()
 
         // ---- statuses and texts ----
         {"function 0 changes nothing and is refused", nothing, {"set", MotFunctions, "-o", "o.hex", "--slot", "2=80/0"}, 1,
-         "slot 2, o.hex: function number 0 cannot be stored: function numbers run from 1 to 4", "", only({})},
+         "Slot 2, o.hex: die Funktions-Nummer 0 lässt sich nicht speichern: Funktions-Nummern gehen von 1 bis 4", "", only({})},
         {"address 0 where the decoder cannot store it is refused", nothing, {"set", MotFunctions, "-o", "o.hex", "--slot", "2=0"}, 1,
-         "address 0 cannot be stored by this decoder type", "", only({})},
-        {"address 0 clears a slot where it can", nothing, {"set", Signal, "-o", "o.hex", "--slot", "2=0"}, 0, "", "written",
+         "die Adresse 0 kann dieser Decoder-Typ nicht speichern", "", only({})},
+        {"address 0 clears a slot where it can", nothing, {"set", Signal, "-o", "o.hex", "--slot", "2=0"}, 0, "", "geschrieben",
          only({"o.hex"})},
-        {"slot 0 is no slot", nothing, {"set", Signal, "-o", "o.hex", "--slot", "0=1"}, 2, "with N from 1 to 47", "", only({})},
+        {"slot 0 is no slot", nothing, {"set", Signal, "-o", "o.hex", "--slot", "0=1"}, 2, "mit N von 1 bis 47", "", only({})},
         {"info of an empty file prints what it read and fails", withFile("empty.hex", "", 0644), {"info", "empty.hex"}, 1,
-         "Das HEX-File konnte leider nicht erkannt werden", "File:", only({"empty.hex"})},
+         "Das HEX-File konnte leider nicht erkannt werden", "Datei:", only({"empty.hex"})},
         {"diff that fails prints nothing on standard output", nothing, {"diff", Signal, NotHex}, 2, "E300", "", only({})},
         {"-- ends the options", [](const Folder &f) { f.copy(Signal, "-x.hex"); return true; }, {"info", "--", "-x.hex"}, 0, "",
-         "File:       -x.hex", only({"-x.hex"})},
+         "Datei:      -x.hex", only({"-x.hex"})},
         {"-o - writes the HEX text to standard output", nothing, {"set", Signal, "-o", "-", "--slot", "1=42g"}, 0, "",
          ":00000001FF\r\n", only({})},
         {"--screenshot without a name is refused at once", nothing, {"quaxel", "--screenshot", ""}, 1, "no file name given", "",
          only({})},
         {"--screenshot into a missing folder is refused at once", nothing, {"quaxel", "--screenshot", "no/x.png"}, 1,
-         "No such file or directory", "", only({})},
+         "Datei oder Ordner nicht gefunden", "", only({})},
         {"--screenshot onto a FIFO is refused at once", fifo("x.png"), {"quaxel", Signal, "--screenshot", "x.png"}, 1,
-         "is a FIFO", "", stillFifo("x.png")},
+         "ist ein FIFO", "", stillFifo("x.png")},
         {"--screenshot names a hostile name escaped", nothing, {"quaxel", "--screenshot", "no\x1B]0;x\x07/x.png"}, 1,
          "no\\x1B]0;x\\x07/x.png", "", only({})},
 
@@ -334,7 +334,7 @@ std::vector<Case> cases()
          0, "", "", only({"pic\xFF.png"})},
         {"a name with a right-to-left override is shown escaped",
          [](const Folder &f) { f.copy(Signal, "rtl\u202Eexe.txt.hex"); return true; }, {"info", "rtl\u202Eexe.txt.hex"}, 0, "",
-         "File:       rtl\\u202Eexe.txt.hex", only({"rtl\u202Eexe.txt.hex"})},
+         "Datei:      rtl\\u202Eexe.txt.hex", only({"rtl\u202Eexe.txt.hex"})},
     };
 }
 

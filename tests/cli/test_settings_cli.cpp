@@ -91,30 +91,30 @@ TEST_F(SettingsCli, CommandsExitAndWriteAsTheyShould)
         {{"export", Servo, "-o", path("doc.json")}, 0, "", false},
         {{"export", Servo, "-o", path("folder")}, 1, "folder", false},
         {{"export", sample("missing.hex")}, 1, "missing.hex", false},
-        {{"apply", Servo, path("servo.json"), "-o", out}, 0, "written and verified: ", true},
-        {{"apply", Servo, path("changed.json"), "-o", out}, 0, "written and verified: ", true},
+        {{"apply", Servo, path("servo.json"), "-o", out}, 0, "geschrieben und geprüft: ", true},
+        {{"apply", Servo, path("changed.json"), "-o", out}, 0, "geschrieben und geprüft: ", true},
         // A good write to standard output is a success, not a failed operation.
         {{"apply", Servo, path("changed.json"), "-o", "-"}, 0, ":00000001FF", false},
-        {{"apply", Servo, path("bad.json"), "-o", out}, 1, "bad.json: servo.curves[1].points[7]: 300 is more than 127", false},
+        {{"apply", Servo, path("bad.json"), "-o", out}, 1, "bad.json: servo.curves[1].points[7]: 300 ist größer als 127", false},
         {{"apply", Servo, path("turnout.json"), "-o", out}, 1,
-         "turnout.json: decoder.typeCode: a document for decoder type 8 (Torvel) cannot go into a file of type 211", false},
-        {{"apply", Damaged, path("damaged.json"), "-o", out}, 1, "refused: the file may be damaged", false},
-        {{"apply", Damaged, path("damaged.json"), "-o", out, "--force"}, 0, "written and verified: ", true},
-        {{"apply", Servo, Servo, "-o", out}, 1, "not JSON", false},
-        {{"apply", Servo, path("fifo.json"), "-o", out}, 1, "is a FIFO (named pipe), not a regular file", false},
-        {{"apply", "-o", out, "--", Servo, path("servo.json")}, 0, "written and verified: ", true},
-        {{"apply", Servo, path("servo.json")}, 2, "one output file expected", false},
-        {{"apply", Servo, "-o", out}, 2, "a HEX file and a settings document expected", false},
-        {{"export", Servo, "--jsn"}, 2, "Unknown option 'jsn'", false},
+         "turnout.json: decoder.typeCode: ein Dokument für den Decoder-Typ 8 (Torvel) passt nicht in eine Datei vom Typ 211", false},
+        {{"apply", Damaged, path("damaged.json"), "-o", out}, 1, "abgelehnt: die Datei ist vielleicht beschädigt", false},
+        {{"apply", Damaged, path("damaged.json"), "-o", out, "--force"}, 0, "geschrieben und geprüft: ", true},
+        {{"apply", Servo, Servo, "-o", out}, 1, "kein JSON", false},
+        {{"apply", Servo, path("fifo.json"), "-o", out}, 1, "ist ein FIFO (benannte Pipe), keine reguläre Datei", false},
+        {{"apply", "-o", out, "--", Servo, path("servo.json")}, 0, "geschrieben und geprüft: ", true},
+        {{"apply", Servo, path("servo.json")}, 2, "eine Ausgabedatei erwartet", false},
+        {{"apply", Servo, "-o", out}, 2, "eine HEX-Datei und ein Einstellungsdokument erwartet", false},
+        {{"export", Servo, "--jsn"}, 2, "Unbekannte Option 'jsn'", false},
         // The editors' rules know no unrecognised decoder: nothing goes into it.
         {{"apply", Unrecognised, path("unrecognised.json"), "-o", out}, 1, "nicht erkannt", false},
         {{"diff", "--settings", Servo, path("servo.json")}, 0, "", false},
         {{"diff", "--settings", Servo, path("bom.json")}, 0, "", false},
         {{"diff", "--settings", Servo, path("missing.json")}, 2, "missing.json", false},
-        {{"diff", "--settings", Servo, path("bad.json")}, 2, "servo.curves[1].points[7]: 300 is more than 127", false},
+        {{"diff", "--settings", Servo, path("bad.json")}, 2, "servo.curves[1].points[7]: 300 ist größer als 127", false},
         {{"diff", "--settings", Servo, path("changed.json")}, 1, "Kurve 2, Punkt 7: 127 -> 52\n", false},
-        {{"inventory", path("folder")}, 0, "No address is shared.", false},
-        {{"inventory", "--csv", "--json", Servo}, 2, "--csv and --json exclude each other", false},
+        {{"inventory", path("folder")}, 0, "Keine Adresse wird geteilt.", false},
+        {{"inventory", "--csv", "--json", Servo}, 2, "--csv und --json schließen einander aus", false},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.args.join(' ').toStdString());
@@ -156,7 +156,7 @@ TEST_F(SettingsCli, ExportReplacesNoFileButAnEarlierDocument)
             EXPECT_EQ(contentOf(path(row.name)), document);
             continue;
         }
-        EXPECT_EQ(o.err, QStringLiteral("quaxel-cli: %1:\nexists and is no settings document; it is not replaced\n")
+        EXPECT_EQ(o.err, QStringLiteral("quaxel-cli: %1:\nexistiert und ist kein Einstellungsdokument; sie wird nicht ersetzt\n")
                              .arg(path(row.name)));
         EXPECT_EQ(contentOf(path(row.name)), row.before);
     }
@@ -218,8 +218,8 @@ TEST_F(SettingsCli, InventoryFindsASharedAddressPlantedInTwoSamples)
 
     const CliOutput text = runCli({"inventory", path("folder")});
     EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
-    const QString shared = text.out.mid(text.out.indexOf(QStringLiteral("Shared addresses:")));
-    EXPECT_TRUE(shared.startsWith(QStringLiteral("Shared addresses:\nDCC 77g:\n"))) << text.out.toStdString();
+    const QString shared = text.out.mid(text.out.indexOf(QStringLiteral("Geteilte Adressen:")));
+    EXPECT_TRUE(shared.startsWith(QStringLiteral("Geteilte Adressen:\nDCC 77g:\n"))) << text.out.toStdString();
     EXPECT_TRUE(shared.contains(QStringLiteral("lights.hex: Rot\n")));
     EXPECT_TRUE(shared.contains(QStringLiteral("signal.hex: Hp1\n")));
     EXPECT_EQ(runCli({"inventory", "--strict", path("folder")}).exitCode, 1);

@@ -51,12 +51,12 @@ TEST(SlotChanges, WrittenChangesReadBackOrAreNamed)
         {"function 0 passes the rules but has no code",
          MotFunctions,
          {2, "80", {}, QStringLiteral("0")},
-         "function number 0 cannot be stored: function numbers run from 1 to 4",
+         "die Funktions-Nummer 0 lässt sich nicht speichern: Funktions-Nummern gehen von 1 bis 4",
          SlotField::Function},
         {"address 0 has no Motorola locomotive code",
          MotFunctions,
          {2, "0", {}, {}},
-         "address 0 cannot be stored by this decoder type (the slot would read back as address %2)",
+         "die Adresse 0 kann dieser Decoder-Typ nicht speichern (der Slot läse sich als Adresse %2 zurück)",
          SlotField::Address},
     };
     for (const auto &row : rows) {
@@ -135,7 +135,7 @@ TEST(SlotChanges, SeriesOverflowNamesTheEarliestFile)
         EXPECT_EQ(overflow->fileNumber, row.fileNumber);
         EXPECT_EQ(overflow->address, row.address);
         EXPECT_EQ(overflow->message,
-                  QStringLiteral("Adresse für <%1> ist zu gross (%2; at most 2044)")
+                  QStringLiteral("Adresse für <%1> ist zu gross (%2; höchstens 2044)")
                       .arg(first.slotLabel(row.slot))
                       .arg(row.address));
     }

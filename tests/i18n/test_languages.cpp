@@ -3,12 +3,17 @@
 #include "app/MainWindowFixture.h"
 #include "app/ProgramLanguage.h"
 #include "app/StartUp.h"
+#include "decoder/DecoderSession.h"
+#include "image/SystemErrors.h"
+#include "settings/SettingsSchema.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
+
+#include <cerrno>
 
 namespace {
 
@@ -52,6 +57,28 @@ WindowTexts textsOfWindowWithDemo(const QString &settings)
             status};
 }
 
+// Messages of the core, which the window and quaxel-cli show as they are:
+// each in the language of the texts around it.
+struct CoreMessage {
+    QString shown;
+    const char *german;
+    const char *english;
+};
+
+std::vector<CoreMessage> coreMessages()
+{
+    return {
+        {systemErrorText(ENOENT), "Datei oder Ordner nicht gefunden", "No such file or directory"},
+        {DecoderSession::unrecognisedMessage(), "Das HEX-File konnte leider nicht erkannt werden",
+         "Sorry, the HEX file could not be recognised"},
+        {Settings::readDocument("{\"formatVersion\": 1,").fault->text(), "kein JSON: nicht abgeschlossenes Objekt bei Byte 20",
+         "not JSON: unterminated object at offset 20"},
+        {Settings::readDocument("{\"formatVersion\": 1, \"colour\": 3}").fault->text(), "colour: unbekannter Schlüssel",
+         "colour: unknown key"},
+        {slotLabelText(QStringLiteral("Weiche 1")), "Weiche 1", "Turnout 1"},
+    };
+}
+
 } // namespace
 
 TEST_P(DesktopLanguage, EnglishOnlyWhenTheDesktopSpeaksIt)
@@ -90,6 +117,8 @@ TEST_F(MainWindowTest, TheWindowInGerman)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     EXPECT_EQ(german.status, QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
     EXPECT_EQ(dateTimeText(QDateTime(QDate(2011, 6, 27), QTime(14, 3, 5))), QStringLiteral("27.06.2011 14:03:05"));
+    for (const CoreMessage &message : coreMessages())
+        EXPECT_EQ(message.shown, QString::fromUtf8(message.german));
 }
 
 // English, from the translation built into the program, as under LANG=en_US.
@@ -112,4 +141,6 @@ TEST_F(MainWindowTest, TheWindowInEnglish)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     EXPECT_EQ(english.status, QStringLiteral(" Quaxel V0.981 of June 27, 2011"));
     EXPECT_EQ(dateTimeText(QDateTime(QDate(2011, 6, 27), QTime(14, 3, 5))), QStringLiteral("June 27, 2011, 2:03:05 PM"));
+    for (const CoreMessage &message : coreMessages())
+        EXPECT_EQ(message.shown, QString::fromUtf8(message.english));
 }

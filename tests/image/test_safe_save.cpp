@@ -174,7 +174,7 @@ TEST(KeptOnReplace, AnAttributeThatCannotBeReadIsRefusedAndTheOldFileStays)
         if (::geteuid() == 0 && ::setresuid(user, user, user) != 0)
             ::_exit(2);
         const auto refused = saveFileWhole(target, NewContent);
-        ::_exit(refused && refused->contains(QStringLiteral("the extended attribute user.note")) ? 0 : 1);
+        ::_exit(refused && refused->contains(QStringLiteral("das erweiterte Attribut user.note")) ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -242,9 +242,9 @@ TEST_P(SeriesCommit, EveryFileTakesItsPlaceOrNoneAndNothingIsLeftBehind)
         expected = names;
     } else {
         ASSERT_TRUE(failure);
-        EXPECT_TRUE(failure->startsWith(dir.filePath(c.takenMeanwhile) + QStringLiteral(":\nis a folder")))
+        EXPECT_TRUE(failure->startsWith(dir.filePath(c.takenMeanwhile) + QStringLiteral(":\nist ein Ordner")))
             << failure->toStdString();
-        EXPECT_TRUE(failure->endsWith(QStringLiteral("the series was not written: no file of it was changed")))
+        EXPECT_TRUE(failure->endsWith(QStringLiteral("die Serie wurde nicht geschrieben: keine ihrer Dateien wurde geändert")))
             << failure->toStdString();
         for (const QString &name : c.existing)
             EXPECT_EQ(readFile(dir.filePath(name)), "old " + name.toUtf8());
@@ -337,8 +337,8 @@ TEST(StagedFiles, TheLoserOfTwoSavesOfANewFileNamesItAndKeepsTheWinner)
     ASSERT_FALSE(winner.commit());
     const auto failure = loser.commit();
     ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, target + QStringLiteral(":\nwas created by another program while this one was writing it; "
-                                                 "it is not replaced"));
+    EXPECT_EQ(*failure, target + QStringLiteral(":\nwurde von einem anderen Programm angelegt, während dieses sie schrieb; "
+                                                 "sie wird nicht ersetzt"));
     EXPECT_EQ(readFile(target), NewContent);
     EXPECT_EQ(strayNames(dir.path(), {QStringLiteral("out.hex")}), QStringList());
 }
@@ -367,7 +367,7 @@ TEST(BoundedRead, AFileOfUnknownSizeIsReadOneBytePastTheLimit)
             EXPECT_EQ(file.content, whole) << row.limit;
         } else {
             ASSERT_TRUE(file.reason) << "cut to the limit and used, limit " << row.limit;
-            EXPECT_TRUE(file.reason->startsWith(QStringLiteral("is too big"))) << file.reason->toStdString();
+            EXPECT_TRUE(file.reason->startsWith(QStringLiteral("ist zu groß"))) << file.reason->toStdString();
             EXPECT_TRUE(file.content.isEmpty());
         }
     }
