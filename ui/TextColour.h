@@ -5,7 +5,7 @@ class QWidget;
 
 // Black or white, whichever reads better on the background: by the
 // background's relative luminance, not by the palette of the desktop, so a
-// coloured field stays readable under a dark palette as under a light one.
+// field stays readable under a dark palette as under a light one.
 QColor readableTextColour(const QColor &background);
 
 // Gives the widget a light background as its base colour and black text on
