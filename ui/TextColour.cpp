@@ -6,32 +6,13 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-// a^2.4 for a in [0, 1], as a squared times the fifth root of a squared; the
-// root by Newton's method, which falls from 1 onto it. Computed here rather
-// than by std::pow: that would map the maths library's pow tables into the
-// process for the sake of a few field colours.
-double powerTwoPointFour(double a)
-{
-    const double square = a * a;
-    if (square <= 0.0)
-        return 0.0;
-    double root = 1.0;
-    for (int i = 0; i < 64; ++i) {
-        const double fourth = (root * root) * (root * root);
-        const double next = (4.0 * root + square / fourth) / 5.0;
-        if (next >= root)
-            break;
-        root = next;
-    }
-    return square * root;
-}
-
 double linear(double channel)
 {
-    return channel <= 0.03928 ? channel / 12.92 : powerTwoPointFour((channel + 0.055) / 1.055);
+    return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
 }
 
 double luminance(const QColor &c)
@@ -71,7 +52,7 @@ void keepReadableWhenDisabled(QWidget *field)
 
 void setFieldColour(QWidget *field, const QColor &background)
 {
-    const QColor text = readableTextColour(background);
+    const QColor text(Qt::black);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, background);
     palette.setColor(QPalette::Text, text);
