@@ -50,12 +50,6 @@ QString slotKindName(const DecoderSession &session)
     return QStringLiteral("none");
 }
 
-// "ID: 1" -> "1", "V 3.51" -> "3.51"; empty without an ID record.
-QString panelValue(const QString &panel, const QString &prefix)
-{
-    return panel.startsWith(prefix) ? panel.mid(prefix.size()) : panel;
-}
-
 QJsonObject infoJson(const QString &path, const DecoderSession &session, const HexLoadResult &lines,
                      const QStringList &warnings)
 {
@@ -66,8 +60,8 @@ QJsonObject infoJson(const QString &path, const DecoderSession &session, const H
     info[QStringLiteral("typeCode")] = session.typeCode();
     info[QStringLiteral("label")] = session.type() ? session.type()->label : QString();
     info[QStringLiteral("recognised")] = session.recognised();
-    info[QStringLiteral("version")] = panelValue(lines.versionPanel, QStringLiteral("V "));
-    info[QStringLiteral("id")] = panelValue(lines.idPanel, QStringLiteral("ID: "));
+    info[QStringLiteral("version")] = lines.version;
+    info[QStringLiteral("id")] = lines.id;
     info[QStringLiteral("protocol")] = protocolPanelText(session.protocol());
     info[QStringLiteral("slotKind")] = slotKindName(session);
     info[QStringLiteral("typeWords")] = QJsonObject{
@@ -89,8 +83,8 @@ QString infoText(const QString &path, const DecoderSession &session, const HexLo
     text += row(QStringLiteral("Type"), QString::number(session.typeCode())
                                             + (session.type() ? QStringLiteral("  ") + session.type()->label
                                                             : QStringLiteral("  (unknown)")));
-    text += row(QStringLiteral("Version"), panelValue(lines.versionPanel, QStringLiteral("V ")));
-    text += row(QStringLiteral("ID"), panelValue(lines.idPanel, QStringLiteral("ID: ")));
+    text += row(QStringLiteral("Version"), lines.version);
+    text += row(QStringLiteral("ID"), lines.id);
     text += row(QStringLiteral("Protocol"), protocolPanelText(session.protocol()));
     text += row(QStringLiteral("Type words"), idPanelText(session.ids()));
     text += row(QStringLiteral("ID words"), session.image.idText);

@@ -47,7 +47,8 @@ const EditorSection &cvsSection();
 const EditorSection &blinkSection();
 const EditorSection &servoSection();
 
-// The editor sections in the document's order.
+// The editor sections in the document's order: those of the editor kinds
+// (EditorKinds.h), each once.
 const std::vector<const EditorSection *> &editorSections();
 
 // The slots: their shape and comparison, and their apply as the grid's edits

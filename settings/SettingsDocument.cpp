@@ -137,12 +137,6 @@ const Node &documentShape()
     return *shape;
 }
 
-QString versionOf(const HexLoadResult &lines)
-{
-    const QString prefix = QStringLiteral("V ");
-    return lines.versionPanel.startsWith(prefix) ? lines.versionPanel.mid(prefix.size()) : lines.versionPanel;
-}
-
 QJsonObject exportSettings(DecoderSession &session, const Source &source)
 {
     const LoadedEditors loaded(session);

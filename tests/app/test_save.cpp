@@ -67,31 +67,35 @@ TEST_F(SaveTest, CancelledDialogWritesNothingAndKeepsThePanel)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".hex")).size(), 1);
 }
 
+// The editor shown asks about its changes not applied: No ends the save
+// before its dialog, Yes applies them and the save goes on. An editor of a
+// file shown before (hidden now, its changes those of the other file) is not
+// asked: its changes would go into a file they were never made for.
 TEST_F(SaveTest, PendingFrameChangesAreAskedForInOrder)
 {
     TFormMain w(settingsPath());
-    loadTorvel(w);
     const QString out = dir.filePath(QStringLiteral("out.hex"));
-    frameHost(w).create(EditorFrameKind::Servo);
-    frameHost(w).create(EditorFrameKind::Blink);
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo-servo.hex")));
     editorFrame<TFrameTamb>(w)->btn_MirrorVertikal->click(); // a change to the servo curves
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo-blink.hex")));
+    ASSERT_TRUE(editorFrame<TFrameTamb>(w)->servo_btn_uebernehmen->isEnabled()) << "the hidden frame keeps its change";
     editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop->click();
+    Dialogs::setRecordMessages(true);
 
-    Dialogs::presetYesNo(true);  // servo frame: apply
     Dialogs::presetYesNo(false); // blink frame: abandon the save
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
-    EXPECT_FALSE(editorFrame<TFrameTamb>(w)->servo_btn_uebernehmen->isEnabled()) << "Yes applies the frame's changes";
     EXPECT_TRUE(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->isEnabled());
     EXPECT_FALSE(QFile::exists(out)) << "No ends the save before the dialog";
 
     Dialogs::clearPresets();
     Dialogs::setRecordMessages(true);
-    Dialogs::presetYesNo(true);
+    Dialogs::presetYesNo(true); // the blink frame only: the servo frame is not asked
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
-    EXPECT_FALSE(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->isEnabled());
+    EXPECT_FALSE(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->isEnabled()) << "Yes applies the frame's changes";
     EXPECT_TRUE(QFile::exists(out));
+    EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
 }
 
 TEST_F(SaveTest, ChecksumFailureStopsBeforeTheDialog)

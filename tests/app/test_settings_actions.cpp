@@ -5,6 +5,7 @@
 #include "WindowParts.h"
 #include "EditorFrames.h"
 #include "MainWindowFixture.h"
+#include "common/PlantedReadBack.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 
@@ -231,6 +232,24 @@ TEST_F(SettingsActionsTest, AfterASaveTheChangesAndTheExportFollowTheSavedFile)
     EXPECT_EQ(source.value("file").toString(), QStringLiteral("new.hex"));
     EXPECT_EQ(source.value("sha256").toString(),
               QString::fromLatin1(QCryptographicHash::hash(written, QCryptographicHash::Sha256).toHex()));
+}
+
+// The export goes through the verified save: a document that does not read
+// back as written is not saved, the file exported before keeps its bytes, and
+// the message says why.
+TEST_F(SettingsActionsTest, AnExportThatDoesNotReadBackKeepsTheOldFile)
+{
+    TFormMain w(settingsPath());
+    open(w, Kandor);
+    const QString document = writeFile(QStringLiteral("kandor.json"), "old export\n");
+    const PlantedReadBack planted([](InputFile &file) { file.content += "}"; });
+    Dialogs::presetSaveFileName(document);
+    chooseFromButtonsMenu(w, "actExportSettings");
+    const QList<UserMessage> messages = Dialogs::recordedMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().text.contains(QStringLiteral("reads back different bytes")))
+        << messages.first().text.toStdString();
+    EXPECT_EQ(contentOf(document), QByteArray("old export\n"));
 }
 
 } // namespace
