@@ -37,8 +37,8 @@ public:
 struct EditorSection {
     QString key; // the document's key: "modes"
     NodePtr (*shape)();
-    // The section's editor loaded for the session's type; none when the type
-    // shows another editor.
+    // The section's editor loaded for a session whose type shows one of the
+    // section's editor kinds (EditorKinds.h); none when its layout is unknown.
     std::unique_ptr<LoadedEditor> (*load)(DecoderSession &session);
 };
 

@@ -320,8 +320,6 @@ private:
 
 std::unique_ptr<LoadedEditor> load(DecoderSession &session)
 {
-    if (session.editorFrame() != EditorFrameKind::Servo)
-        return nullptr;
     return std::make_unique<ServoEditor>(session);
 }
 
