@@ -111,11 +111,6 @@ void TFormMain::adoptControls(QWidget *root)
     shortcuts_->leaveKeysToWindow(root);
 }
 
-QString TFormMain::statusPanelText(int panel) const
-{
-    return statusPanels_.at(panel)->text();
-}
-
 void TFormMain::setStatusPanelText(int panel, const QString &text)
 {
     PlainText::setLabelText(statusPanels_.at(panel), text);

@@ -71,8 +71,6 @@ public:
     QLabel *Image2 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
 
-    QString statusPanelText(int panel) const;
-
     // ---- window shell and settings ----
     void LoadSettings();
     // False when the file could not be written (the error was shown).

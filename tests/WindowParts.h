@@ -6,6 +6,9 @@
 #include "app/RecentFilesPanel.h"
 #include "app/TFormMain.h"
 
+#include <QLabel>
+#include <QStatusBar>
+
 inline SlotGrid &gridOf(const QWidget &window)
 {
     return *window.findChild<SlotGrid *>(QStringLiteral("slotGrid"), Qt::FindDirectChildrenOnly);
@@ -25,4 +28,11 @@ inline const RecentFiles &recentFilesOf(const QWidget &window)
 inline bool loadRecent(const QWidget &window, const QString &path)
 {
     return window.findChild<FileActions *>(QStringLiteral("fileActions"))->loadRecent(path);
+}
+
+// The text of a panel of the status bar: 0 ID, 1 version, 2 protocol, 3 type,
+// 4 the file (or the release).
+inline QString statusPanelText(const TFormMain &window, int panel)
+{
+    return window.StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_panel%1").arg(panel))->text();
 }

@@ -41,7 +41,7 @@ TEST_F(SaveTest, WritesRegeneratedRecordsWithCrLfAndShowsTheNewPath)
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
     EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
-    EXPECT_EQ(w.statusPanelText(4), out);
+    EXPECT_EQ(statusPanelText(w, 4), out);
 
     const QByteArray content = readFile(out);
     EXPECT_TRUE(content.startsWith(":020000040000FA\r\n:10000000083002300030"));
@@ -60,10 +60,10 @@ TEST_F(SaveTest, CancelledDialogWritesNothingAndKeepsThePanel)
 {
     TFormMain w(settingsPath());
     loadTorvel(w);
-    const QString before = w.statusPanelText(4);
+    const QString before = statusPanelText(w, 4);
     Dialogs::presetSaveFileName(QString());
     w.btn_saveClick();
-    EXPECT_EQ(w.statusPanelText(4), before);
+    EXPECT_EQ(statusPanelText(w, 4), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".hex")).size(), 1);
 }
 
@@ -131,7 +131,7 @@ TEST_F(SaveTest, WriteErrorIsReportedAndTheTargetStaysWhole)
 {
     TFormMain w(settingsPath());
     loadTorvel(w);
-    const QString before = w.statusPanelText(4);
+    const QString before = statusPanelText(w, 4);
     const QString target = dir.filePath(QStringLiteral("folder.hex"));
     ASSERT_TRUE(QDir().mkpath(target));
     writeFile(QStringLiteral("folder.hex/keep.txt"), "keep");
@@ -139,7 +139,7 @@ TEST_F(SaveTest, WriteErrorIsReportedAndTheTargetStaysWhole)
     w.btn_saveClick();
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("folder.hex")));
-    EXPECT_EQ(w.statusPanelText(4), before);
+    EXPECT_EQ(statusPanelText(w, 4), before);
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("folder.hex/keep.txt"))), QByteArray("keep"));
 }
 

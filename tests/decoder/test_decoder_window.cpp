@@ -178,8 +178,8 @@ TEST_F(DecoderWindow, EveryTypeLabelsItsSlotsAndShowsItsFrame)
             load(TestFirmware::ofType(code, Marker::Dcc));
             makeEverySlotRow(*window);
             EXPECT_EQ(window->document().session().typeCode(), code);
-            EXPECT_EQ(window->statusPanelText(3), type.label);
-            EXPECT_EQ(window->statusPanelText(2), QStringLiteral("DCC"));
+            EXPECT_EQ(statusPanelText(*window, 3), type.label);
+            EXPECT_EQ(statusPanelText(*window, 2), QStringLiteral("DCC"));
             EXPECT_EQ(window->document().session().isAccessory(), type.kind == SlotKind::Accessory);
             EXPECT_EQ(window->document().session().isFunctionDecoder(), type.kind == SlotKind::Function);
             for (int s = 0; s < TFormMain::SlotCount; ++s) {
@@ -207,7 +207,7 @@ TEST_F(DecoderWindow, UnknownFirmwareIsReportedAndKeepsItsIdText)
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages()[0].text, QStringLiteral("Das HEX-File konnte leider nicht erkannt werden"));
     EXPECT_EQ(messages()[0].kind, BoxKind::WarningOk);
-    EXPECT_EQ(window->statusPanelText(3), QStringLiteral("ID1:12 ID2:0 ID3:0"));
+    EXPECT_EQ(statusPanelText(*window, 3), QStringLiteral("ID1:12 ID2:0 ID3:0"));
     makeEverySlotRow(*window);
     for (int s = 0; s < TFormMain::SlotCount; ++s)
         EXPECT_TRUE(gridOf(*window).lblSlot[s]->isHidden()) << s;
@@ -348,7 +348,7 @@ TEST_F(DecoderWindow, MotorolaAccessorySlotsShowAddressAndOutput)
     firmware.slot(1, "0300C3");
     firmware.slot(2, "00003F");
     load(firmware);
-    EXPECT_EQ(window->statusPanelText(2), QStringLiteral("Mot"));
+    EXPECT_EQ(statusPanelText(*window, 2), QStringLiteral("Mot"));
     EXPECT_EQ(window->document().session().maxAddress, 320);
     EXPECT_EQ(window->document().session().maxFunction, 4);
     EXPECT_EQ(gridOf(*window).edtAddress[1]->text(), QStringLiteral("1"));
@@ -472,7 +472,7 @@ TEST_F(DecoderWindow, WithoutProtocolSlotsAreHiddenAndWrittenBackAsRead)
     TestFirmware accessory = TestFirmware::ofType(11, Marker::None);
     accessory.slot(1, "123456");
     load(accessory);
-    EXPECT_EQ(window->statusPanelText(2), QStringLiteral("ohne"));
+    EXPECT_EQ(statusPanelText(*window, 2), QStringLiteral("ohne"));
     EXPECT_EQ(gridOf(*window).lblSlot[1]->text(), QStringLiteral("Out 1"));
     makeEverySlotRow(*window);
     for (int s = 0; s < TFormMain::SlotCount; ++s) {
