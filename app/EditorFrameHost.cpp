@@ -122,13 +122,13 @@ EditorFrameHost::EditorFrameHost(DecoderDocument &document) : document_(document
 {
     setObjectName(QStringLiteral("editorFrameHost"));
     connect(&document_, &DecoderDocument::restored, this, &EditorFrameHost::showDocument);
+    connect(&document_, &DecoderDocument::editorCopyApplied, this, &EditorFrameHost::showApplied);
 }
 
-void EditorFrameHost::attach(QWidget *window, const QWidget *grid, Arrange arrange)
+void EditorFrameHost::attach(QWidget *window, const QWidget *grid)
 {
     window_ = window;
     grid_ = grid;
-    arrange_ = std::move(arrange);
 }
 
 void EditorFrameHost::create(EditorFrameKind kind)
@@ -161,17 +161,25 @@ const std::vector<EditorFrame *> *EditorFrameHost::madeOf(EditorFrameKind kind) 
     return nullptr;
 }
 
-bool EditorFrameHost::applyWaitingChanges(QWidget *asker)
+bool EditorFrameHost::applyWaitingCopies(DecoderDocument &document, QWidget *asker)
 {
-    for (EditorFrame *frame : frames()) {
-        if (!frame->hasUnappliedChanges())
-            continue;
+    for (const QString &editor : document.waitingEditors()) {
         if (!Dialogs::askYesNo(asker, tr("Geänderte Werte übernehmen?")))
             return false;
-        frame->applyChanges();
-        storeCopies();
+        document.applyEditorCopy(editor);
     }
     return true;
+}
+
+// The frame writes the same copy once more (the image holds it already) and
+// shows it as taken over, as after a click on its take-over button.
+void EditorFrameHost::showApplied(const QString &editor)
+{
+    for (EditorFrame *frame : frames()) {
+        if (frame->objectName() == editor)
+            frame->applyChanges();
+    }
+    storeCopies();
 }
 
 std::vector<EditorFrame *> EditorFrameHost::frames() const
@@ -196,7 +204,7 @@ void EditorFrameHost::show(EditorFrameKind kind)
     hideAll();
     create(kind);
     if (const FrameRow *row = frameRow(kind))
-        row->show(*madeOf(kind), *this, Placement{window_, grid_, arrange_});
+        row->show(*madeOf(kind), *this, Placement{window_, grid_, *this});
     storeCopies();
 }
 

@@ -4,7 +4,6 @@
 #include "frames/FrameState.h"
 
 #include <QObject>
-#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -21,20 +20,21 @@ class EditorFrameHost : public QObject {
     Q_OBJECT
 
 public:
-    // Fits the window: ArrangeWindow(imageLeft, buttonsLeft, contentHeight, contentWidth).
-    using Arrange = std::function<void(int, int, int, int)>;
-
     // Where the frames go: the window, the slot grid's box beside which they
-    // stand, and how the window is fitted around them.
+    // stand, and the host that asks for the window to be fitted around them.
     struct Placement {
         QWidget *window;
         const QWidget *grid;
-        const Arrange &arrange;
+        EditorFrameHost &host;
+        void arrange(int imageLeft, int buttonsLeft, int contentHeight, int contentWidth) const
+        {
+            emit host.arrangeWindow(imageLeft, buttonsLeft, contentHeight, contentWidth);
+        }
     };
 
     explicit EditorFrameHost(DecoderDocument &document);
     // window: the frames' parent; grid: the slot grid's box, the frames line up with it.
-    void attach(QWidget *window, const QWidget *grid, Arrange arrange);
+    void attach(QWidget *window, const QWidget *grid);
 
     // Grid choices of the servo curve editor, kept in the settings file.
     int rasterX = 0;
@@ -45,12 +45,10 @@ public:
     // Shows the one frame of the kind (or the two servo frames) and loads it.
     void show(EditorFrameKind kind);
     void hideAll();
-    // The frames made so far, in the order in which the save sequence asks
-    // about changes not applied.
-    std::vector<EditorFrame *> frames() const;
-    // Each editor whose changes wait asks whether to take them over; No
-    // ends what the user was doing (a save, an apply), and false says so.
-    bool applyWaitingChanges(QWidget *asker);
+    // Each editor of the document whose changes wait asks whether to take
+    // them over; No ends what the user was doing (a save, an apply), and
+    // false says so.
+    static bool applyWaitingCopies(DecoderDocument &document, QWidget *asker);
 
     // Each frame shown reloads from the session and takes its working copy
     // back from the document.
@@ -63,8 +61,15 @@ signals:
     // holds the frame's working copy by then.
     void changed();
     void actionFinished();
+    // A frame is placed: the window is to fit around it (ArrangeWindow).
+    void arrangeWindow(int imageLeft, int buttonsLeft, int contentHeight, int contentWidth);
 
 private:
+    // The frames made so far, in the order of the frame table.
+    std::vector<EditorFrame *> frames() const;
+    // The frame whose working copy the document just wrote into the image
+    // shows its changes as taken over.
+    void showApplied(const QString &editor);
     // The frames of the kind made so far; null before the first.
     const std::vector<EditorFrame *> *madeOf(EditorFrameKind kind) const;
 
@@ -76,7 +81,6 @@ private:
     DecoderSession &session_;
     QWidget *window_ = nullptr;
     const QWidget *grid_ = nullptr;
-    Arrange arrange_;
     // The frames of each kind made so far, by kind (the servo editor has two).
     std::vector<std::pair<EditorFrameKind, std::vector<EditorFrame *>>> made_;
 };

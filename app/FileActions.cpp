@@ -2,10 +2,7 @@
 
 #include "app/EditorFrameHost.h"
 #include "app/RecentFilesPanel.h"
-#include "app/SlotGrid.h"
 #include "document/DecoderDocument.h"
-#include "document/EditorKinds.h"
-#include "document/RecoveryDocument.h"
 #include "image/HexFile.h"
 #include "image/SafeFile.h"
 #include "ui/Dialogs.h"
@@ -35,13 +32,14 @@ constexpr int Idle = 0;
 
 } // namespace
 
-FileActions::FileActions(DecoderDocument &document, EditorFrameHost &frames, SlotGrid &grid, RecentFilesPanel &recent,
-                         QWidget *window, QProgressBar *progress, QStatusBar *status)
-    : QObject(window), document_(document), frames_(frames), grid_(grid), recent_(recent), window_(window),
-      progress_(progress), status_(status)
+FileActions::FileActions(DecoderDocument &document, RecentFilesPanel &recent, QWidget *window, QProgressBar *progress,
+                         QStatusBar *status)
+    : QObject(window), document_(document), recent_(recent), window_(window), progress_(progress), status_(status)
 {
     setObjectName(QStringLiteral("fileActions"));
     connect(&recent_, &RecentFilesPanel::openRequested, this, &FileActions::loadRecent);
+    // A save's confirmation named the file before.
+    connect(&document_, &DecoderDocument::opened, status_, &QStatusBar::clearMessage);
 }
 
 void FileActions::showProgress(int step)
@@ -91,43 +89,14 @@ bool FileActions::loadNow(const QString &path)
     document_.open(std::move(*loaded), {path, file.content, outcome.damage.findings()}, outcome.lines);
     showProgress(ShownStep);
     recent_.noteLoaded(path);
-    // A save's confirmation named the file before.
-    status_->clearMessage();
     if (outcome.damage.any())
         Dialogs::warningOk(window_, outcome.damage.findings().join(u'\n'));
     return true;
 }
 
-int FileActions::restore(const RecoveryDocument &kept)
-{
-    const QByteArray content = kept.loadedContent();
-    auto loaded = std::make_unique<DecoderSession>();
-    const DecoderSession::LoadOutcome outcome = loaded->load(content);
-    if (outcome.error) {
-        Dialogs::showMessage(window_, *outcome.error);
-        return -1;
-    }
-    document_.open(std::move(*loaded), {kept.filePath, content, kept.damageFindings}, outcome.lines);
-    // The editor the file's type shows takes its working copy back, showing
-    // the curve or address it showed; copies of other editors are left out.
-    DecoderDocument::Edits edits = kept.edits();
-    const EditorKind *shown = editorKind(document_.session().editorFrame());
-    const auto left = std::erase_if(edits.editors, [shown](const DecoderDocument::EditorCopy &c) {
-        return !shown || c.editor != shown->nameText();
-    });
-    document_.bringBack(edits);
-    status_->clearMessage();
-    return static_cast<int>(left);
-}
-
 bool FileActions::loadAsked(const QString &path)
 {
     return mayDiscardChanges() && load(path);
-}
-
-QStringList FileActions::recentFiles() const
-{
-    return recent_.files().files();
 }
 
 bool FileActions::loadRecent(const QString &path)
@@ -199,6 +168,33 @@ bool FileActions::mayWriteDamagedFile()
                              true);
 }
 
+bool FileActions::writeSlots()
+{
+    const auto fault = document_.writeSlots();
+    if (!fault)
+        return true;
+    Dialogs::warningCancel(window_, fault->message);
+    emit slotRefused(*fault);
+    return false;
+}
+
+bool FileActions::mayReplaceChangedBase(const QString &path)
+{
+    const std::optional<FileFingerprint> &changedBase = document_.changedBase();
+    const QString basePath = document_.identity().path;
+    const QString base = QFileInfo(basePath).canonicalFilePath();
+    if (!changedBase || (path != basePath && (base.isEmpty() || QFileInfo(path).canonicalFilePath() != base)))
+        return true;
+    const std::optional<FileFingerprint> now = FileFingerprint::of(path);
+    if (!now || now->sameContentAs(*changedBase))
+        return true;
+    return Dialogs::askYesNo(window_,
+                             tr("%1 wurde von einem anderen Programm geändert, nachdem die wiederhergestellten "
+                                "Änderungen aufbewahrt wurden. Die Datei trotzdem ersetzen?")
+                                 .arg(QFileInfo(path).fileName()),
+                             true);
+}
+
 void FileActions::save()
 {
     DecoderSession &session = document_.session();
@@ -206,8 +202,7 @@ void FileActions::save()
         Dialogs::warningCancel(window_, *fault);
         return;
     }
-    if (!mayWriteDamagedFile() || !frames_.applyWaitingChanges(window_)
-        || !grid_.writeToSession(window_))
+    if (!mayWriteDamagedFile() || !EditorFrameHost::applyWaitingCopies(document_, window_) || !writeSlots())
         return;
     showProgress(SlotsWrittenStep);
     if (session.buildHexLines() == 0) {
@@ -218,7 +213,7 @@ void FileActions::save()
     showProgress(LinesBuiltStep);
     const QString path = Dialogs::getSaveFileName(window_, Dialogs::hexFileFilter(), QStringLiteral("hex"),
                                                   document_.identity().path);
-    if (path.isEmpty() || (mayReplace_ && !mayReplace_(path))) {
+    if (path.isEmpty() || !mayReplaceChangedBase(path)) {
         showProgress(Idle);
         return;
     }

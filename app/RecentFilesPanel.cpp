@@ -19,6 +19,7 @@ constexpr int HintWidth = 180;
 RecentFilesPanel::RecentFilesPanel(QWidget *hintParent, QPushButton *loadButton, QObject *parent)
     : QObject(parent), hint_(new QLabel(hintParent)), loadButton_(loadButton)
 {
+    setObjectName(QStringLiteral("recentFilesPanel"));
     loadButton_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(loadButton_, &QWidget::customContextMenuRequested, this, &RecentFilesPanel::showMenu);
 

@@ -1,8 +1,8 @@
 #include "app/SettingsActions.h"
 
 #include "app/EditorFrameHost.h"
+#include "app/WindowShortcuts.h"
 #include "document/DecoderDocument.h"
-#include "frames/EditorFrame.h"
 #include "image/SafeFile.h"
 #include "image/SafeSave.h"
 #include "settings/SettingsDiff.h"
@@ -10,7 +10,6 @@
 #include "ui/Dialogs.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -25,15 +24,6 @@ namespace {
 QString documentFilter()
 {
     return SettingsActions::tr("Einstellungen (*.json);;Alle Dateien (*)");
-}
-
-QAction *makeAction(QObject *parent, const QString &name, const QString &text)
-{
-    auto *action = new QAction(text, parent);
-    action->setObjectName(name);
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setEnabled(false);
-    return action;
 }
 
 // The list of changes in a small dialog, as plain text that can be selected and copied.
@@ -65,13 +55,13 @@ QString section(const QString &heading, const QStringList &lines)
 
 } // namespace
 
-SettingsActions::SettingsActions(DecoderDocument &document, EditorFrameHost &frames, QWidget *window)
-    : QObject(window), document_(document), frames_(frames), window_(window)
+SettingsActions::SettingsActions(DecoderDocument &document, QWidget *window)
+    : QObject(window), document_(document), window_(window)
 {
     setObjectName(QStringLiteral("settingsActions"));
-    diffAction_ = makeAction(this, QStringLiteral("actShowChanges"), tr("Änderungen anzeigen…"));
-    exportAction_ = makeAction(this, QStringLiteral("actExportSettings"), tr("Einstellungen exportieren…"));
-    applyAction_ = makeAction(this, QStringLiteral("actApplySettings"), tr("Einstellungen übernehmen…"));
+    diffAction_ = WindowShortcuts::menuAction(this, QStringLiteral("actShowChanges"), tr("Änderungen anzeigen…"));
+    exportAction_ = WindowShortcuts::menuAction(this, QStringLiteral("actExportSettings"), tr("Einstellungen exportieren…"));
+    applyAction_ = WindowShortcuts::menuAction(this, QStringLiteral("actApplySettings"), tr("Einstellungen übernehmen…"));
     connect(diffAction_, &QAction::triggered, this, &SettingsActions::showChanges);
     connect(exportAction_, &QAction::triggered, this, &SettingsActions::exportSettings);
     connect(applyAction_, &QAction::triggered, this, &SettingsActions::applySettings);
@@ -87,68 +77,30 @@ void SettingsActions::addTo(QWidget *panel)
         panel->addAction(action);
 }
 
-bool SettingsActions::hasFile() const
-{
-    return document_.hasFile();
-}
-
 void SettingsActions::updateEnabled()
 {
     for (QAction *action : {diffAction_, exportAction_, applyAction_})
         action->setEnabled(document_.hasFile());
 }
 
-std::unique_ptr<DecoderSession> SettingsActions::shownSession()
+std::unique_ptr<DecoderSession> SettingsActions::shownSession(bool withCopies)
 {
-    auto shown = std::make_unique<DecoderSession>(document_.session());
-    if (const auto fault = shown->writeSlots(document_.addressTexts(), document_.functionTexts())) {
-        Dialogs::warningOk(window_, fault->message);
-        return nullptr;
-    }
-    return shown;
-}
-
-Settings::Source SettingsActions::source() const
-{
-    const DecoderDocument::Identity &file = document_.identity();
-    return {shownPath(QFileInfo(file.path).fileName()), file.content, Settings::versionOf(document_.readResult())};
+    DecoderDocument::Shown shown = document_.shownSession(withCopies);
+    if (shown.fault)
+        Dialogs::warningOk(window_, shown.fault->message);
+    return std::move(shown.session);
 }
 
 QJsonObject SettingsActions::documentOf(DecoderSession &session) const
 {
-    return Settings::exportSettings(session, source());
-}
-
-namespace {
-
-bool workingCopiesWait(const std::vector<EditorFrame *> &frames)
-{
-    return std::any_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); });
-}
-
-} // namespace
-
-std::unique_ptr<DecoderSession> SettingsActions::sessionWithWorkingCopies()
-{
-    const std::vector<EditorFrame *> frames = frames_.frames();
-    if (!workingCopiesWait(frames))
-        return shownSession();
-    const DecoderDocument::Quiet quiet(document_);
-    const DecoderDocument::Edits before = document_.edits();
-    for (EditorFrame *frame : frames) {
-        if (frame->hasUnappliedChanges())
-            frame->applyChanges();
-    }
-    auto shown = shownSession();
-    document_.restore(before);
-    return shown;
+    return Settings::exportSettings(session, document_.source());
 }
 
 std::optional<QJsonObject> SettingsActions::documentWithWorkingCopies()
 {
-    if (!workingCopiesWait(frames_.frames()))
+    if (document_.waitingEditors().isEmpty())
         return std::nullopt;
-    if (auto shown = sessionWithWorkingCopies())
+    if (auto shown = shownSession(true))
         return documentOf(*shown);
     return std::nullopt;
 }
@@ -205,8 +157,9 @@ void SettingsActions::exportSettings()
     const QString path = Dialogs::getSaveFileName(window_, documentFilter(), QStringLiteral("json"), proposed);
     if (path.isEmpty())
         return;
-    if (const auto error = saveFileWhole(path, text))
-        Dialogs::warningOk(window_, fileMessage(path, *error));
+    // Read back before it takes the name: a failed check keeps the old file.
+    if (const auto failure = saveVerified(path, text))
+        Dialogs::warningOk(window_, *failure);
 }
 
 void SettingsActions::applySettings()
@@ -239,12 +192,9 @@ void SettingsActions::applySettings()
             Dialogs::warningOk(window_, fileMessage(path, fault->text()));
             return;
         }
-        const std::vector<EditorFrame *> frames = frames_.frames();
-        const bool waiting =
-            std::any_of(frames.begin(), frames.end(), [](const EditorFrame *f) { return f->hasUnappliedChanges(); });
-        if (!waiting || copiesTaken)
+        if (document_.waitingEditors().isEmpty() || copiesTaken)
             break;
-        if (!frames_.applyWaitingChanges(window_))
+        if (!EditorFrameHost::applyWaitingCopies(document_, window_))
             return;
     }
     document_.replaceSession(std::move(*changed));

@@ -9,7 +9,6 @@
 
 class DecoderDocument;
 class DecoderSession;
-class EditorFrameHost;
 class QAction;
 class QWidget;
 
@@ -22,21 +21,13 @@ class SettingsActions : public QObject {
     Q_OBJECT
 
 public:
-    // frames: the editors asked about changes not applied; window: the
-    // parent of the dialogs.
-    SettingsActions(DecoderDocument &document, EditorFrameHost &frames, QWidget *window);
+    // window: the parent of the dialogs.
+    SettingsActions(DecoderDocument &document, QWidget *window);
 
     // "Änderungen anzeigen…", for the window's keys.
     QAction *showChangesAction() const { return diffAction_; }
     // The actions in the right-click menu of panel.
     void addTo(QWidget *panel);
-    bool hasFile() const;
-    // The file the window shows, as the settings document names it.
-    Settings::Source source() const;
-    // The session as the window shows it, the working copies that wait
-    // applied; the window is left as it was. Nothing after the grid's message
-    // for an edit it refuses.
-    std::unique_ptr<DecoderSession> sessionWithWorkingCopies();
 
     // What "Änderungen anzeigen…" shows.
     QString changesText();
@@ -50,9 +41,10 @@ signals:
     void actionFinished();
 
 private:
-    // The session as the window shows it: the slot edits written; nothing
-    // after the grid's message for an edit it refuses.
-    std::unique_ptr<DecoderSession> shownSession();
+    // The session as the window shows it: the slot edits written (and the
+    // working copies that wait applied, withCopies); nothing after the
+    // message for an edit the rules refuse.
+    std::unique_ptr<DecoderSession> shownSession(bool withCopies = false);
     QJsonObject documentOf(DecoderSession &session) const;
     // The document with the working copies that wait applied; the window is
     // left as it was.
@@ -60,7 +52,6 @@ private:
     void updateEnabled();
 
     DecoderDocument &document_;
-    EditorFrameHost &frames_;
     QWidget *window_;
     QAction *diffAction_;
     QAction *exportAction_;

@@ -1,7 +1,7 @@
 #include "app/SheetActions.h"
 
 #include "app/ProgramLanguage.h"
-#include "app/SettingsActions.h"
+#include "app/WindowShortcuts.h"
 #include "decoder/DecoderSession.h"
 #include "document/DecoderDocument.h"
 #include "image/SafeFile.h"
@@ -18,14 +18,6 @@
 #include <QWidget>
 
 namespace {
-
-QAction *makeAction(QObject *parent, const QString &name, const QString &text)
-{
-    auto *action = new QAction(text, parent);
-    action->setObjectName(name);
-    action->setEnabled(false);
-    return action;
-}
 
 QString pdfFilter()
 {
@@ -47,13 +39,12 @@ QLocale sheetLocale()
     return system.language() == language ? system : QLocale(language);
 }
 
-SheetActions::SheetActions(const DecoderDocument &document, SettingsActions &settings, std::function<bool()> unsaved,
-                           QWidget *window)
-    : QObject(window), document_(document), settings_(settings), unsaved_(std::move(unsaved)), window_(window)
+SheetActions::SheetActions(const DecoderDocument &document, QWidget *window)
+    : QObject(window), document_(document), window_(window)
 {
     setObjectName(QStringLiteral("sheetActions"));
-    printAction_ = makeAction(this, QStringLiteral("actPrintSheet"), tr("Datenblatt drucken…"));
-    pdfAction_ = makeAction(this, QStringLiteral("actSheetPdf"), tr("Datenblatt als PDF…"));
+    printAction_ = WindowShortcuts::menuAction(this, QStringLiteral("actPrintSheet"), tr("Datenblatt drucken…"));
+    pdfAction_ = WindowShortcuts::menuAction(this, QStringLiteral("actSheetPdf"), tr("Datenblatt als PDF…"));
     connect(printAction_, &QAction::triggered, this, &SheetActions::printSheet);
     connect(pdfAction_, &QAction::triggered, this, &SheetActions::saveSheet);
     connect(&document_, &DecoderDocument::opened, this, &SheetActions::fileLoaded);
@@ -76,16 +67,19 @@ void SheetActions::fileLoaded()
 
 std::optional<Sheet::Content> SheetActions::content()
 {
-    if (!settings_.hasFile())
+    if (!document_.hasFile())
         return std::nullopt;
-    auto shown = settings_.sessionWithWorkingCopies();
-    if (!shown)
+    DecoderDocument::Shown shown = document_.shownSession(true);
+    if (shown.fault) {
+        Dialogs::warningOk(window_, shown.fault->message);
         return std::nullopt;
-    if (!shown->recognised()) {
+    }
+    if (!shown.session->recognised()) {
         Dialogs::warningOk(window_, DecoderSession::unrecognisedMessage());
         return std::nullopt;
     }
-    return Sheet::gather({std::move(*shown), settings_.source(), QDate::currentDate(), sheetLocale(), unsaved_()});
+    return Sheet::gather(
+        {std::move(*shown.session), document_.source(), QDate::currentDate(), sheetLocale(), document_.isModified()});
 }
 
 void SheetActions::printSheet()
@@ -135,7 +129,7 @@ int writeSheetFile(const QString &hexFile, const QString &sheetPath)
     for (const QString &finding : outcome.damage.findings())
         err << "Quaxel: " << escapedText(finding) << Qt::endl;
     input.session.filePath = hexFile;
-    input.source = {shownPath(QFileInfo(hexFile).fileName()), file.content, Settings::versionOf(outcome.lines)};
+    input.source = {shownPath(QFileInfo(hexFile).fileName()), file.content, outcome.lines.version};
     const QByteArray bytes = Sheet::pdf(Sheet::gather(std::move(input)), Sheet::paperFor(QLocale::system()));
     const auto failure = bytes.isEmpty() ? fileMessage(sheetPath, QStringLiteral("the PDF cannot be made")) : saveVerifiedFile(sheetPath, bytes);
     if (failure)

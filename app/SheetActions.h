@@ -2,7 +2,6 @@
 #include "settings/SheetContent.h"
 
 #include <QObject>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -10,7 +9,6 @@ class DecoderDocument;
 class DecoderSession;
 class QAction;
 class QWidget;
-class SettingsActions;
 
 // The decoder's data sheet from the window: "Datenblatt drucken…" shows it in
 // a print preview, "Datenblatt als PDF…" writes it into a file. The sheet
@@ -20,10 +18,8 @@ class SheetActions : public QObject {
     Q_OBJECT
 
 public:
-    // settings: the decoder as the window shows it, and the file it came
-    // from; unsaved: whether the window holds changes not saved.
-    SheetActions(const DecoderDocument &document, SettingsActions &settings, std::function<bool()> unsaved,
-                 QWidget *window);
+    // window: the parent of the dialogs and the print preview.
+    SheetActions(const DecoderDocument &document, QWidget *window);
 
     QAction *printAction() const { return printAction_; }
     QAction *pdfAction() const { return pdfAction_; }
@@ -40,8 +36,6 @@ private:
     void fileLoaded();
 
     const DecoderDocument &document_;
-    SettingsActions &settings_;
-    std::function<bool()> unsaved_;
     QWidget *window_;
     QAction *printAction_;
     QAction *pdfAction_;

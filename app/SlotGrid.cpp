@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "ui/Dialogs.h"
 #include "ui/TextColour.h"
 
 #include <QApplication>
@@ -223,16 +222,11 @@ void SlotGrid::showTexts(int s)
     edtFunction[s]->setText(function);
 }
 
-bool SlotGrid::writeToSession(QWidget *messageParent)
+void SlotGrid::showRefused(const SlotFault &fault)
 {
-    if (const auto fault = document_.writeSlots()) {
-        Dialogs::warningCancel(messageParent, fault->message);
-        makeRow(fault->slot);
-        QLineEdit *edit = fault->field == SlotField::Address ? edtAddress[fault->slot] : edtFunction[fault->slot];
-        edit->setFocus();
-        return false;
-    }
-    return true;
+    makeRow(fault.slot);
+    QLineEdit *edit = fault.field == SlotField::Address ? edtAddress[fault.slot] : edtFunction[fault.slot];
+    edit->setFocus();
 }
 
 void SlotGrid::btn_RGClick()

@@ -50,9 +50,8 @@ public:
     void showDocument();
     void colourAddresses();
 
-    // Validates the texts and writes the codes into the image; false after the
-    // fault was shown, with the focus in the rejected edit.
-    bool writeToSession(QWidget *messageParent);
+    // The focus goes into the edit whose text the rules refused.
+    void showRefused(const SlotFault &fault);
     // The R/G button that sent the click switches its slot between red and green.
     void btn_RGClick();
 

@@ -21,8 +21,3 @@ void prepareStandardDialogFonts()
     for (const char *className : SelfSizingDialogs)
         QApplication::setFont(font, className);
 }
-
-void prepareStandardDialogs(QApplication &)
-{
-    prepareStandardDialogFonts();
-}

@@ -4,7 +4,6 @@
 #include "image/SafeSave.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QStyleFactory>
@@ -16,25 +15,6 @@ namespace {
 // laid out for.
 constexpr qreal UiFontPoints = 8.0;
 constexpr qreal LayoutDpi = 96.0;
-
-// Puts the program's fonts back whenever something else sets the program's
-// font: a platform theme (qt6ct, a desktop's own) sets the desktop's font
-// once the event loop runs and again when the desktop's settings change, and
-// the windows laid out for the fixed font would cut their texts.
-class UiFontKeeper : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == qApp && event->type() == QEvent::ApplicationFontChange && QApplication::font() != uiFont()) {
-            applyUiFont();
-            prepareStandardDialogFonts();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 } // namespace
 
@@ -54,6 +34,22 @@ void applyUiFont()
 {
     QApplication::setFont(uiFont());
 }
+
+namespace {
+
+// Puts the program's fonts back when something else set the program's font:
+// a platform theme (qt6ct, a desktop's own) sets the desktop's font once the
+// event loop runs and again when the desktop's settings change, and the
+// windows laid out for the fixed font would cut their texts.
+void keepUiFont(const QFont &font)
+{
+    if (font == uiFont())
+        return;
+    applyUiFont();
+    prepareStandardDialogFonts();
+}
+
+} // namespace
 
 bool installGermanTranslations(QApplication &app)
 {
@@ -84,6 +80,6 @@ void prepareApplication(QApplication &app)
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(new BandedFrameStyle(fusion));
     applyUiFont();
-    prepareStandardDialogs(app);
-    app.installEventFilter(new UiFontKeeper(&app));
+    prepareStandardDialogFonts();
+    QObject::connect(&app, &QGuiApplication::fontChanged, &app, keepUiFont);
 }

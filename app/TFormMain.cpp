@@ -40,9 +40,8 @@ TFormMain::TFormMain(const QString &settingsPath, QWidget *parent)
     frames_.setParent(this);
     grid_.build(GroupBoxMain, btn_close);
     Line = grid_.line();
-    frames_.attach(this, GroupBoxMain, [this](int imageLeft, int buttonsLeft, int height, int width) {
-        ArrangeWindow(imageLeft, buttonsLeft, height, width);
-    });
+    frames_.attach(this, GroupBoxMain);
+    connect(&frames_, &EditorFrameHost::arrangeWindow, this, &TFormMain::ArrangeWindow);
     btn_save->setEnabled(false);
     setAcceptDrops(true);
 
@@ -67,20 +66,24 @@ void TFormMain::createParts()
 {
     history_ = new EditHistory(document_, this);
     recent_ = new RecentFilesPanel(GroupBoxMain, btn_load, this);
-    files_ = new FileActions(document_, frames_, grid_, *recent_, this, ProgressBar1, StatusBar1);
-    shortcuts_ = new WindowShortcuts(this, {[this] { btn_load->click(); }, [this] { btn_save->click(); },
-                                            [this] { btn_info->click(); }, [this] { window()->close(); }});
+    files_ = new FileActions(document_, *recent_, this, ProgressBar1, StatusBar1);
+    shortcuts_ = new WindowShortcuts(this);
     shortcuts_->addUndoCommands(GroupBoxButtons, history_->undoAction(), history_->redoAction());
-    settingsActions_ = new SettingsActions(document_, frames_, this);
+    settingsActions_ = new SettingsActions(document_, this);
     settingsActions_->addTo(GroupBoxButtons);
     shortcuts_->addChangesCommand(settingsActions_->showChangesAction());
-    recovery_ = new WindowRecovery(document_, *files_, this);
-    sheetActions_ = new SheetActions(document_, *settingsActions_, [this] { return history_->isModified(); }, this);
+    recovery_ = new WindowRecovery(document_, this);
+    sheetActions_ = new SheetActions(document_, this);
     sheetActions_->addTo(GroupBoxButtons);
 
+    connect(shortcuts_, &WindowShortcuts::loadPressed, btn_load, &QPushButton::click);
+    connect(shortcuts_, &WindowShortcuts::savePressed, btn_save, &QPushButton::click);
+    connect(shortcuts_, &WindowShortcuts::infoPressed, btn_info, &QPushButton::click);
+    connect(shortcuts_, &WindowShortcuts::closePressed, this, [this] { window()->close(); });
     connect(&document_, &DecoderDocument::opened, this, &TFormMain::showLoadedSession);
     connect(&document_, &DecoderDocument::identityChanged, this, &TFormMain::showFilePath);
     connect(recent_, &RecentFilesPanel::listChanged, this, [this] { settings_.saveRecentFiles(*recent_); });
+    connect(files_, &FileActions::slotRefused, &grid_, &SlotGrid::showRefused);
     connect(history_, &EditHistory::modifiedChanged, this, &TFormMain::updateTitle);
     connect(history_, &EditHistory::settled, recovery_, &WindowRecovery::workSettled);
     connect(&grid_, &SlotGrid::changed, history_, &EditHistory::changed);
@@ -106,11 +109,6 @@ void TFormMain::adoptControls(QWidget *root)
 {
     files_->acceptFileDropsOver(root);
     shortcuts_->leaveKeysToWindow(root);
-}
-
-QString TFormMain::statusPanelText(int panel) const
-{
-    return statusPanels_.at(panel)->text();
 }
 
 void TFormMain::setStatusPanelText(int panel, const QString &text)
@@ -161,11 +159,6 @@ bool TFormMain::SaveSettings()
     return settings_.save(*this, frames_, *recent_);
 }
 
-const RecentFiles &TFormMain::recentFiles() const
-{
-    return recent_->files();
-}
-
 // ---------------------------------------------------------------- files
 
 void TFormMain::btn_loadClick()
@@ -176,11 +169,6 @@ void TFormMain::btn_loadClick()
 bool TFormMain::loadHexFile(const QString &path)
 {
     return files_->load(path);
-}
-
-bool TFormMain::loadRecentFile(const QString &path)
-{
-    return files_->loadRecent(path);
 }
 
 void TFormMain::expectStartFile()
@@ -200,8 +188,10 @@ void TFormMain::showLoadedSession()
     for (int panel = 0; panel < 4; ++panel)
         setStatusPanelText(panel, QString());
     frames_.hideAll();
-    setStatusPanelText(0, lines.idPanel);
-    setStatusPanelText(1, lines.versionPanel);
+    if (lines.idRecordRead) {
+        setStatusPanelText(0, QStringLiteral("ID: ") + lines.id);
+        setStatusPanelText(1, QStringLiteral("V ") + lines.version);
+    }
     ApplyDecoderType();
     ApplyProtocolLimits();
     ReadSlots();
@@ -318,10 +308,7 @@ void TFormMain::gointoweb()
 
 void TFormMain::offerRecovery()
 {
+    recovery_->knowFiles(recent_->files().files());
     recovery_->offer();
 }
 
-const RecoveryKeeper &TFormMain::recovery() const
-{
-    return recovery_->keeper();
-}

@@ -3,7 +3,6 @@
 #include "app/SlotGrid.h"
 #include "app/WindowSettings.h"
 #include "document/DecoderDocument.h"
-#include "preferences/RecentFiles.h"
 
 #include <QString>
 #include <QWidget>
@@ -22,7 +21,6 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
-class RecoveryKeeper;
 class RecentFilesPanel;
 class SettingsActions;
 class SheetActions;
@@ -73,8 +71,6 @@ public:
     QLabel *Image2 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
 
-    QString statusPanelText(int panel) const;
-
     // ---- window shell and settings ----
     void LoadSettings();
     // False when the file could not be written (the error was shown).
@@ -82,15 +78,12 @@ public:
     void ResetWindowLayout();
     void ArrangeWindow(int imageLeft, int buttonsLeft, int contentHeight, int contentWidth);
     QPoint restoredPosition() const { return settings_.restoredPosition(); }
-    const RecentFiles &recentFiles() const;
 
     // ---- loading and saving ----
     void btn_loadClick();
     // The load sequence from reading the file on, as after the open dialog;
     // true when the load reached its end.
     bool loadHexFile(const QString &path);
-    // Loads a file from the recent list; a file that is gone leaves the list.
-    bool loadRecentFile(const QString &path);
     // A file given at start will be loaded right after the window is shown:
     // the empty window's hint waits until that load is over.
     void expectStartFile();
@@ -119,7 +112,6 @@ public:
     // Offers the work of windows that ended with unsaved changes (by "Ende",
     // a crash or a kill) and are no longer open; Ja brings the newest back.
     void offerRecovery();
-    const RecoveryKeeper &recovery() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

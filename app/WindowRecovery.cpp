@@ -1,7 +1,5 @@
 #include "app/WindowRecovery.h"
 
-#include "app/FileActions.h"
-
 #include "decoder/DecoderSession.h"
 #include "document/RecoveryDocument.h"
 #include "image/DesktopLanguage.h"
@@ -14,8 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
-WindowRecovery::WindowRecovery(DecoderDocument &document, FileActions &files, QWidget *window)
-    : QObject(window), document_(document), files_(files), window_(window)
+WindowRecovery::WindowRecovery(DecoderDocument &document, QWidget *window)
+    : QObject(window), document_(document), window_(window)
 {
     // Work given up goes at once; work to keep is written when the event
     // loop next turns, once for a run of steps made without a turn.
@@ -23,7 +21,6 @@ WindowRecovery::WindowRecovery(DecoderDocument &document, FileActions &files, QW
     due_->setSingleShot(true);
     due_->setInterval(0);
     connect(due_, &QTimer::timeout, this, [this] { keep(); });
-    files_.setMayReplace([this](const QString &path) { return mayReplaceChangedBase(path); });
 }
 
 void WindowRecovery::workSettled()
@@ -87,7 +84,7 @@ void WindowRecovery::discard()
     basePath_.clear();
     baseContent_.clear();
     base_.reset();
-    changedBase_.reset();
+    document_.setChangedBase(std::nullopt);
 }
 
 void WindowRecovery::release()
@@ -159,20 +156,23 @@ bool WindowRecovery::restoreFrom(const QString &path)
     baseContent_ = document_.identity().sha256();
     base_ = document.base;
     if (note && document.base)
-        changedBase_ = document.base;
+        document_.setChangedBase(document.base);
     keep();
     return true;
 }
 
 bool WindowRecovery::bringBack(const RecoveryDocument &document)
 {
-    const int copiesLeft = files_.restore(document);
-    const bool restored = copiesLeft >= 0;
-    if (restored && copiesLeft > 0)
+    const DecoderDocument::Restored restored = document_.restoreKept(document);
+    if (restored.error) {
+        Dialogs::showMessage(window_, *restored.error);
+        return false;
+    }
+    if (restored.copiesLeftOut > 0)
         Dialogs::warningOk(window_, tr("Nicht übernommene Änderungen in %n Editor(en) passen nicht zum "
                                        "Decodertyp der Datei und wurden verworfen.",
-                                       nullptr, copiesLeft));
-    return restored;
+                                       nullptr, restored.copiesLeftOut));
+    return true;
 }
 
 void WindowRecovery::keepAside(const QString &path, const QString &why, const QString &fault)
@@ -206,7 +206,7 @@ WindowRecovery::Answer WindowRecovery::askRestore(const RecoveryDocument &docume
 // from the files there.
 QString WindowRecovery::shownName(const QString &path) const
 {
-    QStringList paths = files_.recentFiles();
+    QStringList paths = knownFiles_;
     paths.removeAll(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     paths.prepend(path);
     return QDir::toNativeSeparators(distinguishingNames(paths).constFirst());
@@ -225,19 +225,4 @@ std::optional<QString> WindowRecovery::baseChangeNote(const RecoveryDocument &do
     return tr("Achtung: %1 wurde geändert, nachdem die Änderungen aufbewahrt wurden (am %2). Sie gehen von der "
               "alten Fassung aus; vor dem Speichern über die Datei wird gefragt.")
         .arg(name, dateTimeText(now->modified.toLocalTime()));
-}
-
-bool WindowRecovery::mayReplaceChangedBase(const QString &path)
-{
-    const QString base = QFileInfo(basePath_).canonicalFilePath();
-    if (!changedBase_ || (path != basePath_ && (base.isEmpty() || QFileInfo(path).canonicalFilePath() != base)))
-        return true;
-    const std::optional<FileFingerprint> now = FileFingerprint::of(path);
-    if (!now || now->sameContentAs(*changedBase_))
-        return true;
-    return Dialogs::askYesNo(window_,
-                             tr("%1 wurde von einem anderen Programm geändert, nachdem die wiederhergestellten "
-                                "Änderungen aufbewahrt wurden. Die Datei trotzdem ersetzen?")
-                                 .arg(QFileInfo(path).fileName()),
-                             true);
 }

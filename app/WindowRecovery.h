@@ -7,7 +7,6 @@
 #include <QString>
 #include <optional>
 
-class FileActions;
 class QTimer;
 class QWidget;
 struct RecoveryDocument;
@@ -19,8 +18,8 @@ class WindowRecovery : public QObject {
     Q_OBJECT
 
 public:
-    // files brings work back; window: the parent of the messages.
-    WindowRecovery(DecoderDocument &document, FileActions &files, QWidget *window);
+    // window: the parent of the messages.
+    WindowRecovery(DecoderDocument &document, QWidget *window);
 
     // The document settled after a step: the file follows when the event
     // loop next turns (once for a run of steps), or goes at once when
@@ -36,7 +35,9 @@ public:
     void release();
     // Offers the work of windows no longer open; Ja brings the newest back.
     void offer();
-    const RecoveryKeeper &keeper() const { return keeper_; }
+    // The files of the recent list: the question names a file with the
+    // folders that tell it apart from them.
+    void knowFiles(const QStringList &paths) { knownFiles_ = paths; }
 
 private:
     // The question flow for one recovery file left behind, held by this
@@ -51,16 +52,14 @@ private:
     // it was kept, or is gone.
     std::optional<QString> baseChangeNote(const RecoveryDocument &document) const;
     QString shownName(const QString &path) const;
-    // Asked by a save after work was brought back over a file changed since.
-    bool mayReplaceChangedBase(const QString &path);
     // The file the work started from, as it was loaded or last saved.
     const std::optional<FileFingerprint> &baseFingerprint();
 
     DecoderDocument &document_;
-    FileActions &files_;
     QWidget *window_;
     RecoveryKeeper keeper_;
     QTimer *due_ = nullptr;
+    QStringList knownFiles_;
     // What the recovery file holds now; empty while there is none.
     std::optional<DecoderDocument::Edits> kept_;
     QString keptPath_;
@@ -69,7 +68,4 @@ private:
     std::optional<FileFingerprint> base_;
     QString basePath_;
     QByteArray baseContent_;
-    // Set while work brought back over a changed file is unsaved: the
-    // fingerprint the work started from.
-    std::optional<FileFingerprint> changedBase_;
 };

@@ -31,23 +31,32 @@ const char *const HelpText = QT_TRANSLATE_NOOP("WindowShortcuts",
 
 } // namespace
 
-WindowShortcuts::WindowShortcuts(QWidget *window, const Commands &commands) : QObject(window), window_(window)
+WindowShortcuts::WindowShortcuts(QWidget *window) : QObject(window), window_(window)
 {
     setObjectName(QStringLiteral("windowShortcuts"));
     const struct {
         QKeySequence keys;
-        std::function<void()> act;
+        void (WindowShortcuts::*act)();
     } shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_O), commands.load},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), commands.save},
-        {QKeySequence(Qt::CTRL | Qt::Key_I), commands.info},
-        {QKeySequence(Qt::Key_F1), [this] { showHelp(); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), commands.close},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), &WindowShortcuts::loadPressed},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &WindowShortcuts::savePressed},
+        {QKeySequence(Qt::CTRL | Qt::Key_I), &WindowShortcuts::infoPressed},
+        {QKeySequence(Qt::Key_F1), &WindowShortcuts::showHelp},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), &WindowShortcuts::closePressed},
     };
     for (const auto &shortcut : shortcuts) {
         auto *s = new QShortcut(shortcut.keys, window);
         connect(s, &QShortcut::activated, this, shortcut.act);
     }
+}
+
+QAction *WindowShortcuts::menuAction(QObject *parent, const QString &name, const QString &text)
+{
+    auto *action = new QAction(text, parent);
+    action->setObjectName(name);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setEnabled(false);
+    return action;
 }
 
 void WindowShortcuts::addUndoCommands(QWidget *panel, QAction *undo, QAction *redo)

@@ -1,6 +1,5 @@
 #pragma once
 #include <QObject>
-#include <functional>
 
 class QAction;
 class QWidget;
@@ -11,15 +10,10 @@ class WindowShortcuts : public QObject {
     Q_OBJECT
 
 public:
-    struct Commands {
-        std::function<void()> load;
-        std::function<void()> save;
-        std::function<void()> info;
-        // As the title bar's close box: the settings stay as they were.
-        std::function<void()> close;
-    };
-
-    WindowShortcuts(QWidget *window, const Commands &commands);
+    explicit WindowShortcuts(QWidget *window);
+    // A command of the right-click menu beside the buttons, with its name;
+    // it can be used once a file is loaded.
+    static QAction *menuAction(QObject *parent, const QString &name, const QString &text);
     // The undo and redo commands: Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in the
     // window, and a right click on panel shows them.
     void addUndoCommands(QWidget *panel, QAction *undo, QAction *redo);
@@ -30,6 +24,14 @@ public:
     void leaveKeysToWindow(QWidget *root);
 
     void showHelp();
+
+signals:
+    // Ctrl+O, Ctrl+S, Ctrl+I; Ctrl+Q closes as the title bar's close box
+    // does (the settings stay as they were).
+    void loadPressed();
+    void savePressed();
+    void infoPressed();
+    void closePressed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -183,7 +183,7 @@ void BM_WindowLoadAndBuild(benchmark::State &state)
     TFormMain window(dir.filePath(QStringLiteral("bench.ini")));
     for (auto _ : state) {
         window.loadHexFile(FullSample);
-        benchmark::DoNotOptimize(window.findChild<SlotGrid *>(QStringLiteral("slotGrid"))->writeToSession(&window));
+        benchmark::DoNotOptimize(window.document().writeSlots().has_value());
         benchmark::DoNotOptimize(BuildHexLines(window.document().session().image));
     }
     if (!Dialogs::recordedMessages().isEmpty())

@@ -63,12 +63,6 @@ QString slotKindText(const DecoderSession &session)
     return QCoreApplication::translate("quaxel-cli", "keine");
 }
 
-// "ID: 1" -> "1", "V 3.51" -> "3.51"; empty without an ID record.
-QString panelValue(const QString &panel, const QString &prefix)
-{
-    return panel.startsWith(prefix) ? panel.mid(prefix.size()) : panel;
-}
-
 QJsonObject infoJson(const QString &path, const DecoderSession &session, const HexLoadResult &lines,
                      const QStringList &warnings)
 {
@@ -79,8 +73,8 @@ QJsonObject infoJson(const QString &path, const DecoderSession &session, const H
     info[QStringLiteral("typeCode")] = session.typeCode();
     info[QStringLiteral("label")] = session.type() ? session.type()->label : QString();
     info[QStringLiteral("recognised")] = session.recognised();
-    info[QStringLiteral("version")] = panelValue(lines.versionPanel, QStringLiteral("V "));
-    info[QStringLiteral("id")] = panelValue(lines.idPanel, QStringLiteral("ID: "));
+    info[QStringLiteral("version")] = lines.version;
+    info[QStringLiteral("id")] = lines.id;
     info[QStringLiteral("protocol")] = protocolPanelText(session.protocol());
     info[QStringLiteral("slotKind")] = slotKindName(session);
     info[QStringLiteral("typeWords")] = QJsonObject{
@@ -102,8 +96,8 @@ QString infoText(const QString &path, const DecoderSession &session, const HexLo
     text += row(QCoreApplication::translate("quaxel-cli", "Typ"), QString::number(session.typeCode())
                                             + (session.type() ? QStringLiteral("  ") + session.type()->label
                                                             : QCoreApplication::translate("quaxel-cli", "  (unbekannt)")));
-    text += row(QStringLiteral("Version"), panelValue(lines.versionPanel, QStringLiteral("V ")));
-    text += row(QStringLiteral("ID"), panelValue(lines.idPanel, QStringLiteral("ID: ")));
+    text += row(QStringLiteral("Version"), lines.version);
+    text += row(QStringLiteral("ID"), lines.id);
     text += row(QCoreApplication::translate("quaxel-cli", "Protokoll"), protocolPanelText(session.protocol()));
     text += row(QCoreApplication::translate("quaxel-cli", "Typ-Wörter"), idPanelText(session.ids()));
     text += row(QCoreApplication::translate("quaxel-cli", "ID-Wörter"), session.image.idText);

@@ -34,7 +34,7 @@ bool loadHex(const QString &path, Damaged policy, LoadedHex &loaded, CliOutput &
     }
     loaded.lines = outcome.lines;
     loaded.findings = outcome.damage.machineFindings();
-    loaded.source = {shownPath(QFileInfo(path).fileName()), file.content, Settings::versionOf(outcome.lines)};
+    loaded.source = {shownPath(QFileInfo(path).fileName()), file.content, outcome.lines.version};
     return acceptDamage(outcome.damage, path, policy, o);
 }
 

@@ -1,6 +1,11 @@
 #include "document/DecoderDocument.h"
 
+#include "settings/EditorKinds.h"
+#include "document/RecoveryDocument.h"
+#include "image/SafeFile.h"
+
 #include <QCryptographicHash>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -67,6 +72,47 @@ void DecoderDocument::setEditorCopy(const QString &editor, std::shared_ptr<const
     }
 }
 
+QStringList DecoderDocument::waitingEditors() const
+{
+    QStringList waiting;
+    for (const EditorCopy &c : editors_) {
+        const EditorKind *kind = editorKindNamed(c.editor);
+        if (kind && kind->waits && c.copy && kind->waits(*c.copy))
+            waiting << c.editor;
+    }
+    return waiting;
+}
+
+void DecoderDocument::applyEditorCopy(const QString &editor)
+{
+    const EditorKind *kind = editorKindNamed(editor);
+    const std::shared_ptr<const FrameState> copy = editorCopy(editor);
+    if (!kind || !kind->apply || !copy)
+        return;
+    const Quiet quiet(*this);
+    setEditorCopy(editor, kind->apply(session_, *copy));
+    emit editorCopyApplied(editor);
+}
+
+DecoderDocument::Shown DecoderDocument::shownSession(bool withCopies) const
+{
+    Shown shown{std::make_unique<DecoderSession>(session_), std::nullopt};
+    if (withCopies) {
+        for (const QString &editor : waitingEditors())
+            editorKindNamed(editor)->apply(*shown.session, *editorCopy(editor));
+    }
+    if (auto fault = shown.session->writeSlots(addressTexts_, functionTexts_)) {
+        shown.session.reset();
+        shown.fault = std::move(fault);
+    }
+    return shown;
+}
+
+Settings::Source DecoderDocument::source() const
+{
+    return {shownPath(QFileInfo(identity_.path).fileName()), identity_.content, readResult_.version};
+}
+
 DecoderDocument::Edits DecoderDocument::edits() const
 {
     Edits edits;
@@ -100,6 +146,25 @@ void DecoderDocument::bringBack(const Edits &edits)
     emit started();
 }
 
+DecoderDocument::Restored DecoderDocument::restoreKept(const RecoveryDocument &kept)
+{
+    const QByteArray content = kept.loadedContent();
+    auto loaded = std::make_unique<DecoderSession>();
+    const DecoderSession::LoadOutcome outcome = loaded->load(content);
+    if (outcome.error)
+        return {outcome.error, 0};
+    open(std::move(*loaded), {kept.filePath, content, kept.damageFindings}, outcome.lines);
+    // The editor the file's type shows takes its working copy back, showing
+    // the curve or address it showed; copies of other editors are left out.
+    Edits brought = kept.edits();
+    const EditorKind *shown = editorKind(session_.editorFrame());
+    const auto left = std::erase_if(brought.editors, [shown](const EditorCopy &c) {
+        return !shown || c.editor != shown->nameText();
+    });
+    bringBack(brought);
+    return {std::nullopt, static_cast<int>(left)};
+}
+
 void DecoderDocument::replaceSession(DecoderSession &&changed)
 {
     const Quiet quiet(*this);
@@ -117,6 +182,7 @@ void DecoderDocument::open(DecoderSession &&loaded, Identity identity, const Hex
     session_ = std::move(loaded);
     session_.filePath = identity.path;
     identity_ = std::move(identity);
+    changedBase_.reset();
     editors_.clear();
     showSlotValues();
     hasBaseline_ = false;
@@ -138,6 +204,7 @@ void DecoderDocument::takeBaseline()
 void DecoderDocument::saved(const QString &path, const QByteArray &content)
 {
     identity_ = {path, content, {}};
+    changedBase_.reset();
     session_.filePath = path;
     showStoredSlots();
     *fileSession_ = session_;

@@ -1,7 +1,9 @@
 #pragma once
 #include "decoder/DecoderSession.h"
 #include "frames/FrameState.h"
+#include "image/FileFingerprint.h"
 #include "image/ImageSnapshot.h"
+#include "settings/SettingsDocument.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -9,7 +11,10 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
+
+struct RecoveryDocument;
 
 // Everything the main window edits, in one place: the decoder session (image,
 // type, slots), what the slot grid shows that is not in the image yet (the
@@ -78,11 +83,27 @@ public:
     // with its message otherwise.
     std::optional<SlotFault> writeSlots() { return session_.writeSlots(addressTexts_, functionTexts_); }
 
+    // The session as the window shows it, on a copy: the slot texts written
+    // and, withCopies, the working copies that wait applied. The document
+    // stays as it is. No session, but the fault, when a slot text is refused.
+    struct Shown {
+        std::unique_ptr<DecoderSession> session;
+        std::optional<SlotFault> fault;
+    };
+    Shown shownSession(bool withCopies) const;
+    // The file the window shows, as the settings document names it.
+    Settings::Source source() const;
+
     // ---- the editors' working copies ----
     const std::vector<EditorCopy> &editorCopies() const { return editors_; }
     std::shared_ptr<const FrameState> editorCopy(const QString &editor) const;
     // A null copy drops the editor's.
     void setEditorCopy(const QString &editor, std::shared_ptr<const FrameState> copy);
+    // The editors whose working copies hold changes not in the image yet.
+    QStringList waitingEditors() const;
+    // The editor's working copy goes into the image, as its take-over button
+    // does; the editor is told (editorCopyApplied).
+    void applyEditorCopy(const QString &editor);
 
     Edits edits() const;
     // Puts the edits back (an undo, a redo); the views show them again on
@@ -93,6 +114,15 @@ public:
     // Work kept over the file just opened comes back; the history starts
     // there, the baseline stays the file's.
     void bringBack(const Edits &edits);
+    // Brings kept work back: the file it started from loads as a file does,
+    // then the work comes back over it. The working copies of editors that
+    // the file's type does not show are left out and counted; a file whose
+    // bytes do not load leaves the document as it was, with the load's error.
+    struct Restored {
+        std::optional<UserMessage> error;
+        int copiesLeftOut = 0;
+    };
+    Restored restoreKept(const RecoveryDocument &kept);
     // True while the document is opened or restored, or a Quiet lives: what
     // changes then is no user's action.
     bool isBusy() const { return busy_ > 0; }
@@ -122,6 +152,11 @@ public:
     // the baseline move to that file, and the slots show what it stores (an
     // unused slot, for one, reads red whatever was chosen).
     void saved(const QString &path, const QByteArray &content);
+    // Work brought back over a file that changed after the work was kept: the
+    // file's fingerprint the work started from, until the work is saved or
+    // given up (a save over that file asks first).
+    const std::optional<FileFingerprint> &changedBase() const { return changedBase_; }
+    void setChangedBase(std::optional<FileFingerprint> base) { changedBase_ = std::move(base); }
 
 signals:
     // A new file is in the document: the views show it.
@@ -135,6 +170,8 @@ signals:
     void identityChanged();
     // The edits were replaced as a whole: the views show them again.
     void restored();
+    // The editor's working copy is in the image now; nothing of it waits.
+    void editorCopyApplied(const QString &editor);
 
 private:
     void takeBaseline();
@@ -152,4 +189,5 @@ private:
     bool asShown_ = false;
     int busy_ = 0;
     HexLoadResult readResult_;
+    std::optional<FileFingerprint> changedBase_;
 };

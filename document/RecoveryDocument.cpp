@@ -1,6 +1,6 @@
 #include "document/RecoveryDocument.h"
 
-#include "document/EditorKinds.h"
+#include "settings/EditorKinds.h"
 #include "frames/FrameCopyJson.h"
 
 #include <QCoreApplication>

@@ -1004,6 +1004,10 @@
         <source>Die geladene Datei war beschädigt (%1). Mit neuen Prüfsummen speichern?</source>
         <translation>The loaded file was damaged (%1). Save it with new checksums?</translation>
     </message>
+    <message>
+        <source>%1 wurde von einem anderen Programm geändert, nachdem die wiederhergestellten Änderungen aufbewahrt wurden. Die Datei trotzdem ersetzen?</source>
+        <translation>%1 was changed by another program after the restored changes were kept. Replace the file anyway?</translation>
+    </message>
 </context>
 <context>
     <name>HexDamage</name>
@@ -2913,10 +2917,6 @@ Of no interest to the ordinary user!</translation>
     <message>
         <source>Achtung: %1 wurde geändert, nachdem die Änderungen aufbewahrt wurden (am %2). Sie gehen von der alten Fassung aus; vor dem Speichern über die Datei wird gefragt.</source>
         <translation>Note: %1 was changed after the changes were kept (on %2). They start from the old version; saving over the file asks first.</translation>
-    </message>
-    <message>
-        <source>%1 wurde von einem anderen Programm geändert, nachdem die wiederhergestellten Änderungen aufbewahrt wurden. Die Datei trotzdem ersetzen?</source>
-        <translation>%1 was changed by another program after the restored changes were kept. Replace the file anyway?</translation>
     </message>
 </context>
 <context>

@@ -17,11 +17,11 @@ QString charAt(const QString &line, int position)
     return line.mid(position - 1, 1);
 }
 
-void showIdInPanels(const QString &line, HexLoadResult &result)
+void readIdRecord(const QString &line, HexLoadResult &result)
 {
-    result.idPanel = QStringLiteral("ID: ") + charAt(line, 11);
-    result.versionPanel = QStringLiteral("V ") + charAt(line, 15) + QLatin1Char('.') + charAt(line, 19)
-                          + charAt(line, 23);
+    result.idRecordRead = true;
+    result.id = charAt(line, 11);
+    result.version = charAt(line, 15) + QLatin1Char('.') + charAt(line, 19) + charAt(line, 23);
 }
 
 template <std::size_t N>
@@ -139,7 +139,7 @@ HexLoadResult loadHexLines(FirmwareImage &image, const QStringList &lines, const
             return result;
         }
         if (line.startsWith(QLatin1String(":08400")))
-            showIdInPanels(line, result);
+            readIdRecord(line, result);
     }
     result.complete = true;
     return result;

@@ -9,8 +9,10 @@
 struct HexLoadResult {
     bool complete = false;             // every line was accepted
     std::optional<UserMessage> error;  // the message of the first bad line
-    QString idPanel;                   // status panel 0: "ID: " + first ID nibble
-    QString versionPanel;              // status panel 1: "V " + version digits
+    // What the ID record says; both empty without an ID record.
+    bool idRecordRead = false;
+    QString id;      // the first ID nibble: "1"
+    QString version; // the version digits: "3.51"
 };
 
 // A file of more than 512 lines does not fit the image: the message to show, or

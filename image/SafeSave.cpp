@@ -319,11 +319,6 @@ QString StagedFile::temporaryPath() const
     return pathFromBytes(fd_ >= 0 ? descriptorPath(fd_) : temporary_);
 }
 
-QString StagedFile::targetPath() const
-{
-    return pathFromBytes(target_);
-}
-
 std::optional<QString> StagedFile::name()
 {
     if (fd_ < 0)

@@ -44,8 +44,6 @@ public:
     std::optional<QString> stage(const QString &path, const QByteArray &content);
     // A name the staged file can be read (or, in tests, changed) by while it is staged.
     QString temporaryPath() const;
-    // The target's own name, links resolved.
-    QString targetPath() const;
     // Moves the staged file into the target's place.
     std::optional<QString> commit();
     // Removes the staged file.

@@ -49,8 +49,6 @@ private:
 
 std::unique_ptr<LoadedEditor> load(DecoderSession &session)
 {
-    if (session.editorFrame() != EditorFrameKind::CvList)
-        return nullptr;
     return std::make_unique<CvsEditor>(session);
 }
 

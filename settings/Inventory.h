@@ -73,7 +73,6 @@ public:
     // stands for unused and is left out).
     void add(const QString &file, const DecoderSession &session);
 
-    std::size_t rowCount() const { return rows_.size(); }
     InventoryRow row(std::size_t index) const;
     std::vector<SharedAddress> shared() const;
     bool anyShared() const;

@@ -205,8 +205,6 @@ private:
 
 std::unique_ptr<LoadedEditor> load(DecoderSession &session)
 {
-    if (session.editorFrame() != EditorFrameKind::Modes)
-        return nullptr;
     auto editor = std::make_unique<ModesEditor>(session);
     if (!editor->hasLayout())
         return nullptr;

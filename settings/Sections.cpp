@@ -1,13 +1,23 @@
 #include "settings/Sections.h"
 
+#include "settings/EditorKinds.h"
+
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace Settings {
 
 const std::vector<const EditorSection *> &editorSections()
 {
-    static const std::vector<const EditorSection *> sections{&modesSection(), &cvsSection(), &blinkSection(),
-                                                             &servoSection()};
+    static const std::vector<const EditorSection *> sections = [] {
+        std::vector<const EditorSection *> each;
+        for (const EditorKind &kind : editorKinds()) {
+            const EditorSection *section = &kind.section();
+            if (std::find(each.begin(), each.end(), section) == each.end())
+                each.push_back(section);
+        }
+        return each;
+    }();
     return sections;
 }
 

@@ -37,8 +37,8 @@ public:
 struct EditorSection {
     QString key; // the document's key: "modes"
     NodePtr (*shape)();
-    // The section's editor loaded for the session's type; none when the type
-    // shows another editor.
+    // The section's editor loaded for a session whose type shows one of the
+    // section's editor kinds (EditorKinds.h); none when its layout is unknown.
     std::unique_ptr<LoadedEditor> (*load)(DecoderSession &session);
 };
 
@@ -47,7 +47,8 @@ const EditorSection &cvsSection();
 const EditorSection &blinkSection();
 const EditorSection &servoSection();
 
-// The editor sections in the document's order.
+// The editor sections in the document's order: those of the editor kinds
+// (EditorKinds.h), each once.
 const std::vector<const EditorSection *> &editorSections();
 
 // The slots: their shape and comparison, and their apply as the grid's edits

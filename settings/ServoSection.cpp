@@ -323,8 +323,6 @@ private:
 
 std::unique_ptr<LoadedEditor> load(DecoderSession &session)
 {
-    if (session.editorFrame() != EditorFrameKind::Servo)
-        return nullptr;
     return std::make_unique<ServoEditor>(session);
 }
 

@@ -3,6 +3,7 @@
 #include "settings/SettingsDocument.h"
 
 #include "image/SafeText.h"
+#include "settings/EditorKinds.h"
 #include "settings/Sections.h"
 
 #include <QCoreApplication>
@@ -41,10 +42,12 @@ NodePtr buildDocumentShape()
 struct LoadedEditors {
     explicit LoadedEditors(DecoderSession &session)
     {
-        for (const EditorSection *section : editorSections()) {
-            if (auto editor = section->load(session))
-                editors.push_back({section, std::move(editor)});
-        }
+        const EditorKind *kind = editorKind(session.editorFrame());
+        if (!kind)
+            return;
+        const EditorSection *section = &kind->section();
+        if (auto editor = section->load(session))
+            editors.push_back({section, std::move(editor)});
     }
     const LoadedEditor *of(const EditorSection *section) const
     {
@@ -136,12 +139,6 @@ const Node &documentShape()
 {
     static const NodePtr shape = buildDocumentShape();
     return *shape;
-}
-
-QString versionOf(const HexLoadResult &lines)
-{
-    const QString prefix = QStringLiteral("V ");
-    return lines.versionPanel.startsWith(prefix) ? lines.versionPanel.mid(prefix.size()) : lines.versionPanel;
 }
 
 QJsonObject exportSettings(DecoderSession &session, const Source &source)

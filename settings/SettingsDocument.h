@@ -21,10 +21,6 @@ struct Source {
     QString version;    // "3.51"; empty without an ID record
 };
 
-// The version a load found, as the document names it: "3.51" for the status
-// bar's "V 3.51"; empty without an ID record.
-QString versionOf(const HexLoadResult &lines);
-
 // The slots the window shows, each with its label and address, and its
 // output (accessory decoders) or function number.
 QJsonArray slotsJson(const DecoderSession &session);

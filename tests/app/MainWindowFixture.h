@@ -1,4 +1,5 @@
 #pragma once
+#include "../WindowParts.h"
 // Shared ground of the main window tests: a window with its own settings file
 // in a temporary folder, messages recorded instead of shown.
 #include "ui/Dialogs.h"

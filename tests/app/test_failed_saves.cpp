@@ -63,14 +63,14 @@ TEST_F(FailedSave, HexFileShowsTheErrorAndKeepsTheOldFile)
         SCOPED_TRACE(target.what);
         TFormMain w(settingsPath());
         w.loadHexFile(writeFile(QStringLiteral("torvel.hex"), Torvel));
-        const QString panelBefore = w.statusPanelText(4);
+        const QString panelBefore = statusPanelText(w, 4);
         Dialogs::clearPresets();
         Dialogs::setRecordMessages(true);
         Dialogs::presetSaveFileName(target.path);
         w.btn_saveClick();
         ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
         EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QDir::toNativeSeparators(target.path)));
-        EXPECT_EQ(w.statusPanelText(4), panelBefore) << "a failed save is not the file's new name";
+        EXPECT_EQ(statusPanelText(w, 4), panelBefore) << "a failed save is not the file's new name";
         expectUntouched(target);
     }
 }

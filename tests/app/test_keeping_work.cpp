@@ -296,9 +296,9 @@ TEST_F(KeepingWork, RecentFilesSurviveTheTitleBarWithTheirNamesExact)
         ASSERT_FALSE(w.isVisible());
     }
     TFormMain again(settingsPath());
-    ASSERT_EQ(again.recentFiles().files(), QStringList({blanks, feed}));
+    ASSERT_EQ(recentFilesOf(again).files(), QStringList({blanks, feed}));
     for (const QString &path : {feed, blanks}) {
-        ASSERT_TRUE(again.loadRecentFile(path));
+        ASSERT_TRUE(loadRecent(again, path));
         EXPECT_EQ(again.document().session().filePath, path);
         EXPECT_EQ(again.document().session().typeCode(), 520) << "the Torvel file, not the relais file of the cut name";
     }

@@ -309,18 +309,19 @@ TEST_F(KeptWorkFaults, TwoWindowsNeverOfferTheSameWork)
     const QString kept = endedWork(writeFile(QStringLiteral("relais.hex"), contentOf(Relais)));
     TFormMain first(settingsPath());
     showActive(first);
-    TFormMain second(settingsPath());
+    // What a second window finds: its keeper is one of its own.
+    const RecoveryKeeper second;
     QStringList foundMeanwhile{QStringLiteral("(not asked)")};
     {
         const Dialogs::RealDialogsAllowed real;
         whenModalShows<QMessageBox>([&second, &foundMeanwhile](QMessageBox *box) {
-            foundMeanwhile = second.recovery().leftBehind();
+            foundMeanwhile = second.leftBehind();
             QTest::keyClick(box, Qt::Key_Escape);
         });
         first.offerRecovery();
     }
     EXPECT_EQ(foundMeanwhile, QStringList());
-    EXPECT_EQ(second.recovery().leftBehind(), QStringList{kept});
+    EXPECT_EQ(second.leftBehind(), QStringList{kept});
 }
 
 // A working copy goes back only into an editor the file's type shows: a

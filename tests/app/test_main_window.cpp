@@ -45,9 +45,9 @@ TEST_F(MainWindowTest, FirstStartLayout)
     EXPECT_EQ(w.Image2->geometry(), QRect(100, 20, 200, 32));
     EXPECT_FALSE(w.Image2->pixmap().isNull()) << "the logo decodes";
     EXPECT_EQ(w.GroupBoxMain->geometry(), QRect(5, 5, 400, 505));
-    EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
+    EXPECT_EQ(statusPanelText(w, 4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
     for (int p = 0; p < 4; ++p)
-        EXPECT_TRUE(w.statusPanelText(p).isEmpty());
+        EXPECT_TRUE(statusPanelText(w, p).isEmpty());
     EXPECT_FALSE(w.btn_save->isEnabled());
     EXPECT_TRUE(w.btn_load->font().bold());
     EXPECT_TRUE(w.btn_save->font().bold());
@@ -122,9 +122,9 @@ TEST_F(MainWindowTest, CompleteLoadFillsPanelsAndEnablesSave)
     const QString path = writeFile(QStringLiteral("torvel.hex"), Torvel);
     Dialogs::presetOpenFileName(path);
     w.btn_load->click();
-    EXPECT_EQ(w.statusPanelText(0), QStringLiteral("ID: 1"));
-    EXPECT_EQ(w.statusPanelText(1), QStringLiteral("V 3.51"));
-    EXPECT_EQ(w.statusPanelText(4), path);
+    EXPECT_EQ(statusPanelText(w, 0), QStringLiteral("ID: 1"));
+    EXPECT_EQ(statusPanelText(w, 1), QStringLiteral("V 3.51"));
+    EXPECT_EQ(statusPanelText(w, 4), path);
     EXPECT_EQ(w.document().session().image.rom[0], QStringLiteral("08"));
     EXPECT_EQ(w.document().session().image.idText, QStringLiteral("1351"));
     EXPECT_TRUE(w.btn_save->isEnabled());
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing)
     TFormMain w(settingsPath());
     Dialogs::presetOpenFileName(QString());
     w.btn_load->click();
-    EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
+    EXPECT_EQ(statusPanelText(w, 4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011"));
     EXPECT_TRUE(w.document().session().image.rom.at(0).isEmpty());
 }
 
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, FailedLoadLeavesTheLoadedFileAndItsEditsAsTheyWere)
         w.btn_saveClick();
         std::array<QString, 5> panels;
         for (int p = 0; p < 5; ++p)
-            panels[p] = w.statusPanelText(p);
+            panels[p] = statusPanelText(w, p);
 
         Dialogs::clearPresets();
         w.loadHexFile(writeFile(QStringLiteral("bad.hex"), c.content));
@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, FailedLoadLeavesTheLoadedFileAndItsEditsAsTheyWere)
         EXPECT_TRUE(Dialogs::recordedMessages().first().text.startsWith(QString::fromUtf8(c.message)))
             << Dialogs::recordedMessages().first().text.toStdString();
         for (int p = 0; p < 5; ++p)
-            EXPECT_EQ(w.statusPanelText(p), panels[p]) << "panel " << p;
+            EXPECT_EQ(statusPanelText(w, p), panels[p]) << "panel " << p;
         EXPECT_EQ(gridOf(w).edtAddress[1]->text(), QStringLiteral("77"));
         EXPECT_TRUE(w.btn_save->isEnabled());
 
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, UnreadableFileChangesNothing)
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_EQ(Dialogs::recordedMessages().first().kind, BoxKind::WarningOk);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("missing.hex")));
-    EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("good.hex")));
+    EXPECT_TRUE(statusPanelText(w, 4).endsWith(QStringLiteral("good.hex")));
     EXPECT_EQ(w.document().session().image.rom[0], QStringLiteral("08"));
     EXPECT_TRUE(w.btn_save->isEnabled());
 }
@@ -217,7 +217,7 @@ TEST_F(MainWindowTest, TooManyLinesAreRejectedBeforeAnythingChanges)
     w.loadHexFile(writeFile(QStringLiteral("big.hex"), big));
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.startsWith(QStringLiteral("E207: ")));
-    EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("good.hex")));
+    EXPECT_TRUE(statusPanelText(w, 4).endsWith(QStringLiteral("good.hex")));
     EXPECT_EQ(w.document().session().image.lineCount, 7);
 }
 
@@ -249,7 +249,7 @@ TEST_F(MainWindowTest, LoadThroughTheRealFileDialogAndMessageBox)
     EXPECT_EQ(filters, QStringList({"HEX (*.hex)", "TXT (*.txt)", "*.* (*)"}));
     EXPECT_EQ(shownText, QStringLiteral("E202: Unerwarteter End File Record: :00000001FF "));
     EXPECT_EQ(shownIcon, QMessageBox::NoIcon);
-    EXPECT_EQ(w.statusPanelText(4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011")) << "a failed load changes nothing";
+    EXPECT_EQ(statusPanelText(w, 4), QStringLiteral(" Quaxel V0.981 vom 27. Juni 2011")) << "a failed load changes nothing";
     EXPECT_FALSE(w.btn_save->isEnabled());
 }
 

@@ -41,7 +41,7 @@ TEST_F(SaveTest, WritesRegeneratedRecordsWithCrLfAndShowsTheNewPath)
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
     EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
-    EXPECT_EQ(w.statusPanelText(4), out);
+    EXPECT_EQ(statusPanelText(w, 4), out);
 
     const QByteArray content = readFile(out);
     EXPECT_TRUE(content.startsWith(":020000040000FA\r\n:10000000083002300030"));
@@ -60,38 +60,42 @@ TEST_F(SaveTest, CancelledDialogWritesNothingAndKeepsThePanel)
 {
     TFormMain w(settingsPath());
     loadTorvel(w);
-    const QString before = w.statusPanelText(4);
+    const QString before = statusPanelText(w, 4);
     Dialogs::presetSaveFileName(QString());
     w.btn_saveClick();
-    EXPECT_EQ(w.statusPanelText(4), before);
+    EXPECT_EQ(statusPanelText(w, 4), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".hex")).size(), 1);
 }
 
+// The editor shown asks about its changes not applied: No ends the save
+// before its dialog, Yes applies them and the save goes on. An editor of a
+// file shown before (hidden now, its changes those of the other file) is not
+// asked: its changes would go into a file they were never made for.
 TEST_F(SaveTest, PendingFrameChangesAreAskedForInOrder)
 {
     TFormMain w(settingsPath());
-    loadTorvel(w);
     const QString out = dir.filePath(QStringLiteral("out.hex"));
-    frameHost(w).create(EditorFrameKind::Servo);
-    frameHost(w).create(EditorFrameKind::Blink);
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo-servo.hex")));
     editorFrame<TFrameTamb>(w)->btn_MirrorVertikal->click(); // a change to the servo curves
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo-blink.hex")));
+    ASSERT_TRUE(editorFrame<TFrameTamb>(w)->servo_btn_uebernehmen->isEnabled()) << "the hidden frame keeps its change";
     editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop->click();
+    Dialogs::setRecordMessages(true);
 
-    Dialogs::presetYesNo(true);  // servo frame: apply
     Dialogs::presetYesNo(false); // blink frame: abandon the save
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
-    EXPECT_FALSE(editorFrame<TFrameTamb>(w)->servo_btn_uebernehmen->isEnabled()) << "Yes applies the frame's changes";
     EXPECT_TRUE(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->isEnabled());
     EXPECT_FALSE(QFile::exists(out)) << "No ends the save before the dialog";
 
     Dialogs::clearPresets();
     Dialogs::setRecordMessages(true);
-    Dialogs::presetYesNo(true);
+    Dialogs::presetYesNo(true); // the blink frame only: the servo frame is not asked
     Dialogs::presetSaveFileName(out);
     w.btn_saveClick();
-    EXPECT_FALSE(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->isEnabled());
+    EXPECT_FALSE(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen->isEnabled()) << "Yes applies the frame's changes";
     EXPECT_TRUE(QFile::exists(out));
+    EXPECT_TRUE(Dialogs::recordedMessages().isEmpty());
 }
 
 TEST_F(SaveTest, ChecksumFailureStopsBeforeTheDialog)
@@ -127,7 +131,7 @@ TEST_F(SaveTest, WriteErrorIsReportedAndTheTargetStaysWhole)
 {
     TFormMain w(settingsPath());
     loadTorvel(w);
-    const QString before = w.statusPanelText(4);
+    const QString before = statusPanelText(w, 4);
     const QString target = dir.filePath(QStringLiteral("folder.hex"));
     ASSERT_TRUE(QDir().mkpath(target));
     writeFile(QStringLiteral("folder.hex/keep.txt"), "keep");
@@ -135,7 +139,7 @@ TEST_F(SaveTest, WriteErrorIsReportedAndTheTargetStaysWhole)
     w.btn_saveClick();
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_TRUE(Dialogs::recordedMessages().first().text.contains(QStringLiteral("folder.hex")));
-    EXPECT_EQ(w.statusPanelText(4), before);
+    EXPECT_EQ(statusPanelText(w, 4), before);
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("folder.hex/keep.txt"))), QByteArray("keep"));
 }
 

@@ -5,7 +5,9 @@
 #include "WindowParts.h"
 #include "EditorFrames.h"
 #include "MainWindowFixture.h"
+#include "common/PlantedReadBack.h"
 #include "frames/Frame_blinkmuster/TFrameBlinkmuster.h"
+#include "frames/Frame_tamb/TFrameTamb.h"
 #include "frames/Frame_zusatz/TFrameZusatz.h"
 
 #include <QAction>
@@ -133,25 +135,45 @@ TEST_F(SettingsActionsTest, CtrlDListsAWorkingCopyApartUntilItIsApplied)
 {
     const QString changed = QStringLiteral("Geändert gegenüber der geladenen Datei:");
     const QString waiting = QStringLiteral("Noch nicht übernommen (nicht im Image):");
-    TFormMain w(settingsPath());
-    open(w, "demo-blink.hex");
-    QCheckBox *loop = editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop;
-    ASSERT_TRUE(loop->isEnabled());
-    loop->setFocus();
-    QTest::keyClick(loop, Qt::Key_Space);
-    ASSERT_TRUE(editorFrame<TFrameBlinkmuster>(w)->hasUnappliedChanges());
-    const Seen before = seen(w);
-    const QString first = pressShowChanges(w);
-    const QStringList copyLines = sectionLines(first, waiting);
-    EXPECT_EQ(copyLines.size(), 1) << qPrintable(first);
-    EXPECT_TRUE(sectionLines(first, changed).isEmpty());
-    EXPECT_EQ(seen(w), before);
-    EXPECT_TRUE(editorFrame<TFrameBlinkmuster>(w)->hasUnappliedChanges());
+    const struct {
+        const char *file;
+        void (*change)(TFormMain &w);
+        EditorFrame *(*frame)(TFormMain &w);
+        QPushButton *(*apply)(TFormMain &w);
+        qsizetype lines; // listed apart while they wait
+    } cases[] = {
+        {"demo-blink.hex",
+         [](TFormMain &w) {
+             QCheckBox *loop = editorFrame<TFrameBlinkmuster>(w)->blinkmuster_cbx_loop;
+             ASSERT_TRUE(loop->isEnabled());
+             loop->setFocus();
+             QTest::keyClick(loop, Qt::Key_Space);
+         },
+         [](TFormMain &w) -> EditorFrame * { return editorFrame<TFrameBlinkmuster>(w); },
+         [](TFormMain &w) { return editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen; }, 1},
+        {"demo-servo.hex", [](TFormMain &w) { QTest::mouseClick(editorFrame<TFrameTamb>(w)->btn_MirrorVertikal, Qt::LeftButton); },
+         [](TFormMain &w) -> EditorFrame * { return editorFrame<TFrameTamb>(w); },
+         [](TFormMain &w) { return editorFrame<TFrameTamb>(w)->servo_btn_uebernehmen; }, 30}, // curve 1 turned over
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        TFormMain w(settingsPath());
+        open(w, c.file);
+        c.change(w);
+        ASSERT_TRUE(c.frame(w)->hasUnappliedChanges());
+        const Seen before = seen(w);
+        const QString first = pressShowChanges(w);
+        const QStringList copyLines = sectionLines(first, waiting);
+        EXPECT_EQ(copyLines.size(), c.lines) << qPrintable(first);
+        EXPECT_TRUE(sectionLines(first, changed).isEmpty());
+        EXPECT_EQ(seen(w), before);
+        EXPECT_TRUE(c.frame(w)->hasUnappliedChanges());
 
-    QTest::mouseClick(editorFrame<TFrameBlinkmuster>(w)->blinkmuster_btn_uebernehmen, Qt::LeftButton);
-    const QString second = pressShowChanges(w);
-    EXPECT_EQ(sectionLines(second, changed), copyLines) << qPrintable(second);
-    EXPECT_TRUE(sectionLines(second, waiting).isEmpty());
+        QTest::mouseClick(c.apply(w), Qt::LeftButton);
+        const QString second = pressShowChanges(w);
+        EXPECT_EQ(sectionLines(second, changed), copyLines) << qPrintable(second);
+        EXPECT_TRUE(sectionLines(second, waiting).isEmpty());
+    }
 }
 
 TEST_F(SettingsActionsTest, ExportThenApplyOntoAFreshLoadGivesTheSameFileAndOneUndoStep)
@@ -265,6 +287,24 @@ TEST_F(SettingsActionsTest, DocumentDialogsStartInTheLastDocumentsFolder)
             EXPECT_EQ(name.toStdString(), "servo.json");
         }
     }
+}
+
+// The export goes through the verified save: a document that does not read
+// back as written is not saved, the file exported before keeps its bytes, and
+// the message says why.
+TEST_F(SettingsActionsTest, AnExportThatDoesNotReadBackKeepsTheOldFile)
+{
+    TFormMain w(settingsPath());
+    open(w, Kandor);
+    const QString document = writeFile(QStringLiteral("kandor.json"), "old export\n");
+    const PlantedReadBack planted([](InputFile &file) { file.content += "}"; });
+    Dialogs::presetSaveFileName(document);
+    chooseFromButtonsMenu(w, "actExportSettings");
+    const QList<UserMessage> messages = Dialogs::recordedMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().text.contains(QStringLiteral("liest sich mit anderen Bytes zurück")))
+        << messages.first().text.toStdString();
+    EXPECT_EQ(contentOf(document), QByteArray("old export\n"));
 }
 
 } // namespace

@@ -190,7 +190,7 @@ TEST_F(UntrustedTextTest, ANameThatIsNoUtf8LoadsFromADropAndSavesUnderItsBytes)
     EXPECT_EQ(Dialogs::recordedMessages().size(), 0);
     EXPECT_EQ(w.document().session().filePath, path);
     EXPECT_TRUE(w.btn_save->isEnabled());
-    EXPECT_TRUE(w.statusPanelText(4).endsWith(QStringLiteral("bad\\xFF\\xFE.hex")));
+    EXPECT_TRUE(statusPanelText(w, 4).endsWith(QStringLiteral("bad\\xFF\\xFE.hex")));
 
     const QString saved = pathFromBytes(QFile::encodeName(dir.path()) + "/out\xFF.hex");
     Dialogs::presetSaveFileName(saved);

@@ -29,7 +29,7 @@ protected:
         for (const UserMessage &m : Dialogs::recordedMessages())
             state << QStringLiteral("message: ") + m.text;
         for (int panel = 0; panel < TFormMain::StatusPanelCount; ++panel)
-            state << w.statusPanelText(panel);
+            state << statusPanelText(w, panel);
         state << (w.btn_save->isEnabled() ? QStringLiteral("save on") : QStringLiteral("save off"));
         state << QString::number(w.document().session().typeCode());
         for (int s = 0; s < TFormMain::SlotCount; ++s) {
@@ -137,7 +137,7 @@ TEST_F(WindowFilesTest, SaveThatDoesNotReadBackFails)
               QStringLiteral("Die gespeicherte Datei enthält andere Daten als gespeichert:\n%1\n"
                              "EEPROM 0x00: gespeichert 0xFF, gelesen 0xAA (1 Unterschiede)\nBitte nicht brennen!")
                   .arg(out));
-    EXPECT_EQ(w.statusPanelText(4), loaded);
+    EXPECT_EQ(statusPanelText(w, 4), loaded);
     QFile kept(out);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("old bytes\n"));

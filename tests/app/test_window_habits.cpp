@@ -71,13 +71,13 @@ TEST_P(Shortcuts, DoWhatTheirButtonDoes)
     QTest::keySequence(&w, c.keys);
 
     if (key == QStringLiteral("Ctrl+O")) {
-        EXPECT_EQ(w.statusPanelText(4), Sample);
+        EXPECT_EQ(statusPanelText(w, 4), Sample);
         EXPECT_TRUE(w.btn_save->isEnabled());
     } else if (key == QStringLiteral("Ctrl+S")) {
         EXPECT_TRUE(QFile::exists(saved));
         EXPECT_EQ(w.StatusBar1->currentMessage(), QStringLiteral("Gespeichert und geprüft: ") + saved);
-        EXPECT_EQ(w.statusPanelText(4), saved);
-        EXPECT_EQ(w.recentFiles().files().first(), saved);
+        EXPECT_EQ(statusPanelText(w, 4), saved);
+        EXPECT_EQ(recentFilesOf(w).files().first(), saved);
     } else if (key == QStringLiteral("Ctrl+I")) {
         EXPECT_TRUE(infoShown);
     } else if (key == QStringLiteral("F1")) {
@@ -143,15 +143,15 @@ TEST_F(MainWindowTest, EmptyWindowHintAndRecentFilesAcrossARestart)
 
     TFormMain again(settingsPath());
     again.show();
-    EXPECT_EQ(again.recentFiles().files(), QStringList({second, first}));
+    EXPECT_EQ(recentFilesOf(again).files(), QStringList({second, first}));
     EXPECT_TRUE(emptyHint(again)->text().contains(QStringLiteral("first.hex")));
     // The second link of the hint is the older file; a file that is gone
     // leaves the list with the loader's message.
     emit emptyHint(again)->linkActivated(QStringLiteral("1"));
-    EXPECT_EQ(again.statusPanelText(4), first);
+    EXPECT_EQ(statusPanelText(again, 4), first);
     QFile::remove(second);
-    EXPECT_FALSE(again.loadRecentFile(second));
-    EXPECT_EQ(again.recentFiles().files(), QStringList({first}));
+    EXPECT_FALSE(loadRecent(again, second));
+    EXPECT_EQ(recentFilesOf(again).files(), QStringList({first}));
     EXPECT_EQ(Dialogs::recordedMessages().size(), 1);
 }
 
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, SaveConfirmationEndsWithTheNextLoadAndMenuKeysShowOnce)
     ASSERT_EQ(w.StatusBar1->currentMessage(), QStringLiteral("Gespeichert und geprüft: ") + saved);
     Dialogs::presetOpenFileName(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex"));
     QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_O));
-    EXPECT_EQ(w.statusPanelText(4), QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex"));
+    EXPECT_EQ(statusPanelText(w, 4), QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex"));
     EXPECT_EQ(w.StatusBar1->currentMessage(), QString());
 
     for (const char *name : {"actUndo", "actRedo"}) {

@@ -61,14 +61,14 @@ TEST_F(CliWindowTest, InfoShowsWhatTheWindowShows)
         EXPECT_EQ(info["typeCode"].toInt(), w.document().session().typeCode());
         // Panel 3 shows the label, or the type words of an unknown type.
         const QString label = info["label"].toString();
-        EXPECT_EQ(label.isEmpty() ? idPanelText(w.document().session().ids()) : label, w.statusPanelText(3));
-        EXPECT_EQ(info["protocol"].toString(), w.statusPanelText(2));
-        EXPECT_EQ(QStringLiteral("ID: ") + info["id"].toString(), w.statusPanelText(0).isEmpty()
+        EXPECT_EQ(label.isEmpty() ? idPanelText(w.document().session().ids()) : label, statusPanelText(w, 3));
+        EXPECT_EQ(info["protocol"].toString(), statusPanelText(w, 2));
+        EXPECT_EQ(QStringLiteral("ID: ") + info["id"].toString(), statusPanelText(w, 0).isEmpty()
                                                                      ? QStringLiteral("ID: ")
-                                                                     : w.statusPanelText(0));
-        EXPECT_EQ(QStringLiteral("V ") + info["version"].toString(), w.statusPanelText(1).isEmpty()
+                                                                     : statusPanelText(w, 0));
+        EXPECT_EQ(QStringLiteral("V ") + info["version"].toString(), statusPanelText(w, 1).isEmpty()
                                                                         ? QStringLiteral("V ")
-                                                                        : w.statusPanelText(1));
+                                                                        : statusPanelText(w, 1));
         EXPECT_EQ(info["idWords"].toString(), w.document().session().image.idText);
         EXPECT_EQ(info["config"].toString(), w.document().session().image.configText);
         // The unrecognised warning: in the window as a message, on the command line on stderr.
@@ -135,7 +135,7 @@ TEST_F(CliWindowTest, DiffListsWhatTheDialogLists)
         }
 
         TFormMain &w = windowWith(first);
-        TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+        TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
         Dialogs::setRecordMessages(true);
         Dialogs::presetOpenFileName(second);
         dlg.btn_compareClick();

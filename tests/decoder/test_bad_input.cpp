@@ -61,7 +61,7 @@ QMap<QString, QString> factsOf(DecoderSession &session, const DecoderSession::Lo
     facts[QStringLiteral("eepromTop")] = QString::number(image.eepromTop);
     facts[QStringLiteral("id")] = image.idText;
     facts[QStringLiteral("config")] = image.configText;
-    facts[QStringLiteral("idPanel")] = outcome.lines.idPanel;
+    facts[QStringLiteral("idPanel")] = outcome.lines.idRecordRead ? QStringLiteral("ID: ") + outcome.lines.id : QString();
     for (const int k : {0, 1, 2, 3, 0x0FF0, 0x0FF7, 0x0FFF})
         facts[QStringLiteral("rom[%1]").arg(k)] = image.rom[static_cast<std::size_t>(k)];
     for (const int i : {0, 1, 251, 252, 255})

@@ -46,7 +46,7 @@ WindowTexts textsOfWindowWithDemo(const QString &settings)
     TFormMain w(settings);
     w.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-    const QString status = w.statusPanelText(4); // the release, before a file's name
+    const QString status = statusPanelText(w, 4); // the release, before a file's name
     EXPECT_TRUE(w.loadHexFile(Demo));
     Dialogs::clearPresets();
     QTest::keyClick(&w, Qt::Key_F1);

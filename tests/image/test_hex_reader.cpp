@@ -33,8 +33,9 @@ TEST(HexReader, ResetGivesErasedRomAndEepromButKeepsIdAndConfig)
     EXPECT_EQ(image.eepromTop, 0);
     EXPECT_EQ(image.idText, QStringLiteral("1351"));
     EXPECT_EQ(image.configText, QStringLiteral("3F3F"));
-    EXPECT_TRUE(result.idPanel.isEmpty());
-    EXPECT_TRUE(result.versionPanel.isEmpty());
+    EXPECT_FALSE(result.idRecordRead);
+    EXPECT_TRUE(result.id.isEmpty());
+    EXPECT_TRUE(result.version.isEmpty());
 }
 
 TEST(HexReader, StoresRomEepromIdAndConfigRecords)
@@ -63,8 +64,9 @@ TEST(HexReader, StoresRomEepromIdAndConfigRecords)
     EXPECT_EQ(image.eeprom[8], QStringLiteral("FF"));
     EXPECT_EQ(image.eeprom[0x10 / 2 + 128], QStringLiteral("AB"));
     EXPECT_EQ(image.eepromTop, 136);
-    EXPECT_EQ(result.idPanel, QStringLiteral("ID: 1"));
-    EXPECT_EQ(result.versionPanel, QStringLiteral("V 3.51"));
+    EXPECT_TRUE(result.idRecordRead);
+    EXPECT_EQ(result.id, QStringLiteral("1"));
+    EXPECT_EQ(result.version, QStringLiteral("3.51"));
     EXPECT_EQ(image.lineCount, lines.size());
     EXPECT_EQ(image.hexLines[1], lines[1]);
 }
@@ -260,8 +262,9 @@ TEST(HexReader, IdRecordWithoutDataShowsEmptyNibbles)
     FirmwareImage image;
     const HexLoadResult result = load(image, {QStringLiteral(":084001000")});
     ASSERT_TRUE(result.complete);
-    EXPECT_EQ(result.idPanel, QStringLiteral("ID: "));
-    EXPECT_EQ(result.versionPanel, QStringLiteral("V ."));
+    EXPECT_TRUE(result.idRecordRead);
+    EXPECT_EQ(result.id, QString());
+    EXPECT_EQ(result.version, QStringLiteral("."));
 }
 
 struct SplitCase {

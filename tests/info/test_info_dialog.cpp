@@ -55,7 +55,7 @@ protected:
 
 TEST_F(InfoDialogTest, ShowsImageValuesAndDumpsAtConstruction)
 {
-    TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+    TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("HEX File Information"));
     EXPECT_EQ(dlg.size(), QSize(750, 700));
     EXPECT_EQ(dlg.edt_config->text(), QStringLiteral("FF3F"));
@@ -70,7 +70,7 @@ TEST_F(InfoDialogTest, ShowsImageValuesAndDumpsAtConstruction)
 
 TEST_F(InfoDialogTest, SameFileGivesFourZeroCountsAndNamesBothFiles)
 {
-    TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+    TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
     Dialogs::presetOpenFileName(loadedPath);
     dlg.btn_compareClick();
     EXPECT_EQ(memoLines(dlg.Memo1a), QStringList({"", " ", "   0 gefundene Unterschiede im EEprom"}));
@@ -85,7 +85,7 @@ TEST_F(InfoDialogTest, SameFileGivesFourZeroCountsAndNamesBothFiles)
 TEST_F(InfoDialogTest, ChangedEepromByteReportedWithTheFilesOldValue)
 {
     w.document().session().image.eeprom[26] = QStringLiteral("07"); // as an applied edit leaves it
-    TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+    TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
     Dialogs::presetOpenFileName(loadedPath);
     dlg.btn_compareClick();
     EXPECT_EQ(memoLines(dlg.Memo1a),
@@ -97,7 +97,7 @@ TEST_F(InfoDialogTest, ChangedEepromByteReportedWithTheFilesOldValue)
 
 TEST_F(InfoDialogTest, ShorterSecondFileReportsOnlyItsOwnRecords)
 {
-    TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+    TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
     compareWith(dlg, {QStringLiteral(":0401A00000000C004F"), QStringLiteral(":00000001FF")});
     EXPECT_EQ(memoLines(dlg.Memo1a), QStringList({"", " ", "   0 gefundene Unterschiede im EEprom"}));
     EXPECT_EQ(memoLines(dlg.Memo3a),
@@ -105,14 +105,14 @@ TEST_F(InfoDialogTest, ShorterSecondFileReportsOnlyItsOwnRecords)
                            "   0 gefundene Unterschiede in ID", "   0 gefundene Unterschiede in Config"}));
 
     // The second file's lines are compared upper-cased.
-    TfrmInfo lowerCase(w.document().session().image, w.statusPanelText(4), &w);
+    TfrmInfo lowerCase(w.document().session().image, statusPanelText(w, 4), &w);
     compareWith(lowerCase, {QStringLiteral(":0401a00000000c004f"), QStringLiteral(":00000001ff")});
     EXPECT_EQ(memoLines(lowerCase.Memo3a), memoLines(dlg.Memo3a));
 }
 
 TEST_F(InfoDialogTest, CancelledFileDialogLeavesBothMemosEmpty)
 {
-    TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+    TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
     Dialogs::presetOpenFileName(QString());
     dlg.btn_compareClick();
     EXPECT_TRUE(dlg.Memo1a->toPlainText().isEmpty());
@@ -136,7 +136,7 @@ TEST_F(InfoDialogTest, RefusedLineKeepsEarlierDifferencesWithoutSummary)
     for (const auto &[line, message] : cases) {
         SCOPED_TRACE(line.toStdString());
         Dialogs::setRecordMessages(true);
-        TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+        TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
         compareWith(dlg, {QStringLiteral(":0100000000FF"), line, QStringLiteral(":00000001FF")});
         ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
         EXPECT_TRUE(Dialogs::recordedMessages().first().text.startsWith(message));
@@ -147,7 +147,7 @@ TEST_F(InfoDialogTest, RefusedLineKeepsEarlierDifferencesWithoutSummary)
 
 TEST_F(InfoDialogTest, SecondFileOfMoreThan512LinesIsNotCompared)
 {
-    TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+    TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
     compareWith(dlg, QStringList(513, QStringLiteral(":0100000000FF")));
     ASSERT_EQ(Dialogs::recordedMessages().size(), 1);
     EXPECT_EQ(Dialogs::recordedMessages().first().text,
@@ -170,7 +170,7 @@ TEST_F(InfoDialogTest, EachCompareStartsItsCountsFromZero)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.second);
         w.document().session().image.eeprom[26] = QStringLiteral("07");
-        TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+        TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
         Dialogs::presetOpenFileName(loadedPath);
         dlg.btn_compareClick();
         ASSERT_EQ(dlg.eepromDiffs, 1);
@@ -199,7 +199,7 @@ TEST_F(InfoDialogTest, DisabledValuesReadInALightAndADarkLook)
     const QPalette before = QApplication::palette();
     for (const auto &[look, palette] : {std::pair{"light", QApplication::style()->standardPalette()}, std::pair{"dark", dark}}) {
         QApplication::setPalette(palette);
-        TfrmInfo dlg(w.document().session().image, w.statusPanelText(4), &w);
+        TfrmInfo dlg(w.document().session().image, statusPanelText(w, 4), &w);
         for (const QLineEdit *field : {dlg.edt_config, dlg.edt_ID}) {
             EXPECT_FALSE(field->isEnabled()) << look;
             const QPalette shown = field->palette();

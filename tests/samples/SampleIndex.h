@@ -12,8 +12,8 @@
 inline void expectWindowShows(TFormMain &w, const SampleEntry &sample)
 {
     EXPECT_EQ(w.document().session().typeCode(), sample.code);
-    EXPECT_EQ(w.statusPanelText(3), sample.label);
-    EXPECT_EQ(w.statusPanelText(2), sample.protocol);
+    EXPECT_EQ(statusPanelText(w, 3), sample.label);
+    EXPECT_EQ(statusPanelText(w, 2), sample.protocol);
     EXPECT_EQ(w.document().session().isMot(), sample.protocol == QStringLiteral("Mot"));
     EXPECT_EQ(w.document().session().isDcc(), sample.protocol == QStringLiteral("DCC"));
     if (!w.document().session().isMot() && !w.document().session().isDcc()) {

@@ -54,7 +54,7 @@ QJsonObject exported(const QByteArray &content)
     DecoderSession session;
     const DecoderSession::LoadOutcome outcome = session.load(content);
     EXPECT_FALSE(outcome.error);
-    return exportSettings(session, {QStringLiteral("f.hex"), content, versionOf(outcome.lines)});
+    return exportSettings(session, {QStringLiteral("f.hex"), content, outcome.lines.version});
 }
 
 // The document without the source's name and hash.

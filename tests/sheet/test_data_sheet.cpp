@@ -102,7 +102,7 @@ std::unique_ptr<Loaded> load(const QString &path)
     const DecoderSession::LoadOutcome outcome = loaded->session.load(content);
     EXPECT_FALSE(outcome.error);
     DecoderSession copy = loaded->session;
-    loaded->document = Settings::exportSettings(copy, {QStringLiteral("x.hex"), content, Settings::versionOf(outcome.lines)});
+    loaded->document = Settings::exportSettings(copy, {QStringLiteral("x.hex"), content, outcome.lines.version});
     return loaded;
 }
 
