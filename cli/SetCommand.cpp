@@ -140,21 +140,6 @@ CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, 
     return o;
 }
 
-// Writes what a window save writes: the corrections the editors make to what
-// they load (an SW1 byte or a fading code the firmware does not know) go into
-// the files too, as the settings' own document applied back puts them.
-bool takeEditorCorrections(LoadedHex &loaded, CliOutput &o)
-{
-    if (!loaded.session.recognised())
-        return true;
-    const QJsonObject own = Settings::exportSettings(loaded.session, loaded.source);
-    if (const auto fault = Settings::applySettings(loaded.session, own)) {
-        printMessage(o, shownPath(loaded.source.fileName), fault->text());
-        return false;
-    }
-    return true;
-}
-
 // Loads the input, checks the changes with the window's rules and writes.
 CliOutput setSlots(const SetRequest &request, Damaged policy)
 {
@@ -170,8 +155,10 @@ CliOutput setSlots(const SetRequest &request, Damaged policy)
         printMessage(o, shownPath(request.input), *fault);
         return o;
     }
-    if (!takeEditorCorrections(loaded, o))
-        return o;
+    // Written as a window save writes it: with the corrections the editors
+    // make to what they load.
+    if (session.recognised())
+        Settings::takeLoadCorrections(session);
     if (const auto refused = checkSlotChanges(session, request.changes)) {
         printMessage(o, QStringLiteral("--slot %1").arg(refused->slot), refused->message);
         return o;
