@@ -106,8 +106,10 @@ CliOutput writeToStandardOutput(DecoderSession &first, const SetRequest &request
 }
 
 // Every file is staged and read back; one file is in memory at a time. Only
-// when all are written do they take their names, all or none.
-CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, const SetRequest &request, CliOutput o)
+// when all are written do they take their names, all or none. Each written
+// file's line goes to the sink as it is made: a long series keeps no list.
+CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, const SetRequest &request, CliOutput o,
+                     const OutputSink &sink)
 {
     VerifiedSave save;
     for (int n = 1; n <= request.count; ++n) {
@@ -132,16 +134,15 @@ CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, 
         printMessage(o, QString(), *failure);
         return o;
     }
-    QString written;
+    const OutputSink out = sink ? sink : OutputSink([&o](const QString &line) { o.out += line; });
     for (int n = 1; n <= request.count; ++n)
-        written += QStringLiteral("written and verified: %1\n").arg(shownPath(request.fileName(n)));
-    o.out = printable(written);
+        out(printable(QStringLiteral("written and verified: %1\n").arg(shownPath(request.fileName(n)))));
     o.exitCode = CliExit::Ok;
     return o;
 }
 
 // Loads the input, checks the changes with the window's rules and writes.
-CliOutput setSlots(const SetRequest &request, Damaged policy)
+CliOutput setSlots(const SetRequest &request, Damaged policy, const OutputSink &sink)
 {
     CliOutput o;
     o.exitCode = CliExit::Refused;
@@ -178,16 +179,17 @@ CliOutput setSlots(const SetRequest &request, Damaged policy)
     }
     if (request.toStandardOutput())
         return writeToStandardOutput(first, request, o);
-    return writeFiles(session, first, request, o);
+    return writeFiles(session, first, request, o, sink);
 }
 
 class SetCommand : public Command {
 public:
-    SetCommand()
+    explicit SetCommand(OutputSink sink)
         : Command(QStringLiteral("set"), SetHelp,
                   {valueOption({QStringLiteral("o"), QStringLiteral("output")}), valueOption({QStringLiteral("slot")}),
                    valueOption({QStringLiteral("series")}), valueOption({QStringLiteral("step")}),
-                   flag(QStringLiteral("force"))})
+                   flag(QStringLiteral("force"))}),
+          sink_(std::move(sink))
     {
     }
 
@@ -197,7 +199,7 @@ private:
         SetRequest request;
         if (const auto fault = readRequest(request))
             return commandLineFault(*fault);
-        return setSlots(request, damagePolicy(isSet(QStringLiteral("force"))));
+        return setSlots(request, damagePolicy(isSet(QStringLiteral("force"))), sink_);
     }
 
     std::optional<QString> readRequest(SetRequest &request) const
@@ -219,13 +221,15 @@ private:
         }
         return readSeries(values(QStringLiteral("series")), values(QStringLiteral("step")), request);
     }
+
+    OutputSink sink_;
 };
 
 } // namespace
 
-std::unique_ptr<Command> makeSetCommand()
+std::unique_ptr<Command> makeSetCommand(const OutputSink &sink)
 {
-    return std::make_unique<SetCommand>();
+    return std::make_unique<SetCommand>(sink);
 }
 
 std::optional<SlotChange> parseSlotChange(const QString &text)
