@@ -46,7 +46,7 @@ std::unique_ptr<Command> commandNamed(const QString &name, const QStringList &ar
     if (name == QStringLiteral("diff"))
         return makeDiffCommand(args);
     if (name == QStringLiteral("set"))
-        return makeSetCommand();
+        return makeSetCommand(sink);
     if (name == QStringLiteral("export"))
         return makeExportCommand();
     if (name == QStringLiteral("apply"))

@@ -24,6 +24,6 @@ constexpr int Failed = 2;
 } // namespace CliExit
 
 // Takes standard output piece by piece while a command runs, for output that
-// grows with the input (the inventory of many files); without one, the
-// pieces go to CliOutput::out.
+// grows with the input (the inventory of many files, the files of a long
+// series); without one, the pieces go to CliOutput::out.
 using OutputSink = std::function<void(const QString &piece)>;

@@ -8,7 +8,8 @@
 std::unique_ptr<Command> makeInfoCommand();
 // The byte comparison, or with --settings the settings comparison.
 std::unique_ptr<Command> makeDiffCommand(const QStringList &args);
-std::unique_ptr<Command> makeSetCommand();
+// The files a series writes are listed through the sink as they go out.
+std::unique_ptr<Command> makeSetCommand(const OutputSink &sink);
 std::unique_ptr<Command> makeExportCommand();
 std::unique_ptr<Command> makeApplyCommand();
 std::unique_ptr<Command> makeInventoryCommand(const OutputSink &sink);

@@ -110,8 +110,10 @@ CliOutput writeToStandardOutput(DecoderSession &first, const SetRequest &request
 }
 
 // Every file is staged and read back; one file is in memory at a time. Only
-// when all are written do they take their names, all or none.
-CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, const SetRequest &request, CliOutput o)
+// when all are written do they take their names, all or none. Each written
+// file's line goes to the sink as it is made: a long series keeps no list.
+CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, const SetRequest &request, CliOutput o,
+                     const OutputSink &sink)
 {
     VerifiedSave save;
     for (int n = 1; n <= request.count; ++n) {
@@ -136,31 +138,15 @@ CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, 
         printMessage(o, QString(), *failure);
         return o;
     }
-    QString written;
+    const OutputSink out = sink ? sink : OutputSink([&o](const QString &line) { o.out += line; });
     for (int n = 1; n <= request.count; ++n)
-        written += QCoreApplication::translate("quaxel-cli", "geschrieben und geprüft: %1\n").arg(shownPath(request.fileName(n)));
-    o.out = printable(written);
+        out(printable(QCoreApplication::translate("quaxel-cli", "geschrieben und geprüft: %1\n").arg(shownPath(request.fileName(n)))));
     o.exitCode = CliExit::Ok;
     return o;
 }
 
-// Writes what a window save writes: the corrections the editors make to what
-// they load (an SW1 byte or a fading code the firmware does not know) go into
-// the files too, as the settings' own document applied back puts them.
-bool takeEditorCorrections(LoadedHex &loaded, CliOutput &o)
-{
-    if (!loaded.session.recognised())
-        return true;
-    const QJsonObject own = Settings::exportSettings(loaded.session, loaded.source);
-    if (const auto fault = Settings::applySettings(loaded.session, own)) {
-        printMessage(o, shownPath(loaded.source.fileName), fault->text());
-        return false;
-    }
-    return true;
-}
-
 // Loads the input, checks the changes with the window's rules and writes.
-CliOutput setSlots(const SetRequest &request, Damaged policy)
+CliOutput setSlots(const SetRequest &request, Damaged policy, const OutputSink &sink)
 {
     CliOutput o;
     o.exitCode = CliExit::Refused;
@@ -174,8 +160,10 @@ CliOutput setSlots(const SetRequest &request, Damaged policy)
         printMessage(o, shownPath(request.input), *fault);
         return o;
     }
-    if (!takeEditorCorrections(loaded, o))
-        return o;
+    // Written as a window save writes it: with the corrections the editors
+    // make to what they load.
+    if (session.recognised())
+        Settings::takeLoadCorrections(session);
     if (const auto refused = checkSlotChanges(session, request.changes)) {
         printMessage(o, QStringLiteral("--slot %1").arg(refused->slot), refused->message);
         return o;
@@ -195,16 +183,17 @@ CliOutput setSlots(const SetRequest &request, Damaged policy)
     }
     if (request.toStandardOutput())
         return writeToStandardOutput(first, request, o);
-    return writeFiles(session, first, request, o);
+    return writeFiles(session, first, request, o, sink);
 }
 
 class SetCommand : public Command {
 public:
-    SetCommand()
+    explicit SetCommand(OutputSink sink)
         : Command(QStringLiteral("set"), SetHelp,
                   {valueOption({QStringLiteral("o"), QStringLiteral("output")}), valueOption({QStringLiteral("slot")}),
                    valueOption({QStringLiteral("series")}), valueOption({QStringLiteral("step")}),
-                   flag(QStringLiteral("force"))})
+                   flag(QStringLiteral("force"))}),
+          sink_(std::move(sink))
     {
     }
 
@@ -214,7 +203,7 @@ private:
         SetRequest request;
         if (const auto fault = readRequest(request))
             return commandLineFault(*fault);
-        return setSlots(request, damagePolicy(isSet(QStringLiteral("force"))));
+        return setSlots(request, damagePolicy(isSet(QStringLiteral("force"))), sink_);
     }
 
     std::optional<QString> readRequest(SetRequest &request) const
@@ -236,13 +225,15 @@ private:
         }
         return readSeries(values(QStringLiteral("series")), values(QStringLiteral("step")), request);
     }
+
+    OutputSink sink_;
 };
 
 } // namespace
 
-std::unique_ptr<Command> makeSetCommand()
+std::unique_ptr<Command> makeSetCommand(const OutputSink &sink)
 {
-    return std::make_unique<SetCommand>();
+    return std::make_unique<SetCommand>(sink);
 }
 
 std::optional<SlotChange> parseSlotChange(const QString &text)

@@ -3,6 +3,7 @@
 #include "decoder/AddressCodes.h"
 #include "image/SafeFile.h"
 #include "image/SystemErrors.h"
+#include "settings/SlotName.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -77,9 +78,17 @@ QString csvField(const QString &field)
     return text;
 }
 
+// The slot as the text names it: by its label, with its number where the
+// label repeats.
+QString shownSlot(const InventoryRow &row)
+{
+    const DecoderType *type = findDecoderType(row.typeCode);
+    return type ? slotName(*type, row.slot) : row.slotLabel;
+}
+
 QStringList textFields(const InventoryRow &row)
 {
-    return {row.file, QStringLiteral("%1 %2").arg(row.typeCode).arg(row.label), row.protocol, row.slotLabel,
+    return {row.file, QStringLiteral("%1 %2").arg(row.typeCode).arg(row.label), row.protocol, shownSlot(row),
             QString::number(row.address), row.output};
 }
 
@@ -210,10 +219,10 @@ std::size_t Inventory::fileOfRow(std::size_t index) const
     return static_cast<std::size_t>(after - files_.begin()) - 1;
 }
 
-QString Inventory::slotLabelOf(std::size_t index) const
+QString Inventory::slotNameOf(std::size_t index) const
 {
     const DecoderType *type = findDecoderType(files_[fileOfRow(index)].typeCode);
-    return type ? type->slotLabel(rows_[index].slot) : QString();
+    return type ? slotName(*type, rows_[index].slot) : QString();
 }
 
 InventoryRow Inventory::row(std::size_t index) const
@@ -229,6 +238,12 @@ InventoryRow Inventory::row(std::size_t index) const
             type ? type->slotLabel(r.slot) : QString(),
             r.address,
             outputText(r)};
+}
+
+QString Inventory::addressText(const Row &row)
+{
+    const QString address = QString::number(row.address);
+    return row.function ? address + QStringLiteral(" / ") + outputText(row) : address + outputText(row);
 }
 
 QString Inventory::outputText(const Row &row)
@@ -314,9 +329,9 @@ void Inventory::writeText(const Sink &sink) const
             sink(QCoreApplication::translate("Inventory", "\nGeteilte Adressen:\n"));
         any = true;
         const Row &r = rows_[*first];
-        QString text = QStringLiteral("%1 %2%3:\n").arg(protocolPanelText(static_cast<Protocol>(r.protocol))).arg(r.address).arg(outputText(r));
+        QString text = QStringLiteral("%1 %2:\n").arg(protocolPanelText(static_cast<Protocol>(r.protocol)), addressText(r));
         for (std::size_t k = 0; k < count; ++k)
-            text += QStringLiteral("  %1: %2\n").arg(nameOf(fileOfRow(first[k])), slotLabelOf(first[k]));
+            text += QStringLiteral("  %1: %2\n").arg(nameOf(fileOfRow(first[k])), slotNameOf(first[k]));
         sink(text);
     });
     if (!any)
@@ -336,7 +351,7 @@ void Inventory::writeCsv(const Sink &sink) const
                                          [this](std::uint32_t k, std::uint32_t row) { return k < keyOf(rows_[row]); });
         return to - from;
     };
-    sink(QStringLiteral("file,type,label,protocol,slot,slot label,address,output,shared with\r\n"));
+    sink(QStringLiteral("file,type,label,protocol,slot,slot label,address,output,other slots sharing\r\n"));
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const InventoryRow r = row(i);
         const QStringList fields{r.file, QString::number(r.typeCode), r.label, r.protocol, QString::number(r.slot),

@@ -77,7 +77,8 @@ public:
     std::vector<SharedAddress> shared() const;
     bool anyShared() const;
 
-    // A text table, the shared addresses at its end.
+    // A text table, the shared addresses at its end; slots named by label,
+    // and number where their type repeats the label.
     void writeText(const Sink &sink) const;
     // One header row and one row per slot, comma-separated with quotes where a
     // field needs them; the last column counts the other slots that share the
@@ -107,10 +108,13 @@ private:
     // that orders them as their texts read.
     static std::uint32_t keyOf(const Row &row);
     static QString outputText(const Row &row);
+    // What the row answers to as the text names it: "77g", "3 / F1".
+    static QString addressText(const Row &row);
     // The index of the file a row belongs to.
     std::size_t fileOfRow(std::size_t index) const;
     QString nameOf(std::size_t fileIndex) const;
-    QString slotLabelOf(std::size_t index) const;
+    // The slot's label, with its number where the label repeats (SlotName.h).
+    QString slotNameOf(std::size_t index) const;
     // Every row's index, in the order of keyOf, then of their place.
     std::vector<std::uint32_t> rowsByKey() const;
     // Calls back for each run of more than one row that answers alike.

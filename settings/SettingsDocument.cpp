@@ -182,12 +182,15 @@ std::optional<Fault> applySettings(DecoderSession &session, const QJsonObject &d
     return std::nullopt;
 }
 
+void takeLoadCorrections(DecoderSession &session)
+{
+    const LoadedEditors editors(session);
+}
+
 QStringList loadCorrections(const DecoderSession &session)
 {
     DecoderSession loaded = session;
-    {
-        const LoadedEditors editors(loaded);
-    }
+    takeLoadCorrections(loaded);
     QStringList lines;
     const auto compare = [&lines](const auto &before, const auto &after, const QString &area, int digits) {
         for (std::size_t k = 0; k < before.size(); ++k) {

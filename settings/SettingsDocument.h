@@ -42,6 +42,11 @@ QByteArray documentText(const QJsonObject &document);
 // has one.
 std::optional<Fault> applySettings(DecoderSession &session, const QJsonObject &document);
 
+// Loads the editors of the session's type as the window does, which leaves in
+// the image the corrections loading makes (the SW1 byte, a fading code no
+// position has): what a save of the file writes without an edit.
+void takeLoadCorrections(DecoderSession &session);
+
 // The bytes that loading the editors corrects by itself (the SW1 byte, a
 // fading code no position has), one line each in the order of the image:
 // "EEPROM-Byte 00: FF -> F0". The session is left as it is.

@@ -5,6 +5,7 @@
 #include "image/SafeText.h"
 #include "settings/Sections.h"
 #include "settings/SettingsDocument.h"
+#include "settings/SlotName.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -82,16 +83,12 @@ QHash<qint64, QString> labelsOf(const QJsonArray &first, const QJsonArray &secon
     return labels;
 }
 
-// A slot as a change list names it: by its label, with its number where
-// another slot has the same label, or by its number alone.
+// A slot as a change list names it (SlotName.h), by the documents' labels.
 QString slotName(const QHash<qint64, QString> &labels, qint64 slot)
 {
     const QString label = labels.value(slot);
-    if (label.isEmpty())
-        return QStringLiteral("Slot %1").arg(slot);
     const auto sameLabel = std::count(labels.cbegin(), labels.cend(), label);
-    const QString shown = escapedText(label);
-    return sameLabel > 1 ? QStringLiteral("%1 (Slot %2)").arg(shown, QString::number(slot)) : shown;
+    return Settings::slotName(escapedText(label), slot, sameLabel > 1);
 }
 
 // The slots are matched by their number and compared whole. Within one

@@ -184,11 +184,18 @@ TEST(SeriesNames, CountFromOneBeforeTheSuffix)
 // used address moves on by the step; unused slots and outputs stay.
 TEST_F(CliTest, SeriesShiftsEveryUsedAddressFromFileToFile)
 {
-    const CliOutput o = runCli({"set", Signal, "-o", out(QStringLiteral("sig.hex")), "--slot", "9=100g", "--slot",
-                                "10=0", "--slot", "11=7r", "--series", "4", "--step", "12"});
+    const QStringList args{"set", Signal, "-o", out(QStringLiteral("sig.hex")), "--slot", "9=100g", "--slot",
+                           "10=0", "--slot", "11=7r", "--series", "4", "--step", "12"};
+    const CliOutput o = runCli(args);
     ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
     EXPECT_EQ(writtenFiles(), QStringList({"sig-1.hex", "sig-2.hex", "sig-3.hex", "sig-4.hex"}));
     EXPECT_EQ(outputLines(o.out).size(), 4);
+    // The program takes the list of written files line by line, as they go out.
+    QString lines;
+    const CliOutput streamed = runCli(args, [&lines](const QString &line) { lines += line; });
+    EXPECT_EQ(streamed.exitCode, 0);
+    EXPECT_TRUE(streamed.out.isEmpty());
+    EXPECT_EQ(lines, o.out);
 
     const DecoderSession original = loadedSession(Signal);
     for (int n = 1; n <= 4; ++n) {

@@ -229,7 +229,7 @@ TEST_F(SettingsCli, InventoryFindsASharedAddressPlantedInTwoSamples)
     EXPECT_EQ(csv.exitCode, 0);
     const QStringList lines = csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_GT(lines.size(), 2);
-    EXPECT_EQ(lines.first(), QStringLiteral("file,type,label,protocol,slot,slot label,address,output,shared with"));
+    EXPECT_EQ(lines.first(), QStringLiteral("file,type,label,protocol,slot,slot label,address,output,other slots sharing"));
     EXPECT_EQ(lines.count(lines.first()), 1);
     int sharing = 0;
     for (const QString &line : lines.mid(1)) {
@@ -241,6 +241,44 @@ TEST_F(SettingsCli, InventoryFindsASharedAddressPlantedInTwoSamples)
     const QJsonObject json = QJsonDocument::fromJson(runCli({"inventory", "--json", path("folder")}).out.toUtf8()).object();
     EXPECT_EQ(json[QStringLiteral("rows")].toArray().size(), lines.size() - 1);
     EXPECT_EQ(json[QStringLiteral("shared")].toArray().size(), 1);
+}
+
+// The text names a slot by label and number where its decoder repeats the
+// label (the signal decoder's two "Halt" slots), and keeps a function apart
+// from its address ("3 / F1", not "3F1", which reads as a hex number).
+TEST_F(SettingsCli, InventoryTextTellsSlotsAndFunctionsApart)
+{
+    const struct {
+        const char *sample;
+        QStringList changes; // --slot values
+        QString shared; // the section of shared addresses, the file written as "f.hex"
+        QString row;    // the slot as the first row names it
+    } rows[] = {
+        {"203-led-dekoder-signal-003-obb-dcc.hex", {"1=77g", "8=77g"},
+         "DCC 77g:\n  f.hex: Halt (Slot 1)\n  f.hex: Halt (Slot 8)\n", "Halt (Slot 1)"},
+        {"15872-led-dekoder-funktionsdekoder-schalten-dcc.hex", {"1=3/1", "2=3/1"},
+         "DCC 3 / F1:\n  f.hex: Out 1\n  f.hex: Out 2\n", "Out 1"},
+        {"full-457-led-signal-001-dcc.hex", {"2=77r", "10=77r"},
+         "DCC 77r:\n  f.hex: Hp1\n  f.hex: Vr0 (Slot 10)\n", "Hp0"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.sample);
+        QDir(path("folder")).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(path("folder")));
+        QStringList args{QStringLiteral("set"), sample(row.sample), QStringLiteral("-o"), path("folder/f.hex")};
+        for (const QString &change : row.changes)
+            args << QStringLiteral("--slot") << change;
+        ASSERT_EQ(runCli(args).exitCode, 0);
+        const CliOutput text = runCli({"inventory", path("folder")});
+        ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+        const QString folder = path("folder/");
+        QString out = text.out;
+        out.replace(folder, QString());
+        const QString shared = out.mid(out.indexOf(QStringLiteral("Shared addresses:\n")) + 18);
+        EXPECT_EQ(shared.toStdString(), row.shared.toStdString());
+        EXPECT_TRUE(out.section(u'\n', 1, 1).contains(QStringLiteral("  %1  ").arg(row.row)))
+            << out.toStdString();
+    }
 }
 
 // Every entry of a folder named *.hex is listed or named on standard error.
