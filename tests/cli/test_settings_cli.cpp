@@ -274,7 +274,9 @@ TEST_F(SettingsCli, InventoryTextTellsSlotsAndFunctionsApart)
         const QString folder = path("folder/");
         QString out = text.out;
         out.replace(folder, QString());
-        const QString shared = out.mid(out.indexOf(QStringLiteral("Shared addresses:\n")) + 18);
+        const QString heading = QStringLiteral("Geteilte Adressen:\n");
+        ASSERT_GE(out.indexOf(heading), 0) << out.toStdString();
+        const QString shared = out.mid(out.indexOf(heading) + heading.size());
         EXPECT_EQ(shared.toStdString(), row.shared.toStdString());
         EXPECT_TRUE(out.section(u'\n', 1, 1).contains(QStringLiteral("  %1  ").arg(row.row)))
             << out.toStdString();
