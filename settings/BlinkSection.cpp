@@ -2,7 +2,7 @@
 // and Frame_blinkmuster_led (ten outputs), one block per decoder address.
 #include "frames/Frame_blinkmuster/BlinkModel.h"
 
-#include "frames/Frame_blinkmuster_led/LedBlinkPatterns.h"
+#include "settings/EditorKinds.h"
 #include "settings/Sections.h"
 
 #include <QCoreApplication>
@@ -168,11 +168,10 @@ private:
 
 std::unique_ptr<LoadedEditor> load(DecoderSession &session)
 {
-    switch (session.editorFrame()) {
-    case EditorFrameKind::Blink: return std::make_unique<BlinkEditor>(session, blinkPatternLayout());
-    case EditorFrameKind::LedBlink: return std::make_unique<BlinkEditor>(session, ledBlinkPatternLayout());
-    default: return nullptr;
-    }
+    const EditorKind *kind = editorKind(session.editorFrame());
+    if (!kind || !kind->patternLayout)
+        return nullptr;
+    return std::make_unique<BlinkEditor>(session, kind->patternLayout());
 }
 
 } // namespace

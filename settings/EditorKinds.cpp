@@ -56,16 +56,16 @@ std::shared_ptr<const FrameState> applyServo(DecoderSession &session, const Fram
 }
 
 constexpr EditorKind Kinds[] = {
-    {EditorFrameKind::Modes, "FrameZusatz1", nullptr, nullptr, nullptr, Settings::modesSection},
-    {EditorFrameKind::CvList, "FrameRegister1", nullptr, nullptr, nullptr, Settings::cvsSection},
+    {EditorFrameKind::Modes, "FrameZusatz1", nullptr, nullptr, nullptr, Settings::modesSection, nullptr},
+    {EditorFrameKind::CvList, "FrameRegister1", nullptr, nullptr, nullptr, Settings::cvsSection, nullptr},
     {EditorFrameKind::Blink, "FrameBlinkmuster1",
      [](const QJsonValue &v) { return stateOf(BlinkEditorCopy::fromJson(v, blinkPatternLayout())); },
-     waits<BlinkEditorCopy>, applyBlink, Settings::blinkSection},
+     waits<BlinkEditorCopy>, applyBlink, Settings::blinkSection, blinkPatternLayout},
     {EditorFrameKind::LedBlink, "FrameBlinkmuster_led1",
      [](const QJsonValue &v) { return stateOf(BlinkEditorCopy::fromJson(v, ledBlinkPatternLayout())); },
-     waits<BlinkEditorCopy>, applyBlink, Settings::blinkSection},
+     waits<BlinkEditorCopy>, applyBlink, Settings::blinkSection, ledBlinkPatternLayout},
     {EditorFrameKind::Servo, "FrameTamb1", [](const QJsonValue &v) { return stateOf(ServoEditorCopy::fromJson(v)); },
-     waits<ServoEditorCopy>, applyServo, Settings::servoSection},
+     waits<ServoEditorCopy>, applyServo, Settings::servoSection, nullptr},
 };
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <memory>
 #include <span>
 
+struct PatternLayout;
+
 namespace Settings {
 struct EditorSection;
 }
@@ -32,6 +34,9 @@ struct EditorKind {
     // The editor's section of the settings document (the two blink pattern
     // editors share one).
     const Settings::EditorSection &(*section)();
+    // The layout of the blink patterns the editor shows; null for an editor
+    // of no patterns.
+    const PatternLayout &(*patternLayout)();
 
     QString nameText() const { return QString::fromLatin1(name); }
 };
