@@ -2075,6 +2075,17 @@ the series is written only in part: %1 could not be put back as it was</translat
     </message>
 </context>
 <context>
+    <name>SlotName</name>
+    <message>
+        <source>%1 (Slot %2)</source>
+        <translation>%1 (Slot %2)</translation>
+    </message>
+    <message>
+        <source>Slot %1</source>
+        <translation>Slot %1</translation>
+    </message>
+</context>
+<context>
     <name>SlotRules</name>
     <message>
         <source>Ungültige Eingabe für &lt;%1&gt; </source>

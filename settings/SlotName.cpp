@@ -1,5 +1,7 @@
 #include "settings/SlotName.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace Settings {
@@ -28,13 +30,14 @@ bool labelRepeats(const DecoderType &type, int slot)
 QString slotName(const QString &label, qint64 slot, bool labelRepeats)
 {
     if (label.isEmpty())
-        return QStringLiteral("Slot %1").arg(slot);
-    return labelRepeats ? QStringLiteral("%1 (Slot %2)").arg(label, QString::number(slot)) : label;
+        return QCoreApplication::translate("SlotName", "Slot %1").arg(slot);
+    return labelRepeats ? QCoreApplication::translate("SlotName", "%1 (Slot %2)").arg(label, QString::number(slot))
+                        : label;
 }
 
 QString slotName(const DecoderType &type, int slot)
 {
-    return slotName(type.slotLabel(slot), slot, labelRepeats(type, slot));
+    return slotName(slotLabelText(type.slotLabel(slot)), slot, labelRepeats(type, slot));
 }
 
 } // namespace Settings

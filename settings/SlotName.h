@@ -9,10 +9,11 @@
 
 namespace Settings {
 
-// The label as it is to be shown (escaped where it comes from a document).
+// The label as it is to be shown: in the reader's language, escaped where it
+// comes from a document.
 QString slotName(const QString &label, qint64 slot, bool labelRepeats);
 
-// A slot of a decoder type, named as above.
+// A slot of a decoder type, named as above in the reader's language.
 QString slotName(const DecoderType &type, int slot);
 
 } // namespace Settings

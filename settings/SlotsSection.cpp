@@ -88,7 +88,7 @@ QString slotName(const QHash<qint64, QString> &labels, qint64 slot)
 {
     const QString label = labels.value(slot);
     const auto sameLabel = std::count(labels.cbegin(), labels.cend(), label);
-    return Settings::slotName(escapedText(label), slot, sameLabel > 1);
+    return Settings::slotName(escapedText(slotLabelText(label)), slot, sameLabel > 1);
 }
 
 // The slots are matched by their number and compared whole. Within one
