@@ -160,9 +160,10 @@ int runQuaxel(int argc, char *argv[])
         // After QApplication took its own options out of argv.
         const Options options = parseOptions(argumentsAsBytes(argc, argv));
         if (options.playAtRefused) {
-            QTextStream(stderr) << "Quaxel: "
-                                << translated(QT_TRANSLATE_NOOP("QuaxelApp", "--play-at braucht --screenshot und eine Zahl von Millisekunden"))
-                                << Qt::endl;
+            QTextStream(stderr)
+                << "Quaxel: "
+                << translated(QT_TRANSLATE_NOOP("QuaxelApp", "--play-at braucht --screenshot und eine Zahl von Millisekunden"))
+                << Qt::endl;
             return 1;
         }
         // Refused at once: an empty name would otherwise start the window
