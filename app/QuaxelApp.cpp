@@ -14,12 +14,19 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QTextStream>
 #include <exception>
 
 namespace {
+
+// The texts of the start-up options and their messages, in the window's language.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("QuaxelApp", text);
+}
 
 struct Options {
     QString hexFile;
@@ -46,21 +53,27 @@ QStringList argumentsAsBytes(int argc, char *argv[])
 Options parseOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Quaxel - editor for decoder firmware HEX files"));
+    parser.setApplicationDescription(
+        translated(QT_TRANSLATE_NOOP("QuaxelApp", "Quaxel - Editor für HEX-Dateien von Decoder-Firmware")));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("HEX file to load at start"),
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 translated(QT_TRANSLATE_NOOP("QuaxelApp", "HEX-Datei, die beim Start geladen wird")),
                                  QStringLiteral("[FILE.hex]"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Render the main window into a PNG picture and quit."),
-                                        QStringLiteral("FILE.png"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        translated(QT_TRANSLATE_NOOP("QuaxelApp", "Das Hauptfenster als PNG-Bild speichern und beenden.")),
+        QStringLiteral("FILE.png"));
     parser.addOption(screenshot);
     const QCommandLineOption playAt(QStringLiteral("play-at"),
-                                    QStringLiteral("With --screenshot: the shown editor plays its pattern or curve, "
-                                                   "pictured MS milliseconds after the start."),
+                                    translated(QT_TRANSLATE_NOOP("QuaxelApp",
+                                                                 "Mit --screenshot: Der gezeigte Editor spielt sein Muster oder "
+                                                                 "seine Kurve ab, abgebildet MS Millisekunden nach dem Start.")),
                                     QStringLiteral("MS"));
     parser.addOption(playAt);
-    const QCommandLineOption sheet(QStringLiteral("sheet"), QStringLiteral("Write the data sheet of FILE into a PDF file and quit."),
-                                   QStringLiteral("SHEET.pdf"));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        translated(QT_TRANSLATE_NOOP("QuaxelApp", "Das Datenblatt von FILE in eine PDF-Datei schreiben und beenden.")),
+        QStringLiteral("SHEET.pdf"));
     parser.addOption(sheet);
     parser.process(arguments);
     Options options;
@@ -96,10 +109,14 @@ int renderScreenshot(TFormMain &window, const Options &options)
                 frame->playAt(options.playAt);
     QApplication::processEvents();
     const QByteArray png = windowPicturePng(window);
-    const auto failure = png.isEmpty() ? fileMessage(options.screenshot, QStringLiteral("the picture cannot be encoded"))
-                                       : saveVerifiedFile(options.screenshot, png);
+    const auto failure =
+        png.isEmpty()
+            ? fileMessage(options.screenshot, translated(QT_TRANSLATE_NOOP("QuaxelApp", "das Bild lässt sich nicht kodieren")))
+            : saveVerifiedFile(options.screenshot, png);
     if (failure) {
-        err << "Quaxel: cannot write " << QString(*failure).replace(u'\n', u' ') << Qt::endl;
+        err << "Quaxel: "
+            << translated(QT_TRANSLATE_NOOP("QuaxelApp", "Schreiben fehlgeschlagen: %1")).arg(QString(*failure).replace(u'\n', u' '))
+            << Qt::endl;
         return 1;
     }
     return loaded ? 0 : 1;
@@ -121,7 +138,7 @@ bool refusedAtOnce(const char *option, const QString &target)
 {
     QTextStream err(stderr);
     if (target.isEmpty()) {
-        err << "Quaxel: --" << option << ": no file name given" << Qt::endl;
+        err << "Quaxel: --" << option << ": " << translated(QT_TRANSLATE_NOOP("QuaxelApp", "kein Dateiname angegeben")) << Qt::endl;
         return true;
     }
     if (const auto refused = refusedTarget(target)) {
@@ -143,7 +160,10 @@ int runQuaxel(int argc, char *argv[])
         // After QApplication took its own options out of argv.
         const Options options = parseOptions(argumentsAsBytes(argc, argv));
         if (options.playAtRefused) {
-            QTextStream(stderr) << "Quaxel: --play-at needs --screenshot and a number of milliseconds" << Qt::endl;
+            QTextStream(stderr)
+                << "Quaxel: "
+                << translated(QT_TRANSLATE_NOOP("QuaxelApp", "--play-at braucht --screenshot und eine Zahl von Millisekunden"))
+                << Qt::endl;
             return 1;
         }
         // Refused at once: an empty name would otherwise start the window

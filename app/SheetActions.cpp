@@ -116,7 +116,7 @@ int writeSheetFile(const QString &hexFile, const QString &sheetPath)
         return 1;
     };
     if (hexFile.isEmpty())
-        return fail(QStringLiteral("--sheet: no HEX file given"));
+        return fail(QStringLiteral("--sheet: ") + SheetActions::tr("keine HEX-Datei angegeben"));
     const InputFile file = readInputFile(hexFile);
     if (file.error)
         return fail(*file.error);
@@ -131,8 +131,9 @@ int writeSheetFile(const QString &hexFile, const QString &sheetPath)
     input.session.filePath = hexFile;
     input.source = {shownPath(QFileInfo(hexFile).fileName()), file.content, outcome.lines.version};
     const QByteArray bytes = Sheet::pdf(Sheet::gather(std::move(input)), Sheet::paperFor(QLocale::system()));
-    const auto failure = bytes.isEmpty() ? fileMessage(sheetPath, QStringLiteral("the PDF cannot be made")) : saveVerifiedFile(sheetPath, bytes);
+    const auto failure = bytes.isEmpty() ? fileMessage(sheetPath, SheetActions::tr("das PDF kann nicht erstellt werden"))
+                                         : saveVerifiedFile(sheetPath, bytes);
     if (failure)
-        return fail(QStringLiteral("cannot write ") + QString(*failure).replace(u'\n', u' '));
+        return fail(SheetActions::tr("Schreiben fehlgeschlagen: %1").arg(QString(*failure).replace(u'\n', u' ')));
     return 0;
 }

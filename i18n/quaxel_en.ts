@@ -1238,6 +1238,45 @@ No address is shared.
     </message>
 </context>
 <context>
+    <name>QuaxelApp</name>
+    <message>
+        <source>Quaxel - Editor für HEX-Dateien von Decoder-Firmware</source>
+        <translation>Quaxel - editor for decoder firmware HEX files</translation>
+    </message>
+    <message>
+        <source>HEX-Datei, die beim Start geladen wird</source>
+        <translation>HEX file to load at start</translation>
+    </message>
+    <message>
+        <source>Das Hauptfenster als PNG-Bild speichern und beenden.</source>
+        <translation>Render the main window into a PNG picture and quit.</translation>
+    </message>
+    <message>
+        <source>Mit --screenshot: Der gezeigte Editor spielt sein Muster oder seine Kurve ab, abgebildet MS Millisekunden nach dem Start.</source>
+        <translation>With --screenshot: the shown editor plays its pattern or curve, pictured MS milliseconds after the start.</translation>
+    </message>
+    <message>
+        <source>Das Datenblatt von FILE in eine PDF-Datei schreiben und beenden.</source>
+        <translation>Write the data sheet of FILE into a PDF file and quit.</translation>
+    </message>
+    <message>
+        <source>das Bild lässt sich nicht kodieren</source>
+        <translation>the picture cannot be encoded</translation>
+    </message>
+    <message>
+        <source>Schreiben fehlgeschlagen: %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>kein Dateiname angegeben</source>
+        <translation>no file name given</translation>
+    </message>
+    <message>
+        <source>--play-at braucht --screenshot und eine Zahl von Millisekunden</source>
+        <translation>--play-at needs --screenshot and a number of milliseconds</translation>
+    </message>
+</context>
+<context>
     <name>RecentFilesPanel</name>
     <message>
         <source>HEX laden oder eine .hex-Datei hierher ziehen</source>
@@ -2000,6 +2039,14 @@ the series is written only in part: %1 could not be put back as it was</translat
     <message>
         <source>Drucken ist nicht möglich: %1</source>
         <translation>Printing is not possible: %1</translation>
+    </message>
+    <message>
+        <source>keine HEX-Datei angegeben</source>
+        <translation>no HEX file given</translation>
+    </message>
+    <message>
+        <source>Schreiben fehlgeschlagen: %1</source>
+        <translation>cannot write %1</translation>
     </message>
 </context>
 <context>

@@ -309,8 +309,8 @@ std::vector<Case> cases()
          "Datei:      -x.hex", only({"-x.hex"})},
         {"-o - writes the HEX text to standard output", nothing, {"set", Signal, "-o", "-", "--slot", "1=42g"}, 0, "",
          ":00000001FF\r\n", only({})},
-        {"--screenshot without a name is refused at once", nothing, {"quaxel", "--screenshot", ""}, 1, "no file name given", "",
-         only({})},
+        {"--screenshot without a name is refused at once", nothing, {"quaxel", "--screenshot", ""}, 1,
+         "--screenshot: kein Dateiname angegeben", "", only({})},
         {"--screenshot into a missing folder is refused at once", nothing, {"quaxel", "--screenshot", "no/x.png"}, 1,
          "Datei oder Ordner nicht gefunden", "", only({})},
         {"--screenshot onto a FIFO is refused at once", fifo("x.png"), {"quaxel", Signal, "--screenshot", "x.png"}, 1,
@@ -320,10 +320,10 @@ std::vector<Case> cases()
 
         // ---- a full disk, as a file size limit makes it ----
         {"--screenshot on a full disk keeps the old picture", withFile("old.png", OldPicture, 0644),
-         {"full-disk-quaxel", Signal, "--screenshot", "old.png"}, 1, "cannot write old.png:", "",
+         {"full-disk-quaxel", Signal, "--screenshot", "old.png"}, 1, "Schreiben fehlgeschlagen: old.png:", "",
          [](const Folder &f) { return f.read("old.png") == OldPicture ? expectNames(f, {"old.png"}) : "old.png changed"; }},
         {"--screenshot on a full disk leaves no new file", nothing, {"full-disk-quaxel", Signal, "--screenshot", "new.png"}, 1,
-         "cannot write new.png:", "", only({})},
+         "Schreiben fehlgeschlagen: new.png:", "", only({})},
         {"set on a full disk keeps the old file", withFile("o.hex", "old", 0644), {"full-disk-cli", "set", Signal, "-o", "o.hex"}, 1,
          "o.hex:\n", "", [](const Folder &f) { return f.read("o.hex") == "old" ? expectNames(f, {"o.hex"}) : "o.hex changed"; }},
 

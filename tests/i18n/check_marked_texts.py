@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when a text for people in the core or in quaxel-cli is not marked for
-translation.
+"""Fails when a text for people in the core, in quaxel-cli or in the program's
+start is not marked for translation.
 
 lupdate sees only texts inside tr(), QCoreApplication::translate() and
 QT_TRANSLATE_NOOP(); a message written as a bare literal escapes the
@@ -30,6 +30,9 @@ ALLOWED = [
     ('settings/ServoSection.cpp', r'(Start Loop|Spannung aus|Impulse aus|keine Unterbrechung|keine Wiederholung|'
                                   r'Impuls M.. \((Offset|Span)\)|Anzahl Punkte|Servo-Bedienung|Lernen \+ Justage)'),
     ('settings/BlinkSection.cpp', r'Blinkmuster Adresse %1'),
+    # The window's markup around a file name, and the fixed font's family name.
+    ('app/RecentFilesPanel.cpp', r'<a href=.*'),
+    ('app/StartUp.cpp', r'Liberation Sans'),
 ]
 
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')

@@ -262,7 +262,8 @@ TEST(DataSheet, LanguageAndPaperFollowTheLocale)
 
 // Exit 0 with the sheet written; exit 1 with the load's message when FILE does
 // not load, and with a message naming SHEET when it cannot be written: then
-// no sheet (and nothing else) is left behind.
+// no sheet (and nothing else) is left behind. The messages are German under
+// C, and English under an English locale.
 TEST(DataSheet, ExitStatuses)
 {
     QTemporaryDir work;
@@ -282,16 +283,21 @@ TEST(DataSheet, ExitStatuses)
         {"a good file", {good, QStringLiteral("--sheet"), QStringLiteral("out.pdf")}, 0, "", true},
         {"a missing file", {QStringLiteral("missing.hex"), QStringLiteral("--sheet"), QStringLiteral("out.pdf")}, 1, "missing.hex", false},
         {"a file that is no HEX file", {QStringLiteral("notes.hex"), QStringLiteral("--sheet"), QStringLiteral("out.pdf")}, 1, "E2", false},
-        {"no file at all", {QStringLiteral("--sheet"), QStringLiteral("out.pdf")}, 1, "no HEX file given", false},
+        {"no file at all", {QStringLiteral("--sheet"), QStringLiteral("out.pdf")}, 1, "--sheet: keine HEX-Datei angegeben", false},
         {"a sheet in a missing folder", {good, QStringLiteral("--sheet"), QStringLiteral("none/out.pdf")}, 1, "none/out.pdf", false},
         {"a sheet onto a folder", {good, QStringLiteral("--sheet"), QStringLiteral("folder")}, 1, "folder", false},
-        {"a sheet without a name", {good, QStringLiteral("--sheet"), QString()}, 1, "no file name given", false},
+        {"a sheet without a name", {good, QStringLiteral("--sheet"), QString()}, 1, "--sheet: kein Dateiname angegeben", false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         QFile::remove(work.filePath(QStringLiteral("out.pdf")));
         QProcess process;
         process.setWorkingDirectory(work.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        process.setProcessEnvironment(env);
         process.start(QStringLiteral(QUAXEL_APP), c.arguments);
         ASSERT_TRUE(process.waitForFinished(60000));
         EXPECT_EQ(process.exitCode(), c.status);
@@ -305,5 +311,7 @@ TEST(DataSheet, ExitStatuses)
         }
         const QStringList left = QDir(work.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
         EXPECT_EQ(left.size(), c.written ? 3 : 2) << left.join(u' ').toStdString();
-    }
+    }    const QString english =
+        run(QStringLiteral(QUAXEL_APP), {QStringLiteral("--sheet"), QStringLiteral("out.pdf")}, QStringLiteral("en_US.UTF-8")).err;
+    EXPECT_TRUE(english.contains(QStringLiteral("--sheet: no HEX file given"))) << english.toStdString();
 }
