@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -28,8 +29,13 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(pathFromBytes(QByteArray(argv[i])));
     // The texts for people in the desktop's language, as the window chooses it.
-    QCoreApplication application(argc, argv);
-    installLanguage(desktopLanguage());
+    // The German texts are the sources themselves; only English needs the
+    // application that holds the translation, and a run in German is spared it.
+    std::optional<QCoreApplication> application;
+    if (desktopLanguage() != ProgramLanguage::German) {
+        application.emplace(argc, argv);
+        installLanguage(desktopLanguage());
+    }
     // Output that grows with the input goes out as it is made.
     const CliOutput result = runCli(arguments, [](const QString &piece) { print(piece, stdout); });
     print(result.out, stdout);
