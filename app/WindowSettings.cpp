@@ -84,8 +84,14 @@ bool WindowSettings::saveRecentFiles(const RecentFilesPanel &recent) const
 
 std::optional<QString> WindowSettings::write(const IniFile &ini) const
 {
+    const QByteArray bytes = ini.toBytes();
+    // Settings equal to the file's are not written again: a start that loads
+    // the file already at the top of the recent list touches no disk.
+    const InputFile current = readInputFile(path_);
+    if (!current.error && current.content == bytes)
+        return std::nullopt;
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    return saveFileWhole(path_, ini.toBytes());
+    return saveFileWhole(path_, bytes);
 }
 
 QPoint WindowSettings::clientPosition(const QWidget &window)

@@ -8,6 +8,7 @@
 #include "app/TFormMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -307,6 +308,60 @@ TEST_F(MainWindowTest, BandedGroupBoxFramesMatchTheBaseStyle)
             EXPECT_EQ(picture(&banded, size, title), picture(fusion.get(), size, title));
         }
     }
+    // A checkable box keeps its frame below the check box.
+    const auto checkable = [](QStyle *style) {
+        QGroupBox box;
+        box.setCheckable(true);
+        box.setStyle(style);
+        box.resize(200, 150);
+        QImage image(box.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        box.render(&image);
+        return image;
+    };
+    EXPECT_EQ(checkable(&banded), checkable(fusion.get()));
+    // The progress bar, drawn clipped to its rectangle, at the steps of a load.
+    const auto bar = [](QStyle *style, int value) {
+        QProgressBar progress;
+        progress.setStyle(style);
+        progress.setTextVisible(false);
+        progress.setRange(0, 32);
+        progress.setValue(value);
+        progress.resize(230, 17);
+        QImage image(progress.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        progress.render(&image);
+        return image;
+    };
+    for (const int value : {0, 1, 16, 31, 32}) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(bar(&banded, value), bar(fusion.get(), value));
+    }
+}
+
+// Painting the window starts no thread and loads no image plugin: the raster
+// engine would start worker threads for a tall stretched picture or a clipped
+// progress bar, the image reader would load every format's plugin to read the
+// group box picture, and every start-up would pay for them. The check needs a
+// process in which neither happened yet; ctest runs it so (test_paint_threads).
+TEST_F(MainWindowTest, PaintingTheWindowStartsNoThread)
+{
+    const auto threads = [] {
+        return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    };
+    const auto imagePluginsLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+    };
+    if (threads() != 1 || imagePluginsLoaded())
+        GTEST_SKIP() << "an earlier test started threads or loaded image plugins";
+    TFormMain w(settingsPath());
+    w.show();
+    ASSERT_TRUE(w.loadHexFile(QStringLiteral(QUAXEL_SOURCE_DIR "/samples/demo.hex")));
+    QImage picture(w.size(), QImage::Format_RGB32);
+    w.render(&picture);
+    EXPECT_EQ(threads(), 1);
+    EXPECT_FALSE(imagePluginsLoaded());
 }
 
 // Black or white text by the usual contrast ratio, with the sRGB luminance

@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <cmath>
+#include <sys/stat.h>
 
 namespace {
 
@@ -149,6 +150,16 @@ TEST_F(MainWindowTest, EmptyWindowHintAndRecentFilesAcrossARestart)
     // leaves the list with the loader's message.
     emit emptyHint(again)->linkActivated(QStringLiteral("1"));
     EXPECT_EQ(statusPanelText(again, 4), first);
+    // Loaded again while it heads the list, the file leaves the settings file
+    // as it is: a start with the last file writes nothing.
+    const auto settingsInode = [this] {
+        struct stat info {};
+        return ::stat(QFile::encodeName(settingsPath()).constData(), &info) == 0 ? info.st_ino : ino_t(0);
+    };
+    const ino_t written = settingsInode();
+    ASSERT_NE(written, ino_t(0));
+    ASSERT_TRUE(again.loadHexFile(first));
+    EXPECT_EQ(settingsInode(), written);
     QFile::remove(second);
     EXPECT_FALSE(loadRecent(again, second));
     EXPECT_EQ(recentFilesOf(again).files(), QStringList({first}));
