@@ -90,6 +90,7 @@ TEST_F(MainWindowTest, TypeSwitchKeepsTheSizeTheEditorNeeds)
         EXPECT_FALSE(host.horizontalScrollBar()->isVisible()) << sample;
         EXPECT_FALSE(host.verticalScrollBar()->isVisible()) << sample;
     }
-    if (qEnvironmentVariable("QUAXEL_EXPECT_SCREEN") == QLatin1String("1067x800"))
+    if (qEnvironmentVariable("QUAXEL_EXPECT_SCREEN") == QLatin1String("1067x800")) {
         EXPECT_EQ(checked, 4) << "every editor fits that screen";
+    }
 }

@@ -27,9 +27,9 @@ TEST(SlotChanges, WrittenChangesReadBackOrAreNamed)
         SlotChange change;
         const char *fault; // nullptr: written
         SlotField field;
-        int address; // read back when written
-        bool green;
-        int function;
+        int address = 0; // read back when written
+        bool green = false;
+        int function = 0;
     } rows[] = {
         {"accessory address and output", Signal, {3, "17", true, {}}, nullptr, SlotField::Address, 17, true, 0},
         {"output alone keeps the address", Signal, {1, "", false, {}}, nullptr, SlotField::Address, -1, false, 0},
@@ -87,8 +87,9 @@ TEST(SlotChanges, WrittenChangesReadBackOrAreNamed)
         else
             EXPECT_EQ(back.function, row.function);
         for (int s = 0; s < DecoderSession::SlotCount; ++s) {
-            if (s != row.change.slot)
+            if (s != row.change.slot) {
                 EXPECT_EQ(storedSlotCode(session.image, s), storedSlotCode(loaded.image, s)) << "slot " << s;
+            }
         }
     }
 }
@@ -103,8 +104,8 @@ TEST(SlotChanges, SeriesOverflowNamesTheEarliestFile)
         int count;
         int step;
         int slot; // -1: the series fits
-        int fileNumber;
-        qint64 address;
+        int fileNumber = 0;
+        qint64 address = 0;
     } rows[] = {
         {"one file never overflows", {{9, 2044}}, 1, INT_MAX, -1},
         {"the last file at the limit", {{9, 2040}}, 5, 1, -1},
