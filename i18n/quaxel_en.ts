@@ -1691,6 +1691,14 @@ the series is written only in part: %1 could not be put back as it was</translat
         <source>Dekodertyp: %1 -&gt; %2</source>
         <translation>Decoder type: %1 -&gt; %2</translation>
     </message>
+    <message>
+        <source>ROM-Byte</source>
+        <translation>ROM byte</translation>
+    </message>
+    <message>
+        <source>EEPROM-Byte</source>
+        <translation>EEPROM byte</translation>
+    </message>
 </context>
 <context>
     <name>SettingsActions</name>

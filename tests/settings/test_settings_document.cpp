@@ -352,6 +352,13 @@ TEST(SettingsComparison, ReadsInTheReadersLanguageWhileTheDocumentsStayTheSame)
         EXPECT_EQ(inEnglish.partial, german.partial);
         EXPECT_EQ(inEnglish.exported, german.exported);
     }
+    // The bytes loading corrects by itself, which the window lists beside the changes.
+    DecoderSession session;
+    ASSERT_TRUE(loads(session, contentOf(sample("359-led-dekoder-ampel-v3-40-dcc.hex"))));
+    session.image.eeprom[Zusatz::ValueByte] = QStringLiteral("77"); // no fading code
+    EXPECT_EQ(loadCorrections(session).join(QLatin1Char('\n')).toStdString(), "EEPROM-Byte 20: 77 -> 11");
+    EnglishTexts english;
+    EXPECT_EQ(loadCorrections(session).join(QLatin1Char('\n')).toStdString(), "EEPROM byte 20: 77 -> 11");
 }
 
 // ---------------------------------------------------------------- a partial document compared
