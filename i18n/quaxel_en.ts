@@ -1518,6 +1518,189 @@ the series is written only in part: %1 could not be put back as it was</translat
     </message>
 </context>
 <context>
+    <name>SettingNames</name>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Wert %1</source>
+        <translation>Value %1</translation>
+    </message>
+    <message>
+        <source>Abschalten des Antriebes NUR nach TimeOut</source>
+        <translation>Switch the motor off ONLY after the time-out</translation>
+    </message>
+    <message>
+        <source>Mode Auswahl</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Dumm Mode</source>
+        <translation>Dumb mode</translation>
+    </message>
+    <message>
+        <source>Mode-Umschaltung SPERREN</source>
+        <translation>LOCK mode switching</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit Überblendung (Fading)</source>
+        <translation>Fading speed</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Leuchtstufe DUNKEL</source>
+        <translation>Level DIM</translation>
+    </message>
+    <message>
+        <source>Leuchtstufe HELL</source>
+        <translation>Level BRIGHT</translation>
+    </message>
+    <message>
+        <source>Mindestanzahl (1..9)</source>
+        <translation>Minimum (1..9)</translation>
+    </message>
+    <message>
+        <source>Schritt %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Ausgang %1 benutzt</source>
+        <translation>Output %1 used</translation>
+    </message>
+    <message>
+        <source>Blinkmuster Adresse %1</source>
+        <translation>Blink pattern address %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Start Loop</source>
+        <translation>Start loop</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Servo-Bedienung</source>
+        <translation>Servo control</translation>
+    </message>
+    <message>
+        <source>Lernen + Justage</source>
+        <translation>Learn + adjust</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Servo</source>
+        <translation>Servo</translation>
+    </message>
+    <message>
+        <source>Kurve</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>Relais</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Spannung aus</source>
+        <translation>Power off</translation>
+    </message>
+    <message>
+        <source>Impulse aus</source>
+        <translation>Pulses off</translation>
+    </message>
+    <message>
+        <source>keine Unterbrechung</source>
+        <translation>no interruption</translation>
+    </message>
+    <message>
+        <source>keine Wiederholung</source>
+        <translation>no repetition</translation>
+    </message>
+    <message>
+        <source>Impuls Min (Offset)</source>
+        <translation>Pulse min (offset)</translation>
+    </message>
+    <message>
+        <source>Impuls Max (Span)</source>
+        <translation>Pulse max (span)</translation>
+    </message>
+    <message>
+        <source>Servo %1</source>
+        <translation>Servo %1</translation>
+    </message>
+    <message>
+        <source>Anzahl Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Tasten-Aktion</source>
+        <translation>Button action</translation>
+    </message>
+    <message>
+        <source>Punkt %1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>Relais %1</source>
+        <translation>Relay %1</translation>
+    </message>
+    <message>
+        <source>Kurve %1</source>
+        <translation>Curve %1</translation>
+    </message>
+    <message>
+        <source>SW1</source>
+        <translation>SW1</translation>
+    </message>
+    <message>
+        <source>Dekodertyp: %1 -&gt; %2</source>
+        <translation>Decoder type: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ROM-Byte</source>
+        <translation>ROM byte</translation>
+    </message>
+    <message>
+        <source>EEPROM-Byte</source>
+        <translation>EEPROM byte</translation>
+    </message>
+</context>
+<context>
     <name>SettingsActions</name>
     <message>
         <source>Einstellungen (*.json);;Alle Dateien (*)</source>
@@ -1774,112 +1957,8 @@ the series is written only in part: %1 could not be put back as it was</translat
 <context>
     <name>Sheet</name>
     <message>
-        <source>Wert</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>Abschalten des Antriebes NUR nach TimeOut</source>
-        <translation>Switch the motor off ONLY after the time-out</translation>
-    </message>
-    <message>
-        <source>Mode Auswahl</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>Dumm Mode</source>
-        <translation>Dumb mode</translation>
-    </message>
-    <message>
-        <source>Mode-Umschaltung SPERREN</source>
-        <translation>LOCK mode switching</translation>
-    </message>
-    <message>
-        <source>Geschwindigkeit Überblendung (Fading)</source>
-        <translation>Fading speed</translation>
-    </message>
-    <message>
-        <source>Geschwindigkeit</source>
-        <translation>Speed</translation>
-    </message>
-    <message>
-        <source>Leuchtstufe DUNKEL</source>
-        <translation>Level DIM</translation>
-    </message>
-    <message>
-        <source>Leuchtstufe HELL</source>
-        <translation>Level BRIGHT</translation>
-    </message>
-    <message>
-        <source>Mindestanzahl (1..9)</source>
-        <translation>Minimum (1..9)</translation>
-    </message>
-    <message>
-        <source>SW1</source>
-        <translation>SW1</translation>
-    </message>
-    <message>
-        <source>Servo-Bedienung</source>
-        <translation>Servo control</translation>
-    </message>
-    <message>
-        <source>Lernen + Justage</source>
-        <translation>Learn + adjust</translation>
-    </message>
-    <message>
-        <source>Servo</source>
-        <translation>Servo</translation>
-    </message>
-    <message>
-        <source>Aktion</source>
-        <translation>Action</translation>
-    </message>
-    <message>
-        <source>Kurve</source>
-        <translation>Curve</translation>
-    </message>
-    <message>
         <source>Relais</source>
         <translation>Relay</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Start Loop</source>
-        <translation>Start loop</translation>
-    </message>
-    <message>
-        <source>Abbruch</source>
-        <translation>Abort</translation>
-    </message>
-    <message>
-        <source>Beenden</source>
-        <translation>Finish</translation>
-    </message>
-    <message>
-        <source>Spannung aus</source>
-        <translation>Power off</translation>
-    </message>
-    <message>
-        <source>Impulse aus</source>
-        <translation>Pulses off</translation>
-    </message>
-    <message>
-        <source>keine Unterbrechung</source>
-        <translation>no interruption</translation>
-    </message>
-    <message>
-        <source>keine Wiederholung</source>
-        <translation>no repetition</translation>
-    </message>
-    <message>
-        <source>ein</source>
-        <translation>on</translation>
-    </message>
-    <message>
-        <source>aus</source>
-        <translation>off</translation>
     </message>
     <message>
         <source>Bezeichnung</source>
@@ -3485,7 +3564,7 @@ Exit-Status: 0 alle Einstellungen sind gleich, 1 eine Einstellung unterscheidet 
 
 Compares the settings of A and B, each a HEX file or a settings document, and
 prints one line for each setting that differs, in the editors&apos; terms:
-&quot;Adresse 03: 12g -&gt; 14r&quot;, &quot;Kurve 2: Anzahl Punkte 30 -&gt; 20&quot;. A setting
+&quot;Address 03: 12g -&gt; 14r&quot;, &quot;Curve 2: Points 30 -&gt; 20&quot;. A setting
 that a document leaves out is not compared.
 
   --settings  compare settings, not bytes

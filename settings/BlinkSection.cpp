@@ -20,19 +20,19 @@ NodePtr stepText()
     node->max = 10;
     node->characters = QStringLiteral("01");
     node->nullable = true;
-    node->name = counted(QStringLiteral("Schritt %1"));
+    node->name = counted(QT_TRANSLATE_NOOP("SettingNames", "Schritt %1"));
     return node;
 }
 
 NodePtr shape()
 {
     static const NodePtr built =
-        array(object({{QStringLiteral("count"), editedInteger(fixed(QStringLiteral("Anzahl")))},
-                      {QStringLiteral("stretch"), editedInteger(fixed(QStringLiteral("Stretch")))},
-                      {QStringLiteral("loop"), boolean(fixed(QStringLiteral("Loop")))},
-                      {QStringLiteral("outputs"), array(boolean(counted(QStringLiteral("Ausgang %1 benutzt")), true), 10)},
+        array(object({{QStringLiteral("count"), editedInteger(fixed(QT_TRANSLATE_NOOP("SettingNames", "Anzahl")))},
+                      {QStringLiteral("stretch"), editedInteger(fixed(QT_TRANSLATE_NOOP("SettingNames", "Stretch")))},
+                      {QStringLiteral("loop"), boolean(fixed(QT_TRANSLATE_NOOP("SettingNames", "Loop")))},
+                      {QStringLiteral("outputs"), array(boolean(counted(QT_TRANSLATE_NOOP("SettingNames", "Ausgang %1 benutzt")), true), 10)},
                       {QStringLiteral("steps"), array(stepText(), 100)}},
-                     counted(QStringLiteral("Blinkmuster Adresse %1"))),
+                     counted(QT_TRANSLATE_NOOP("SettingNames", "Blinkmuster Adresse %1"))),
               4);
     return built;
 }

@@ -10,11 +10,12 @@ namespace Settings {
 
 namespace {
 
+// A CV as the window's list captions it, in the reader's language.
 QString cvCaption(int typeCode, int k)
 {
     const std::vector<Cv::Entry> &entries = Cv::entriesFor(typeCode);
     if (k >= 0 && k < static_cast<int>(entries.size()))
-        return entries[static_cast<std::size_t>(k)].caption;
+        return QCoreApplication::translate("CvTable", entries[static_cast<std::size_t>(k)].caption.toUtf8().constData());
     return QStringLiteral("CV %1").arg(k + 1);
 }
 

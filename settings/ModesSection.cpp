@@ -2,6 +2,8 @@
 #include "frames/Frame_zusatz/ModesModel.h"
 #include "settings/Sections.h"
 
+#include <QCoreApplication>
+
 namespace Settings {
 
 namespace {
@@ -23,7 +25,7 @@ ValueShown valueShown(const Zusatz::Layout &layout)
 QString valueCaption(int typeCode)
 {
     const Zusatz::Layout *layout = Zusatz::layoutFor(typeCode);
-    return layout && !layout->valueCaption.isEmpty() ? layout->valueCaption : QStringLiteral("Wert");
+    return layout && !layout->valueCaption.isEmpty() ? layout->valueCaption : QCoreApplication::translate("SettingNames", "Wert");
 }
 
 QString extraCaption(int typeCode, int k)
@@ -31,7 +33,7 @@ QString extraCaption(int typeCode, int k)
     const Zusatz::Layout *layout = Zusatz::layoutFor(typeCode);
     if (layout && k >= 0 && k < static_cast<int>(layout->extras.size()))
         return layout->extras[static_cast<std::size_t>(k)].caption;
-    return QStringLiteral("Wert %1").arg(k + 1);
+    return QCoreApplication::translate("SettingNames", "Wert %1").arg(k + 1);
 }
 
 NodePtr buildShape()
@@ -39,17 +41,17 @@ NodePtr buildShape()
     NodePtr neonBox = boolean([](int, int k) { return Zusatz::neonBoxes()[static_cast<std::size_t>(k)].caption; }, true);
     return object({
         {QStringLiteral("value"), editedInteger([](int code, int) { return valueCaption(code); })},
-        {QStringLiteral("switchOff"), boolean(fixed(QStringLiteral("Abschalten des Antriebes NUR nach TimeOut")))},
-        {QStringLiteral("mode"), integer(1, Zusatz::ModeRadioCount, fixed(QStringLiteral("Mode Auswahl")))},
-        {QStringLiteral("dummMode"), boolean(fixed(QStringLiteral("Dumm Mode")))},
-        {QStringLiteral("modeLock"), boolean(fixed(QStringLiteral("Mode-Umschaltung SPERREN")))},
+        {QStringLiteral("switchOff"), boolean(fixed(QT_TRANSLATE_NOOP("SettingNames", "Abschalten des Antriebes NUR nach TimeOut")))},
+        {QStringLiteral("mode"), integer(1, Zusatz::ModeRadioCount, fixed(QT_TRANSLATE_NOOP("SettingNames", "Mode Auswahl")))},
+        {QStringLiteral("dummMode"), boolean(fixed(QT_TRANSLATE_NOOP("SettingNames", "Dumm Mode")))},
+        {QStringLiteral("modeLock"), boolean(fixed(QT_TRANSLATE_NOOP("SettingNames", "Mode-Umschaltung SPERREN")))},
         {QStringLiteral("fading"), integer(0, Zusatz::FadingPositions - 1,
-                                           fixed(QStringLiteral("Geschwindigkeit Überblendung (Fading)")))},
-        {QStringLiteral("speed"), integer(0, 255, fixed(QStringLiteral("Geschwindigkeit")))},
+                                           fixed(QT_TRANSLATE_NOOP("SettingNames", "Geschwindigkeit Überblendung (Fading)")))},
+        {QStringLiteral("speed"), integer(0, 255, fixed(QT_TRANSLATE_NOOP("SettingNames", "Geschwindigkeit")))},
         {QStringLiteral("outputs"), array(neonBox, Zusatz::NeonBoxCount)},
-        {QStringLiteral("neonDark"), editedInteger(fixed(QStringLiteral("Leuchtstufe DUNKEL")))},
-        {QStringLiteral("neonBright"), editedInteger(fixed(QStringLiteral("Leuchtstufe HELL")))},
-        {QStringLiteral("minimumCount"), editedInteger(fixed(QStringLiteral("Mindestanzahl (1..9)")))},
+        {QStringLiteral("neonDark"), editedInteger(fixed(QT_TRANSLATE_NOOP("SettingNames", "Leuchtstufe DUNKEL")))},
+        {QStringLiteral("neonBright"), editedInteger(fixed(QT_TRANSLATE_NOOP("SettingNames", "Leuchtstufe HELL")))},
+        {QStringLiteral("minimumCount"), editedInteger(fixed(QT_TRANSLATE_NOOP("SettingNames", "Mindestanzahl (1..9)")))},
         {QStringLiteral("extras"), array(integer(0, 255, extraCaption, true), Zusatz::ExtraFieldCount)},
     });
 }

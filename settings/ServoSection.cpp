@@ -12,12 +12,20 @@ namespace Settings {
 
 namespace {
 
+// The texts of the address rows' actions and of SW1's function are the
+// document's values, the same in every language; a change list shows them in
+// the reader's language (choiceText()).
 const QStringList &actionNames()
 {
-    static const QStringList names{QStringLiteral("Start"), QStringLiteral("Start Loop"), QStringLiteral("Abbruch"),
-                                   QStringLiteral("Beenden")};
+    static const QStringList names{QString::fromUtf8(QT_TRANSLATE_NOOP("SettingNames", "Start")),
+                                   QString::fromUtf8(QT_TRANSLATE_NOOP("SettingNames", "Start Loop")),
+                                   QString::fromUtf8(QT_TRANSLATE_NOOP("SettingNames", "Abbruch")),
+                                   QString::fromUtf8(QT_TRANSLATE_NOOP("SettingNames", "Beenden"))};
     return names;
 }
+
+const QString ServoControl = QString::fromUtf8(QT_TRANSLATE_NOOP("SettingNames", "Servo-Bedienung"));
+const QString LearnAndAdjust = QString::fromUtf8(QT_TRANSLATE_NOOP("SettingNames", "Lernen + Justage"));
 
 // An address row as a comparison names it: the row's label without its colon.
 QString rowLabel(int typeCode, int row)
@@ -31,28 +39,28 @@ QString rowLabel(int typeCode, int row)
 
 NodePtr buildShape()
 {
-    auto action = std::make_shared<Node>(*text(fixed(QStringLiteral("Aktion")), actionNames()));
+    auto action = std::make_shared<Node>(*text(fixed(QT_TRANSLATE_NOOP("SettingNames", "Aktion")), actionNames()));
     action->nullable = true;
-    NodePtr address = object({{QStringLiteral("servo"), integer(1, 4, fixed(QStringLiteral("Servo")), true)},
+    NodePtr address = object({{QStringLiteral("servo"), integer(1, 4, fixed(QT_TRANSLATE_NOOP("SettingNames", "Servo")), true)},
                               {QStringLiteral("action"), action},
-                              {QStringLiteral("curve"), integer(1, 4, fixed(QStringLiteral("Kurve")), true)},
-                              {QStringLiteral("relay"), integer(1, 4, fixed(QStringLiteral("Relais")), true)}},
+                              {QStringLiteral("curve"), integer(1, 4, fixed(QT_TRANSLATE_NOOP("SettingNames", "Kurve")), true)},
+                              {QStringLiteral("relay"), integer(1, 4, fixed(QT_TRANSLATE_NOOP("SettingNames", "Relais")), true)}},
                              rowLabel);
-    NodePtr servo = object({{QStringLiteral("voltageOff"), boolean(fixed(QStringLiteral("Spannung aus")))},
-                            {QStringLiteral("pulsesOff"), boolean(fixed(QStringLiteral("Impulse aus")))},
-                            {QStringLiteral("noInterrupt"), boolean(fixed(QStringLiteral("keine Unterbrechung")))},
-                            {QStringLiteral("noRepeat"), boolean(fixed(QStringLiteral("keine Wiederholung")))},
-                            {QStringLiteral("offset"), integer(0, 255, fixed(QStringLiteral("Impuls Min (Offset)")))},
-                            {QStringLiteral("span"), integer(0, 255, fixed(QStringLiteral("Impuls Max (Span)")))}},
-                           counted(QStringLiteral("Servo %1")));
-    NodePtr curve = object({{QStringLiteral("count"), editedInteger(fixed(QStringLiteral("Anzahl Punkte")))},
-                            {QStringLiteral("stretch"), editedInteger(fixed(QStringLiteral("Stretch")))},
-                            {QStringLiteral("keyAction"), integer(0, 8, fixed(QStringLiteral("Tasten-Aktion")))},
-                            {QStringLiteral("points"), array(integer(0, 127, counted(QStringLiteral("Punkt %1")), true), 100)},
-                            {QStringLiteral("relays"), array(boolean(counted(QStringLiteral("Relais %1")), true), 100)}},
-                           counted(QStringLiteral("Kurve %1")));
-    return object({{QStringLiteral("sw1"), text(fixed(QStringLiteral("SW1")),
-                                                {QStringLiteral("Servo-Bedienung"), QStringLiteral("Lernen + Justage")})},
+    NodePtr servo = object({{QStringLiteral("voltageOff"), boolean(fixed(QT_TRANSLATE_NOOP("SettingNames", "Spannung aus")))},
+                            {QStringLiteral("pulsesOff"), boolean(fixed(QT_TRANSLATE_NOOP("SettingNames", "Impulse aus")))},
+                            {QStringLiteral("noInterrupt"), boolean(fixed(QT_TRANSLATE_NOOP("SettingNames", "keine Unterbrechung")))},
+                            {QStringLiteral("noRepeat"), boolean(fixed(QT_TRANSLATE_NOOP("SettingNames", "keine Wiederholung")))},
+                            {QStringLiteral("offset"), integer(0, 255, fixed(QT_TRANSLATE_NOOP("SettingNames", "Impuls Min (Offset)")))},
+                            {QStringLiteral("span"), integer(0, 255, fixed(QT_TRANSLATE_NOOP("SettingNames", "Impuls Max (Span)")))}},
+                           counted(QT_TRANSLATE_NOOP("SettingNames", "Servo %1")));
+    NodePtr curve = object({{QStringLiteral("count"), editedInteger(fixed(QT_TRANSLATE_NOOP("SettingNames", "Anzahl Punkte")))},
+                            {QStringLiteral("stretch"), editedInteger(fixed(QT_TRANSLATE_NOOP("SettingNames", "Stretch")))},
+                            {QStringLiteral("keyAction"), integer(0, 8, fixed(QT_TRANSLATE_NOOP("SettingNames", "Tasten-Aktion")))},
+                            {QStringLiteral("points"), array(integer(0, 127, counted(QT_TRANSLATE_NOOP("SettingNames", "Punkt %1")), true), 100)},
+                            {QStringLiteral("relays"), array(boolean(counted(QT_TRANSLATE_NOOP("SettingNames", "Relais %1")), true), 100)}},
+                           counted(QT_TRANSLATE_NOOP("SettingNames", "Kurve %1")));
+    return object({{QStringLiteral("sw1"), text(fixed(QT_TRANSLATE_NOOP("SettingNames", "SW1")),
+                                                {ServoControl, LearnAndAdjust})},
                    {QStringLiteral("addresses"), array(address, ServoAssign::RowCount)},
                    {QStringLiteral("servos"), array(servo, ServoAssign::ServoCount)},
                    {QStringLiteral("curves"), array(curve, 4)}});
@@ -139,7 +147,7 @@ QJsonObject servoOf(ServoModel &m)
 {
     QJsonObject servo;
     if (isFourServos(m))
-        servo[QStringLiteral("sw1")] = m.sw1LearnsAndAdjusts() ? QStringLiteral("Lernen + Justage") : QStringLiteral("Servo-Bedienung");
+        servo[QStringLiteral("sw1")] = m.sw1LearnsAndAdjusts() ? LearnAndAdjust : ServoControl;
     servo[QStringLiteral("addresses")] = rowsOf(m);
     servo[QStringLiteral("servos")] = servosOf(m);
     servo[QStringLiteral("curves")] = curvesOf(m);
@@ -296,7 +304,7 @@ public:
         if (sw1.isString()) {
             if (!isFourServos(model_))
                 return Fault{QStringLiteral("servo.sw1"), noSuchSetting()};
-            const bool learn = sw1.toString() == QStringLiteral("Lernen + Justage");
+            const bool learn = sw1.toString() == LearnAndAdjust;
             if (learn != model_.sw1LearnsAndAdjusts())
                 model_.chooseSw1(learn);
         }

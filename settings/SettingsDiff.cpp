@@ -3,19 +3,22 @@
 #include "image/SafeText.h"
 #include "settings/SettingsSchema.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace Settings {
 
 namespace {
 
-QString valueText(const QJsonValue &value)
+// A value as the reader reads it: yes/no and the choices of a text setting
+// in the reader's language, other texts (a blink step's "0110") as they are.
+QString valueText(const Node &node, const QJsonValue &value)
 {
     if (value.isBool())
-        return value.toBool() ? QStringLiteral("ein") : QStringLiteral("aus");
+        return onOffText(value.toBool());
     if (value.isDouble())
         return QString::number(value.toInteger());
-    return value.toString();
+    return node.choices.isEmpty() ? value.toString() : choiceText(value.toString());
 }
 
 // What compare() gives where nothing differs.
@@ -46,10 +49,10 @@ public:
             return Nothing;
         if (index >= 0) {
             contexts_.append(node.name ? node.name(typeCode_, index) : QString::number(index + 1));
-            addLine(QString(), a, b);
+            addLine(QString(), valueText(node, a), valueText(node, b));
             contexts_.removeLast();
         } else {
-            addLine(fieldName, a, b);
+            addLine(fieldName, valueText(node, a), valueText(node, b));
         }
         return b;
     }
@@ -57,9 +60,9 @@ public:
     QStringList lines;
 
 private:
-    void addLine(const QString &fieldName, const QJsonValue &a, const QJsonValue &b)
+    void addLine(const QString &fieldName, const QString &a, const QString &b)
     {
-        const QString change = valueText(a) + QStringLiteral(" -> ") + valueText(b);
+        const QString change = a + QStringLiteral(" -> ") + b;
         const QString context = contexts_.join(QStringLiteral(", "));
         if (context.isEmpty())
             lines.append(fieldName + QStringLiteral(": ") + change);
@@ -123,7 +126,7 @@ Comparison compareSettings(const QJsonObject &first, const QJsonObject &second)
             const QJsonObject decoder = document.value(QStringLiteral("decoder")).toObject();
             return QStringLiteral("%1 %2").arg(decoder.value(QStringLiteral("typeCode")).toInteger()).arg(escapedText(decoder.value(QStringLiteral("label")).toString()));
         };
-        comparer.lines.append(QStringLiteral("Dekodertyp: %1 -> %2").arg(typeText(first), typeText(second)));
+        comparer.lines.append(QCoreApplication::translate("SettingNames", "Dekodertyp: %1 -> %2").arg(typeText(first), typeText(second)));
     }
     const QJsonValue changed = comparer.compare(documentShape(), first, second, QString(), -1);
     comparison.lines = comparer.lines;

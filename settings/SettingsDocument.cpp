@@ -199,8 +199,8 @@ QStringList loadCorrections(const DecoderSession &session)
                              .arg(area, QStringLiteral("%1").arg(k, digits, 16, QLatin1Char('0')).toUpper(), before[k], after[k]);
         }
     };
-    compare(session.image.rom, loaded.image.rom, QStringLiteral("ROM-Byte"), 3);
-    compare(session.image.eeprom, loaded.image.eeprom, QStringLiteral("EEPROM-Byte"), 2);
+    compare(session.image.rom, loaded.image.rom, QCoreApplication::translate("SettingNames", "ROM-Byte"), 3);
+    compare(session.image.eeprom, loaded.image.eeprom, QCoreApplication::translate("SettingNames", "EEPROM-Byte"), 2);
     return lines;
 }
 

@@ -31,14 +31,24 @@ QString pathOf(const QString &parent, int index)
     return parent + QLatin1Char('[') + QString::number(index) + QLatin1Char(']');
 }
 
-Namer fixed(const QString &name)
+Namer fixed(const char *name)
 {
-    return [name](int, int) { return name; };
+    return [name](int, int) { return QCoreApplication::translate("SettingNames", name); };
 }
 
-Namer counted(const QString &pattern)
+Namer counted(const char *pattern)
 {
-    return [pattern](int, int index) { return pattern.arg(index + 1); };
+    return [pattern](int, int index) { return QCoreApplication::translate("SettingNames", pattern).arg(index + 1); };
+}
+
+QString choiceText(const QString &value)
+{
+    return QCoreApplication::translate("SettingNames", value.toUtf8().constData());
+}
+
+QString onOffText(bool on)
+{
+    return on ? QCoreApplication::translate("SettingNames", "ein") : QCoreApplication::translate("SettingNames", "aus");
 }
 
 NodePtr integer(int min, int max, Namer name, bool nullable)

@@ -52,7 +52,7 @@ struct Node {
     bool nullable = false; // null stands for "left out"
     std::vector<Field> fields;           // Object, in the editors' order
     std::shared_ptr<const Node> element; // Array
-    QStringList choices;                 // String: the only texts allowed, when given
+    QStringList choices;                 // String: the only texts allowed, when given (see choiceText())
     QString characters;                  // String: the only characters allowed, when given
     Namer name;                          // the setting's name in a comparison
     Rule rule;                           // checked after the shape, when given
@@ -70,9 +70,17 @@ using NodePtr = std::shared_ptr<const Node>;
 const Node &documentShape();
 
 // Building blocks of a shape. A fixed name, or one counted from 1 by the
-// element's index ("Kurve %1" for element 0 is "Kurve 1").
-Namer fixed(const QString &name);
-Namer counted(const QString &pattern);
+// element's index ("Kurve %1" for element 0 is "Kurve 1"). Each is a German
+// text marked with QT_TRANSLATE_NOOP("SettingNames", ...) where the shape
+// gives it, and comes in the reader's language when the name is asked for.
+Namer fixed(const char *name);
+Namer counted(const char *pattern);
+// A choice of a text setting as a person reads it, in the reader's language;
+// the document keeps the value itself in every language. The choices are
+// marked as the names are.
+QString choiceText(const QString &value);
+// A yes/no setting's value as a person reads it: "ein", "aus".
+QString onOffText(bool on);
 NodePtr integer(int min, int max, Namer name = {}, bool nullable = false);
 // A whole number that the editor's own rule takes or refuses when the
 // document is applied, with the editor's message naming the range it stores

@@ -20,61 +20,20 @@ QString tr(const char *text)
     return QCoreApplication::translate("Sheet", text);
 }
 
-// The fixed names of the settings document's settings, as the editors show
-// them: their texts for the translation.
-[[maybe_unused]] constexpr const char *SettingNames[] = {
-    QT_TRANSLATE_NOOP("Sheet", "Wert"),
-    QT_TRANSLATE_NOOP("Sheet", "Abschalten des Antriebes NUR nach TimeOut"),
-    QT_TRANSLATE_NOOP("Sheet", "Mode Auswahl"),
-    QT_TRANSLATE_NOOP("Sheet", "Dumm Mode"),
-    QT_TRANSLATE_NOOP("Sheet", "Mode-Umschaltung SPERREN"),
-    QT_TRANSLATE_NOOP("Sheet", "Geschwindigkeit Überblendung (Fading)"),
-    QT_TRANSLATE_NOOP("Sheet", "Geschwindigkeit"),
-    QT_TRANSLATE_NOOP("Sheet", "Leuchtstufe DUNKEL"),
-    QT_TRANSLATE_NOOP("Sheet", "Leuchtstufe HELL"),
-    QT_TRANSLATE_NOOP("Sheet", "Mindestanzahl (1..9)"),
-    QT_TRANSLATE_NOOP("Sheet", "SW1"),
-    QT_TRANSLATE_NOOP("Sheet", "Servo-Bedienung"),
-    QT_TRANSLATE_NOOP("Sheet", "Lernen + Justage"),
-    QT_TRANSLATE_NOOP("Sheet", "Servo"),
-    QT_TRANSLATE_NOOP("Sheet", "Aktion"),
-    QT_TRANSLATE_NOOP("Sheet", "Kurve"),
-    QT_TRANSLATE_NOOP("Sheet", "Relais"),
-    QT_TRANSLATE_NOOP("Sheet", "Start"),
-    QT_TRANSLATE_NOOP("Sheet", "Start Loop"),
-    QT_TRANSLATE_NOOP("Sheet", "Abbruch"),
-    QT_TRANSLATE_NOOP("Sheet", "Beenden"),
-    QT_TRANSLATE_NOOP("Sheet", "Spannung aus"),
-    QT_TRANSLATE_NOOP("Sheet", "Impulse aus"),
-    QT_TRANSLATE_NOOP("Sheet", "keine Unterbrechung"),
-    QT_TRANSLATE_NOOP("Sheet", "keine Wiederholung"),
-};
-
-// A name or choice of the settings document in the window's language. Names
-// that come from an editor's captions are translated already and stay as
-// they are.
-QString shownName(const QString &name)
-{
-    return QCoreApplication::translate("Sheet", name.toUtf8().constData());
-}
-
-QString onOff(bool on)
-{
-    return on ? tr("ein") : tr("aus");
-}
-
 QString valueText(const QJsonValue &value)
 {
     if (value.isBool())
-        return onOff(value.toBool());
+        return Settings::onOffText(value.toBool());
     if (value.isDouble())
         return QString::number(value.toInteger());
-    return shownName(value.toString());
+    return Settings::choiceText(value.toString());
 }
 
+// The settings' names and choices come in the window's language from the
+// document's shape.
 QString nameOf(const Settings::Node &node, int typeCode, int index, const QString &key)
 {
-    return shownName(node.name ? node.name(typeCode, index) : key);
+    return node.name ? node.name(typeCode, index) : key;
 }
 
 // The mode as the editor's choice names it.
@@ -149,7 +108,7 @@ PatternDiagram patternOf(const QJsonObject &block, int index)
     const QJsonArray steps = block.value(QStringLiteral("steps")).toArray();
     const QJsonArray used = block.value(QStringLiteral("outputs")).toArray();
     diagram.title = tr("Blinkmuster Adresse %1").arg(index + 1);
-    diagram.settings = tr("Anzahl %1, Stretch %2, Loop %3").arg(count).arg(stretch).arg(onOff(block.value(QStringLiteral("loop")).toBool()));
+    diagram.settings = tr("Anzahl %1, Stretch %2, Loop %3").arg(count).arg(stretch).arg(Settings::onOffText(block.value(QStringLiteral("loop")).toBool()));
     diagram.stepTime = stepTimeText(stretch);
     diagram.totalTime = totalTimeText(stretch, count);
     diagram.stepMs = stretch * 20;
@@ -200,7 +159,7 @@ QString addressRowText(const Settings::Node &shape, const QJsonObject &row, int 
         const QJsonValue value = row.value(field.key);
         if (value.isUndefined() || value.isNull())
             continue;
-        parts << (value.isString() ? shownName(value.toString()) : nameOf(*field.node, typeCode, -1, field.key) + QLatin1Char(' ') + valueText(value));
+        parts << (value.isString() ? Settings::choiceText(value.toString()) : nameOf(*field.node, typeCode, -1, field.key) + QLatin1Char(' ') + valueText(value));
     }
     return parts.isEmpty() ? tr("keine Zuordnung") : parts.join(QStringLiteral(", "));
 }

@@ -25,11 +25,6 @@ ALLOWED = [
     # QCommandLineParser's English complaints, matched to give our own.
     ('cli/Command.cpp', r'\^(Missing|Unexpected) value after .*'),
     ('image/ByteTexts.h', r'codes must fit in 16 bits'),
-    # The settings' names in the settings diff, the window's German labels.
-    ('settings/ModesSection.cpp', r'.*'),
-    ('settings/ServoSection.cpp', r'(Start Loop|Spannung aus|Impulse aus|keine Unterbrechung|keine Wiederholung|'
-                                  r'Impuls M.. \((Offset|Span)\)|Anzahl Punkte|Servo-Bedienung|Lernen \+ Justage)'),
-    ('settings/BlinkSection.cpp', r'Blinkmuster Adresse %1'),
     # The window's markup around a file name, and the fixed font's family name.
     ('app/RecentFilesPanel.cpp', r'<a href=.*'),
     ('app/StartUp.cpp', r'Liberation Sans'),

@@ -8,10 +8,12 @@
 #include "settings/SettingsDiff.h"
 #include "settings/SettingsDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace Settings;
@@ -275,6 +277,89 @@ const Outcome Outcomes[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, SettingsOutcome, ::testing::ValuesIn(Outcomes));
+
+// ---------------------------------------------------------------- the change list's language
+
+// The program's English texts installed while it lives, as the window and
+// quaxel-cli install them under an English desktop.
+class EnglishTexts {
+public:
+    EnglishTexts() { loaded = english_.load(QStringLiteral(":/i18n/quaxel_en.qm")) && QCoreApplication::installTranslator(&english_); }
+    ~EnglishTexts() { QCoreApplication::removeTranslator(&english_); }
+    bool loaded = false;
+
+private:
+    QTranslator english_;
+};
+
+// One comparison as a person and as a program read it.
+struct Read {
+    std::string lines;
+    std::string partial;  // the --json document
+    std::string exported; // the first file's settings document
+};
+
+Read readInTheCurrentLanguage(const QByteArray &content, const QJsonObject &document)
+{
+    const QJsonObject before = exported(content);
+    const Comparison comparison = compareSettings(before, document);
+    return {comparison.lines.join(QLatin1Char('\n')).toStdString(), QJsonDocument(comparison.partial).toJson().toStdString(),
+            QJsonDocument(before).toJson().toStdString()};
+}
+
+// The change list names each setting, and reads each yes/no and each choice
+// of a text setting, in the reader's language; the documents keep the values
+// as they are in every language ("Abbruch" is an action's value, "Abort" is
+// what an English reader reads).
+TEST(SettingsComparison, ReadsInTheReadersLanguageWhileTheDocumentsStayTheSame)
+{
+    const struct {
+        const char *file;
+        const char *path;
+        QJsonValue value;
+        const char *german;
+        const char *english;
+    } rows[] = {
+        {"106-led-dekoder-schalten-dcc.hex", "modes.mode", 3, "Mode Auswahl: 1 -> 3", "Mode: 1 -> 3"},
+        {"2769152-kandor-rimno-f-dekoder-neon-ab-v0-60-dcc.hex", "modes.neonDark", 4, "Leuchtstufe DUNKEL: 255 -> 4", "Level DIM: 255 -> 4"},
+        {"2769152-kandor-rimno-f-dekoder-neon-ab-v0-60-dcc.hex", "modes.modeLock", false, "Mode-Umschaltung SPERREN: ein -> aus", "LOCK mode switching: on -> off"},
+        {"17408-f-dekoder-mit-cv-dcc.hex", "cvs.3", 7, "CV17: Lange Adresse L: 255 -> 7", "CV17: Long address L: 255 -> 7"},
+        {"1-kandor-blinkmuster-dcc.hex", "blink.1.steps.6", "1011", "Blinkmuster Adresse 2, Schritt 7: 1111 -> 1011", "Blink pattern address 2, Step 7: 1111 -> 1011"},
+        {"221-led-blinkmuster-mot.hex", "blink.3.outputs.9", false, "Blinkmuster Adresse 4, Ausgang 10 benutzt: ein -> aus", "Blink pattern address 4, Output 10 used: on -> off"},
+        {"1-kandor-blinkmuster-dcc.hex", "blink.0.count", 12, "Blinkmuster Adresse 1: Anzahl 50 -> 12", "Blink pattern address 1: Count 50 -> 12"},
+        {"211-tamb-4-servo-dekoder-dcc.hex", "servo.curves.1.points.6", 52, "Kurve 2, Punkt 7: 127 -> 52", "Curve 2, Point 7: 127 -> 52"},
+        {"211-tamb-4-servo-dekoder-dcc.hex", "servo.curves.1.count", 20, "Kurve 2: Anzahl Punkte 255 -> 20", "Curve 2: Points 255 -> 20"},
+        {"211-tamb-4-servo-dekoder-dcc.hex", "servo.servos.2.offset", 160, "Servo 3: Impuls Min (Offset) 255 -> 160", "Servo 3: Pulse min (offset) 255 -> 160"},
+        {"211-tamb-4-servo-dekoder-dcc.hex", "servo.servos.0.noRepeat", false, "Servo 1: keine Wiederholung ein -> aus", "Servo 1: no repetition on -> off"},
+        {"211-tamb-4-servo-dekoder-dcc.hex", "servo.addresses.5.action", "Abbruch", "Adresse 06: Aktion Start Loop -> Abbruch", "Address 06: Action Start loop -> Abort"},
+        {"211-tamb-4-servo-dekoder-dcc.hex", "servo.sw1", "Lernen + Justage", "SW1: Servo-Bedienung -> Lernen + Justage", "SW1: Servo control -> Learn + adjust"},
+        {"8-torvel-dcc.hex", "decoder.typeCode", 9, "Dekodertyp: 8 Torvel -> 9 Torvel", "Decoder type: 8 Torvel -> 9 Torvel"},
+    };
+    int argc = 1;
+    char name[] = "test_settings_document";
+    char *argv[] = {name, nullptr};
+    const std::unique_ptr<QCoreApplication> app(QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.path);
+        const QByteArray content = contentOf(sample(row.file));
+        const QJsonObject document = changed(exported(content), QString::fromUtf8(row.path), row.value);
+        const Read german = readInTheCurrentLanguage(content, document);
+        EXPECT_EQ(german.lines, row.german);
+        EnglishTexts english;
+        ASSERT_TRUE(english.loaded);
+        const Read inEnglish = readInTheCurrentLanguage(content, document);
+        EXPECT_EQ(inEnglish.lines, row.english);
+        EXPECT_EQ(inEnglish.partial, german.partial);
+        EXPECT_EQ(inEnglish.exported, german.exported);
+    }
+    // The bytes loading corrects by itself, which the window lists beside the changes.
+    DecoderSession session;
+    ASSERT_TRUE(loads(session, contentOf(sample("359-led-dekoder-ampel-v3-40-dcc.hex"))));
+    session.image.eeprom[Zusatz::ValueByte] = QStringLiteral("77"); // no fading code
+    EXPECT_EQ(loadCorrections(session).join(QLatin1Char('\n')).toStdString(), "EEPROM-Byte 20: 77 -> 11");
+    EnglishTexts english;
+    EXPECT_EQ(loadCorrections(session).join(QLatin1Char('\n')).toStdString(), "EEPROM byte 20: 77 -> 11");
+}
 
 // ---------------------------------------------------------------- a partial document compared
 
