@@ -2,7 +2,6 @@
 #include <QBackingStore>
 #include <QBuffer>
 #include <QImage>
-#include <QFile>
 #include <QImageWriter>
 #include <QWidget>
 
@@ -47,14 +46,4 @@ inline QByteArray windowPicturePng(QWidget &window)
     QImageWriter writer(&buffer, "png");
     writer.setCompression(12); // Qt maps 0..100 onto the zlib levels 0..9
     return writer.write(picture) ? png : QByteArray();
-}
-
-// Writes the picture straight into the file: for the benchmark's bare window,
-// which links no more than Qt. The program saves it through the staged,
-// verified save of every other file.
-inline bool saveWindowPicture(QWidget &window, const QString &path)
-{
-    const QByteArray png = windowPicturePng(window);
-    QFile file(path);
-    return !png.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(png) == png.size();
 }

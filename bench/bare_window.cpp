@@ -1,8 +1,11 @@
 // The floor for Quaxel's start-up: a bare Qt Widgets window of the main
 // window's size, shown, rendered and saved as a PNG the same way as
-// `quaxel FILE --screenshot PICTURE.png` does it. With --with-text the window
-// holds one label, so that the fonts are loaded as in any window with text.
+// `quaxel FILE --screenshot PICTURE.png` does it: the same picture code and
+// the same staged, verified save, so that the comparison is one of start-ups
+// alone. With --with-text the window holds one label, so that the fonts are
+// loaded as in any window with text.
 #include "app/Screenshot.h"
+#include "image/SafeSave.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,5 +28,6 @@ int main(int argc, char *argv[])
     }
     window.show();
     QApplication::processEvents();
-    return saveWindowPicture(window, args.at(at + 1)) ? 0 : 1;
+    const QByteArray png = windowPicturePng(window);
+    return !png.isEmpty() && !saveVerifiedFile(args.at(at + 1), png) ? 0 : 1;
 }
