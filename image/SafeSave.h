@@ -3,10 +3,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <sys/types.h>
-#include <vector>
 
 // Writing a file so that nothing but the regular file meant is ever replaced,
 // and never half.
@@ -51,23 +51,28 @@ public:
 
 private:
     friend class StagedSeries;
-    // A file put in place whose old file is kept aside until the whole
-    // series is.
-    struct Placed {
-        QByteArray target;
-        QByteArray aside; // the old file; empty when the target was new
-        dev_t device = 0;
-        ino_t inode = 0;
-    };
     std::optional<QString> stageIn(const QString &path, const QByteArray &content, bool cleanFolder);
     // Gives an unnamed staged file a staging name and lets go of its descriptor.
     std::optional<QString> name();
-    std::optional<QString> place(Placed &placed, bool keepOld);
+    // Moves the staged file into the target's place; keepOld keeps a replaced
+    // file aside (under temporary_) so that putBack() can return it.
+    std::optional<QString> place(bool keepOld);
+    // Undoes place(): the old file back under its name, or the new file gone
+    // if it is still the one placed. False when that cannot be done; an old
+    // file then stays where it was kept aside.
+    bool putBack();
 
-    int fd_ = -1;          // the unnamed staged file; -1 when it has a name or nothing is staged
-    QByteArray temporary_; // the staged file's name; empty while unnamed or nothing is staged
-    QByteArray target_;    // the regular file's own name, links resolved
+    int fd_ = -1;            // the unnamed staged file; -1 when it has a name or nothing is staged
     bool newTarget_ = false; // no file had the target's name when it was staged
+    // The file of ours beside the target that discard() removes: the staged
+    // file until it is placed, then the old file that a series keeps aside
+    // until all of its files are in place. Empty while the staged file is
+    // unnamed, or when there is none.
+    QByteArray temporary_;
+    QByteArray target_; // the regular file's own name, links resolved
+    // The file placed under a new name, so that putBack() removes only it.
+    dev_t placedDevice_ = 0;
+    ino_t placedInode_ = 0;
 };
 
 // A series of files put in place together: either every file takes its name,
@@ -88,7 +93,9 @@ public:
     std::optional<QString> commit();
 
 private:
-    std::vector<StagedFile> files_;
+    // Ahead of a commit every file of the series is held here: a deque grows
+    // without copying what it holds, so a long series needs no second copy.
+    std::deque<StagedFile> files_;
     std::size_t unnamedLeft_; // descriptors the series may still hold open
 };
 
