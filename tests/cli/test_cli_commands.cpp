@@ -232,8 +232,9 @@ TEST(SlotValues, SplitIntoAddressOutputAndFunction)
         EXPECT_EQ(change->addressText, QString::fromUtf8(row.address)) << row.text;
         EXPECT_EQ(change->green ? int(*change->green) : -1, row.green) << row.text;
         EXPECT_EQ(change->functionText.has_value(), row.function != nullptr) << row.text;
-        if (change->functionText && row.function)
+        if (change->functionText && row.function) {
             EXPECT_EQ(*change->functionText, QString::fromUtf8(row.function)) << row.text;
+        }
     }
 }
 
