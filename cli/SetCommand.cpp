@@ -116,6 +116,7 @@ CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, 
                      const OutputSink &sink)
 {
     VerifiedSave save;
+    save.reserve(static_cast<std::size_t>(request.count));
     for (int n = 1; n <= request.count; ++n) {
         const QString path = request.fileName(n);
         DecoderSession file = n == 1 ? first : loaded;

@@ -431,6 +431,14 @@ StagedSeries::StagedSeries()
 {
 }
 
+void StagedSeries::reserve(std::size_t files)
+{
+    // Room taken ahead stays within reason whatever count is asked for; a
+    // longer series grows its list as it goes.
+    constexpr std::size_t MostFilesAhead = 1u << 16;
+    files_.reserve(std::min(files, MostFilesAhead));
+}
+
 std::optional<QString> StagedSeries::stage(const QString &path, const QByteArray &content)
 {
     StagedFile file;

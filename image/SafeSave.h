@@ -3,10 +3,10 @@
 
 #include <QByteArray>
 #include <QString>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <sys/types.h>
+#include <vector>
 
 // Writing a file so that nothing but the regular file meant is ever replaced,
 // and never half.
@@ -83,6 +83,9 @@ public:
     StagedSeries(const StagedSeries &) = delete;
     StagedSeries &operator=(const StagedSeries &) = delete;
 
+    // Room for the files the series will hold, taken at once (up to 65,536):
+    // a long series then never holds its files twice while its list grows.
+    void reserve(std::size_t files);
     // Stages the next file of the series: the reason when it cannot.
     std::optional<QString> stage(const QString &path, const QByteArray &content);
     // The last staged file, as StagedFile::temporaryPath().
@@ -93,9 +96,7 @@ public:
     std::optional<QString> commit();
 
 private:
-    // Ahead of a commit every file of the series is held here: a deque grows
-    // without copying what it holds, so a long series needs no second copy.
-    std::deque<StagedFile> files_;
+    std::vector<StagedFile> files_;
     std::size_t unnamedLeft_; // descriptors the series may still hold open
 };
 
@@ -139,6 +140,8 @@ ReadBackCheck sameBytes(const QByteArray &content);
 // time.
 class VerifiedSave {
 public:
+    // Room for the files to come, as StagedSeries::reserve().
+    void reserve(std::size_t files) { series_.reserve(files); }
     // Stages the file and checks its read-back (byte for byte without a
     // check): the message, naming the path, when it cannot be staged or does
     // not read back as meant. Nothing is in place then.
