@@ -70,7 +70,7 @@ private:
     // unnamed, or when there is none.
     QByteArray temporary_;
     QByteArray target_; // the regular file's own name, links resolved
-    // The file placed under a new name, so that putBack() removes only it.
+    // The file placed where no file was, so that putBack() removes only that file.
     dev_t placedDevice_ = 0;
     ino_t placedInode_ = 0;
 };
