@@ -11,7 +11,7 @@
 #include "image/SafeSave.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -116,6 +116,7 @@ CliOutput writeFiles(const DecoderSession &loaded, const DecoderSession &first, 
                      const OutputSink &sink)
 {
     VerifiedSave save;
+    save.reserve(static_cast<std::size_t>(request.count));
     for (int n = 1; n <= request.count; ++n) {
         const QString path = request.fileName(n);
         DecoderSession file = n == 1 ? first : loaded;
@@ -236,22 +237,37 @@ std::unique_ptr<Command> makeSetCommand(const OutputSink &sink)
     return std::make_unique<SetCommand>(sink);
 }
 
+// N=ADDRESS[r|g][/FUNCTION]: the slot's digits and '=', then up to the first
+// slash the address with the output's letter at its end, after the slash the
+// function. One line break at the end is passed over; the function holds no
+// other one.
 std::optional<SlotChange> parseSlotChange(const QString &text)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\d+)=([^/]*?)([rgRG]?)(?:/(.*))?$"));
-    const QRegularExpressionMatch m = form.match(text);
-    if (!m.hasMatch())
+    QStringView rest(text);
+    if (rest.endsWith(u'\n'))
+        rest.chop(1);
+    const qsizetype equals = rest.indexOf(u'=');
+    const QStringView number = rest.first(std::max<qsizetype>(equals, 0));
+    if (number.isEmpty() || !std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
     SlotChange change;
     bool ok = false;
-    change.slot = m.captured(1).toInt(&ok);
+    change.slot = number.toInt(&ok);
     if (!ok || change.slot < 1 || change.slot >= DecoderSession::SlotCount)
         return std::nullopt;
-    change.addressText = m.captured(2);
-    if (!m.captured(3).isEmpty())
-        change.green = m.captured(3).compare(QStringLiteral("g"), Qt::CaseInsensitive) == 0;
-    if (m.hasCaptured(4))
-        change.functionText = m.captured(4);
+    QStringView value = rest.sliced(equals + 1);
+    if (const qsizetype slash = value.indexOf(u'/'); slash >= 0) {
+        const QStringView function = value.sliced(slash + 1);
+        if (function.contains(u'\n'))
+            return std::nullopt;
+        change.functionText = function.toString();
+        value.truncate(slash);
+    }
+    if (!value.isEmpty() && QStringView(u"rgRG").contains(value.back())) {
+        change.green = value.back().toLower() == u'g';
+        value.chop(1);
+    }
+    change.addressText = value.toString();
     if (change.addressText.isEmpty() && !change.green && !change.functionText)
         return std::nullopt;
     return change;

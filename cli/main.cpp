@@ -32,9 +32,9 @@ int main(int argc, char *argv[])
     // The German texts are the sources themselves; only English needs the
     // application that holds the translation, and a run in German is spared it.
     std::optional<QCoreApplication> application;
-    if (desktopLanguage() != ProgramLanguage::German) {
+    if (const ProgramLanguage language = desktopLanguage(); language != ProgramLanguage::German) {
         application.emplace(argc, argv);
-        installLanguage(desktopLanguage());
+        installLanguage(language);
     }
     // Output that grows with the input goes out as it is made.
     const CliOutput result = runCli(arguments, [](const QString &piece) { print(piece, stdout); });

@@ -30,7 +30,40 @@ std::optional<ProgramLanguage> languageOfEntry(const QString &entry)
     return std::nullopt;
 }
 
+// "de" alone or with a territory, codeset or modifier: de_AT, de_DE.UTF-8, de@euro.
+bool namesGerman(const QByteArray &locale)
+{
+    return locale.startsWith("de") && (locale.size() == 2 || QByteArrayView("_.@").contains(locale.at(2)));
+}
+
+// The locale without a language: C, POSIX, C.UTF-8.
+bool namesNoLanguage(const QByteArray &locale)
+{
+    return locale == "C" || locale == "POSIX" || locale.startsWith("C.") || locale.startsWith("POSIX.");
+}
+
+QByteArray firstSet(std::initializer_list<const QByteArray *> variables)
+{
+    for (const QByteArray *variable : variables)
+        if (!variable->isEmpty())
+            return *variable;
+    return {};
+}
+
 } // namespace
+
+std::optional<ProgramLanguage> plainLanguageOf(const LanguageVariables &variables)
+{
+    if (!variables.language.isEmpty()) {
+        if (namesGerman(variables.language.left(variables.language.indexOf(':'))))
+            return ProgramLanguage::German;
+        return std::nullopt;
+    }
+    const QByteArray messages = firstSet({&variables.lcAll, &variables.lcMessages, &variables.lang});
+    if (messages.isEmpty() || namesNoLanguage(messages) || namesGerman(messages))
+        return ProgramLanguage::German;
+    return std::nullopt;
+}
 
 ProgramLanguage languageOf(const QStringList &uiLanguages)
 {
@@ -42,6 +75,9 @@ ProgramLanguage languageOf(const QStringList &uiLanguages)
 
 ProgramLanguage desktopLanguage()
 {
+    const LanguageVariables variables{qgetenv("LANGUAGE"), qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
+    if (const auto plain = plainLanguageOf(variables))
+        return *plain;
     return languageOf(QLocale::system().uiLanguages());
 }
 

@@ -250,9 +250,11 @@ std::optional<QString> refusedTarget(const QString &path)
 
 StagedFile::StagedFile(StagedFile &&other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
+      newTarget_(other.newTarget_),
       temporary_(std::exchange(other.temporary_, QByteArray())),
       target_(std::move(other.target_)),
-      newTarget_(other.newTarget_)
+      placedDevice_(other.placedDevice_),
+      placedInode_(other.placedInode_)
 {
 }
 
@@ -264,6 +266,8 @@ StagedFile &StagedFile::operator=(StagedFile &&other) noexcept
         temporary_ = std::exchange(other.temporary_, QByteArray());
         target_ = std::move(other.target_);
         newTarget_ = other.newTarget_;
+        placedDevice_ = other.placedDevice_;
+        placedInode_ = other.placedInode_;
     }
     return *this;
 }
@@ -336,9 +340,10 @@ std::optional<QString> StagedFile::name()
     return systemErrorText(EEXIST);
 }
 
-std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
+std::optional<QString> StagedFile::place(bool keepOld)
 {
-    placed = Placed{target_, {}, 0, 0};
+    placedDevice_ = 0;
+    placedInode_ = 0;
     struct stat now {};
     const bool targetThere = ::lstat(target_.constData(), &now) == 0;
     if (!targetThere && errno != ENOENT)
@@ -358,16 +363,16 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
         struct stat fresh {};
         ::fstat(fd_, &fresh);
         ::close(std::exchange(fd_, -1));
-        placed.device = fresh.st_dev;
-        placed.inode = fresh.st_ino;
+        placedDevice_ = fresh.st_dev;
+        placedInode_ = fresh.st_ino;
         return std::nullopt;
     }
     if (auto error = name())
         return error;
     struct stat fresh {};
     ::lstat(temporary_.constData(), &fresh);
-    placed.device = fresh.st_dev;
-    placed.inode = fresh.st_ino;
+    placedDevice_ = fresh.st_dev;
+    placedInode_ = fresh.st_ino;
     if (!targetThere || !keepOld) {
         const unsigned flags = targetThere ? 0 : RENAME_NOREPLACE;
         if (::renameat2(AT_FDCWD, temporary_.constData(), AT_FDCWD, target_.constData(), flags) != 0
@@ -380,17 +385,29 @@ std::optional<QString> StagedFile::place(Placed &placed, bool keepOld)
     const QByteArray aside = stagingName(target_);
     if (!replaceKeepingOld(temporary_, target_, aside, asideIsFresh))
         return systemErrorText(errno);
-    placed.aside = asideIsFresh ? temporary_ : aside;
-    temporary_.clear();
+    // Swapped, the old file took the staged file's name.
+    if (!asideIsFresh)
+        temporary_ = aside;
     return std::nullopt;
+}
+
+bool StagedFile::putBack()
+{
+    if (!temporary_.isEmpty()) {
+        const bool restored = ::rename(temporary_.constData(), target_.constData()) == 0;
+        temporary_.clear(); // the old file is never discarded, not even where it could not return
+        return restored;
+    }
+    struct stat now {};
+    return ::lstat(target_.constData(), &now) != 0
+           || (now.st_dev == placedDevice_ && now.st_ino == placedInode_ && ::unlink(target_.constData()) == 0);
 }
 
 std::optional<QString> StagedFile::commit()
 {
     if (fd_ < 0 && temporary_.isEmpty())
         return systemErrorText(ENOENT);
-    Placed placed;
-    if (auto error = place(placed, false)) {
+    if (auto error = place(false)) {
         discard();
         return error;
     }
@@ -412,6 +429,14 @@ void StagedFile::discard()
 StagedSeries::StagedSeries()
     : unnamedLeft_(unnamedBudget())
 {
+}
+
+void StagedSeries::reserve(std::size_t files)
+{
+    // Room taken ahead stays within reason whatever count is asked for; a
+    // longer series grows its list as it goes.
+    constexpr std::size_t MostFilesAhead = 1u << 16;
+    files_.reserve(std::min(files, MostFilesAhead));
 }
 
 std::optional<QString> StagedSeries::stage(const QString &path, const QByteArray &content)
@@ -438,34 +463,21 @@ QString StagedSeries::lastTemporaryPath() const
 
 std::optional<QString> StagedSeries::commit()
 {
-    std::vector<StagedFile::Placed> placed;
-    placed.reserve(files_.size());
     // A single file needs nothing kept aside: it replaces its target in one step.
     const bool keepOld = files_.size() > 1;
-    for (StagedFile &file : files_) {
-        StagedFile::Placed one;
-        const auto error = file.place(one, keepOld);
-        if (!error) {
-            placed.push_back(one);
+    for (auto file = files_.begin(); file != files_.end(); ++file) {
+        const auto error = file->place(keepOld);
+        if (!error)
             continue;
-        }
         // Back as it was: each old file returns to its name, each new one goes.
         QStringList notRestored;
-        for (auto k = placed.rbegin(); k != placed.rend(); ++k) {
-            bool restored = false;
-            if (!k->aside.isEmpty()) {
-                restored = ::rename(k->aside.constData(), k->target.constData()) == 0;
-            } else {
-                struct stat now {};
-                restored = ::lstat(k->target.constData(), &now) != 0
-                           || (now.st_dev == k->device && now.st_ino == k->inode && ::unlink(k->target.constData()) == 0);
-            }
-            if (!restored)
-                notRestored.prepend(shownPath(pathFromBytes(k->target)));
+        for (auto placed = std::make_reverse_iterator(file); placed != files_.rend(); ++placed) {
+            if (!placed->putBack())
+                notRestored.prepend(shownPath(pathFromBytes(placed->target_)));
         }
         for (StagedFile &left : files_)
             left.discard();
-        const QString failed = fileMessage(pathFromBytes(file.target_), *error);
+        const QString failed = fileMessage(pathFromBytes(file->target_), *error);
         if (!keepOld)
             return failed;
         if (notRestored.isEmpty())
@@ -473,15 +485,14 @@ std::optional<QString> StagedSeries::commit()
         return failed + QCoreApplication::translate("SafeSave", "\ndie Serie ist nur zum Teil geschrieben: %1 ließ sich nicht wiederherstellen, wie es war")
                             .arg(notRestored.join(QStringLiteral(", ")));
     }
-    for (const StagedFile::Placed &one : placed) {
-        if (!one.aside.isEmpty())
-            ::unlink(one.aside.constData());
-    }
+    // All in place: the old files kept aside go.
+    for (StagedFile &file : files_)
+        file.discard();
     QByteArray synced;
-    for (const StagedFile::Placed &one : placed) {
-        if (folderOf(one.target) != synced)
-            syncFolder(one.target);
-        synced = folderOf(one.target);
+    for (const StagedFile &file : files_) {
+        if (folderOf(file.target_) != synced)
+            syncFolder(file.target_);
+        synced = folderOf(file.target_);
     }
     files_.clear();
     return std::nullopt;

@@ -51,23 +51,28 @@ public:
 
 private:
     friend class StagedSeries;
-    // A file put in place whose old file is kept aside until the whole
-    // series is.
-    struct Placed {
-        QByteArray target;
-        QByteArray aside; // the old file; empty when the target was new
-        dev_t device = 0;
-        ino_t inode = 0;
-    };
     std::optional<QString> stageIn(const QString &path, const QByteArray &content, bool cleanFolder);
     // Gives an unnamed staged file a staging name and lets go of its descriptor.
     std::optional<QString> name();
-    std::optional<QString> place(Placed &placed, bool keepOld);
+    // Moves the staged file into the target's place; keepOld keeps a replaced
+    // file aside (under temporary_) so that putBack() can return it.
+    std::optional<QString> place(bool keepOld);
+    // Undoes place(): the old file back under its name, or the new file gone
+    // if it is still the one placed. False when that cannot be done; an old
+    // file then stays where it was kept aside.
+    bool putBack();
 
-    int fd_ = -1;          // the unnamed staged file; -1 when it has a name or nothing is staged
-    QByteArray temporary_; // the staged file's name; empty while unnamed or nothing is staged
-    QByteArray target_;    // the regular file's own name, links resolved
+    int fd_ = -1;            // the unnamed staged file; -1 when it has a name or nothing is staged
     bool newTarget_ = false; // no file had the target's name when it was staged
+    // The file of ours beside the target that discard() removes: the staged
+    // file until it is placed, then the old file that a series keeps aside
+    // until all of its files are in place. Empty while the staged file is
+    // unnamed, or when there is none.
+    QByteArray temporary_;
+    QByteArray target_; // the regular file's own name, links resolved
+    // The file placed where no file was, so that putBack() removes only that file.
+    dev_t placedDevice_ = 0;
+    ino_t placedInode_ = 0;
 };
 
 // A series of files put in place together: either every file takes its name,
@@ -78,6 +83,9 @@ public:
     StagedSeries(const StagedSeries &) = delete;
     StagedSeries &operator=(const StagedSeries &) = delete;
 
+    // Room for the files the series will hold, taken at once (up to 65,536):
+    // a long series then never holds its files twice while its list grows.
+    void reserve(std::size_t files);
     // Stages the next file of the series: the reason when it cannot.
     std::optional<QString> stage(const QString &path, const QByteArray &content);
     // The last staged file, as StagedFile::temporaryPath().
@@ -132,6 +140,8 @@ ReadBackCheck sameBytes(const QByteArray &content);
 // time.
 class VerifiedSave {
 public:
+    // Room for the files to come, as StagedSeries::reserve().
+    void reserve(std::size_t files) { series_.reserve(files); }
     // Stages the file and checks its read-back (byte for byte without a
     // check): the message, naming the path, when it cannot be staged or does
     // not read back as meant. Nothing is in place then.

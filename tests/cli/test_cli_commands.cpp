@@ -180,6 +180,64 @@ TEST(SeriesNames, CountFromOneBeforeTheSuffix)
     EXPECT_EQ(seriesFileName(QStringLiteral("plain"), 3), QStringLiteral("plain-3.hex"));
 }
 
+// The parts of a --slot value: the address as typed, the output at its end and
+// the function after the first slash; a value without a slot number, an '=' or
+// any change has not the form.
+TEST(SlotValues, SplitIntoAddressOutputAndFunction)
+{
+    const struct {
+        const char *text;
+        bool parsed;
+        int slot;
+        const char *address;
+        int green; // -1: not given, 0: red, 1: green
+        const char *function; // nullptr: not given
+    } rows[] = {
+        {"3=12", true, 3, "12", -1, nullptr},
+        {"03=12g", true, 3, "12", 1, nullptr},
+        {"3=12R", true, 3, "12", 0, nullptr},
+        {"3=g", true, 3, "", 1, nullptr},
+        {"3=gg", true, 3, "g", 1, nullptr},
+        {"3=r g", true, 3, "r ", 1, nullptr},
+        {"3=12r/2", true, 3, "12", 0, "2"},
+        {"4=/2", true, 4, "", -1, "2"},
+        {"4=5/", true, 4, "5", -1, ""},
+        {"4=5/2/1", true, 4, "5", -1, "2/1"},
+        {"4=a=b", true, 4, "a=b", -1, nullptr},
+        {"47=0", true, 47, "0", -1, nullptr},
+        {"3=5\n", true, 3, "5", -1, nullptr},
+        {"3=5\nx", true, 3, "5\nx", -1, nullptr},
+        {"3=5/2\n", true, 3, "5", -1, "2"},
+        {"3=", false, 0, "", -1, nullptr},
+        {"3=\n", false, 0, "", -1, nullptr},
+        {"3=5/2\nx", false, 0, "", -1, nullptr},
+        {"0=5", false, 0, "", -1, nullptr},
+        {"48=5", false, 0, "", -1, nullptr},
+        {"99999999999=5", false, 0, "", -1, nullptr},
+        {"x=5", false, 0, "", -1, nullptr},
+        {"+3=5", false, 0, "", -1, nullptr},
+        {" 3=5", false, 0, "", -1, nullptr},
+        {"3 =5", false, 0, "", -1, nullptr},
+        {"=5", false, 0, "", -1, nullptr},
+        {"35", false, 0, "", -1, nullptr},
+        {"\u0663=5", false, 0, "", -1, nullptr}, // an Arabic-Indic three
+    };
+    for (const auto &row : rows) {
+        const QString text = QString::fromUtf8(row.text);
+        const auto change = parseSlotChange(text);
+        ASSERT_EQ(change.has_value(), row.parsed) << row.text;
+        if (!change)
+            continue;
+        EXPECT_EQ(change->slot, row.slot) << row.text;
+        EXPECT_EQ(change->addressText, QString::fromUtf8(row.address)) << row.text;
+        EXPECT_EQ(change->green ? int(*change->green) : -1, row.green) << row.text;
+        EXPECT_EQ(change->functionText.has_value(), row.function != nullptr) << row.text;
+        if (change->functionText && row.function) {
+            EXPECT_EQ(*change->functionText, QString::fromUtf8(row.function)) << row.text;
+        }
+    }
+}
+
 // Four decoders from the signal firmware: the changed slots first, then every
 // used address moves on by the step; unused slots and outputs stay.
 TEST_F(CliTest, SeriesShiftsEveryUsedAddressFromFileToFile)

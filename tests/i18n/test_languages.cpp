@@ -103,6 +103,42 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageCase{"LANGUAGE=fr:en LANG=de_DE.UTF-8",
                                    {"fr", "fr-Latn-FR", "fr-FR", "en", "en-Latn-US", "en-US"}, ProgramLanguage::English}));
 
+// The environments that settle the language without the system locale answer
+// as its list of languages does; English, or LANGUAGE starting with a language
+// the program lacks, is always left to that list.
+TEST(LanguageVariables, AloneAnswerAsTheSystemLocaleDoes)
+{
+    const struct {
+        LanguageVariables variables; // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        QStringList uiLanguages;     // as QLocale::system() reads those variables
+        bool settled;
+    } rows[] = {
+        {{"", "", "", "C.UTF-8"}, {"C"}, true},
+        {{"", "", "", ""}, {"C"}, true},
+        {{"", "", "", "POSIX"}, {"C"}, true},
+        {{"", "", "", "de_AT@euro"}, {"de-AT", "de-Latn-AT"}, true},
+        {{"", "C", "", "en_US.UTF-8"}, {"C"}, true},
+        {{"", "", "de_DE.UTF-8", "en_US.UTF-8"}, {"de-DE", "de-Latn-DE", "de"}, true},
+        {{"de_DE:en", "", "", "en_US.UTF-8"}, {"de-DE", "de-Latn-DE", "de", "en", "en-Latn-US", "en-US"}, true},
+        {{"", "", "", "en_US.UTF-8"}, {"en-US", "en-Latn-US", "en"}, false},
+        {{"", "en_US.UTF-8", "", "de_DE.UTF-8"}, {"en-US", "en-Latn-US", "en"}, false},
+        {{"", "", "en_GB", "C.UTF-8"}, {"en-GB", "en-Latn-GB"}, false},
+        {{"C:en", "", "", "C.UTF-8"}, {"en", "en-Latn-US", "en-US"}, false},
+        {{"en:de", "", "", "de_DE.UTF-8"}, {"en", "en-Latn-US", "en-US", "de", "de-Latn-DE", "de-DE"}, false},
+        {{"fr:en", "", "", "de_DE.UTF-8"}, {"fr", "fr-Latn-FR", "fr-FR", "en", "en-Latn-US", "en-US"}, false},
+        {{"", "", "", "deu"}, {"deu", "de-Latn-DE", "de-DE", "de"}, false},
+    };
+    for (const auto &row : rows) {
+        const auto plain = plainLanguageOf(row.variables);
+        const std::string shown = (row.variables.language + " " + row.variables.lcAll + " " + row.variables.lcMessages
+                                   + " " + row.variables.lang).toStdString();
+        EXPECT_EQ(plain.has_value(), row.settled) << shown;
+        if (plain) {
+            EXPECT_EQ(*plain, languageOf(row.uiLanguages)) << shown;
+        }
+    }
+}
+
 // German: the texts are the source texts, exactly, and Qt's own are German.
 TEST_F(MainWindowTest, TheWindowInGerman)
 {
