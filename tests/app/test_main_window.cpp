@@ -293,14 +293,18 @@ TEST_F(MainWindowTest, BandedGroupBoxFramesMatchTheBaseStyle)
     std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     ASSERT_TRUE(fusion);
     BandedFrameStyle banded(QStyleFactory::create(QStringLiteral("Fusion")));
-    const auto picture = [](QStyle *style, const QSize &size, const QString &title) {
-        QGroupBox box(title);
-        box.setStyle(style);
-        box.resize(size);
+    // A widget drawn in a style onto white, at the size given.
+    const auto drawn = [](QWidget &widget, QStyle *style, const QSize &size) {
+        widget.setStyle(style);
+        widget.resize(size);
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
-        box.render(&image);
+        widget.render(&image);
         return image;
+    };
+    const auto picture = [&drawn](QStyle *style, const QSize &size, const QString &title) {
+        QGroupBox box(title);
+        return drawn(box, style, size);
     };
     for (const QSize size : {QSize(400, 505), QSize(300, 200), QSize(290, 72), QSize(120, 33), QSize(60, 97)}) {
         for (const QString &title : {QString(), QStringLiteral("Mode Auswahl")}) {
@@ -309,29 +313,19 @@ TEST_F(MainWindowTest, BandedGroupBoxFramesMatchTheBaseStyle)
         }
     }
     // A checkable box keeps its frame below the check box.
-    const auto checkable = [](QStyle *style) {
+    const auto checkable = [&drawn](QStyle *style) {
         QGroupBox box;
         box.setCheckable(true);
-        box.setStyle(style);
-        box.resize(200, 150);
-        QImage image(box.size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        box.render(&image);
-        return image;
+        return drawn(box, style, QSize(200, 150));
     };
     EXPECT_EQ(checkable(&banded), checkable(fusion.get()));
     // The progress bar, drawn clipped to its rectangle, at the steps of a load.
-    const auto bar = [](QStyle *style, int value) {
+    const auto bar = [&drawn](QStyle *style, int value) {
         QProgressBar progress;
-        progress.setStyle(style);
         progress.setTextVisible(false);
         progress.setRange(0, 32);
         progress.setValue(value);
-        progress.resize(230, 17);
-        QImage image(progress.size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        progress.render(&image);
-        return image;
+        return drawn(progress, style, QSize(230, 17));
     };
     for (const int value : {0, 1, 16, 31, 32}) {
         SCOPED_TRACE(value);
